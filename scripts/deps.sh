@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when any is missing.
+set -euo pipefail
+packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
+          qt6-base-dev xvfb xauth socat mbpoll)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "installing: ${missing[*]}" >&2
+  if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+  $SUDO apt-get update -q
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,53 @@
+// voltaro-cli: dispatches to the registered commands.
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+
+#include "cli/cli_command.h"
+
+namespace voltaro::cli {
+
+std::vector<Command>& Commands() {
+    static std::vector<Command> commands;
+    return commands;
+}
+
+namespace {
+
+void PrintUsage(std::FILE* out) {
+    std::fprintf(out, "usage: voltaro-cli COMMAND [options]\n\ncommands:\n");
+    auto commands = Commands();
+    std::sort(commands.begin(), commands.end(),
+              [](const Command& a, const Command& b) { return a.name < b.name; });
+    for (const auto& c : commands) std::fprintf(out, "  %s\n", c.synopsis.c_str());
+}
+
+}  // namespace
+}  // namespace voltaro::cli
+
+int main(int argc, char** argv) {
+    using namespace voltaro::cli;
+    if (argc < 2) {
+        PrintUsage(stderr);
+        return kExitUsage;
+    }
+    std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintUsage(stdout);
+        return kExitOk;
+    }
+    for (const auto& command : Commands()) {
+        if (command.name == name) {
+            std::vector<std::string> args(argv + 2, argv + argc);
+            try {
+                return command.run(args);
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "voltaro-cli: %s\n", e.what());
+                return kExitFailure;
+            }
+        }
+    }
+    std::fprintf(stderr, "voltaro-cli: unknown command \"%s\"\n", name.c_str());
+    PrintUsage(stderr);
+    return kExitUsage;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// The string table: every user-visible text of the system, selected by numeric id.
+// English texts are compiled in; a language module may replace any of them.
+#include <span>
+#include <string>
+#include <vector>
+
+namespace voltaro {
+
+// Id of "Can't load language module" (a fixed text without an id of its own).
+constexpr int kCantLoadLanguageModuleId = 11100;
+
+struct StringEntry {
+    int id;
+    const char* text;
+};
+
+// The English table, sorted by id, assembled once from the data blocks.
+std::span<const StringEntry> EnglishStringTable();
+
+// Text of id in the active language, the English text when the active table
+// lacks it, and an empty text when neither has it.
+std::string LoadString(int id);
+// True when the active table or the English table has id.
+bool HasString(int id);
+
+// Makes table (any order) the active language's table; an empty span returns to English.
+// The entries are copied, so the source may be unloaded afterwards.
+void SetActiveStringTable(std::span<const StringEntry> table);
+
+// The data blocks that make up the English table (one per source file).
+namespace strings {
+extern const std::span<const StringEntry> kMessages;    // 10000-11036
+extern const std::span<const StringEntry> kUi;          // captions, labels, columns, units
+extern const std::span<const StringEntry> kLists;       // enumeration and list entries
+extern const std::span<const StringEntry> kModels;      // model strings 3500+
+extern const std::span<const StringEntry> kParameters;  // parameter and group names 15000+/16000+
+// Texts whose wording was not given with their id and was written to fit their
+// neighbours; kept in one place so they can be corrected later.
+extern const std::span<const StringEntry> kInvented;
+}  // namespace strings
+
+}  // namespace voltaro

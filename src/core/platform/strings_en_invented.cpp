@@ -1,0 +1,7 @@
+#include "core/platform/string_table.h"
+
+namespace voltaro::strings {
+
+const std::span<const StringEntry> kInvented{};
+
+}  // namespace voltaro::strings

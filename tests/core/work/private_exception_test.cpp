@@ -1,0 +1,28 @@
+#include "core/work/private_exception.h"
+
+#include <cerrno>
+
+#include <gtest/gtest.h>
+
+namespace voltaro {
+namespace {
+
+TEST(PrivateException, BuildsItsTextThreeWays) {
+    EXPECT_EQ(CPrivateException("as given").Message(), "as given");
+    EXPECT_EQ(CPrivateException(11019).Message(), "Modbus passcode mismatch!");
+    CPrivateException withSystem(11006, ENOENT);
+    EXPECT_EQ(withSystem.Message(), "Save error. No such file or directory");
+}
+
+TEST(PrivateException, GetErrorMessageTruncatesAndTerminates) {
+    CPrivateException e("abcdef");
+    char one[1] = {'x'};
+    EXPECT_TRUE(e.GetErrorMessage(one, 1));
+    EXPECT_EQ(one[0], '\0');
+    char four[4];
+    EXPECT_TRUE(e.GetErrorMessage(four, sizeof four));
+    EXPECT_STREQ(four, "abc");
+}
+
+}  // namespace
+}  // namespace voltaro
