@@ -1,0 +1,72 @@
+#pragma once
+// Private-profile (INI) files with the semantics the system expects of them, and the
+// per-user profile built on them.
+//
+// CIniFile: case-insensitive sections and keys; a written key replaces its own line in
+// place; other sections, keys and comments are kept; new files use CRLF; reads LF, CRLF,
+// a UTF-8 BOM and UTF-16LE (with BOM). Save writes a temporary file beside the target
+// and renames it over, so a failed save never damages the old file. Edits are made in
+// memory: a batch of writes costs one file write.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <vector>
+
+namespace voltaro {
+
+class CIniFile {
+public:
+    CIniFile() = default;
+
+    // Reads path. A missing file gives an empty profile and true. Other read failures
+    // return false with errno set and leave the object empty.
+    bool Load(const std::string& path);
+    // Writes atomically; returns false with errno set on failure (the old file stays).
+    bool Save(const std::string& path, mode_t mode = 0644) const;
+
+    std::optional<std::string> Get(std::string_view section, std::string_view key) const;
+    void Set(std::string_view section, std::string_view key, std::string_view value);
+    void Remove(std::string_view section, std::string_view key);
+    bool HasSection(std::string_view section) const;
+    // Keys of a section in file order (original spelling).
+    std::vector<std::string> Keys(std::string_view section) const;
+
+private:
+    struct Line {
+        std::string text;     // the line as read (without its end of line)
+        std::string section;  // section it belongs to (original spelling)
+        std::string key;      // non-empty for key=value lines
+    };
+    std::vector<Line> lines_;
+    bool crlf_ = true;
+};
+
+// Parses a profile integer: optional sign and decimal digits (leading/trailing blanks
+// allowed). Anything else, or a value that does not fit 32 bits, gives nullopt.
+std::optional<int> ParseProfileInt(std::string_view text);
+
+// The per-user profile: $VOLTARO_PROFILE, else $XDG_CONFIG_HOME/Orvanta/VOLTARO.ini
+// (default ~/.config/Orvanta/VOLTARO.ini). Created with mode 0600.
+class CUserProfile {
+public:
+    static std::string DefaultPath();
+    // Loads the profile at path (a missing file is an empty profile).
+    explicit CUserProfile(std::string path = DefaultPath());
+
+    const std::string& Path() const { return path_; }
+    // An absent or invalid value gives the default.
+    int GetInt(std::string_view section, std::string_view key, int defaultValue) const;
+    std::string GetString(std::string_view section, std::string_view key,
+                          std::string_view defaultValue) const;
+    void SetInt(std::string_view section, std::string_view key, int value);
+    void SetString(std::string_view section, std::string_view key, std::string_view value);
+    // Writes the profile (one file write for all changes since loading); false with errno.
+    bool Save();
+
+private:
+    std::string path_;
+    CIniFile file_;
+};
+
+}  // namespace voltaro
