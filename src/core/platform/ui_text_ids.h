@@ -1,9 +1,10 @@
 #pragma once
-// String ids of the dialog texts that have no id of their own in the device
-// documentation: captions, static texts, group titles and button texts of the dialog
-// templates. The GUI loads them with LoadString so that a language module can replace
-// them. Ids are 20000 + 100 x (template - 100) + position, so each template owns one
-// block of 100 ids; 20000-20099 holds the texts that all dialogs share.
+// String ids of the fixed dialog texts: captions, static texts, group titles and
+// button texts of the dialog templates. The GUI loads them with LoadString so that a
+// language module can replace them. Ids are 20000 + 100 x (template - 100) + position,
+// so each template owns one block of 100 ids; 20000-20099 holds the texts that all
+// dialogs share. A radio button or combo entry whose text is an enumeration entry
+// (contact type, tariff, calculation option ...) uses that entry's list id instead.
 // The English texts are in strings_en_ui.cpp.
 
 namespace voltaro {
