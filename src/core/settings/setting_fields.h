@@ -7,16 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "core/settings/interim_value_helpers.h"
+#include "core/model/value_helpers.h"
 #include "core/work/private_exception.h"
 
 namespace voltaro {
-
-using interim::FormatScaledBound;
-using interim::FormatScaledValue;
-using interim::kNoExtraValue;
-using interim::ParseScaledValue;
-using interim::StringList;
 
 // A validation failure in a dialog's Accept: the message of the value check plus the
 // dialog's id of the field that failed, so that the window can focus and select it.
