@@ -1,0 +1,76 @@
+#pragma once
+// The decisions of the Connect dialog without its widgets: which controls each link kind
+// enables, which port is selected when the user switches between the serial kinds, how
+// the stored line settings map onto the choice lists, and the device address check.
+#include <string>
+#include <vector>
+
+namespace voltaro {
+
+// Control ids of the Connect dialog.
+constexpr int kIdConnectAddressLabel = 1094;
+constexpr int kIdConnectAddress = 1067;
+constexpr int kIdConnectInfrared = 1078;
+constexpr int kIdConnectModbusRtu = 1076;
+constexpr int kIdConnectModbusTcp = 1077;
+constexpr int kIdConnectPortLabel = 1083;
+constexpr int kIdConnectPort = 1057;
+constexpr int kIdConnectBaudLabel = 1082;
+constexpr int kIdConnectBaud = 1014;
+constexpr int kIdConnectParityLabel = 1081;
+constexpr int kIdConnectParity = 1015;
+constexpr int kIdConnectStopLabel = 1080;
+constexpr int kIdConnectStop = 1016;
+constexpr int kIdConnectServerLabel = 1084;
+constexpr int kIdConnectServer = 1079;
+constexpr int kIdConnectServiceLabel = 1085;
+constexpr int kIdConnectService = 1092;
+
+// First string ids of the choice lists.
+constexpr int kBaudTextFirst = 1900;    // 1200 ... 38400 bps
+constexpr int kBaudTextCount = 6;
+constexpr int kParityTextFirst = 1950;  // None, Odd, Even
+constexpr int kParityTextCount = 3;
+constexpr int kStopTextFirst = 2000;    // 1 bit, 2 bit
+constexpr int kStopTextCount = 2;
+constexpr int kDeviceAddressNameId = 15200;
+
+// Link kinds, with the values the settings store.
+enum class LinkMode { ModbusRtu = 0, ModbusTcp = 1, Infrared = 2 };
+
+// Whether control id is enabled for the selected link kind (labels follow their field).
+bool ConnectControlEnabled(int id, LinkMode mode);
+// Every control id that the enabling table governs.
+const std::vector<int>& ConnectManagedControls();
+
+// Selections of the line-setting lists for stored indexes: baud above 5 selects 5,
+// parity above 2 selects 2, any non-zero stop selects "2 bit". Negative values select 0.
+int BaudSelection(int stored);
+int ParitySelection(int stored);
+int StopSelection(int stored);
+
+// Reads the device address (1 to 247) and throws SettingFieldError for the address field
+// (11027 for no integer, 11000 with "Device address", "1" and "247" when out of range).
+int ReadDeviceAddress(const std::string& text);
+
+// The port memory of the dialog: the display name last chosen for Modbus-RTU and for
+// Infrared, and the port to select when the link kind changes.
+class CPortMemory {
+public:
+    CPortMemory(std::vector<std::string> displayNames, std::string rtuName, std::string irName);
+
+    // Index of the last port whose display name equals the remembered one of mode
+    // (exact, case-sensitive), or `current` when none matches or the mode has no port.
+    int Reselect(LinkMode mode, int current) const;
+    // The user selected port index while mode was chosen.
+    void Selected(LinkMode mode, int index);
+
+    const std::string& Remembered(LinkMode mode) const;
+
+private:
+    std::vector<std::string> names_;
+    std::string rtuName_;
+    std::string irName_;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,34 @@
+#include "core/app/progress_view.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace voltaro {
+
+int ProgressTextId(TransferDirection direction)
+{
+    return direction == TransferDirection::Upload ? kTextUploadingNow : kTextDownloadingNow;
+}
+
+int QualityIconIndex(double percent)
+{
+    if (percent >= 80) return 3;
+    if (percent >= 40) return 2;
+    if (percent > 0) return 1;
+    return 0;
+}
+
+std::string SuccessRateText(double percent)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.1lf", percent);
+    return buffer;
+}
+
+int ProgressBarPosition(double percent)
+{
+    if (!(percent > 0)) return 0;  // also NaN
+    return std::min(static_cast<int>(percent), 100);
+}
+
+}  // namespace voltaro

@@ -1,0 +1,25 @@
+#pragma once
+// What the progress dialog of a transfer shows, without its widgets.
+#include <string>
+
+namespace voltaro {
+
+constexpr int kTextUploadingNow = 11014;
+constexpr int kTextDownloadingNow = 11015;
+
+enum class TransferDirection { Upload = 0, Download = 1 };
+
+// 11014 "Uploading now..." or 11015 "Downloading now...".
+int ProgressTextId(TransferDirection direction);
+
+// The link-quality icon for a success rate in percent, 0 worst to 3 best:
+// p >= 80 -> 3; 40 <= p < 80 -> 2; 0 < p < 40 -> 1; otherwise 0.
+int QualityIconIndex(double percent);
+
+// The success rate as the dialog shows it ("%.1lf", "80.0").
+std::string SuccessRateText(double percent);
+
+// The progress bar position for a reported percentage: truncated and kept within 0-100.
+int ProgressBarPosition(double percent);
+
+}  // namespace voltaro

@@ -1,0 +1,151 @@
+// Connect dialog decisions, progress view rules and the start-up settings.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/app/app_settings.h"
+#include "core/app/connect_model.h"
+#include "core/app/progress_view.h"
+#include "core/platform/profile.h"
+#include "core/settings/setting_fields.h"
+
+namespace voltaro {
+namespace {
+
+TEST(ConnectModel, EnablingFollowsTheSelectedLink)
+{
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectAddress, LinkMode::ModbusRtu));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectAddress, LinkMode::ModbusTcp));
+    EXPECT_FALSE(ConnectControlEnabled(kIdConnectAddress, LinkMode::Infrared));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectPort, LinkMode::Infrared));
+    EXPECT_FALSE(ConnectControlEnabled(kIdConnectPort, LinkMode::ModbusTcp));
+    EXPECT_FALSE(ConnectControlEnabled(kIdConnectBaud, LinkMode::Infrared));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectStopLabel, LinkMode::ModbusRtu));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectService, LinkMode::ModbusTcp));
+    EXPECT_FALSE(ConnectControlEnabled(kIdConnectServer, LinkMode::ModbusRtu));
+}
+
+TEST(ConnectModel, LineSettingSelectionsAreClamped)
+{
+    EXPECT_EQ(BaudSelection(5), 5);
+    EXPECT_EQ(BaudSelection(9), 5);
+    EXPECT_EQ(BaudSelection(-3), 0);
+    EXPECT_EQ(ParitySelection(7), 2);
+    EXPECT_EQ(StopSelection(3), 1);
+    EXPECT_EQ(StopSelection(0), 0);
+}
+
+TEST(ConnectModel, DeviceAddressRange)
+{
+    EXPECT_EQ(ReadDeviceAddress("1"), 1);
+    EXPECT_EQ(ReadDeviceAddress("247"), 247);
+    for (const char* bad : {"248", "0", "", "12x"}) {
+        SCOPED_TRACE(bad);
+        try {
+            ReadDeviceAddress(bad);
+            ADD_FAILURE();
+        } catch (const SettingFieldError& error) {
+            EXPECT_EQ(error.Field(), kIdConnectAddress);
+        }
+    }
+    try {
+        ReadDeviceAddress("248");
+    } catch (const SettingFieldError& error) {
+        EXPECT_NE(error.Message().find("247"), std::string::npos);
+    }
+}
+
+TEST(ConnectModel, PortMemoryPerModeExactAndLastMatch)
+{
+    CPortMemory memory({"COM1", "USB Serial", "com3", "USB Serial", "IR"}, "USB Serial", "IR");
+    EXPECT_EQ(memory.Reselect(LinkMode::ModbusRtu, 0), 3);  // last of two matches
+    EXPECT_EQ(memory.Reselect(LinkMode::Infrared, 0), 4);
+    EXPECT_EQ(memory.Reselect(LinkMode::ModbusTcp, 2), 2);
+    memory.Selected(LinkMode::Infrared, 0);
+    EXPECT_EQ(memory.Reselect(LinkMode::Infrared, 3), 0);
+    EXPECT_EQ(memory.Reselect(LinkMode::ModbusRtu, 0), 3);  // RTU memory untouched
+    CPortMemory gone({"COM1", "COM2"}, "COM3", "Com1");  // case matters
+    EXPECT_EQ(gone.Reselect(LinkMode::ModbusRtu, 0), 0);
+    EXPECT_EQ(gone.Reselect(LinkMode::Infrared, 1), 1);
+}
+
+TEST(ProgressView, QualityIconsAndTexts)
+{
+    EXPECT_EQ(QualityIconIndex(100), 3);
+    EXPECT_EQ(QualityIconIndex(80), 3);
+    EXPECT_EQ(QualityIconIndex(79.9), 2);
+    EXPECT_EQ(QualityIconIndex(40), 2);
+    EXPECT_EQ(QualityIconIndex(39.9), 1);
+    EXPECT_EQ(QualityIconIndex(0.1), 1);
+    EXPECT_EQ(QualityIconIndex(0), 0);
+    EXPECT_EQ(SuccessRateText(80), "80.0");
+    EXPECT_EQ(ProgressBarPosition(99.9), 99);
+    EXPECT_EQ(ProgressBarPosition(250), 100);
+    EXPECT_EQ(ProgressTextId(TransferDirection::Upload), 11014);
+    EXPECT_EQ(ProgressTextId(TransferDirection::Download), 11015);
+}
+
+class StartupSettings : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = std::filesystem::temp_directory_path() /
+               ("voltaro_app_" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir_);
+        path_ = (dir_ / "profile.ini").string();
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::filesystem::path dir_;
+    std::string path_;
+};
+
+TEST_F(StartupSettings, DefaultsAndRoundTrip)
+{
+    CUserProfile profile(path_);
+    AppSettings settings = AppSettings::Load(profile);
+    EXPECT_EQ(settings.deviceId, 0);
+    EXPECT_EQ(settings.displayLanguage, -1);
+    EXPECT_TRUE(settings.hideIgnoreParameters);
+    settings.deviceId = 19;
+    settings.displayLanguage = 1;
+    settings.hideIgnoreParameters = false;
+    settings.Store(profile);
+    ASSERT_TRUE(profile.Save());
+    const AppSettings back = AppSettings::Load(CUserProfile(path_));
+    EXPECT_EQ(back.deviceId, 19);
+    EXPECT_EQ(back.displayLanguage, 1);
+    EXPECT_FALSE(back.hideIgnoreParameters);
+}
+
+TEST_F(StartupSettings, SavingKeepsKeysWrittenByOthers)
+{
+    {
+        CUserProfile other(path_);
+        other.SetString("ComSettings", "ServerAddress", "10.0.0.7");
+        ASSERT_TRUE(other.Save());
+    }
+    AppSettings settings;
+    settings.deviceId = 4;
+    ASSERT_TRUE(SaveAppSettings(settings, path_));
+    ASSERT_TRUE(SaveHideIgnoreParameters(false, path_));
+    CUserProfile back(path_);
+    EXPECT_EQ(back.GetString("ComSettings", "ServerAddress", ""), "10.0.0.7");
+    EXPECT_EQ(back.GetInt("Settings", "DeviceId", -1), 4);
+    EXPECT_EQ(back.GetInt("Settings", "HideIgnoreParameters", -1), 0);
+}
+
+TEST(CarryOver, RememberedRowAndUnknownRow)
+{
+    CSettingsStocker stocker;
+    EXPECT_EQ(MakeCarryOverImage(stocker, 19).deviceType.typeIndex, 19);
+    EXPECT_EQ(MakeCarryOverImage(stocker, 79).deviceType.typeIndex, 0);
+    EXPECT_EQ(MakeCarryOverImage(stocker, -5).deviceType.typeIndex, 0);
+    ParameterImage unknown;
+    unknown.deviceType = CDeviceType(1, 0, 0, {});
+    EXPECT_EQ(RememberedDeviceId(unknown), 0);
+    EXPECT_EQ(RememberedDeviceId(MakeCarryOverImage(stocker, 52)), 52);
+}
+
+}  // namespace
+}  // namespace voltaro
