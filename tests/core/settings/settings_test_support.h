@@ -27,6 +27,7 @@ inline int RowWith(uint32_t needFeat, uint32_t needFam, uint32_t noFeat = 0, uin
 }
 
 inline ParameterImage ImageOfRow(int row) {
+    EXPECT_GE(row, 0) << "no catalogue row has the wanted flags";
     ParameterImage image;
     image.deviceType.SelectRow(row);
     return image;
