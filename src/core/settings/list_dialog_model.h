@@ -70,4 +70,19 @@ public:
     virtual void CommitChoice(int row, int column, int index) = 0;
 };
 
+// The same for grids of label and value cells (the ZC channel grid, the CT input page):
+// no header row, cells addressed by (row, column) of the grid.
+class GridModel {
+public:
+    virtual ~GridModel() = default;
+    virtual int GridColumnCount() const = 0;
+    virtual int GridRowCount() const = 0;
+    virtual std::string GridCellText(int row, int column) const = 0;
+    virtual CellEditor GridEditorAt(int row, int column) const = 0;
+    virtual ComboSetup GridComboAt(int, int) const { return {}; }
+    // Validate and store an accepted edit; a CPrivateException stores nothing.
+    virtual void CommitGridText(int row, int column, const std::string& text) = 0;
+    virtual void CommitGridChoice(int, int, int) {}
+};
+
 }  // namespace voltaro
