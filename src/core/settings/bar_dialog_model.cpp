@@ -27,14 +27,18 @@ const ListColumn kColumns[] = {
 
 }  // namespace
 
-std::span<const ListItem> CBarDialogModel::Items() { return kItems; }
+std::span<const ListItem> CBarDialogModel::Items() {
+    return kItems;
+}
 
 int32_t CBarDialogModel::ColumnMinimum(int item, int column) {
     const int32_t min = kItems[item].min;
     return column == FullColumn ? std::max<int32_t>(min, 0) : min;
 }
 
-std::vector<ColumnView> CBarDialogModel::Columns() const { return ColumnViews(kColumns); }
+std::vector<ColumnView> CBarDialogModel::Columns() const {
+    return ColumnViews(kColumns);
+}
 
 std::string CBarDialogModel::CellText(int row, int column) const {
     const ListItem& item = kItems[row];
@@ -45,7 +49,8 @@ std::string CBarDialogModel::CellText(int row, int column) const {
 }
 
 CellEditor CBarDialogModel::EditorAt(int row, int column) const {
-    const bool valid = row >= 0 && row < kItemCount && (column == FullColumn || column == ZeroColumn);
+    const bool valid =
+        row >= 0 && row < kItemCount && (column == FullColumn || column == ZeroColumn);
     return valid ? CellEditor::Edit : CellEditor::None;
 }
 

@@ -10,7 +10,7 @@
 namespace voltaro {
 
 class CBarDialogModel : public ListDialogModel {
-public:
+  public:
     static constexpr int kItemCount = 9;
     enum Column { NameColumn, FullColumn, ZeroColumn };
 
@@ -18,7 +18,9 @@ public:
 
     static std::span<const ListItem> Items();
     // Word pair of the 100% value (FullColumn) or the 0% value (ZeroColumn) of item a.
-    static int ValueWord(int item, int column) { return 88 + 4 * item + (column == ZeroColumn ? 2 : 0); }
+    static int ValueWord(int item, int column) {
+        return 88 + 4 * item + (column == ZeroColumn ? 2 : 0);
+    }
     // The bar's full scale is never negative: a negative item minimum becomes 0 there.
     static int32_t ColumnMinimum(int item, int column);
 
@@ -31,7 +33,7 @@ public:
     void CommitText(int row, int column, const std::string& text) override;
     void CommitChoice(int, int, int) override {}
 
-private:
+  private:
     ParameterImage& image_;
 };
 

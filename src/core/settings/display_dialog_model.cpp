@@ -19,7 +19,8 @@ ChoiceList EnergyViewChoices(const CDeviceType& type) {
     if (!HasExtendedDisplay(type)) return ChoiceList::FromStrings(20, 3700);
     ChoiceList list;
     auto add = [&list](int firstCode, int lastCode, int textBase) {
-        for (int code = firstCode; code <= lastCode; ++code) list.Add(LoadString(textBase + code), code);
+        for (int code = firstCode; code <= lastCode; ++code)
+            list.Add(LoadString(textBase + code), code);
     };
     add(0, 8, 3700);
     add(210, 213, 5000);
@@ -79,9 +80,10 @@ void CDisplayDialogModel::Accept(const Inputs& in) {
                                              MyDefaultDataViewMin(), 9999, 1, kDataViewName));
     StoreEnergyView(w[185], in.myDefaultEnergyView);
     StoreIndex(w[186], in.myDefaultUnit, 2);
-    w[183] = in.usePresetTimer
-                 ? static_cast<uint16_t>(ReadField(PresetTimerField, in.presetTimer, 1, 999, 1, 15650))
-                 : 0;
+    w[183] =
+        in.usePresetTimer
+            ? static_cast<uint16_t>(ReadField(PresetTimerField, in.presetTimer, 1, 999, 1, 15650))
+            : 0;
 }
 
 }  // namespace voltaro

@@ -15,7 +15,7 @@ bool HasExtendedDisplay(const CDeviceType& type);
 ChoiceList EnergyViewChoices(const CDeviceType& type);
 
 class CDisplayDialogModel {
-public:
+  public:
     enum Field {
         OffTimerField = 1,
         DataViewField,
@@ -26,16 +26,16 @@ public:
     static constexpr int kModeAuto = 0;
 
     struct Inputs {
-        int keyLock = -1;          // word 0
-        std::string dataView;      // word 1
-        int energyView = -1;       // word 2, selection in EnergyViews()
-        int unit = -1;             // word 3
-        int operationMode = -1;    // word 179
-        std::string offTimer;      // word 180
-        int brightness = 1;        // word 181, slider 1 to 3
-        std::string updateRate;    // word 182
+        int keyLock = -1;        // word 0
+        std::string dataView;    // word 1
+        int energyView = -1;     // word 2, selection in EnergyViews()
+        int unit = -1;           // word 3
+        int operationMode = -1;  // word 179
+        std::string offTimer;    // word 180
+        int brightness = 1;      // word 181, slider 1 to 3
+        std::string updateRate;  // word 182
         bool usePresetTimer = false;
-        std::string presetTimer;   // word 183
+        std::string presetTimer;        // word 183
         std::string myDefaultDataView;  // word 184
         int myDefaultEnergyView = -1;   // word 185
         int myDefaultUnit = -1;         // word 186
@@ -58,7 +58,7 @@ public:
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
 
-private:
+  private:
     int EnergyViewSelection(uint16_t stored) const;
     void StoreEnergyView(uint16_t& word, int selection) const;
 

@@ -6,7 +6,7 @@
 namespace voltaro {
 
 class CDisplayExpressionDialogModel {
-public:
+  public:
     // Each field: the second radio of its pair is checked.
     struct Inputs {
         bool lineIndication = false;   // word 145: "R - S - T"
@@ -23,18 +23,18 @@ public:
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
 
-private:
+  private:
     ParameterImage& image_;
 };
 
 class CShortCutMenuDialogModel {
-public:
+  public:
     explicit CShortCutMenuDialogModel(ParameterImage& image) : image_(image) {}
     // "Enable" (the second radio) is checked.
     bool Initial() const { return SecondRadioChecked(image_.words[187]); }
     void Accept(bool enable) { image_.words[187] = RadioWord(enable); }
 
-private:
+  private:
     ParameterImage& image_;
 };
 

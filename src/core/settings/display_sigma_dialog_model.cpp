@@ -28,10 +28,14 @@ ChoiceList CDisplaySigmaDialogModel::RowChoices(int row) const {
     const int line = row % kLinesPerScreen;
     if (!SigmaCodeList()) {
         switch (line) {
-        case 0: return ChoiceList::FromCodes(kLine1Codes, 3600);
-        case 1: return ChoiceList::FromCodes(kLine2Codes, 3600);
-        case 2: return ChoiceList::FromCodes(kLine3Codes, 3600);
-        default: return {};
+            case 0:
+                return ChoiceList::FromCodes(kLine1Codes, 3600);
+            case 1:
+                return ChoiceList::FromCodes(kLine2Codes, 3600);
+            case 2:
+                return ChoiceList::FromCodes(kLine3Codes, 3600);
+            default:
+                return {};
         }
     }
     ChoiceList list;
@@ -41,10 +45,13 @@ ChoiceList CDisplaySigmaDialogModel::RowChoices(int row) const {
         list.Add(CodeText(code), code);
     }
     if (line == kLinesPerScreen - 1) {
-        for (int code = 100; code <= 119; ++code) list.Add(CodeText(code), code);
+        for (int code = 100; code <= 119; ++code)
+            list.Add(CodeText(code), code);
         if (image_.deviceType.HasFeature(0, FAM_KT6_G2)) {
-            for (int code = 210; code <= 213; ++code) list.Add(CodeText(code), code);
-            for (int code = 310; code <= 313; ++code) list.Add(CodeText(code), code);
+            for (int code = 210; code <= 213; ++code)
+                list.Add(CodeText(code), code);
+            for (int code = 310; code <= 313; ++code)
+                list.Add(CodeText(code), code);
         }
     }
     return list;
@@ -54,9 +61,13 @@ std::string CDisplaySigmaDialogModel::CodeText(int code) {
     return LoadString(code < 210 ? 3600 + code : 5000 + code);
 }
 
-std::vector<ColumnView> CDisplaySigmaDialogModel::Columns() const { return ColumnViews(kColumns); }
+std::vector<ColumnView> CDisplaySigmaDialogModel::Columns() const {
+    return ColumnViews(kColumns);
+}
 
-int CDisplaySigmaDialogModel::RowCount() const { return SigmaCodeList() ? 24 : 16; }
+int CDisplaySigmaDialogModel::RowCount() const {
+    return SigmaCodeList() ? 24 : 16;
+}
 
 bool CDisplaySigmaDialogModel::RowApplies(int row) const {
     if (row < 0 || row >= RowCount()) return false;

@@ -9,7 +9,7 @@
 namespace voltaro {
 
 class CDisplaySigmaDialogModel : public ListDialogModel {
-public:
+  public:
     enum Column { NameColumn, ValueColumn };
     static constexpr int kFirstWord = 4;
 
@@ -34,7 +34,7 @@ public:
     void CommitText(int, int, const std::string&) override {}
     void CommitChoice(int row, int column, int index) override;
 
-private:
+  private:
     bool SigmaCodeList() const;
     ParameterImage& image_;
 };

@@ -14,10 +14,13 @@ enum BlockColumn { LabelColumn, SensorColumn, PrimaryColumn };
 
 }  // namespace
 
-void CInput2PageModel::Load(const ParameterImage& image) { CopyParameterImage(image_, image); }
+void CInput2PageModel::Load(const ParameterImage& image) {
+    CopyParameterImage(image_, image);
+}
 
 CInput2PageModel::VtInputs CInput2PageModel::InitialVt() const {
-    return {std::to_string(static_cast<int32_t>(image_.Get32(34))), std::to_string(image_.words[36])};
+    return {std::to_string(static_cast<int32_t>(image_.Get32(34))),
+            std::to_string(image_.words[36])};
 }
 
 void CInput2PageModel::Save(ParameterImage& image, const VtInputs& vt) const {
@@ -35,14 +38,19 @@ void CInput2PageModel::Save(ParameterImage& image, const VtInputs& vt) const {
 
 int CInput2PageModel::BlockRows() const {
     switch (InputCount()) {
-    case 2: return 2;
-    case 8:
-    case 16: return 8;
-    default: return 1;
+        case 2:
+            return 2;
+        case 8:
+        case 16:
+            return 8;
+        default:
+            return 1;
     }
 }
 
-int CInput2PageModel::GridRowCount() const { return 1 + BlockRows(); }
+int CInput2PageModel::GridRowCount() const {
+    return 1 + BlockRows();
+}
 
 int CInput2PageModel::InputAt(int row, int column) const {
     if (row < 1 || row > BlockRows() || column < 0 || column >= GridColumnCount()) return 0;
@@ -55,9 +63,12 @@ std::string CInput2PageModel::GridCellText(int row, int column) const {
     const int block = column / 3;
     if (row == 0) {
         switch (column % 3) {
-        case SensorColumn: return LoadString(kSensorHeader);
-        case PrimaryColumn: return LoadString(kPrimaryHeader);
-        default: return " ";
+            case SensorColumn:
+                return LoadString(kSensorHeader);
+            case PrimaryColumn:
+                return LoadString(kPrimaryHeader);
+            default:
+                return " ";
         }
     }
     if (column % 3 == LabelColumn) return LoadString(kChannelLabelBase + row + 8 * block);

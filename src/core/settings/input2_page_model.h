@@ -9,7 +9,7 @@
 namespace voltaro {
 
 class CInput2PageModel : public GridModel {
-public:
+  public:
     enum Field { VtPrimaryField = 1, VtSecondaryField };
     struct VtInputs {
         std::string primary;    // words 34-35, volts
@@ -41,7 +41,7 @@ public:
     void CommitGridText(int row, int column, const std::string& text) override;
     void CommitGridChoice(int row, int column, int index) override;
 
-private:
+  private:
     int BlockRows() const;
     ParameterImage image_;
 };

@@ -6,9 +6,9 @@ namespace voltaro {
 namespace {
 
 // A stored index beyond the list shows (and on OK stores) the list's last entry.
-int ClampedSelection(uint16_t stored, int count) { return std::min<int>(stored, count - 1); }
-
-std::string Tenths(uint16_t word) { return FormatScaledValue(static_cast<int16_t>(word), 10); }
+int ClampedSelection(uint16_t stored, int count) {
+    return std::min<int>(stored, count - 1);
+}
 
 }  // namespace
 
@@ -31,7 +31,7 @@ CModbusDialogModel::Inputs CModbusDialogModel::Initial() const {
     in.parity = ClampedSelection(w[126], 3);
     in.stop = w[127] != 0 ? 1 : 0;
     in.asciiMode = SecondRadioChecked(w[131]);
-    in.runLedTimeout = Tenths(w[140]);
+    in.runLedTimeout = TenthsText(w[140]);
     return in;
 }
 
@@ -39,7 +39,8 @@ void CModbusDialogModel::Accept(const Inputs& in) {
     auto& w = image_.words;
     if (TransducerVariant()) {
         w[131] = RadioWord(in.asciiMode);
-        w[140] = static_cast<uint16_t>(ReadField(RunLedTimeoutField, in.runLedTimeout, 0, 32000, 10, 15208));
+        w[140] = static_cast<uint16_t>(
+            ReadField(RunLedTimeoutField, in.runLedTimeout, 0, 32000, 10, 15208));
     } else {
         w[124] = static_cast<uint16_t>(ReadField(AddressField, in.address, 1, 247, 1, 15200));
         StoreIndex(w[125], in.rate, 6);
@@ -50,7 +51,7 @@ void CModbusDialogModel::Accept(const Inputs& in) {
 
 CAdvancedModbusDialogModel::Inputs CAdvancedModbusDialogModel::Initial() const {
     const auto& w = image_.words;
-    return {SecondRadioChecked(w[130]), Tenths(w[128]), Tenths(w[129])};
+    return {SecondRadioChecked(w[130]), TenthsText(w[128]), TenthsText(w[129])};
 }
 
 void CAdvancedModbusDialogModel::Accept(const Inputs& in) {
@@ -64,7 +65,7 @@ void CAdvancedModbusDialogModel::Accept(const Inputs& in) {
 CModbus2DialogModel::Inputs CModbus2DialogModel::Initial() const {
     const auto& w = image_.words;
     return {OctetsOfWords(image_, 132), OctetsOfWords(image_, 134), OctetsOfWords(image_, 136),
-            std::to_string(w[138]),     Tenths(w[139]),             Tenths(w[140])};
+            std::to_string(w[138]),     TenthsText(w[139]),         TenthsText(w[140])};
 }
 
 void CModbus2DialogModel::Accept(const Inputs& in) {
@@ -75,7 +76,8 @@ void CModbus2DialogModel::Accept(const Inputs& in) {
     w[138] = static_cast<uint16_t>(ReadField(PortField, in.port, 0, 65535, 1, 15213));
     w[139] = static_cast<uint16_t>(
         ReadField(ConnectionTimeoutField, in.connectionTimeout, 10, 32000, 10, 15212));
-    w[140] = static_cast<uint16_t>(ReadField(RunLedTimeoutField, in.runLedTimeout, 0, 32000, 10, 15208));
+    w[140] =
+        static_cast<uint16_t>(ReadField(RunLedTimeoutField, in.runLedTimeout, 0, 32000, 10, 15208));
 }
 
 CCCLinkDialogModel::Inputs CCCLinkDialogModel::Initial() const {

@@ -16,14 +16,14 @@ Ipv4Octets OctetsOfWords(const ParameterImage& image, int firstWord);
 void StoreOctets(ParameterImage& image, int firstWord, const Ipv4Octets& octets);
 
 class CModbusDialogModel {
-public:
+  public:
     enum Field { AddressField = 1, RunLedTimeoutField };
     struct Inputs {
-        std::string address;     // word 124
-        int rate = -1;           // word 125
-        int parity = -1;         // word 126
-        int stop = -1;           // word 127
-        bool asciiMode = false;  // word 131
+        std::string address;        // word 124
+        int rate = -1;              // word 125
+        int parity = -1;            // word 126
+        int stop = -1;              // word 127
+        bool asciiMode = false;     // word 131
         std::string runLedTimeout;  // word 140, one decimal
     };
 
@@ -43,12 +43,12 @@ public:
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
 
-private:
+  private:
     ParameterImage& image_;
 };
 
 class CAdvancedModbusDialogModel {
-public:
+  public:
     enum Field { T15Field = 1, T35Field };
     struct Inputs {
         bool swap = false;  // word 130: "Swap (high first)"
@@ -61,18 +61,18 @@ public:
     // t1.5 from 0.1 to 5.9, then t3.5 from t1.5 + 0.1 to 6.0.
     void Accept(const Inputs& inputs);
 
-private:
+  private:
     ParameterImage& image_;
 };
 
 class CModbus2DialogModel {
-public:
+  public:
     enum Field { PortField = 1, ConnectionTimeoutField, RunLedTimeoutField };
     struct Inputs {
-        Ipv4Octets address{};  // words 132-133
-        Ipv4Octets mask{};     // words 134-135
-        Ipv4Octets gateway{};  // words 136-137
-        std::string port;      // word 138, any C notation ("0x1F6")
+        Ipv4Octets address{};           // words 132-133
+        Ipv4Octets mask{};              // words 134-135
+        Ipv4Octets gateway{};           // words 136-137
+        std::string port;               // word 138, any C notation ("0x1F6")
         std::string connectionTimeout;  // word 139, one decimal
         std::string runLedTimeout;      // word 140, one decimal
     };
@@ -83,12 +83,12 @@ public:
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
 
-private:
+  private:
     ParameterImage& image_;
 };
 
 class CCCLinkDialogModel {
-public:
+  public:
     enum Field { NodeField = 1 };
     struct Inputs {
         std::string node;  // word 141
@@ -100,7 +100,7 @@ public:
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
 
-private:
+  private:
     ParameterImage& image_;
 };
 

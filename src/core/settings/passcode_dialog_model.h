@@ -8,7 +8,7 @@
 namespace voltaro {
 
 class CPasscodeDialogModel {
-public:
+  public:
     enum Field { NewPasscodeField = 1, ConfirmField };
     static constexpr int kDigits = 4;
 
@@ -18,7 +18,7 @@ public:
     // equal to the confirmation (11003 otherwise); stores the decimal value ("0123" -> 123).
     void Accept(const std::string& passcode, const std::string& confirmation);
 
-private:
+  private:
     ParameterImage& image_;
 };
 

@@ -9,8 +9,6 @@ constexpr int kCurrentCutoutName = 15156;
 constexpr int kVoltageCutoutName = 15157;
 constexpr int kChannelLabelBase = 5499;
 
-std::string Tenths(uint16_t word) { return FormatScaledValue(static_cast<int16_t>(word), 10); }
-
 }  // namespace
 
 bool CAdvancedDialogModel::Channel2Visible() const {
@@ -28,12 +26,14 @@ bool CAdvancedDialogModel::TariffFunctionEnabled() const {
 CAdvancedDialogModel::Inputs CAdvancedDialogModel::Initial() const {
     const auto& w = image_.words;
     Inputs in;
-    in.voltageCutout = Tenths(w[39]);
-    in.currentCutout1 = Tenths(w[38]);
-    in.currentCutout2 = Tenths(w[42]);
-    in.frequencyInput = FrequencyInputEnabled() ? IndexSelection(w[37], FrequencyInputs().Size()) : -1;
+    in.voltageCutout = TenthsText(w[39]);
+    in.currentCutout1 = TenthsText(w[38]);
+    in.currentCutout2 = TenthsText(w[42]);
+    in.frequencyInput =
+        FrequencyInputEnabled() ? IndexSelection(w[37], FrequencyInputs().Size()) : -1;
     in.tariffEnabled = w[166] != 0;
-    for (int i = 0; i < 4; ++i) in.calculation[i] = SecondRadioChecked(w[148 + i]);
+    for (int i = 0; i < 4; ++i)
+        in.calculation[i] = SecondRadioChecked(w[148 + i]);
     return in;
 }
 
@@ -53,7 +53,8 @@ void CAdvancedDialogModel::Accept(const Inputs& in) {
         StoreIndex(w[37], in.frequencyInput, FrequencyInputs().Size());
     }
     if (TariffFunctionEnabled()) w[166] = in.tariffEnabled ? 1 : 0;
-    for (int i = 0; i < 4; ++i) w[148 + i] = RadioWord(in.calculation[i]);
+    for (int i = 0; i < 4; ++i)
+        w[148 + i] = RadioWord(in.calculation[i]);
 }
 
 int CAdvancedDialogModel::ChannelCount() const {
@@ -61,7 +62,8 @@ int CAdvancedDialogModel::ChannelCount() const {
 }
 
 int CAdvancedDialogModel::ChannelAt(int row, int column) const {
-    if (!IsZc() || row < 0 || row >= GridRowCount() || column < 0 || column >= GridColumnCount()) return 0;
+    if (!IsZc() || row < 0 || row >= GridRowCount() || column < 0 || column >= GridColumnCount())
+        return 0;
     return row + 1 + 8 * (column / 2);
 }
 
@@ -69,7 +71,7 @@ std::string CAdvancedDialogModel::GridCellText(int row, int column) const {
     const int channel = ChannelAt(row, column);
     if (channel == 0) return {};
     if (column % 2 == 0) return LoadString(kChannelLabelBase + channel);
-    return Tenths(image_.words[ChannelWord(channel)]);
+    return TenthsText(image_.words[ChannelWord(channel)]);
 }
 
 CellEditor CAdvancedDialogModel::GridEditorAt(int row, int column) const {

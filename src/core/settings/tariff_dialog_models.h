@@ -15,7 +15,7 @@ struct RgbColour {
 };
 
 class CTariffDialogModel {
-public:
+  public:
     explicit CTariffDialogModel(ParameterImage& image) : image_(image) {}
     // The note about the tariff function is hidden on ZB types (which have none).
     bool NoteVisible() const { return !image_.deviceType.HasFeature(0, FAM_ZB); }
@@ -24,19 +24,19 @@ public:
     bool Initial() const { return SecondRadioChecked(image_.words[28]); }
     void Accept(bool lowTariff) { image_.words[28] = RadioWord(lowTariff); }
 
-private:
+  private:
     ParameterImage& image_;
 };
 
 class CAdvancedDialogModel : public GridModel {
-public:
+  public:
     enum Field { VoltageCutoutField = 1, CurrentCutout1Field, CurrentCutout2Field };
     struct Inputs {
-        std::string voltageCutout;   // word 39, one decimal
-        std::string currentCutout1;  // word 38 (not on ZC)
-        std::string currentCutout2;  // word 42 (two-input ZB only)
-        int frequencyInput = -1;     // word 37
-        bool tariffEnabled = false;  // word 166
+        std::string voltageCutout;          // word 39, one decimal
+        std::string currentCutout1;         // word 38 (not on ZC)
+        std::string currentCutout2;         // word 42 (two-input ZB only)
+        int frequencyInput = -1;            // word 37
+        bool tariffEnabled = false;         // word 166
         std::array<bool, 4> calculation{};  // words 148-151: second button checked
     };
 
@@ -66,7 +66,7 @@ public:
     CellEditor GridEditorAt(int row, int column) const override;
     void CommitGridText(int row, int column, const std::string& text) override;
 
-private:
+  private:
     ParameterImage& image_;
 };
 

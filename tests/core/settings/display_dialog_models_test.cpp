@@ -8,18 +8,10 @@
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
-using test::MessageOf;
-using test::RangeMessage;
-using test::RowWith;
+using namespace test;
 
 int FieldOf(CDisplayDialogModel& model, const CDisplayDialogModel::Inputs& in) {
-    try {
-        model.Accept(in);
-    } catch (const SettingFieldError& e) {
-        return e.Field();
-    }
-    return 0;
+    return test::FailureOf([&] { model.Accept(in); }).field;
 }
 
 TEST(DisplayDialogModel, OffTimerOnlyInAutoAndPresetTimerOnlyWhenUsed) {
@@ -126,7 +118,8 @@ TEST(BarDialogModel, FullScaleColumnRefusesNegativeValues) {
 }
 
 TEST(DisplaySigmaDialogModel, CodeListOfTheKt6FamilyWithTariffViews) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6 | FAM_KT6_G2, FEAT_3P4W | FEAT_V3));
+    ParameterImage image =
+        ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6 | FAM_KT6_G2, FEAT_3P4W | FEAT_V3));
     image.words[4 + 3] = 312;
     CDisplaySigmaDialogModel model(image);
     EXPECT_EQ(model.RowCount(), 24);

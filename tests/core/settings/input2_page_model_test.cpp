@@ -5,10 +5,7 @@
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
-using test::MessageOf;
-using test::RangeMessage;
-using test::RowWith;
+using namespace test;
 
 TEST(Input2PageModel, SixteenInputsSideBySide) {
     ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT));
@@ -25,8 +22,10 @@ TEST(Input2PageModel, SixteenInputsSideBySide) {
     page.CommitGridText(4, 5, "400");
     EXPECT_EQ(page.Image().words[70], 400);
     EXPECT_EQ(page.GridCellText(4, 5), "400");
-    EXPECT_EQ(MessageOf([&] { page.CommitGridText(4, 5, "0"); }), RangeMessage(15151, "1", "20000"));
-    EXPECT_EQ(MessageOf([&] { page.CommitGridText(4, 5, "20001"); }), RangeMessage(15151, "1", "20000"));
+    EXPECT_EQ(MessageOf([&] { page.CommitGridText(4, 5, "0"); }),
+              RangeMessage(15151, "1", "20000"));
+    EXPECT_EQ(MessageOf([&] { page.CommitGridText(4, 5, "20001"); }),
+              RangeMessage(15151, "1", "20000"));
     EXPECT_EQ(page.Image().words[70], 400);
 
     // A sensor type: the primary current is then not shown and cannot be edited.
@@ -73,13 +72,9 @@ TEST(Input2PageModel, SaveChecksTheVtRatingFirstAndCopiesOnlyTheInputWords) {
     image.words[42] = 77;  // a cutout changed elsewhere after Load
     vt.primary = "400000";
     vt.secondary = "49";
-    try {
-        page.Save(image, vt);
-        FAIL() << "49 V accepted";
-    } catch (const SettingFieldError& e) {
-        EXPECT_EQ(e.Field(), CInput2PageModel::VtSecondaryField);
-        EXPECT_EQ(e.Message(), RangeMessage(15154, "50", "500"));
-    }
+    const test::Failure failure = test::FailureOf([&] { page.Save(image, vt); });
+    EXPECT_EQ(failure.field, CInput2PageModel::VtSecondaryField);
+    EXPECT_EQ(failure.message, RangeMessage(15154, "50", "500"));
     EXPECT_EQ(image.Get32(34), 110u) << "nothing stored on a failure";
     EXPECT_EQ(image.words[40], 5);
 

@@ -5,19 +5,11 @@
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
-using test::MessageOf;
-using test::RangeMessage;
-using test::RowWith;
+using namespace test;
 
 template <typename Model>
 int FailedField(Model& model, const typename Model::Inputs& in) {
-    try {
-        model.Accept(in);
-    } catch (const SettingFieldError& e) {
-        return e.Field();
-    }
-    return 0;
+    return test::FailureOf([&] { model.Accept(in); }).field;
 }
 
 TEST(ModbusDialogModel, MeterSetsAddressAndClampedRate) {

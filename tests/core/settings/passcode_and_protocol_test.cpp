@@ -7,18 +7,13 @@
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
-using test::RowWith;
+using namespace test;
 
 int PasscodeFailure(CPasscodeDialogModel& model, const std::string& a, const std::string& b,
-                     std::string* message = nullptr) {
-    try {
-        model.Accept(a, b);
-    } catch (const SettingFieldError& e) {
-        if (message) *message = e.Message();
-        return e.Field();
-    }
-    return 0;
+                    std::string* message = nullptr) {
+    const test::Failure failure = test::FailureOf([&] { model.Accept(a, b); });
+    if (message) *message = failure.message;
+    return failure.field;
 }
 
 TEST(PasscodeDialogModel, FourDigitsEqualToTheConfirmation) {
@@ -26,7 +21,8 @@ TEST(PasscodeDialogModel, FourDigitsEqualToTheConfirmation) {
     image.words[29] = 4711;
     CPasscodeDialogModel model(image);
     std::string message;
-    EXPECT_EQ(PasscodeFailure(model, "123", "123", &message), CPasscodeDialogModel::NewPasscodeField);
+    EXPECT_EQ(PasscodeFailure(model, "123", "123", &message),
+              CPasscodeDialogModel::NewPasscodeField);
     EXPECT_EQ(message, LoadString(11002));
     EXPECT_EQ(PasscodeFailure(model, "12345", "12345"), CPasscodeDialogModel::NewPasscodeField);
     EXPECT_EQ(PasscodeFailure(model, "12a4", "12a4"), CPasscodeDialogModel::NewPasscodeField);

@@ -5,10 +5,7 @@
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
-using test::MessageOf;
-using test::RangeMessage;
-using test::RowWith;
+using namespace test;
 using Model = CAdvancedDialogModel;
 
 TEST(TariffDialogModel, NoteHiddenOnZbAndRadioStored) {
@@ -39,12 +36,7 @@ TEST(AdvancedDialogModel, MeterAcceptOrderAndLimits) {
     EXPECT_EQ(MessageOf([&] { model.Accept(in); }), RangeMessage(15157, "0.0", "99.9"));
     in.voltageCutout = "99.9";
     in.currentCutout1 = "x";
-    try {
-        model.Accept(in);
-        FAIL();
-    } catch (const SettingFieldError& e) {
-        EXPECT_EQ(e.Field(), Model::CurrentCutout1Field);
-    }
+    EXPECT_EQ(test::FailureOf([&] { model.Accept(in); }).field, Model::CurrentCutout1Field);
     EXPECT_EQ(image.words[39], 999) << "fields before the failure are stored";
     in.currentCutout1 = "0";
     in.currentCutout2 = "x";  // hidden: not read
@@ -72,12 +64,7 @@ TEST(AdvancedDialogModel, TwoInputZbHasASecondChannelAndNoTariffFunction) {
     EXPECT_FALSE(model.TariffFunctionEnabled());
     Model::Inputs in = model.Initial();
     in.currentCutout2 = "100";
-    try {
-        model.Accept(in);
-        FAIL();
-    } catch (const SettingFieldError& e) {
-        EXPECT_EQ(e.Field(), Model::CurrentCutout2Field);
-    }
+    EXPECT_EQ(test::FailureOf([&] { model.Accept(in); }).field, Model::CurrentCutout2Field);
     in.currentCutout2 = "2.5";
     in.tariffEnabled = false;
     model.Accept(in);
@@ -124,7 +111,8 @@ TEST(AdvancedDialogModel, ZcChannelGrid) {
     EXPECT_EQ(sixteen.words[84], 999);
     model.CommitGridText(2, 1, "0");  // channel 3
     EXPECT_EQ(sixteen.words[45], 0);
-    EXPECT_EQ(MessageOf([&] { model.CommitGridText(7, 3, "100"); }), RangeMessage(15156, "0.0", "99.9"));
+    EXPECT_EQ(MessageOf([&] { model.CommitGridText(7, 3, "100"); }),
+              RangeMessage(15156, "0.0", "99.9"));
     EXPECT_EQ(sixteen.words[84], 999);
 }
 
