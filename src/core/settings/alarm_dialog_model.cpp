@@ -7,8 +7,8 @@
 namespace voltaro {
 namespace {
 
-constexpr int kA = 2350, kV = 2351, kW = 2352, kVar = 2353, kVA = 2354, kCosfi = 2355,
-              kHz = 2356, kPercent = 2357, kSec = 2358, kDeg = 2359;
+constexpr int kA = 2350, kV = 2351, kW = 2352, kVar = 2353, kVA = 2354, kCosfi = 2355, kHz = 2356,
+              kPercent = 2357, kSec = 2358, kDeg = 2359;
 constexpr uint32_t kAll = 0x80000000u;
 constexpr uint32_t kNeutral = 0x20100000u;
 
@@ -35,8 +35,8 @@ const ListItem kItems[CAlarmDialogModel::kItemCount] = {
 };
 
 const ListColumn kColumns[] = {
-    {2250, Alignment::Left, 180},  {2251, Alignment::Right, 100}, {2252, Alignment::Right, 100},
-    {2253, Alignment::Right, 70},  {2254, Alignment::Right, 70},  {2255, Alignment::Left, 130},
+    {2250, Alignment::Left, 180}, {2251, Alignment::Right, 100}, {2252, Alignment::Right, 100},
+    {2253, Alignment::Right, 70}, {2254, Alignment::Right, 70},  {2255, Alignment::Left, 130},
 };
 
 // Names of the columns' values in messages.
@@ -49,7 +49,9 @@ int32_t Signed32(const ParameterImage& image, int word) {
 
 }  // namespace
 
-std::span<const ListItem> CAlarmDialogModel::Items() { return kItems; }
+std::span<const ListItem> CAlarmDialogModel::Items() {
+    return kItems;
+}
 
 CAlarmDialogModel::Inputs CAlarmDialogModel::Initial() const {
     return {image_.words[189] == 1, std::to_string(image_.words[188])};
@@ -57,8 +59,8 @@ CAlarmDialogModel::Inputs CAlarmDialogModel::Initial() const {
 
 void CAlarmDialogModel::Accept(const Inputs& inputs) {
     image_.words[189] = inputs.latching ? 1 : 0;
-    image_.words[188] = static_cast<uint16_t>(
-        ReadField(PowerOnDelayField, inputs.powerOnDelay, 0, 999, 1, 15500));
+    image_.words[188] =
+        static_cast<uint16_t>(ReadField(PowerOnDelayField, inputs.powerOnDelay, 0, 999, 1, 15500));
 }
 
 int CAlarmDialogModel::OutputTextBase() const {
@@ -68,10 +70,14 @@ int CAlarmDialogModel::OutputTextBase() const {
 int CAlarmDialogModel::OutputChoiceCount(int item) const {
     const CDeviceType& type = image_.deviceType;
     int count = 2;
-    if (type.HasFeature(FEAT_DO4, 0)) count = 6;
-    else if (type.HasFeature(FEAT_DO3, 0)) count = 5;
-    else if (type.HasFeature(FEAT_DO2, 0)) count = 4;
-    else if (type.HasFeature(FEAT_DO1, 0)) count = 3;
+    if (type.HasFeature(FEAT_DO4, 0))
+        count = 6;
+    else if (type.HasFeature(FEAT_DO3, 0))
+        count = 5;
+    else if (type.HasFeature(FEAT_DO2, 0))
+        count = 4;
+    else if (type.HasFeature(FEAT_DO1, 0))
+        count = 3;
     // Widen the list so that a stored output through an absent Do can still be shown,
     // but never beyond the six texts the family has.
     const int stored = image_.words[ItemWord(item) + 4];
@@ -79,7 +85,9 @@ int CAlarmDialogModel::OutputChoiceCount(int item) const {
     return count;
 }
 
-std::vector<ColumnView> CAlarmDialogModel::Columns() const { return ColumnViews(kColumns); }
+std::vector<ColumnView> CAlarmDialogModel::Columns() const {
+    return ColumnViews(kColumns);
+}
 
 bool CAlarmDialogModel::RowApplies(int row) const {
     return ItemApplies(kItems[row], image_.deviceType);
@@ -91,17 +99,21 @@ std::string CAlarmDialogModel::CellText(int row, int column) const {
     if (!RowApplies(row)) return {};
     const int base = ItemWord(row);
     switch (column) {
-    case HighColumn: return ScaledCellText(Signed32(image_, base), item.scale, item.unitId);
-    case LowColumn: return ScaledCellText(Signed32(image_, base + 2), item.scale, item.unitId);
-    case HysteresisColumn:
-        return ScaledCellText(static_cast<int16_t>(image_.words[base + 5]), 10, kPercent);
-    case DelayColumn: return ScaledCellText(static_cast<int16_t>(image_.words[base + 6]), 1, kSec);
-    case OutputColumn: {
-        const int stored = image_.words[base + 4];
-        return stored < kOutputFamilySize ? LoadString(OutputTextBase() + stored)
-                                          : std::to_string(stored);
-    }
-    default: return {};
+        case HighColumn:
+            return ScaledCellText(Signed32(image_, base), item.scale, item.unitId);
+        case LowColumn:
+            return ScaledCellText(Signed32(image_, base + 2), item.scale, item.unitId);
+        case HysteresisColumn:
+            return ScaledCellText(static_cast<int16_t>(image_.words[base + 5]), 10, kPercent);
+        case DelayColumn:
+            return ScaledCellText(static_cast<int16_t>(image_.words[base + 6]), 1, kSec);
+        case OutputColumn: {
+            const int stored = image_.words[base + 4];
+            return stored < kOutputFamilySize ? LoadString(OutputTextBase() + stored)
+                                              : std::to_string(stored);
+        }
+        default:
+            return {};
     }
 }
 
@@ -113,7 +125,8 @@ CellEditor CAlarmDialogModel::EditorAt(int row, int column) const {
 ComboSetup CAlarmDialogModel::ComboAt(int row, int column) const {
     if (EditorAt(row, column) != CellEditor::Combo) return {};
     const int count = OutputChoiceCount(row);
-    return {StringList(count, OutputTextBase()), IndexSelection(image_.words[ItemWord(row) + 4], count)};
+    return {StringList(count, OutputTextBase()),
+            IndexSelection(image_.words[ItemWord(row) + 4], count)};
 }
 
 void CAlarmDialogModel::CommitText(int row, int column, const std::string& text) {
@@ -121,22 +134,24 @@ void CAlarmDialogModel::CommitText(int row, int column, const std::string& text)
     const ListItem& item = kItems[row];
     const int base = ItemWord(row);
     switch (column) {
-    case HighColumn:
-        image_.Set32(base, static_cast<uint32_t>(
-                               ParseScaledValue(text, item.min, item.max, item.scale, kHighName)));
-        break;
-    case LowColumn:
-        image_.Set32(base + 2, static_cast<uint32_t>(
-                                   ParseScaledValue(text, item.min, item.max, item.scale, kLowName)));
-        break;
-    case HysteresisColumn:
-        image_.words[base + 5] =
-            static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 10, kHysteresisName));
-        break;
-    case DelayColumn:
-        image_.words[base + 6] = static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 1, kDelayName));
-        break;
-    default: break;
+        case HighColumn:
+            image_.Set32(base, static_cast<uint32_t>(ParseScaledValue(text, item.min, item.max,
+                                                                      item.scale, kHighName)));
+            break;
+        case LowColumn:
+            image_.Set32(base + 2, static_cast<uint32_t>(ParseScaledValue(text, item.min, item.max,
+                                                                          item.scale, kLowName)));
+            break;
+        case HysteresisColumn:
+            image_.words[base + 5] =
+                static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 10, kHysteresisName));
+            break;
+        case DelayColumn:
+            image_.words[base + 6] =
+                static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 1, kDelayName));
+            break;
+        default:
+            break;
     }
 }
 

@@ -10,7 +10,7 @@
 namespace voltaro {
 
 class CAlarmDialogModel : public ListDialogModel {
-public:
+  public:
     static constexpr int kItemCount = 19;
     enum Column { NameColumn, HighColumn, LowColumn, HysteresisColumn, DelayColumn, OutputColumn };
     enum Field { PowerOnDelayField = 1 };
@@ -44,7 +44,7 @@ public:
     void CommitText(int row, int column, const std::string& text) override;
     void CommitChoice(int row, int column, int index) override;
 
-private:
+  private:
     ParameterImage& image_;
 };
 

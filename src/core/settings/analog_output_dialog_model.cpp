@@ -96,7 +96,8 @@ std::string CAnalogOutputDialogModel::CellText(int row, int column) const {
 }
 
 CellEditor CAnalogOutputDialogModel::EditorAt(int row, int column) const {
-    if (column < 1 || column > OutputCount() || row < 0 || row >= kRowCount) return CellEditor::None;
+    if (column < 1 || column > OutputCount() || row < 0 || row >= kRowCount)
+        return CellEditor::None;
     return row == kInputRow || row == kLinearizerRow ? CellEditor::Combo : CellEditor::Edit;
 }
 
@@ -112,14 +113,15 @@ ComboSetup CAnalogOutputDialogModel::ComboAt(int row, int column) const {
 void CAnalogOutputDialogModel::CommitText(int row, int column, const std::string& text) {
     if (EditorAt(row, column) != CellEditor::Edit) return;
     const ListItem& item = Items()[static_cast<std::size_t>(row)];
-    Word(row, column) = static_cast<uint16_t>(
-        ParseScaledValue(text, item.min, item.max, item.scale, item.nameId));
+    Word(row, column) =
+        static_cast<uint16_t>(ParseScaledValue(text, item.min, item.max, item.scale, item.nameId));
 }
 
 void CAnalogOutputDialogModel::CommitChoice(int row, int column, int index) {
     if (EditorAt(row, column) != CellEditor::Combo) return;
     if (row == kInputRow) {
-        if (auto code = InputChoices().CodeAt(index)) Word(row, column) = static_cast<uint16_t>(*code);
+        if (auto code = InputChoices().CodeAt(index))
+            Word(row, column) = static_cast<uint16_t>(*code);
     } else {
         StoreIndex(Word(row, column), index, 2);
     }

@@ -10,7 +10,7 @@
 namespace voltaro {
 
 class CAnalogOutputDialogModel : public ListDialogModel {
-public:
+  public:
     static constexpr int kRowCount = 28;
     static constexpr int kInputRow = 0;
     static constexpr int kLinearizerRow = 3;
@@ -38,7 +38,7 @@ public:
     void CommitText(int row, int column, const std::string& text) override;
     void CommitChoice(int row, int column, int index) override;
 
-private:
+  private:
     uint16_t& Word(int row, int column) const { return image_.words[OutputBase(column - 1) + row]; }
 
     ParameterImage& image_;

@@ -11,7 +11,8 @@ ChoiceList CDiscreteInputDialogModel::Functions() const {
 }
 
 CDiscreteInputDialogModel::Inputs CDiscreteInputDialogModel::Initial() const {
-    return {IndexSelection(image_.words[154], Functions().Size()), SecondRadioChecked(image_.words[155])};
+    return {IndexSelection(image_.words[154], Functions().Size()),
+            SecondRadioChecked(image_.words[155])};
 }
 
 void CDiscreteInputDialogModel::Accept(const Inputs& inputs) {

@@ -12,10 +12,10 @@ namespace voltaro {
 bool HasExtendedFunctionSet(const CDeviceType& type);
 
 class CDiscreteInputDialogModel {
-public:
+  public:
     struct Inputs {
-        int function = -1;        // combo selection
-        bool normalClose = false; // second radio
+        int function = -1;         // combo selection
+        bool normalClose = false;  // second radio
     };
 
     explicit CDiscreteInputDialogModel(ParameterImage& image) : image_(image) {}
@@ -25,12 +25,12 @@ public:
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
 
-private:
+  private:
     ParameterImage& image_;
 };
 
 class CDiscreteOutputDialogModel {
-public:
+  public:
     static constexpr int kOutputCount = 4;
     struct Output {
         int function = -1;
@@ -48,7 +48,7 @@ public:
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
 
-private:
+  private:
     ParameterImage& image_;
 };
 

@@ -10,7 +10,8 @@ bool ItemApplies(const ListItem& item, const CDeviceType& type) {
 
 std::vector<ColumnView> ColumnViews(std::span<const ListColumn> columns) {
     std::vector<ColumnView> views;
-    for (const ListColumn& c : columns) views.push_back({LoadString(c.headerId), c.alignment, c.width});
+    for (const ListColumn& c : columns)
+        views.push_back({LoadString(c.headerId), c.alignment, c.width});
     return views;
 }
 

@@ -51,7 +51,7 @@ struct ComboSetup {
 };
 
 class ListDialogModel {
-public:
+  public:
     virtual ~ListDialogModel() = default;
 
     virtual std::vector<ColumnView> Columns() const = 0;
@@ -63,11 +63,28 @@ public:
     virtual CellEditor EditorAt(int row, int column) const = 0;
     virtual ComboSetup ComboAt(int row, int column) const = 0;
     // The text an edit box starts with: the cell text without its unit.
-    std::string EditTextAt(int row, int column) const { return EditableText(CellText(row, column)); }
+    std::string EditTextAt(int row, int column) const {
+        return EditableText(CellText(row, column));
+    }
     // Validate and store an accepted edit box text; a CPrivateException stores nothing.
     virtual void CommitText(int row, int column, const std::string& text) = 0;
     // Store an accepted combo selection.
     virtual void CommitChoice(int row, int column, int index) = 0;
+};
+
+// The same for grids of label and value cells (the ZC channel grid, the CT input page):
+// no header row, cells addressed by (row, column) of the grid.
+class GridModel {
+  public:
+    virtual ~GridModel() = default;
+    virtual int GridColumnCount() const = 0;
+    virtual int GridRowCount() const = 0;
+    virtual std::string GridCellText(int row, int column) const = 0;
+    virtual CellEditor GridEditorAt(int row, int column) const = 0;
+    virtual ComboSetup GridComboAt(int, int) const { return {}; }
+    // Validate and store an accepted edit; a CPrivateException stores nothing.
+    virtual void CommitGridText(int row, int column, const std::string& text) = 0;
+    virtual void CommitGridChoice(int, int, int) {}
 };
 
 }  // namespace voltaro

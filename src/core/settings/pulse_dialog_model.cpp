@@ -15,11 +15,14 @@ constexpr int kEnergyQuantities[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 13};
 
 int PulseUnitTextId(int energyCode) {
     switch (energyCode % 100) {
-    case 0:
-    case 3:
-    case 12: return kActiveUnit;
-    case 2: return kApparentUnit;
-    default: return kReactiveUnit;
+        case 0:
+        case 3:
+        case 12:
+            return kActiveUnit;
+        case 2:
+            return kApparentUnit;
+        default:
+            return kReactiveUnit;
     }
 }
 
@@ -37,7 +40,8 @@ ChoiceList CPulseDialogModel::EnergyChoices() const {
 
 ChoiceList CPulseDialogModel::DurationChoices() {
     ChoiceList list;
-    for (int code = 1; code <= kDurationCount; ++code) list.Add(std::to_string(code * 100), code);
+    for (int code = 1; code <= kDurationCount; ++code)
+        list.Add(std::to_string(code * 100), code);
     return list;
 }
 
@@ -47,8 +51,7 @@ CPulseDialogModel::Inputs CPulseDialogModel::Initial() const {
     int energy = energies.IndexOfCode(stored);
     // The extended list falls back to its first entry; the plain list shows no selection.
     if (energy < 0 && HasExtendedFunctionSet(image_.deviceType)) energy = 0;
-    return {energy,
-            FormatScaledValue(static_cast<int32_t>(image_.Get32(WeightWord())), 10),
+    return {energy, FormatScaledValue(static_cast<int32_t>(image_.Get32(WeightWord())), 10),
             DurationChoices().IndexOfCode(image_.words[DurationWord()])};
 }
 
@@ -60,8 +63,8 @@ std::string CPulseDialogModel::UnitText(int energySelection) const {
 void CPulseDialogModel::Accept(const Inputs& inputs) {
     if (auto code = EnergyChoices().CodeAt(inputs.energy))
         image_.words[EnergyWord()] = static_cast<uint16_t>(*code);
-    image_.Set32(WeightWord(), static_cast<uint32_t>(
-                                   ReadField(PulseWeightField, inputs.weight, 1, 100000, 10, 15451)));
+    image_.Set32(WeightWord(), static_cast<uint32_t>(ReadField(PulseWeightField, inputs.weight, 1,
+                                                               100000, 10, 15451)));
     if (auto code = DurationChoices().CodeAt(inputs.duration))
         image_.words[DurationWord()] = static_cast<uint16_t>(*code);
 }

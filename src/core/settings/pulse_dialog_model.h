@@ -14,12 +14,12 @@ namespace voltaro {
 int PulseUnitTextId(int energyCode);
 
 class CPulseDialogModel {
-public:
+  public:
     enum Field { PulseWeightField = 1 };
     struct Inputs {
-        int energy = -1;    // selection in EnergyChoices()
-        std::string weight; // pulse weight, one decimal
-        int duration = -1;  // selection in DurationChoices()
+        int energy = -1;     // selection in EnergyChoices()
+        std::string weight;  // pulse weight, one decimal
+        int duration = -1;   // selection in DurationChoices()
     };
 
     // output: 0 to 3.
@@ -41,7 +41,7 @@ public:
     // Energy code, then the weight (0.1 to 10000.0, name 15451), then the duration.
     void Accept(const Inputs& inputs);
 
-private:
+  private:
     static constexpr int kEnergyWords[4] = {162, 167, 171, 175};
     ParameterImage& image_;
     int output_;

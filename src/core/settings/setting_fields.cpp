@@ -21,6 +21,10 @@ std::string ScaledCellText(int64_t value, int64_t scale, int unitId) {
     return WithUnit(FormatScaledValue(value, scale), unitId);
 }
 
+std::string TenthsText(uint16_t word) {
+    return FormatScaledValue(static_cast<int16_t>(word), 10);
+}
+
 std::string EditableText(const std::string& cellText) {
     return cellText.substr(0, cellText.find(' '));
 }
@@ -28,13 +32,15 @@ std::string EditableText(const std::string& cellText) {
 ChoiceList ChoiceList::FromStrings(int count, int firstId) {
     ChoiceList list;
     const std::vector<std::string> texts = StringList(count, firstId);
-    for (int i = 0; i < count; ++i) list.Add(texts[static_cast<std::size_t>(i)], i);
+    for (int i = 0; i < count; ++i)
+        list.Add(texts[static_cast<std::size_t>(i)], i);
     return list;
 }
 
 ChoiceList ChoiceList::FromCodes(std::span<const int> codes, int textBase) {
     ChoiceList list;
-    for (int code : codes) list.Add(LoadString(textBase + code), code);
+    for (int code : codes)
+        list.Add(LoadString(textBase + code), code);
     return list;
 }
 
@@ -56,11 +62,14 @@ std::optional<int> ChoiceList::CodeAt(int index) const {
 
 std::vector<std::string> ChoiceList::Texts() const {
     std::vector<std::string> texts;
-    for (const Choice& c : entries_) texts.push_back(c.text);
+    for (const Choice& c : entries_)
+        texts.push_back(c.text);
     return texts;
 }
 
-int IndexSelection(int stored, int count) { return stored >= 0 && stored < count ? stored : -1; }
+int IndexSelection(int stored, int count) {
+    return stored >= 0 && stored < count ? stored : -1;
+}
 
 void StoreIndex(uint16_t& word, int selection, int count) {
     if (selection >= 0 && selection < count) word = static_cast<uint16_t>(selection);

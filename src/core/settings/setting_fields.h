@@ -15,12 +15,12 @@ namespace voltaro {
 // A validation failure in a dialog's Accept: the message of the value check plus the
 // dialog's id of the field that failed, so that the window can focus and select it.
 class SettingFieldError : public CPrivateException {
-public:
+  public:
     SettingFieldError(int field, const CPrivateException& cause)
         : CPrivateException(cause.Message()), field_(field) {}
     int Field() const { return field_; }
 
-private:
+  private:
     int field_;
 };
 
@@ -31,12 +31,18 @@ int64_t ReadField(int field, const std::string& text, int64_t min, int64_t max, 
 // "value (unit)": the scaled value text followed by the unit string in brackets.
 std::string WithUnit(const std::string& valueText, int unitId);
 std::string ScaledCellText(int64_t value, int64_t scale, int unitId);
+// A word holding tenths, as an edit box shows it ("%.1lf" of the signed value / 10).
+std::string TenthsText(uint16_t word);
 // The cell text up to its first space: what an in-place edit box starts with.
 std::string EditableText(const std::string& cellText);
 
 // Radio pairs store 0 for the first button and 1 for the second.
-inline bool SecondRadioChecked(uint16_t word) { return word != 0; }
-inline uint16_t RadioWord(bool secondChecked) { return secondChecked ? 1 : 0; }
+inline bool SecondRadioChecked(uint16_t word) {
+    return word != 0;
+}
+inline uint16_t RadioWord(bool secondChecked) {
+    return secondChecked ? 1 : 0;
+}
 
 struct Choice {
     std::string text;
@@ -45,7 +51,7 @@ struct Choice {
 
 // The entries of a combo box with the code that each entry stands for.
 class ChoiceList {
-public:
+  public:
     ChoiceList() = default;
     // count consecutive strings from firstId; the code of an entry is its index.
     static ChoiceList FromStrings(int count, int firstId);
@@ -63,7 +69,7 @@ public:
     std::optional<int> CodeAt(int index) const;
     std::vector<std::string> Texts() const;
 
-private:
+  private:
     std::vector<Choice> entries_;
 };
 

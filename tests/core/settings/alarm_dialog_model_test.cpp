@@ -5,10 +5,7 @@
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
-using test::MessageOf;
-using test::RangeMessage;
-using test::RowWith;
+using namespace test;
 using Model = CAlarmDialogModel;
 
 TEST(AlarmDialogModel, SetpointsAreScaledAndCheckedAgainstTheItemLimits) {
@@ -68,7 +65,8 @@ TEST(AlarmDialogModel, RowsWithoutTheFeatureAreGreyedAndNotEditable) {
 }
 
 TEST(AlarmDialogModel, OutputChoicesFollowTheDiscreteOutputsAndTheStoredIndex) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO2, 0, FEAT_DO3 | FEAT_DO4, FAM_HKT2 | FAM_HKT2X));
+    ParameterImage image =
+        ImageOfRow(RowWith(FEAT_DO2, 0, FEAT_DO3 | FEAT_DO4, FAM_HKT2 | FAM_HKT2X));
     Model model(image);
     EXPECT_EQ(model.OutputTextBase(), 2400);
     EXPECT_EQ(model.ComboAt(0, Model::OutputColumn).texts.size(), 4u);
@@ -95,13 +93,9 @@ TEST(AlarmDialogModel, AcceptStoresLatchingBeforeValidatingTheDelay) {
     EXPECT_FALSE(in.latching);
     in.latching = true;
     in.powerOnDelay = "1000";
-    try {
-        model.Accept(in);
-        FAIL() << "1000 accepted";
-    } catch (const SettingFieldError& e) {
-        EXPECT_EQ(e.Field(), Model::PowerOnDelayField);
-        EXPECT_EQ(e.Message(), RangeMessage(15500, "0", "999"));
-    }
+    const test::Failure failure = test::FailureOf([&] { model.Accept(in); });
+    EXPECT_EQ(failure.field, Model::PowerOnDelayField);
+    EXPECT_EQ(failure.message, RangeMessage(15500, "0", "999"));
     EXPECT_EQ(image.words[189], 1);
     EXPECT_EQ(image.words[188], 7);
     in.powerOnDelay = "999";

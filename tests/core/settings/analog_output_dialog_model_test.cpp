@@ -5,10 +5,7 @@
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
-using test::MessageOf;
-using test::RangeMessage;
-using test::RowWith;
+using namespace test;
 using Model = CAnalogOutputDialogModel;
 
 TEST(AnalogOutputDialogModel, ColumnsFollowTheOutputBits) {
@@ -40,14 +37,16 @@ TEST(AnalogOutputDialogModel, AdjustSpanAndOutputLevels) {
     mA.CommitText(7, 1, "20");
     EXPECT_EQ(current.words[323 + 7], 2000);
     EXPECT_EQ(mA.CellText(7, 1), "20.00 (" + LoadString(2360) + ")");
-    EXPECT_EQ(MessageOf([&] { mA.CommitText(27, 1, "22.41"); }), RangeMessage(3877, "1.60", "22.40"));
+    EXPECT_EQ(MessageOf([&] { mA.CommitText(27, 1, "22.41"); }),
+              RangeMessage(3877, "1.60", "22.40"));
 
     ParameterImage voltage = ImageOfRow(RowWith(FEAT_AO_1_5V | FEAT_AO1, 0));
     Model v(voltage);
     v.CommitText(7, 1, "5.6");
     EXPECT_EQ(voltage.words[323 + 7], 5600);
     EXPECT_EQ(v.CellText(7, 1), "5.600 (" + LoadString(2351) + ")");
-    EXPECT_EQ(MessageOf([&] { v.CommitText(5, 1, "0.399"); }), RangeMessage(3855, "0.400", "5.600"));
+    EXPECT_EQ(MessageOf([&] { v.CommitText(5, 1, "0.399"); }),
+              RangeMessage(3855, "0.400", "5.600"));
     // Table points are not checked for increasing order; negative inputs show signed.
     v.CommitText(8, 1, "-15");
     v.CommitText(10, 1, "-15");

@@ -6,10 +6,7 @@
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
-using test::MessageOf;
-using test::RangeMessage;
-using test::RowWith;
+using namespace test;
 
 constexpr uint32_t kExtendedFamilies = FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X;
 
@@ -68,13 +65,9 @@ TEST(PulseDialogModel, WeightAndDuration) {
     EXPECT_EQ(CPulseDialogModel::DurationChoices().At(19).text, "2000");
 
     in.weight = "0.04";
-    try {
-        model.Accept(in);
-        FAIL() << "0.04 accepted";
-    } catch (const SettingFieldError& e) {
-        EXPECT_EQ(e.Field(), CPulseDialogModel::PulseWeightField);
-        EXPECT_EQ(e.Message(), RangeMessage(15451, "0.1", "10000.0"));
-    }
+    const test::Failure failure = test::FailureOf([&] { model.Accept(in); });
+    EXPECT_EQ(failure.field, CPulseDialogModel::PulseWeightField);
+    EXPECT_EQ(failure.message, RangeMessage(15451, "0.1", "10000.0"));
     in.weight = "10000";
     model.Accept(in);
     EXPECT_EQ(image.Get32(168), 100000u);

@@ -10,6 +10,7 @@
 #include "core/model/parameter_image.h"
 #include "core/platform/message_format.h"
 #include "core/platform/string_table.h"
+#include "core/settings/setting_fields.h"
 #include "core/work/private_exception.h"
 
 namespace voltaro::test {
@@ -27,6 +28,7 @@ inline int RowWith(uint32_t needFeat, uint32_t needFam, uint32_t noFeat = 0, uin
 }
 
 inline ParameterImage ImageOfRow(int row) {
+    EXPECT_GE(row, 0) << "no catalogue row has the wanted flags";
     ParameterImage image;
     image.deviceType.SelectRow(row);
     return image;
@@ -39,6 +41,21 @@ std::string MessageOf(F&& f) {
         f();
     } catch (const CPrivateException& e) {
         return e.Message();
+    }
+    return {};
+}
+
+// Field id and message of the SettingFieldError f raises; {0, ""} when it raises none.
+struct Failure {
+    int field = 0;
+    std::string message;
+};
+template <typename F>
+Failure FailureOf(F&& f) {
+    try {
+        f();
+    } catch (const SettingFieldError& e) {
+        return {e.Field(), e.Message()};
     }
     return {};
 }
