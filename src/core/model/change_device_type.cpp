@@ -1,0 +1,190 @@
+// Adjusting a parameter image to a newly chosen device type.
+#include <algorithm>
+
+#include "core/model/settings_stocker.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kSystemWord = 31;
+constexpr int kSecondaryCurrentWord = 33;
+constexpr int kFrequencyInputWord = 37;
+constexpr int kDisplayLineFirst = 4;
+constexpr int kDisplayLineCount = 24;
+constexpr int kDemandWords[] = {143, 144};
+constexpr int kPowerFormatWord = 147;
+constexpr int kDiscreteInputFunctionWord = 154;
+constexpr int kEnergyCountWords[] = {162, 167, 171, 175};
+constexpr int kDataDisplayWords[] = {1, 184};
+constexpr int kEnergyDisplayWords[] = {2, 185};
+constexpr int kDefaultDataDisplayWord = 184;
+constexpr int kAlarmOutputWords[] = {194, 201, 208, 215, 222, 229, 236, 243, 250, 257,
+                                     264, 271, 278, 285, 292, 299, 306, 313, 320};
+constexpr int kAnalogueOutputBases[] = {323, 351, 379, 407};
+
+bool Has(const CDeviceType& type, uint32_t feature, uint32_t family) {
+    return type.HasFeature(feature, family);
+}
+bool IsKt6(const CDeviceType& t) { return Has(t, 0, FAM_KT6); }
+bool IsKt2FirstGeneration(const CDeviceType& t) {
+    return Has(t, 0, FAM_KT2) && !Has(t, 0, FAM_KT2_G2);
+}
+bool IsKt6FirstGeneration(const CDeviceType& t) { return IsKt6(t) && !Has(t, 0, FAM_KT6_G2); }
+bool IsKt6Without3P4W(const CDeviceType& t) { return IsKt6(t) && !Has(t, FEAT_3P4W, 0); }
+
+int DiscreteOutputCount(const CDeviceType& t) {
+    if (Has(t, FEAT_DO4, 0)) return 4;
+    if (Has(t, FEAT_DO3, 0)) return 3;
+    if (Has(t, FEAT_DO2, 0)) return 2;
+    if (Has(t, FEAT_DO1, 0)) return 1;
+    return 0;
+}
+
+// Output 0%, output 100% and table Y[0] to Y[9] of the output at base.
+template <typename F>
+void ForEachOutputLevelWord(F&& f) {
+    for (int base : kAnalogueOutputBases) {
+        f(base + 5);
+        for (int offset = 7; offset <= 27; offset += 2) f(base + offset);
+    }
+}
+
+void SetAnalogueOutputDefaults(ParameterImage& slot, uint16_t level0, uint16_t level100) {
+    for (int base : kAnalogueOutputBases) {
+        slot.words[base + 2] = 10000;  // adjust span
+        slot.words[base + 5] = level0;
+        slot.words[base + 6] = 10000;  // input 100%
+        slot.words[base + 7] = level100;
+        for (int m = 0; m < 10; ++m) slot.words[base + 9 + 2 * m] = level0;
+    }
+}
+
+void ZeroWhen(uint16_t& word, bool condition) {
+    if (condition) word = 0;
+}
+
+void AdjustDisplayViews(ParameterImage& image, const CDeviceType& type) {
+    auto& w = image.words;
+    for (int word : kDataDisplayWords) {
+        uint16_t v = w[word];
+        if (IsKt2FirstGeneration(type)) ZeroWhen(w[word], v >= 320 && v <= 335);
+        if (IsKt6Without3P4W(type)) {
+            ZeroWhen(w[word], (v >= 272 && v <= 287) || (v >= 800 && v <= 815) ||
+                                  (v >= 1072 && v <= 1087));
+        }
+    }
+    for (int word : kEnergyDisplayWords) {
+        if (IsKt2FirstGeneration(type) || IsKt6FirstGeneration(type)) ZeroWhen(w[word], w[word] > 19);
+    }
+}
+
+void KeepDisplayLines(CSettingsStocker& store, ParameterImage& image, const CDeviceType& before,
+                      const CDeviceType& after) {
+    auto copyLines = [](const ParameterImage& from, ParameterImage& to) {
+        std::copy_n(from.words.begin() + kDisplayLineFirst, kDisplayLineCount,
+                    to.words.begin() + kDisplayLineFirst);
+    };
+    if (Has(before, 0, FAM_KT2_G2)) {
+        copyLines(image, store.images[CSettingsStocker::kDisplayKt2G2]);
+    } else if (Has(before, 0, FAM_KT6)) {
+        copyLines(image, store.images[CSettingsStocker::kDisplayKt6]);
+    }
+    if (Has(after, 0, FAM_KT2_G2)) {
+        copyLines(store.images[CSettingsStocker::kDisplayKt2G2], image);
+    } else if (Has(after, 0, FAM_KT6)) {
+        copyLines(store.images[CSettingsStocker::kDisplayKt6], image);
+    }
+    auto& w = image.words;
+    if (IsKt6FirstGeneration(after)) {
+        for (int word = kDisplayLineFirst + 3; word < kDisplayLineFirst + kDisplayLineCount;
+             word += 4) {
+            ZeroWhen(w[word], w[word] >= 120);
+        }
+    }
+    if (IsKt6Without3P4W(after)) {
+        for (int word = kDisplayLineFirst; word < kDisplayLineFirst + kDisplayLineCount; ++word) {
+            ZeroWhen(w[word], w[word] == 11 || w[word] == 33);
+        }
+    }
+}
+
+void AdjustOutputs(CSettingsStocker& store, ParameterImage& image, const CDeviceType& before,
+                   const CDeviceType& after) {
+    auto& w = image.words;
+    const bool firstGeneration = IsKt2FirstGeneration(after) || IsKt6FirstGeneration(after);
+    if (Has(after, FEAT_DI1, 0) && firstGeneration) {
+        ZeroWhen(w[kDiscreteInputFunctionWord], w[kDiscreteInputFunctionWord] >= 3);
+    }
+    const int outputs = DiscreteOutputCount(after);
+    for (int i = 0; i < outputs; ++i) {
+        int word = kEnergyCountWords[i];
+        if (firstGeneration) ZeroWhen(w[word], w[word] > 8);
+    }
+    for (int word : kAlarmOutputWords) {
+        // An alarm through a discrete output that the type lacks shows on the display only.
+        if (w[word] > outputs + 1) w[word] = 1;
+    }
+    if (Has(after, FEAT_AO_4_20MA | FEAT_AO_1_5V, 0) && IsKt6Without3P4W(after)) {
+        for (int base : kAnalogueOutputBases) ZeroWhen(w[base], w[base] == 11 || w[base] == 33);
+    }
+    ParameterImage& mA = store.images[CSettingsStocker::kAo4To20mA];
+    ParameterImage& volt = store.images[CSettingsStocker::kAo1To5V];
+    if (Has(before, FEAT_AO_4_20MA, 0)) {
+        ForEachOutputLevelWord([&](int word) { mA.words[word] = w[word]; });
+    } else if (Has(before, FEAT_AO_1_5V, 0)) {
+        ForEachOutputLevelWord([&](int word) { volt.words[word] = w[word]; });
+    }
+    if (Has(after, FEAT_AO_4_20MA, 0)) {
+        ForEachOutputLevelWord([&](int word) { w[word] = mA.words[word]; });
+    } else if (Has(after, FEAT_AO_1_5V, 0)) {
+        ForEachOutputLevelWord([&](int word) { w[word] = volt.words[word]; });
+    }
+}
+
+}  // namespace
+
+void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image,
+                      bool freshDefaults) {
+    const CDeviceType before = image.deviceType;
+    image.deviceType.SelectRow(row);
+    const CDeviceType& after = image.deviceType;
+    auto& w = image.words;
+
+    if (freshDefaults) {
+        w[kSystemWord] = Has(after, 0, FAM_ZB) ? 3 : 5;
+        w[kDefaultDataDisplayWord] = 0;
+        for (int word : kDemandWords) w[word] = 30;
+        if (Has(after, 0, FAM_KT6_G2)) w[kPowerFormatWord] = 1;
+        SetAnalogueOutputDefaults(store.images[CSettingsStocker::kAo4To20mA], 400, 2000);
+        SetAnalogueOutputDefaults(store.images[CSettingsStocker::kAo1To5V], 1000, 5000);
+    }
+
+    AdjustDisplayViews(image, after);
+    KeepDisplayLines(store, image, before, after);
+
+    if (!Has(after, FEAT_3P4W, 0)) {
+        uint16_t limit = IsKt6(after) ? 3 : 5;
+        w[kSystemWord] = std::min(w[kSystemWord], limit);
+    }
+
+    // Word 33 is a CT sensor index on multi-circuit types and a secondary current in
+    // amperes on the meters: only a change between the two meanings resets it.
+    const uint32_t multiCircuit = FAM_ZB | FAM_ZC;
+    if (Has(before, 0, multiCircuit) && !Has(after, 0, multiCircuit)) {
+        w[kSecondaryCurrentWord] = 5;
+    }
+
+    if (!Has(after, FEAT_DI1, 0)) {
+        for (int word : kDemandWords) {
+            if (w[word] == 0) w[word] = 1;  // no discrete input to trigger the demand
+        }
+    }
+
+    AdjustOutputs(store, image, before, after);
+
+    if (Has(before, 0, FAM_KT2_240) && !Has(after, 0, FAM_KT2_240)) {
+        ZeroWhen(w[kFrequencyInputWord], w[kFrequencyInputWord] > 1);
+    }
+}
+
+}  // namespace voltaro

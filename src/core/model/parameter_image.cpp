@@ -1,0 +1,122 @@
+// Display texts, applicability and names of the parameter image's words.
+#include <cstdio>
+
+#include "core/model/parameter_image.h"
+#include "core/model/value_helpers.h"
+#include "core/platform/string_table.h"
+
+namespace voltaro {
+namespace {
+
+enum ValueType {
+    kSigned16 = 0,
+    kValue32 = 1,
+    kEnumeration = 2,
+    kPasscode = 3,
+    kMultiplied = 5,
+    kOutputLevel = 6,
+    kAddress = 7,
+};
+
+constexpr int kSecondaryCurrentWord = 33;
+constexpr int kCtSensorNameBase = 5600;
+constexpr int kEnergyCountBase = 3700;
+constexpr int kEnergyCountBaseG2 = 5000;
+constexpr int kAlarmOutputBase = 2400;
+constexpr int kAlarmOutputBaseComm = 2420;
+
+bool IsEnergyCountWord(int word) {
+    return word == 162 || word == 167 || word == 171 || word == 175;
+}
+
+// The CT sensor word of the input whose primary current is `word`, or -1.
+int CtSensorWordOf(int word) {
+    if (word == 32) return 33;
+    if (word >= 40 && word <= 82 && (word - 40) % 3 == 0) return word + 1;
+    return -1;
+}
+
+// Text of enumeration entry id; its number when the table has no such entry.
+std::string EnumerationText(int base, int value) {
+    int id = base + value;
+    if (HasString(id)) return LoadString(id);
+    return std::to_string(value);
+}
+
+std::string AddressText(uint16_t high, uint16_t low) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%d.%d.%d.%d", high >> 8, high & 0xFF, low >> 8,
+                  low & 0xFF);
+    return buffer;
+}
+
+}  // namespace
+
+bool ParameterImage::Applies(int word) const {
+    if (word < 0 || word >= kImageWords) return false;
+    const ParameterDefinition& d = Definition(word);
+    return deviceType.HasFeature(d.featureMask, d.familyMask);
+}
+
+std::string ParameterImage::ValueText(int word) const {
+    if (!Applies(word)) return {};
+    const ParameterDefinition& d = Definition(word);
+    const bool multiCircuit = deviceType.HasFeature(0, FAM_ZB | FAM_ZC);
+    const int value = static_cast<int16_t>(words[word]);
+    const unsigned unsignedValue = words[word];
+
+    if (multiCircuit) {
+        if (word == kSecondaryCurrentWord) {
+            return EnumerationText(kCtSensorNameBase, static_cast<int>(unsignedValue));
+        }
+        int sensorWord = CtSensorWordOf(word);
+        if (sensorWord >= 0 && words[sensorWord] != 0) return {};
+    }
+
+    switch (d.type) {
+        case kSigned16:
+            return FormatScaledValue(value, d.param);
+        case kValue32: {
+            if (word + 1 >= kImageWords) return FormatScaledValue(value, d.param);
+            return FormatScaledValue(static_cast<int32_t>(Get32(word)), d.param);
+        }
+        case kEnumeration: {
+            int base = d.param;
+            if (IsEnergyCountWord(word) && base == kEnergyCountBase &&
+                deviceType.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X)) {
+                base = kEnergyCountBaseG2;
+            }
+            if (base == kAlarmOutputBase && deviceType.HasFeature(0, FAM_HKT2 | FAM_HKT2X)) {
+                base = kAlarmOutputBaseComm;
+            }
+            return EnumerationText(base, static_cast<int>(unsignedValue));
+        }
+        case kPasscode:
+            return "****";
+        case kMultiplied:
+            return std::to_string(static_cast<long long>(unsignedValue) * d.param);
+        case kOutputLevel:
+            return deviceType.HasFeature(FEAT_AO_4_20MA, 0) ? FormatScaledValue(value, 100)
+                                                            : FormatScaledValue(value, 1000);
+        case kAddress: {
+            // The second word of an address formats the pair it belongs to.
+            int first = word;
+            if (word > 0 && Definition(word - 1).type == kAddress &&
+                Definition(word - 1).nameId == d.nameId) {
+                first = word - 1;
+            }
+            if (first + 1 >= kImageWords) return {};
+            return AddressText(words[first], words[first + 1]);
+        }
+        default:
+            return std::to_string(value);
+    }
+}
+
+std::string ParameterImage::GroupName(int word) const { return LoadString(Definition(word).groupId); }
+
+std::string ParameterImage::ParameterName(int word) const {
+    return LoadString(Definition(word).nameId);
+}
+
+}  // namespace voltaro
