@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <iconv.h>
 #include <langinfo.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/platform/message_format.h"
