@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "core/comm/rtu_framing.h"
-#include "core/platform/profile.h"
 #include "core/platform/trace.h"
 #include "core/work/private_exception.h"
 #include "core/work/timer_thread.h"
@@ -20,7 +19,7 @@ uint32_t Scaled(uint32_t ms, double scale) {
 
 }  // namespace
 
-CModbusInterface::CModbusInterface() : settings(CUserProfile()) {}
+CModbusInterface::CModbusInterface() : settings(CComSettings::LoadFromUserProfile()) {}
 
 CModbusInterface::CModbusInterface(const CComSettings& s) : settings(s) {}
 
