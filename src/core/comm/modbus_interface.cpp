@@ -238,6 +238,7 @@ bool CModbusInterface::ReadRegisterList(const RegisterBlock* blocks, uint32_t* d
     for (const RegisterBlock* block = blocks; block->start != -1; ++block) {
         for (const auto* flag : stopFlags)
             if (flag && flag->load()) return false;
+        if (block->count <= 0) continue;
         registers.assign(2 * static_cast<std::size_t>(block->count), 0);
         ReadHoldingRegisters(block->start, 2 * block->count, registers.data());
         uint32_t* slot = destination + block->offset;

@@ -23,13 +23,11 @@ namespace {
 
 using test::TcpDevice;
 using Bytes = TcpDevice::Bytes;
-using Clock = std::chrono::steady_clock;
+using test::Clock;
+using test::MessageOf;
+using test::MsSince;
 
 uint16_t Value(int address) { return static_cast<uint16_t>(address + 1000); }
-
-long long MsSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
 
 CComSettings TcpSettings(const std::string& port, const std::string& host = "127.0.0.1") {
     CComSettings s;
@@ -38,15 +36,6 @@ CComSettings TcpSettings(const std::string& port, const std::string& host = "127
     s.serverAddress = host;
     s.servicePort = port;
     return s;
-}
-
-std::string MessageOf(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const CPrivateException& e) {
-        return e.Message();
-    }
-    return "<no exception>";
 }
 
 TcpDevice::Reply Good(const Bytes& request) { return {{TcpDevice::Answer(request, Value)}}; }
@@ -163,15 +152,9 @@ TEST(ModbusTcp, ConnectionFailures) {
     EXPECT_FALSE(unknown.IsOpen());
 
     // A port nobody listens on refuses at once.
-    int probe = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a{};
-    a.sin_family = AF_INET;
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(probe, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    socklen_t length = sizeof a;
-    ::getsockname(probe, reinterpret_cast<sockaddr*>(&a), &length);
-    std::string freePort = std::to_string(ntohs(a.sin_port));
-    ::close(probe);
+    uint16_t unused = 0;
+    ::close(test::LoopbackSocket(-1, unused));
+    const std::string freePort = std::to_string(unused);
     CModbusInterface refused(TcpSettings(freePort));
     EXPECT_EQ(MessageOf([&] { refused.Open(); }),
               "Modbus-TCP Error. " + SystemErrorText(ECONNREFUSED));
@@ -179,14 +162,12 @@ TEST(ModbusTcp, ConnectionFailures) {
 
 TEST(ModbusTcp, ConnectIsBoundedAndCancellable) {
     // A listener whose backlog is full drops further connection requests unanswered.
-    int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    uint16_t listening = 0;
+    int listener = test::LoopbackSocket(0, listening);
     sockaddr_in a{};
     a.sin_family = AF_INET;
     a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(listener, reinterpret_cast<sockaddr*>(&a), sizeof a);
-    ::listen(listener, 0);
-    socklen_t length = sizeof a;
-    ::getsockname(listener, reinterpret_cast<sockaddr*>(&a), &length);
+    a.sin_port = htons(listening);
     std::vector<int> fillers;
     for (int i = 0; i < 4; ++i) {
         int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
@@ -194,7 +175,7 @@ TEST(ModbusTcp, ConnectIsBoundedAndCancellable) {
         fillers.push_back(fd);
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    const std::string port = std::to_string(ntohs(a.sin_port));
+    const std::string port = std::to_string(listening);
 
     CModbusInterface bounded(TcpSettings(port));
     bounded.timeouts.connectMs = 200;

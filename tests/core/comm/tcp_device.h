@@ -16,6 +16,8 @@
 #include <thread>
 #include <vector>
 
+#include "core/comm/comm_test_util.h"
+
 namespace voltaro::test {
 
 class TcpDevice {
@@ -29,17 +31,7 @@ public:
     using Handler = std::function<Reply(const Bytes& request, int index)>;
 
     explicit TcpDevice(Handler handler) : handler_(std::move(handler)) {
-        listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        int one = 1;
-        ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-        sockaddr_in a{};
-        a.sin_family = AF_INET;
-        a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(listener_, reinterpret_cast<sockaddr*>(&a), sizeof a);
-        ::listen(listener_, 4);
-        socklen_t length = sizeof a;
-        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&a), &length);
-        port_ = ntohs(a.sin_port);
+        listener_ = LoopbackSocket(4, port_);
         thread_ = std::thread([this] { Run(); });
     }
     ~TcpDevice() {
@@ -49,15 +41,8 @@ public:
     }
 
     std::string Port() const { return std::to_string(port_); }
-    std::vector<Bytes> Requests() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return requests_;
-    }
-    bool WaitForRequests(std::size_t count) {
-        std::unique_lock<std::mutex> lock(mutex_);
-        return arrived_.wait_for(lock, std::chrono::seconds(5),
-                                 [&] { return requests_.size() >= count; });
-    }
+    std::vector<Bytes> Requests() { return log_.Requests(); }
+    bool WaitForRequests(std::size_t count) { return log_.WaitForRequests(count); }
 
     // The correct answer (MBAP included) to a request carrying transaction `tx`.
     static Bytes Answer(const Bytes& request, uint16_t (*value)(int), int txOffset = 0) {
@@ -103,14 +88,7 @@ private:
             while (pending.size() >= 6 && pending.size() >= 6u + pending[5]) {
                 Bytes request(pending.begin(), pending.begin() + 6 + pending[5]);
                 pending.erase(pending.begin(), pending.begin() + 6 + pending[5]);
-                int index;
-                {
-                    std::lock_guard<std::mutex> lock(mutex_);
-                    requests_.push_back(request);
-                    index = static_cast<int>(requests_.size()) - 1;
-                }
-                arrived_.notify_all();
-                Reply reply = handler_(request, index);
+                Reply reply = handler_(request, log_.Add(request));
                 if (reply.close) {
                     ::close(fd);
                     return;
@@ -129,9 +107,7 @@ private:
     uint16_t port_ = 0;
     std::atomic<bool> stop_{false};
     std::thread thread_;
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::vector<Bytes> requests_;
+    RequestLog log_;
 };
 
 }  // namespace voltaro::test
