@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "core/comm/modbus_interface.h"
+#include "core/comm/modbus_reader.h"
 #include "core/comm/tcp_device.h"
 #include "core/model/device_type.h"
 #include "core/platform/sys_error.h"
@@ -63,6 +64,29 @@ TEST(ModbusTcp, EnvelopeCounterAndValues) {
     client.WriteRegisterPairs(4942, 1, &pair, true);
     Bytes swapped = device.Requests()[3];
     EXPECT_EQ(Bytes(swapped.begin() + 13, swapped.end()), (Bytes{0, 1, 0, 2}));
+}
+
+TEST(ModbusTcp, RegisterListsWithWordOrderAndStopFlags) {
+    TcpDevice device([](const Bytes& r, int) { return Good(r); });
+    CModbusInterface client(TcpSettings(device.Port()));
+    client.Open();
+    const RegisterBlock blocks[] = {{10, 2, 1}, {20, 1, 5}, {-1, 0, 0}};
+    uint32_t values[6] = {};
+    CModbusReader reader(client, values, false);
+    EXPECT_TRUE(reader.Read(blocks));
+    // Low half first: registers 10, 11 make the value 1011 << 16 | 1010.
+    EXPECT_EQ(values[1], uint32_t{Value(11)} << 16 | Value(10));
+    EXPECT_EQ(values[2], uint32_t{Value(13)} << 16 | Value(12));
+    EXPECT_EQ(values[5], uint32_t{Value(21)} << 16 | Value(20));
+    EXPECT_EQ(values[0], 0u);
+    reader.swap = true;
+    EXPECT_TRUE(reader.Read(blocks));
+    EXPECT_EQ(values[5], uint32_t{Value(20)} << 16 | Value(21));
+    EXPECT_EQ(device.Requests().size(), 4u);
+
+    reader.stopB = true;
+    EXPECT_FALSE(reader.Read(blocks));
+    EXPECT_EQ(device.Requests().size(), 4u);
 }
 
 TEST(ModbusTcp, AnswerSplitAcrossSegmentsIsReassembled) {
