@@ -272,6 +272,7 @@ uint8_t DeviceModel::WriteSpecial(int address, int count, const uint16_t* values
     if (measured_->Owns(address, count)) {
         const uint8_t result = measured_->Write(regs_, address, count, values);
         if (result != 0) return result;
+        lastRefresh_ = -1;  // commands show their effect at once
     }
     for (int i = 0; i < count; ++i) {
         const int a = address + i;
@@ -288,6 +289,7 @@ uint8_t DeviceModel::WriteSpecial(int address, int count, const uint16_t* values
         const uint16_t code = values[passcode_.unlock - address];
         unlockState_ = (code != 0 && (!Protected() || entered_ == protection_)) ? code : 0;
     }
+    RefreshLocked();
     return 0;
 }
 

@@ -9,9 +9,9 @@ namespace voltaro::sim {
 namespace {
 
 constexpr int kCounters = 3136;
-constexpr int kResetMain = 5329;
-constexpr int kResetSecond = 5337;
-constexpr int kResetFixed = 5339;
+constexpr int kResetMainRegister = 5329;
+constexpr int kResetSecondRegister = 5337;
+constexpr int kResetFixedRegister = 5339;
 // Analogue output blocks: first register of each output's parameter group (image word
 // 323, 351, 379, 407); output 0 % is 5 registers further on, output 100 % 7.
 constexpr int kAoParameters[4] = {7008, 7038, 7068, 7098};
@@ -80,11 +80,11 @@ MeterValues::MeterValues(const CDeviceType& type, bool highFirst, uint64_t seed)
         }
         MarkArea(ch.offset + 128, 128, kEnergy, c);
     }
-    MarkArea(kResetMain, 1, kResetMain, 0);
-    if (zb_) MarkArea(kResetSecond, 1, kResetSecond, 1);
+    MarkArea(kResetMainRegister, 1, kResetMain, 0);
+    if (zb_) MarkArea(kResetSecondRegister, 1, kResetSecond, 1);
     if (counters_ > 0) MarkArea(kCounters, 2 * counters_, kCounter, 0);
     if (analogOutputs_) MarkArea(kCounters, 4, kAnalogOut, 0);
-    if (analogOutputs_ || counters_ == 8) MarkArea(kResetFixed, 1, kResetFixed, 0);
+    if (analogOutputs_ || counters_ == 8) MarkArea(kResetFixedRegister, 1, kResetFixed, 0);
 }
 
 void MeterValues::MarkArea(int first, int count, Area area, int channel) {
@@ -110,11 +110,11 @@ void MeterValues::AddRanges(RegisterMap& map) const {
         map.Add(ch.flag, 1, zb_ ? kReadWrite : kReadable);
         map.Add(ch.angles, 6, kReadable);
     }
-    map.Add(kResetMain, 1, kReadWrite);
-    if (zb_) map.Add(kResetSecond, 1, kReadWrite);
+    map.Add(kResetMainRegister, 1, kReadWrite);
+    if (zb_) map.Add(kResetSecondRegister, 1, kReadWrite);
     if (counters_ > 0) map.Add(kCounters, 16, kReadable), map.Add(kCounters, 2 * counters_, kWritable);
     if (analogOutputs_) map.Add(kCounters, 4, kReadWrite);
-    if (analogOutputs_ || counters_ == 8) map.Add(kResetFixed, 1, kReadWrite);
+    if (analogOutputs_ || counters_ == 8) map.Add(kResetFixedRegister, 1, kReadWrite);
 }
 
 bool MeterValues::Owns(int address, int count) const {

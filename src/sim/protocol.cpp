@@ -10,6 +10,7 @@ namespace {
 
 constexpr uint8_t kReadInputRegisters = 4;
 constexpr uint8_t kWriteMultipleRegisters = 16;
+constexpr int kMaxMbapLength = 7 + 2 * 255;
 
 std::vector<uint8_t> Exception(uint8_t function, uint8_t code) {
     return {static_cast<uint8_t>(function | 0x80), code};
@@ -112,7 +113,9 @@ double WireTimeMs(std::size_t bytes, int baud) {
 int ExtractMbap(const std::vector<uint8_t>& buffer, MbapRequest& request) {
     if (buffer.size() < 7) return 0;
     const int length = Word(buffer, 4);
-    if (length < 2 || length > 254) return -1;
+    // Modbus allows 254; a little more is taken so that an oversized write still gets
+    // its exception answer instead of a closed connection.
+    if (length < 2 || length > kMaxMbapLength) return -1;
     const std::size_t total = 6 + static_cast<std::size_t>(length);
     if (buffer.size() < total) return 0;
     request.transaction = static_cast<uint16_t>(Word(buffer, 0));

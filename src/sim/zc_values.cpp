@@ -16,7 +16,7 @@ constexpr int kDemandMax = 2140; // + 144 a + 5 j: value and three BCD time-stam
 constexpr int kDemandMin = 2195;
 constexpr int kThdVoltage = 6464;
 constexpr int kThdCurrent = 6480;  // + 8 a
-constexpr int kReset = 8995;
+constexpr int kResetRegister = 8995;
 constexpr int kLoopFlags = 9136;
 constexpr int kEnergyRegisters = 58;
 constexpr int kModuleOffset = 1024;
@@ -63,7 +63,7 @@ ZcValues::ZcValues(const CDeviceType& type, uint64_t seed)
         Mark(kCurrents + 32 * a, 10, kChannelValues, a);
         Mark(kPowers + 96 * a, 32, kChannelValues, a);
         Mark(EnergyBlock(a), kEnergyRegisters, kEnergy, a);
-        Mark(kReset + a, 1, kReset, a);
+        Mark(kResetRegister + a, 1, kReset, a);
         Mark(kLoopFlags + a, 1, kLoopFlag, a);
     }
     if (counts_) {
@@ -90,7 +90,7 @@ void ZcValues::AddRanges(RegisterMap& map) const {
         map.Add(EnergyBlock(a), kEnergyRegisters, kReadWrite);
         map.Add(kThdCurrent + 8 * a, 8, kReadable);
         for (int set = 0; set < 4; ++set) map.Add(CurrentHarmonics(set, a), 15, kReadable);
-        map.Add(kReset + a, 1, kReadWrite);
+        map.Add(kResetRegister + a, 1, kReadWrite);
         map.Add(kLoopFlags + a, 1, kReadWrite);
     }
     if (counts_) {
