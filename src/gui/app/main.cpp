@@ -1,21 +1,25 @@
-// Entry point of the desktop program. The main window is not wired up yet: a placeholder
-// window carrying the product name stands in for it.
+// Entry point of the desktop program.
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+#include <cstdio>
+#include <ctime>
+
+#include "gui/app/application.h"
 
 int main(int argc, char** argv)
 {
+    timespec start{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    const qint64 startNs = static_cast<qint64>(start.tv_sec) * 1000000000 + start.tv_nsec;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(VOLTARO_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VOLTARO_PRODUCT_VERSION));
 
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral(VOLTARO_PRODUCT_NAME " " VOLTARO_PRODUCT_VERSION));
-    auto* label = new QLabel(QStringLiteral(VOLTARO_PRODUCT_NAME), &window);
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(480, 320);
-    window.show();
-    return QApplication::exec();
+    voltaro::StartOptions options;
+    QString error;
+    if (!voltaro::ParseStartOptions(QApplication::arguments().mid(1), options, error)) {
+        std::fprintf(stderr, "voltaro: %s\n", error.toLocal8Bit().constData());
+        return 2;
+    }
+    return voltaro::RunApplication(options, startNs);
 }

@@ -7,6 +7,8 @@
 #include "core/app/app_settings.h"
 #include "core/app/connect_model.h"
 #include "core/app/progress_view.h"
+#include "core/app/protect_input.h"
+#include "core/platform/string_table.h"
 #include "core/platform/profile.h"
 #include "core/settings/setting_fields.h"
 
@@ -145,6 +147,31 @@ TEST(CarryOver, RememberedRowAndUnknownRow)
     unknown.deviceType = CDeviceType(1, 0, 0, {});
     EXPECT_EQ(RememberedDeviceId(unknown), 0);
     EXPECT_EQ(RememberedDeviceId(MakeCarryOverImage(stocker, 52)), 52);
+}
+
+}  // namespace
+}  // namespace voltaro
+
+
+namespace voltaro {
+namespace {
+
+TEST(ProtectInput, TextsAreComparedAndEmptyMeansZero)
+{
+    const ProtectionChange none = ReadProtectionInput("", "", "");
+    EXPECT_EQ(none.current, 0u);
+    EXPECT_EQ(none.newPasscode, 0u);
+    const ProtectionChange set = ReadProtectionInput("12", "999999999", "999999999");
+    EXPECT_EQ(set.current, 12u);
+    EXPECT_EQ(set.newPasscode, 999999999u);
+    try {
+        ReadProtectionInput("", "012", "12");
+        FAIL();
+    } catch (const SettingFieldError& error) {
+        EXPECT_EQ(error.Message(), LoadString(11003));
+    }
+    EXPECT_THROW(ReadProtectionInput("", "1000000000", "1000000000"), SettingFieldError);
+    EXPECT_THROW(ReadProtectionInput("abc", "", ""), SettingFieldError);
 }
 
 }  // namespace

@@ -1,0 +1,163 @@
+#include "gui/app/application.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+#include "core/app/app_settings.h"
+#include "core/comm/com_settings.h"
+#include "core/platform/profile.h"
+#include "core/platform/resource_module.h"
+#include "core/work/private_exception.h"
+#include "gui/app/main_window.h"
+#include "gui/app/message_box.h"
+#include "gui/app/qt_text.h"
+#include "gui/dialogs/comm_dialog.h"
+#include "sim/simulator.h"
+
+namespace voltaro {
+
+namespace {
+
+// Reports the first paint of the window it watches.
+class FirstPaintWatch : public QObject {
+public:
+    explicit FirstPaintWatch(qint64 startNs) : startNs_(startNs) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            const double ms = static_cast<double>(NowNs() - startNs_) / 1e6;
+            std::fprintf(stderr, "startup-to-first-paint-ms: %.1f\n", ms);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+    static qint64 NowNs()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
+    }
+
+private:
+    qint64 startNs_;
+    bool reported_ = false;
+};
+
+// Accepts every Connect dialog that opens while it lives (the screenshot run).
+void AcceptConnectDialogs(QObject* owner)
+{
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, owner, [] {
+        if (auto* dialog = qobject_cast<CCommDialog*>(QApplication::activeModalWidget())) {
+            dialog->accept();
+        }
+    });
+    timer->start(20);
+}
+
+}  // namespace
+
+bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QString& error)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--simulate")) {
+            options.simulateRow = kDefaultSimulatedRow;
+        } else if (argument.startsWith(QLatin1String("--simulate="))) {
+            bool ok = false;
+            const int row = argument.mid(11).toInt(&ok);
+            if (!ok || row < 0 || row >= kDeviceTypeCount) {
+                error = QStringLiteral("--simulate: row 0 to %1 expected").arg(kDeviceTypeCount - 1);
+                return false;
+            }
+            options.simulateRow = row;
+        } else if (argument == QLatin1String("--screenshot") && i + 1 < arguments.size()) {
+            options.screenshotPath = arguments[++i];
+        } else if (argument == QLatin1String("--startup-time")) {
+            options.printStartupTime = true;
+        } else {
+            error = QStringLiteral("unknown argument: %1").arg(argument);
+            return false;
+        }
+    }
+    return true;
+}
+
+CSimulatedSetup::CSimulatedSetup(int row)
+{
+    sim::SimulatorOptions options;
+    options.device.row = row;
+    simulator_ = std::make_unique<sim::Simulator>(options);
+    port_ = simulator_->StartTcp("127.0.0.1", 0);
+
+    std::string pattern = (std::filesystem::temp_directory_path() / "voltaro-sim-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) throw CPrivateException(11006, errno);
+    directory_ = pattern;
+    profilePath_ = directory_ + "/VOLTARO.ini";
+    ::setenv("VOLTARO_PROFILE", profilePath_.c_str(), 1);
+
+    CUserProfile profile(profilePath_);
+    CComSettings settings(profile);
+    settings.mode = ModbusTcp;
+    settings.serverAddress = "127.0.0.1";
+    settings.servicePort = std::to_string(port_);
+    settings.Save(profile);
+    profile.SetInt(kSettingsSection, "DeviceId", row);
+    if (!profile.Save()) throw CPrivateException(11006, errno);
+}
+
+CSimulatedSetup::~CSimulatedSetup()
+{
+    if (simulator_) simulator_->Stop();
+    std::error_code ignored;
+    if (!directory_.empty()) std::filesystem::remove_all(directory_, ignored);
+}
+
+int RunApplication(const StartOptions& options, qint64 startNs)
+{
+    std::unique_ptr<CSimulatedSetup> simulated;
+    if (options.simulateRow) {
+        try {
+            simulated = std::make_unique<CSimulatedSetup>(*options.simulateRow);
+        } catch (const CPrivateException& error) {
+            ShowException(nullptr, error);
+            return 1;
+        }
+    }
+
+    const std::string profilePath = CUserProfile::DefaultPath();
+    AppSettings settings = AppSettings::Load(CUserProfile(profilePath));
+    CSettingsStocker stocker;
+    ParameterImage carryOver = MakeCarryOverImage(stocker, settings.deviceId);
+    if (!LoadLanguage(settings.displayLanguage)) ShowError(nullptr, Text(kCantLoadLanguageModuleId));
+
+    FirstPaintWatch watch(startNs);
+    int result = 0;
+    bool first = true;
+    do {
+        CBasicParameterDialog window(carryOver, settings);
+        if (first && options.printStartupTime) window.installEventFilter(&watch);
+        if (first && !options.screenshotPath.isEmpty()) {
+            QTimer::singleShot(0, &window, [&window, &options] {
+                AcceptConnectDialogs(&window);
+                window.Upload();
+                window.grab().save(options.screenshotPath);
+                window.done(0);
+            });
+        }
+        first = false;
+        window.show();
+        result = window.exec();
+    } while (result == CBasicParameterDialog::kShowAgain);
+
+    settings.deviceId = RememberedDeviceId(carryOver);
+    SaveAppSettings(settings, profilePath);
+    return 0;
+}
+
+}  // namespace voltaro

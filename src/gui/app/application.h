@@ -1,0 +1,52 @@
+#pragma once
+// Start-up of the desktop program: settings, the carry-over image, the language module,
+// and the main window run in a loop while it asks to be shown again (language switch).
+//
+// Command line:
+//   --simulate[=ROW]   serve a simulated device of catalogue row ROW (default 19) on a free
+//                      loopback port and use a profile of its own, in a fresh temporary
+//                      directory, whose connection settings point at it
+//   --screenshot PATH  upload from the device once the window is up (accepting the Connect
+//                      dialog as it stands), save a picture of the main window to PATH, quit
+//   --startup-time     print the time from start to the first paint of the main window
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace voltaro {
+
+namespace sim {
+class Simulator;
+}
+
+struct StartOptions {
+    std::optional<int> simulateRow;
+    QString screenshotPath;
+    bool printStartupTime = false;
+};
+
+constexpr int kDefaultSimulatedRow = 19;
+
+// Parses the arguments after the program name; false with a message for unknown ones.
+bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QString& error);
+
+// A simulated device on loopback with a private profile pointing at it (VOLTARO_PROFILE is
+// set for the rest of the process). The directory goes when the object goes.
+class CSimulatedSetup {
+public:
+    explicit CSimulatedSetup(int row);
+    ~CSimulatedSetup();
+    int Port() const { return port_; }
+    const std::string& ProfilePath() const { return profilePath_; }
+
+private:
+    std::unique_ptr<sim::Simulator> simulator_;
+    std::string directory_;
+    std::string profilePath_;
+    int port_ = 0;
+};
+
+// Runs the program; returns the exit status.
+int RunApplication(const StartOptions& options, qint64 startNs);
+
+}  // namespace voltaro

@@ -1,0 +1,128 @@
+// The device and file commands of the main window.
+#include <QFileInfo>
+
+#include "core/comm/modbus_interface.h"
+#include "core/device/passcode_protection.h"
+#include "core/files/config_file.h"
+#include "core/platform/resource_module.h"
+#include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
+#include "core/work/private_exception.h"
+#include "gui/app/control_names.h"
+#include "gui/app/main_window.h"
+#include "gui/app/message_box.h"
+#include "gui/app/qt_text.h"
+#include "gui/dialogs/comm_dialog.h"
+#include "gui/dialogs/compare_dialog.h"
+#include "gui/dialogs/passcode_prompts.h"
+#include "gui/dialogs/progress_dialog.h"
+
+namespace voltaro {
+
+namespace {
+
+constexpr int kConfigFileFilter = 2700;
+
+FileDialogOptions ConfigFileOptions(int titleId)
+{
+    FileDialogOptions options;
+    options.title = Text(titleId);
+    options.filter = LoadString(kConfigFileFilter);
+    options.defaultSuffix = QStringLiteral("cfg");
+    return options;
+}
+
+}  // namespace
+
+void CBasicParameterDialog::Upload()
+{
+    try {
+        CModbusInterface client;
+        if (!Connect(this, client)) return;
+        ParameterImage image;
+        if (RunUploadWithProgress(this, client, image)) {
+            model_.SetImage(image);
+            Refresh();
+        }
+    } catch (const CPrivateException& error) {
+        ReportFailure(this, error);
+    }
+}
+
+void CBasicParameterDialog::Download()
+{
+    try {
+        CModbusInterface client;
+        if (!Connect(this, client)) return;
+        if (!ReadControls(true)) return;
+        CPasscodePrompts prompts(this);
+        CPasscodeProtection protection(prompts);
+        {
+            WaitCursor wait;
+            if (!protection.Unlock(client)) return;
+        }
+        RunWithProgress(this, client, model_.Image());
+        WaitCursor wait;
+        protection.Relock();
+    } catch (const CPrivateException& error) {
+        ReportFailure(this, error);
+    }
+}
+
+void CBasicParameterDialog::Protect()
+{
+    try {
+        CModbusInterface client;
+        if (!Connect(this, client)) return;
+        CPasscodePrompts prompts(this);
+        CPasscodeProtection protection(prompts);
+        protection.ChangeProtection(client);
+    } catch (const CPrivateException& error) {
+        ReportFailure(this, error);
+    }
+}
+
+void CBasicParameterDialog::Report()
+{
+    if (!ReadControls(true)) return;
+    CCompareDialog dialog(model_.Image(), settings_, this);
+    dialog.exec();
+}
+
+void CBasicParameterDialog::SaveFile()
+{
+    const QString path = GetSaveFileName(this, ConfigFileOptions(kTextMainSaveFile));
+    if (path.isEmpty()) return;
+    if (!ReadControls(true)) return;
+    try {
+        SaveConfigFile(ToStdString(path), model_.Image());
+    } catch (const CPrivateException& error) {
+        ReportFailure(this, error);
+    }
+}
+
+void CBasicParameterDialog::OpenFile()
+{
+    const QString path = GetOpenFileName(this, ConfigFileOptions(kTextMainOpenFile));
+    if (path.isEmpty()) return;
+    try {
+        ParameterImage image;
+        if (LoadConfigFile(ToStdString(path), image)) {
+            model_.SetImage(image);
+            Refresh();
+        }
+    } catch (const CPrivateException& error) {
+        ReportFailure(this, error);
+    }
+}
+
+void CBasicParameterDialog::SwitchLanguage()
+{
+    if (!ReadControls(false)) return;
+    const int next = NextLanguage(CurrentLanguage());
+    if (!LoadLanguage(next)) ShowError(this, Text(kCantLoadLanguageModuleId));
+    settings_.displayLanguage = next;
+    done(kShowAgain);
+}
+
+}  // namespace voltaro

@@ -1,0 +1,200 @@
+#include "gui/dialogs/comm_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/comm/modbus_interface.h"
+#include "core/model/value_helpers.h"
+#include "core/platform/profile.h"
+#include "core/platform/ui_text_ids.h"
+#include "core/work/private_exception.h"
+#include "gui/app/control_names.h"
+#include "gui/app/qt_text.h"
+
+namespace voltaro {
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, int id, const char* name, int textId)
+{
+    auto* label = new QLabel(Text(textId), parent);
+    NameControl(label, id, name);
+    return label;
+}
+
+QComboBox* MakeList(QWidget* parent, int id, const char* name, int count, int firstId)
+{
+    auto* combo = new QComboBox(parent);
+    NameControl(combo, id, name);
+    for (const std::string& text : StringList(count, firstId)) combo->addItem(ToQString(text));
+    return combo;
+}
+
+}  // namespace
+
+CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* parent)
+    : QDialog(parent), settings_(settings), ports_(std::move(ports))
+{
+    setObjectName(QStringLiteral("id138"));
+    setWindowTitle(Text(kTextConnectCaption));
+    auto* top = new QVBoxLayout(this);
+
+    auto* target = new QGroupBox(Text(kTextConnectTo), this);
+    auto* targetRow = new QGridLayout(target);
+    address_ = new QLineEdit(target);
+    NameControl(address_, kIdConnectAddress, "device_address");
+    targetRow->addWidget(
+        MakeLabel(target, kIdConnectAddressLabel, "device_address_label", kTextConnectDeviceAddress),
+        0, 0);
+    targetRow->addWidget(address_, 0, 1);
+    top->addWidget(target);
+
+    auto* pc = new QGroupBox(Text(kTextConnectPortSetting), this);
+    auto* grid = new QGridLayout(pc);
+    infrared_ = new QRadioButton(Text(kTextConnectInfrared), pc);
+    NameControl(infrared_, kIdConnectInfrared, "infrared");
+    rtu_ = new QRadioButton(Text(kTextConnectModbusRtu), pc);
+    NameControl(rtu_, kIdConnectModbusRtu, "modbus_rtu");
+    tcp_ = new QRadioButton(Text(kTextConnectModbusTcp), pc);
+    NameControl(tcp_, kIdConnectModbusTcp, "modbus_tcp");
+    grid->addWidget(infrared_, 0, 0, 1, 2);
+    grid->addWidget(rtu_, 1, 0, 1, 2);
+    port_ = new QComboBox(pc);
+    NameControl(port_, kIdConnectPort, "com_port");
+    for (const PortEntry& entry : ports_) port_->addItem(ToQString(entry.displayName));
+    baud_ = MakeList(pc, kIdConnectBaud, "baud_rate", kBaudTextCount, kBaudTextFirst);
+    parity_ = MakeList(pc, kIdConnectParity, "parity", kParityTextCount, kParityTextFirst);
+    stop_ = MakeList(pc, kIdConnectStop, "stop_bits", kStopTextCount, kStopTextFirst);
+    grid->addWidget(MakeLabel(pc, kIdConnectPortLabel, "com_port_label", kTextConnectComPort), 2, 0);
+    grid->addWidget(port_, 2, 1);
+    grid->addWidget(MakeLabel(pc, kIdConnectBaudLabel, "baud_rate_label", kTextConnectBaudRate), 3, 0);
+    grid->addWidget(baud_, 3, 1);
+    grid->addWidget(MakeLabel(pc, kIdConnectParityLabel, "parity_label", kTextConnectParity), 4, 0);
+    grid->addWidget(parity_, 4, 1);
+    grid->addWidget(MakeLabel(pc, kIdConnectStopLabel, "stop_bits_label", kTextConnectStop), 5, 0);
+    grid->addWidget(stop_, 5, 1);
+    grid->addWidget(tcp_, 6, 0, 1, 2);
+    server_ = new QLineEdit(pc);
+    NameControl(server_, kIdConnectServer, "server_address");
+    service_ = new QComboBox(pc);
+    NameControl(service_, kIdConnectService, "service_port");
+    service_->setEditable(true);
+    service_->addItem(QStringLiteral("502"));
+    grid->addWidget(
+        MakeLabel(pc, kIdConnectServerLabel, "server_address_label", kTextConnectStationAddress), 7, 0);
+    grid->addWidget(server_, 7, 1);
+    grid->addWidget(MakeLabel(pc, kIdConnectServiceLabel, "service_port_label", kTextConnectPort), 8, 0);
+    grid->addWidget(service_, 8, 1);
+    top->addWidget(pc);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(Text(kTextConnectButton), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(ControlObjectName(1));
+    ok->setDefault(true);
+    QPushButton* cancel = buttons->addButton(Text(kTextCancel), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(ControlObjectName(2));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    top->addWidget(buttons);
+
+    // Fill from the settings.
+    if (!ports_.empty()) port_->setCurrentIndex(0);
+    memory_ = std::make_unique<CPortMemory>(
+        [this] {
+            std::vector<std::string> names;
+            for (const PortEntry& entry : ports_) names.push_back(entry.displayName);
+            return names;
+        }(),
+        settings_.comPortDisplayName, settings_.irComPortDisplayName);
+    address_->setText(QString::number(settings_.address));
+    switch (settings_.mode) {
+    case ModbusTcp: tcp_->setChecked(true); break;
+    case Infrared: infrared_->setChecked(true); break;
+    default: rtu_->setChecked(true); break;
+    }
+    baud_->setCurrentIndex(BaudSelection(settings_.baudrate));
+    parity_->setCurrentIndex(ParitySelection(settings_.parity));
+    stop_->setCurrentIndex(StopSelection(settings_.stop));
+    server_->setText(ToQString(settings_.serverAddress));
+    service_->setEditText(ToQString(settings_.servicePort));
+    ModeChanged();
+
+    for (QRadioButton* radio : {infrared_, rtu_, tcp_}) {
+        connect(radio, &QRadioButton::clicked, this, &CCommDialog::ModeChanged);
+    }
+    connect(port_, &QComboBox::activated, this,
+            [this](int index) { memory_->Selected(SelectedMode(), index); });
+}
+
+LinkMode CCommDialog::SelectedMode() const
+{
+    if (tcp_->isChecked()) return LinkMode::ModbusTcp;
+    if (infrared_->isChecked()) return LinkMode::Infrared;
+    return LinkMode::ModbusRtu;
+}
+
+void CCommDialog::ModeChanged()
+{
+    const LinkMode mode = SelectedMode();
+    for (int id : ConnectManagedControls()) {
+        if (QWidget* control = FindControl(this, id)) {
+            control->setEnabled(ConnectControlEnabled(id, mode));
+        }
+    }
+    port_->setCurrentIndex(memory_->Reselect(mode, port_->currentIndex()));
+}
+
+void CCommDialog::accept()
+{
+    const LinkMode mode = SelectedMode();
+    CComSettings result = settings_;
+    try {
+        if (mode != LinkMode::Infrared) result.address = ReadDeviceAddress(ToStdString(address_->text()));
+    } catch (const CPrivateException& error) {
+        ReportFailure(this, error);
+        return;
+    }
+    const int port = port_->currentIndex();
+    switch (mode) {
+    case LinkMode::ModbusRtu:
+        result.mode = ModbusRtu;
+        result.comPortName = PortDevicePath(ports_, port);
+        result.comPortDisplayName = PortDisplayName(ports_, port);
+        result.baudrate = baud_->currentIndex();
+        result.parity = parity_->currentIndex();
+        result.stop = stop_->currentIndex();
+        break;
+    case LinkMode::ModbusTcp:
+        result.mode = ModbusTcp;
+        result.serverAddress = ToStdString(server_->text());
+        result.servicePort = ToStdString(service_->currentText());
+        break;
+    case LinkMode::Infrared:
+        result.mode = Infrared;
+        result.irComPortName = PortDevicePath(ports_, port);
+        result.irComPortDisplayName = PortDisplayName(ports_, port);
+        break;
+    }
+    settings_ = result;
+    QDialog::accept();
+}
+
+bool Connect(QWidget* parent, CModbusInterface& client)
+{
+    CUserProfile profile;
+    CCommDialog dialog(CComSettings(profile), BuildPortList(), parent);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    dialog.Settings().Save(profile);
+    profile.Save();
+    client.settings = dialog.Settings();
+    return true;
+}
+
+}  // namespace voltaro

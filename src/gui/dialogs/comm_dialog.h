@@ -1,0 +1,55 @@
+#pragma once
+// "Connect": confirms the PC side of the connection before every device command.
+// Controls are named "id<control id>" (core/app/connect_model.h); the buttons "id1"
+// (Connect) and "id2" (Cancel).
+#include <QDialog>
+#include <memory>
+
+#include "core/app/connect_model.h"
+#include "core/comm/com_settings.h"
+#include "core/comm/port_list.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace voltaro {
+
+class CModbusInterface;
+
+class CCommDialog : public QDialog {
+    Q_OBJECT
+public:
+    // Builds the port list (ports) and fills the controls from settings.
+    CCommDialog(const CComSettings& settings, PortList ports, QWidget* parent = nullptr);
+
+    // The settings as accepted (valid after OK).
+    const CComSettings& Settings() const { return settings_; }
+
+    void accept() override;
+
+private:
+    LinkMode SelectedMode() const;
+    void ModeChanged();
+
+    CComSettings settings_;
+    PortList ports_;
+    std::unique_ptr<CPortMemory> memory_;
+    QLineEdit* address_;
+    QRadioButton* infrared_;
+    QRadioButton* rtu_;
+    QRadioButton* tcp_;
+    QComboBox* port_;
+    QComboBox* baud_;
+    QComboBox* parity_;
+    QComboBox* stop_;
+    QLineEdit* server_;
+    QComboBox* service_;
+};
+
+// The step before every device transfer: loads the connection settings from the profile,
+// runs the dialog and, on Connect, saves them and hands them to client. False when the
+// user cancelled.
+bool Connect(QWidget* parent, CModbusInterface& client);
+
+}  // namespace voltaro

@@ -1,0 +1,69 @@
+#pragma once
+// "Processing...": watches one upload or download thread with a progress bar and Cancel,
+// and on infra-red links the success rate with a link-quality icon. The dialog closes by
+// itself when the thread reports that it is done: with OK, or with Cancel when the user
+// cancelled. Controls: progress bar "id1073", text "id1074", success rate "id1102",
+// quality icon "id1103" (property "qualityIcon": 0 worst ... 3 best), Cancel "id2".
+#include <QPixmap>
+#include <array>
+#include <memory>
+
+#include "core/app/progress_view.h"
+#include "core/model/parameter_image.h"
+#include "gui/app/ui_observer.h"
+
+class QLabel;
+class QProgressBar;
+class QTimer;
+
+namespace voltaro {
+
+class CModbusInterface;
+class CProgressThread;
+
+class CProgressDialog : public CObserverDialog {
+    Q_OBJECT
+public:
+    CProgressDialog(CModbusInterface& client, TransferDirection direction,
+                    const ParameterImage& image, QWidget* parent = nullptr);
+    ~CProgressDialog() override;
+
+    int exec() override;
+    // Cancel: asks the thread to stop; the dialog closes when the thread is done.
+    void reject() override;
+
+    // After the dialog ended: the failure text (empty when none).
+    const std::string& ErrorText() const { return errorText_; }
+    // After an upload ended with OK: throws the failure, else copies the image read from
+    // the device into image and returns true.
+    bool TakeResult(ParameterImage& image) const;
+
+    // The four link-quality pictures, worst to best.
+    static std::array<QPixmap, 4> QualityIcons();
+
+protected:
+    void OnObservableUpdate(CObservable* source) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void Tick();
+
+    CModbusInterface& client_;
+    TransferDirection direction_;
+    ParameterImage image_;
+    std::unique_ptr<CProgressThread> thread_;
+    std::string errorText_;
+    bool finished_ = false;
+    QProgressBar* bar_;
+    QLabel* rate_;
+    QLabel* icon_;
+    QTimer* timer_;
+    std::array<QPixmap, 4> icons_;
+};
+
+// Download under the dialog: false when cancelled, throws the failure, else true.
+bool RunWithProgress(QWidget* parent, CModbusInterface& client, const ParameterImage& image);
+// Upload under the dialog into image: false when cancelled, throws the failure.
+bool RunUploadWithProgress(QWidget* parent, CModbusInterface& client, ParameterImage& image);
+
+}  // namespace voltaro
