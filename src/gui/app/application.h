@@ -3,7 +3,7 @@
 // and the main window run in a loop while it asks to be shown again (language switch).
 //
 // Command line:
-//   --simulate[=ROW]   serve a simulated device of catalogue row ROW (default 19) on a free
+//   --simulate[=ROW]   serve a simulated device of catalogue row ROW (default 4) on a free
 //                      loopback port and use a profile of its own, in a fresh temporary
 //                      directory, whose connection settings point at it
 //   --screenshot PATH  upload from the device once the window is up (accepting the Connect
@@ -25,7 +25,7 @@ struct StartOptions {
     bool printStartupTime = false;
 };
 
-constexpr int kDefaultSimulatedRow = 19;
+constexpr int kDefaultSimulatedRow = 4;
 
 // Parses the arguments after the program name; false with a message for unknown ones.
 bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QString& error);

@@ -1,0 +1,229 @@
+// Device commands of the main window against the in-process simulator, through the real
+// Connect and progress dialogs; the Connect dialog's port memory and address check; the
+// report dialog.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+#include "core/app/main_window_ids.h"
+#include "core/comm/com_settings.h"
+#include "core/files/config_file.h"
+#include "core/platform/message_format.h"
+#include "core/platform/string_table.h"
+#include "gui/app/main_window.h"
+#include "gui/dialogs/comm_dialog.h"
+#include "gui/dialogs/compare_dialog.h"
+#include "gui/dialogs/progress_dialog.h"
+#include "gui_driver.h"
+#include "sim/simulator.h"
+
+namespace voltaro {
+namespace {
+
+using test::ClickOnModal;
+using test::MessageBoxRecorder;
+using test::OnModal;
+
+constexpr int kRowKt2 = 4;
+constexpr int kRowKt2Ao = 5;  // the simulated device: another KT2 variant
+
+ParameterImage ImageOfRow(int row)
+{
+    CSettingsStocker stocker;
+    ParameterImage image;
+    ChangeDeviceType(stocker, row, image, true);
+    return image;
+}
+
+// A simulated device on loopback and a profile whose connection settings point at it.
+class SimulatedDevice : public ::testing::Test {
+protected:
+    explicit SimulatedDevice(sim::FaultSettings faults = {})
+    {
+        sim::SimulatorOptions options;
+        options.device.row = kRowKt2Ao;
+        options.faults = faults;
+        simulator_ = std::make_unique<sim::Simulator>(options);
+        const int port = simulator_->StartTcp();
+        CUserProfile profile(profile_.ProfilePath());
+        CComSettings settings;
+        settings.mode = ModbusTcp;
+        settings.serverAddress = "127.0.0.1";
+        settings.servicePort = std::to_string(port);
+        settings.Save(profile);
+        profile.Save();
+    }
+
+    // Runs command with the Connect dialog accepted as it stands.
+    void Connected(const std::function<void()>& command)
+    {
+        auto connected = ClickOnModal<CCommDialog>(1);
+        command();
+        EXPECT_TRUE(*connected);
+    }
+
+    test::ScratchProfile profile_;
+    std::unique_ptr<sim::Simulator> simulator_;
+    AppSettings settings_;
+};
+
+TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
+{
+    ParameterImage carry = ImageOfRow(kRowKt2);
+    CBasicParameterDialog window(carry, settings_);
+    MessageBoxRecorder boxes;
+    Connected([&] { window.Upload(); });
+    EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
+    EXPECT_EQ(window.Image().deviceType.typeIndex, kRowKt2Ao);
+    const std::string description = LoadString(kModelStringBase + kRowKt2Ao);
+    EXPECT_NE(description.find(
+                  FindControlAs<QComboBox>(&window, kIdModelDescription)->currentText().toStdString()),
+              std::string::npos);
+
+    FindControlAs<QLineEdit>(&window, kIdCtPrimary)->setText(QStringLiteral("250"));
+    Connected([&] { window.Download(); });
+    EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
+
+    // A second window reads the value back from the device.
+    ParameterImage other = ImageOfRow(kRowKt2);
+    CBasicParameterDialog second(other, settings_);
+    Connected([&] { second.Upload(); });
+    EXPECT_EQ(second.Image().words[32], 250);
+    EXPECT_EQ(FindControlAs<QLineEdit>(&second, kIdCtPrimary)->text(), QStringLiteral("250"));
+}
+
+TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
+{
+    ParameterImage carry = ImageOfRow(kRowKt2);
+    CBasicParameterDialog window(carry, settings_);
+    Connected([&] { window.Upload(); });
+    ParameterImage changed = window.Image();
+    changed.words[32] = static_cast<uint16_t>(changed.words[32] + 1);
+    CCompareDialog report(changed, settings_);
+    auto* status = FindControlAs<QLabel>(&report, 1072);
+    EXPECT_TRUE(status->text().isEmpty());
+    Connected([&] { FindControlAs<QPushButton>(&report, 1069)->click(); });
+    EXPECT_EQ(status->text().toStdString(), FormatMessageId(11005, {1}));
+    EXPECT_TRUE(status->styleSheet().contains(QStringLiteral("255, 0, 0")));
+    auto* list = FindControlAs<QTreeWidget>(&report, 1071);
+    EXPECT_EQ(list->headerItem()->text(2).toStdString(), LoadString(2453));
+    EXPECT_GT(list->topLevelItemCount(), 3);
+
+    // Against a file of the same image: everything matches and the status is not red.
+    const std::string file = profile_.File("same.cfg");
+    SaveConfigFile(file, changed);
+    test::ChooseFile(QString::fromStdString(file));
+    FindControlAs<QPushButton>(&report, 1073)->click();
+    EXPECT_EQ(status->text().toStdString(), LoadString(11004));
+    EXPECT_FALSE(status->styleSheet().contains(QStringLiteral("255, 0, 0")));
+    EXPECT_EQ(list->headerItem()->text(2), QStringLiteral("same.cfg"));
+
+    // The hide box is stored in the profile at once.
+    auto* hide = FindControlAs<QCheckBox>(&report, 1154);
+    hide->setChecked(!hide->isChecked());
+    EXPECT_EQ(CUserProfile(profile_.ProfilePath()).GetInt("Settings", "HideIgnoreParameters", -1),
+              hide->isChecked() ? 1 : 0);
+}
+
+class SlowDevice : public SimulatedDevice {
+protected:
+    static sim::FaultSettings Slow()
+    {
+        sim::FaultSettings faults;
+        faults.delayMs = 60;
+        return faults;
+    }
+    SlowDevice() : SimulatedDevice(Slow()) {}
+};
+
+TEST_F(SlowDevice, CancelDuringUploadClosesWithoutMessage)
+{
+    ParameterImage carry = ImageOfRow(kRowKt2);
+    CBasicParameterDialog window(carry, settings_);
+    MessageBoxRecorder boxes;
+    auto sawProgress = std::make_shared<bool>(false);
+    auto cancelled = OnModal<CProgressDialog>([sawProgress](CProgressDialog* dialog) {
+        QTimer::singleShot(900, dialog, [dialog, sawProgress] {
+            *sawProgress = FindControlAs<QProgressBar>(dialog, 1073)->value() > 0;
+            FindControlAs<QPushButton>(dialog, 2)->click();
+        });
+    });
+    Connected([&] { window.Upload(); });
+    EXPECT_TRUE(*cancelled);
+    EXPECT_TRUE(*sawProgress);
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(window.Image().deviceType.typeIndex, kRowKt2);
+}
+
+TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
+{
+    test::ScratchProfile profile;
+    PortList ports = {{"/dev/ttyS0", "COM1"}, {"/dev/ttyUSB0", "USB Serial"},
+                      {"/dev/ttyS2", "COM3"}, {"/dev/ttyUSB1", "USB Serial"}};
+    CComSettings settings;
+    settings.comPortDisplayName = "USB Serial";
+    settings.irComPortDisplayName = "COM3";
+    settings.address = 17;
+    CCommDialog dialog(settings, ports);
+    auto* port = FindControlAs<QComboBox>(&dialog, kIdConnectPort);
+    auto* rtu = FindControlAs<QRadioButton>(&dialog, kIdConnectModbusRtu);
+    auto* infrared = FindControlAs<QRadioButton>(&dialog, kIdConnectInfrared);
+    auto* tcp = FindControlAs<QRadioButton>(&dialog, kIdConnectModbusTcp);
+    EXPECT_TRUE(rtu->isChecked());
+    EXPECT_EQ(port->currentIndex(), 3);  // the last of the two equal names
+    infrared->click();
+    EXPECT_EQ(port->currentText(), QStringLiteral("COM3"));
+    EXPECT_FALSE(FindControl(&dialog, kIdConnectAddress)->isEnabled());
+    EXPECT_FALSE(FindControl(&dialog, kIdConnectBaud)->isEnabled());
+    port->setCurrentIndex(0);
+    emit port->activated(0);
+    rtu->click();
+    EXPECT_EQ(port->currentIndex(), 3);
+    tcp->click();
+    EXPECT_FALSE(port->isEnabled());
+    EXPECT_TRUE(FindControl(&dialog, kIdConnectServer)->isEnabled());
+    infrared->click();
+    EXPECT_EQ(port->currentText(), QStringLiteral("COM1"));
+
+    // Address 248 is refused with 11000 and the dialog stays open, nothing changed.
+    rtu->click();
+    auto* address = FindControlAs<QLineEdit>(&dialog, kIdConnectAddress);
+    address->setText(QStringLiteral("248"));
+    dialog.show();
+    {
+        MessageBoxRecorder boxes;
+        dialog.accept();
+        QApplication::processEvents();
+        ASSERT_EQ(boxes.Texts().size(), 1u);
+        EXPECT_EQ(boxes.Texts()[0],
+                  FormatMessageId(11000, {LoadString(15200), std::string("1"), std::string("247")}));
+    }
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.focusWidget(), address);
+    EXPECT_EQ(dialog.Settings().address, 17);
+    // Infrared keeps the stored address and takes the infra-red port.
+    infrared->click();
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Settings().mode, Infrared);
+    EXPECT_EQ(dialog.Settings().address, 17);
+    EXPECT_EQ(dialog.Settings().irComPortName, "/dev/ttyS0");
+    EXPECT_EQ(dialog.Settings().comPortDisplayName, "USB Serial");
+}
+
+TEST(ProgressDialog, QualityIconsDifferFromWorstToBest)
+{
+    const auto icons = CProgressDialog::QualityIcons();
+    for (std::size_t i = 1; i < icons.size(); ++i) {
+        EXPECT_NE(icons[i].toImage(), icons[i - 1].toImage()) << i;
+    }
+}
+
+}  // namespace
+}  // namespace voltaro
