@@ -4,6 +4,8 @@
 
 namespace voltaro {
 
+CComSettings CComSettings::LoadFromUserProfile() { return CComSettings(CUserProfile()); }
+
 void CComSettings::Load(const CUserProfile& profile) {
     const CComSettings defaults;
     const char* s = kComSettingsSection;

@@ -11,10 +11,14 @@ enum ConnectionMode { ModbusRtu = 0, ModbusTcp = 1, Infrared = 2 };
 
 class CComSettings {
 public:
-    // Default values, without touching any profile.
+    // Default values, without touching any profile (a plain value: tests, tools and
+    // copies use it). LoadFromUserProfile gives the stored settings.
     CComSettings() = default;
     // Loaded from the profile (each key with its default).
     explicit CComSettings(const CUserProfile& profile) { Load(profile); }
+
+    // The settings stored in the per-user profile.
+    static CComSettings LoadFromUserProfile();
 
     void Load(const CUserProfile& profile);
     // Writes every key, "Character" always as 1. The caller saves the profile file.

@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "core/comm/rtu_framing.h"
-#include "core/platform/profile.h"
 #include "core/platform/trace.h"
 #include "core/work/private_exception.h"
 #include "core/work/timer_thread.h"
@@ -20,7 +19,7 @@ uint32_t Scaled(uint32_t ms, double scale) {
 
 }  // namespace
 
-CModbusInterface::CModbusInterface() : settings(CUserProfile()) {}
+CModbusInterface::CModbusInterface() : settings(CComSettings::LoadFromUserProfile()) {}
 
 CModbusInterface::CModbusInterface(const CComSettings& s) : settings(s) {}
 
@@ -239,6 +238,7 @@ bool CModbusInterface::ReadRegisterList(const RegisterBlock* blocks, uint32_t* d
     for (const RegisterBlock* block = blocks; block->start != -1; ++block) {
         for (const auto* flag : stopFlags)
             if (flag && flag->load()) return false;
+        if (block->count <= 0) continue;
         registers.assign(2 * static_cast<std::size_t>(block->count), 0);
         ReadHoldingRegisters(block->start, 2 * block->count, registers.data());
         uint32_t* slot = destination + block->offset;

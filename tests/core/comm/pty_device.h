@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "core/comm/comm_test_util.h"
 #include "core/comm/rtu_framing.h"
 
 namespace voltaro::test {
@@ -65,16 +66,8 @@ public:
     int fd() const { return master_; }
     int keeperFd() const { return keeper_; }
 
-    std::vector<Bytes> Requests() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return requests_;
-    }
-    // Waits until `count` requests arrived (at most 5 s).
-    bool WaitForRequests(std::size_t count) {
-        std::unique_lock<std::mutex> lock(mutex_);
-        return arrived_.wait_for(lock, std::chrono::seconds(5),
-                                 [&] { return requests_.size() >= count; });
-    }
+    std::vector<Bytes> Requests() { return log_.Requests(); }
+    bool WaitForRequests(std::size_t count) { return log_.WaitForRequests(count); }
     void Send(const Bytes& bytes) { [[maybe_unused]] auto n = ::write(master_, bytes.data(), bytes.size()); }
 
 private:
@@ -92,14 +85,7 @@ private:
                 if (length == 0 || pending.size() < length) break;
                 Bytes request(pending.begin(), pending.begin() + length - 2);
                 pending.erase(pending.begin(), pending.begin() + length);
-                int index;
-                {
-                    std::lock_guard<std::mutex> lock(mutex_);
-                    requests_.push_back(request);
-                    index = static_cast<int>(requests_.size()) - 1;
-                }
-                arrived_.notify_all();
-                Bytes answer = handler_(request, index);
+                Bytes answer = handler_(request, log_.Add(request));
                 if (!answer.empty()) Send(answer);
             }
         }
@@ -116,9 +102,7 @@ private:
     std::string slavePath_;
     std::atomic<bool> stop_{false};
     std::thread thread_;
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::vector<Bytes> requests_;
+    RequestLog log_;
 };
 
 }  // namespace voltaro::test

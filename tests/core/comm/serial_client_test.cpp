@@ -17,11 +17,9 @@ namespace {
 using test::AnswerTo;
 using test::Bytes;
 using test::PtyDevice;
-using Clock = std::chrono::steady_clock;
-
-long long MsSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
+using test::Clock;
+using test::MessageOf;
+using test::MsSince;
 
 CComSettings SerialSettings(const std::string& path, int mode = ModbusRtu) {
     CComSettings s;
@@ -40,15 +38,6 @@ struct Client : CModbusInterface {
         timeouts.serialScale = scale;
     }
 };
-
-std::string MessageOf(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const CPrivateException& e) {
-        return e.Message();
-    }
-    return "<no exception>";
-}
 
 TEST(SerialLine, SettingsTablesAndPaths) {
     CComSettings s;
