@@ -80,6 +80,9 @@ int FindRowByModel(const std::string& text, int version) {
         if (std::find(rows.begin(), rows.end(), pair.row) == rows.end()) rows.push_back(pair.row);
     }
     if (rows.empty()) throw CPrivateException("No model starts with \"" + text + "\" (see --list).");
+    for (int row : rows) {
+        if (Lower(ModelText(row)) == wanted) return row;  // the whole text names one model
+    }
     if (rows.size() > 1) {
         std::string list;
         for (int row : rows) list += "\n  row " + std::to_string(row) + ": " + ModelText(row);
@@ -178,7 +181,8 @@ Device:
   --row N                catalogue row 0-78 (default 0); --list shows them
   --model TEXT           the listed model whose text starts with TEXT, case-insensitive
                          (prefix and description joined, then the version note), e.g.
-                         "KT6-1**1 Modbus" --version 300, or "ZCTPQV-2*** Modbus-TCP, Input x8,"
+                         "KT2-1**2" --version 240, or "KT6-1**1 Modbus, Do x1, Di x1 Ver.3";
+                         a text equal to a model's whole text picks that model
   --version V            firmware version (major*100+minor) within the row's range
   --serial TEXT          serial number (8 bytes); --serial-number TEXT is the same
   --tag TEXT             tag number (16 bytes)
