@@ -311,8 +311,15 @@ void DeviceModel::Poke(int address, const std::vector<uint16_t>& values) {
 
 void DeviceModel::AdvanceTime(double seconds) {
     std::lock_guard<std::mutex> lock(mutex_);
-    advanced_ += seconds;
-    RefreshLocked();
+    // In steps of at most a minute, so that hours, tariffs and demand intervals that the
+    // jump crosses are seen as they pass.
+    while (seconds > 0) {
+        const double step = std::min(seconds, 60.0);
+        advanced_ += step;
+        seconds -= step;
+        lastRefresh_ = -1;
+        RefreshLocked();
+    }
 }
 
 }  // namespace voltaro::sim
