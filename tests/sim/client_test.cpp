@@ -120,15 +120,16 @@ TEST(SimClient, RtuCrcErrorAndUnlockedWriteOverPty) {
     Client client(RtuSettings(sim.StartPty("VOLTARO-SIM-CLIENT-" + std::to_string(getpid()))));
     uint16_t value = 0;
     client.Open();
-    EXPECT_NE(MessageOf([&] { client.ReadHoldingRegisters(9601, 1, &value); })
-                  .find("reason=crc error"),
-              std::string::npos);
+    EXPECT_NE(
+        MessageOf([&] { client.ReadHoldingRegisters(9601, 1, &value); }).find("reason=crc error"),
+        std::string::npos);
     sim.ClearFaults();
     ASSERT_TRUE(client.ReadHoldingRegisters(9601, 1, &value));
     EXPECT_EQ(value, 240);
     const uint16_t interval[2] = {10, 10};
-    EXPECT_NE(MessageOf([&] { client.WriteMultipleRegisters(5856, 2, interval); })
-                  .find("reason=receive exception 4"),
+    EXPECT_NE(MessageOf([&] {
+                  client.WriteMultipleRegisters(5856, 2, interval);
+              }).find("reason=receive exception 4"),
               std::string::npos);
     const uint32_t passcode = 4711;
     const uint16_t unlock = 1;

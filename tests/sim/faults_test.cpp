@@ -43,7 +43,8 @@ TEST(SimFaults, SameSeedSameSequence) {
         }
         const Bytes answers = tcp.Receive(24 * 11, 500);  // answers are 11 bytes each
         std::string answered(24, '-');
-        for (std::size_t at = 0; at + 11 <= answers.size(); at += 11) answered[answers[at + 1]] = 'x';
+        for (std::size_t at = 0; at + 11 <= answers.size(); at += 11)
+            answered[answers[at + 1]] = 'x';
         return answered;
     };
     const std::string first = pattern(7);

@@ -26,11 +26,23 @@ std::string ErrorOf(const std::vector<std::string>& args) {
 }
 
 TEST(SimOptions, ParsesDeviceTransportAndFaults) {
-    const CommandLine line = ParseCommandLine(
-        {"--row", "38", "--version", "120", "--serial", "SN42", "--tag", "Line 3", "--unit", "9",
-         "--swap", "--dip", "--passcode", "1234", "--tcp", "0.0.0.0:1502", "--pty", "--drop",
-         "0.25", "--exception", "4@5600-5602", "--exception", "11@9601", "--split-tcp", "3",
-         "--close-after", "5", "--turnaround-ms", "0", "--line-speed", "--seed", "99", "--log"});
+    const CommandLine line = ParseCommandLine({"--row",       "38",
+                                               "--version",   "120",
+                                               "--serial",    "SN42",
+                                               "--tag",       "Line 3",
+                                               "--unit",      "9",
+                                               "--swap",      "--dip",
+                                               "--passcode",  "1234",
+                                               "--tcp",       "0.0.0.0:1502",
+                                               "--pty",       "--drop",
+                                               "0.25",        "--exception",
+                                               "4@5600-5602", "--exception",
+                                               "11@9601",     "--split-tcp",
+                                               "3",           "--close-after",
+                                               "5",           "--turnaround-ms",
+                                               "0",           "--line-speed",
+                                               "--seed",      "99",
+                                               "--log"});
     const SimulatorOptions& o = line.options;
     EXPECT_EQ(o.device.row, 38);
     EXPECT_EQ(o.device.version, 120);
@@ -50,7 +62,8 @@ TEST(SimOptions, ParsesDeviceTransportAndFaults) {
     EXPECT_EQ(o.faults.splitTcp, 3);
     EXPECT_EQ(o.line.turnaroundMs, 0);
     EXPECT_EQ(o.seed, 99u);
-    const CommandLine port = ParseCommandLine({"--serial", "/dev/ttyUSB0", "--baud", "19200", "--parity", "e"});
+    const CommandLine port =
+        ParseCommandLine({"--serial", "/dev/ttyUSB0", "--baud", "19200", "--parity", "e"});
     EXPECT_EQ(port.serialPort, "/dev/ttyUSB0");
     EXPECT_EQ(port.options.line.parity, 'E');
     EXPECT_FALSE(port.tcp);
@@ -102,7 +115,8 @@ TEST(SimExecutable, ServesUntilSigtermAndRemovesItsLink) {
     for (int i = 0; i < 2 && std::fgets(lineText, sizeof lineText, stream); ++i) {
         std::string text = lineText;
         if (text.rfind("tcp ", 0) == 0) port = std::stoi(text.substr(text.rfind(':') + 1));
-        if (text.rfind("pty ", 0) == 0) linkPath = text.substr(text.rfind(' ') + 1, text.size() - text.rfind(' ') - 2);
+        if (text.rfind("pty ", 0) == 0)
+            linkPath = text.substr(text.rfind(' ') + 1, text.size() - text.rfind(' ') - 2);
     }
     ASSERT_GT(port, 0);
     ASSERT_FALSE(linkPath.empty());

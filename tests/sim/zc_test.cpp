@@ -12,13 +12,6 @@
 namespace voltaro::sim::test {
 namespace {
 
-SimulatorOptions Row(int row) {
-    SimulatorOptions options;
-    options.device.row = row;
-    options.line.turnaroundMs = 0;
-    return options;
-}
-
 std::vector<uint16_t> Read(RawTcp& tcp, int address, int count) {
     return Registers(tcp.Request(ReadPdu(address, count)));
 }
@@ -39,9 +32,11 @@ TEST(SimZc, ChannelBlocksOfEightAndSixteenInputs) {
         ASSERT_EQ(powers.size(), 96u);
         const double amps = Pair(currents, 0) / 1000.0;
         EXPECT_GT(amps, 1.0);
-        EXPECT_LT(amps, a == 0 ? 600.0 : 5.0);  // input 1 has CT sensor 5 (600 A)
+        EXPECT_LT(amps, a == 0 ? 600.0 : 5.0);              // input 1 has CT sensor 5 (600 A)
         EXPECT_GE(Pair(currents, 10), Pair(currents, 20));  // max >= min
-        const auto p = [&](int i) { return static_cast<double>(static_cast<int32_t>(Pair(powers, 2 * i))); };
+        const auto p = [&](int i) {
+            return static_cast<double>(static_cast<int32_t>(Pair(powers, 2 * i)));
+        };
         EXPECT_NEAR(p(0) + p(1) + p(2), p(3), 3);
         EXPECT_NEAR(p(15) / 10000.0, p(3) / p(11), 0.001);
         EXPECT_EQ(Read(tcp, 2115 + 144 * a, 8).size(), 8u);
@@ -60,11 +55,11 @@ TEST(SimZc, EnergiesWithHourlyValuesAndBitResets) {
     Simulator sim(Row(61));
     RawTcp tcp(sim.StartTcp());
     ASSERT_EQ(tcp.Request(WritePdu(9104, {0x2506, 0x0110, 0})).size(), 5u);  // 10:00
-    sim.AdvanceTime(3600 + 60);                                               // to 11:01
+    sim.AdvanceTime(3600 + 60);                                              // to 11:01
     const int block = ZcValues::EnergyBlock(3);
     auto energy = Read(tcp, block, 58);
-    EXPECT_GT(Pair(energy, 0), 0u);                 // active in, 0.1 kWh
-    EXPECT_GT(Pair(energy, 10 + 2 * 10), 0u);        // 10:00 to 11:00
+    EXPECT_GT(Pair(energy, 0), 0u);                         // active in, 0.1 kWh
+    EXPECT_GT(Pair(energy, 10 + 2 * 10), 0u);               // 10:00 to 11:00
     EXPECT_LE(Pair(energy, 6), Pair(energy, 10 + 2 * 10));  // the running hour has just begun
     ASSERT_EQ(tcp.Request(WritePdu(8995 + 3, {1 | 2})).size(), 5u);
     energy = Read(tcp, block, 58);
@@ -84,7 +79,7 @@ TEST(SimZc, DiscreteInputCountsOfTheCounterVariant) {
     EXPECT_EQ(Read(tcp, 9627, 1)[0], 8);
     sim.AdvanceTime(200);
     const int counts = ZcValues::EnergyBlock(7) + 1024;
-    EXPECT_GT(Pair(Read(tcp, counts, 2), 0), 100u);  // 0.8 pulses a second on DI8
+    EXPECT_GT(Pair(Read(tcp, counts, 2), 0), 100u);                 // 0.8 pulses a second on DI8
     ASSERT_EQ(tcp.Request(WritePdu(counts, {125, 0})).size(), 5u);  // preset
     EXPECT_EQ(Pair(Read(tcp, counts, 2), 0), 125u);
 }
