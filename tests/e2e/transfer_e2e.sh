@@ -3,7 +3,7 @@
 #   transfer_e2e.sh CLI SIM tcp|pty
 # Upload, edit the file, download, compare (no differences), protection on and off.
 set -u
-cli=$1 sim=$2 transport=$3
+cli=$(realpath "$1") sim=$(realpath "$2") transport=$3
 work=$(mktemp -d)
 export VOLTARO_PROFILE=$work/profile.ini XDG_RUNTIME_DIR=$work
 sim_pid=
