@@ -1,5 +1,6 @@
 // voltaro-cli upload / download / compare / report: whole parameter sets between the
 // device and configuration files, the comparison and the parameter report.
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <string>
@@ -54,10 +55,18 @@ bool UploadDevice(const CComSettings& settings, ParameterImage& image) {
 int RunUploadCommand(const std::vector<std::string>& args) {
     ConnectionArguments parsed = ParseConnectionOptions(args);
     if (!parsed.error.empty()) return UsageError("upload", parsed.error);
+    const bool timing = TakeFlag(parsed.rest, "--timing");
     if (parsed.rest.size() != 1) return UsageError("upload", "needs FILE.cfg");
     try {
         ParameterImage image;
+        const auto start = std::chrono::steady_clock::now();
         if (!UploadDevice(parsed.settings, image)) return Failure("upload", "cancelled");
+        // The transfer alone (connect, reads, close), without program start and file.
+        if (timing)
+            std::fprintf(stderr, "upload time: %.3f ms\n",
+                         std::chrono::duration<double, std::milli>(
+                             std::chrono::steady_clock::now() - start)
+                             .count());
         SaveConfigFile(parsed.rest[0], image);
         std::printf("uploaded row %d (%s) to %s\n", image.deviceType.typeIndex,
                     ModelText(image.deviceType).c_str(), parsed.rest[0].c_str());
@@ -180,7 +189,7 @@ int RunReportCommand(const std::vector<std::string>& args) {
 }
 
 const CommandRegistrar kUpload("upload",
-                               std::string("upload FILE.cfg ") + ConnectionOptionsUsage(),
+                               std::string("upload FILE.cfg [--timing] ") + ConnectionOptionsUsage(),
                                RunUploadCommand);
 const CommandRegistrar kDownload("download",
                                  std::string("download FILE.cfg [--passcode N] [--remember] ") +
