@@ -3,8 +3,8 @@
 
 #include "cli/cli_command.h"
 
-#include <cstdio>
 #include <unistd.h>
+#include <cstdio>
 
 #include "core/device/passcode_store.h"
 #include "core/platform/profile.h"
@@ -12,9 +12,12 @@
 
 namespace voltaro::cli {
 
-ProgressBar::ProgressBar(std::string label) : label_(std::move(label)), enabled_(::isatty(2) == 1) {}
+ProgressBar::ProgressBar(std::string label)
+    : label_(std::move(label)), enabled_(::isatty(2) == 1) {}
 
-ProgressBar::~ProgressBar() { DetachAll(); }
+ProgressBar::~ProgressBar() {
+    DetachAll();
+}
 
 void ProgressBar::Update(CObservable* source) {
     if (!enabled_) return;
@@ -28,7 +31,8 @@ void ProgressBar::Update(CObservable* source) {
     shown_ = percent;
     constexpr int kWidth = 40;
     std::string bar(static_cast<size_t>(kWidth), ' ');
-    for (int i = 0; i < percent * kWidth / 100; ++i) bar[static_cast<size_t>(i)] = '#';
+    for (int i = 0; i < percent * kWidth / 100; ++i)
+        bar[static_cast<size_t>(i)] = '#';
     std::fprintf(stderr, "\r%s [%s] %3d%%", label_.c_str(), bar.c_str(), percent);
     std::fflush(stderr);
 }
@@ -70,7 +74,8 @@ std::optional<std::string> TakeOption(std::vector<std::string>& args, const std:
                 return std::nullopt;
             }
             std::string value = args[i + 1];
-            args.erase(args.begin() + static_cast<long>(i), args.begin() + static_cast<long>(i) + 2);
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i) + 2);
             return value;
         }
         if (args[i].rfind(name + "=", 0) == 0) {

@@ -13,12 +13,12 @@ namespace voltaro::cli {
 
 // Draws a progress bar on stderr while a transfer runs, when stderr is a terminal.
 class ProgressBar : public CObserver {
-public:
+  public:
     explicit ProgressBar(std::string label);
     ~ProgressBar() override;
     void Update(CObservable* source) override;
 
-private:
+  private:
     std::string label_;
     bool enabled_;
     int shown_ = -1;
@@ -27,7 +27,7 @@ private:
 // Passcode answers from the command line: --passcode N, else the remembered passcode;
 // --remember stores the given passcode. Errors go to stderr.
 class CliPasscodeInteraction : public IPasscodeInteraction {
-public:
+  public:
     CliPasscodeInteraction(std::string command, std::optional<uint32_t> passcode, bool remember);
     std::optional<uint32_t> AskPasscode() override;
     std::optional<ProtectionChange> AskProtection() override { return change; }
@@ -37,7 +37,7 @@ public:
     std::optional<ProtectionChange> change;
     bool ShownError() const { return shownError_; }
 
-private:
+  private:
     std::string command_;
     std::optional<uint32_t> passcode_;
     bool remember_;

@@ -63,10 +63,10 @@ int RunUploadCommand(const std::vector<std::string>& args) {
         if (!UploadDevice(parsed.settings, image)) return Failure("upload", "cancelled");
         // The transfer alone (connect, reads, close), without program start and file.
         if (timing)
-            std::fprintf(stderr, "upload time: %.3f ms\n",
-                         std::chrono::duration<double, std::milli>(
-                             std::chrono::steady_clock::now() - start)
-                             .count());
+            std::fprintf(
+                stderr, "upload time: %.3f ms\n",
+                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+                    .count());
         SaveConfigFile(parsed.rest[0], image);
         std::printf("uploaded row %d (%s) to %s\n", image.deviceType.typeIndex,
                     ModelText(image.deviceType).c_str(), parsed.rest[0].c_str());
@@ -189,7 +189,8 @@ int RunReportCommand(const std::vector<std::string>& args) {
 }
 
 const CommandRegistrar kUpload("upload",
-                               std::string("upload FILE.cfg [--timing] ") + ConnectionOptionsUsage(),
+                               std::string("upload FILE.cfg [--timing] ") +
+                                   ConnectionOptionsUsage(),
                                RunUploadCommand);
 const CommandRegistrar kDownload("download",
                                  std::string("download FILE.cfg [--passcode N] [--remember] ") +
@@ -200,10 +201,10 @@ const CommandRegistrar kCompare("compare",
                                             "differences) ") +
                                     ConnectionOptionsUsage(),
                                 RunCompareCommand);
-const CommandRegistrar kReport("report",
-                               std::string("report [FILE.cfg] [--device] [--csv OUT.csv] [--all] ") +
-                                   ConnectionOptionsUsage(),
-                               RunReportCommand);
+const CommandRegistrar kReport(
+    "report",
+    std::string("report [FILE.cfg] [--device] [--csv OUT.csv] [--all] ") + ConnectionOptionsUsage(),
+    RunReportCommand);
 
 }  // namespace
 }  // namespace voltaro::cli

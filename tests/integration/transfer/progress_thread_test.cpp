@@ -1,9 +1,9 @@
 // The transfer worker thread: results, cancellation, failures and flaky links.
 #include "core/work/progress_thread.h"
 
-#include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <chrono>
 #include <thread>
 
 #include "core/model/settings_stocker.h"
@@ -20,7 +20,7 @@ constexpr int kMeterRow = 4;
 
 // Watches a transfer thread; cancels once the progress reaches cancelAt.
 class Watcher : public CObserver {
-public:
+  public:
     double cancelAt = 1000;
     std::vector<double> seen;
     int doneNotifications = 0;

@@ -1,9 +1,9 @@
 // Passcode protection against a protected simulated device.
 #include "core/device/passcode_protection.h"
 
-#include <chrono>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <chrono>
 
 #include "core/model/settings_stocker.h"
 #include "core/platform/string_table.h"
@@ -66,7 +66,8 @@ bool TryWrite(CModbusInterface& client, int address, uint16_t value) {
 
 std::vector<int> WriteAddresses(const test::RecordingProxy& proxy) {
     std::vector<int> addresses;
-    for (const auto& w : proxy.Writes()) addresses.push_back(w.address);
+    for (const auto& w : proxy.Writes())
+        addresses.push_back(w.address);
     return addresses;
 }
 
@@ -138,7 +139,8 @@ TEST(Protection, ZcSeriesUsesItsOwnRegistersAndNoWordOrder) {
         EXPECT_EQ(protection.PasscodeRegisterAddress(), kZcPasscodeRegister);
         EXPECT_EQ(protection.ProtectionRegisterAddress(), kZcProtectionRegister);
     }
-    for (const auto& r : link.proxy.Requests()) EXPECT_NE(r.address, kWordOrderRegister);
+    for (const auto& r : link.proxy.Requests())
+        EXPECT_NE(r.address, kWordOrderRegister);
     EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{8976, 8978, 8978, 8976}));
 }
 

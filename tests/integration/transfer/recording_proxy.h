@@ -3,14 +3,14 @@
 // (function, address, count), so that tests can check the exact requests a transfer
 // sends to the simulator.
 #include <arpa/inet.h>
-#include <atomic>
-#include <cstdint>
-#include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <thread>
 #include <unistd.h>
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace voltaro::test {
@@ -23,7 +23,7 @@ struct RecordedRequest {
 };
 
 class RecordingProxy {
-public:
+  public:
     explicit RecordingProxy(int targetPort) : target_(targetPort) {
         listen_ = ::socket(AF_INET, SOCK_STREAM, 0);
         int one = 1;
@@ -58,7 +58,7 @@ public:
         requests_.clear();
     }
 
-private:
+  private:
     static sockaddr_in Loopback(int port) {
         sockaddr_in a{};
         a.sin_family = AF_INET;
@@ -72,7 +72,8 @@ private:
             if (client < 0) return;
             int server = ::socket(AF_INET, SOCK_STREAM, 0);
             sockaddr_in a = Loopback(target_);
-            if (::connect(server, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) Relay(client, server);
+            if (::connect(server, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0)
+                Relay(client, server);
             ::close(server);
             ::close(client);
         }
