@@ -1,6 +1,7 @@
 // Configuration files: layout, round trips for every device type, invalid files and
 // the safety of saving.
 #include "core/files/config_file.h"
+#include "core/files/image_helpers.h"  // tests/core/files
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,16 +20,12 @@
 namespace voltaro {
 namespace {
 
+using test::ImageOfRow;
+using test::MessageOf;
+
 using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
-
-ParameterImage ImageOfRow(int row) {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
-}
 
 // Words covered by the blocks that apply to the image's type.
 std::vector<int> CoveredWords(const ParameterImage& image) {
@@ -40,13 +37,12 @@ std::vector<int> CoveredWords(const ParameterImage& image) {
     return words;
 }
 
-std::string MessageOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const CPrivateException& e) {
-        return e.Message();
-    }
-    return "(no exception)";
+// Writes text to path and loads it.
+ParameterImage LoadText(const std::string& path, const std::string& text) {
+    WriteFile(path, text);
+    ParameterImage image;
+    LoadConfigFile(path, image);
+    return image;
 }
 
 // A minimal valid file for row 4 with every parameter key present.
@@ -116,12 +112,7 @@ TEST(ConfigFile, IdentificationDefaultsAndInvalidValues) {
     TempDir dir;
     std::string base = ValidFileOfRow4(dir);
     std::string path = dir.File("edit.cfg");
-    auto load = [&](const std::string& text) {
-        WriteFile(path, text);
-        ParameterImage image;
-        LoadConfigFile(path, image);
-        return image;
-    };
+    auto load = [&](const std::string& text) { return LoadText(path, text); };
     // Without "Model" the profile default 7811 applies.
     std::string noModel = base;
     noModel.erase(noModel.find("Model=7811\r\n"), 12);
@@ -143,12 +134,7 @@ TEST(ConfigFile, ParameterKeys) {
     TempDir dir;
     std::string base = ValidFileOfRow4(dir);
     std::string path = dir.File("edit.cfg");
-    auto load = [&](const std::string& text) {
-        WriteFile(path, text);
-        ParameterImage image;
-        LoadConfigFile(path, image);
-        return image;
-    };
+    auto load = [&](const std::string& text) { return LoadText(path, text); };
     auto replaceKey = [&](const std::string& key, const std::string& value) {
         std::string text = base;
         size_t at = text.find("\r\n" + key + "=") + 2;

@@ -1,5 +1,6 @@
 // Parameter report: row states, comparison, hide rule, status texts and CSV lines.
 #include "core/files/parameter_report.h"
+#include "core/files/image_helpers.h"  // tests/core/files
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,12 +12,7 @@
 namespace voltaro {
 namespace {
 
-ParameterImage ImageOfRow(int row) {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
-}
+using test::ImageOfRow;
 
 int FirstRow(uint32_t features, uint32_t family, uint32_t withoutFeatures = 0) {
     for (const DeviceTypeRecord& r : DeviceTypeTable())

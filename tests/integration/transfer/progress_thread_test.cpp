@@ -1,5 +1,6 @@
 // The transfer worker thread: results, cancellation, failures and flaky links.
 #include "core/work/progress_thread.h"
+#include "core/files/image_helpers.h"  // tests/core/files
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 
 namespace voltaro {
 namespace {
+
+using test::ImageOfRow;
 
 using test::SimLink;
 using test::SimRow;
@@ -34,13 +37,6 @@ class Watcher : public CObserver {
         if (thread->Progress() >= cancelAt) thread->Cancel();
     }
 };
-
-ParameterImage ImageOfRow(int row) {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
-}
 
 TEST(ProgressThread, UploadHandsOverTheFilledImage) {
     SimLink link(SimRow(kMeterRow));

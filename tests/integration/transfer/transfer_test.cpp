@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/files/image_helpers.h"  // tests/core/files
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
 #include "core/model/settings_stocker.h"
@@ -12,6 +13,9 @@
 namespace voltaro {
 namespace {
 
+using test::ImageOfRow;
+using test::MessageOf;
+
 using test::RecordedRequest;
 using test::RecordingSink;
 using test::SimLink;
@@ -20,15 +24,6 @@ using test::SimRow;
 constexpr int kMeterRow = 4;  // KT2, firmware up to 2.39
 constexpr int kZbRow = 35;    // ZB, one measuring input
 constexpr int kZc16Row = 66;  // ZC, 16 inputs
-
-std::string MessageOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const CPrivateException& e) {
-        return e.Message();
-    }
-    return "(no exception)";
-}
 
 std::string Wrapped(int inner) {
     std::string text = LoadString(11025);
@@ -48,37 +43,26 @@ void FillDevice(sim::Simulator& sim) {
     }
 }
 
-bool UploadFrom(SimLink& link, ParameterImage& image, IProgressSink& sink) {
+// Runs a transfer between Open and Close of the link's client.
+template <typename Transfer, typename Image>
+bool OverLink(SimLink& link, Transfer transfer, Image& image, IProgressSink& sink) {
     link.client->Open();
-    bool result = false;
     try {
-        result = Upload(image, *link.client, sink);
+        bool result = transfer(image, *link.client, sink);
+        link.client->Close();
+        return result;
     } catch (...) {
         link.client->Close();
         throw;
     }
-    link.client->Close();
-    return result;
+}
+
+bool UploadFrom(SimLink& link, ParameterImage& image, IProgressSink& sink) {
+    return OverLink(link, Upload, image, sink);
 }
 
 bool DownloadTo(SimLink& link, const ParameterImage& image, IProgressSink& sink) {
-    link.client->Open();
-    bool result = false;
-    try {
-        result = Download(image, *link.client, sink);
-    } catch (...) {
-        link.client->Close();
-        throw;
-    }
-    link.client->Close();
-    return result;
-}
-
-ParameterImage ImageOfRow(int row) {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
+    return OverLink(link, Download, image, sink);
 }
 
 TEST(TransferUpload, ReadsTheDevicesRegistersIntoTheImage) {
