@@ -297,3 +297,35 @@ TEST(SimDevice, RatingsForTheVectorChart) {
 
 }  // namespace
 }  // namespace voltaro::sim::test
+
+namespace voltaro::sim::test {
+namespace {
+
+// Every write request that a download of the row's own parameters sends is accepted:
+// blocks merged up to the block that ends a group, registers between them included.
+TEST(SimDevice, EveryRowTakesADownloadOfItsParameters) {
+    for (const DeviceTypeRecord& record : DeviceTypeTable()) {
+        if (record.features == 0 && record.family == 0) continue;
+        Simulator sim(Row(record.index));
+        RawTcp tcp(sim.StartTcp());
+        CDeviceType type;
+        type.SelectRow(record.index);
+        int start = -1;
+        for (const ParameterBlock& block : BlockTableFor(type)) {
+            if (!block.AppliesTo(type.FeatureSet())) continue;
+            if (block.word == 30) {
+                start = -1;
+                continue;
+            }
+            if (start < 0) start = block.address;
+            if (!block.endsGroup) continue;
+            const int count = block.address + block.Registers() - start;
+            const auto values = sim.Registers(start, count);
+            EXPECT_EQ(WriteResult(tcp, start, values), 0) << "row " << record.index << " at " << start;
+            start = -1;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace voltaro::sim::test
