@@ -42,8 +42,9 @@ void ValidateOptions(const SimulatorOptions& options) {
             "always low word first.");
     }
     if (d.dip && (record.family & (FAM_ZB | FAM_ZC)) == 0) {
-        throw CPrivateException("--dip applies to the ZB and ZC series only (they have the "
-                                "DIP switch register).");
+        throw CPrivateException(
+            "--dip applies to the ZB and ZC series only (they have the "
+            "DIP switch register).");
     }
     const LineOptions& line = options.line;
     if (line.baud < 300 || line.baud > 115200)

@@ -67,6 +67,14 @@ TEST(SimDevice, DipModeReadsBitZeroAndRefusesTheSwitchedBlocks) {
     EXPECT_EQ(WriteResult(tcp, 5600, {3, 5, 0}), 2);
     EXPECT_EQ(WriteResult(tcp, 5603, {110, 0, 110, 0, 10, 10}), 0);
     EXPECT_EQ(WriteResult(tcp, 20302, {1}), 2);
+    SimulatorOptions zcOptions = Row(52);
+    zcOptions.device.dip = true;
+    Simulator zc(zcOptions);
+    RawTcp tcpZc(zc.StartTcp());
+    EXPECT_EQ(Read(tcpZc, 25502, 1)[0] & 1, 0);
+    EXPECT_EQ(WriteResult(tcpZc, 9040, {3}), 2);       // system
+    EXPECT_EQ(WriteResult(tcpZc, 9396, {100, 0}), 2);  // primary current of input 2
+    EXPECT_EQ(WriteResult(tcpZc, 9398, {10}), 0);      // its low-end cutout is not switched
     Simulator pc(Row(37));
     RawTcp tcp2(pc.StartTcp());
     EXPECT_EQ(Read(tcp2, 20302, 1)[0] & 1, 1);
@@ -321,7 +329,8 @@ TEST(SimDevice, EveryRowTakesADownloadOfItsParameters) {
             if (!block.endsGroup) continue;
             const int count = block.address + block.Registers() - start;
             const auto values = sim.Registers(start, count);
-            EXPECT_EQ(WriteResult(tcp, start, values), 0) << "row " << record.index << " at " << start;
+            EXPECT_EQ(WriteResult(tcp, start, values), 0)
+                << "row " << record.index << " at " << start;
             start = -1;
         }
     }
