@@ -199,12 +199,17 @@ TEST(SimDevice, EnergiesCountPresetsSetAndResetsClear) {
 }
 
 TEST(SimDevice, CountersOfTheCounterVariants) {
-    Simulator four(Row(37));  // 4 counters: reset 15 at 5337
+    SimulatorOptions protectedFour = Row(37);  // 4 counters: reset 15 at 5337
+    protectedFour.device.passcode = 99;
+    Simulator four(protectedFour);
     RawTcp tcp(four.StartTcp());
     four.AdvanceTime(100);
     EXPECT_GT(Pair(Read(tcp, 3142, 2), 0), Pair(Read(tcp, 3136, 2), 0));
-    EXPECT_EQ(WriteResult(tcp, 3136, {77, 0}), 0);
+    EXPECT_EQ(WriteResult(tcp, 3136, {77, 0}), 0);  // counter presets need no unlock
     EXPECT_EQ(Pair(Read(tcp, 3136, 2), 0), 77u);
+    EXPECT_EQ(WriteResult(tcp, 5337, {15}), 4);  // the reset does
+    EXPECT_EQ(WriteResult(tcp, 4942, {99, 0}), 0);
+    EXPECT_EQ(WriteResult(tcp, 4944, {1}), 0);
     EXPECT_EQ(WriteResult(tcp, 5337, {15}), 0);
     EXPECT_EQ(Read(tcp, 3136, 8), std::vector<uint16_t>(8, 0));
     SimulatorOptions eight = Row(38);
