@@ -113,6 +113,21 @@ void DeviceModel::BuildMap(const SimulatorOptions& options) {
     map_.Add(kClockRegister, 3, kReadWrite);
     map_.Add(kParameterOrder, 1, kReadable);
     const uint64_t features = type_.FeatureSet();
+    // A download merges blocks up to the one that ends a group and writes the registers
+    // between them as 0: the whole span of a group is writable.
+    int groupStart = -1;
+    for (const ParameterBlock& block : BlockTableFor(type_)) {
+        if (!block.AppliesTo(features)) continue;
+        if (block.word == kImageWordDip) {
+            groupStart = -1;
+            continue;
+        }
+        if (groupStart < 0) groupStart = block.address;
+        if (block.endsGroup) {
+            map_.Add(groupStart, block.address + block.Registers() - groupStart, kReadWrite);
+            groupStart = -1;
+        }
+    }
     for (const ParameterBlock& block : BlockTableFor(type_)) {
         if (!block.AppliesTo(features)) continue;
         const bool dipRegister = block.word == kImageWordDip;

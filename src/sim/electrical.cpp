@@ -1,6 +1,7 @@
 #include "sim/electrical.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace voltaro::sim {
 namespace {
@@ -52,6 +53,13 @@ void FillHarmonics(ElectricalValues& v, const bool present[kHarmonicSets], doubl
 }
 
 }  // namespace
+
+int32_t ToRegisterUnits(double value, double scale) {
+    const double scaled = std::round(value * scale);
+    if (scaled >= 2147483647.0) return INT32_MAX;
+    if (scaled <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(scaled);
+}
 
 uint16_t AngleWord(double degrees) {
     const double wrapped = std::fmod(degrees, 360.0);

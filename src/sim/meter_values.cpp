@@ -126,6 +126,13 @@ bool MeterValues::Owns(int address, int count) const {
     return false;
 }
 
+bool MeterValues::NeedsUnlock(int address, int count) const {
+    for (int a = address; a < address + count; ++a) {
+        if (a < 0 || a >= kRegisterCount || area_[a] != kCounter) return true;
+    }
+    return false;
+}
+
 void MeterValues::AddEnergy(RegisterFile& regs, int address, double tenths) {
     const auto whole = static_cast<int64_t>(regs.GetSigned32(address, highFirst_));
     const uint32_t fraction = regs.Get32(address + 64, highFirst_);

@@ -18,6 +18,8 @@ class MeterValues : public MeasuredValues {
                  const std::tm& clock) override;
     bool Owns(int address, int count) const override;
     uint8_t Write(RegisterFile& regs, int address, int count, const uint16_t* values) override;
+    // Counter presets are written without an unlock (only energy presets unlock first).
+    bool NeedsUnlock(int address, int count) const override;
 
   private:
     enum Area : uint8_t {

@@ -41,6 +41,11 @@ void ValidateOptions(const SimulatorOptions& options) {
             "--swap does not apply to the ZC series: its 32-bit values are "
             "always low word first.");
     }
+    if (d.dip && (record.family & (FAM_ZB | FAM_ZC)) == 0) {
+        throw CPrivateException(
+            "--dip applies to the ZB and ZC series only (they have the "
+            "DIP switch register).");
+    }
     const LineOptions& line = options.line;
     if (line.baud < 300 || line.baud > 115200)
         throw CPrivateException("The baud rate is 300 to 115200.");

@@ -67,6 +67,14 @@ TEST(SimDevice, DipModeReadsBitZeroAndRefusesTheSwitchedBlocks) {
     EXPECT_EQ(WriteResult(tcp, 5600, {3, 5, 0}), 2);
     EXPECT_EQ(WriteResult(tcp, 5603, {110, 0, 110, 0, 10, 10}), 0);
     EXPECT_EQ(WriteResult(tcp, 20302, {1}), 2);
+    SimulatorOptions zcOptions = Row(52);
+    zcOptions.device.dip = true;
+    Simulator zc(zcOptions);
+    RawTcp tcpZc(zc.StartTcp());
+    EXPECT_EQ(Read(tcpZc, 25502, 1)[0] & 1, 0);
+    EXPECT_EQ(WriteResult(tcpZc, 9040, {3}), 2);       // system
+    EXPECT_EQ(WriteResult(tcpZc, 9396, {100, 0}), 2);  // primary current of input 2
+    EXPECT_EQ(WriteResult(tcpZc, 9398, {10}), 0);      // its low-end cutout is not switched
     Simulator pc(Row(37));
     RawTcp tcp2(pc.StartTcp());
     EXPECT_EQ(Read(tcp2, 20302, 1)[0] & 1, 1);
@@ -191,12 +199,17 @@ TEST(SimDevice, EnergiesCountPresetsSetAndResetsClear) {
 }
 
 TEST(SimDevice, CountersOfTheCounterVariants) {
-    Simulator four(Row(37));  // 4 counters: reset 15 at 5337
+    SimulatorOptions protectedFour = Row(37);  // 4 counters: reset 15 at 5337
+    protectedFour.device.passcode = 99;
+    Simulator four(protectedFour);
     RawTcp tcp(four.StartTcp());
     four.AdvanceTime(100);
     EXPECT_GT(Pair(Read(tcp, 3142, 2), 0), Pair(Read(tcp, 3136, 2), 0));
-    EXPECT_EQ(WriteResult(tcp, 3136, {77, 0}), 0);
+    EXPECT_EQ(WriteResult(tcp, 3136, {77, 0}), 0);  // counter presets need no unlock
     EXPECT_EQ(Pair(Read(tcp, 3136, 2), 0), 77u);
+    EXPECT_EQ(WriteResult(tcp, 5337, {15}), 4);  // the reset does
+    EXPECT_EQ(WriteResult(tcp, 4942, {99, 0}), 0);
+    EXPECT_EQ(WriteResult(tcp, 4944, {1}), 0);
     EXPECT_EQ(WriteResult(tcp, 5337, {15}), 0);
     EXPECT_EQ(Read(tcp, 3136, 8), std::vector<uint16_t>(8, 0));
     SimulatorOptions eight = Row(38);
@@ -293,6 +306,39 @@ TEST(SimDevice, RatingsForTheVectorChart) {
     const auto ratings = Read(tcp, 6752, 3);
     EXPECT_EQ(ratings[0], 5);
     EXPECT_EQ(Pair(ratings, 1), 110u);
+}
+
+}  // namespace
+}  // namespace voltaro::sim::test
+
+namespace voltaro::sim::test {
+namespace {
+
+// Every write request that a download of the row's own parameters sends is accepted:
+// blocks merged up to the block that ends a group, registers between them included.
+TEST(SimDevice, EveryRowTakesADownloadOfItsParameters) {
+    for (const DeviceTypeRecord& record : DeviceTypeTable()) {
+        if (record.features == 0 && record.family == 0) continue;
+        Simulator sim(Row(record.index));
+        RawTcp tcp(sim.StartTcp());
+        CDeviceType type;
+        type.SelectRow(record.index);
+        int start = -1;
+        for (const ParameterBlock& block : BlockTableFor(type)) {
+            if (!block.AppliesTo(type.FeatureSet())) continue;
+            if (block.word == 30) {
+                start = -1;
+                continue;
+            }
+            if (start < 0) start = block.address;
+            if (!block.endsGroup) continue;
+            const int count = block.address + block.Registers() - start;
+            const auto values = sim.Registers(start, count);
+            EXPECT_EQ(WriteResult(tcp, start, values), 0)
+                << "row " << record.index << " at " << start;
+            start = -1;
+        }
+    }
 }
 
 }  // namespace

@@ -90,6 +90,7 @@ TEST(SimOptions, BadInputGetsAClearError) {
     EXPECT_NE(ErrorOf({"--row", "52", "--swap"}).find("ZC"), std::string::npos);
     EXPECT_NE(ErrorOf({"--row", "0", "--version", "100", "--passcode", "3"}).find("no passcode"),
               std::string::npos);
+    EXPECT_NE(ErrorOf({"--row", "39", "--dip"}).find("ZB and ZC"), std::string::npos);
     EXPECT_NE(ErrorOf({"--pty", "a/b"}).find("without '/'"), std::string::npos);
     EXPECT_NE(ErrorOf({"--tcp"}).find("needs a value"), std::string::npos);
     EXPECT_NE(ErrorOf({"--frobnicate"}).find("Unknown option"), std::string::npos);
