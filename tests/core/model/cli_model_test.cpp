@@ -14,13 +14,15 @@ struct CliRun {
 };
 
 CliRun RunCli(const std::string& args) {
-    std::string command = std::string(VOLTARO_BINARY_DIR) + "/bin/voltaro-cli " + args + " 2>/dev/null";
+    std::string command =
+        std::string(VOLTARO_BINARY_DIR) + "/bin/voltaro-cli " + args + " 2>/dev/null";
     CliRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     char buffer[4096];
     size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
     int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
