@@ -1,0 +1,74 @@
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+std::string CliPath() {
+    return std::string(VOLTARO_BINARY_DIR) + "/bin/voltaro-cli";
+}
+
+// The command-line program is not built in a core-only build.
+#define SKIP_WITHOUT_CLI() \
+    if (!std::filesystem::exists(CliPath())) GTEST_SKIP() << "voltaro-cli not built"
+
+CliRun RunCli(const std::string& args) {
+    std::string command = CliPath() + " " + args + " 2>/dev/null";
+    CliRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[4096];
+    size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
+    int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST(CliModel, ParamsOfADefaultImage) {
+    SKIP_WITHOUT_CLI();
+    CliRun run = RunCli("params --row 4");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Display\tOperation mode\tAll key operations are available\n"),
+              std::string::npos);
+    EXPECT_NE(run.out.find("Input\tPrimary voltage\t110\n"), std::string::npos);
+    EXPECT_EQ(run.out.find("Ao1\t"), std::string::npos);  // does not apply
+    CliRun all = RunCli("params --row 4 --all");
+    EXPECT_EQ(all.status, 0);
+    EXPECT_NE(all.out.find("Ao1\tInput\t\n"), std::string::npos);
+    // One line per entry: header plus 435 words less 62 second words and 3 address halves.
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 1 + 435 - 62 - 3);
+}
+
+TEST(CliModel, BadArgumentsExitWithUsage) {
+    SKIP_WITHOUT_CLI();
+    EXPECT_EQ(RunCli("params --row 79").status, 2);
+    EXPECT_EQ(RunCli("params --row x").status, 2);
+    EXPECT_EQ(RunCli("params").status, 2);
+    EXPECT_EQ(RunCli("params --row").status, 2);
+    EXPECT_EQ(RunCli("models extra").status, 2);
+}
+
+TEST(CliModel, ModelsInListOrder) {
+    SKIP_WITHOUT_CLI();
+    CliRun run = RunCli("models");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("prefix\tdescription\tversion\trow\n"
+                            "KT2-\t1**1 Modbus, Do x1, Di x1\tVer.1.02 or earlier\t0\n",
+                            0),
+              0u);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 72);
+}
+
+}  // namespace
