@@ -41,7 +41,9 @@ std::string CUserProfile::DefaultPath() {
     return base + "/Orvanta/VOLTARO.ini";
 }
 
-CUserProfile::CUserProfile(std::string path) : path_(std::move(path)) { file_.Load(path_); }
+CUserProfile::CUserProfile(std::string path) : path_(std::move(path)) {
+    file_.Load(path_);
+}
 
 int CUserProfile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
     auto text = file_.Get(section, key);
