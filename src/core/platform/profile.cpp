@@ -67,6 +67,10 @@ void CUserProfile::SetString(std::string_view section, std::string_view key,
 }
 
 bool CUserProfile::Save() {
+    if (loadErrno_ != 0) {
+        errno = loadErrno_;
+        return false;
+    }
     if (!CreateParentDirectories(path_)) return false;
     return file_.Save(path_, 0600);
 }
