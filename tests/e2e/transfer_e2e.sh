@@ -15,9 +15,8 @@ trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# KT6 with analogue outputs and protection support; lenient so that download groups may
-# span the unused registers between their blocks.
-sim_args=(--row 40 --lenient --turnaround-ms 0)
+# KT6 with analogue outputs and protection support.
+sim_args=(--row 40 --turnaround-ms 0)
 if [ "$transport" = tcp ]; then
     "$sim" "${sim_args[@]}" --tcp 0 >"$work/sim.out" 2>"$work/sim.err" &
 else
