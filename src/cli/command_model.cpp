@@ -85,8 +85,9 @@ int RunParams(const std::vector<std::string>& args) {
 
 const CommandRegistrar kModels("models", "models                 list the selectable models",
                                RunModels);
-const CommandRegistrar kParams(
-    "params", "params --row N [--all]  default parameters of device type row N", RunParams);
+const CommandRegistrar kParams("params",
+                               "params --row N [--all]  default parameters of device type row N",
+                               RunParams);
 
 }  // namespace
 }  // namespace voltaro::cli

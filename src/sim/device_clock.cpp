@@ -17,7 +17,9 @@ int DaysInMonth(int year, int month) {
 
 }  // namespace
 
-uint8_t ToBcd(int value) { return static_cast<uint8_t>(((value / 10) % 10) << 4 | (value % 10)); }
+uint8_t ToBcd(int value) {
+    return static_cast<uint8_t>(((value / 10) % 10) << 4 | (value % 10));
+}
 
 std::tm BreakDown(std::time_t deviceTime) {
     std::tm result{};
@@ -51,8 +53,8 @@ bool DecodeClock(const uint16_t words[3], std::tm& time) {
         !FromBcd(static_cast<uint8_t>(words[2]), second)) {
         return false;
     }
-    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(2000 + year, month) ||
-        hour > 23 || minute > 59 || second > 59) {
+    if (month < 1 || month > 12 || day < 1 || day > DaysInMonth(2000 + year, month) || hour > 23 ||
+        minute > 59 || second > 59) {
         return false;
     }
     time = std::tm{};

@@ -18,6 +18,8 @@ double HostWallClockOffset();
 // Writes the three clock registers.
 void EncodeClock(const std::tm& time, RegisterFile& regs);
 // Decodes three clock words; false when a digit is not BCD or the date is not real.
+// Second 60 is taken as the first second of the next minute (a PC clock synchronised at
+// hh:mm:59 may send it).
 bool DecodeClock(const uint16_t words[3], std::tm& time);
 
 uint8_t ToBcd(int value);

@@ -68,20 +68,22 @@ DeviceModel::~DeviceModel() = default;
 void DeviceModel::BuildIdentification(const SimulatorOptions& options) {
     const DeviceOptions& device = options.device;
     const DeviceTypeRecord& record = *type_.Record();
-    type_.version = static_cast<uint16_t>(device.version >= 0 ? device.version
-                                                               : DefaultVersion(device.row));
+    type_.version =
+        static_cast<uint16_t>(device.version >= 0 ? device.version : DefaultVersion(device.row));
     if (device.alternateIo && record.ioConfigB[0] != 65535) {
-        for (int i = 0; i < 5; ++i) type_.ioConfig[i] = record.ioConfigB[i];
+        for (int i = 0; i < 5; ++i)
+            type_.ioConfig[i] = record.ioConfigB[i];
     }
     regs_.Set(kIdentification, type_.deviceId);
     regs_.Set(kIdentification + 1, type_.version);
-    const std::string serial =
-        device.serial.empty() ? "SIM" + std::to_string(100000 + device.row).substr(1)
-                              : device.serial;
+    const std::string serial = device.serial.empty()
+                                   ? "SIM" + std::to_string(100000 + device.row).substr(1)
+                                   : device.serial;
     PutText(regs_, kSerial, 4, serial);
     PutText(regs_, kTag, 8, device.tag);
     regs_.Set(kExtensionId, type_.extensionId);
-    for (int i = 0; i < 5; ++i) regs_.Set(kIoConfig + i, type_.ioConfig[i]);
+    for (int i = 0; i < 5; ++i)
+        regs_.Set(kIoConfig + i, type_.ioConfig[i]);
     regs_.Set(kParameterOrder, swap_ ? 1 : 0);
     regs_.Set(kMeasuredOrder, swap_ ? 1 : 0);
 }
@@ -111,6 +113,21 @@ void DeviceModel::BuildMap(const SimulatorOptions& options) {
     map_.Add(kClockRegister, 3, kReadWrite);
     map_.Add(kParameterOrder, 1, kReadable);
     const uint64_t features = type_.FeatureSet();
+    // A download merges blocks up to the one that ends a group and writes the registers
+    // between them as 0: the whole span of a group is writable.
+    int groupStart = -1;
+    for (const ParameterBlock& block : BlockTableFor(type_)) {
+        if (!block.AppliesTo(features)) continue;
+        if (block.word == kImageWordDip) {
+            groupStart = -1;
+            continue;
+        }
+        if (groupStart < 0) groupStart = block.address;
+        if (block.endsGroup) {
+            map_.Add(groupStart, block.address + block.Registers() - groupStart, kReadWrite);
+            groupStart = -1;
+        }
+    }
     for (const ParameterBlock& block : BlockTableFor(type_)) {
         if (!block.AppliesTo(features)) continue;
         const bool dipRegister = block.word == kImageWordDip;
@@ -119,10 +136,9 @@ void DeviceModel::BuildMap(const SimulatorOptions& options) {
         // Set by the DIP switches: these blocks cannot be written in DIP mode.
         static const int kZcDipWords[] = {31, 32, 40, 43, 46, 49, 52, 55, 58,
                                           61, 64, 67, 70, 73, 76, 79, 82};
-        const bool dipBlock =
-            zc_ ? std::find(std::begin(kZcDipWords), std::end(kZcDipWords), block.word) !=
-                      std::end(kZcDipWords)
-                : block.address == 5600 || block.address == 5609;
+        const bool dipBlock = zc_ ? std::find(std::begin(kZcDipWords), std::end(kZcDipWords),
+                                              block.word) != std::end(kZcDipWords)
+                                  : block.address == 5600 || block.address == 5609;
         if (dipBlock) map_.RemoveWrite(block.address, block.Registers());
     }
     map_.Add(passcode_.entered, 2, kReadWrite);
@@ -155,8 +171,7 @@ MeasuringSetup DeviceModel::Setup() const {
         setup.primaryVoltage = regs_.Get32(9043, false);
         for (int input = 0; input < 16; ++input) {
             const int address = input == 0 ? 9392 : 9396 + 4 * (input - 1);
-            setup.primaryCurrent[input] =
-                SensorCurrent(regs_.Get(address + 1), regs_.Get(address));
+            setup.primaryCurrent[input] = SensorCurrent(regs_.Get(address + 1), regs_.Get(address));
         }
         setup.demandMinutesCurrent = regs_.Get(9056);
         setup.demandMinutesPower = regs_.Get(9057);
@@ -164,8 +179,8 @@ MeasuringSetup DeviceModel::Setup() const {
         setup.wiringSystem = regs_.Get(5600);
         setup.primaryVoltage = regs_.Get32(5603, swap_);
         const bool zb = type_.HasFeature(0, FAM_ZB);
-        setup.primaryCurrent[0] =
-            zb ? SensorCurrent(regs_.Get(5602), regs_.Get(5601)) : std::max<int>(1, regs_.Get(5601));
+        setup.primaryCurrent[0] = zb ? SensorCurrent(regs_.Get(5602), regs_.Get(5601))
+                                     : std::max<int>(1, regs_.Get(5601));
         setup.primaryCurrent[1] = SensorCurrent(regs_.Get(5610), regs_.Get(5609));
         setup.demandMinutesCurrent = regs_.Get(5856);
         setup.demandMinutesPower = regs_.Get(5857);
@@ -215,15 +230,16 @@ uint8_t DeviceModel::Read(int address, int count, uint16_t* out) {
 uint8_t DeviceModel::WriteClock(int address, int count, const uint16_t* values) {
     uint16_t words[3];
     EncodeClock(BreakDown(DeviceTime()), regs_);
-    for (int r = 0; r < 3; ++r) words[r] = regs_.Get(kClockRegister + r);
+    for (int r = 0; r < 3; ++r)
+        words[r] = regs_.Get(kClockRegister + r);
     for (int i = 0; i < count; ++i) {
         const int r = address + i - kClockRegister;
         if (r >= 0 && r < 3) words[r] = values[i];
     }
     std::tm target{};
     if (!DecodeClock(words, target)) return kIllegalValue;
-    clockOffset_ = static_cast<double>(timegm(&target)) -
-                   static_cast<double>(std::time(nullptr)) - advanced_;
+    clockOffset_ =
+        static_cast<double>(timegm(&target)) - static_cast<double>(std::time(nullptr)) - advanced_;
     return 0;
 }
 
@@ -239,8 +255,8 @@ uint8_t DeviceModel::Write(int address, int count, const uint16_t* values) {
     const bool onlyPasscodeEntry = address >= passcode_.entered &&
                                    address + count <= passcode_.unlock + 1 &&
                                    passcode_.unlock == passcode_.entered + 2;
-    const bool measuredFree = measured_->Owns(address, count) &&
-                              !measured_->NeedsUnlock(address, count);
+    const bool measuredFree =
+        measured_->Owns(address, count) && !measured_->NeedsUnlock(address, count);
     if (Protected() && !Unlocked() && !onlyPasscodeEntry && !measuredFree) {
         return kDeviceFailure;
     }
@@ -258,7 +274,8 @@ uint8_t DeviceModel::WriteSpecial(int address, int count, const uint16_t* values
     }
     if (Overlaps(address, count, passcode_.protection, 2)) {
         RegisterFile copy;
-        for (int r = 0; r < 2; ++r) copy.Set(r, regs_.Get(passcode_.protection + r));
+        for (int r = 0; r < 2; ++r)
+            copy.Set(r, regs_.Get(passcode_.protection + r));
         for (int i = 0; i < count; ++i) {
             const int r = address + i - passcode_.protection;
             if (r == 0 || r == 1) copy.Set(r, values[i]);
@@ -298,7 +315,8 @@ std::vector<uint16_t> DeviceModel::Peek(int address, int count) {
     RefreshLocked();
     if (Overlaps(address, count, kClockRegister, 3)) EncodeClock(BreakDown(DeviceTime()), regs_);
     std::vector<uint16_t> values(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) values[static_cast<std::size_t>(i)] = regs_.Get(address + i);
+    for (int i = 0; i < count; ++i)
+        values[static_cast<std::size_t>(i)] = regs_.Get(address + i);
     return values;
 }
 
@@ -311,8 +329,15 @@ void DeviceModel::Poke(int address, const std::vector<uint16_t>& values) {
 
 void DeviceModel::AdvanceTime(double seconds) {
     std::lock_guard<std::mutex> lock(mutex_);
-    advanced_ += seconds;
-    RefreshLocked();
+    // In steps of at most a minute, so that hours, tariffs and demand intervals that the
+    // jump crosses are seen as they pass.
+    while (seconds > 0) {
+        const double step = std::min(seconds, 60.0);
+        advanced_ += step;
+        seconds -= step;
+        lastRefresh_ = -1;
+        RefreshLocked();
+    }
 }
 
 }  // namespace voltaro::sim

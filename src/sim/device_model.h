@@ -17,7 +17,7 @@
 namespace voltaro::sim {
 
 class DeviceModel {
-public:
+  public:
     explicit DeviceModel(const SimulatorOptions& options);
     ~DeviceModel();
     DeviceModel(const DeviceModel&) = delete;
@@ -38,9 +38,9 @@ public:
     // Moves the device's time (measurements and clock) forward.
     void AdvanceTime(double seconds);
 
-private:
+  private:
     struct PasscodeRegisters {
-        int entered;     // pair
+        int entered;  // pair
         int unlock;
         int protection;  // pair
     };
@@ -71,8 +71,8 @@ private:
     uint32_t entered_ = 0;
     uint16_t unlockState_ = 0;
     std::chrono::steady_clock::time_point start_;
-    double advanced_ = 0;         // seconds added by AdvanceTime
-    double clockOffset_ = 0;      // device wall clock minus host time, seconds
+    double advanced_ = 0;     // seconds added by AdvanceTime
+    double clockOffset_ = 0;  // device wall clock minus host time, seconds
     double lastRefresh_ = -1;
 };
 

@@ -1,6 +1,7 @@
 #include "sim/electrical.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace voltaro::sim {
 namespace {
@@ -17,8 +18,8 @@ uint64_t Mix(uint64_t x) {
 // Noise in [-1, 1] that changes ten times a second and is the same for the same seed.
 double Noise(uint64_t seed, int input, int slot, double seconds) {
     const auto step = static_cast<uint64_t>(std::floor(seconds * 10.0));
-    const uint64_t h = Mix(seed ^ Mix(step * 131 + static_cast<uint64_t>(input) * 17 +
-                                      static_cast<uint64_t>(slot)));
+    const uint64_t h = Mix(
+        seed ^ Mix(step * 131 + static_cast<uint64_t>(input) * 17 + static_cast<uint64_t>(slot)));
     return static_cast<double>(h >> 11) / static_cast<double>(1ull << 53) * 2.0 - 1.0;
 }
 
@@ -52,6 +53,13 @@ void FillHarmonics(ElectricalValues& v, const bool present[kHarmonicSets], doubl
 }
 
 }  // namespace
+
+int32_t ToRegisterUnits(double value, double scale) {
+    const double scaled = std::round(value * scale);
+    if (scaled >= 2147483647.0) return INT32_MAX;
+    if (scaled <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(scaled);
+}
 
 uint16_t AngleWord(double degrees) {
     const double wrapped = std::fmod(degrees, 360.0);
@@ -114,7 +122,8 @@ ElectricalValues Measure(const MeasuringSetup& setup, int input, double seconds,
         }
     }
     if (!threeWire) {
-        for (int k = 0; k < phases; ++k) v.phaseVoltage[k] = phaseV[k];
+        for (int k = 0; k < phases; ++k)
+            v.phaseVoltage[k] = phaseV[k];
     }
     if (threeWire) {
         // Without a neutral the phase quantities are not measured; the sums are.
@@ -127,10 +136,13 @@ ElectricalValues Measure(const MeasuringSetup& setup, int input, double seconds,
     }
 
     bool present[kHarmonicSets] = {};
-    for (int k = 0; k < 3; ++k) present[k] = k < phases;
+    for (int k = 0; k < 3; ++k)
+        present[k] = k < phases;
     present[3] = v.current[3] > 0;
-    for (int k = 0; k < 3; ++k) present[4 + k] = v.lineVoltage[k] > 0;
-    for (int k = 0; k < 3; ++k) present[7 + k] = v.phaseVoltage[k] > 0;
+    for (int k = 0; k < 3; ++k)
+        present[4 + k] = v.lineVoltage[k] > 0;
+    for (int k = 0; k < 3; ++k)
+        present[7 + k] = v.phaseVoltage[k] > 0;
     FillHarmonics(v, present, seconds, seed, input);
     return v;
 }

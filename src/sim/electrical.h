@@ -27,22 +27,26 @@ struct ElectricalValues {
     double currentAngle[3] = {};
     double harmonics[kHarmonicSets][kHarmonicOrders] = {};  // 0.1 % of the fundamental
     double thd[kHarmonicSets] = {};                         // 0.1 %
-    double loadFraction[3] = {};  // phase current / rated current
+    double loadFraction[3] = {};                            // phase current / rated current
 };
 
 // Values of input `input` at model time `seconds` for the given set-up.
 ElectricalValues Measure(const MeasuringSetup& setup, int input, double seconds, uint64_t seed);
 
 // Register units: current mA, voltage 0.01 V, power W / var / VA, PF 0.0001, Hz 0.01.
-inline int32_t Milli(double value) { return static_cast<int32_t>(value * 1000.0 + 0.5); }
+// Values beyond the signed 32-bit range (huge ratings) stay at its ends.
+int32_t ToRegisterUnits(double value, double scale);
+inline int32_t Milli(double value) {
+    return ToRegisterUnits(value, 1000.0);
+}
 inline int32_t Centi(double value) {
-    return static_cast<int32_t>(value * 100.0 + (value < 0 ? -0.5 : 0.5));
+    return ToRegisterUnits(value, 100.0);
 }
 inline int32_t Whole(double value) {
-    return static_cast<int32_t>(value + (value < 0 ? -0.5 : 0.5));
+    return ToRegisterUnits(value, 1.0);
 }
 inline int32_t PowerFactorUnits(double value) {
-    return static_cast<int32_t>(value * 10000.0 + (value < 0 ? -0.5 : 0.5));
+    return ToRegisterUnits(value, 10000.0);
 }
 // A phase angle in degrees as the device's signed 16-bit word (65536 = 360 degrees).
 uint16_t AngleWord(double degrees);

@@ -25,11 +25,11 @@ struct MeasuringSetup {
     double primaryCurrent[16] = {};  // A per measuring input
     int demandMinutesCurrent = 30;
     int demandMinutesPower = 30;
-    bool tariffs = false;            // second tariff counts off-peak (22:00-08:00)
+    bool tariffs = false;  // second tariff counts off-peak (22:00-08:00)
 };
 
 class MeasuredValues {
-public:
+  public:
     virtual ~MeasuredValues() = default;
     // Registers the model owns, with their access rights.
     virtual void AddRanges(RegisterMap& map) const = 0;
@@ -40,8 +40,7 @@ public:
     virtual bool Owns(int address, int count) const = 0;
     // Checks and carries out a write to owned registers; 0 or an exception code. The
     // values are stored by the model itself (command registers read back as 0).
-    virtual uint8_t Write(RegisterFile& regs, int address, int count,
-                          const uint16_t* values) = 0;
+    virtual uint8_t Write(RegisterFile& regs, int address, int count, const uint16_t* values) = 0;
     // Energy and counter presets of the ZC series are written without an unlock.
     virtual bool NeedsUnlock(int address, int count) const {
         (void)address;
@@ -55,6 +54,8 @@ std::unique_ptr<MeasuredValues> MakeMeasuredValues(const CDeviceType& type, bool
                                                    uint64_t seed);
 
 // Whether [a, a + n) and [b, b + m) overlap.
-inline bool Overlaps(int a, int n, int b, int m) { return a < b + m && b < a + n; }
+inline bool Overlaps(int a, int n, int b, int m) {
+    return a < b + m && b < a + n;
+}
 
 }  // namespace voltaro::sim

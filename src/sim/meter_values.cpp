@@ -27,7 +27,8 @@ std::array<int32_t, 33> Instantaneous(const ElectricalValues& v) {
     r[5] = PowerFactorUnits(v.powerFactorSum);
     r[6] = Centi(v.frequency);
     r[7] = v.reactiveSum < 0 ? 1 : 0;
-    for (int k = 0; k < 4; ++k) r[8 + k] = Milli(v.current[k]);
+    for (int k = 0; k < 4; ++k)
+        r[8 + k] = Milli(v.current[k]);
     for (int k = 0; k < 3; ++k) {
         r[12 + k] = Centi(v.lineVoltage[k]);
         r[15 + k] = Centi(v.phaseVoltage[k]);
@@ -112,7 +113,8 @@ void MeterValues::AddRanges(RegisterMap& map) const {
     }
     map.Add(kResetMainRegister, 1, kReadWrite);
     if (zb_) map.Add(kResetSecondRegister, 1, kReadWrite);
-    if (counters_ > 0) map.Add(kCounters, 16, kReadable), map.Add(kCounters, 2 * counters_, kWritable);
+    if (counters_ > 0)
+        map.Add(kCounters, 16, kReadable), map.Add(kCounters, 2 * counters_, kWritable);
     if (analogOutputs_) map.Add(kCounters, 4, kReadWrite);
     if (analogOutputs_ || counters_ == 8) map.Add(kResetFixedRegister, 1, kReadWrite);
 }
@@ -120,6 +122,13 @@ void MeterValues::AddRanges(RegisterMap& map) const {
 bool MeterValues::Owns(int address, int count) const {
     for (int a = std::max(address, 0); a < std::min(address + count, kRegisterCount); ++a) {
         if (area_[a] != kNone) return true;
+    }
+    return false;
+}
+
+bool MeterValues::NeedsUnlock(int address, int count) const {
+    for (int a = address; a < address + count; ++a) {
+        if (a < 0 || a >= kRegisterCount || area_[a] != kCounter) return true;
     }
     return false;
 }
@@ -179,11 +188,20 @@ void MeterValues::RefreshChannel(RegisterFile& regs, Channel& ch, const Electric
     const double s = v.apparentSum * dt / 360000.0;
     const double in = p > 0 ? p : 0, out = p < 0 ? -p : 0;
     const double lag = q > 0 ? q : 0, lead = q < 0 ? -q : 0;
-    const double perEnergy[14] = {in, lag, s, out, lead,
-                                  p > 0 ? lag : 0, p > 0 ? lead : 0, p < 0 ? lag : 0,
-                                  p < 0 ? lead : 0, v.currentSum > 0 ? dt / 360.0 : 0,
-                                  p > 0 ? std::fabs(q) : 0, p < 0 ? std::fabs(q) : 0,
-                                  p, std::fabs(q)};
+    const double perEnergy[14] = {in,
+                                  lag,
+                                  s,
+                                  out,
+                                  lead,
+                                  p > 0 ? lag : 0,
+                                  p > 0 ? lead : 0,
+                                  p < 0 ? lag : 0,
+                                  p < 0 ? lead : 0,
+                                  v.currentSum > 0 ? dt / 360.0 : 0,
+                                  p > 0 ? std::fabs(q) : 0,
+                                  p < 0 ? std::fabs(q) : 0,
+                                  p,
+                                  std::fabs(q)};
     for (int e = 0; e < 14; ++e) {
         if (perEnergy[e] != 0) AddEnergy(regs, set + 2 * e, perEnergy[e]);
     }
@@ -201,7 +219,8 @@ void MeterValues::RefreshChannel(RegisterFile& regs, Channel& ch, const Electric
         regs.Set32(ch.thd + 2 * n, static_cast<uint32_t>(thd), highFirst_);
         ch.thdMax[n] = ch.haveExtremes ? std::max(ch.thdMax[n], thd) : thd;
         for (int k = 0; k < kHarmonicOrders; ++k) {
-            regs.Set(ch.harmonics + 64 * n + k, static_cast<uint16_t>(std::lround(v.harmonics[n][k])));
+            regs.Set(ch.harmonics + 64 * n + k,
+                     static_cast<uint16_t>(std::lround(v.harmonics[n][k])));
         }
     }
     ch.haveExtremes = true;
@@ -224,18 +243,22 @@ void MeterValues::RefreshChannel(RegisterFile& regs, Channel& ch, const Electric
         const double tau = 60.0 * (minutes > 0 ? minutes : 30) / 3.0;
         demand += (value - demand) * (1.0 - std::exp(-dt / tau));
     };
-    for (int k = 0; k < 5; ++k) follow(ch.currentDemand[k], currents[k], setup.demandMinutesCurrent);
-    for (int k = 0; k < 3; ++k) follow(ch.powerDemand[k], powers[k], setup.demandMinutesPower);
+    for (int k = 0; k < 5; ++k)
+        follow(ch.currentDemand[k], currents[k], setup.demandMinutesCurrent);
+    for (int k = 0; k < 3; ++k)
+        follow(ch.powerDemand[k], powers[k], setup.demandMinutesPower);
     const long currentInterval =
         static_cast<long>(seconds / (60.0 * std::max(1, setup.demandMinutesCurrent)));
     const long powerInterval =
         static_cast<long>(seconds / (60.0 * std::max(1, setup.demandMinutesPower)));
     if (ch.currentInterval >= 0 && currentInterval != ch.currentInterval) {
-        for (int h = 3; h > 0; --h) ch.currentHistory[h] = ch.currentHistory[h - 1];
+        for (int h = 3; h > 0; --h)
+            ch.currentHistory[h] = ch.currentHistory[h - 1];
         ch.currentHistory[0] = ch.currentDemand;
     }
     if (ch.powerInterval >= 0 && powerInterval != ch.powerInterval) {
-        for (int h = 3; h > 0; --h) ch.powerHistory[h] = ch.powerHistory[h - 1];
+        for (int h = 3; h > 0; --h)
+            ch.powerHistory[h] = ch.powerHistory[h - 1];
         ch.powerHistory[0] = ch.powerDemand;
     }
     ch.currentInterval = currentInterval;
@@ -271,7 +294,8 @@ void MeterValues::RefreshChannel(RegisterFile& regs, Channel& ch, const Electric
 
 void MeterValues::ResetChannel(RegisterFile& regs, Channel& ch, int command) {
     if (command == 1) {
-        for (int a = ch.offset + 128; a < ch.offset + 256; ++a) regs.Set(a, 0);
+        for (int a = ch.offset + 128; a < ch.offset + 256; ++a)
+            regs.Set(a, 0);
     } else if (command == 2) {
         ch.haveExtremes = false;  // restart from the present values at the next refresh
     } else if (command == 3) {
@@ -311,7 +335,8 @@ void MeterValues::Commit(RegisterFile& regs, int address, uint16_t value) {
         case kResetMain:
         case kResetSecond:
             if (value == 15) {
-                for (int a = kCounters; a < kCounters + 2 * counters_; ++a) regs.Set(a, 0);
+                for (int a = kCounters; a < kCounters + 2 * counters_; ++a)
+                    regs.Set(a, 0);
             } else if (value != 0) {
                 const int target = area_[address] == kResetMain ? 0 : 1;
                 ResetChannel(regs, channels_[static_cast<std::size_t>(target)], value);
@@ -324,7 +349,8 @@ void MeterValues::Commit(RegisterFile& regs, int address, uint16_t value) {
                 regs.Set(address, value);
             } else {
                 if (value == 255) {
-                    for (int a = kCounters; a < kCounters + 16; ++a) regs.Set(a, 0);
+                    for (int a = kCounters; a < kCounters + 16; ++a)
+                        regs.Set(a, 0);
                 }
                 regs.Set(address, 0);
             }
@@ -334,7 +360,8 @@ void MeterValues::Commit(RegisterFile& regs, int address, uint16_t value) {
             regs.Set(address, value);
             if (value == 1) {
                 const int angles = channels_[static_cast<std::size_t>(channel)].angles;
-                for (int k = 0; k < 6; ++k) regs.Set(angles + k, 0);
+                for (int k = 0; k < 6; ++k)
+                    regs.Set(angles + k, 0);
             }
             break;
         default:

@@ -11,26 +11,35 @@
 namespace voltaro::sim {
 
 class MeterValues : public MeasuredValues {
-public:
+  public:
     MeterValues(const CDeviceType& type, bool highFirst, uint64_t seed);
     void AddRanges(RegisterMap& map) const override;
     void Refresh(RegisterFile& regs, const MeasuringSetup& setup, double seconds,
                  const std::tm& clock) override;
     bool Owns(int address, int count) const override;
     uint8_t Write(RegisterFile& regs, int address, int count, const uint16_t* values) override;
+    // Counter presets are written without an unlock (only energy presets unlock first).
+    bool NeedsUnlock(int address, int count) const override;
 
-private:
+  private:
     enum Area : uint8_t {
-        kNone, kInstant, kEnergy, kCounter, kAnalogOut, kResetMain, kResetSecond,
-        kResetFixed, kLoopFlag
+        kNone,
+        kInstant,
+        kEnergy,
+        kCounter,
+        kAnalogOut,
+        kResetMain,
+        kResetSecond,
+        kResetFixed,
+        kLoopFlag
     };
     struct Channel {
-        int offset = 0;       // 0 or 4000: instantaneous, energy and demand registers
-        int maxBase = 768;    // 768 or 2768: maxima and minima
-        int thd = 1280;       // 1280 or 8280
-        int harmonics = 1536; // 1536 or 8536
-        int flag = 5335;      // vector-unavailable word / ZB loop-test flag
-        int angles = 30000;   // 30000 or 30100
+        int offset = 0;        // 0 or 4000: instantaneous, energy and demand registers
+        int maxBase = 768;     // 768 or 2768: maxima and minima
+        int thd = 1280;        // 1280 or 8280
+        int harmonics = 1536;  // 1536 or 8536
+        int flag = 5335;       // vector-unavailable word / ZB loop-test flag
+        int angles = 30000;    // 30000 or 30100
         bool loopTest = false;
         bool haveExtremes = false;
         std::array<int32_t, 30> max{}, min{};

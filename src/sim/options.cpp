@@ -17,7 +17,8 @@ std::string Lower(std::string text) {
     return text;
 }
 
-long long Integer(const std::string& option, const std::string& text, long long low, long long high) {
+long long Integer(const std::string& option, const std::string& text, long long low,
+                  long long high) {
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < low || value > high) {
@@ -39,16 +40,18 @@ double Share(const std::string& option, const std::string& text) {
 ExceptionRule ParseExceptionRule(const std::string& text) {
     const std::size_t at = text.find('@');
     if (at == std::string::npos) {
-        throw CPrivateException("--exception needs CODE@ADDR or CODE@FIRST-LAST, not \"" + text + "\".");
+        throw CPrivateException("--exception needs CODE@ADDR or CODE@FIRST-LAST, not \"" + text +
+                                "\".");
     }
     ExceptionRule rule;
     rule.code = static_cast<uint8_t>(Integer("--exception code", text.substr(0, at), 1, 127));
     const std::string range = text.substr(at + 1);
     const std::size_t dash = range.find('-');
     rule.first = static_cast<int>(Integer("--exception address", range.substr(0, dash), 0, 65535));
-    rule.last = dash == std::string::npos
-                    ? rule.first
-                    : static_cast<int>(Integer("--exception address", range.substr(dash + 1), 0, 65535));
+    rule.last =
+        dash == std::string::npos
+            ? rule.first
+            : static_cast<int>(Integer("--exception address", range.substr(dash + 1), 0, 65535));
     if (rule.last < rule.first) throw CPrivateException("--exception range ends before it starts.");
     return rule;
 }
@@ -79,12 +82,19 @@ int FindRowByModel(const std::string& text, int version) {
         if (version >= 0 && (version < record.versionMin || version > record.versionMax)) continue;
         if (std::find(rows.begin(), rows.end(), pair.row) == rows.end()) rows.push_back(pair.row);
     }
-    if (rows.empty()) throw CPrivateException("No model starts with \"" + text + "\" (see --list).");
+    if (rows.empty())
+        throw CPrivateException("No model starts with \"" + text + "\" (see --list).");
+    for (int row : rows) {
+        if (Lower(ModelText(row)) == wanted) return row;  // the whole text names one model
+    }
     if (rows.size() > 1) {
         std::string list;
-        for (int row : rows) list += "\n  row " + std::to_string(row) + ": " + ModelText(row);
-        throw CPrivateException("\"" + text + "\" fits several models; give more of the text or "
-                                "--version:" + list);
+        for (int row : rows)
+            list += "\n  row " + std::to_string(row) + ": " + ModelText(row);
+        throw CPrivateException("\"" + text +
+                                "\" fits several models; give more of the text or "
+                                "--version:" +
+                                list);
     }
     return rows.front();
 }
@@ -111,58 +121,88 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (i + 1 >= args.size()) throw CPrivateException(arg + " needs a value.");
             return args[++i];
         };
-        if (arg == "--help" || arg == "-h") line.help = true;
-        else if (arg == "--list") line.listRows = true;
-        else if (arg == "--row") o.device.row = static_cast<int>(Integer(arg, value(), 0, kDeviceTypeCount - 1));
-        else if (arg == "--model") model = value();
-        else if (arg == "--version") o.device.version = static_cast<int>(Integer(arg, value(), 0, 65535));
-        else if (arg == "--serial-number") o.device.serial = value();
-        else if (arg == "--serial-port") line.serialPort = value();
+        if (arg == "--help" || arg == "-h")
+            line.help = true;
+        else if (arg == "--list")
+            line.listRows = true;
+        else if (arg == "--row")
+            o.device.row = static_cast<int>(Integer(arg, value(), 0, kDeviceTypeCount - 1));
+        else if (arg == "--model")
+            model = value();
+        else if (arg == "--version")
+            o.device.version = static_cast<int>(Integer(arg, value(), 0, 65535));
+        else if (arg == "--serial-number")
+            o.device.serial = value();
+        else if (arg == "--serial-port")
+            line.serialPort = value();
         else if (arg == "--serial") {
             const std::string& text = value();
-            if (!text.empty() && text[0] == '/') line.serialPort = text;
-            else o.device.serial = text;
-        }
-        else if (arg == "--tag") o.device.tag = value();
-        else if (arg == "--unit") o.device.unit = static_cast<int>(Integer(arg, value(), 1, 247));
-        else if (arg == "--swap") o.device.swap = true;
-        else if (arg == "--dip") o.device.dip = true;
-        else if (arg == "--passcode") o.device.passcode = static_cast<uint32_t>(Integer(arg, value(), 1, 999999999));
-        else if (arg == "--lenient") o.device.lenient = true;
-        else if (arg == "--alt-io") o.device.alternateIo = true;
+            if (!text.empty() && text[0] == '/')
+                line.serialPort = text;
+            else
+                o.device.serial = text;
+        } else if (arg == "--tag")
+            o.device.tag = value();
+        else if (arg == "--unit")
+            o.device.unit = static_cast<int>(Integer(arg, value(), 1, 247));
+        else if (arg == "--swap")
+            o.device.swap = true;
+        else if (arg == "--dip")
+            o.device.dip = true;
+        else if (arg == "--passcode")
+            o.device.passcode = static_cast<uint32_t>(Integer(arg, value(), 1, 999999999));
+        else if (arg == "--lenient")
+            o.device.lenient = true;
+        else if (arg == "--alt-io")
+            o.device.alternateIo = true;
         else if (arg == "--tcp") {
             line.tcp = true;
             const std::string& text = value();
             const std::size_t colon = text.rfind(':');
             if (colon != std::string::npos) line.tcpHost = text.substr(0, colon);
-            line.tcpPort = static_cast<int>(Integer(arg, text.substr(colon == std::string::npos ? 0 : colon + 1), 0, 65535));
+            line.tcpPort = static_cast<int>(
+                Integer(arg, text.substr(colon == std::string::npos ? 0 : colon + 1), 0, 65535));
         } else if (arg == "--pty") {
             line.pty = true;
             if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0) line.ptyLink = args[++i];
             if (line.ptyLink.find('/') != std::string::npos) {
-                throw CPrivateException("--pty takes a port name without '/', not \"" + line.ptyLink + "\".");
+                throw CPrivateException("--pty takes a port name without '/', not \"" +
+                                        line.ptyLink + "\".");
             }
-        }
-        else if (arg == "--baud") o.line.baud = static_cast<int>(Integer(arg, value(), 300, 115200));
+        } else if (arg == "--baud")
+            o.line.baud = static_cast<int>(Integer(arg, value(), 300, 115200));
         else if (arg == "--parity") {
             const std::string text = value();
             if (text.size() != 1) throw CPrivateException("--parity is N, E or O.");
             o.line.parity = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
-        }
-        else if (arg == "--stop") o.line.stopBits = static_cast<int>(Integer(arg, value(), 1, 2));
-        else if (arg == "--line-speed") o.line.lineSpeed = true;
-        else if (arg == "--turnaround-ms") o.line.turnaroundMs = static_cast<int>(Integer(arg, value(), 0, 60000));
-        else if (arg == "--seed") o.seed = static_cast<uint64_t>(Integer(arg, value(), 0, INT64_MAX));
-        else if (arg == "--drop") o.faults.drop = Share(arg, value());
-        else if (arg == "--corrupt-crc") o.faults.corruptCrc = Share(arg, value());
-        else if (arg == "--short") o.faults.shortAnswer = Share(arg, value());
-        else if (arg == "--wrong-transaction") o.faults.wrongTransaction = Share(arg, value());
-        else if (arg == "--delay-ms") o.faults.delayMs = static_cast<int>(Integer(arg, value(), 0, 600000));
-        else if (arg == "--split-tcp") o.faults.splitTcp = static_cast<int>(Integer(arg, value(), 0, 255));
-        else if (arg == "--close-after") o.faults.closeAfter = static_cast<int>(Integer(arg, value(), 0, 1000000000));
-        else if (arg == "--exception") o.faults.exceptions.push_back(ParseExceptionRule(value()));
-        else if (arg == "--log") o.log = true;
-        else throw CPrivateException("Unknown option \"" + arg + "\" (see --help).");
+        } else if (arg == "--stop")
+            o.line.stopBits = static_cast<int>(Integer(arg, value(), 1, 2));
+        else if (arg == "--line-speed")
+            o.line.lineSpeed = true;
+        else if (arg == "--turnaround-ms")
+            o.line.turnaroundMs = static_cast<int>(Integer(arg, value(), 0, 60000));
+        else if (arg == "--seed")
+            o.seed = static_cast<uint64_t>(Integer(arg, value(), 0, INT64_MAX));
+        else if (arg == "--drop")
+            o.faults.drop = Share(arg, value());
+        else if (arg == "--corrupt-crc")
+            o.faults.corruptCrc = Share(arg, value());
+        else if (arg == "--short")
+            o.faults.shortAnswer = Share(arg, value());
+        else if (arg == "--wrong-transaction")
+            o.faults.wrongTransaction = Share(arg, value());
+        else if (arg == "--delay-ms")
+            o.faults.delayMs = static_cast<int>(Integer(arg, value(), 0, 600000));
+        else if (arg == "--split-tcp")
+            o.faults.splitTcp = static_cast<int>(Integer(arg, value(), 0, 255));
+        else if (arg == "--close-after")
+            o.faults.closeAfter = static_cast<int>(Integer(arg, value(), 0, 1000000000));
+        else if (arg == "--exception")
+            o.faults.exceptions.push_back(ParseExceptionRule(value()));
+        else if (arg == "--log")
+            o.log = true;
+        else
+            throw CPrivateException("Unknown option \"" + arg + "\" (see --help).");
     }
     if (!model.empty()) o.device.row = FindRowByModel(model, o.device.version);
     if (!line.tcp && !line.pty && line.serialPort.empty()) line.tcp = true;  // a free TCP port
@@ -178,7 +218,8 @@ Device:
   --row N                catalogue row 0-78 (default 0); --list shows them
   --model TEXT           the listed model whose text starts with TEXT, case-insensitive
                          (prefix and description joined, then the version note), e.g.
-                         "KT6-1**1 Modbus" --version 300, or "ZCTPQV-2*** Modbus-TCP, Input x8,"
+                         "KT2-1**2" --version 240, or "KT6-1**1 Modbus, Do x1, Di x1 Ver.3";
+                         a text equal to a model's whole text picks that model
   --version V            firmware version (major*100+minor) within the row's range
   --serial TEXT          serial number (8 bytes); --serial-number TEXT is the same
   --tag TEXT             tag number (16 bytes)

@@ -28,7 +28,8 @@ std::string RowListText();
 
 // The row whose model text (prefix and description joined, then the version note after
 // a space, compared case-insensitively) starts with `text`; among several, the one whose
-// version range holds `version` (when >= 0). Throws when none or several remain.
+// version range holds `version` (when >= 0); a text equal to one model's whole text
+// picks that model. Throws when none or several remain.
 int FindRowByModel(const std::string& text, int version);
 // "KT2-1**1 Modbus, Do x1, Di x1 Ver.1.02 or earlier"; empty for rows not listed.
 std::string ModelText(int row);

@@ -22,11 +22,16 @@ int Word(const std::vector<uint8_t>& bytes, std::size_t at) {
 
 const char* ExceptionName(uint8_t code) {
     switch (code) {
-        case 1: return "illegal function";
-        case 2: return "illegal data address";
-        case 3: return "illegal data value";
-        case 4: return "slave device failure";
-        default: return "injected";
+        case 1:
+            return "illegal function";
+        case 2:
+            return "illegal data address";
+        case 3:
+            return "illegal data value";
+        case 4:
+            return "slave device failure";
+        default:
+            return "injected";
     }
 }
 
@@ -75,7 +80,8 @@ std::vector<uint8_t> HandlePdu(DeviceModel& model, const std::vector<uint8_t>& p
     }
     std::vector<uint16_t> values(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
-        values[static_cast<std::size_t>(i)] = static_cast<uint16_t>(Word(pdu, 6 + 2 * static_cast<std::size_t>(i)));
+        values[static_cast<std::size_t>(i)] =
+            static_cast<uint16_t>(Word(pdu, 6 + 2 * static_cast<std::size_t>(i)));
     }
     const uint8_t result = model.Write(address, count, values.data());
     if (result != 0) return Exception(function, result);
@@ -104,7 +110,9 @@ std::vector<uint8_t> RtuFrame(uint8_t unit, const std::vector<uint8_t>& pdu) {
     return frame;
 }
 
-double FrameSilenceMs(int baud) { return baud > 19200 ? 1.75 : 3.5 * 11000.0 / baud; }
+double FrameSilenceMs(int baud) {
+    return baud > 19200 ? 1.75 : 3.5 * 11000.0 / baud;
+}
 
 double WireTimeMs(std::size_t bytes, int baud) {
     return static_cast<double>(bytes) * 11000.0 / baud;
@@ -125,15 +133,12 @@ int ExtractMbap(const std::vector<uint8_t>& buffer, MbapRequest& request) {
     return static_cast<int>(total);
 }
 
-std::vector<uint8_t> MbapFrame(uint16_t transaction, uint8_t unit, const std::vector<uint8_t>& pdu) {
+std::vector<uint8_t> MbapFrame(uint16_t transaction, uint8_t unit,
+                               const std::vector<uint8_t>& pdu) {
     const std::size_t length = pdu.size() + 1;
-    std::vector<uint8_t> frame{static_cast<uint8_t>(transaction >> 8),
-                               static_cast<uint8_t>(transaction & 0xFF),
-                               0,
-                               0,
-                               static_cast<uint8_t>(length >> 8),
-                               static_cast<uint8_t>(length & 0xFF),
-                               unit};
+    std::vector<uint8_t> frame{
+        static_cast<uint8_t>(transaction >> 8), static_cast<uint8_t>(transaction & 0xFF), 0,   0,
+        static_cast<uint8_t>(length >> 8),      static_cast<uint8_t>(length & 0xFF),      unit};
     frame.insert(frame.end(), pdu.begin(), pdu.end());
     return frame;
 }
@@ -166,10 +171,12 @@ std::string DescribeRequest(const std::vector<uint8_t>& pdu) {
     return text;
 }
 
-std::string DescribeAnswer(const std::vector<uint8_t>& request, const std::vector<uint8_t>& answer) {
+std::string DescribeAnswer(const std::vector<uint8_t>& request,
+                           const std::vector<uint8_t>& answer) {
     if (answer.size() >= 2 && (answer[0] & 0x80) != 0) {
         char text[64];
-        std::snprintf(text, sizeof text, "exception %02X (%s)", answer[1], ExceptionName(answer[1]));
+        std::snprintf(text, sizeof text, "exception %02X (%s)", answer[1],
+                      ExceptionName(answer[1]));
         return text;
     }
     int address = 0, count = 0;

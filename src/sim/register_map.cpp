@@ -6,12 +6,14 @@ namespace voltaro::sim {
 
 void RegisterMap::Add(int first, int count, uint8_t access) {
     const int end = std::min(first + count, kRegisterCount);
-    for (int a = std::max(first, 0); a < end; ++a) access_[a] |= access;
+    for (int a = std::max(first, 0); a < end; ++a)
+        access_[a] |= access;
 }
 
 void RegisterMap::RemoveWrite(int first, int count) {
     const int end = std::min(first + count, kRegisterCount);
-    for (int a = std::max(first, 0); a < end; ++a) access_[a] &= static_cast<uint8_t>(~kWritable);
+    for (int a = std::max(first, 0); a < end; ++a)
+        access_[a] &= static_cast<uint8_t>(~kWritable);
 }
 
 bool RegisterMap::Allows(int first, int count, uint8_t access) const {

@@ -18,7 +18,7 @@ enum RegisterAccess : uint8_t {
 };
 
 class RegisterMap {
-public:
+  public:
     RegisterMap() : access_(kRegisterCount, kNoAccess) {}
     // Adds access to `count` registers from `first` (access rights accumulate).
     void Add(int first, int count, uint8_t access);
@@ -30,14 +30,14 @@ public:
     // Whether every register of [first, first + count) has all bits of `access`.
     bool Allows(int first, int count, uint8_t access) const;
 
-private:
+  private:
     std::vector<uint8_t> access_;
 };
 
 // The register contents. 32-bit values are stored low word first, or high word first
 // when the order flag of the area says so (the device's word-order setting).
 class RegisterFile {
-public:
+  public:
     RegisterFile() : words_(kRegisterCount, 0) {}
     uint16_t Get(int address) const { return words_[static_cast<uint16_t>(address)]; }
     void Set(int address, uint16_t value) { words_[static_cast<uint16_t>(address)] = value; }
@@ -47,7 +47,7 @@ public:
         return static_cast<int32_t>(Get32(address, highFirst));
     }
 
-private:
+  private:
     std::vector<uint16_t> words_;
 };
 

@@ -19,17 +19,28 @@ namespace {
 
 speed_t SpeedOf(int baud) {
     switch (baud) {
-        case 300: return B300;
-        case 600: return B600;
-        case 1200: return B1200;
-        case 2400: return B2400;
-        case 4800: return B4800;
-        case 9600: return B9600;
-        case 19200: return B19200;
-        case 38400: return B38400;
-        case 57600: return B57600;
-        case 115200: return B115200;
-        default: throw CPrivateException("Unsupported baud rate " + std::to_string(baud) + ".");
+        case 300:
+            return B300;
+        case 600:
+            return B600;
+        case 1200:
+            return B1200;
+        case 2400:
+            return B2400;
+        case 4800:
+            return B4800;
+        case 9600:
+            return B9600;
+        case 19200:
+            return B19200;
+        case 38400:
+            return B38400;
+        case 57600:
+            return B57600;
+        case 115200:
+            return B115200;
+        default:
+            throw CPrivateException("Unsupported baud rate " + std::to_string(baud) + ".");
     }
 }
 
@@ -129,8 +140,10 @@ void RtuServer::Run() {
         if (silence && !buffer.empty()) {
             // A silence ends a frame: a function without a known length is judged as it
             // stands; an incomplete request is thrown away.
-            if (RtuRequestLength(buffer.data(), buffer.size()) < 0) Process(buffer);
-            else core_.LogBytes(channel_, "<-", buffer, "incomplete frame discarded");
+            if (RtuRequestLength(buffer.data(), buffer.size()) < 0)
+                Process(buffer);
+            else
+                core_.LogBytes(channel_, "<-", buffer, "incomplete frame discarded");
             buffer.clear();
         }
         if (fds[0].revents & POLLIN) {

@@ -13,7 +13,7 @@
 namespace voltaro::sim {
 
 class RtuServer {
-public:
+  public:
     explicit RtuServer(ServerCore& core) : core_(core) {}
     ~RtuServer() { Stop(); }
     RtuServer(const RtuServer&) = delete;
@@ -27,7 +27,7 @@ public:
     void Stop();
     const std::string& LinkPath() const { return linkPath_; }
 
-private:
+  private:
     void Run();
     void Process(const std::vector<uint8_t>& frame);
 

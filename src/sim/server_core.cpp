@@ -53,8 +53,9 @@ void ServerCore::LogBytes(const std::string& channel, const char* direction,
     if (!log_) return;
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(
-                            now.time_since_epoch()).count() % 1000;
+    const auto millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
+        1000;
     std::tm local{};
     localtime_r(&seconds, &local);
     std::lock_guard<std::mutex> lock(mutex_);
@@ -76,20 +77,17 @@ SimulatorCounts ServerCore::Counts() const {
 std::string ServerCore::Summary() const {
     const SimulatorCounts c = Counts();
     char text[400];
-    std::snprintf(text, sizeof text,
-                  "requests %llu, answers %llu, exceptions %llu, dropped %llu, corrupted %llu, "
-                  "shortened %llu, wrong transactions %llu, bad CRC received %llu, other unit "
-                  "%llu, connections %llu",
-                  static_cast<unsigned long long>(c.requests),
-                  static_cast<unsigned long long>(c.answers),
-                  static_cast<unsigned long long>(c.exceptions),
-                  static_cast<unsigned long long>(c.dropped),
-                  static_cast<unsigned long long>(c.corrupted),
-                  static_cast<unsigned long long>(c.shortened),
-                  static_cast<unsigned long long>(c.wrongTransactions),
-                  static_cast<unsigned long long>(c.badCrc),
-                  static_cast<unsigned long long>(c.otherUnit),
-                  static_cast<unsigned long long>(c.connections));
+    std::snprintf(
+        text, sizeof text,
+        "requests %llu, answers %llu, exceptions %llu, dropped %llu, corrupted %llu, "
+        "shortened %llu, wrong transactions %llu, bad CRC received %llu, other unit "
+        "%llu, connections %llu",
+        static_cast<unsigned long long>(c.requests), static_cast<unsigned long long>(c.answers),
+        static_cast<unsigned long long>(c.exceptions), static_cast<unsigned long long>(c.dropped),
+        static_cast<unsigned long long>(c.corrupted), static_cast<unsigned long long>(c.shortened),
+        static_cast<unsigned long long>(c.wrongTransactions),
+        static_cast<unsigned long long>(c.badCrc), static_cast<unsigned long long>(c.otherUnit),
+        static_cast<unsigned long long>(c.connections));
     return text;
 }
 

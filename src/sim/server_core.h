@@ -16,16 +16,16 @@
 namespace voltaro::sim {
 
 struct SimulatorCounts {
-    uint64_t requests = 0;          // complete requests for this device
-    uint64_t answers = 0;           // answers sent (exceptions included)
+    uint64_t requests = 0;  // complete requests for this device
+    uint64_t answers = 0;   // answers sent (exceptions included)
     uint64_t exceptions = 0;
-    uint64_t dropped = 0;           // injected: not answered
-    uint64_t corrupted = 0;         // injected: wrong CRC
-    uint64_t shortened = 0;         // injected: cut short
-    uint64_t wrongTransactions = 0; // injected: another transaction id
-    uint64_t badCrc = 0;            // received RTU frames with a wrong CRC (not answered)
-    uint64_t otherUnit = 0;         // RTU frames for another unit address (not answered)
-    uint64_t connections = 0;       // TCP connections accepted
+    uint64_t dropped = 0;            // injected: not answered
+    uint64_t corrupted = 0;          // injected: wrong CRC
+    uint64_t shortened = 0;          // injected: cut short
+    uint64_t wrongTransactions = 0;  // injected: another transaction id
+    uint64_t badCrc = 0;             // received RTU frames with a wrong CRC (not answered)
+    uint64_t otherUnit = 0;          // RTU frames for another unit address (not answered)
+    uint64_t connections = 0;        // TCP connections accepted
 };
 
 // Which injected faults hit one answer.
@@ -37,14 +37,13 @@ struct FaultDecision {
 };
 
 class ServerCore {
-public:
+  public:
     ServerCore(DeviceModel& model, const SimulatorOptions& options);
 
     // Handles one request: decides the faults, waits the device's answer delay and
     // returns the answer PDU, or nothing when the request is dropped.
     std::optional<std::vector<uint8_t>> Handle(const std::vector<uint8_t>& pdu,
-                                               const std::string& channel,
-                                               FaultDecision& decision);
+                                               const std::string& channel, FaultDecision& decision);
     // Length to which an answer of `size` bytes is cut (at least one byte shorter).
     static std::size_t CutLength(std::size_t size) { return size > 1 ? size / 2 : 0; }
 
@@ -60,7 +59,7 @@ public:
     uint8_t Unit() const { return unit_; }
     DeviceModel& Model() { return model_; }
 
-private:
+  private:
     DeviceModel& model_;
     LineOptions line_;
     uint8_t unit_;

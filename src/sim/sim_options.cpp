@@ -33,14 +33,22 @@ void ValidateOptions(const SimulatorOptions& options) {
     if (d.passcode > 999999999u) throw CPrivateException("A passcode is 1 to 999999999.");
     const int version = d.version >= 0 ? d.version : DefaultVersion(d.row);
     if (d.passcode != 0 && record.deviceId == 7811 && version <= 100) {
-        throw CPrivateException("This device (firmware 1.00 or earlier) has no passcode protection.");
+        throw CPrivateException(
+            "This device (firmware 1.00 or earlier) has no passcode protection.");
     }
     if (d.swap && (record.family & FAM_ZC) != 0) {
-        throw CPrivateException("--swap does not apply to the ZC series: its 32-bit values are "
-                                "always low word first.");
+        throw CPrivateException(
+            "--swap does not apply to the ZC series: its 32-bit values are "
+            "always low word first.");
+    }
+    if (d.dip && (record.family & (FAM_ZB | FAM_ZC)) == 0) {
+        throw CPrivateException(
+            "--dip applies to the ZB and ZC series only (they have the "
+            "DIP switch register).");
     }
     const LineOptions& line = options.line;
-    if (line.baud < 300 || line.baud > 115200) throw CPrivateException("The baud rate is 300 to 115200.");
+    if (line.baud < 300 || line.baud > 115200)
+        throw CPrivateException("The baud rate is 300 to 115200.");
     if (line.parity != 'N' && line.parity != 'E' && line.parity != 'O') {
         throw CPrivateException("The parity is N, E or O.");
     }
@@ -56,8 +64,9 @@ void ValidateOptions(const SimulatorOptions& options) {
     for (const ExceptionRule& rule : f.exceptions) {
         if (rule.code == 0 || rule.code > 0x7F || rule.first < 0 || rule.last > 65535 ||
             rule.first > rule.last) {
-            throw CPrivateException("An exception rule is CODE@ADDR or CODE@FIRST-LAST with "
-                                    "code 1 to 127 and addresses 0 to 65535.");
+            throw CPrivateException(
+                "An exception rule is CODE@ADDR or CODE@FIRST-LAST with "
+                "code 1 to 127 and addresses 0 to 65535.");
         }
     }
 }

@@ -8,16 +8,16 @@
 namespace voltaro::sim {
 
 struct DeviceOptions {
-    int row = 0;                 // catalogue row 0..78
-    int version = -1;            // firmware version; -1: DefaultVersion(row)
-    std::string serial;          // up to 8 bytes; empty: "SIM" + row
+    int row = 0;                      // catalogue row 0..78
+    int version = -1;                 // firmware version; -1: DefaultVersion(row)
+    std::string serial;               // up to 8 bytes; empty: "SIM" + row
     std::string tag = "VOLTARO-SIM";  // up to 16 bytes
-    int unit = 1;                // RTU address answered (TCP does not check it)
-    bool swap = false;           // 32-bit values high word first (5735 and 5375 read 1)
-    bool dip = false;            // configured by DIP switches (bit 0 of 20302/25502 is 0)
-    uint32_t passcode = 0;       // protection passcode; 0: protection off
-    bool lenient = false;        // unknown registers read as 0, writes to them accepted
-    bool alternateIo = false;    // report the row's second I/O configuration
+    int unit = 1;                     // RTU address answered (TCP does not check it)
+    bool swap = false;                // 32-bit values high word first (5735 and 5375 read 1)
+    bool dip = false;                 // configured by DIP switches (bit 0 of 20302/25502 is 0)
+    uint32_t passcode = 0;            // protection passcode; 0: protection off
+    bool lenient = false;             // unknown registers read as 0, writes to them accepted
+    bool alternateIo = false;         // report the row's second I/O configuration
 };
 
 // One --exception rule: requests touching [first, last] get exception `code`.

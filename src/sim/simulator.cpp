@@ -12,7 +12,9 @@ Simulator::Simulator(const SimulatorOptions& options)
       model_(std::make_unique<DeviceModel>(options)),
       core_(std::make_unique<ServerCore>(*model_, options)) {}
 
-Simulator::~Simulator() { Stop(); }
+Simulator::~Simulator() {
+    Stop();
+}
 
 int Simulator::StartTcp(const std::string& host, int port) {
     if (tcp_) throw CPrivateException("The simulator already serves Modbus-TCP.");
@@ -44,9 +46,13 @@ void Simulator::Stop() {
     rtu_.reset();
 }
 
-const CDeviceType& Simulator::Type() const { return model_->Type(); }
+const CDeviceType& Simulator::Type() const {
+    return model_->Type();
+}
 
-std::string Simulator::LinkPath() const { return rtu_ ? rtu_->LinkPath() : std::string(); }
+std::string Simulator::LinkPath() const {
+    return rtu_ ? rtu_->LinkPath() : std::string();
+}
 
 std::vector<uint16_t> Simulator::Registers(int address, int count) const {
     return model_->Peek(address, count);
@@ -56,7 +62,9 @@ void Simulator::SetRegisters(int address, const std::vector<uint16_t>& values) {
     model_->Poke(address, values);
 }
 
-void Simulator::AdvanceTime(double seconds) { model_->AdvanceTime(seconds); }
+void Simulator::AdvanceTime(double seconds) {
+    model_->AdvanceTime(seconds);
+}
 
 void Simulator::SetFaults(const FaultSettings& faults) {
     SimulatorOptions check = options_;
@@ -65,8 +73,12 @@ void Simulator::SetFaults(const FaultSettings& faults) {
     core_->SetFaults(faults);
 }
 
-SimulatorCounts Simulator::Counts() const { return core_->Counts(); }
+SimulatorCounts Simulator::Counts() const {
+    return core_->Counts();
+}
 
-std::string Simulator::Summary() const { return core_->Summary(); }
+std::string Simulator::Summary() const {
+    return core_->Summary();
+}
 
 }  // namespace voltaro::sim

@@ -26,7 +26,7 @@ class TcpServer;
 class RtuServer;
 
 class Simulator {
-public:
+  public:
     // Throws CPrivateException for options the catalogue does not allow.
     explicit Simulator(const SimulatorOptions& options);
     ~Simulator();
@@ -60,7 +60,7 @@ public:
     SimulatorCounts Counts() const;
     std::string Summary() const;
 
-private:
+  private:
     SimulatorOptions options_;
     std::unique_ptr<DeviceModel> model_;
     std::unique_ptr<ServerCore> core_;

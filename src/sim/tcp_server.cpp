@@ -24,9 +24,10 @@ int TcpServer::Start(const std::string& host, int port) {
     hints.ai_flags = AI_PASSIVE;
     addrinfo* found = nullptr;
     const std::string service = std::to_string(port);
-    const int gai = getaddrinfo(host.empty() ? "127.0.0.1" : host.c_str(), service.c_str(),
-                                &hints, &found);
-    if (gai != 0) throw CPrivateException("Cannot use address " + host + ": " + ResolverErrorText(gai));
+    const int gai =
+        getaddrinfo(host.empty() ? "127.0.0.1" : host.c_str(), service.c_str(), &hints, &found);
+    if (gai != 0)
+        throw CPrivateException("Cannot use address " + host + ": " + ResolverErrorText(gai));
     listenFd_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const int yes = 1;
     setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
@@ -60,7 +61,8 @@ void TcpServer::Stop() {
     if (acceptThread_.joinable()) acceptThread_.join();
     {
         std::lock_guard<std::mutex> lock(connectionsMutex_);
-        for (auto& connection : connections_) shutdown(connection->fd, SHUT_RDWR);
+        for (auto& connection : connections_)
+            shutdown(connection->fd, SHUT_RDWR);
     }
     for (auto& connection : connections_) {
         if (connection->thread.joinable()) connection->thread.join();
@@ -149,7 +151,8 @@ void TcpServer::Serve(Connection& connection) {
             }
             core_.LogBytes(channel, "<-", raw, DescribeRequest(request.pdu));
             FaultDecision decision;
-            std::optional<std::vector<uint8_t>> answer = core_.Handle(request.pdu, channel, decision);
+            std::optional<std::vector<uint8_t>> answer =
+                core_.Handle(request.pdu, channel, decision);
             ++requests;
             if (answer) {
                 const FaultSettings faults = core_.Faults();

@@ -14,7 +14,7 @@
 namespace voltaro::sim {
 
 class TcpServer {
-public:
+  public:
     explicit TcpServer(ServerCore& core) : core_(core) {}
     ~TcpServer() { Stop(); }
     TcpServer(const TcpServer&) = delete;
@@ -25,7 +25,7 @@ public:
     int Start(const std::string& host, int port);
     void Stop();
 
-private:
+  private:
     struct Connection {
         int fd = -1;
         int number = 0;

@@ -8,11 +8,11 @@
 namespace voltaro::sim {
 namespace {
 
-constexpr int kCurrents = 64;    // + 32 a: present, maximum (+10), minimum (+20)
-constexpr int kPowers = 576;     // + 96 a: present, maximum (+32), minimum (+64)
-constexpr int kDemand = 2115;    // + 144 a
+constexpr int kCurrents = 64;  // + 32 a: present, maximum (+10), minimum (+20)
+constexpr int kPowers = 576;   // + 96 a: present, maximum (+32), minimum (+64)
+constexpr int kDemand = 2115;  // + 144 a
 constexpr int kDemandPower = 2128;
-constexpr int kDemandMax = 2140; // + 144 a + 5 j: value and three BCD time-stamp words
+constexpr int kDemandMax = 2140;  // + 144 a + 5 j: value and three BCD time-stamp words
 constexpr int kDemandMin = 2195;
 constexpr int kThdVoltage = 6464;
 constexpr int kThdCurrent = 6480;  // + 8 a
@@ -22,8 +22,12 @@ constexpr int kEnergyRegisters = 58;
 constexpr int kModuleOffset = 1024;
 constexpr uint16_t kResetBits = 0x1FFF;
 
-int VoltageHarmonics(int set) { return (409 + set) * 16; }             // sets 4-9
-int CurrentHarmonics(int set, int a) { return (419 + set + 4 * a) * 16; }  // sets 0-3
+int VoltageHarmonics(int set) {
+    return (409 + set) * 16;
+}  // sets 4-9
+int CurrentHarmonics(int set, int a) {
+    return (419 + set + 4 * a) * 16;
+}  // sets 0-3
 
 }  // namespace
 
@@ -67,7 +71,8 @@ ZcValues::ZcValues(const CDeviceType& type, uint64_t seed)
         Mark(kLoopFlags + a, 1, kLoopFlag, a);
     }
     if (counts_) {
-        for (int k = 0; k < 8; ++k) Mark(EnergyBlock(k) + kModuleOffset, kEnergyRegisters, kCounts, k);
+        for (int k = 0; k < 8; ++k)
+            Mark(EnergyBlock(k) + kModuleOffset, kEnergyRegisters, kCounts, k);
     }
 }
 
@@ -89,15 +94,18 @@ void ZcValues::AddRanges(RegisterMap& map) const {
         map.Add(kDemand + 144 * a, 120, kReadable);
         map.Add(EnergyBlock(a), kEnergyRegisters, kReadWrite);
         map.Add(kThdCurrent + 8 * a, 8, kReadable);
-        for (int set = 0; set < 4; ++set) map.Add(CurrentHarmonics(set, a), 15, kReadable);
+        for (int set = 0; set < 4; ++set)
+            map.Add(CurrentHarmonics(set, a), 15, kReadable);
         map.Add(kResetRegister + a, 1, kReadWrite);
         map.Add(kLoopFlags + a, 1, kReadWrite);
     }
     if (counts_) {
-        for (int k = 0; k < 8; ++k) map.Add(EnergyBlock(k) + kModuleOffset, kEnergyRegisters, kReadWrite);
+        for (int k = 0; k < 8; ++k)
+            map.Add(EnergyBlock(k) + kModuleOffset, kEnergyRegisters, kReadWrite);
     }
     map.Add(kThdVoltage, 14, kReadable);
-    for (int set = 4; set < kHarmonicSets; ++set) map.Add(VoltageHarmonics(set), 15, kReadable);
+    for (int set = 4; set < kHarmonicSets; ++set)
+        map.Add(VoltageHarmonics(set), 15, kReadable);
 }
 
 bool ZcValues::Owns(int address, int count) const {
@@ -118,7 +126,8 @@ bool ZcValues::NeedsUnlock(int address, int count) const {
 void ZcValues::WriteStamped(RegisterFile& regs, int address, int32_t value, const std::tm& clock) {
     regs.Set32(address, static_cast<uint32_t>(value), false);
     EncodeClock(clock, regs);  // the clock words double as the time stamp
-    for (int r = 0; r < 3; ++r) regs.Set(address + 2 + r, regs.Get(kClockRegister + r));
+    for (int r = 0; r < 3; ++r)
+        regs.Set(address + 2 + r, regs.Get(kClockRegister + r));
 }
 
 void ZcValues::Refresh(RegisterFile& regs, const MeasuringSetup& setup, double seconds,
@@ -140,13 +149,16 @@ void ZcValues::Refresh(RegisterFile& regs, const MeasuringSetup& setup, double s
     common[6] = Centi(first.voltageSum);
     common[7] = Centi(first.frequency);
     if (!state_[0].loopTest) {
-        for (int i = 0; i < 8; ++i) regs.Set32(2 * i, static_cast<uint32_t>(common[i]), false);
+        for (int i = 0; i < 8; ++i)
+            regs.Set32(2 * i, static_cast<uint32_t>(common[i]), false);
     }
     common_.Follow(common, 0, 8);
     common_.valid = true;
     for (int i = 0; i < 8; ++i) {
-        regs.Set32(16 + 2 * i, static_cast<uint32_t>(common_.max[static_cast<std::size_t>(i)]), false);
-        regs.Set32(32 + 2 * i, static_cast<uint32_t>(common_.min[static_cast<std::size_t>(i)]), false);
+        regs.Set32(16 + 2 * i, static_cast<uint32_t>(common_.max[static_cast<std::size_t>(i)]),
+                   false);
+        regs.Set32(32 + 2 * i, static_cast<uint32_t>(common_.min[static_cast<std::size_t>(i)]),
+                   false);
     }
     // Voltage THD (16-bit registers): present 6464-6469, maxima 6472-6477.
     const int voltageSets[6] = {4, 5, 6, 7, 8, 9};
@@ -181,28 +193,34 @@ void ZcValues::RefreshChannel(RegisterFile& regs, int a, const ElectricalValues&
     powers[15] = PowerFactorUnits(v.powerFactorSum);
     const int cur = kCurrents + 32 * a, pow = kPowers + 96 * a;
     if (!st.loopTest) {
-        for (int i = 0; i < 5; ++i) regs.Set32(cur + 2 * i, static_cast<uint32_t>(currents[i]), false);
-        for (int i = 0; i < 16; ++i) regs.Set32(pow + 2 * i, static_cast<uint32_t>(powers[i]), false);
+        for (int i = 0; i < 5; ++i)
+            regs.Set32(cur + 2 * i, static_cast<uint32_t>(currents[i]), false);
+        for (int i = 0; i < 16; ++i)
+            regs.Set32(pow + 2 * i, static_cast<uint32_t>(powers[i]), false);
     }
     st.currents.Follow(currents, 0, 5);
     st.powers.Follow(powers, 0, 16);
     st.currents.valid = st.powers.valid = true;
     for (int i = 0; i < 5; ++i) {
-        regs.Set32(cur + 10 + 2 * i, static_cast<uint32_t>(st.currents.max[static_cast<std::size_t>(i)]), false);
-        regs.Set32(cur + 20 + 2 * i, static_cast<uint32_t>(st.currents.min[static_cast<std::size_t>(i)]), false);
+        regs.Set32(cur + 10 + 2 * i,
+                   static_cast<uint32_t>(st.currents.max[static_cast<std::size_t>(i)]), false);
+        regs.Set32(cur + 20 + 2 * i,
+                   static_cast<uint32_t>(st.currents.min[static_cast<std::size_t>(i)]), false);
     }
     for (int i = 0; i < 16; ++i) {
-        regs.Set32(pow + 32 + 2 * i, static_cast<uint32_t>(st.powers.max[static_cast<std::size_t>(i)]), false);
-        regs.Set32(pow + 64 + 2 * i, static_cast<uint32_t>(st.powers.min[static_cast<std::size_t>(i)]), false);
+        regs.Set32(pow + 32 + 2 * i,
+                   static_cast<uint32_t>(st.powers.max[static_cast<std::size_t>(i)]), false);
+        regs.Set32(pow + 64 + 2 * i,
+                   static_cast<uint32_t>(st.powers.min[static_cast<std::size_t>(i)]), false);
     }
     // Demand with time-stamped maxima and minima.
-    const double values[8] = {v.currentSum, v.current[0], v.current[1], v.current[2],
-                              v.current[3], v.activeSum, v.reactiveSum, v.apparentSum};
+    const double values[8] = {v.currentSum, v.current[0], v.current[1],  v.current[2],
+                              v.current[3], v.activeSum,  v.reactiveSum, v.apparentSum};
     for (int j = 0; j < 8; ++j) {
         const int minutes = j < 5 ? setup.demandMinutesCurrent : setup.demandMinutesPower;
         const double tau = 60.0 * (minutes > 0 ? minutes : 30) / 3.0;
-        st.demand[static_cast<std::size_t>(j)] += (values[j] - st.demand[static_cast<std::size_t>(j)]) *
-                                                  (1.0 - std::exp(-dt / tau));
+        st.demand[static_cast<std::size_t>(j)] +=
+            (values[j] - st.demand[static_cast<std::size_t>(j)]) * (1.0 - std::exp(-dt / tau));
     }
     const int record = 144 * a;
     for (int j = 0; j < 8; ++j) {
@@ -229,7 +247,8 @@ void ZcValues::RefreshChannel(RegisterFile& regs, int a, const ElectricalValues&
         regs.Set(kThdCurrent + 8 * a + set, static_cast<uint16_t>(thd));
         regs.Set(kThdCurrent + 8 * a + 4 + set, static_cast<uint16_t>(st.thdMax[set]));
         for (int k = 0; k < 15; ++k) {
-            regs.Set(CurrentHarmonics(set, a) + k, static_cast<uint16_t>(std::lround(v.harmonics[set][k])));
+            regs.Set(CurrentHarmonics(set, a) + k,
+                     static_cast<uint16_t>(std::lround(v.harmonics[set][k])));
         }
     }
     // Energies (0.1 kWh) with today's hourly values; slot 3 is the hour in progress.
@@ -249,9 +268,11 @@ void ZcValues::RefreshChannel(RegisterFile& regs, int a, const ElectricalValues&
         regs.Set32(address, regs.Get32(address, false) + static_cast<uint32_t>(whole), false);
     }
     st.hours[static_cast<std::size_t>(st.hour)] += energy[0];
-    regs.Set32(block + 6, static_cast<uint32_t>(st.hours[static_cast<std::size_t>(st.hour)]), false);
+    regs.Set32(block + 6, static_cast<uint32_t>(st.hours[static_cast<std::size_t>(st.hour)]),
+               false);
     for (int h = 0; h < 24; ++h) {
-        regs.Set32(block + 10 + 2 * h, static_cast<uint32_t>(st.hours[static_cast<std::size_t>(h)]), false);
+        regs.Set32(block + 10 + 2 * h, static_cast<uint32_t>(st.hours[static_cast<std::size_t>(h)]),
+                   false);
     }
     if (counts_ && a < 8) {
         // Discrete-input counts of the extension module, in the same layout.
@@ -262,7 +283,8 @@ void ZcValues::RefreshChannel(RegisterFile& regs, int a, const ElectricalValues&
         st.countPending -= whole;
         regs.Set32(counts, regs.Get32(counts, false) + static_cast<uint32_t>(whole), false);
         st.countHours[static_cast<std::size_t>(st.hour)] += pulses;
-        regs.Set32(counts + 6, static_cast<uint32_t>(st.countHours[static_cast<std::size_t>(st.hour)]), false);
+        regs.Set32(counts + 6,
+                   static_cast<uint32_t>(st.countHours[static_cast<std::size_t>(st.hour)]), false);
         for (int h = 0; h < 24; ++h) {
             regs.Set32(counts + 10 + 2 * h,
                        static_cast<uint32_t>(st.countHours[static_cast<std::size_t>(h)]), false);

@@ -11,7 +11,7 @@
 namespace voltaro::sim {
 
 class ZcValues : public MeasuredValues {
-public:
+  public:
     ZcValues(const CDeviceType& type, uint64_t seed);
     void AddRanges(RegisterMap& map) const override;
     void Refresh(RegisterFile& regs, const MeasuringSetup& setup, double seconds,
@@ -23,7 +23,7 @@ public:
     // First register of channel k's energy block (k 0-15; 8-15 on the extension module).
     static int EnergyBlock(int k);
 
-private:
+  private:
     enum Area : uint8_t { kNone, kCommon, kChannelValues, kEnergy, kCounts, kReset, kLoopFlag };
     struct Extremes {
         std::vector<int32_t> max, min;
@@ -33,8 +33,8 @@ private:
     };
     struct ChannelState {
         bool loopTest = false;
-        Extremes currents, powers;  // 5 and 16 values
-        std::array<double, 8> demand{};     // Isum, I1, I2, I3, IN, P, Q, S
+        Extremes currents, powers;       // 5 and 16 values
+        std::array<double, 8> demand{};  // Isum, I1, I2, I3, IN, P, Q, S
         std::array<int32_t, 8> maxDemand{}, minDemand{};
         std::array<uint32_t, 8> maxStamp{}, minStamp{};  // packed BCD dd hh mm ss
         bool demandValid = false;

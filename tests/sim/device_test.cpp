@@ -13,13 +13,6 @@
 namespace voltaro::sim::test {
 namespace {
 
-SimulatorOptions Row(int row) {
-    SimulatorOptions options;
-    options.device.row = row;
-    options.line.turnaroundMs = 0;
-    return options;
-}
-
 uint8_t WriteResult(RawTcp& tcp, int address, const std::vector<uint16_t>& values) {
     const Bytes answer = tcp.Request(WritePdu(address, values));
     if (answer.size() == 2 && answer[0] == 0x90) return answer[1];
@@ -54,7 +47,8 @@ TEST(SimDevice, ParametersStartFromTheRowsDefaultImageInTheDevicesWordOrder) {
                 } else if (block.kind == 0) {
                     EXPECT_EQ(regs[v], image.words[block.word + v]) << block.address;
                 } else {
-                    EXPECT_EQ(Pair(regs, 2 * v, swap), image.Get32(block.word + 2 * v)) << block.address;
+                    EXPECT_EQ(Pair(regs, 2 * v, swap), image.Get32(block.word + 2 * v))
+                        << block.address;
                 }
             }
         }
@@ -73,6 +67,14 @@ TEST(SimDevice, DipModeReadsBitZeroAndRefusesTheSwitchedBlocks) {
     EXPECT_EQ(WriteResult(tcp, 5600, {3, 5, 0}), 2);
     EXPECT_EQ(WriteResult(tcp, 5603, {110, 0, 110, 0, 10, 10}), 0);
     EXPECT_EQ(WriteResult(tcp, 20302, {1}), 2);
+    SimulatorOptions zcOptions = Row(52);
+    zcOptions.device.dip = true;
+    Simulator zc(zcOptions);
+    RawTcp tcpZc(zc.StartTcp());
+    EXPECT_EQ(Read(tcpZc, 25502, 1)[0] & 1, 0);
+    EXPECT_EQ(WriteResult(tcpZc, 9040, {3}), 2);       // system
+    EXPECT_EQ(WriteResult(tcpZc, 9396, {100, 0}), 2);  // primary current of input 2
+    EXPECT_EQ(WriteResult(tcpZc, 9398, {10}), 0);      // its low-end cutout is not switched
     Simulator pc(Row(37));
     RawTcp tcp2(pc.StartTcp());
     EXPECT_EQ(Read(tcp2, 20302, 1)[0] & 1, 1);
@@ -86,7 +88,7 @@ TEST(SimDevice, UnlockNeedsTheRightPasscode) {
     Simulator sim(options);
     RawTcp tcp(sim.StartTcp());
     EXPECT_EQ(Pair(Read(tcp, 5333, 2), 0, true), 123456u);
-    EXPECT_NE(Pair(Read(tcp, 4942, 2), 0), 0u);  // the device supports protection
+    EXPECT_NE(Pair(Read(tcp, 4942, 2), 0), 0u);      // the device supports protection
     EXPECT_EQ(WriteResult(tcp, 5856, {15, 15}), 4);  // locked: parameters refused
     EXPECT_EQ(WriteResult(tcp, 9104, {0x2501, 0x0101, 0}), 4);
     EXPECT_EQ(WriteResult(tcp, 9606, {0x4141}), 4);
@@ -110,7 +112,7 @@ TEST(SimDevice, UnlockNeedsTheRightPasscode) {
     EXPECT_EQ(WriteResult(tcp, 4944, {0}), 0);
     EXPECT_EQ(Read(tcp, 4944, 1)[0], 0);
     EXPECT_EQ(WriteResult(tcp, 5856, {20, 20}), 0);  // unprotected: no unlock needed
-    EXPECT_EQ(WriteResult(tcp, 5333, {0, 7}), 4);     // a new passcode needs the unlock
+    EXPECT_EQ(WriteResult(tcp, 5333, {0, 7}), 4);    // a new passcode needs the unlock
     EXPECT_EQ(WriteResult(tcp, 4944, {1}), 0);
     EXPECT_EQ(WriteResult(tcp, 5333, {0x3B9A, 0xCA00}), 3);  // 1000000000 is too large
     EXPECT_EQ(WriteResult(tcp, 5333, {0, 7}), 0);
@@ -157,7 +159,7 @@ TEST(SimDevice, ClockTicksAndCanBeSet) {
     EXPECT_EQ(Read(tcp, 9104, 3), (std::vector<uint16_t>{0x2512, 0x0400, 0x4635}));
     EXPECT_EQ(WriteResult(tcp, 9104, {0x2513, 0x0309, 0x4530}), 3);  // month 13
     EXPECT_EQ(WriteResult(tcp, 9104, {0x2502, 0x3009, 0x4530}), 3);  // 30 February
-    EXPECT_EQ(WriteResult(tcp, 9106, {0x5959}), 0);  // part of the clock
+    EXPECT_EQ(WriteResult(tcp, 9106, {0x5959}), 0);                  // part of the clock
     EXPECT_EQ(Read(tcp, 9106, 1)[0], 0x5959);
 }
 
@@ -169,11 +171,13 @@ TEST(SimDevice, EnergiesCountPresetsSetAndResetsClear) {
     const int32_t power = static_cast<int32_t>(Pair(Read(tcp, 4, 2), 0));
     sim.AdvanceTime(3600);
     const auto after = Read(tcp, 128, 28);
-    const double gained = (static_cast<int32_t>(Pair(after, 0)) - static_cast<int32_t>(Pair(before, 0))) +
-                          (static_cast<double>(Pair(Read(tcp, 192, 2), 0)) -
-                           static_cast<double>(Pair(fractionBefore, 0))) / 4294967296.0;
+    const double gained =
+        (static_cast<int32_t>(Pair(after, 0)) - static_cast<int32_t>(Pair(before, 0))) +
+        (static_cast<double>(Pair(Read(tcp, 192, 2), 0)) -
+         static_cast<double>(Pair(fractionBefore, 0))) /
+            4294967296.0;
     EXPECT_NEAR(gained, power / 100.0, power / 100.0 * 0.3);  // 0.1 kWh units
-    EXPECT_NEAR(Pair(after, 18), 10, 1);                       // operating time, 0.1 h
+    EXPECT_NEAR(Pair(after, 18), 10, 1);                      // operating time, 0.1 h
     // Preset "Active in" 1234.5500: W 12345 and the fraction of 0.55 of a tenth.
     EXPECT_EQ(WriteResult(tcp, 4944, {2}), 0);
     EXPECT_EQ(WriteResult(tcp, 128, {12345, 0}), 0);
@@ -195,12 +199,17 @@ TEST(SimDevice, EnergiesCountPresetsSetAndResetsClear) {
 }
 
 TEST(SimDevice, CountersOfTheCounterVariants) {
-    Simulator four(Row(37));  // 4 counters: reset 15 at 5337
+    SimulatorOptions protectedFour = Row(37);  // 4 counters: reset 15 at 5337
+    protectedFour.device.passcode = 99;
+    Simulator four(protectedFour);
     RawTcp tcp(four.StartTcp());
     four.AdvanceTime(100);
     EXPECT_GT(Pair(Read(tcp, 3142, 2), 0), Pair(Read(tcp, 3136, 2), 0));
-    EXPECT_EQ(WriteResult(tcp, 3136, {77, 0}), 0);
+    EXPECT_EQ(WriteResult(tcp, 3136, {77, 0}), 0);  // counter presets need no unlock
     EXPECT_EQ(Pair(Read(tcp, 3136, 2), 0), 77u);
+    EXPECT_EQ(WriteResult(tcp, 5337, {15}), 4);  // the reset does
+    EXPECT_EQ(WriteResult(tcp, 4942, {99, 0}), 0);
+    EXPECT_EQ(WriteResult(tcp, 4944, {1}), 0);
     EXPECT_EQ(WriteResult(tcp, 5337, {15}), 0);
     EXPECT_EQ(Read(tcp, 3136, 8), std::vector<uint16_t>(8, 0));
     SimulatorOptions eight = Row(38);
@@ -224,7 +233,7 @@ TEST(SimDevice, LoopTestsReportTheWrittenValues) {
     zb.AdvanceTime(5);
     EXPECT_EQ(Read(tcp, 4000, 4), (std::vector<uint16_t>{1234, 0, 0, 0}));
     EXPECT_EQ(Read(tcp, 4032, 2), (std::vector<uint16_t>{4321, 0}));
-    EXPECT_NE(Read(tcp, 5338, 1)[0], 0);  // vectors unavailable
+    EXPECT_NE(Read(tcp, 5338, 1)[0], 0);                           // vectors unavailable
     EXPECT_NE(Read(tcp, 0, 2), (std::vector<uint16_t>{1234, 0}));  // first input measures
     EXPECT_EQ(WriteResult(tcp, 5338, {0}), 0);
     zb.AdvanceTime(1);
@@ -261,24 +270,26 @@ TEST(SimDevice, MeasuredValuesFitTogether) {
         const auto a = Read(tcp, 0, 16);
         const auto b = Read(tcp, 32, 50);
         const auto value = [&](const std::vector<uint16_t>& r, int i) {
-            return static_cast<double>(static_cast<int32_t>(Pair(r, 2 * static_cast<std::size_t>(i), swap)));
+            return static_cast<double>(
+                static_cast<int32_t>(Pair(r, 2 * static_cast<std::size_t>(i), swap)));
         };
         const double p = value(a, 2), s = value(a, 4), pf = value(a, 5) / 10000.0;
         EXPECT_NEAR(value(b, 10) + value(b, 11) + value(b, 12), p, 3);  // phase powers add up
         EXPECT_NEAR(pf, p / s, 0.001);
         for (int k = 0; k < 3; ++k) {
             const double volts = value(b, 7 + k) / 100.0, amps = value(b, k) / 1000.0;
-            EXPECT_NEAR(volts, 110, 3);                        // primary voltage 110 V
-            EXPECT_NEAR(value(b, 16 + k), volts * amps, 2);    // S = U I per phase
+            EXPECT_NEAR(volts, 110, 3);                      // primary voltage 110 V
+            EXPECT_NEAR(value(b, 16 + k), volts * amps, 2);  // S = U I per phase
             EXPECT_GT(amps, 0.5);
-            EXPECT_LT(amps, 5.0);                              // primary current 5 A
+            EXPECT_LT(amps, 5.0);  // primary current 5 A
         }
         EXPECT_NEAR(value(a, 6) / 100.0, 50.0, 0.1);
         EXPECT_NEAR(value(b, 4) / 100.0, 110 * std::sqrt(3.0), 5);  // U12 of a 3P4W system
         const auto thd = Read(tcp, 1280, 20);
         const auto spectrum = Read(tcp, 1536, 30);
         double sum = 0;
-        for (uint16_t level : spectrum) sum += double(level) * level;
+        for (uint16_t level : spectrum)
+            sum += double(level) * level;
         EXPECT_NEAR(value(thd, 0), std::sqrt(sum), 3);
         const auto angles = Read(tcp, 30000, 6);
         EXPECT_NEAR(static_cast<int16_t>(angles[3]) * 360.0 / 65536.0, 120.0, 0.1);  // U2 angle
@@ -295,6 +306,39 @@ TEST(SimDevice, RatingsForTheVectorChart) {
     const auto ratings = Read(tcp, 6752, 3);
     EXPECT_EQ(ratings[0], 5);
     EXPECT_EQ(Pair(ratings, 1), 110u);
+}
+
+}  // namespace
+}  // namespace voltaro::sim::test
+
+namespace voltaro::sim::test {
+namespace {
+
+// Every write request that a download of the row's own parameters sends is accepted:
+// blocks merged up to the block that ends a group, registers between them included.
+TEST(SimDevice, EveryRowTakesADownloadOfItsParameters) {
+    for (const DeviceTypeRecord& record : DeviceTypeTable()) {
+        if (record.features == 0 && record.family == 0) continue;
+        Simulator sim(Row(record.index));
+        RawTcp tcp(sim.StartTcp());
+        CDeviceType type;
+        type.SelectRow(record.index);
+        int start = -1;
+        for (const ParameterBlock& block : BlockTableFor(type)) {
+            if (!block.AppliesTo(type.FeatureSet())) continue;
+            if (block.word == 30) {
+                start = -1;
+                continue;
+            }
+            if (start < 0) start = block.address;
+            if (!block.endsGroup) continue;
+            const int count = block.address + block.Registers() - start;
+            const auto values = sim.Registers(start, count);
+            EXPECT_EQ(WriteResult(tcp, start, values), 0)
+                << "row " << record.index << " at " << start;
+            start = -1;
+        }
+    }
 }
 
 }  // namespace

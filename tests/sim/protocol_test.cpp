@@ -12,13 +12,6 @@
 namespace voltaro::sim::test {
 namespace {
 
-SimulatorOptions Row(int row) {
-    SimulatorOptions options;
-    options.device.row = row;
-    options.line.turnaroundMs = 0;
-    return options;
-}
-
 TEST(SimProtocol, EveryRowIdentifiesAsItself) {
     for (const DeviceTypeRecord& record : DeviceTypeTable()) {
         Simulator sim(Row(record.index));
@@ -49,12 +42,12 @@ TEST(SimProtocol, IdentificationRegistersCarryTextLowByteFirst) {
 TEST(SimProtocol, ExceptionAnswersAndLimits) {
     Simulator sim(Row(39));
     RawTcp tcp(sim.StartTcp());
-    EXPECT_EQ(tcp.Request({3, 0, 0, 0, 1}), (Bytes{0x83, 1}));       // other function
-    EXPECT_EQ(tcp.Request(ReadPdu(0, 0)), (Bytes{0x84, 3}));         // quantity 0
-    EXPECT_EQ(tcp.Request(ReadPdu(1536, 126)), (Bytes{0x84, 3}));    // above 125
-    EXPECT_EQ(tcp.Request(ReadPdu(12345, 1)), (Bytes{0x84, 2}));     // not in the map
-    EXPECT_EQ(tcp.Request(ReadPdu(9620, 10)), (Bytes{0x84, 2}));     // runs past the map
-    EXPECT_EQ(tcp.Request(WritePdu(9600, {1})), (Bytes{0x90, 2}));   // read-only
+    EXPECT_EQ(tcp.Request({3, 0, 0, 0, 1}), (Bytes{0x83, 1}));      // other function
+    EXPECT_EQ(tcp.Request(ReadPdu(0, 0)), (Bytes{0x84, 3}));        // quantity 0
+    EXPECT_EQ(tcp.Request(ReadPdu(1536, 126)), (Bytes{0x84, 3}));   // above 125
+    EXPECT_EQ(tcp.Request(ReadPdu(12345, 1)), (Bytes{0x84, 2}));    // not in the map
+    EXPECT_EQ(tcp.Request(ReadPdu(9620, 10)), (Bytes{0x84, 2}));    // runs past the map
+    EXPECT_EQ(tcp.Request(WritePdu(9600, {1})), (Bytes{0x90, 2}));  // read-only
     EXPECT_EQ(tcp.Request(WritePdu(9606, std::vector<uint16_t>(124, 0))), (Bytes{0x90, 3}));
     Bytes badCount = WritePdu(9606, {1, 2});
     badCount[5] = 3;
@@ -99,9 +92,11 @@ TEST(SimProtocol, TwoClientsAtOnce) {
     RawTcp first(port), second(port);
     int ok = 0;
     std::thread other([&] {
-        for (int i = 0; i < 200; ++i) ok += Registers(second.Request(ReadPdu(9601, 1)))[0] == 240;
+        for (int i = 0; i < 200; ++i)
+            ok += Registers(second.Request(ReadPdu(9601, 1)))[0] == 240;
     });
-    for (int i = 0; i < 200; ++i) EXPECT_EQ(Registers(first.Request(ReadPdu(9600, 1)))[0], 7811);
+    for (int i = 0; i < 200; ++i)
+        EXPECT_EQ(Registers(first.Request(ReadPdu(9600, 1)))[0], 7811);
     other.join();
     EXPECT_EQ(ok, 200);
     EXPECT_GE(sim.Counts().connections, 2u);

@@ -22,7 +22,8 @@ Bytes ReadWithTimeout(int fd, std::size_t count, int timeoutMs, bool quiet) {
     auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (data.size() < count) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                              deadline - std::chrono::steady_clock::now()).count();
+                              deadline - std::chrono::steady_clock::now())
+                              .count();
         if (left <= 0) break;
         pollfd p{fd, POLLIN, 0};
         if (poll(&p, 1, static_cast<int>(left)) <= 0) break;
@@ -30,7 +31,8 @@ Bytes ReadWithTimeout(int fd, std::size_t count, int timeoutMs, bool quiet) {
         const ssize_t got = read(fd, chunk, std::min(sizeof chunk, count - data.size()));
         if (got <= 0) break;
         data.insert(data.end(), chunk, chunk + got);
-        if (quiet) deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+        if (quiet)
+            deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     }
     return data;
 }
@@ -43,8 +45,8 @@ Bytes ReadPdu(int address, int count) {
 }
 
 Bytes WritePdu(int address, const std::vector<uint16_t>& values) {
-    Bytes pdu{16, static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), 0,
-              static_cast<uint8_t>(values.size()), static_cast<uint8_t>(2 * values.size())};
+    Bytes pdu{16, static_cast<uint8_t>(address >> 8),  static_cast<uint8_t>(address),
+              0,  static_cast<uint8_t>(values.size()), static_cast<uint8_t>(2 * values.size())};
     for (uint16_t v : values) {
         pdu.push_back(static_cast<uint8_t>(v >> 8));
         pdu.push_back(static_cast<uint8_t>(v));
@@ -65,7 +67,9 @@ RawTcp::RawTcp(int port) {
     setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
 }
 
-RawTcp::~RawTcp() { close(fd_); }
+RawTcp::~RawTcp() {
+    close(fd_);
+}
 
 void RawTcp::Send(const Bytes& bytes) {
     if (send(fd_, bytes.data(), bytes.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(bytes.size())) {
@@ -86,8 +90,13 @@ Bytes RawTcp::ReceiveOnce(int timeoutMs) {
 }
 
 Bytes RawTcp::Exchange(const Bytes& pdu, uint16_t transaction, uint8_t unit, int timeoutMs) {
-    Bytes frame{static_cast<uint8_t>(transaction >> 8), static_cast<uint8_t>(transaction), 0, 0, 0,
-                static_cast<uint8_t>(pdu.size() + 1), unit};
+    Bytes frame{static_cast<uint8_t>(transaction >> 8),
+                static_cast<uint8_t>(transaction),
+                0,
+                0,
+                0,
+                static_cast<uint8_t>(pdu.size() + 1),
+                unit};
     frame.insert(frame.end(), pdu.begin(), pdu.end());
     Send(frame);
     Bytes header = Receive(6, timeoutMs);
@@ -120,7 +129,9 @@ RawRtu::RawRtu(const std::string& path) {
     tcsetattr(fd_, TCSANOW, &tio);
 }
 
-RawRtu::~RawRtu() { close(fd_); }
+RawRtu::~RawRtu() {
+    close(fd_);
+}
 
 void RawRtu::Send(const Bytes& bytes) {
     if (write(fd_, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
@@ -128,7 +139,9 @@ void RawRtu::Send(const Bytes& bytes) {
     }
 }
 
-Bytes RawRtu::Receive(std::size_t count, int quietMs) { return ReadWithTimeout(fd_, count, quietMs, true); }
+Bytes RawRtu::Receive(std::size_t count, int quietMs) {
+    return ReadWithTimeout(fd_, count, quietMs, true);
+}
 
 Bytes RawRtu::Exchange(uint8_t unit, const Bytes& pdu, std::size_t expected, int quietMs) {
     Bytes frame{unit};
@@ -156,6 +169,13 @@ std::vector<uint16_t> Registers(const Bytes& answer) {
         regs.push_back(static_cast<uint16_t>(answer[at] << 8 | answer[at + 1]));
     }
     return regs;
+}
+
+SimulatorOptions Row(int row) {
+    SimulatorOptions options;
+    options.device.row = row;
+    options.line.turnaroundMs = 0;
+    return options;
 }
 
 uint32_t Pair(const std::vector<uint16_t>& regs, std::size_t at, bool highFirst) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/model/device_type.h"
+#include "sim/sim_options.h"
 
 namespace voltaro::sim::test {
 
@@ -16,7 +17,7 @@ Bytes ReadPdu(int address, int count);
 Bytes WritePdu(int address, const std::vector<uint16_t>& values);
 
 class RawTcp {
-public:
+  public:
     explicit RawTcp(int port);
     ~RawTcp();
     void Send(const Bytes& bytes);
@@ -26,17 +27,18 @@ public:
     Bytes ReceiveOnce(int timeoutMs = 1000);
     // Sends one request; returns the whole answer frame (MBAP header included), or
     // nothing after the time-out.
-    Bytes Exchange(const Bytes& pdu, uint16_t transaction = 1, uint8_t unit = 1, int timeoutMs = 1000);
+    Bytes Exchange(const Bytes& pdu, uint16_t transaction = 1, uint8_t unit = 1,
+                   int timeoutMs = 1000);
     // The answer PDU of Exchange (empty on time-out).
     Bytes Request(const Bytes& pdu, uint16_t transaction = 1);
     bool ClosedByPeer(int timeoutMs = 1000);
 
-private:
+  private:
     int fd_ = -1;
 };
 
 class RawRtu {
-public:
+  public:
     explicit RawRtu(const std::string& path);
     ~RawRtu();
     void Send(const Bytes& bytes);
@@ -44,22 +46,25 @@ public:
     Bytes Receive(std::size_t count, int quietMs = 300);
     Bytes Exchange(uint8_t unit, const Bytes& pdu, std::size_t expected, int quietMs = 300);
 
-private:
+  private:
     int fd_ = -1;
 };
 
 // Identification through a TCP connection (what CDeviceType::ReadFromDevice needs).
 class TcpRegisterReader : public IRegisterReader {
-public:
+  public:
     explicit TcpRegisterReader(int port) : tcp_(port) {}
     bool ReadHoldingRegisters(int address, int count, uint16_t* values) override;
 
-private:
+  private:
     RawTcp tcp_;
 };
 
 // Registers of a read answer PDU.
 std::vector<uint16_t> Registers(const Bytes& answer);
 uint32_t Pair(const std::vector<uint16_t>& regs, std::size_t at, bool highFirst = false);
+
+// Options of a simulator for `row` that answers without a turnaround delay.
+SimulatorOptions Row(int row);
 
 }  // namespace voltaro::sim::test

@@ -13,7 +13,7 @@ struct ProtectionChange {
 };
 
 class IPasscodeInteraction {
-public:
+  public:
     virtual ~IPasscodeInteraction() = default;
     // The passcode of a protected device; nullopt when the user cancels. Remembering
     // the passcode (CEnterPasscodeModel) is the answerer's business.

@@ -18,7 +18,7 @@ constexpr int kNoProtectionFeature = 11020;
 
 // Holds the client's lock and an open link for one stretch of device access.
 class OpenLink {
-public:
+  public:
     explicit OpenLink(CModbusInterface& client) : access_(client), client_(client) {
         client_.Open();
     }
@@ -26,7 +26,7 @@ public:
     OpenLink(const OpenLink&) = delete;
     OpenLink& operator=(const OpenLink&) = delete;
 
-private:
+  private:
     CAccessRight access_;
     CModbusInterface& client_;
 };
@@ -102,7 +102,9 @@ uint32_t CPasscodeProtection::ReadPair(int address) {
 void CPasscodeProtection::WritePair(int address, uint32_t value) {
     WritePairTo(*client_, address, value, highWordFirst_);
 }
-uint16_t CPasscodeProtection::ReadOne(int address) { return ReadOneFrom(*client_, address); }
+uint16_t CPasscodeProtection::ReadOne(int address) {
+    return ReadOneFrom(*client_, address);
+}
 void CPasscodeProtection::WriteOne(int address, uint16_t value) {
     WriteOneTo(*client_, address, value);
 }

@@ -27,7 +27,7 @@ struct PasscodeTimings {
 };
 
 class CPasscodeProtection {
-public:
+  public:
     explicit CPasscodeProtection(IPasscodeInteraction& interaction, PasscodeTimings timings = {});
     // Relocks when an unlock is in force; failures are discarded here.
     ~CPasscodeProtection();
@@ -50,7 +50,7 @@ public:
     int ProtectionRegisterAddress() const { return protectionRegister_; }
     bool HighWordFirst() const { return highWordFirst_; }
 
-private:
+  private:
     // Identifies the device and chooses its register set (link open).
     void SelectRegisters();
     uint32_t ReadPair(int address);

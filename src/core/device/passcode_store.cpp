@@ -88,8 +88,7 @@ uint32_t CEnterPasscodeModel::ParseField(const std::string& text) {
     return static_cast<uint32_t>(value);
 }
 
-uint32_t CEnterPasscodeModel::Accept(bool fieldChanged, const std::string& text,
-                                     bool saveChecked) {
+uint32_t CEnterPasscodeModel::Accept(bool fieldChanged, const std::string& text, bool saveChecked) {
     uint32_t passcode = fieldChanged ? ParseField(text) : remembered_;
     if (!saveChecked)
         StoreRememberedPasscode(profile_, std::nullopt);

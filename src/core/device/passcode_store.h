@@ -30,7 +30,7 @@ void StoreRememberedPasscode(CUserProfile& profile, std::optional<uint32_t> pass
 // Opening shows a remembered passcode as twelve 'x' with the save box checked; OK with
 // an untouched field answers the remembered passcode.
 class CEnterPasscodeModel {
-public:
+  public:
     explicit CEnterPasscodeModel(CUserProfile& profile);
 
     static constexpr const char* kMaskText = "xxxxxxxxxxxx";
@@ -47,7 +47,7 @@ public:
     // characters, or a value outside 0 .. kMaxPasscode, give 0.
     static uint32_t ParseField(const std::string& text);
 
-private:
+  private:
     CUserProfile& profile_;
     uint32_t remembered_ = 0;
     bool saveChecked_ = false;

@@ -1,9 +1,9 @@
 // Configuration file reading and writing.
 #include "core/files/config_file.h"
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <optional>
-#include <sys/stat.h>
 
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
@@ -17,8 +17,12 @@ constexpr int kSaveError = 11006;
 constexpr int kLoadError = 11007;
 constexpr int kInvalidFormat = 11008;
 
-std::string RegisterKey(int address) { return "L" + std::to_string(address); }
-std::string IoKey(int i) { return "DeviceIO" + std::to_string(i); }
+std::string RegisterKey(int address) {
+    return "L" + std::to_string(address);
+}
+std::string IoKey(int i) {
+    return "DeviceIO" + std::to_string(i);
+}
 
 // Calls f(key, block, j) for every value of every block that applies to type.
 template <typename F>
@@ -27,7 +31,8 @@ void ForEachValueKey(const CDeviceType& type, F&& f) {
     for (const ParameterBlock& block : BlockTableFor(type)) {
         if (!block.AppliesTo(features)) continue;
         // A 32-bit block's keys count values, not registers.
-        for (int j = 0; j < block.count; ++j) f(RegisterKey(block.address + j), block, j);
+        for (int j = 0; j < block.count; ++j)
+            f(RegisterKey(block.address + j), block, j);
     }
 }
 
@@ -48,7 +53,8 @@ void StoreConfig(CIniFile& ini, const ParameterImage& image) {
     ini.Set(kConfigSection, "Model", std::to_string(type.deviceId));
     ini.Set(kConfigSection, "DeviceExtension", std::to_string(type.extensionId & kExtensionIdMask));
     ini.Set(kConfigSection, "DeviceVersion", std::to_string(type.version));
-    for (int i = 0; i < 5; ++i) ini.Set(kConfigSection, IoKey(i), std::to_string(type.ioConfig[i]));
+    for (int i = 0; i < 5; ++i)
+        ini.Set(kConfigSection, IoKey(i), std::to_string(type.ioConfig[i]));
     ForEachValueKey(type, [&](const std::string& key, const ParameterBlock& block, int j) {
         std::string value;
         if (block.kind == 0)
@@ -64,18 +70,19 @@ ParameterImage ReadConfig(const CIniFile& ini) {
     auto extension = static_cast<uint16_t>(ReadInt(ini, "DeviceExtension", "0"));
     auto version = static_cast<uint16_t>(ReadInt(ini, "DeviceVersion", "0"));
     std::array<uint16_t, 5> io{};
-    for (int i = 0; i < 5; ++i) io[i] = static_cast<uint16_t>(ReadInt(ini, IoKey(i), "0"));
+    for (int i = 0; i < 5; ++i)
+        io[i] = static_cast<uint16_t>(ReadInt(ini, IoKey(i), "0"));
 
     ParameterImage image;
     image.deviceType = CDeviceType(id, version, extension, io);
-    ForEachValueKey(image.deviceType, [&](const std::string& key, const ParameterBlock& block,
-                                          int j) {
-        int32_t value = ReadInt(ini, key, "");
-        if (block.kind == 0)
-            image.words[block.word + j] = static_cast<uint16_t>(value);
-        else
-            image.Set32(block.word + 2 * j, static_cast<uint32_t>(value));
-    });
+    ForEachValueKey(image.deviceType,
+                    [&](const std::string& key, const ParameterBlock& block, int j) {
+                        int32_t value = ReadInt(ini, key, "");
+                        if (block.kind == 0)
+                            image.words[block.word + j] = static_cast<uint16_t>(value);
+                        else
+                            image.Set32(block.word + 2 * j, static_cast<uint32_t>(value));
+                    });
     return image;
 }
 

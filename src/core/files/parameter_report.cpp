@@ -1,14 +1,14 @@
 // Parameter report model, comparison and CSV export.
 #include "core/files/parameter_report.h"
 
-#include <cerrno>
-#include <clocale>
-#include <cstdio>
 #include <fcntl.h>
 #include <iconv.h>
 #include <langinfo.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
 
 #include "core/platform/message_format.h"
 #include "core/platform/string_table.h"
@@ -58,7 +58,8 @@ void WriteFileReplacing(const std::string& path, const std::string& data) {
 
 std::vector<int> ReportEntryWords() {
     std::vector<int> words;
-    for (int word = 0; word < kImageWords; word += TwoWordEntry(word) ? 2 : 1) words.push_back(word);
+    for (int word = 0; word < kImageWords; word += TwoWordEntry(word) ? 2 : 1)
+        words.push_back(word);
     return words;
 }
 
@@ -143,7 +144,8 @@ void CParameterReport::ExportCsv(const std::string& path, bool hideIgnored,
                                  std::string charset) const {
     if (charset.empty()) charset = LocaleCharset();
     std::string data;
-    for (const std::string& line : CsvLines(hideIgnored)) data += ConvertFromUtf8(line, charset);
+    for (const std::string& line : CsvLines(hideIgnored))
+        data += ConvertFromUtf8(line, charset);
     WriteFileReplacing(path, data);
 }
 

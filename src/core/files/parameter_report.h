@@ -18,8 +18,8 @@ enum class RowState : uint16_t {
 };
 
 struct ReportRow {
-    int word = 0;        // first image word of the parameter
-    int group = 0;       // counter that goes up whenever the group name changes
+    int word = 0;   // first image word of the parameter
+    int group = 0;  // counter that goes up whenever the group name changes
     RowState state = RowState::Equal;
     std::string groupName;
     std::string name;
@@ -35,11 +35,11 @@ struct ReportRow {
 struct ReportListing {
     std::vector<ReportRow> rows;  // visible rows, in list order
     int mismatchCount = 0;
-    int firstMismatch = -1;       // index into rows, -1 when none
+    int firstMismatch = -1;  // index into rows, -1 when none
 };
 
 class CParameterReport {
-public:
+  public:
     explicit CParameterReport(const ParameterImage& pcImage);
 
     // Makes other the second image; title heads its column ("Device" or a file name).
@@ -67,7 +67,7 @@ public:
     // current locale's. Throws CPrivateException 11006 with the system's text on failure.
     void ExportCsv(const std::string& path, bool hideIgnored, std::string charset = "") const;
 
-private:
+  private:
     ParameterImage pcImage_;
     ParameterImage otherImage_;
     bool compared_ = false;

@@ -25,12 +25,18 @@ constexpr int kAnalogueOutputBases[] = {323, 351, 379, 407};
 bool Has(const CDeviceType& type, uint32_t feature, uint32_t family) {
     return type.HasFeature(feature, family);
 }
-bool IsKt6(const CDeviceType& t) { return Has(t, 0, FAM_KT6); }
+bool IsKt6(const CDeviceType& t) {
+    return Has(t, 0, FAM_KT6);
+}
 bool IsKt2FirstGeneration(const CDeviceType& t) {
     return Has(t, 0, FAM_KT2) && !Has(t, 0, FAM_KT2_G2);
 }
-bool IsKt6FirstGeneration(const CDeviceType& t) { return IsKt6(t) && !Has(t, 0, FAM_KT6_G2); }
-bool IsKt6Without3P4W(const CDeviceType& t) { return IsKt6(t) && !Has(t, FEAT_3P4W, 0); }
+bool IsKt6FirstGeneration(const CDeviceType& t) {
+    return IsKt6(t) && !Has(t, 0, FAM_KT6_G2);
+}
+bool IsKt6Without3P4W(const CDeviceType& t) {
+    return IsKt6(t) && !Has(t, FEAT_3P4W, 0);
+}
 
 int DiscreteOutputCount(const CDeviceType& t) {
     if (Has(t, FEAT_DO4, 0)) return 4;
@@ -45,7 +51,8 @@ template <typename F>
 void ForEachOutputLevelWord(F&& f) {
     for (int base : kAnalogueOutputBases) {
         f(base + 5);
-        for (int offset = 7; offset <= 27; offset += 2) f(base + offset);
+        for (int offset = 7; offset <= 27; offset += 2)
+            f(base + offset);
     }
 }
 
@@ -55,7 +62,8 @@ void SetAnalogueOutputDefaults(ParameterImage& slot, uint16_t level0, uint16_t l
         slot.words[base + 5] = level0;
         slot.words[base + 6] = 10000;  // input 100%
         slot.words[base + 7] = level100;
-        for (int m = 0; m < 10; ++m) slot.words[base + 9 + 2 * m] = level0;
+        for (int m = 0; m < 10; ++m)
+            slot.words[base + 9 + 2 * m] = level0;
     }
 }
 
@@ -69,12 +77,13 @@ void AdjustDisplayViews(ParameterImage& image, const CDeviceType& type) {
         uint16_t v = w[word];
         if (IsKt2FirstGeneration(type)) ZeroWhen(w[word], v >= 320 && v <= 335);
         if (IsKt6Without3P4W(type)) {
-            ZeroWhen(w[word], (v >= 272 && v <= 287) || (v >= 800 && v <= 815) ||
-                                  (v >= 1072 && v <= 1087));
+            ZeroWhen(w[word],
+                     (v >= 272 && v <= 287) || (v >= 800 && v <= 815) || (v >= 1072 && v <= 1087));
         }
     }
     for (int word : kEnergyDisplayWords) {
-        if (IsKt2FirstGeneration(type) || IsKt6FirstGeneration(type)) ZeroWhen(w[word], w[word] > 19);
+        if (IsKt2FirstGeneration(type) || IsKt6FirstGeneration(type))
+            ZeroWhen(w[word], w[word] > 19);
     }
 }
 
@@ -125,7 +134,8 @@ void AdjustOutputs(CSettingsStocker& store, ParameterImage& image, const CDevice
         if (w[word] > outputs + 1) w[word] = 1;
     }
     if (Has(after, FEAT_AO_4_20MA | FEAT_AO_1_5V, 0) && IsKt6Without3P4W(after)) {
-        for (int base : kAnalogueOutputBases) ZeroWhen(w[base], w[base] == 11 || w[base] == 33);
+        for (int base : kAnalogueOutputBases)
+            ZeroWhen(w[base], w[base] == 11 || w[base] == 33);
     }
     ParameterImage& mA = store.images[CSettingsStocker::kAo4To20mA];
     ParameterImage& volt = store.images[CSettingsStocker::kAo1To5V];
@@ -143,8 +153,7 @@ void AdjustOutputs(CSettingsStocker& store, ParameterImage& image, const CDevice
 
 }  // namespace
 
-void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image,
-                      bool freshDefaults) {
+void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image, bool freshDefaults) {
     const CDeviceType before = image.deviceType;
     image.deviceType.SelectRow(row);
     const CDeviceType& after = image.deviceType;
@@ -153,7 +162,8 @@ void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image,
     if (freshDefaults) {
         w[kSystemWord] = Has(after, 0, FAM_ZB) ? 3 : 5;
         w[kDefaultDataDisplayWord] = 0;
-        for (int word : kDemandWords) w[word] = 30;
+        for (int word : kDemandWords)
+            w[word] = 30;
         if (Has(after, 0, FAM_KT6_G2)) w[kPowerFormatWord] = 1;
         SetAnalogueOutputDefaults(store.images[CSettingsStocker::kAo4To20mA], 400, 2000);
         SetAnalogueOutputDefaults(store.images[CSettingsStocker::kAo1To5V], 1000, 5000);

@@ -78,9 +78,15 @@ int IndexOf(const std::vector<std::string>& list, const std::string& text) {
 }
 }  // namespace
 
-int CModelSelection::PrefixIndex() const { return IndexOf(Prefixes(), prefix_); }
-int CModelSelection::DescriptionIndex() const { return IndexOf(Descriptions(), description_); }
-int CModelSelection::VersionIndex() const { return IndexOf(VersionNotes(), note_); }
+int CModelSelection::PrefixIndex() const {
+    return IndexOf(Prefixes(), prefix_);
+}
+int CModelSelection::DescriptionIndex() const {
+    return IndexOf(Descriptions(), description_);
+}
+int CModelSelection::VersionIndex() const {
+    return IndexOf(VersionNotes(), note_);
+}
 
 void CModelSelection::Normalise() {
     std::vector<std::string> prefixes = Prefixes();

@@ -24,7 +24,7 @@ std::vector<ModelListEntry> LoadModelList();
 
 // The state of the three model combos: current prefix, description and version note.
 class CModelSelection {
-public:
+  public:
     explicit CModelSelection(std::vector<ModelListEntry> entries = LoadModelList());
 
     const std::vector<ModelListEntry>& Entries() const { return entries_; }
@@ -60,7 +60,7 @@ public:
     // no entry does (a type that can only be identified).
     void SelectFromRow(int row);
 
-private:
+  private:
     void Normalise();
 
     std::vector<ModelListEntry> entries_;

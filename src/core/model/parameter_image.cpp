@@ -113,7 +113,9 @@ std::string ParameterImage::ValueText(int word) const {
     }
 }
 
-std::string ParameterImage::GroupName(int word) const { return LoadString(Definition(word).groupId); }
+std::string ParameterImage::GroupName(int word) const {
+    return LoadString(Definition(word).groupId);
+}
 
 std::string ParameterImage::ParameterName(int word) const {
     return LoadString(Definition(word).nameId);

@@ -8,7 +8,7 @@
 namespace voltaro {
 
 class CSettingsStocker {
-public:
+  public:
     // Slots of images: analogue output levels per output kind, display lines per family.
     static constexpr int kAo4To20mA = 0;
     static constexpr int kAo1To5V = 1;
@@ -22,7 +22,6 @@ public:
 // Makes `row` the image's device type and adjusts the words that the new type cannot
 // hold or keeps per family; with freshDefaults also resets the type-dependent defaults.
 // A row that the table does not carry leaves the type unchanged. Never fails.
-void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image,
-                      bool freshDefaults);
+void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image, bool freshDefaults);
 
 }  // namespace voltaro

@@ -27,10 +27,13 @@ uint16_t ReadOne(CModbusInterface& client, int address) {
     return value;
 }
 
-bool ReadSwapFlag(CModbusInterface& client) { return ReadOne(client, kWordOrderRegister) == 1; }
+bool ReadSwapFlag(CModbusInterface& client) {
+    return ReadOne(client, kWordOrderRegister) == 1;
+}
 
 void SwapPairs(uint16_t* words, int pairs) {
-    for (int i = 0; i < pairs; ++i) std::swap(words[2 * i], words[2 * i + 1]);
+    for (int i = 0; i < pairs; ++i)
+        std::swap(words[2 * i], words[2 * i + 1]);
 }
 
 double Percent(std::size_t index, std::size_t total) {
@@ -90,8 +93,7 @@ bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& 
     return true;
 }
 
-bool DownloadBody(const ParameterImage& image, CModbusInterface& client,
-                  IProgressSink& progress) {
+bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
     CDeviceType connected;
     connected.ReadFromDevice(client);
     const CDeviceType& type = image.deviceType;

@@ -12,7 +12,7 @@ class ParameterImage;
 
 // Receives a transfer's progress (0 to 100) after each step; false asks it to stop.
 class IProgressSink {
-public:
+  public:
     virtual ~IProgressSink() = default;
     virtual bool ReportProgress(double percent) = 0;
 };

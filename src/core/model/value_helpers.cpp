@@ -18,17 +18,20 @@ constexpr int kMsgNotNumber = 11026;
 constexpr int kMsgNotInteger = 11027;
 constexpr int kMsgOutOfRangeOrExtra = 11035;
 
-constexpr uint64_t kPowersOfTen[] = {1ULL,         10ULL,         100ULL,      1000ULL,
-                                     10000ULL,     100000ULL,     1000000ULL,  10000000ULL,
+constexpr uint64_t kPowersOfTen[] = {1ULL,         10ULL,        100ULL,     1000ULL,
+                                     10000ULL,     100000ULL,    1000000ULL, 10000000ULL,
                                      100000000ULL, 1000000000ULL};
 constexpr int kMaxDecimals = 9;
 
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 
 // A C-notation integer filling the whole text; false for anything else, overflow included.
 bool ParseCInteger(std::string_view text, int64_t& value) {
     std::size_t pos = 0;
-    while (pos < text.size() && IsSpace(text[pos])) ++pos;
+    while (pos < text.size() && IsSpace(text[pos]))
+        ++pos;
     bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
@@ -65,10 +68,10 @@ bool ParseCInteger(std::string_view text, int64_t& value) {
 // false for anything else, including results that do not fit 64 bits.
 bool ParseScaledReal(std::string_view text, int64_t scale, int64_t& value) {
     std::size_t pos = 0;
-    while (pos < text.size() && IsSpace(text[pos])) ++pos;
+    while (pos < text.size() && IsSpace(text[pos]))
+        ++pos;
     // from_chars takes no '+' sign; it is independent of the process locale.
-    if (pos < text.size() && text[pos] == '+' &&
-        !(pos + 1 < text.size() && text[pos + 1] == '-')) {
+    if (pos < text.size() && text[pos] == '+' && !(pos + 1 < text.size() && text[pos + 1] == '-')) {
         ++pos;
     }
     if (pos >= text.size()) return false;
@@ -98,7 +101,8 @@ std::string FormatScaledBound(int decimals, int64_t value) {
     if (decimals <= 0) return std::to_string(value);
     if (decimals > kMaxDecimals) decimals = kMaxDecimals;
     // Magnitude in unsigned arithmetic so that the smallest 64-bit value is safe.
-    uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+    uint64_t magnitude =
+        value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
     uint64_t power = kPowersOfTen[decimals];
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%s%llu.%0*llu", value < 0 ? "-" : "",
@@ -118,8 +122,8 @@ std::string FormatScaledValue(int64_t value, int64_t scale) {
     return buffer;
 }
 
-int64_t ParseScaledValue(std::string_view text, int64_t min, int64_t max, int64_t scale,
-                         int nameId, int64_t extra) {
+int64_t ParseScaledValue(std::string_view text, int64_t min, int64_t max, int64_t scale, int nameId,
+                         int64_t extra) {
     if (scale < 1) scale = 1;
     int64_t value = 0;
     bool parsed = scale == 1 ? ParseCInteger(text, value) : ParseScaledReal(text, scale, value);
@@ -131,14 +135,14 @@ int64_t ParseScaledValue(std::string_view text, int64_t min, int64_t max, int64_
     if ((min <= value && value <= max) || (hasExtra && value == extra)) return value;
     int decimals = ScaleDecimals(scale);
     if (!hasExtra) {
-        throw CPrivateException(FormatMessageId(
-            kMsgOutOfRange, {LoadString(nameId), FormatScaledBound(decimals, min),
-                             FormatScaledBound(decimals, max)}));
+        throw CPrivateException(
+            FormatMessageId(kMsgOutOfRange, {LoadString(nameId), FormatScaledBound(decimals, min),
+                                             FormatScaledBound(decimals, max)}));
     }
-    throw CPrivateException(FormatMessageId(
-        kMsgOutOfRangeOrExtra,
-        {LoadString(nameId), FormatScaledBound(decimals, min), FormatScaledBound(decimals, max),
-         FormatScaledBound(decimals, extra)}));
+    throw CPrivateException(
+        FormatMessageId(kMsgOutOfRangeOrExtra,
+                        {LoadString(nameId), FormatScaledBound(decimals, min),
+                         FormatScaledBound(decimals, max), FormatScaledBound(decimals, extra)}));
 }
 
 int32_t ParseScaledValue32(std::string_view text, int32_t min, int32_t max, int32_t scale,
@@ -150,7 +154,8 @@ int32_t ParseScaledValue32(std::string_view text, int32_t min, int32_t max, int3
 
 std::vector<std::string> StringList(int count, int firstId) {
     std::vector<std::string> list;
-    for (int i = 0; i < count; ++i) list.push_back(LoadString(firstId + i));
+    for (int i = 0; i < count; ++i)
+        list.push_back(LoadString(firstId + i));
     return list;
 }
 

@@ -24,8 +24,8 @@ int ScaleDecimals(int64_t scale);
 // kNoExtraValue. Throws CPrivateException: 11027 (scale 1) or 11026 for text that is
 // not a number or does not fit, 11000 or 11035 (with extra) for a value out of range.
 // nameId is the string id of the parameter's name used in the messages.
-int64_t ParseScaledValue(std::string_view text, int64_t min, int64_t max, int64_t scale,
-                         int nameId, int64_t extra = kNoExtraValue);
+int64_t ParseScaledValue(std::string_view text, int64_t min, int64_t max, int64_t scale, int nameId,
+                         int64_t extra = kNoExtraValue);
 // The same with 32-bit bounds; kNoExtraValue32 (0x80000000) means no extra value.
 int32_t ParseScaledValue32(std::string_view text, int32_t min, int32_t max, int32_t scale,
                            int nameId, int32_t extra = kNoExtraValue32);

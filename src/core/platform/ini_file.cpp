@@ -15,11 +15,15 @@
 namespace voltaro {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view Trim(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r')) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r'))
+        text.remove_suffix(1);
     return text;
 }
 
@@ -131,7 +135,8 @@ bool CIniFile::Load(const std::string& path) {
             line.header = true;
         } else if (inSection && !body.empty() && body.front() != ';') {
             std::size_t equals = body.find('=');
-            if (equals != std::string_view::npos) line.key = std::string(Trim(body.substr(0, equals)));
+            if (equals != std::string_view::npos)
+                line.key = std::string(Trim(body.substr(0, equals)));
         }
         line.text = std::move(text);
         line.section = section;
@@ -267,7 +272,8 @@ std::vector<std::string> CIniFile::Keys(std::string_view section) const {
     for (const Line& line : lines_) {
         if (!line.inSection || line.key.empty() || !SameName(line.section, section)) continue;
         bool seen = false;
-        for (const std::string& k : keys) seen = seen || SameName(k, line.key);
+        for (const std::string& k : keys)
+            seen = seen || SameName(k, line.key);
         if (!seen) keys.push_back(line.key);
     }
     return keys;

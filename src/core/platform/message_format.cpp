@@ -10,10 +10,14 @@ namespace voltaro {
 
 long long MessageArg::AsSigned() const {
     switch (kind_) {
-        case Kind::Signed: return signed_;
-        case Kind::Unsigned: return static_cast<long long>(unsigned_);
-        case Kind::Real: return static_cast<long long>(real_);
-        case Kind::Text: return 0;
+        case Kind::Signed:
+            return signed_;
+        case Kind::Unsigned:
+            return static_cast<long long>(unsigned_);
+        case Kind::Real:
+            return static_cast<long long>(real_);
+        case Kind::Text:
+            return 0;
     }
     return 0;
 }
@@ -24,24 +28,31 @@ unsigned long long MessageArg::AsUnsigned() const {
 
 double MessageArg::AsReal() const {
     switch (kind_) {
-        case Kind::Signed: return static_cast<double>(signed_);
-        case Kind::Unsigned: return static_cast<double>(unsigned_);
-        case Kind::Real: return real_;
-        case Kind::Text: return 0;
+        case Kind::Signed:
+            return static_cast<double>(signed_);
+        case Kind::Unsigned:
+            return static_cast<double>(unsigned_);
+        case Kind::Real:
+            return real_;
+        case Kind::Text:
+            return 0;
     }
     return 0;
 }
 
 std::string MessageArg::AsText() const {
     switch (kind_) {
-        case Kind::Signed: return std::to_string(signed_);
-        case Kind::Unsigned: return std::to_string(unsigned_);
+        case Kind::Signed:
+            return std::to_string(signed_);
+        case Kind::Unsigned:
+            return std::to_string(unsigned_);
         case Kind::Real: {
             char buffer[64];
             std::snprintf(buffer, sizeof buffer, "%g", real_);
             return buffer;
         }
-        case Kind::Text: return text_;
+        case Kind::Text:
+            return text_;
     }
     return {};
 }
@@ -54,7 +65,8 @@ std::string Printf(const std::string& format, T value) {
     char buffer[128];
     int n = std::snprintf(buffer, sizeof buffer, format.c_str(), value);
     if (n < 0) return {};
-    if (static_cast<std::size_t>(n) < sizeof buffer) return std::string(buffer, static_cast<std::size_t>(n));
+    if (static_cast<std::size_t>(n) < sizeof buffer)
+        return std::string(buffer, static_cast<std::size_t>(n));
     std::string out(static_cast<std::size_t>(n) + 1, '\0');
     std::snprintf(out.data(), out.size(), format.c_str(), value);
     out.resize(static_cast<std::size_t>(n));
@@ -68,11 +80,14 @@ std::string Convert(std::string_view spec, const MessageArg* arg) {
     if (!arg) return {};
     std::size_t i = 0;
     std::string head = "%";
-    while (i < spec.size() && std::strchr("-+ #0", spec[i])) head += spec[i++];
-    while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i]))) head += spec[i++];
+    while (i < spec.size() && std::strchr("-+ #0", spec[i]))
+        head += spec[i++];
+    while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i])))
+        head += spec[i++];
     if (i < spec.size() && spec[i] == '.') {
         head += spec[i++];
-        while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i]))) head += spec[i++];
+        while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i])))
+            head += spec[i++];
     }
     int bits = 32;
     if (spec.substr(i, 3) == "I64") {
@@ -127,7 +142,9 @@ std::string Convert(std::string_view spec, const MessageArg* arg) {
     }
 }
 
-bool IsConversionChar(char c) { return std::strchr("diuxXoscfFeEgGp", c) != nullptr; }
+bool IsConversionChar(char c) {
+    return std::strchr("diuxXoscfFeEgGp", c) != nullptr;
+}
 
 // Walks pattern and calls onText(literal) for literal text and onInsert(number, spec) for
 // every insert: number is the 1-based position of a positional insert, 0 for a plain
@@ -203,9 +220,9 @@ std::vector<std::string> MessageInserts(std::string_view pattern) {
     ScanPattern(
         pattern, [](std::string_view) {},
         [&](std::size_t number, std::string_view spec) {
-            inserts.push_back(number == 0 ? "%" + std::string(spec)
-                                          : "%" + std::to_string(number) + "!" +
-                                                std::string(spec) + "!");
+            inserts.push_back(number == 0
+                                  ? "%" + std::string(spec)
+                                  : "%" + std::to_string(number) + "!" + std::string(spec) + "!");
         });
     return inserts;
 }

@@ -41,7 +41,9 @@ std::string CUserProfile::DefaultPath() {
     return base + "/Orvanta/VOLTARO.ini";
 }
 
-CUserProfile::CUserProfile(std::string path) : path_(std::move(path)) { file_.Load(path_); }
+CUserProfile::CUserProfile(std::string path) : path_(std::move(path)) {
+    file_.Load(path_);
+}
 
 int CUserProfile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
     auto text = file_.Get(section, key);
@@ -65,6 +67,10 @@ void CUserProfile::SetString(std::string_view section, std::string_view key,
 }
 
 bool CUserProfile::Save() {
+    if (loadErrno_ != 0) {
+        errno = loadErrno_;
+        return false;
+    }
     if (!CreateParentDirectories(path_)) return false;
     return file_.Save(path_, 0600);
 }

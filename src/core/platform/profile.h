@@ -69,11 +69,14 @@ public:
     void SetInt(std::string_view section, std::string_view key, int value);
     void SetString(std::string_view section, std::string_view key, std::string_view value);
     // Writes the profile (one file write for all changes since loading); false with errno.
+    // A profile that existed but could not be read is never overwritten: Save then fails
+    // with the read's errno.
     bool Save();
 
 private:
     std::string path_;
     CIniFile file_;
+    int loadErrno_ = 0;
 };
 
 }  // namespace voltaro

@@ -34,7 +34,9 @@ LanguageState& State() {
 
 }  // namespace
 
-std::span<const LanguageRow> LanguageTable() { return kLanguages; }
+std::span<const LanguageRow> LanguageTable() {
+    return kLanguages;
+}
 
 bool EnvironmentIsJapanese() {
     for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
@@ -69,7 +71,8 @@ int NextLanguage(int index) {
 }
 
 std::string LanguageModulePath(int index) {
-    const LanguageRow& row = kLanguages[static_cast<std::size_t>(ResolveLanguageIndex(index, ThreadLocaleId()))];
+    const LanguageRow& row =
+        kLanguages[static_cast<std::size_t>(ResolveLanguageIndex(index, ThreadLocaleId()))];
     if (!row.moduleSuffix) return {};
     return ProgramDirectory() + "/" + ProgramName() + row.moduleSuffix;
 }

@@ -66,7 +66,7 @@ bool LanguageModuleLoaded();
 // An open language module (dlopen handle) and its table; the table stays valid while the
 // module is open.
 class CResourceModule {
-public:
+  public:
     CResourceModule() = default;
     ~CResourceModule() { Close(); }
     CResourceModule(const CResourceModule&) = delete;
@@ -79,7 +79,7 @@ public:
     bool IsOpen() const { return handle_ != nullptr; }
     std::span<const StringEntry> Table() const { return table_; }
 
-private:
+  private:
     void* handle_ = nullptr;
     std::span<const StringEntry> table_;
 };

@@ -29,7 +29,8 @@ Inserts InsertsOf(const char* text) {
 StringTableCheck CheckStringTable(std::span<const StringEntry> module,
                                   std::span<const StringEntry> english) {
     std::map<int, const char*> englishById;
-    for (const StringEntry& e : english) englishById.emplace(e.id, e.text);
+    for (const StringEntry& e : english)
+        englishById.emplace(e.id, e.text);
 
     StringTableCheck check;
     std::map<int, int> seen;

@@ -20,7 +20,7 @@
 namespace voltaro {
 
 class CBackgroundExecutor {
-public:
+  public:
     static constexpr uint32_t kIdleWaitMs = 1000;
 
     explicit CBackgroundExecutor(uint32_t idleWaitMs = kIdleWaitMs);
@@ -43,7 +43,7 @@ public:
     // Number of idle waits that ended without work (for observing the worker's idling).
     std::size_t IdleWakeUps() const { return idleWakeUps_.load(); }
 
-private:
+  private:
     void Run();
 
     const uint32_t idleWaitMs_;

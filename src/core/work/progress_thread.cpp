@@ -18,7 +18,9 @@ CProgressThread::~CProgressThread() {
     if (thread_.joinable()) thread_.join();
 }
 
-void CProgressThread::Start() { thread_ = std::thread([this] { Body(); }); }
+void CProgressThread::Start() {
+    thread_ = std::thread([this] { Body(); });
+}
 
 void CProgressThread::Body() {
     std::string error;

@@ -23,7 +23,7 @@ class CModbusInterface;
 constexpr std::size_t kMaxErrorTextChars = 255;
 
 class CProgressThread : public CObservable, public IProgressSink {
-public:
+  public:
     enum Direction { kUpload = 0, kDownload = 1 };
 
     // image is copied: an upload fills the copy (see Image), a download sends it.
@@ -53,7 +53,7 @@ public:
     // The image (filled by an upload), valid once Done().
     const ParameterImage& Image() const { return image_; }
 
-private:
+  private:
     void Body();
 
     CModbusInterface& client_;

@@ -14,10 +14,10 @@
 namespace voltaro {
 
 class CSimpleFunctor : public CObservable {
-public:
+  public:
     // The call target.
     class ProxyInterface {
-    public:
+      public:
         virtual ~ProxyInterface() = default;
         virtual void operator()() = 0;
     };
@@ -26,11 +26,11 @@ public:
     // every run of the functor).
     template <typename T>
     class ClassFuncProxy : public ProxyInterface {
-    public:
+      public:
         ClassFuncProxy(T* object, void (T::*member)()) : object_(object), member_(member) {}
         void operator()() override { (object_->*member_)(); }
 
-    private:
+      private:
         T* object_;
         void (T::*member_)();
     };
@@ -39,8 +39,8 @@ public:
     CSimpleFunctor() = default;
 
     template <typename F>
-        requires std::invocable<F&> && (!std::is_base_of_v<CSimpleFunctor, std::decay_t<F>>)
-    explicit CSimpleFunctor(F&& callable)
+    requires std::invocable<F&> &&
+        (!std::is_base_of_v<CSimpleFunctor, std::decay_t<F>>)explicit CSimpleFunctor(F&& callable)
         : target_(std::make_shared<CallableProxy<std::decay_t<F>>>(std::forward<F>(callable))) {}
 
     template <typename T>
@@ -62,15 +62,15 @@ public:
     // Number of functors sharing the target (0 without one).
     long TargetUseCount() const { return target_.use_count(); }
 
-private:
+  private:
     template <typename F>
     class CallableProxy : public ProxyInterface {
-    public:
+      public:
         template <typename G>
         explicit CallableProxy(G&& f) : f_(std::forward<G>(f)) {}
         void operator()() override { f_(); }
 
-    private:
+      private:
         F f_;
     };
 

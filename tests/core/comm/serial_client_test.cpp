@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <thread>
 
@@ -201,11 +202,11 @@ TEST(SerialLine, InfraredMakesTenAttempts) {
 }
 
 TEST(SerialLine, LateBytesArePurgedBeforeTheNextRequest) {
-    PtyDevice* self = nullptr;
+    std::atomic<PtyDevice*> self{nullptr};  // set before the first request can arrive
     PtyDevice device([&](const Bytes& r, int index) {
         Bytes answer = FrameRtu(AnswerTo(r));
         if (index == 0) {
-            self->Send(answer);
+            self.load()->Send(answer);
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
             return Bytes{0xDE, 0xAD, 0xBE, 0xEF};  // arrives during the guard delay
         }

@@ -24,7 +24,8 @@ TEST(PasscodeStore, ScramblingIsReversibleAndHidesTheValue) {
     EXPECT_FALSE(UnscramblePasscode(2147483647));
     // Most numbers are no scrambled passcode at all: a hand-edited value is ignored.
     int accepted = 0;
-    for (int32_t v = 1; v < 2000; ++v) accepted += UnscramblePasscode(v).has_value();
+    for (int32_t v = 1; v < 2000; ++v)
+        accepted += UnscramblePasscode(v).has_value();
     EXPECT_LT(accepted, 1500);
 }
 

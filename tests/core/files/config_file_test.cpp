@@ -1,51 +1,48 @@
 // Configuration files: layout, round trips for every device type, invalid files and
 // the safety of saving.
 #include "core/files/config_file.h"
+#include "core/files/image_helpers.h"  // tests/core/files
 
-#include <csignal>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <csignal>
 
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
 #include "core/model/settings_stocker.h"
 #include "core/platform/profile.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
 #include "core/platform/temp_dir.h"  // tests/core/platform
+#include "core/work/private_exception.h"
 
 namespace voltaro {
 namespace {
 
+using test::ImageOfRow;
+using test::MessageOf;
+
 using test::ReadFile;
 using test::TempDir;
 using test::WriteFile;
-
-ParameterImage ImageOfRow(int row) {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
-}
 
 // Words covered by the blocks that apply to the image's type.
 std::vector<int> CoveredWords(const ParameterImage& image) {
     std::vector<int> words;
     for (const ParameterBlock& b : BlockTableFor(image.deviceType))
         if (b.AppliesTo(image.deviceType.FeatureSet()))
-            for (int i = 0; i < b.Registers(); ++i) words.push_back(b.word + i);
+            for (int i = 0; i < b.Registers(); ++i)
+                words.push_back(b.word + i);
     return words;
 }
 
-std::string MessageOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const CPrivateException& e) {
-        return e.Message();
-    }
-    return "(no exception)";
+// Writes text to path and loads it.
+ParameterImage LoadText(const std::string& path, const std::string& text) {
+    WriteFile(path, text);
+    ParameterImage image;
+    LoadConfigFile(path, image);
+    return image;
 }
 
 // A minimal valid file for row 4 with every parameter key present.
@@ -69,7 +66,8 @@ TEST(ConfigFile, RoundTripsEveryDeviceType) {
         SCOPED_TRACE(row);
         ParameterImage image = ImageOfRow(row);
         uint16_t seed = static_cast<uint16_t>(row * 977 + 13);
-        for (int word : CoveredWords(image)) image.words[word] = seed += 40503;
+        for (int word : CoveredWords(image))
+            image.words[word] = seed += 40503;
         std::string path = dir.File("row" + std::to_string(row) + ".cfg");
         ASSERT_TRUE(SaveConfigFile(path, image));
 
@@ -78,7 +76,8 @@ TEST(ConfigFile, RoundTripsEveryDeviceType) {
         EXPECT_EQ(loaded.deviceType.deviceId, image.deviceType.deviceId);
         EXPECT_EQ(loaded.deviceType.version, image.deviceType.version);
         EXPECT_EQ(loaded.deviceType.ioConfig, image.deviceType.ioConfig);
-        for (int word : CoveredWords(image)) EXPECT_EQ(loaded.words[word], image.words[word]) << word;
+        for (int word : CoveredWords(image))
+            EXPECT_EQ(loaded.words[word], image.words[word]) << word;
     }
 }
 
@@ -113,19 +112,15 @@ TEST(ConfigFile, IdentificationDefaultsAndInvalidValues) {
     TempDir dir;
     std::string base = ValidFileOfRow4(dir);
     std::string path = dir.File("edit.cfg");
-    auto load = [&](const std::string& text) {
-        WriteFile(path, text);
-        ParameterImage image;
-        LoadConfigFile(path, image);
-        return image;
-    };
+    auto load = [&](const std::string& text) { return LoadText(path, text); };
     // Without "Model" the profile default 7811 applies.
     std::string noModel = base;
     noModel.erase(noModel.find("Model=7811\r\n"), 12);
     EXPECT_EQ(load(noModel).deviceType.deviceId, 7811);
 
     const std::string invalid = LoadString(11008);
-    for (const char* bad : {"Model=\r\n", "Model=78x1\r\n", "Model=4294967296\r\n", "Model= \r\n"}) {
+    for (const char* bad :
+         {"Model=\r\n", "Model=78x1\r\n", "Model=4294967296\r\n", "Model= \r\n"}) {
         std::string text = base;
         text.replace(text.find("Model=7811\r\n"), 12, bad);
         EXPECT_EQ(MessageOf([&] { load(text); }), invalid) << bad;
@@ -139,12 +134,7 @@ TEST(ConfigFile, ParameterKeys) {
     TempDir dir;
     std::string base = ValidFileOfRow4(dir);
     std::string path = dir.File("edit.cfg");
-    auto load = [&](const std::string& text) {
-        WriteFile(path, text);
-        ParameterImage image;
-        LoadConfigFile(path, image);
-        return image;
-    };
+    auto load = [&](const std::string& text) { return LoadText(path, text); };
     auto replaceKey = [&](const std::string& key, const std::string& value) {
         std::string text = base;
         size_t at = text.find("\r\n" + key + "=") + 2;
@@ -169,9 +159,10 @@ TEST(ConfigFile, ParameterKeys) {
 TEST(ConfigFile, FailedLoadLeavesTheImageUnchanged) {
     TempDir dir;
     std::string path = dir.File("bad.cfg");
-    WriteFile(path, "[KT2CFG]\r\nModel=7811\r\nDeviceExtension=2\r\nDeviceVersion=0\r\n"
-                    "DeviceIO0=1\r\nDeviceIO1=1\r\nDeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\n"
-                    "L5200=1\r\n");
+    WriteFile(path,
+              "[KT2CFG]\r\nModel=7811\r\nDeviceExtension=2\r\nDeviceVersion=0\r\n"
+              "DeviceIO0=1\r\nDeviceIO1=1\r\nDeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\n"
+              "L5200=1\r\n");
     ParameterImage image = ImageOfRow(40);
     image.words[0] = 4242;
     ParameterImage before = image;

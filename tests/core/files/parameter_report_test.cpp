@@ -1,5 +1,6 @@
 // Parameter report: row states, comparison, hide rule, status texts and CSV lines.
 #include "core/files/parameter_report.h"
+#include "core/files/image_helpers.h"  // tests/core/files
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,12 +12,7 @@
 namespace voltaro {
 namespace {
 
-ParameterImage ImageOfRow(int row) {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
-}
+using test::ImageOfRow;
 
 int FirstRow(uint32_t features, uint32_t family, uint32_t withoutFeatures = 0) {
     for (const DeviceTypeRecord& r : DeviceTypeTable())
@@ -28,7 +24,7 @@ int FirstRow(uint32_t features, uint32_t family, uint32_t withoutFeatures = 0) {
 TEST(ParameterReport, EntriesSkipTheSecondWordOfLongAndAddressValues) {
     std::vector<int> words = ReportEntryWords();
     auto has = [&](int w) { return std::find(words.begin(), words.end(), w) != words.end(); };
-    EXPECT_TRUE(has(34));   // 32-bit primary voltage
+    EXPECT_TRUE(has(34));  // 32-bit primary voltage
     EXPECT_FALSE(has(35));
     EXPECT_TRUE(has(132));  // IP address
     EXPECT_FALSE(has(133));
@@ -141,8 +137,9 @@ TEST(ParameterReport, CsvLineOfOperationMode) {
 
     report.CompareWith(image, "Device");
     lines = report.CsvLines(true);
-    const std::string compared = "\"Display\",\"Operation mode\",\"All key operations are "
-                                 "available\",\"All key operations are available\"\r\n";
+    const std::string compared =
+        "\"Display\",\"Operation mode\",\"All key operations are "
+        "available\",\"All key operations are available\"\r\n";
     EXPECT_NE(std::find(lines.begin(), lines.end(), compared), lines.end());
 }
 
@@ -158,7 +155,8 @@ TEST(ParameterReport, CsvFileInTheLocaleCharacterSet) {
     report.ExportCsv(utf8Path, true, "UTF-8");
     std::string data = test::ReadFile(utf8Path);
     std::string joined;
-    for (const auto& l : report.CsvLines(true)) joined += l;
+    for (const auto& l : report.CsvLines(true))
+        joined += l;
     EXPECT_EQ(data, joined);
     EXPECT_EQ(data.find("\n"), data.find("\r\n") + 1);
 

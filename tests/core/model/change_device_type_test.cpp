@@ -10,10 +10,10 @@ constexpr int kKt2G2 = 4;
 constexpr int kKt2G2Ao420 = 5;
 constexpr int kKt2G2Ao15 = 6;
 constexpr int kKt2_240 = 70;
-constexpr int kKt6FirstAo = 2;   // KT6 1**2/7 first generation, 4-20 mA
-constexpr int kKt6G2 = 13;       // KT6 1** second generation
-constexpr int kKt6_3P4W = 19;    // KT6 2**1
-constexpr int kKt6NoDi = 16;     // KT6 1**4 Modbus, Do x2
+constexpr int kKt6FirstAo = 2;  // KT6 1**2/7 first generation, 4-20 mA
+constexpr int kKt6G2 = 13;      // KT6 1** second generation
+constexpr int kKt6_3P4W = 19;   // KT6 2**1
+constexpr int kKt6NoDi = 16;    // KT6 1**4 Modbus, Do x2
 constexpr int kZbCounter = 37;
 constexpr int kZc8 = 52;
 constexpr int kZc8Ethernet = 61;
@@ -48,12 +48,14 @@ TEST(ChangeDeviceType, DisplayLinesAreKeptPerFamily) {
     CSettingsStocker store;
     ParameterImage image;
     ChangeDeviceType(store, kKt2G2, image, true);
-    for (int word = 4; word < 28; ++word) image.words[word] = static_cast<uint16_t>(word + 40);
+    for (int word = 4; word < 28; ++word)
+        image.words[word] = static_cast<uint16_t>(word + 40);
     ChangeDeviceType(store, kKt6G2, image, false);
     EXPECT_EQ(image.words[4], 1);  // the KT6 lines (defaults so far)
     image.words[4] = 77;
     ChangeDeviceType(store, kKt2G2Ao420, image, false);
-    for (int word = 4; word < 28; ++word) EXPECT_EQ(image.words[word], word + 40) << word;
+    for (int word = 4; word < 28; ++word)
+        EXPECT_EQ(image.words[word], word + 40) << word;
     ChangeDeviceType(store, kKt6_3P4W, image, false);
     EXPECT_EQ(image.words[4], 77);
 }
@@ -67,9 +69,9 @@ TEST(ChangeDeviceType, DisplayLinesTheNewTypeCannotShowAreCleared) {
     image.words[6] = 33;
     image.words[11] = 119;
     ChangeDeviceType(store, kKt6FirstAo, image, false);
-    EXPECT_EQ(image.words[7], 0);    // fourth line, first generation
+    EXPECT_EQ(image.words[7], 0);  // fourth line, first generation
     EXPECT_EQ(image.words[11], 119);
-    EXPECT_EQ(image.words[5], 0);    // no 3P4W
+    EXPECT_EQ(image.words[5], 0);  // no 3P4W
     EXPECT_EQ(image.words[6], 0);
 }
 
@@ -93,11 +95,11 @@ TEST(ChangeDeviceType, CtSensorOfInputOneOnlyResetsWhenItsMeaningChanges) {
     ChangeDeviceType(store, kZc8, image, false);
     image.words[33] = 2;
     ChangeDeviceType(store, kZc8Ethernet, image, false);
-    EXPECT_EQ(image.words[33], 2);   // still a CT sensor
+    EXPECT_EQ(image.words[33], 2);  // still a CT sensor
     ChangeDeviceType(store, kZbCounter, image, false);
     EXPECT_EQ(image.words[33], 2);
     ChangeDeviceType(store, kKt2G2, image, false);
-    EXPECT_EQ(image.words[33], 5);   // now a secondary current in amperes
+    EXPECT_EQ(image.words[33], 5);  // now a secondary current in amperes
 }
 
 TEST(ChangeDeviceType, ViewsDemandAndInputsOfOlderFirmware) {
@@ -136,15 +138,15 @@ TEST(ChangeDeviceType, OutputsTheTypeLacks) {
     ChangeDeviceType(store, 12, image, false);  // KT2 Do x4
     image.words[162] = 9;
     image.words[175] = 9;
-    image.words[194] = 5;   // Display + Do4
-    image.words[201] = 2;   // Display + Do1
+    image.words[194] = 5;                           // Display + Do4
+    image.words[201] = 2;                           // Display + Do1
     ChangeDeviceType(store, kKt2G2, image, false);  // Do x1
-    EXPECT_EQ(image.words[162], 9);   // second generation keeps it
+    EXPECT_EQ(image.words[162], 9);                 // second generation keeps it
     EXPECT_EQ(image.words[194], 1);
     EXPECT_EQ(image.words[201], 2);
     ChangeDeviceType(store, kKt2First, image, false);
     EXPECT_EQ(image.words[162], 0);
-    EXPECT_EQ(image.words[175], 9);   // beyond the outputs of the type
+    EXPECT_EQ(image.words[175], 9);  // beyond the outputs of the type
 }
 
 TEST(ChangeDeviceType, OutputLevelsAreKeptPerOutputKind) {

@@ -29,10 +29,11 @@ TEST(DeviceTypeLookup, VersionExtensionAndSecondConfiguration) {
 
 // Identification registers of one device, answered from memory.
 class Registers : public IRegisterReader {
-public:
+  public:
     std::map<int, uint16_t> values;
     bool ReadHoldingRegisters(int address, int count, uint16_t* out) override {
-        for (int i = 0; i < count; ++i) out[i] = values[address + i];
+        for (int i = 0; i < count; ++i)
+            out[i] = values[address + i];
         return true;
     }
 };
@@ -61,7 +62,8 @@ TEST(DeviceTypeIdentification, MasksTheExtensionIdAndRefusesUnknownDevices) {
 TEST(DeviceTypeTable, SampledRowsMatchTheCatalogue) {
     auto table = DeviceTypeTable();
     ASSERT_EQ(table.size(), static_cast<size_t>(kDeviceTypeCount));
-    for (size_t i = 0; i < table.size(); ++i) EXPECT_EQ(table[i].index, static_cast<int>(i));
+    for (size_t i = 0; i < table.size(); ++i)
+        EXPECT_EQ(table[i].index, static_cast<int>(i));
     EXPECT_EQ(table[20].features, 0x801111F0u);
     EXPECT_EQ(table[34].ioConfigB[4], 8);
     EXPECT_EQ(table[64].family, 0x00C00040u);

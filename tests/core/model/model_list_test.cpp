@@ -30,9 +30,11 @@ TEST(ModelList, HoldsEveryListedRowAndNoUnlistedOne) {
     std::vector<ModelListEntry> list = LoadModelList();
     ASSERT_EQ(list.size(), static_cast<size_t>(kModelListCount));
     std::set<int> rows;
-    for (const auto& e : list) rows.insert(e.row);
+    for (const auto& e : list)
+        rows.insert(e.row);
     EXPECT_EQ(rows.size(), list.size());
-    for (int unlisted : {33, 34, 57, 58, 59, 65, 68, 69}) EXPECT_EQ(rows.count(unlisted), 0u);
+    for (int unlisted : {33, 34, 57, 58, 59, 65, 68, 69})
+        EXPECT_EQ(rows.count(unlisted), 0u);
     EXPECT_EQ(list[0].prefix, "KT2-");
     EXPECT_EQ(list[2].row, 70);
     EXPECT_EQ(list.back().row, 67);
@@ -62,9 +64,9 @@ TEST(ModelSelection, VersionCombo) {
     CModelSelection selection;
     selection.SelectFromRow(4);
     EXPECT_TRUE(selection.VersionEnabled());
-    EXPECT_EQ(selection.VersionNotes(),
-              (std::vector<std::string>{"Ver.1.02 or earlier", "Ver.2.00 to 2.31",
-                                        "Ver.2.40 or later"}));
+    EXPECT_EQ(
+        selection.VersionNotes(),
+        (std::vector<std::string>{"Ver.1.02 or earlier", "Ver.2.00 to 2.31", "Ver.2.40 or later"}));
     EXPECT_EQ(selection.VersionIndex(), 1);
     EXPECT_TRUE(selection.SelectVersion(0));
     EXPECT_EQ(selection.SelectedRow(), 0);
@@ -122,7 +124,7 @@ TEST(DemandTrigger, ChoicesFollowTheDiscreteInput) {
     CDeviceType withInput;
     withInput.SelectRow(4);  // Di x1
     CDeviceType without;
-    without.SelectRow(5);    // no Di
+    without.SelectRow(5);  // no Di
     DemandChoices c = DemandTriggerChoices(withInput, 30);
     EXPECT_EQ(c.textIds, (std::vector<int>{1650, 1651}));
     EXPECT_EQ(c.selected, 1);

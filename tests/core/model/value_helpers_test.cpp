@@ -21,8 +21,12 @@ std::string Failure(std::string_view text, int64_t min, int64_t max, int64_t sca
     return {};
 }
 
-std::string NotNumber() { return FormatMessageId(11026, {LoadString(kName)}); }
-std::string NotInteger() { return FormatMessageId(11027, {LoadString(kName)}); }
+std::string NotNumber() {
+    return FormatMessageId(11026, {LoadString(kName)});
+}
+std::string NotInteger() {
+    return FormatMessageId(11027, {LoadString(kName)});
+}
 
 TEST(ParseScaledValue, ScaledNumbersRoundHalfAwayFromZero) {
     EXPECT_EQ(ParseScaledValue("1.25", -1000, 1000, 10, kName), 13);
@@ -55,9 +59,9 @@ TEST(ParseScaledValue, ValuesThatDoNotFitAreRejectedNotWrapped) {
     const int64_t lo = std::numeric_limits<int64_t>::min() + 1;
     const int64_t hi = std::numeric_limits<int64_t>::max();
     EXPECT_EQ(ParseScaledValue("9223372036854775807", lo, hi, 1, kName), hi);
-    EXPECT_EQ(ParseScaledValue("-9223372036854775808", std::numeric_limits<int64_t>::min(), hi, 1,
-                               kName),
-              std::numeric_limits<int64_t>::min());
+    EXPECT_EQ(
+        ParseScaledValue("-9223372036854775808", std::numeric_limits<int64_t>::min(), hi, 1, kName),
+        std::numeric_limits<int64_t>::min());
     EXPECT_EQ(Failure("9223372036854775808", lo, hi, 1), NotInteger());
     EXPECT_EQ(Failure("0xFFFFFFFFFFFFFFFFF", lo, hi, 1), NotInteger());
     EXPECT_EQ(Failure("1e300", lo, hi, 10), NotNumber());
@@ -94,8 +98,7 @@ TEST(FormatScaledBound, SignIntegerPartAndPaddedRemainder) {
     EXPECT_EQ(FormatScaledBound(2, 4500), "45.00");
     EXPECT_EQ(FormatScaledBound(2, -5), "-0.05");
     EXPECT_EQ(FormatScaledBound(3, 131071), "131.071");
-    EXPECT_EQ(FormatScaledBound(1, std::numeric_limits<int64_t>::min()),
-              "-922337203685477580.8");
+    EXPECT_EQ(FormatScaledBound(1, std::numeric_limits<int64_t>::min()), "-922337203685477580.8");
 }
 
 TEST(FormatScaledValue, IntegerOrFixedDecimals) {

@@ -12,10 +12,10 @@ ParameterImage ImageOfRow(int row) {
     return image;
 }
 
-constexpr int kKt2G2 = 4;          // KT2 1**1, Modbus, Do x1, Di x1
-constexpr int kKt2G2Ao420 = 5;     // KT2 1**2 Ao 4-20mA x4
-constexpr int kKt2G2Ao15 = 6;      // KT2 1**3 Ao 1-5V x4
-constexpr int kKt6Ao420 = 14;      // KT6 1**2/7 second generation
+constexpr int kKt2G2 = 4;       // KT2 1**1, Modbus, Do x1, Di x1
+constexpr int kKt2G2Ao420 = 5;  // KT2 1**2 Ao 4-20mA x4
+constexpr int kKt2G2Ao15 = 6;   // KT2 1**3 Ao 1-5V x4
+constexpr int kKt6Ao420 = 14;   // KT6 1**2/7 second generation
 constexpr int kZbModbus = 37;
 constexpr int kHkt2 = 49;
 constexpr int kZc8 = 52;
@@ -23,10 +23,10 @@ constexpr int kZcEthernet = 61;
 
 TEST(ValueText, NumbersOfEachType) {
     ParameterImage image = ImageOfRow(kKt2G2);
-    EXPECT_EQ(image.ValueText(124), "1");      // device address, I16
-    EXPECT_EQ(image.ValueText(128), "1.5");    // t1.5, I16/10
+    EXPECT_EQ(image.ValueText(124), "1");    // device address, I16
+    EXPECT_EQ(image.ValueText(128), "1.5");  // t1.5, I16/10
     image.words[39] = static_cast<uint16_t>(-5);
-    EXPECT_EQ(image.ValueText(39), "-0.5");    // signed with decimals
+    EXPECT_EQ(image.ValueText(39), "-0.5");  // signed with decimals
     image.Set32(34, 400000);
     EXPECT_EQ(image.ValueText(34), "400000");  // U32 spanning both words
     EXPECT_EQ(image.ValueText(29), "****");    // passcode
@@ -92,7 +92,7 @@ TEST(ValueText, EnumerationsAndTheirBaseExceptions) {
 
 TEST(ValueText, EnumerationWithoutAStringShowsItsNumber) {
     ParameterImage image = ImageOfRow(kKt2G2);
-    image.words[125] = 49;     // transfer rate far beyond its list
+    image.words[125] = 49;  // transfer rate far beyond its list
     EXPECT_EQ(image.ValueText(125), "49");
     image.words[125] = 65535;  // stays unsigned: never runs into other strings
     EXPECT_EQ(image.ValueText(125), "65535");

@@ -16,7 +16,7 @@ const std::string kTestModule = kBin + "test_core_platform_jpn.so";
 const std::string kEnglish11017 = "Are you sure?";
 
 class LanguageTest : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override { LoadLanguage(0); }
 };
 
@@ -121,8 +121,7 @@ TEST(StringTableCheck, FindsUnknownIdsAndInsertMismatches) {
         {2, "%1!s! of %2!s!"},  // conversion changed
         {3, "%d then %s"},      // plain conversions reordered
         {1, "plain %1!s!"},     // insert added
-        {9, "unknown"},
-        {1, "again"},
+        {9, "unknown"},        {1, "again"},
     };
     StringTableCheck check = CheckStringTable(bad, english);
     EXPECT_FALSE(check.Consistent());
@@ -135,14 +134,17 @@ TEST(StringTableCheck, FindsUnknownIdsAndInsertMismatches) {
 // Checks the modules that the build produced against the English table: the test module
 // always, the program's Japanese module when it has been built.
 TEST(StringTableCheck, BuiltModulesMatchTheEnglishTable) {
-    for (const std::string name : {"test_core_platform_jpn.so", "voltaro_jpn.so", "voltaro-cli_jpn.so"}) {
+    for (const std::string name :
+         {"test_core_platform_jpn.so", "voltaro_jpn.so", "voltaro-cli_jpn.so"}) {
         if (!std::filesystem::exists(kBin + name)) continue;
         CResourceModule module;
         std::string error;
         ASSERT_TRUE(module.Open(kBin + name, &error)) << error;
         StringTableCheck check = CheckStringTable(module.Table());
-        EXPECT_TRUE(check.unknownIds.empty()) << name << ": " << ::testing::PrintToString(check.unknownIds);
-        EXPECT_TRUE(check.duplicateIds.empty()) << name << ": " << ::testing::PrintToString(check.duplicateIds);
+        EXPECT_TRUE(check.unknownIds.empty())
+            << name << ": " << ::testing::PrintToString(check.unknownIds);
+        EXPECT_TRUE(check.duplicateIds.empty())
+            << name << ": " << ::testing::PrintToString(check.duplicateIds);
         EXPECT_TRUE(check.insertMismatchIds.empty())
             << name << ": " << ::testing::PrintToString(check.insertMismatchIds);
     }

@@ -9,9 +9,10 @@
 namespace voltaro::test {
 
 class TempDir {
-public:
+  public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "voltaro-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "voltaro-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data()) ? pattern : std::string();
     }
     ~TempDir() {
@@ -23,7 +24,7 @@ public:
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -14,7 +14,7 @@ using test::TempDir;
 
 // Sets an environment variable for the scope of a test and restores it afterwards.
 class ScopedEnv {
-public:
+  public:
     ScopedEnv(const char* name, const char* value) : name_(name) {
         const char* old = std::getenv(name);
         if (old) old_ = old;
@@ -31,7 +31,7 @@ public:
             ::unsetenv(name_);
     }
 
-private:
+  private:
     const char* name_;
     std::string old_;
     bool had_ = false;
@@ -68,7 +68,8 @@ TEST(UserProfile, CreatesPrivateDirectoryAndFileAndReadsBack) {
     EXPECT_EQ(st.st_mode & 07777, 0600u);
     ASSERT_EQ(::stat(dir.File("config/Orvanta").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0700u);
-    EXPECT_EQ(ReadFile(path), "[Settings]\r\nDeviceId=4\r\n[ComSettings]\r\nServerAddress=10.0.0.1\r\n");
+    EXPECT_EQ(ReadFile(path),
+              "[Settings]\r\nDeviceId=4\r\n[ComSettings]\r\nServerAddress=10.0.0.1\r\n");
 
     CUserProfile again(path);
     EXPECT_EQ(again.GetInt("settings", "deviceid", 0), 4);

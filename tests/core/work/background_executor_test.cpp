@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <mutex>
 #include <stdexcept>
@@ -15,7 +17,7 @@ using namespace std::chrono_literals;
 
 // Records events from any thread.
 class EventLog {
-public:
+  public:
     void Add(std::string event) {
         std::lock_guard<std::mutex> lock(mutex_);
         events_.push_back(std::move(event));
@@ -25,22 +27,23 @@ public:
         return events_;
     }
 
-private:
+  private:
     mutable std::mutex mutex_;
     std::vector<std::string> events_;
 };
 
 class CallbackObserver : public CObserver {
-public:
-    explicit CallbackObserver(std::function<void(CObservable*)> onUpdate) : onUpdate_(std::move(onUpdate)) {}
+  public:
+    explicit CallbackObserver(std::function<void(CObservable*)> onUpdate)
+        : onUpdate_(std::move(onUpdate)) {}
     void Update(CObservable* source) override { onUpdate_(source); }
 
-private:
+  private:
     std::function<void(CObservable*)> onUpdate_;
 };
 
 class Dialog {
-public:
+  public:
     void Read() { ++reads; }
     int reads = 0;
 };
@@ -79,10 +82,16 @@ TEST(BackgroundExecutor, RunsInPostingOrderEachAfterThePreviousObservers) {
     CBackgroundExecutor executor(20);
     EventLog log;
     std::thread::id worker;
-    CSimpleFunctor f1([&] { log.Add("run 1"); worker = std::this_thread::get_id(); });
+    CSimpleFunctor f1([&] {
+        log.Add("run 1");
+        worker = std::this_thread::get_id();
+    });
     CSimpleFunctor f2([&] { log.Add("run 2"); });
     CSimpleFunctor f3([&] { log.Add("run 3"); });
-    CallbackObserver o1([&](CObservable*) { std::this_thread::sleep_for(20ms); log.Add("done 1"); });
+    CallbackObserver o1([&](CObservable*) {
+        std::this_thread::sleep_for(20ms);
+        log.Add("done 1");
+    });
     CallbackObserver o2([&](CObservable*) { log.Add("done 2"); });
     CallbackObserver o3([&](CObservable*) {
         log.Add("done 3");
@@ -95,8 +104,8 @@ TEST(BackgroundExecutor, RunsInPostingOrderEachAfterThePreviousObservers) {
     ASSERT_TRUE(executor.Post(f2));
     ASSERT_TRUE(executor.Post(f3));
     ASSERT_TRUE(executor.WaitUntilIdle(5s));
-    EXPECT_EQ(log.Events(), (std::vector<std::string>{"run 1", "done 1", "run 2", "done 2", "run 3",
-                                                      "done 3"}));
+    EXPECT_EQ(log.Events(),
+              (std::vector<std::string>{"run 1", "done 1", "run 2", "done 2", "run 3", "done 3"}));
     EXPECT_NE(worker, std::this_thread::get_id());
 }
 
@@ -161,7 +170,8 @@ TEST(BackgroundExecutor, ShutdownFinishesTheRunningFunctorAndDropsTheRest) {
 
 TEST(BackgroundExecutor, IdleWorkerKeepsWakingAndStillReactsToWorkAndShutdown) {
     CBackgroundExecutor executor(10);
-    while (executor.IdleWakeUps() < 3) std::this_thread::sleep_for(5ms);
+    while (executor.IdleWakeUps() < 3)
+        std::this_thread::sleep_for(5ms);
     int runs = 0;
     CSimpleFunctor work([&] { ++runs; });
     executor.Post(work);
@@ -190,6 +200,33 @@ TEST(BackgroundExecutor, ProcessWideInstanceRunsWork) {
     ASSERT_TRUE(BackgroundExecutor().Post(work));
     EXPECT_TRUE(done.try_acquire_for(5s));
     EXPECT_TRUE(BackgroundExecutor().WaitUntilIdle(5s));
+}
+
+}  // namespace
+}  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+// The process-wide executor is stopped by the static destructors at exit: the running
+// functor finishes, the queued one is dropped, and the process ends normally.
+TEST(BackgroundExecutorDeathTest, ProgramExitWithWorkQueuedEndsCleanly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            static std::binary_semaphore started(0);
+            static CSimpleFunctor slow([] {
+                started.release();
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                std::fputs("slow finished\n", stderr);
+            });
+            static CSimpleFunctor dropped([] { std::fputs("dropped ran\n", stderr); });
+            BackgroundExecutor().Post(slow);
+            BackgroundExecutor().Post(dropped);
+            started.acquire();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(0), "^slow finished\n$");
 }
 
 }  // namespace

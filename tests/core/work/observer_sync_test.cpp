@@ -14,11 +14,11 @@ namespace {
 using namespace std::chrono_literals;
 
 class Recorder : public CObserver {
-public:
+  public:
     Recorder(int id, std::vector<std::pair<int, CObservable*>>& log) : id_(id), log_(log) {}
     void Update(CObservable* source) override { log_.emplace_back(id_, source); }
 
-private:
+  private:
     int id_;
     std::vector<std::pair<int, CObservable*>>& log_;
 };
@@ -33,8 +33,12 @@ TEST(Observer, NotifiesInAttachOrderAndOncePerAttach) {
     observable.NotifyObservers();
     observable.NotifyObservers(&other);
     using Entry = std::pair<int, CObservable*>;
-    EXPECT_EQ(log, (std::vector<Entry>{{2, &observable}, {1, &observable}, {2, &observable},
-                                       {2, &other}, {1, &other}, {2, &other}}));
+    EXPECT_EQ(log, (std::vector<Entry>{{2, &observable},
+                                       {1, &observable},
+                                       {2, &observable},
+                                       {2, &other},
+                                       {1, &other},
+                                       {2, &other}}));
 }
 
 TEST(Observer, DestroyingEitherSideDetaches) {

@@ -3,14 +3,14 @@
 // (function, address, count), so that tests can check the exact requests a transfer
 // sends to the simulator.
 #include <arpa/inet.h>
-#include <atomic>
-#include <cstdint>
-#include <mutex>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <thread>
 #include <unistd.h>
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <thread>
 #include <vector>
 
 namespace voltaro::test {
@@ -23,7 +23,7 @@ struct RecordedRequest {
 };
 
 class RecordingProxy {
-public:
+  public:
     explicit RecordingProxy(int targetPort) : target_(targetPort) {
         listen_ = ::socket(AF_INET, SOCK_STREAM, 0);
         int one = 1;
@@ -58,7 +58,7 @@ public:
         requests_.clear();
     }
 
-private:
+  private:
     static sockaddr_in Loopback(int port) {
         sockaddr_in a{};
         a.sin_family = AF_INET;
@@ -66,47 +66,46 @@ private:
         a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         return a;
     }
-    static bool ReadExact(int fd, uint8_t* p, size_t n) {
-        while (n) {
-            ssize_t r = ::recv(fd, p, n, 0);
-            if (r <= 0) return false;
-            p += r;
-            n -= static_cast<size_t>(r);
-        }
-        return true;
-    }
-    static bool ReadFrame(int fd, std::vector<uint8_t>& frame) {
-        frame.assign(7, 0);
-        if (!ReadExact(fd, frame.data(), 7)) return false;
-        size_t length = (frame[4] << 8) | frame[5];
-        if (length < 1) return false;
-        frame.resize(6 + length);
-        return ReadExact(fd, frame.data() + 7, length - 1);
-    }
     void Run() {
         while (!stop_) {
             int client = ::accept(listen_, nullptr, nullptr);
             if (client < 0) return;
             int server = ::socket(AF_INET, SOCK_STREAM, 0);
             sockaddr_in a = Loopback(target_);
-            if (::connect(server, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0) Relay(client, server);
+            if (::connect(server, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0)
+                Relay(client, server);
             ::close(server);
             ::close(client);
         }
     }
+    // Pumps both directions; requests are recorded as complete MBAP frames arrive.
     void Relay(int client, int server) {
-        std::vector<uint8_t> frame;
+        std::vector<uint8_t> pending;
+        uint8_t buffer[4096];
         while (!stop_) {
-            pollfd p{client, POLLIN, 0};
-            if (::poll(&p, 1, 100) <= 0) continue;
-            if (!ReadFrame(client, frame)) return;
-            if (frame.size() >= 12) {
-                std::lock_guard<std::mutex> lock(mutex_);
-                requests_.push_back({frame[7], (frame[8] << 8) | frame[9], (frame[10] << 8) | frame[11]});
+            pollfd p[2] = {{client, POLLIN, 0}, {server, POLLIN, 0}};
+            if (::poll(p, 2, 100) <= 0) continue;
+            if (p[0].revents) {
+                ssize_t n = ::recv(client, buffer, sizeof buffer, 0);
+                if (n <= 0) return;
+                pending.insert(pending.end(), buffer, buffer + n);
+                while (pending.size() >= 7) {
+                    size_t length = (pending[4] << 8) | pending[5];
+                    if (pending.size() < 6 + length) break;
+                    if (length >= 6) {
+                        std::lock_guard<std::mutex> lock(mutex_);
+                        requests_.push_back({pending[7], (pending[8] << 8) | pending[9],
+                                             (pending[10] << 8) | pending[11]});
+                    }
+                    pending.erase(pending.begin(), pending.begin() + 6 + static_cast<long>(length));
+                }
+                if (::send(server, buffer, static_cast<size_t>(n), MSG_NOSIGNAL) < 0) return;
             }
-            if (::send(server, frame.data(), frame.size(), MSG_NOSIGNAL) < 0) return;
-            if (!ReadFrame(server, frame)) return;
-            if (::send(client, frame.data(), frame.size(), MSG_NOSIGNAL) < 0) return;
+            if (p[1].revents) {
+                ssize_t n = ::recv(server, buffer, sizeof buffer, 0);
+                if (n <= 0) return;
+                if (::send(client, buffer, static_cast<size_t>(n), MSG_NOSIGNAL) < 0) return;
+            }
         }
     }
 

@@ -16,9 +16,6 @@ inline sim::SimulatorOptions SimRow(int row, int version = -1) {
     options.device.row = row;
     options.device.version = version;
     options.line.turnaroundMs = 0;
-    // Download groups span the unused registers between their blocks (written as 0);
-    // the simulator accepts those only when lenient.
-    options.device.lenient = true;
     return options;
 }
 

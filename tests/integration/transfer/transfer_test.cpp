@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/files/image_helpers.h"  // tests/core/files
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
 #include "core/model/settings_stocker.h"
@@ -12,23 +13,17 @@
 namespace voltaro {
 namespace {
 
+using test::ImageOfRow;
+using test::MessageOf;
+
 using test::RecordedRequest;
 using test::RecordingSink;
 using test::SimLink;
 using test::SimRow;
 
-constexpr int kMeterRow = 4;   // KT2, firmware up to 2.39
-constexpr int kZbRow = 35;     // ZB, one measuring input
-constexpr int kZc16Row = 66;   // ZC, 16 inputs
-
-std::string MessageOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const CPrivateException& e) {
-        return e.Message();
-    }
-    return "(no exception)";
-}
+constexpr int kMeterRow = 4;  // KT2, firmware up to 2.39
+constexpr int kZbRow = 35;    // ZB, one measuring input
+constexpr int kZc16Row = 66;  // ZC, 16 inputs
 
 std::string Wrapped(int inner) {
     std::string text = LoadString(11025);
@@ -42,42 +37,32 @@ void FillDevice(sim::Simulator& sim) {
     for (const ParameterBlock& b : BlockTableFor(sim.Type())) {
         if (!b.AppliesTo(features) || b.word == kModeWord) continue;
         std::vector<uint16_t> regs(static_cast<size_t>(b.Registers()));
-        for (auto& r : regs) r = value += 7;
+        for (auto& r : regs)
+            r = value += 7;
         sim.SetRegisters(b.address, regs);
     }
 }
 
-bool UploadFrom(SimLink& link, ParameterImage& image, IProgressSink& sink) {
+// Runs a transfer between Open and Close of the link's client.
+template <typename Transfer, typename Image>
+bool OverLink(SimLink& link, Transfer transfer, Image& image, IProgressSink& sink) {
     link.client->Open();
-    bool result = false;
     try {
-        result = Upload(image, *link.client, sink);
+        bool result = transfer(image, *link.client, sink);
+        link.client->Close();
+        return result;
     } catch (...) {
         link.client->Close();
         throw;
     }
-    link.client->Close();
-    return result;
+}
+
+bool UploadFrom(SimLink& link, ParameterImage& image, IProgressSink& sink) {
+    return OverLink(link, Upload, image, sink);
 }
 
 bool DownloadTo(SimLink& link, const ParameterImage& image, IProgressSink& sink) {
-    link.client->Open();
-    bool result = false;
-    try {
-        result = Download(image, *link.client, sink);
-    } catch (...) {
-        link.client->Close();
-        throw;
-    }
-    link.client->Close();
-    return result;
-}
-
-ParameterImage ImageOfRow(int row) {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
+    return OverLink(link, Download, image, sink);
 }
 
 TEST(TransferUpload, ReadsTheDevicesRegistersIntoTheImage) {
@@ -101,7 +86,8 @@ TEST(TransferUpload, ReadsTheDevicesRegistersIntoTheImage) {
         }
         EXPECT_GT(checked, 10);
         EXPECT_EQ(sink.reports.back(), 100.0);
-        for (size_t i = 1; i < sink.reports.size(); ++i) EXPECT_GE(sink.reports[i], sink.reports[i - 1]);
+        for (size_t i = 1; i < sink.reports.size(); ++i)
+            EXPECT_GE(sink.reports[i], sink.reports[i - 1]);
     }
 }
 
@@ -185,8 +171,10 @@ TEST(TransferDownload, Kt2FirmwareOneZeroZeroWritesOneRequestPerBlock) {
     // Merged groups also cover the ten unused registers between their blocks
     // (6393, 6397, ... in the alarm groups).
     int singleRegisters = 0, mergedRegisters = 0;
-    for (auto [a, n] : single) singleRegisters += n;
-    for (auto [a, n] : merged) mergedRegisters += n;
+    for (auto [a, n] : single)
+        singleRegisters += n;
+    for (auto [a, n] : merged)
+        mergedRegisters += n;
     EXPECT_EQ(mergedRegisters - singleRegisters, 10);
     // The image arrives on the device.
     EXPECT_EQ(current.simulator.Register(6374), image.words[194]);
@@ -220,7 +208,8 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
     ASSERT_TRUE(DownloadTo(zcLink, zcImage, sink));
     auto zcWrites = WritesOf(zcLink.proxy.Requests());
     for (int skipped : {9040, 9392, 9396, 9400, 9452, kZcModeRegister})
-        for (auto [address, count] : zcWrites) EXPECT_NE(address, skipped);
+        for (auto [address, count] : zcWrites)
+            EXPECT_NE(address, skipped);
     EXPECT_THAT(zcWrites, Contains(Pair(9043, 2)));
     EXPECT_THAT(zcWrites, Contains(Pair(9398, 1)));
 
@@ -231,7 +220,8 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
     auto fullWrites = WritesOf(full.proxy.Requests());
     EXPECT_THAT(fullWrites, Contains(Pair(9040, 1)));
     EXPECT_THAT(fullWrites, Contains(Pair(9452, 2)));
-    for (auto [address, count] : fullWrites) EXPECT_NE(address, kZcModeRegister);
+    for (auto [address, count] : fullWrites)
+        EXPECT_NE(address, kZcModeRegister);
 }
 
 TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
