@@ -10,6 +10,9 @@
 
 namespace voltaro {
 
+// The "Modbus" button opens the Modbus-TCP dialog for Ethernet devices, else the serial one.
+inline bool UsesModbus2Dialog(const CDeviceType& type) { return type.HasFeature(FEAT_MODBUS_TCP, 0); }
+
 using Ipv4Octets = std::array<uint8_t, 4>;
 // An address kept in two words: first octet << 8 | second, third octet << 8 | fourth.
 Ipv4Octets OctetsOfWords(const ParameterImage& image, int firstWord);

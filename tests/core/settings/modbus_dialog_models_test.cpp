@@ -81,6 +81,8 @@ TEST(AdvancedModbusDialogModel, T35MustExceedT15) {
 
 TEST(Modbus2DialogModel, AddressesPortAndTimeouts) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
+    EXPECT_TRUE(UsesModbus2Dialog(image.deviceType));
+    EXPECT_FALSE(UsesModbus2Dialog(ImageOfRow(0).deviceType));
     CModbus2DialogModel model(image);
     CModbus2DialogModel::Inputs in = model.Initial();
     EXPECT_EQ(in.address, (Ipv4Octets{192, 168, 0, 1}));
