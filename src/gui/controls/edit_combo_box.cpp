@@ -71,7 +71,7 @@ void CEditComboBox::focusOutEvent(QFocusEvent* event)
 {
     QComboBox::focusOutEvent(event);
     // The open drop-down takes the focus while the box still edits.
-    if (isVisible() && event->reason() != Qt::PopupFocusReason && !view()->isVisible()) {
+    if (isVisible() && FocusMovedAway(event->reason()) && !view()->isVisible()) {
         hide();
         End(false, kNavigateNone);
     }

@@ -1,9 +1,9 @@
 #pragma once
 // The in-place drop-down list of list- and grid-based setting dialogs. A confirmed choice
 // (or Enter) accepts; a drop-down closed without a choice, or Escape, ends without
-// acceptance; Left and Right accept with left and right; losing the focus while visible
-// hides the box and ends without acceptance. Every ending sets Committed and Navigation
-// and notifies the observers (the CParEdit).
+// acceptance; Left and Right accept with left and right; losing the focus to another
+// control while visible hides the box and ends without acceptance. Every ending sets
+// committed and navigation and notifies the observers (the CParEdit).
 #include <QComboBox>
 
 #include "core/work/observer.h"

@@ -53,7 +53,7 @@ void CEditText::keyPressEvent(QKeyEvent* event)
 void CEditText::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (isVisible()) {
+    if (isVisible() && FocusMovedAway(event->reason())) {
         hide();
         End(false, kNavigateNone);
     }
