@@ -1,9 +1,9 @@
 // The data grid: layout from the label list, selection rules, activation and painting.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QTest>
 #include <QToolTip>
-#include <gtest/gtest.h>
 
 #include "gui/controls/data_grid_view.h"
 #include "recording_observer.h"
@@ -14,8 +14,7 @@ namespace {
 using test::RecordingObserver;
 
 // Row 0 and column 0 carry headers; (3, 2) is a label inside the value area.
-std::vector<CellBinding> HeaderLabels(int columns, int rows)
-{
+std::vector<CellBinding> HeaderLabels(int columns, int rows) {
     std::vector<CellBinding> labels;
     for (int c = 0; c < columns; ++c) {
         labels.push_back({999, c, 0});
@@ -26,8 +25,7 @@ std::vector<CellBinding> HeaderLabels(int columns, int rows)
     return labels;
 }
 
-TEST(GridModel, SizeComesFromTheLargestLabelAndTheMinimums)
-{
+TEST(GridModel, SizeComesFromTheLargestLabelAndTheMinimums) {
     CGridModel model;
     model.SetRowHeight(15);
     model.SetLabels({{1, 6, 0}, {2, 0, 7}, {3, 2, 3}}, 40, 0, 0);
@@ -43,8 +41,7 @@ TEST(GridModel, SizeComesFromTheLargestLabelAndTheMinimums)
     EXPECT_EQ(model.Rows(), 6);
 }
 
-TEST(GridModel, FirstTextOfACellWinsAndLabelsAreFound)
-{
+TEST(GridModel, FirstTextOfACellWinsAndLabelsAreFound) {
     CGridModel model;
     model.SetLabels({{1, 2, 3}}, 10, 0, 0);
     EXPECT_TRUE(model.IsLabelCell(3, 2));
@@ -57,8 +54,7 @@ TEST(GridModel, FirstTextOfACellWinsAndLabelsAreFound)
     EXPECT_EQ(model.CellText(1, 1), "");
 }
 
-TEST(GridModel, MovesSkipLabelsAndNeverLeaveTheSelectableRange)
-{
+TEST(GridModel, MovesSkipLabelsAndNeverLeaveTheSelectableRange) {
     CGridModel model;
     std::vector<CellBinding> labels = HeaderLabels(5, 4);
     labels.push_back({1, 2, 1});  // (column 2, row 1)
@@ -72,20 +68,19 @@ TEST(GridModel, MovesSkipLabelsAndNeverLeaveTheSelectableRange)
     EXPECT_FALSE(model.Move(-1, 0));  // Left on column 1
     EXPECT_TRUE(model.Move(1, 0));    // over the label at column 2
     EXPECT_EQ(model.CurrentColumn(), 3);
-    EXPECT_TRUE(model.Move(0, 1));    // (3, 2) is a label: skip to row 3
+    EXPECT_TRUE(model.Move(0, 1));  // (3, 2) is a label: skip to row 3
     EXPECT_EQ(model.CurrentRow(), 3);
-    EXPECT_FALSE(model.Move(0, 1));   // last row
+    EXPECT_FALSE(model.Move(0, 1));  // last row
 
     ASSERT_TRUE(model.Select(2, 2));
-    EXPECT_FALSE(model.Move(1, 0));   // only labels to the right
+    EXPECT_FALSE(model.Move(1, 0));  // only labels to the right
     EXPECT_EQ(model.CurrentColumn(), 2);
-    EXPECT_FALSE(model.Select(0, 2)); // header column
-    EXPECT_FALSE(model.Select(2, 1)); // label
-    EXPECT_FALSE(model.Select(5, 1)); // outside
+    EXPECT_FALSE(model.Select(0, 2));  // header column
+    EXPECT_FALSE(model.Select(2, 1));  // label
+    EXPECT_FALSE(model.Select(5, 1));  // outside
 }
 
-TEST(GridModel, HitTestStaysInsideTheGrid)
-{
+TEST(GridModel, HitTestStaysInsideTheGrid) {
     CGridModel model;
     model.SetRowHeight(10);
     model.SetLabels({{1, 2, 2}}, 20, 0, 0);
@@ -99,8 +94,7 @@ TEST(GridModel, HitTestStaysInsideTheGrid)
     EXPECT_FALSE(model.HitTest(-1, 5, column, row));
 }
 
-TEST(GridModel, LabelPrefixesChooseSpanAndVisibility)
-{
+TEST(GridModel, LabelPrefixesChooseSpanAndVisibility) {
     EXPECT_FALSE(DecodeLabelText("!").visible);
     const LabelText wide = DecodeLabelText("@Total");
     EXPECT_EQ(wide.text, "Total");
@@ -116,9 +110,8 @@ TEST(GridModel, LabelPrefixesChooseSpanAndVisibility)
 }
 
 class GridWidget : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         grid.setObjectName(QStringLiteral("grid"));
         std::vector<CellBinding> labels = HeaderLabels(4, 4);
         labels.push_back({1, 2, 2});  // a label inside the value area
@@ -132,25 +125,20 @@ protected:
         grid.setFocus();
     }
 
-    QPoint CellCentre(int column, int row) const
-    {
-        return grid.CellRect(column, row).center();
-    }
+    QPoint CellCentre(int column, int row) const { return grid.CellRect(column, row).center(); }
 
     CDataGridView grid;
     RecordingObserver observer;
 };
 
-TEST_F(GridWidget, ResizesItselfToItsCells)
-{
+TEST_F(GridWidget, ResizesItselfToItsCells) {
     EXPECT_EQ(grid.size(), QSize(4 * 50 + 1, 4 * grid.RowHeight() + 1));
     EXPECT_EQ(grid.RowHeight(), grid.fontMetrics().height() + 2);
     grid.SetLabels({{1, 6, 0}, {1, 0, 7}}, 30, 0, 0);
     EXPECT_EQ(grid.size(), QSize(7 * 30 + 1, 8 * grid.RowHeight() + 1));
 }
 
-TEST_F(GridWidget, ClicksOnHeadersAndLabelsChangeNothing)
-{
+TEST_F(GridWidget, ClicksOnHeadersAndLabelsChangeNothing) {
     QTest::mouseClick(&grid, Qt::LeftButton, {}, CellCentre(0, 3));
     QTest::mouseClick(&grid, Qt::LeftButton, {}, CellCentre(3, 0));
     QTest::mouseClick(&grid, Qt::LeftButton, {}, CellCentre(2, 2));
@@ -167,8 +155,7 @@ TEST_F(GridWidget, ClicksOnHeadersAndLabelsChangeNothing)
     EXPECT_EQ(grid.RequestChar(), 0);
 }
 
-TEST_F(GridWidget, ArrowKeysStopAtTheEdgesAndLabels)
-{
+TEST_F(GridWidget, ArrowKeysStopAtTheEdgesAndLabels) {
     QTest::keyClick(&grid, Qt::Key_Up);
     EXPECT_EQ(grid.CurrentRow(), 1);
     QTest::keyClick(&grid, Qt::Key_Down);
@@ -180,8 +167,7 @@ TEST_F(GridWidget, ArrowKeysStopAtTheEdgesAndLabels)
     EXPECT_TRUE(observer.sources.empty());
 }
 
-TEST_F(GridWidget, TypedCharacterIsPassedWithoutTheCellText)
-{
+TEST_F(GridWidget, TypedCharacterIsPassedWithoutTheCellText) {
     QTest::keyClick(&grid, Qt::Key_7, Qt::NoModifier);
     ASSERT_EQ(observer.sources.size(), 1u);
     EXPECT_EQ(grid.RequestChar(), '7');
@@ -196,8 +182,7 @@ TEST_F(GridWidget, TypedCharacterIsPassedWithoutTheCellText)
     EXPECT_EQ(observer.sources.size(), 2u);
 }
 
-TEST_F(GridWidget, LongTextIsElidedAndShownInFullAsTooltip)
-{
+TEST_F(GridWidget, LongTextIsElidedAndShownInFullAsTooltip) {
     const std::string longText = "123456789012345678901234567890";
     grid.SetCellText(1, 2, longText);
     const QRect rect = grid.CellRect(1, 2);
@@ -216,8 +201,7 @@ TEST_F(GridWidget, LongTextIsElidedAndShownInFullAsTooltip)
     QToolTip::hideText();
 }
 
-TEST_F(GridWidget, PictureIsRedrawnOnlyWhenTextsOrLayoutChanged)
-{
+TEST_F(GridWidget, PictureIsRedrawnOnlyWhenTextsOrLayoutChanged) {
     grid.grab();
     const int first = grid.RedrawCount();
     EXPECT_GE(first, 1);
@@ -237,8 +221,7 @@ TEST_F(GridWidget, PictureIsRedrawnOnlyWhenTextsOrLayoutChanged)
     EXPECT_EQ(grid.RedrawCount(), first + 2);
 }
 
-TEST_F(GridWidget, DisabledGridPaintsCellsOnButtonFace)
-{
+TEST_F(GridWidget, DisabledGridPaintsCellsOnButtonFace) {
     const QPoint inside = grid.CellRect(3, 3).topLeft() + QPoint(1, 1);
     const QImage enabled = grid.grab().toImage();
     EXPECT_EQ(enabled.pixelColor(inside), QColor(Qt::white));

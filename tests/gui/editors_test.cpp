@@ -1,10 +1,10 @@
 // In-place editors: how CEditText and CEditComboBox end an edit, and what CParEdit reports.
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 
 #include "gui/controls/par_edit.h"
 #include "recording_observer.h"
@@ -16,9 +16,8 @@ using test::RecordingObserver;
 
 // A top-level window with a host for the editors and another field to take the focus.
 class EditorWindow : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         auto* layout = new QVBoxLayout(&window);
         host = new QWidget(&window);
         host->setObjectName(QStringLiteral("host"));
@@ -38,9 +37,8 @@ protected:
 };
 
 class EditTextTest : public EditorWindow {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         EditorWindow::SetUp();
         edit = new CEditText(host);
         Attach(*edit, observer);
@@ -50,8 +48,7 @@ protected:
         edit->deselect();
     }
 
-    void ExpectEnded(bool committed, int navigation)
-    {
+    void ExpectEnded(bool committed, int navigation) {
         ASSERT_EQ(observer.sources.size(), 1u);
         EXPECT_EQ(observer.sources[0], edit);
         EXPECT_EQ(edit->committed, committed);
@@ -63,8 +60,7 @@ protected:
     RecordingObserver observer;
 };
 
-TEST_F(EditTextTest, EnterDownAndUpAccept)
-{
+TEST_F(EditTextTest, EnterDownAndUpAccept) {
     QTest::keyClick(edit, Qt::Key_Return);
     ExpectEnded(true, kNavigateNone);
     QTest::keyClick(edit, Qt::Key_Down);
@@ -74,8 +70,7 @@ TEST_F(EditTextTest, EnterDownAndUpAccept)
     EXPECT_TRUE(edit->isVisible());  // the dialog hides it when it has stored the value
 }
 
-TEST_F(EditTextTest, LeftLeavesOnlyFromTheStartOfTheText)
-{
+TEST_F(EditTextTest, LeftLeavesOnlyFromTheStartOfTheText) {
     edit->setCursorPosition(1);
     QTest::keyClick(edit, Qt::Key_Left);
     EXPECT_TRUE(observer.sources.empty());
@@ -90,8 +85,7 @@ TEST_F(EditTextTest, LeftLeavesOnlyFromTheStartOfTheText)
     ExpectEnded(true, kNavigateLeft);
 }
 
-TEST_F(EditTextTest, RightLeavesOnlyFromTheEndOfTheText)
-{
+TEST_F(EditTextTest, RightLeavesOnlyFromTheEndOfTheText) {
     edit->setCursorPosition(2);
     QTest::keyClick(edit, Qt::Key_Right);
     EXPECT_TRUE(observer.sources.empty());
@@ -106,8 +100,7 @@ TEST_F(EditTextTest, RightLeavesOnlyFromTheEndOfTheText)
     ExpectEnded(true, kNavigateRight);
 }
 
-TEST_F(EditTextTest, FocusLossHidesAndEndsWithoutAcceptance)
-{
+TEST_F(EditTextTest, FocusLossHidesAndEndsWithoutAcceptance) {
     ASSERT_TRUE(edit->hasFocus());
     other->setFocus();
     EXPECT_FALSE(edit->isVisible());
@@ -119,15 +112,23 @@ TEST_F(EditTextTest, FocusLossHidesAndEndsWithoutAcceptance)
     EXPECT_TRUE(observer.sources.empty());
 }
 
+TEST_F(EditTextTest, WindowDeactivationKeepsTheEditGoing) {
+    // A message box or another window takes the focus from the whole window; the edit
+    // continues when the window is active again.
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(edit, &focusOut);
+    EXPECT_TRUE(edit->isVisible());
+    EXPECT_TRUE(observer.sources.empty());
+}
+
 class ComboTest : public EditorWindow {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         EditorWindow::SetUp();
         combo = new CEditComboBox(host);
         Attach(*combo, observer);
-        combo->addItems({QStringLiteral("TRVA-R5"), QStringLiteral("TRVA-05"),
-                         QStringLiteral("TRVA-10")});
+        combo->addItems(
+            {QStringLiteral("TRVA-R5"), QStringLiteral("TRVA-05"), QStringLiteral("TRVA-10")});
         combo->setCurrentIndex(0);
         combo->show();
         combo->setFocus();
@@ -137,8 +138,7 @@ protected:
     RecordingObserver observer;
 };
 
-TEST_F(ComboTest, ChoiceFromTheListAccepts)
-{
+TEST_F(ComboTest, ChoiceFromTheListAccepts) {
     combo->showPopup();
     QAbstractItemView* list = combo->view();
     ASSERT_TRUE(list->isVisible());
@@ -151,8 +151,7 @@ TEST_F(ComboTest, ChoiceFromTheListAccepts)
     EXPECT_EQ(combo->currentIndex(), 1);
 }
 
-TEST_F(ComboTest, ClosingTheListWithoutAChoiceCancels)
-{
+TEST_F(ComboTest, ClosingTheListWithoutAChoiceCancels) {
     combo->showPopup();
     QTest::keyClick(combo->view(), Qt::Key_Escape);
     QApplication::processEvents();
@@ -160,8 +159,7 @@ TEST_F(ComboTest, ClosingTheListWithoutAChoiceCancels)
     EXPECT_FALSE(combo->committed);
 }
 
-TEST_F(ComboTest, KeysOnTheClosedBox)
-{
+TEST_F(ComboTest, KeysOnTheClosedBox) {
     QTest::keyClick(combo, Qt::Key_Left);
     ASSERT_EQ(observer.sources.size(), 1u);
     EXPECT_TRUE(combo->committed);
@@ -174,8 +172,7 @@ TEST_F(ComboTest, KeysOnTheClosedBox)
     EXPECT_EQ(combo->navigation, kNavigateNone);
 }
 
-TEST_F(ComboTest, FocusLossHidesAndEndsWithoutAcceptance)
-{
+TEST_F(ComboTest, FocusLossHidesAndEndsWithoutAcceptance) {
     other->setFocus();
     EXPECT_FALSE(combo->isVisible());
     ASSERT_EQ(observer.sources.size(), 1u);
@@ -185,10 +182,9 @@ TEST_F(ComboTest, FocusLossHidesAndEndsWithoutAcceptance)
 // Stands for the dialog: records CParEdit's results and, after an accepted edit, notifies
 // the CParEdit back as the dialogs do.
 class DialogStandIn : public CObserver, public CObservable {
-public:
+  public:
     explicit DialogStandIn(CParEdit& edit) : parEdit(edit) {}
-    void Update(CObservable* /*source*/) override
-    {
+    void Update(CObservable* /*source*/) override {
         results.push_back(parEdit.GetResult());
         navigations.push_back(parEdit.Navigation());
         texts.push_back(parEdit.Text());
@@ -205,9 +201,8 @@ public:
 };
 
 class ParEditTest : public EditorWindow {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         EditorWindow::SetUp();
         parEdit = std::make_unique<CParEdit>(host);
         dialog = std::make_unique<DialogStandIn>(*parEdit);
@@ -219,8 +214,7 @@ protected:
     std::unique_ptr<DialogStandIn> dialog;
 };
 
-TEST_F(ParEditTest, TextEditIsPlacedSelectedAndReportsTheText)
-{
+TEST_F(ParEditTest, TextEditIsPlacedSelectedAndReportsTheText) {
     parEdit->BeginTextEdit(QRect(10, 20, 60, 22), QStringLiteral("150"));
     CEditText* edit = host->findChild<CEditText*>(QStringLiteral("parEditText"));
     ASSERT_EQ(edit, parEdit->Edit());
@@ -241,8 +235,7 @@ TEST_F(ParEditTest, TextEditIsPlacedSelectedAndReportsTheText)
     EXPECT_FALSE(parEdit->Active());
 }
 
-TEST_F(ParEditTest, TypedFirstCharacterReplacesTheText)
-{
+TEST_F(ParEditTest, TypedFirstCharacterReplacesTheText) {
     parEdit->BeginTextEdit(QRect(0, 0, 60, 22), QStringLiteral("150"), '7');
     EXPECT_EQ(parEdit->Edit()->text(), QStringLiteral("7"));
     QTest::keyClick(parEdit->Edit(), Qt::Key_Return);
@@ -250,8 +243,7 @@ TEST_F(ParEditTest, TypedFirstCharacterReplacesTheText)
     EXPECT_EQ(dialog->texts[0], "7");
 }
 
-TEST_F(ParEditTest, ComboReportsTheSelection)
-{
+TEST_F(ParEditTest, ComboReportsTheSelection) {
     parEdit->BeginComboEdit(QRect(10, 10, 80, 22),
                             {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 2,
                             false);
@@ -273,8 +265,7 @@ TEST_F(ParEditTest, ComboReportsTheSelection)
     combo->hidePopup();
 }
 
-TEST_F(ParEditTest, FocusLossReportsCancelled)
-{
+TEST_F(ParEditTest, FocusLossReportsCancelled) {
     parEdit->BeginTextEdit(QRect(0, 0, 60, 22), QStringLiteral("1"));
     other->setFocus();
     ASSERT_EQ(dialog->results.size(), 1u);

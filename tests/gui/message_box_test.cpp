@@ -1,15 +1,14 @@
 // Message box kinds and the conversion of file dialog filters.
-#include <QPushButton>
-#include <QFileDialog>
 #include <gtest/gtest.h>
+#include <QFileDialog>
+#include <QPushButton>
 
 #include "gui/app/message_box.h"
 
 namespace voltaro {
 namespace {
 
-TEST(FileFilter, PairsBecomeQtNameFilters)
-{
+TEST(FileFilter, PairsBecomeQtNameFilters) {
     EXPECT_EQ(ConvertFileFilter("Configuration files (*.cfg)|*.cfg|All files (*.*)|*.*||"),
               (QStringList{QStringLiteral("Configuration files (*.cfg)"),
                            QStringLiteral("All files (*)")}));
@@ -25,8 +24,7 @@ TEST(FileFilter, PairsBecomeQtNameFilters)
     EXPECT_TRUE(ConvertFileFilter("No pattern||").isEmpty());
 }
 
-TEST(FileFilter, SaveDialogGetsSuffixAndOverwritePrompt)
-{
+TEST(FileFilter, SaveDialogGetsSuffixAndOverwritePrompt) {
     QFileDialog dialog;
     ConfigureFileDialog(dialog,
                         {QStringLiteral("Save"), "Configuration files (*.cfg)|*.cfg||",
@@ -43,8 +41,7 @@ TEST(FileFilter, SaveDialogGetsSuffixAndOverwritePrompt)
     EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
 }
 
-TEST(MessageBox, ErrorsStopAndQuestionsDefaultToNo)
-{
+TEST(MessageBox, ErrorsStopAndQuestionsDefaultToNo) {
     auto error = MakeErrorBox(nullptr, QStringLiteral("Timeout"));
     EXPECT_EQ(error->icon(), QMessageBox::Critical);
     EXPECT_EQ(error->text(), QStringLiteral("Timeout"));

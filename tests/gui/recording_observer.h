@@ -7,7 +7,7 @@
 namespace voltaro::test {
 
 class RecordingObserver : public CObserver {
-public:
+  public:
     void Update(CObservable* source) override { sources.push_back(source); }
     std::vector<CObservable*> sources;
 };

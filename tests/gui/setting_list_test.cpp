@@ -1,9 +1,9 @@
 // The list of list-based setting dialogs: greyed rows, cell texts, which clicks start
 // which editor, and cancelling an active edit.
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "gui/controls/setting_list.h"
 #include "recording_observer.h"
@@ -11,8 +11,7 @@
 namespace voltaro {
 namespace {
 
-TEST(SettingCells, NumbersCarryTheirUnitAndEditWithoutIt)
-{
+TEST(SettingCells, NumbersCarryTheirUnitAndEditWithoutIt) {
     EXPECT_EQ(NumericCellText("5.000", "A"), "5.000 (A)");
     EXPECT_EQ(NumericCellText("12", ""), "12");
     EXPECT_EQ(EditableNumber("5.000 (A)"), "5.000");
@@ -21,9 +20,8 @@ TEST(SettingCells, NumbersCarryTheirUnitAndEditWithoutIt)
 }
 
 class SettingListTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         list.setObjectName(QStringLiteral("list"));
         setting = new CSettingList(list, {{999, 0, 120, SettingColumn::kName},
                                           {999, 1, 100, SettingColumn::kNumber},
@@ -32,8 +30,8 @@ protected:
         Attach(setting->Editor(), dialog);
         setting->SetRows({QStringLiteral("Current"), QStringLiteral("Voltage")});
         setting->SetCellText(0, 1, QStringLiteral("5.000 (A)"));
-        setting->SetColumnChoices(2, {QStringLiteral("Off"), QStringLiteral("Upper"),
-                                      QStringLiteral("Lower")});
+        setting->SetColumnChoices(
+            2, {QStringLiteral("Off"), QStringLiteral("Upper"), QStringLiteral("Lower")});
         setting->SetChoice(0, 2, 1);
         setting->SetApplicable(1, false);
         list.resize(420, 200);
@@ -42,8 +40,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
     }
 
-    void Click(int row, int column)
-    {
+    void Click(int row, int column) {
         const QRect cell = list.CellRect(list.topLevelItem(row), column);
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, cell.center());
     }
@@ -53,8 +50,7 @@ protected:
     test::RecordingObserver dialog;
 };
 
-TEST_F(SettingListTest, AbsentFeatureRowsAreGreyAndNotEditable)
-{
+TEST_F(SettingListTest, AbsentFeatureRowsAreGreyAndNotEditable) {
     EXPECT_TRUE(setting->IsApplicable(0));
     EXPECT_FALSE(setting->IsApplicable(1));
     QTreeWidgetItem* grey = list.topLevelItem(1);
@@ -69,8 +65,7 @@ TEST_F(SettingListTest, AbsentFeatureRowsAreGreyAndNotEditable)
     EXPECT_FALSE(setting->Editor().Active());
 }
 
-TEST_F(SettingListTest, NumericCellStartsTheEditBoxWithoutTheUnit)
-{
+TEST_F(SettingListTest, NumericCellStartsTheEditBoxWithoutTheUnit) {
     Click(0, 1);
     CEditText* edit = list.findChild<CEditText*>(QStringLiteral("parEditText"));
     ASSERT_NE(edit, nullptr);
@@ -86,8 +81,7 @@ TEST_F(SettingListTest, NumericCellStartsTheEditBoxWithoutTheUnit)
     EXPECT_EQ(setting->Editor().Text(), "5.000");
 }
 
-TEST_F(SettingListTest, ChoiceCellDropsDownWithTheCurrentEntry)
-{
+TEST_F(SettingListTest, ChoiceCellDropsDownWithTheCurrentEntry) {
     Click(0, 2);
     CEditComboBox* combo = list.findChild<CEditComboBox*>(QStringLiteral("parEditCombo"));
     ASSERT_NE(combo, nullptr);
@@ -99,8 +93,7 @@ TEST_F(SettingListTest, ChoiceCellDropsDownWithTheCurrentEntry)
     QApplication::processEvents();
 }
 
-TEST_F(SettingListTest, CancelEndsAnActiveEditWithoutAcceptance)
-{
+TEST_F(SettingListTest, CancelEndsAnActiveEditWithoutAcceptance) {
     EXPECT_FALSE(setting->CancelEdit());
     ASSERT_TRUE(setting->BeginEdit(0, 1));
     EXPECT_TRUE(setting->CancelEdit());

@@ -1,9 +1,9 @@
 // The status lamp, the list with cell tooltips and the IP address fields.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/controls/led_indicator.h"
@@ -12,15 +12,13 @@
 namespace voltaro {
 namespace {
 
-TEST(LedIndicator, CircleIsAsLargeAsTheShorterSideAndCentred)
-{
+TEST(LedIndicator, CircleIsAsLargeAsTheShorterSideAndCentred) {
     EXPECT_EQ(CLedIndicator::CircleRect(QSize(40, 20)), QRect(10, 0, 20, 20));
     EXPECT_EQ(CLedIndicator::CircleRect(QSize(20, 41)), QRect(0, 10, 20, 20));
     EXPECT_EQ(CLedIndicator::CircleRect(QSize(16, 16)), QRect(0, 0, 16, 16));
 }
 
-TEST(LedIndicator, PaintsTheColourInsideAndButtonFaceOutside)
-{
+TEST(LedIndicator, PaintsTheColourInsideAndButtonFaceOutside) {
     CLedIndicator led;
     led.resize(40, 20);
     led.SetColorRef(0x6464FF);  // 0x00BBGGRR: red 0xFF
@@ -31,14 +29,12 @@ TEST(LedIndicator, PaintsTheColourInsideAndButtonFaceOutside)
     EXPECT_EQ(image.pixelColor(37, 10), led.palette().color(QPalette::Button));
 }
 
-TEST(IPAddressCtrl, WordsCarryTheHighByteFirst)
-{
+TEST(IPAddressCtrl, WordsCarryTheHighByteFirst) {
     CIPAddressCtrlExt control;
     control.SetAddressWords(0xC0A8, 0x0A01);
     EXPECT_EQ(control.Address(), (CIPAddressCtrlExt::Octets{192, 168, 10, 1}));
     EXPECT_EQ(control.Field(0)->text(), QStringLiteral("192"));
-    EXPECT_EQ(control.findChild<QLineEdit*>(QStringLiteral("field3"))->text(),
-              QStringLiteral("1"));
+    EXPECT_EQ(control.findChild<QLineEdit*>(QStringLiteral("field3"))->text(), QStringLiteral("1"));
     std::uint16_t high = 0;
     std::uint16_t low = 0;
     control.SetAddress({10, 0, 255, 7});
@@ -47,8 +43,7 @@ TEST(IPAddressCtrl, WordsCarryTheHighByteFirst)
     EXPECT_EQ(low, 0xFF07);
 }
 
-TEST(IPAddressCtrl, OnlyValuesFrom0To255ChangeTheAddress)
-{
+TEST(IPAddressCtrl, OnlyValuesFrom0To255ChangeTheAddress) {
     CIPAddressCtrlExt control;
     control.SetAddress({192, 168, 0, 1});
     EXPECT_EQ(control.OnFieldChanged(3, 255), 0);
@@ -58,8 +53,7 @@ TEST(IPAddressCtrl, OnlyValuesFrom0To255ChangeTheAddress)
     EXPECT_EQ(control.Address(), (CIPAddressCtrlExt::Octets{192, 168, 0, 255}));
 }
 
-TEST(IPAddressCtrl, TypedFieldsAreNormalisedOrRestored)
-{
+TEST(IPAddressCtrl, TypedFieldsAreNormalisedOrRestored) {
     CIPAddressCtrlExt control;
     control.SetAddress({192, 168, 0, 1});
     QLineEdit* field = control.Field(2);
@@ -78,8 +72,7 @@ TEST(IPAddressCtrl, TypedFieldsAreNormalisedOrRestored)
     EXPECT_EQ(field->text(), QStringLiteral("25"));
 }
 
-TEST(ListCtrlInfoTip, EveryCellGivesItsFullTextAndEmptySpaceNone)
-{
+TEST(ListCtrlInfoTip, EveryCellGivesItsFullTextAndEmptySpaceNone) {
     CListCtrlInfoTip list;
     list.setColumnCount(2);
     list.resize(200, 200);

@@ -1,9 +1,9 @@
 // The hop from a worker thread to the UI thread, and what happens when the receiver is gone.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <array>
-#include <gtest/gtest.h>
 #include <memory>
 #include <thread>
 
@@ -19,22 +19,20 @@ struct Delivery {
 };
 
 class RecordingDialog : public CObserverDialog {
-public:
+  public:
     explicit RecordingDialog(std::vector<Delivery>& log) : log_(log) {}
 
-protected:
-    void OnObservableUpdate(CObservable* source) override
-    {
+  protected:
+    void OnObservableUpdate(CObservable* source) override {
         log_.push_back({source, QThread::currentThread()});
     }
 
-private:
+  private:
     std::vector<Delivery>& log_;
 };
 
 // Runs the event loop until count deliveries arrived or a generous limit passed.
-void ProcessUntil(const std::function<bool()>& done)
-{
+void ProcessUntil(const std::function<bool()>& done) {
     QElapsedTimer timer;
     timer.start();
     while (!done() && timer.elapsed() < 5000) {
@@ -42,8 +40,7 @@ void ProcessUntil(const std::function<bool()>& done)
     }
 }
 
-TEST(ObserverDialog, WorkerNotificationsArriveOnTheUiThreadInOrder)
-{
+TEST(ObserverDialog, WorkerNotificationsArriveOnTheUiThreadInOrder) {
     std::vector<Delivery> log;
     RecordingDialog dialog(log);
     CObservable worker;
@@ -66,8 +63,7 @@ TEST(ObserverDialog, WorkerNotificationsArriveOnTheUiThreadInOrder)
     }
 }
 
-TEST(ObserverDialog, NotificationForADeletedDialogIsDropped)
-{
+TEST(ObserverDialog, NotificationForADeletedDialogIsDropped) {
     std::vector<Delivery> log;
     CObservable worker;
     auto dialog = std::make_unique<RecordingDialog>(log);
@@ -81,8 +77,7 @@ TEST(ObserverDialog, NotificationForADeletedDialogIsDropped)
     EXPECT_TRUE(log.empty());
 }
 
-TEST(ObserverProxy, ForwardsToItsObserversOnTheUiThread)
-{
+TEST(ObserverProxy, ForwardsToItsObserversOnTheUiThread) {
     CObserverProxyUI proxy;
     test::RecordingObserver widget;
     Attach(proxy, widget);
@@ -106,8 +101,7 @@ TEST(ObserverProxy, ForwardsToItsObserversOnTheUiThread)
     EXPECT_EQ(seenThread, QApplication::instance()->thread());
 }
 
-TEST(ObserverProxy, NotificationForADeletedProxyIsDropped)
-{
+TEST(ObserverProxy, NotificationForADeletedProxyIsDropped) {
     test::RecordingObserver widget;
     CObservable worker;
     {

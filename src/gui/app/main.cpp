@@ -4,8 +4,7 @@
 #include <QLabel>
 #include <QMainWindow>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(VOLTARO_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VOLTARO_PRODUCT_VERSION));

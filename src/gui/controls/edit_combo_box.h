@@ -12,7 +12,7 @@ namespace voltaro {
 
 class CEditComboBox : public QComboBox, public CObservable {
     Q_OBJECT
-public:
+  public:
     explicit CEditComboBox(QWidget* parent = nullptr);
 
     bool committed = false;
@@ -21,11 +21,11 @@ public:
     void showPopup() override;
     void hidePopup() override;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     void End(bool accepted, int navigationCode);
     void PopupClosed();
 

@@ -11,30 +11,34 @@
 
 namespace voltaro {
 
-enum EditNavigation { kNavigateNone = 0, kNavigateDown = 1, kNavigateUp = 2, kNavigateLeft = 3,
-                      kNavigateRight = 4 };
+enum EditNavigation {
+    kNavigateNone = 0,
+    kNavigateDown = 1,
+    kNavigateUp = 2,
+    kNavigateLeft = 3,
+    kNavigateRight = 4
+};
 
 // True when a focus loss means the user went to another control of the window; losing it
 // to a popup or because the whole window went inactive (another window, a message box)
 // keeps the edit going, and it has the focus again when the window comes back.
-inline bool FocusMovedAway(Qt::FocusReason reason)
-{
+inline bool FocusMovedAway(Qt::FocusReason reason) {
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 class CEditText : public QLineEdit, public CObservable {
     Q_OBJECT
-public:
+  public:
     explicit CEditText(QWidget* parent = nullptr);
 
     bool committed = false;
     int navigation = kNavigateNone;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     void End(bool accepted, int navigationCode);
 };
 

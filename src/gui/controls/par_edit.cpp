@@ -4,19 +4,16 @@
 
 namespace voltaro {
 
-CParEdit::CParEdit(QWidget* host) : edit_(new CEditText(host)), combo_(new CEditComboBox(host))
-{
+CParEdit::CParEdit(QWidget* host) : edit_(new CEditText(host)), combo_(new CEditComboBox(host)) {
     Attach(*edit_, *this);
     Attach(*combo_, *this);
 }
 
-CParEdit::~CParEdit()
-{
+CParEdit::~CParEdit() {
     DetachAll();
 }
 
-void CParEdit::Update(CObservable* source)
-{
+void CParEdit::Update(CObservable* source) {
     if (edit_ != nullptr && source == static_cast<CObservable*>(edit_.data())) {
         text_ = ToStdString(edit_->text());
         navigation_ = edit_->navigation;
@@ -33,8 +30,7 @@ void CParEdit::Update(CObservable* source)
     }
 }
 
-void CParEdit::Hide()
-{
+void CParEdit::Hide() {
     result_ = kCancelled;
     if (edit_ != nullptr) {
         edit_->hide();
@@ -44,13 +40,11 @@ void CParEdit::Hide()
     }
 }
 
-bool CParEdit::Active() const
-{
+bool CParEdit::Active() const {
     return (edit_ != nullptr && edit_->isVisible()) || (combo_ != nullptr && combo_->isVisible());
 }
 
-void CParEdit::BeginTextEdit(const QRect& cell, const QString& text, int firstChar)
-{
+void CParEdit::BeginTextEdit(const QRect& cell, const QString& text, int firstChar) {
     Hide();
     if (edit_ == nullptr) {
         return;
@@ -68,8 +62,7 @@ void CParEdit::BeginTextEdit(const QRect& cell, const QString& text, int firstCh
 }
 
 void CParEdit::BeginComboEdit(const QRect& cell, const QStringList& choices, int current,
-                              bool dropDown)
-{
+                              bool dropDown) {
     Hide();
     if (combo_ == nullptr) {
         return;

@@ -17,7 +17,7 @@
 namespace voltaro {
 
 class CParEdit : public CObserver, public CObservable {
-public:
+  public:
     enum Result { kCancelled = 0, kComboAccepted = 1, kEditAccepted = 2 };
 
     // The editors become children of host (the list's viewport or the grid).
@@ -45,7 +45,7 @@ public:
     CEditText* Edit() const { return edit_; }
     CEditComboBox* Combo() const { return combo_; }
 
-private:
+  private:
     QPointer<CEditText> edit_;
     QPointer<CEditComboBox> combo_;
     std::string text_;

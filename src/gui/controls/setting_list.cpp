@@ -11,13 +11,11 @@ constexpr int kChoiceRole = Qt::UserRole + 1;
 constexpr int kApplicableRole = Qt::UserRole + 2;
 }  // namespace
 
-std::string NumericCellText(const std::string& value, const std::string& unit)
-{
+std::string NumericCellText(const std::string& value, const std::string& unit) {
     return unit.empty() ? value : value + " (" + unit + ")";
 }
 
-std::string EditableNumber(const std::string& cellText)
-{
+std::string EditableNumber(const std::string& cellText) {
     return cellText.substr(0, cellText.find(' '));
 }
 
@@ -26,8 +24,7 @@ CSettingList::CSettingList(CListCtrlInfoTip& list, std::vector<SettingColumn> co
       list_(list),
       columns_(std::move(columns)),
       choices_(columns_.size()),
-      editor_(list.viewport())
-{
+      editor_(list.viewport()) {
     list_.setColumnCount(static_cast<int>(columns_.size()));
     QStringList headers;
     for (const SettingColumn& column : columns_) {
@@ -42,24 +39,21 @@ CSettingList::CSettingList(CListCtrlInfoTip& list, std::vector<SettingColumn> co
     });
 }
 
-void CSettingList::SetRows(const QStringList& names)
-{
+void CSettingList::SetRows(const QStringList& names) {
     editor_.Hide();
     list_.clear();
     for (const QString& name : names) {
         auto* item = new QTreeWidgetItem(&list_);
         item->setText(0, name);
         for (std::size_t i = 0; i < columns_.size(); ++i) {
-            const Qt::Alignment align =
-                columns_[i].alignment == 1 ? Qt::AlignRight : Qt::AlignLeft;
+            const Qt::Alignment align = columns_[i].alignment == 1 ? Qt::AlignRight : Qt::AlignLeft;
             item->setTextAlignment(static_cast<int>(i), align | Qt::AlignVCenter);
         }
         item->setData(0, kApplicableRole, true);
     }
 }
 
-void CSettingList::SetApplicable(int row, bool applicable)
-{
+void CSettingList::SetApplicable(int row, bool applicable) {
     QTreeWidgetItem* item = list_.topLevelItem(row);
     if (item == nullptr) {
         return;
@@ -76,34 +70,29 @@ void CSettingList::SetApplicable(int row, bool applicable)
     }
 }
 
-bool CSettingList::IsApplicable(int row) const
-{
+bool CSettingList::IsApplicable(int row) const {
     const QTreeWidgetItem* item = list_.topLevelItem(row);
     return item != nullptr && item->data(0, kApplicableRole).toBool();
 }
 
-void CSettingList::SetCellText(int row, int column, const QString& text)
-{
+void CSettingList::SetCellText(int row, int column, const QString& text) {
     if (QTreeWidgetItem* item = list_.topLevelItem(row)) {
         item->setText(column, text);
     }
 }
 
-QString CSettingList::CellText(int row, int column) const
-{
+QString CSettingList::CellText(int row, int column) const {
     const QTreeWidgetItem* item = list_.topLevelItem(row);
     return item != nullptr ? item->text(column) : QString();
 }
 
-void CSettingList::SetColumnChoices(int column, const QStringList& choices)
-{
+void CSettingList::SetColumnChoices(int column, const QStringList& choices) {
     if (column >= 0 && static_cast<std::size_t>(column) < choices_.size()) {
         choices_[static_cast<std::size_t>(column)] = choices;
     }
 }
 
-void CSettingList::SetChoice(int row, int column, int index)
-{
+void CSettingList::SetChoice(int row, int column, int index) {
     QTreeWidgetItem* item = list_.topLevelItem(row);
     if (item == nullptr || column < 0 || static_cast<std::size_t>(column) >= choices_.size()) {
         return;
@@ -113,14 +102,12 @@ void CSettingList::SetChoice(int row, int column, int index)
     item->setText(column, index >= 0 && index < choices.size() ? choices.at(index) : QString());
 }
 
-int CSettingList::Choice(int row, int column) const
-{
+int CSettingList::Choice(int row, int column) const {
     const QTreeWidgetItem* item = list_.topLevelItem(row);
     return item != nullptr ? item->data(column, kChoiceRole).toInt() : -1;
 }
 
-bool CSettingList::IsEditable(int row, int column) const
-{
+bool CSettingList::IsEditable(int row, int column) const {
     if (column <= 0 || static_cast<std::size_t>(column) >= columns_.size() || !IsApplicable(row)) {
         return false;
     }
@@ -128,8 +115,7 @@ bool CSettingList::IsEditable(int row, int column) const
     return kind == SettingColumn::kNumber || kind == SettingColumn::kChoice;
 }
 
-bool CSettingList::BeginEdit(int row, int column)
-{
+bool CSettingList::BeginEdit(int row, int column) {
     editor_.Hide();
     if (!IsEditable(row, column)) {
         return false;
@@ -148,8 +134,7 @@ bool CSettingList::BeginEdit(int row, int column)
     return true;
 }
 
-bool CSettingList::CancelEdit()
-{
+bool CSettingList::CancelEdit() {
     if (!editor_.Active()) {
         return false;
     }

@@ -18,9 +18,9 @@ namespace voltaro {
 
 struct SettingColumn {
     enum Kind { kName, kNumber, kChoice, kReadOnly };
-    int headerId;     // string-table id of the header
-    int alignment;    // 0 left, 1 right
-    int width;        // pixels
+    int headerId;   // string-table id of the header
+    int alignment;  // 0 left, 1 right
+    int width;      // pixels
     Kind kind;
 };
 
@@ -31,7 +31,7 @@ std::string EditableNumber(const std::string& cellText);
 
 class CSettingList : public QObject {
     Q_OBJECT
-public:
+  public:
     CSettingList(CListCtrlInfoTip& list, std::vector<SettingColumn> columns);
 
     // Sets the rows: one per name; all applicable until SetApplicable says otherwise.
@@ -55,7 +55,7 @@ public:
     int EditRow() const { return editRow_; }
     int EditColumn() const { return editColumn_; }
 
-private:
+  private:
     bool IsEditable(int row, int column) const;
 
     CListCtrlInfoTip& list_;
