@@ -159,6 +159,16 @@ TEST_F(ComboTest, ClosingTheListWithoutAChoiceCancels) {
     EXPECT_FALSE(combo->committed);
 }
 
+TEST_F(ComboTest, ArrowKeysOnTheClosedBoxOnlyChangeTheSelection) {
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_TRUE(observer.sources.empty());
+    QTest::keyClick(combo, Qt::Key_Return);
+    ASSERT_EQ(observer.sources.size(), 1u);
+    EXPECT_TRUE(combo->committed);
+    EXPECT_EQ(combo->currentIndex(), 1);
+}
+
 TEST_F(ComboTest, KeysOnTheClosedBox) {
     QTest::keyClick(combo, Qt::Key_Left);
     ASSERT_EQ(observer.sources.size(), 1u);

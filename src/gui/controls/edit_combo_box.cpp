@@ -10,9 +10,13 @@ namespace voltaro {
 CEditComboBox::CEditComboBox(QWidget* parent) : QComboBox(parent) {
     setObjectName(QStringLiteral("parEditCombo"));
     hide();
+    // Only a choice from the open list confirms; arrow keys on the closed box change the
+    // selection (QComboBox reports that as activated too) and Enter confirms it.
     connect(this, &QComboBox::activated, this, [this] {
-        awaitingChoice_ = false;
-        End(true, kNavigateNone);
+        if (awaitingChoice_) {
+            awaitingChoice_ = false;
+            End(true, kNavigateNone);
+        }
     });
 }
 

@@ -1,5 +1,7 @@
 #include "gui/controls/par_edit.h"
 
+#include <algorithm>
+
 #include "gui/app/qt_text.h"
 
 namespace voltaro {
