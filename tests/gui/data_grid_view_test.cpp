@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QToolTip>
 
+#include "core/platform/string_table.h"
 #include "gui/controls/data_grid_view.h"
 #include "recording_observer.h"
 
@@ -228,6 +229,27 @@ TEST_F(GridWidget, DisabledGridPaintsCellsOnButtonFace) {
     grid.setEnabled(false);
     const QImage disabled = grid.grab().toImage();
     EXPECT_EQ(disabled.pixelColor(inside), grid.palette().color(QPalette::Button));
+}
+
+TEST(GridPainting, LabelPrefixesHideOrSpanTheLabel) {
+    static const StringEntry table[] = {{90001, "!"}, {90002, "@Wide"}, {90003, "$Tall"}};
+    SetActiveStringTable(table);
+    CDataGridView grid;
+    grid.SetLabels({{90001, 1, 1}, {90002, 1, 2}, {90003, 3, 1}}, 40, 3, 0);
+    const QImage image = grid.grab().toImage();
+    SetActiveStringTable({});
+
+    const QColor face = grid.palette().color(QPalette::Button);
+    const QColor line = grid.palette().color(QPalette::ButtonText);
+    const int height = grid.RowHeight();
+    // "!" leaves its cell as an empty value cell.
+    EXPECT_EQ(image.pixelColor(grid.CellRect(1, 1).topLeft()), QColor(Qt::white));
+    // "@" covers the grid line to the right cell, which stays in the row below.
+    EXPECT_EQ(image.pixelColor(80, 2 * height + 1), face);
+    EXPECT_EQ(image.pixelColor(80, 3 * height + 1), line);
+    // "$" covers the grid line to the cell below.
+    EXPECT_EQ(image.pixelColor(121, 2 * height), face);
+    EXPECT_EQ(image.pixelColor(81, 2 * height), line);
 }
 
 }  // namespace
