@@ -245,6 +245,17 @@ TEST_F(ParEditTest, TextEditIsPlacedSelectedAndReportsTheText) {
     EXPECT_FALSE(parEdit->Active());
 }
 
+TEST_F(ParEditTest, RefusedTextCanBeEditedAgain) {
+    parEdit->BeginTextEdit(QRect(10, 20, 60, 22), QStringLiteral("0"));
+    QTest::keyClick(parEdit->Edit(), Qt::Key_Return);
+    ASSERT_FALSE(parEdit->Active());
+    parEdit->ResumeTextEdit();
+    EXPECT_TRUE(parEdit->Edit()->isVisible());
+    EXPECT_TRUE(parEdit->Edit()->hasFocus());
+    EXPECT_EQ(parEdit->Edit()->selectedText(), QStringLiteral("0"));
+    EXPECT_EQ(parEdit->Edit()->geometry(), QRect(11, 21, 58, 20));
+}
+
 TEST_F(ParEditTest, TypedFirstCharacterReplacesTheText) {
     parEdit->BeginTextEdit(QRect(0, 0, 60, 22), QStringLiteral("150"), '7');
     EXPECT_EQ(parEdit->Edit()->text(), QStringLiteral("7"));

@@ -63,6 +63,14 @@ void CParEdit::BeginTextEdit(const QRect& cell, const QString& text, int firstCh
     }
 }
 
+void CParEdit::ResumeTextEdit() {
+    if (edit_ == nullptr) return;
+    edit_->show();
+    edit_->raise();
+    edit_->selectAll();
+    edit_->setFocus(Qt::OtherFocusReason);
+}
+
 void CParEdit::BeginComboEdit(const QRect& cell, const QStringList& choices, int current,
                               bool dropDown) {
     Hide();

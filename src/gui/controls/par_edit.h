@@ -33,6 +33,9 @@ class CParEdit : public CObserver, public CObservable {
     // and, when dropDown is set, opens the list at once.
     void BeginComboEdit(const QRect& cell, const QStringList& choices, int current,
                         bool dropDown = true);
+    // Shows the edit box again where it was, its text selected and focused (after the
+    // dialog refused the text of an accepted edit).
+    void ResumeTextEdit();
     // Hides both editors without notifying; the result becomes cancelled.
     void Hide();
     bool Active() const;
