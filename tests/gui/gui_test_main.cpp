@@ -1,10 +1,9 @@
 // GoogleTest main for widget tests: every test runs inside one QApplication on the
 // offscreen platform unless the caller chose another one.
-#include <QApplication>
 #include <gtest/gtest.h>
+#include <QApplication>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -10,72 +10,60 @@ namespace voltaro {
 
 namespace {
 
-QString BoxTitle()
-{
+QString BoxTitle() {
     return QStringLiteral(VOLTARO_PRODUCT_NAME);
 }
 
 std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                                      QMessageBox::StandardButtons buttons,
-                                     QMessageBox::StandardButton defaultButton)
-{
+                                     QMessageBox::StandardButton defaultButton) {
     auto box = std::make_unique<QMessageBox>(icon, BoxTitle(), text, buttons, parent);
     box->setDefaultButton(defaultButton);
     return box;
 }
 
-QString Trimmed(const std::string& text, std::size_t begin, std::size_t end)
-{
+QString Trimmed(const std::string& text, std::size_t begin, std::size_t end) {
     return ToQString(text.substr(begin, end - begin)).trimmed();
 }
 
 }  // namespace
 
-std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text)
-{
+std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text) {
     return MakeBox(parent, text, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-std::unique_ptr<QMessageBox> MakeAskBox(QWidget* parent, const QString& text, AskIcon icon)
-{
+std::unique_ptr<QMessageBox> MakeAskBox(QWidget* parent, const QString& text, AskIcon icon) {
     const auto qtIcon = icon == AskIcon::Question ? QMessageBox::Question : QMessageBox::Warning;
     return MakeBox(parent, text, qtIcon, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
 }
 
-void ShowError(QWidget* parent, const QString& text)
-{
+void ShowError(QWidget* parent, const QString& text) {
     MakeErrorBox(parent, text)->exec();
 }
 
-void ShowError(QWidget* parent, const std::string& text)
-{
+void ShowError(QWidget* parent, const std::string& text) {
     ShowError(parent, ToQString(text));
 }
 
-void ShowException(QWidget* parent, const CPrivateException& error)
-{
+void ShowException(QWidget* parent, const CPrivateException& error) {
     if (!error.Message().empty()) {
         ShowError(parent, error.Message());
     }
 }
 
-bool Ask(QWidget* parent, const QString& text, AskIcon icon)
-{
+bool Ask(QWidget* parent, const QString& text, AskIcon icon) {
     return MakeAskBox(parent, text, icon)->exec() == QMessageBox::Yes;
 }
 
-WaitCursor::WaitCursor()
-{
+WaitCursor::WaitCursor() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
 
-WaitCursor::~WaitCursor()
-{
+WaitCursor::~WaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-QStringList ConvertFileFilter(const std::string& filter)
-{
+QStringList ConvertFileFilter(const std::string& filter) {
     // Split at '|' into description, pattern, description, pattern, ...; an empty
     // description (the "||" terminator) ends the list.
     std::vector<QString> parts;
@@ -116,8 +104,7 @@ QStringList ConvertFileFilter(const std::string& filter)
     return result;
 }
 
-void ConfigureFileDialog(QFileDialog& dialog, const FileDialogOptions& options, bool save)
-{
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogOptions& options, bool save) {
     dialog.setWindowTitle(options.title);
     dialog.setNameFilters(ConvertFileFilter(options.filter));
     dialog.setDefaultSuffix(options.defaultSuffix);
@@ -136,8 +123,7 @@ void ConfigureFileDialog(QFileDialog& dialog, const FileDialogOptions& options, 
 
 namespace {
 
-QString RunFileDialog(QWidget* parent, const FileDialogOptions& options, bool save)
-{
+QString RunFileDialog(QWidget* parent, const FileDialogOptions& options, bool save) {
     QFileDialog dialog(parent);
     ConfigureFileDialog(dialog, options, save);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -148,13 +134,11 @@ QString RunFileDialog(QWidget* parent, const FileDialogOptions& options, bool sa
 
 }  // namespace
 
-QString GetOpenFileName(QWidget* parent, const FileDialogOptions& options)
-{
+QString GetOpenFileName(QWidget* parent, const FileDialogOptions& options) {
     return RunFileDialog(parent, options, false);
 }
 
-QString GetSaveFileName(QWidget* parent, const FileDialogOptions& options)
-{
+QString GetSaveFileName(QWidget* parent, const FileDialogOptions& options) {
     return RunFileDialog(parent, options, true);
 }
 

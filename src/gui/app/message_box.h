@@ -31,7 +31,7 @@ bool Ask(QWidget* parent, const QString& text, AskIcon icon = AskIcon::Question)
 
 // Shows the busy cursor for the lifetime of the object.
 class WaitCursor {
-public:
+  public:
     WaitCursor();
     ~WaitCursor();
     WaitCursor(const WaitCursor&) = delete;
@@ -45,9 +45,9 @@ QStringList ConvertFileFilter(const std::string& filter);
 
 struct FileDialogOptions {
     QString title;
-    std::string filter;        // "Text (*.x)|*.x||" form
-    QString defaultSuffix;     // appended when the user types a name without one
-    QString initialPath;       // directory or file name to start with
+    std::string filter;     // "Text (*.x)|*.x||" form
+    QString defaultSuffix;  // appended when the user types a name without one
+    QString initialPath;    // directory or file name to start with
 };
 
 // Applies the options to dialog; save dialogs ask before overwriting a file.

@@ -7,20 +7,17 @@
 
 namespace voltaro {
 
-inline QString ToQString(const std::string& text)
-{
+inline QString ToQString(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-inline std::string ToStdString(const QString& text)
-{
+inline std::string ToStdString(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
 
 // The string-table text of id in the active language.
-inline QString Text(int id)
-{
+inline QString Text(int id) {
     return ToQString(LoadString(id));
 }
 

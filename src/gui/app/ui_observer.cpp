@@ -6,31 +6,27 @@ namespace voltaro {
 
 CObserverProxyUI::CObserverProxyUI(QObject* parent) : QObject(parent) {}
 
-CObserverProxyUI::~CObserverProxyUI()
-{
+CObserverProxyUI::~CObserverProxyUI() {
     // Stop receiving before the QObject part goes (which drops what is still queued).
     DetachAll();
 }
 
-void CObserverProxyUI::Update(CObservable* source)
-{
-    QMetaObject::invokeMethod(this, [this, source] { Deliver(source); }, Qt::QueuedConnection);
+void CObserverProxyUI::Update(CObservable* source) {
+    QMetaObject::invokeMethod(
+        this, [this, source] { Deliver(source); }, Qt::QueuedConnection);
 }
 
-void CObserverProxyUI::Deliver(CObservable* source)
-{
+void CObserverProxyUI::Deliver(CObservable* source) {
     NotifyObservers(source);
 }
 
 CObserverDialog::CObserverDialog(QWidget* parent) : QDialog(parent) {}
 
-CObserverDialog::~CObserverDialog()
-{
+CObserverDialog::~CObserverDialog() {
     DetachAll();
 }
 
-void CObserverDialog::Update(CObservable* source)
-{
+void CObserverDialog::Update(CObservable* source) {
     QMetaObject::invokeMethod(
         this, [this, source] { OnObservableUpdate(source); }, Qt::QueuedConnection);
 }

@@ -16,13 +16,13 @@ namespace voltaro {
 // observers (widgets that are not dialogs) with the same source.
 class CObserverProxyUI : public QObject, public CObserver, public CObservable {
     Q_OBJECT
-public:
+  public:
     explicit CObserverProxyUI(QObject* parent = nullptr);
     ~CObserverProxyUI() override;
 
     void Update(CObservable* source) override;
 
-private:
+  private:
     void Deliver(CObservable* source);
 };
 
@@ -30,13 +30,13 @@ private:
 // dialog exists.
 class CObserverDialog : public QDialog, public CObserver {
     Q_OBJECT
-public:
+  public:
     explicit CObserverDialog(QWidget* parent = nullptr);
     ~CObserverDialog() override;
 
     void Update(CObservable* source) override;
 
-protected:
+  protected:
     virtual void OnObservableUpdate(CObservable* source) = 0;
 };
 

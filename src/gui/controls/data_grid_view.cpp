@@ -11,78 +11,66 @@
 
 namespace voltaro {
 
-CDataGridView::CDataGridView(QWidget* parent) : QWidget(parent), picture_(1, 1)
-{
+CDataGridView::CDataGridView(QWidget* parent) : QWidget(parent), picture_(1, 1) {
     setFocusPolicy(Qt::StrongFocus);
     UpdateRowHeight();
     ApplyLayout();
 }
 
-void CDataGridView::UpdateRowHeight()
-{
+void CDataGridView::UpdateRowHeight() {
     model_.SetRowHeight(fontMetrics().height() + 2);
 }
 
-void CDataGridView::ApplyLayout()
-{
+void CDataGridView::ApplyLayout() {
     setFixedSize(model_.PixelWidth(), model_.PixelHeight());
     layoutDirty_ = true;
     update();
 }
 
 void CDataGridView::SetLabels(const std::vector<CellBinding>& labels, int columnWidth,
-                              int minRowIndex, int minColumns)
-{
+                              int minRowIndex, int minColumns) {
     model_.SetLabels(labels, columnWidth, minRowIndex, minColumns);
     ApplyLayout();
 }
 
-void CDataGridView::ClearCells()
-{
+void CDataGridView::ClearCells() {
     model_.ClearCells();
     cellsDirty_ = true;
     update();
 }
 
-void CDataGridView::SetCellText(int column, int row, const std::string& text)
-{
+void CDataGridView::SetCellText(int column, int row, const std::string& text) {
     model_.SetCellText(column, row, text);
     cellsDirty_ = true;
     update();
 }
 
-void CDataGridView::SetSelectable(bool selectable)
-{
+void CDataGridView::SetSelectable(bool selectable) {
     selectable_ = selectable;
     update();
 }
 
-void CDataGridView::MoveUp()
-{
+void CDataGridView::MoveUp() {
     model_.Move(0, -1);
     update();
 }
 
-void CDataGridView::MoveDown()
-{
+void CDataGridView::MoveDown() {
     model_.Move(0, 1);
     update();
 }
 
-void CDataGridView::MoveLeft()
-{
+void CDataGridView::MoveLeft() {
     model_.Move(-1, 0);
     update();
 }
 
-void CDataGridView::MoveRight()
-{
+void CDataGridView::MoveRight() {
     model_.Move(1, 0);
     update();
 }
 
-void CDataGridView::Activate(int ch)
-{
+void CDataGridView::Activate(int ch) {
     if (ch == 0) {
         requestText_ = model_.CellText(model_.CurrentColumn(), model_.CurrentRow());
     }
@@ -95,21 +83,18 @@ void CDataGridView::Activate(int ch)
     NotifyObservers(this);
 }
 
-QRect CDataGridView::CellRect(int column, int row, int columnSpan, int rowSpan) const
-{
+QRect CDataGridView::CellRect(int column, int row, int columnSpan, int rowSpan) const {
     const int width = model_.ColumnWidth();
     const int height = model_.RowHeight();
     return QRect(column * width + 1, row * height + 1, columnSpan * width - 1,
                  rowSpan * height - 1);
 }
 
-QString CDataGridView::DisplayText(const QString& text, const QRect& rect) const
-{
+QString CDataGridView::DisplayText(const QString& text, const QRect& rect) const {
     return fontMetrics().elidedText(text, Qt::ElideRight, rect.width(), Qt::TextSingleLine);
 }
 
-QString CDataGridView::ToolTipTextAt(const QPoint& pos) const
-{
+QString CDataGridView::ToolTipTextAt(const QPoint& pos) const {
     int column = 0;
     int row = 0;
     if (!model_.HitTest(pos.x(), pos.y(), column, row)) {
@@ -118,24 +103,23 @@ QString CDataGridView::ToolTipTextAt(const QPoint& pos) const
     return ToQString(model_.CellText(column, row));
 }
 
-void CDataGridView::DrawText(QPainter& painter, const QString& text, const QRect& rect) const
-{
+void CDataGridView::DrawText(QPainter& painter, const QString& text, const QRect& rect) const {
     painter.drawText(rect, Qt::AlignRight | Qt::AlignBottom | Qt::TextSingleLine,
                      DisplayText(text, rect));
 }
 
-void CDataGridView::RedrawPicture()
-{
+void CDataGridView::RedrawPicture() {
     ++redrawCount_;
     const QPalette& colours = palette();
     const bool enabled = isEnabled();
-    const QColor cellBackground = enabled ? colours.color(QPalette::Active, QPalette::Base)
-                                          : colours.color(QPalette::Button);
+    const QColor cellBackground =
+        enabled ? colours.color(QPalette::Active, QPalette::Base) : colours.color(QPalette::Button);
     const QColor textColour = enabled ? colours.color(QPalette::Active, QPalette::WindowText)
                                       : colours.color(QPalette::Disabled, QPalette::WindowText);
     QPainter painter(&picture_);
     painter.setFont(font());
-    painter.fillRect(picture_.rect(), enabled ? QColor(Qt::white) : colours.color(QPalette::Button));
+    painter.fillRect(picture_.rect(),
+                     enabled ? QColor(Qt::white) : colours.color(QPalette::Button));
 
     painter.setPen(QPen(colours.color(QPalette::ButtonText), 1));
     const int width = model_.ColumnWidth();
@@ -165,8 +149,7 @@ void CDataGridView::RedrawPicture()
     cellsDirty_ = false;
 }
 
-void CDataGridView::paintEvent(QPaintEvent* /*event*/)
-{
+void CDataGridView::paintEvent(QPaintEvent* /*event*/) {
     const int oldHeight = model_.RowHeight();
     UpdateRowHeight();
     if (model_.RowHeight() != oldHeight) {
@@ -186,8 +169,8 @@ void CDataGridView::paintEvent(QPaintEvent* /*event*/)
         const QRect rect = CellRect(model_.CurrentColumn(), model_.CurrentRow());
         painter.fillRect(rect, palette().color(QPalette::Highlight));
         painter.setPen(palette().color(QPalette::HighlightedText));
-        DrawText(painter,
-                 ToQString(model_.CellText(model_.CurrentColumn(), model_.CurrentRow())), rect);
+        DrawText(painter, ToQString(model_.CellText(model_.CurrentColumn(), model_.CurrentRow())),
+                 rect);
         QStyleOptionFocusRect option;
         option.initFrom(this);
         option.rect = rect;
@@ -196,8 +179,7 @@ void CDataGridView::paintEvent(QPaintEvent* /*event*/)
     }
 }
 
-void CDataGridView::mousePressEvent(QMouseEvent* event)
-{
+void CDataGridView::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
         return;
@@ -212,27 +194,26 @@ void CDataGridView::mousePressEvent(QMouseEvent* event)
     }
 }
 
-void CDataGridView::keyPressEvent(QKeyEvent* event)
-{
+void CDataGridView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Activate(0);
-        return;
-    case Qt::Key_Left:
-        MoveLeft();
-        return;
-    case Qt::Key_Up:
-        MoveUp();
-        return;
-    case Qt::Key_Right:
-        MoveRight();
-        return;
-    case Qt::Key_Down:
-        MoveDown();
-        return;
-    default:
-        break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            Activate(0);
+            return;
+        case Qt::Key_Left:
+            MoveLeft();
+            return;
+        case Qt::Key_Up:
+            MoveUp();
+            return;
+        case Qt::Key_Right:
+            MoveRight();
+            return;
+        case Qt::Key_Down:
+            MoveDown();
+            return;
+        default:
+            break;
     }
     // Printable characters start an edit with that character; control characters such
     // as Escape and Tab stay with the dialog.
@@ -244,20 +225,17 @@ void CDataGridView::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
-void CDataGridView::focusInEvent(QFocusEvent* event)
-{
+void CDataGridView::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     update();
 }
 
-void CDataGridView::focusOutEvent(QFocusEvent* event)
-{
+void CDataGridView::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
     update();
 }
 
-void CDataGridView::changeEvent(QEvent* event)
-{
+void CDataGridView::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange) {
         cellsDirty_ = true;
         update();
@@ -268,8 +246,7 @@ void CDataGridView::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-bool CDataGridView::event(QEvent* event)
-{
+bool CDataGridView::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QString text = ToolTipTextAt(help->pos());

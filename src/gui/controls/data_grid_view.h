@@ -17,7 +17,7 @@ namespace voltaro {
 
 class CDataGridView : public QWidget, public CObservable {
     Q_OBJECT
-public:
+  public:
     explicit CDataGridView(QWidget* parent = nullptr);
 
     void SetLabels(const std::vector<CellBinding>& labels, int columnWidth, int minRowIndex,
@@ -54,7 +54,7 @@ public:
     // How often the off-screen picture was redrawn (it is only when texts or layout changed).
     int RedrawCount() const { return redrawCount_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -63,7 +63,7 @@ protected:
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void UpdateRowHeight();
     void ApplyLayout();
     void RedrawPicture();

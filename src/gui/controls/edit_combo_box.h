@@ -1,9 +1,9 @@
 #pragma once
 // The in-place drop-down list of list- and grid-based setting dialogs. A confirmed choice
 // (or Enter) accepts; a drop-down closed without a choice, or Escape, ends without
-// acceptance; Left and Right accept with left and right; losing the focus while visible
-// hides the box and ends without acceptance. Every ending sets Committed and Navigation
-// and notifies the observers (the CParEdit).
+// acceptance; Left and Right accept with left and right; losing the focus to another
+// control while visible hides the box and ends without acceptance. Every ending sets
+// committed and navigation and notifies the observers (the CParEdit).
 #include <QComboBox>
 
 #include "core/work/observer.h"
@@ -12,7 +12,7 @@ namespace voltaro {
 
 class CEditComboBox : public QComboBox, public CObservable {
     Q_OBJECT
-public:
+  public:
     explicit CEditComboBox(QWidget* parent = nullptr);
 
     bool committed = false;
@@ -21,11 +21,11 @@ public:
     void showPopup() override;
     void hidePopup() override;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     void End(bool accepted, int navigationCode);
     void PopupClosed();
 

@@ -4,8 +4,7 @@
 
 namespace voltaro {
 
-LabelText DecodeLabelText(const std::string& label)
-{
+LabelText DecodeLabelText(const std::string& label) {
     LabelText result;
     if (label == "!") {
         result.visible = false;
@@ -24,9 +23,8 @@ LabelText DecodeLabelText(const std::string& label)
     return result;
 }
 
-void CGridModel::SetLabels(const std::vector<CellBinding>& labels, int columnWidth,
-                           int minRowIndex, int minColumns)
-{
+void CGridModel::SetLabels(const std::vector<CellBinding>& labels, int columnWidth, int minRowIndex,
+                           int minColumns) {
     labels_ = labels;
     columnWidth_ = columnWidth;
     int largestColumn = -1;
@@ -39,25 +37,21 @@ void CGridModel::SetLabels(const std::vector<CellBinding>& labels, int columnWid
     rows_ = std::max(minRowIndex, largestRow) + 1;
 }
 
-void CGridModel::ClearCells()
-{
+void CGridModel::ClearCells() {
     cells_.clear();
 }
 
-void CGridModel::SetCellText(int column, int row, std::string text)
-{
+void CGridModel::SetCellText(int column, int row, std::string text) {
     cells_.push_back({column, row, std::move(text)});
 }
 
-bool CGridModel::IsLabelCell(int row, int column) const
-{
+bool CGridModel::IsLabelCell(int row, int column) const {
     return std::any_of(labels_.begin(), labels_.end(), [&](const CellBinding& label) {
         return label.row == row && label.column == column;
     });
 }
 
-std::string CGridModel::CellText(int column, int row) const
-{
+std::string CGridModel::CellText(int column, int row) const {
     for (const GridCell& cell : cells_) {
         if (cell.column == column && cell.row == row) {
             return cell.text;
@@ -66,8 +60,7 @@ std::string CGridModel::CellText(int column, int row) const
     return {};
 }
 
-bool CGridModel::HitTest(int x, int y, int& column, int& row) const
-{
+bool CGridModel::HitTest(int x, int y, int& column, int& row) const {
     if (x < 0 || y < 0 || columnWidth_ <= 0 || rowHeight_ <= 0) {
         return false;
     }
@@ -76,14 +69,12 @@ bool CGridModel::HitTest(int x, int y, int& column, int& row) const
     return column < columns_ && row < rows_;
 }
 
-bool CGridModel::CanSelect(int column, int row) const
-{
+bool CGridModel::CanSelect(int column, int row) const {
     return row >= firstSelectableRow_ && row < rows_ && column >= firstSelectableColumn_ &&
            column < columns_ && !IsLabelCell(row, column);
 }
 
-bool CGridModel::Move(int columnStep, int rowStep)
-{
+bool CGridModel::Move(int columnStep, int rowStep) {
     if (columnStep == 0 && rowStep == 0) {
         return false;
     }
@@ -102,8 +93,7 @@ bool CGridModel::Move(int columnStep, int rowStep)
     return false;
 }
 
-bool CGridModel::Select(int column, int row)
-{
+bool CGridModel::Select(int column, int row) {
     if (!CanSelect(column, row)) {
         return false;
     }
@@ -112,8 +102,7 @@ bool CGridModel::Select(int column, int row)
     return true;
 }
 
-void CGridModel::SetFirstSelectable(int row, int column)
-{
+void CGridModel::SetFirstSelectable(int row, int column) {
     firstSelectableRow_ = row;
     firstSelectableColumn_ = column;
 }

@@ -26,7 +26,7 @@ struct LabelText {
 LabelText DecodeLabelText(const std::string& label);
 
 class CGridModel {
-public:
+  public:
     // Replaces the labels; columns = max(minColumns, largest label column + 1) and
     // rows = max(minRowIndex, largest label row) + 1. Value cells outside are not drawn.
     void SetLabels(const std::vector<CellBinding>& labels, int columnWidth, int minRowIndex,
@@ -66,7 +66,7 @@ public:
     int FirstSelectableColumn() const { return firstSelectableColumn_; }
     void SetFirstSelectable(int row, int column);
 
-private:
+  private:
     std::vector<CellBinding> labels_;
     std::vector<GridCell> cells_;
     int columnWidth_ = 10;

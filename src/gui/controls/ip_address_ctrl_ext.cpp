@@ -7,8 +7,7 @@
 
 namespace voltaro {
 
-CIPAddressCtrlExt::CIPAddressCtrlExt(QWidget* parent) : QWidget(parent)
-{
+CIPAddressCtrlExt::CIPAddressCtrlExt(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -31,26 +30,22 @@ CIPAddressCtrlExt::CIPAddressCtrlExt(QWidget* parent) : QWidget(parent)
     ShowAddress();
 }
 
-void CIPAddressCtrlExt::SetAddress(const Octets& octets)
-{
+void CIPAddressCtrlExt::SetAddress(const Octets& octets) {
     address_ = octets;
     ShowAddress();
 }
 
-void CIPAddressCtrlExt::SetAddressWords(std::uint16_t high, std::uint16_t low)
-{
+void CIPAddressCtrlExt::SetAddressWords(std::uint16_t high, std::uint16_t low) {
     SetAddress({static_cast<std::uint8_t>(high >> 8), static_cast<std::uint8_t>(high & 0xFF),
                 static_cast<std::uint8_t>(low >> 8), static_cast<std::uint8_t>(low & 0xFF)});
 }
 
-void CIPAddressCtrlExt::GetAddressWords(std::uint16_t& high, std::uint16_t& low) const
-{
+void CIPAddressCtrlExt::GetAddressWords(std::uint16_t& high, std::uint16_t& low) const {
     high = static_cast<std::uint16_t>(address_[0] << 8 | address_[1]);
     low = static_cast<std::uint16_t>(address_[2] << 8 | address_[3]);
 }
 
-int CIPAddressCtrlExt::OnFieldChanged(int field, int value)
-{
+int CIPAddressCtrlExt::OnFieldChanged(int field, int value) {
     if (field < 0 || field > 3 || value < 0 || value > 255) {
         return -1;
     }
@@ -60,8 +55,7 @@ int CIPAddressCtrlExt::OnFieldChanged(int field, int value)
     return 0;
 }
 
-void CIPAddressCtrlExt::ShowAddress()
-{
+void CIPAddressCtrlExt::ShowAddress() {
     for (std::size_t i = 0; i < fields_.size(); ++i) {
         const QString text = QString::number(address_[i]);
         if (fields_[i]->text() != text) {
@@ -73,8 +67,7 @@ void CIPAddressCtrlExt::ShowAddress()
     }
 }
 
-void CIPAddressCtrlExt::FieldEdited(int field)
-{
+void CIPAddressCtrlExt::FieldEdited(int field) {
     bool ok = false;
     const int value = fields_[static_cast<std::size_t>(field)]->text().toInt(&ok);
     OnFieldChanged(field, ok ? value : -1);

@@ -13,7 +13,7 @@ namespace voltaro {
 
 class CIPAddressCtrlExt : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CIPAddressCtrlExt(QWidget* parent = nullptr);
 
     using Octets = std::array<std::uint8_t, 4>;
@@ -29,10 +29,10 @@ public:
 
     QLineEdit* Field(int index) const { return fields_[static_cast<std::size_t>(index)]; }
 
-signals:
+  signals:
     void addressChanged();
 
-private:
+  private:
     void ShowAddress();
     void FieldEdited(int field);
 

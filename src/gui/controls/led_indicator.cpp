@@ -7,27 +7,22 @@ namespace voltaro {
 
 CLedIndicator::CLedIndicator(QWidget* parent) : QWidget(parent) {}
 
-void CLedIndicator::SetColor(const QColor& color)
-{
+void CLedIndicator::SetColor(const QColor& color) {
     color_ = color;
     update();
 }
 
-void CLedIndicator::SetColorRef(std::uint32_t colorRef)
-{
+void CLedIndicator::SetColorRef(std::uint32_t colorRef) {
     SetColor(QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
                     static_cast<int>((colorRef >> 16) & 0xFF)));
 }
 
-QRect CLedIndicator::CircleRect(const QSize& size)
-{
+QRect CLedIndicator::CircleRect(const QSize& size) {
     const int diameter = std::min(size.width(), size.height());
-    return QRect((size.width() - diameter) / 2, (size.height() - diameter) / 2, diameter,
-                 diameter);
+    return QRect((size.width() - diameter) / 2, (size.height() - diameter) / 2, diameter, diameter);
 }
 
-void CLedIndicator::paintEvent(QPaintEvent* /*event*/)
-{
+void CLedIndicator::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::Button));
     painter.setRenderHint(QPainter::Antialiasing);

@@ -11,7 +11,7 @@ namespace voltaro {
 
 class CLedIndicator : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CLedIndicator(QWidget* parent = nullptr);
 
     void SetColor(const QColor& color);
@@ -22,10 +22,10 @@ public:
     // The circle for a widget of the given size: diameter min(width, height), centred.
     static QRect CircleRect(const QSize& size);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QColor color_ = Qt::black;
 };
 

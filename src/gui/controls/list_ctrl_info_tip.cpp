@@ -6,8 +6,7 @@
 
 namespace voltaro {
 
-CListCtrlInfoTip::CListCtrlInfoTip(QWidget* parent) : QTreeWidget(parent)
-{
+CListCtrlInfoTip::CListCtrlInfoTip(QWidget* parent) : QTreeWidget(parent) {
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);
@@ -16,8 +15,7 @@ CListCtrlInfoTip::CListCtrlInfoTip(QWidget* parent) : QTreeWidget(parent)
     setAllColumnsShowFocus(true);
 }
 
-bool CListCtrlInfoTip::CellTextAt(const QPoint& viewportPos, QString& text) const
-{
+bool CListCtrlInfoTip::CellTextAt(const QPoint& viewportPos, QString& text) const {
     QTreeWidgetItem* item = itemAt(viewportPos);
     const int column = header()->logicalIndexAt(viewportPos.x());
     if (item == nullptr || column < 0) {
@@ -27,15 +25,13 @@ bool CListCtrlInfoTip::CellTextAt(const QPoint& viewportPos, QString& text) cons
     return true;
 }
 
-QRect CListCtrlInfoTip::CellRect(QTreeWidgetItem* item, int column) const
-{
+QRect CListCtrlInfoTip::CellRect(QTreeWidgetItem* item, int column) const {
     const QRect row = visualItemRect(item);
     return QRect(header()->sectionViewportPosition(column), row.top(),
                  header()->sectionSize(column), row.height());
 }
 
-bool CListCtrlInfoTip::viewportEvent(QEvent* event)
-{
+bool CListCtrlInfoTip::viewportEvent(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         QString text;

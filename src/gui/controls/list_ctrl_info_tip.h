@@ -9,7 +9,7 @@ namespace voltaro {
 
 class CListCtrlInfoTip : public QTreeWidget {
     Q_OBJECT
-public:
+  public:
     explicit CListCtrlInfoTip(QWidget* parent = nullptr);
 
     // Text of the cell under a point of the viewport; false when no cell is there.
@@ -17,7 +17,7 @@ public:
     // Bounds of a cell in viewport coordinates.
     QRect CellRect(QTreeWidgetItem* item, int column) const;
 
-protected:
+  protected:
     bool viewportEvent(QEvent* event) override;
 };
 

@@ -1,22 +1,21 @@
 #include "gui/controls/par_edit.h"
 
+#include <algorithm>
+
 #include "gui/app/qt_text.h"
 
 namespace voltaro {
 
-CParEdit::CParEdit(QWidget* host) : edit_(new CEditText(host)), combo_(new CEditComboBox(host))
-{
+CParEdit::CParEdit(QWidget* host) : edit_(new CEditText(host)), combo_(new CEditComboBox(host)) {
     Attach(*edit_, *this);
     Attach(*combo_, *this);
 }
 
-CParEdit::~CParEdit()
-{
+CParEdit::~CParEdit() {
     DetachAll();
 }
 
-void CParEdit::Update(CObservable* source)
-{
+void CParEdit::Update(CObservable* source) {
     if (edit_ != nullptr && source == static_cast<CObservable*>(edit_.data())) {
         text_ = ToStdString(edit_->text());
         navigation_ = edit_->navigation;
@@ -33,8 +32,7 @@ void CParEdit::Update(CObservable* source)
     }
 }
 
-void CParEdit::Hide()
-{
+void CParEdit::Hide() {
     result_ = kCancelled;
     if (edit_ != nullptr) {
         edit_->hide();
@@ -44,13 +42,11 @@ void CParEdit::Hide()
     }
 }
 
-bool CParEdit::Active() const
-{
+bool CParEdit::Active() const {
     return (edit_ != nullptr && edit_->isVisible()) || (combo_ != nullptr && combo_->isVisible());
 }
 
-void CParEdit::BeginTextEdit(const QRect& cell, const QString& text, int firstChar)
-{
+void CParEdit::BeginTextEdit(const QRect& cell, const QString& text, int firstChar) {
     Hide();
     if (edit_ == nullptr) {
         return;
@@ -67,9 +63,16 @@ void CParEdit::BeginTextEdit(const QRect& cell, const QString& text, int firstCh
     }
 }
 
+void CParEdit::ResumeTextEdit() {
+    if (edit_ == nullptr) return;
+    edit_->show();
+    edit_->raise();
+    edit_->selectAll();
+    edit_->setFocus(Qt::OtherFocusReason);
+}
+
 void CParEdit::BeginComboEdit(const QRect& cell, const QStringList& choices, int current,
-                              bool dropDown)
-{
+                              bool dropDown) {
     Hide();
     if (combo_ == nullptr) {
         return;

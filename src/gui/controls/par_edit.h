@@ -17,7 +17,7 @@
 namespace voltaro {
 
 class CParEdit : public CObserver, public CObservable {
-public:
+  public:
     enum Result { kCancelled = 0, kComboAccepted = 1, kEditAccepted = 2 };
 
     // The editors become children of host (the list's viewport or the grid).
@@ -33,6 +33,9 @@ public:
     // and, when dropDown is set, opens the list at once.
     void BeginComboEdit(const QRect& cell, const QStringList& choices, int current,
                         bool dropDown = true);
+    // Shows the edit box again where it was, its text selected and focused (after the
+    // dialog refused the text of an accepted edit).
+    void ResumeTextEdit();
     // Hides both editors without notifying; the result becomes cancelled.
     void Hide();
     bool Active() const;
@@ -45,7 +48,7 @@ public:
     CEditText* Edit() const { return edit_; }
     CEditComboBox* Combo() const { return combo_; }
 
-private:
+  private:
     QPointer<CEditText> edit_;
     QPointer<CEditComboBox> combo_;
     std::string text_;
