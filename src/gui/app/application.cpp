@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -48,13 +49,19 @@ private:
     bool reported_ = false;
 };
 
-// Accepts every Connect dialog that opens while it lives (the screenshot run).
-void AcceptConnectDialogs(QObject* owner)
+// The unattended screenshot run: accepts every Connect dialog as it stands, and closes
+// every message box, printing its text and marking the run as failed.
+void AnswerDialogsUnattended(QObject* owner, bool& failed)
 {
     auto* timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, owner, [] {
-        if (auto* dialog = qobject_cast<CCommDialog*>(QApplication::activeModalWidget())) {
+    QObject::connect(timer, &QTimer::timeout, owner, [&failed] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* dialog = qobject_cast<CCommDialog*>(modal)) {
             dialog->accept();
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            std::fprintf(stderr, "voltaro: %s\n", box->text().toLocal8Bit().constData());
+            failed = true;
+            box->done(QMessageBox::Ok);
         }
     });
     timer->start(20);
@@ -137,16 +144,17 @@ int RunApplication(const StartOptions& options, qint64 startNs)
     if (!LoadLanguage(settings.displayLanguage)) ShowError(nullptr, Text(kCantLoadLanguageModuleId));
 
     FirstPaintWatch watch(startNs);
+    bool screenshotFailed = false;
     int result = 0;
     bool first = true;
     do {
         CBasicParameterDialog window(carryOver, settings);
         if (first && options.printStartupTime) window.installEventFilter(&watch);
         if (first && !options.screenshotPath.isEmpty()) {
-            QTimer::singleShot(0, &window, [&window, &options] {
-                AcceptConnectDialogs(&window);
+            QTimer::singleShot(0, &window, [&window, &options, &screenshotFailed] {
+                AnswerDialogsUnattended(&window, screenshotFailed);
                 window.Upload();
-                window.grab().save(options.screenshotPath);
+                if (!window.grab().save(options.screenshotPath)) screenshotFailed = true;
                 window.done(0);
             });
         }
@@ -157,7 +165,7 @@ int RunApplication(const StartOptions& options, qint64 startNs)
 
     settings.deviceId = RememberedDeviceId(carryOver);
     SaveAppSettings(settings, profilePath);
-    return 0;
+    return screenshotFailed ? 1 : 0;
 }
 
 }  // namespace voltaro
