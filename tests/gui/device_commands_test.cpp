@@ -13,6 +13,7 @@
 
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
+#include "core/comm/modbus_interface.h"
 #include "core/files/config_file.h"
 #include "core/platform/message_format.h"
 #include "core/platform/string_table.h"
@@ -215,6 +216,36 @@ TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
     EXPECT_EQ(dialog.Settings().address, 17);
     EXPECT_EQ(dialog.Settings().irComPortName, "/dev/ttyS0");
     EXPECT_EQ(dialog.Settings().comPortDisplayName, "USB Serial");
+}
+
+TEST(CommDialog, ConnectSavesOnlyWhatWasAccepted)
+{
+    test::ScratchProfile profile;
+    {
+        CUserProfile stored(profile.ProfilePath());
+        stored.SetInt(kComSettingsSection, "Character", 7);
+        stored.Save();
+    }
+    CModbusInterface client;
+    ClickOnModal<CCommDialog>(2);
+    EXPECT_FALSE(Connect(nullptr, client));
+    EXPECT_EQ(CUserProfile(profile.ProfilePath()).GetInt(kComSettingsSection, "Character", 0), 7);
+
+    OnModal<CCommDialog>([](CCommDialog* dialog) {
+        FindControlAs<QRadioButton>(dialog, kIdConnectModbusTcp)->click();
+        FindControlAs<QLineEdit>(dialog, kIdConnectServer)->setText(QStringLiteral("10.1.2.3"));
+        FindControlAs<QComboBox>(dialog, kIdConnectService)->setEditText(QStringLiteral("1502"));
+        FindControlAs<QLineEdit>(dialog, kIdConnectAddress)->setText(QStringLiteral("9"));
+        dialog->accept();
+    });
+    EXPECT_TRUE(Connect(nullptr, client));
+    EXPECT_EQ(client.settings.mode, ModbusTcp);
+    EXPECT_EQ(client.settings.serverAddress, "10.1.2.3");
+    EXPECT_EQ(client.settings.address, 9);
+    const CComSettings saved{CUserProfile(profile.ProfilePath())};
+    EXPECT_EQ(saved.servicePort, "1502");
+    EXPECT_EQ(saved.address, 9);
+    EXPECT_EQ(CUserProfile(profile.ProfilePath()).GetInt(kComSettingsSection, "Character", 0), 1);
 }
 
 TEST(ProgressDialog, QualityIconsDifferFromWorstToBest)

@@ -112,6 +112,8 @@ TEST_F(MainWindowTest, DiscreteInputDemandDisablesIntervalAndStoresZero)
 
 TEST_F(MainWindowTest, CommandButtonsCarryTheirToolTips)
 {
+    EXPECT_EQ(window_.windowTitle(),
+              QStringLiteral(VOLTARO_PRODUCT_NAME " Version " VOLTARO_PRODUCT_VERSION));
     EXPECT_EQ(Control<QPushButton>(kIdUpload)->toolTip().toStdString(), LoadString(4100));
     EXPECT_EQ(Control<QPushButton>(kIdLanguage)->toolTip().toStdString(), LoadString(4107));
     EXPECT_TRUE(Control<QPushButton>(kIdAlarm)->toolTip().size() > 0);  // not wired yet
