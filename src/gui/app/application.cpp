@@ -95,6 +95,18 @@ void AnswerDialogsUnattended(QObject* owner, bool& failed)
 
 }  // namespace
 
+bool CVoltaroApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const CPrivateException& error) {
+        ShowException(activeWindow(), error);
+    } catch (const std::exception& error) {
+        ShowError(activeWindow(), std::string(error.what()));
+    }
+    return false;
+}
+
 bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QString& error)
 {
     for (int i = 0; i < arguments.size(); ++i) {

@@ -9,6 +9,7 @@
 //   --screenshot PATH  upload from the device once the window is up (accepting the Connect
 //                      dialog as it stands), save a picture of the main window to PATH, quit
 //   --startup-time     print the time from start to the first paint of the main window
+#include <QApplication>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -18,6 +19,15 @@ namespace voltaro {
 namespace sim {
 class Simulator;
 }
+
+// The application object. A CPrivateException (or any other standard exception) that
+// escapes an event handler is shown with the stop icon instead of ending the program; the
+// window that was handling the event stays as it is.
+class CVoltaroApplication : public QApplication {
+public:
+    CVoltaroApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+    bool notify(QObject* receiver, QEvent* event) override;
+};
 
 struct StartOptions {
     std::optional<int> simulateRow;

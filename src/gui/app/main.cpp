@@ -11,7 +11,7 @@ int main(int argc, char** argv)
     clock_gettime(CLOCK_MONOTONIC, &start);
     const qint64 startNs = static_cast<qint64>(start.tv_sec) * 1000000000 + start.tv_nsec;
 
-    QApplication app(argc, argv);
+    voltaro::CVoltaroApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(VOLTARO_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VOLTARO_PRODUCT_VERSION));
 
