@@ -6,7 +6,9 @@
 #    compared with what the framing prescribes for the requests it sent, namely the wire
 #    time of every request and answer plus the guard delay after each exchange
 #    (120000 / rate + 1 ms). Bound: 1.15 x.
-# 2. Modbus-TCP on loopback, meter row, no turnaround. Bound: under 20 ms (median of 5).
+# 2. Modbus-TCP on loopback, meter row, no turnaround. Bound: under 20 ms (median of 11).
+# The figures are wall-clock times: a busy machine (see the load average printed) slows
+# them down.
 set -euo pipefail
 build=$(realpath "${1:-build}")
 cli=$build/bin/voltaro-cli sim=$build/bin/voltaro-sim
@@ -25,6 +27,7 @@ start_sim() {
 }
 upload_ms() { "$cli" upload "$work/u.cfg" --timing "$@" 2>&1 >/dev/null | sed -n 's/^upload time: \([0-9.]*\) ms/\1/p'; }
 
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 rate=38400
 start_sim --row 4 --pty bench --line-speed --baud $rate --parity N --turnaround-ms 0 --log
 tty=$(awk '/^pty/ {print $3}' "$work/sim.out")
@@ -47,8 +50,8 @@ echo "  ratio ${ratio} (bound 1.15): $rtu_ok"
 start_sim --row 4 --tcp 0 --turnaround-ms 0
 port=$(sed -n 's/^tcp 127.0.0.1:\([0-9]*\).*/\1/p' "$work/sim.out")
 times=()
-for _ in 1 2 3 4 5; do times+=("$(upload_ms --tcp "127.0.0.1:$port")"); done
-median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p)
+for _ in $(seq 11); do times+=("$(upload_ms --tcp "127.0.0.1:$port")"); done
+median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 6p)
 tcp_ok=$(awk -v x="$median" 'BEGIN { print (x < 20) ? "within" : "OVER" }')
 echo "TCP upload, row 4, loopback: runs ${times[*]} ms"
 echo "  median ${median} ms (bound < 20 ms): $tcp_ok"

@@ -1,10 +1,13 @@
 // Progress bar, command-line passcode answers and option helpers.
 #include "cli/cli_transfer_support.h"
 
-#include "cli/cli_command.h"
-
+#include <signal.h>
 #include <unistd.h>
+
+#include <atomic>
 #include <cstdio>
+
+#include "cli/cli_command.h"
 
 #include "core/device/passcode_store.h"
 #include "core/platform/profile.h"
@@ -35,6 +38,42 @@ void ProgressBar::Update(CObservable* source) {
         bar[static_cast<size_t>(i)] = '#';
     std::fprintf(stderr, "\r%s [%s] %3d%%", label_.c_str(), bar.c_str(), percent);
     std::fflush(stderr);
+}
+
+namespace {
+
+std::atomic<CProgressThread*> runningTransfer{nullptr};
+
+extern "C" void CancelOnInterrupt(int) {
+    // Only atomic stores and a write() to the client's cancel event happen here.
+    if (CProgressThread* thread = runningTransfer.load()) thread->Cancel();
+}
+
+}  // namespace
+
+bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bool upload,
+                             const std::string& label) {
+    CProgressThread thread(client, image,
+                           upload ? CProgressThread::kUpload : CProgressThread::kDownload);
+    ProgressBar bar(label);
+    Attach(thread, bar);
+    runningTransfer = &thread;
+    struct sigaction action {};
+    struct sigaction previous {};
+    action.sa_handler = CancelOnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previous);
+    bool result = false;
+    try {
+        result = RunTransfer(thread, upload ? &image : nullptr);
+    } catch (...) {
+        sigaction(SIGINT, &previous, nullptr);
+        runningTransfer = nullptr;
+        throw;
+    }
+    sigaction(SIGINT, &previous, nullptr);
+    runningTransfer = nullptr;
+    return result;
 }
 
 CliPasscodeInteraction::CliPasscodeInteraction(std::string command,

@@ -9,6 +9,11 @@
 #include "core/device/passcode_interaction.h"
 #include "core/work/observer.h"
 
+namespace voltaro {
+class CModbusInterface;
+class ParameterImage;
+}  // namespace voltaro
+
 namespace voltaro::cli {
 
 // Draws a progress bar on stderr while a transfer runs, when stderr is a terminal.
@@ -23,6 +28,12 @@ class ProgressBar : public CObserver {
     bool enabled_;
     int shown_ = -1;
 };
+
+// Runs a transfer under a progress bar; Ctrl-C (SIGINT) cancels it like the Cancel
+// button, so that the link is closed and the caller can still relock the device.
+// Returns false when cancelled; failures throw as RunTransfer does.
+bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bool upload,
+                             const std::string& label);
 
 // Passcode answers from the command line: --passcode N, else the remembered passcode;
 // --remember stores the given passcode. Errors go to stderr.

@@ -48,8 +48,7 @@ std::string FileName(const std::string& path) {
 // Reads the device into image under a progress bar; false when cancelled.
 bool UploadDevice(const CComSettings& settings, ParameterImage& image) {
     CModbusInterface client(settings);
-    ProgressBar bar(LoadString(kUploadingNow));
-    return RunUpload(client, image, &bar);
+    return RunTransferWithProgress(client, image, true, LoadString(kUploadingNow));
 }
 
 int RunUploadCommand(const std::vector<std::string>& args) {
@@ -94,11 +93,7 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
         CliPasscodeInteraction ui("download", passcode, remember);
         CPasscodeProtection protection(ui);
         if (!protection.Unlock(client)) return kExitFailure;
-        bool completed = false;
-        {
-            ProgressBar bar(LoadString(kDownloadingNow));
-            completed = RunDownload(client, image, &bar);
-        }
+        bool completed = RunTransferWithProgress(client, image, false, LoadString(kDownloadingNow));
         protection.Relock();
         if (!completed) return Failure("download", "cancelled");
         std::printf("downloaded %s\n", parsed.rest[0].c_str());

@@ -83,5 +83,31 @@ grep -q $'^"Display","Operation mode","' out.csv || fail "no Operation mode line
 run 0 report a.cfg --device "${link[@]}"
 expect_in "All parameters matching." "$out"
 
+# Ctrl-C during a download of a protected device: cancelled, link closed, relocked.
+run 0 protect --new 4321 "${link[@]}"
+kill "$sim_pid"; wait "$sim_pid" 2>/dev/null
+slow_args=(--row 40 --turnaround-ms 0 --delay-ms 40 --passcode 4321)
+: >"$work/sim.out"
+if [ "$transport" = tcp ]; then
+    "$sim" "${slow_args[@]}" --tcp "$port" >"$work/sim.out" 2>"$work/sim.err" &
+else
+    "$sim" "${slow_args[@]}" --pty e2e --baud 38400 --parity N >"$work/sim.out" 2>"$work/sim.err" &
+    sleep 0.5
+    tty=$(awk '/^pty/ {print $3}' "$work/sim.out")
+    link=(--serial "$tty" --baud 38400 --parity none --address 1)
+fi
+sim_pid=$!
+for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
+"$cli" download a.cfg --passcode 4321 "${link[@]}" >"$work/out" 2>"$work/err" &
+cli_pid=$!
+sleep 1
+kill -INT "$cli_pid"
+wait "$cli_pid"
+rc=$?
+[ "$rc" = 1 ] || fail "interrupted download gave $rc, expected 1: $(cat "$work/err")"
+expect_in "cancelled" "$(cat "$work/err")"
+run 0 read 4944 1 "${link[@]}"
+expect_in $'4944\t0\t' "$out"
+
 [ "$failures" = 0 ] && echo "e2e $transport: all checks passed"
 exit $((failures > 0))

@@ -49,7 +49,7 @@ int32_t ReadInt(const CIniFile& ini, const std::string& key, const char* default
 
 void StoreConfig(CIniFile& ini, const ParameterImage& image) {
     const CDeviceType& type = image.deviceType;
-    type.Lookup();
+    type.Record();  // looks the row up when none is set yet
     ini.Set(kConfigSection, "Model", std::to_string(type.deviceId));
     ini.Set(kConfigSection, "DeviceExtension", std::to_string(type.extensionId & kExtensionIdMask));
     ini.Set(kConfigSection, "DeviceVersion", std::to_string(type.version));

@@ -97,7 +97,7 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
     CDeviceType connected;
     connected.ReadFromDevice(client);
     const CDeviceType& type = image.deviceType;
-    type.Lookup();
+    type.Record();  // looks the row up when none is set yet
     if (type.typeIndex < 0 || type.typeIndex != connected.typeIndex)
         throw CPrivateException(kDifferentDevice);
 

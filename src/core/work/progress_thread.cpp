@@ -86,14 +86,39 @@ std::string CutUtf8(const std::string& text, std::size_t maxChars) {
     return text;
 }
 
-bool RunTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {
-    thread.Start();
+bool FinishTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {
     thread.Wait();
     if (thread.CancelRequested()) return false;
     if (!thread.ErrorText().empty()) throw CPrivateException(thread.ErrorText());
     if (!thread.Completed()) return false;
     if (uploadTarget) *uploadTarget = thread.Image();
     return true;
+}
+
+bool RunTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {
+    thread.Start();
+    return FinishTransfer(thread, uploadTarget);
+}
+
+namespace {
+std::unique_ptr<CProgressThread> StartThread(CModbusInterface& client, const ParameterImage& image,
+                                             CObserver& observer,
+                                             CProgressThread::Direction direction) {
+    auto thread = std::make_unique<CProgressThread>(client, image, direction);
+    Attach(*thread, observer);
+    thread->Start();
+    return thread;
+}
+}  // namespace
+
+std::unique_ptr<CProgressThread> StartUpload(CModbusInterface& client, const ParameterImage& image,
+                                             CObserver& observer) {
+    return StartThread(client, image, observer, CProgressThread::kUpload);
+}
+
+std::unique_ptr<CProgressThread> StartDownload(CModbusInterface& client,
+                                               const ParameterImage& image, CObserver& observer) {
+    return StartThread(client, image, observer, CProgressThread::kDownload);
 }
 
 bool RunUpload(CModbusInterface& client, ParameterImage& image, CObserver* observer) {

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -81,5 +82,14 @@ bool RunDownload(CModbusInterface& client, const ParameterImage& image,
                  CObserver* observer = nullptr);
 // The same for a thread the caller made (and attached observers to).
 bool RunTransfer(CProgressThread& thread, ParameterImage* uploadTarget);
+
+// For a window that watches the thread: StartUpload / StartDownload attach observer and
+// start the worker; once it reported Done, FinishTransfer waits for it and applies the
+// caller's rules as RunTransfer does.
+std::unique_ptr<CProgressThread> StartUpload(CModbusInterface& client, const ParameterImage& image,
+                                             CObserver& observer);
+std::unique_ptr<CProgressThread> StartDownload(CModbusInterface& client,
+                                               const ParameterImage& image, CObserver& observer);
+bool FinishTransfer(CProgressThread& thread, ParameterImage* uploadTarget);
 
 }  // namespace voltaro

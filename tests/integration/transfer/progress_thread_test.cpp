@@ -118,13 +118,18 @@ TEST(ProgressThread, DownloadFailingAtTheThirdBlockThrowsTheWrappedMessage) {
     sim::SimulatorOptions options = SimRow(kMeterRow);
     options.faults.exceptions.push_back({4, 5332, 5332});  // third applying block of row 4
     SimLink link(options);
+    Watcher watcher;  // the way a progress window runs it
+    std::unique_ptr<CProgressThread> thread =
+        StartDownload(*link.client, ImageOfRow(kMeterRow), watcher);
     try {
-        RunDownload(*link.client, ImageOfRow(kMeterRow));
+        FinishTransfer(*thread, nullptr);
         FAIL() << "no exception";
     } catch (const CPrivateException& e) {
         EXPECT_THAT(e.Message(), ::testing::HasSubstr("address=5333"));
         EXPECT_THAT(e.Message(), ::testing::HasSubstr("receive exception 4"));
     }
+    EXPECT_EQ(watcher.doneNotifications, 1);
+    EXPECT_FALSE(thread->CancelRequested());
     // 5200 and 5328 written, then the failing 5332 (with its retries), nothing after it.
     std::vector<int> addresses;
     for (const auto& w : link.proxy.Writes())
