@@ -10,10 +10,14 @@ namespace voltaro {
 
 long long MessageArg::AsSigned() const {
     switch (kind_) {
-        case Kind::Signed: return signed_;
-        case Kind::Unsigned: return static_cast<long long>(unsigned_);
-        case Kind::Real: return static_cast<long long>(real_);
-        case Kind::Text: return 0;
+        case Kind::Signed:
+            return signed_;
+        case Kind::Unsigned:
+            return static_cast<long long>(unsigned_);
+        case Kind::Real:
+            return static_cast<long long>(real_);
+        case Kind::Text:
+            return 0;
     }
     return 0;
 }
@@ -24,29 +28,50 @@ unsigned long long MessageArg::AsUnsigned() const {
 
 double MessageArg::AsReal() const {
     switch (kind_) {
-        case Kind::Signed: return static_cast<double>(signed_);
-        case Kind::Unsigned: return static_cast<double>(unsigned_);
-        case Kind::Real: return real_;
-        case Kind::Text: return 0;
+        case Kind::Signed:
+            return static_cast<double>(signed_);
+        case Kind::Unsigned:
+            return static_cast<double>(unsigned_);
+        case Kind::Real:
+            return real_;
+        case Kind::Text:
+            return 0;
     }
     return 0;
 }
 
 std::string MessageArg::AsText() const {
     switch (kind_) {
-        case Kind::Signed: return std::to_string(signed_);
-        case Kind::Unsigned: return std::to_string(unsigned_);
+        case Kind::Signed:
+            return std::to_string(signed_);
+        case Kind::Unsigned:
+            return std::to_string(unsigned_);
         case Kind::Real: {
             char buffer[64];
             std::snprintf(buffer, sizeof buffer, "%g", real_);
             return buffer;
         }
-        case Kind::Text: return text_;
+        case Kind::Text:
+            return text_;
     }
     return {};
 }
 
 namespace {
+
+// snprintf into a string of whatever length the result needs.
+template <typename T>
+std::string Printf(const std::string& format, T value) {
+    char buffer[128];
+    int n = std::snprintf(buffer, sizeof buffer, format.c_str(), value);
+    if (n < 0) return {};
+    if (static_cast<std::size_t>(n) < sizeof buffer)
+        return std::string(buffer, static_cast<std::size_t>(n));
+    std::string out(static_cast<std::size_t>(n) + 1, '\0');
+    std::snprintf(out.data(), out.size(), format.c_str(), value);
+    out.resize(static_cast<std::size_t>(n));
+    return out;
+}
 
 // A printf conversion: flags, width and precision are kept; the length modifier
 // decides the integer width as it does for the message tables (none or "l": 32 bits,
@@ -55,11 +80,14 @@ std::string Convert(std::string_view spec, const MessageArg* arg) {
     if (!arg) return {};
     std::size_t i = 0;
     std::string head = "%";
-    while (i < spec.size() && std::strchr("-+ #0", spec[i])) head += spec[i++];
-    while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i]))) head += spec[i++];
+    while (i < spec.size() && std::strchr("-+ #0", spec[i]))
+        head += spec[i++];
+    while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i])))
+        head += spec[i++];
     if (i < spec.size() && spec[i] == '.') {
         head += spec[i++];
-        while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i]))) head += spec[i++];
+        while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i])))
+            head += spec[i++];
     }
     int bits = 32;
     if (spec.substr(i, 3) == "I64") {
@@ -75,15 +103,16 @@ std::string Convert(std::string_view spec, const MessageArg* arg) {
         ++i;
     }
     char conversion = i < spec.size() ? spec[i] : 's';
-    char buffer[512];
+    // A text given for a numeric conversion is shown as it stands rather than as 0.
+    if (arg->kind() == MessageArg::Kind::Text && std::strchr("diuxXofFeEgG", conversion))
+        conversion = 's';
     switch (conversion) {
         case 'd':
         case 'i': {
             long long v = arg->AsSigned();
             if (bits == 32) v = static_cast<int32_t>(v);
             if (bits == 16) v = static_cast<int16_t>(v);
-            std::snprintf(buffer, sizeof buffer, (head + "lld").c_str(), v);
-            return buffer;
+            return Printf(head + "lld", v);
         }
         case 'u':
         case 'x':
@@ -92,8 +121,7 @@ std::string Convert(std::string_view spec, const MessageArg* arg) {
             unsigned long long v = arg->AsUnsigned();
             if (bits == 32) v = static_cast<uint32_t>(v);
             if (bits == 16) v = static_cast<uint16_t>(v);
-            std::snprintf(buffer, sizeof buffer, (head + "ll" + conversion).c_str(), v);
-            return buffer;
+            return Printf(head + "ll" + conversion, v);
         }
         case 'f':
         case 'F':
@@ -101,8 +129,7 @@ std::string Convert(std::string_view spec, const MessageArg* arg) {
         case 'E':
         case 'g':
         case 'G':
-            std::snprintf(buffer, sizeof buffer, (head + conversion).c_str(), arg->AsReal());
-            return buffer;
+            return Printf(head + conversion, arg->AsReal());
         case 'c': {
             char c = static_cast<char>(arg->AsSigned());
             return std::string(1, c);
@@ -110,40 +137,38 @@ std::string Convert(std::string_view spec, const MessageArg* arg) {
         default: {
             std::string text = arg->AsText();
             if (head == "%") return text;
-            std::snprintf(buffer, sizeof buffer, (head + "s").c_str(), text.c_str());
-            return buffer;
+            return Printf(head + "s", text.c_str());
         }
     }
 }
 
-bool IsConversionChar(char c) { return std::strchr("diuxXoscfFeEgGp", c) != nullptr; }
+bool IsConversionChar(char c) {
+    return std::strchr("diuxXoscfFeEgGp", c) != nullptr;
+}
 
-}  // namespace
-
-std::string FormatMessageText(std::string_view pattern, std::span<const MessageArg> args) {
-    std::string out;
-    std::size_t sequential = 0;
-    auto argAt = [&](std::size_t index) -> const MessageArg* {
-        return index < args.size() ? &args[index] : nullptr;
-    };
+// Walks pattern and calls onText(literal) for literal text and onInsert(number, spec) for
+// every insert: number is the 1-based position of a positional insert, 0 for a plain
+// sequential conversion; spec is the printf conversion without its '%'.
+template <typename OnText, typename OnInsert>
+void ScanPattern(std::string_view pattern, OnText onText, OnInsert onInsert) {
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         char c = pattern[i];
         if (c != '%' || i + 1 >= pattern.size()) {
-            out += c;
+            onText(std::string_view(&pattern[i], 1));
             continue;
         }
         char next = pattern[i + 1];
         if (next == '%') {
-            out += '%';
+            onText(std::string_view("%"));
             ++i;
             continue;
         }
         if (next >= '1' && next <= '9') {
-            // Positional insert %n or %n!spec!.
+            // Positional insert %n or %n!spec! (n at most 99).
             std::size_t j = i + 1;
             std::size_t number = 0;
             while (j < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[j])) &&
-                   number < 100) {
+                   number < 10) {
                 number = number * 10 + static_cast<std::size_t>(pattern[j] - '0');
                 ++j;
             }
@@ -155,7 +180,7 @@ std::string FormatMessageText(std::string_view pattern, std::span<const MessageA
                     j = end + 1;
                 }
             }
-            out += Convert(spec, argAt(number - 1));
+            onInsert(number, spec);
             i = j - 1;
             continue;
         }
@@ -166,13 +191,40 @@ std::string FormatMessageText(std::string_view pattern, std::span<const MessageA
                 std::isdigit(static_cast<unsigned char>(pattern[j]))))
             ++j;
         if (j < pattern.size() && IsConversionChar(pattern[j])) {
-            out += Convert(pattern.substr(i + 1, j - i), argAt(sequential++));
+            onInsert(0, pattern.substr(i + 1, j - i));
             i = j;
         } else {
-            out += c;
+            onText(std::string_view(&pattern[i], 1));
         }
     }
+}
+
+}  // namespace
+
+std::string FormatMessageText(std::string_view pattern, std::span<const MessageArg> args) {
+    std::string out;
+    std::size_t sequential = 0;
+    auto argAt = [&](std::size_t index) -> const MessageArg* {
+        return index < args.size() ? &args[index] : nullptr;
+    };
+    ScanPattern(
+        pattern, [&](std::string_view text) { out += text; },
+        [&](std::size_t number, std::string_view spec) {
+            out += Convert(spec, argAt(number == 0 ? sequential++ : number - 1));
+        });
     return out;
+}
+
+std::vector<std::string> MessageInserts(std::string_view pattern) {
+    std::vector<std::string> inserts;
+    ScanPattern(
+        pattern, [](std::string_view) {},
+        [&](std::size_t number, std::string_view spec) {
+            inserts.push_back(number == 0
+                                  ? "%" + std::string(spec)
+                                  : "%" + std::to_string(number) + "!" + std::string(spec) + "!");
+        });
+    return inserts;
 }
 
 std::string FormatMessageText(std::string_view pattern, std::initializer_list<MessageArg> args) {

@@ -14,14 +14,14 @@
 namespace voltaro {
 
 class MessageArg {
-public:
+  public:
     enum class Kind { Signed, Unsigned, Real, Text };
 
     template <typename T, std::enable_if_t<std::is_integral_v<T> && std::is_signed_v<T>, int> = 0>
     MessageArg(T v) : kind_(Kind::Signed), signed_(v) {}
-    template <typename T,
-              std::enable_if_t<std::is_integral_v<T> && !std::is_signed_v<T> && !std::is_same_v<T, bool>,
-                               int> = 0>
+    template <typename T, std::enable_if_t<std::is_integral_v<T> && !std::is_signed_v<T> &&
+                                               !std::is_same_v<T, bool>,
+                                           int> = 0>
     MessageArg(T v) : kind_(Kind::Unsigned), unsigned_(v) {}
     MessageArg(double v) : kind_(Kind::Real), real_(v) {}
     MessageArg(const char* v) : kind_(Kind::Text), text_(v ? v : "") {}
@@ -34,7 +34,7 @@ public:
     double AsReal() const;
     std::string AsText() const;
 
-private:
+  private:
     Kind kind_;
     long long signed_ = 0;
     unsigned long long unsigned_ = 0;
@@ -44,6 +44,9 @@ private:
 
 std::string FormatMessageText(std::string_view pattern, std::span<const MessageArg> args);
 std::string FormatMessageText(std::string_view pattern, std::initializer_list<MessageArg> args);
+// The inserts of pattern in order of appearance: positional ones as "%n!spec!" (a bare
+// "%n" as "%n!s!"), plain sequential ones as "%spec" ("%s", "%.1lf"); "%%" is no insert.
+std::vector<std::string> MessageInserts(std::string_view pattern);
 // The active language's text of id, formatted with args.
 std::string FormatMessageId(int id, std::initializer_list<MessageArg> args);
 std::string FormatMessageId(int id, const std::vector<MessageArg>& args);

@@ -4,7 +4,9 @@
 //
 // CIniFile: case-insensitive sections and keys; a written key replaces its own line in
 // place; other sections, keys and comments are kept; new files use CRLF; reads LF, CRLF,
-// a UTF-8 BOM and UTF-16LE (with BOM). Save writes a temporary file beside the target
+// a UTF-8 BOM and UTF-16LE (with BOM; such a file is written back as UTF-8). Values read
+// are trimmed of surrounding blanks and of one pair of surrounding double quotes; of
+// duplicate keys the first is read, replaced and listed. Save writes a temporary file beside the target
 // and renames it over, so a failed save never damages the old file. Edits are made in
 // memory: a batch of writes costs one file write.
 #include <optional>
@@ -37,9 +39,14 @@ private:
         std::string text;     // the line as read (without its end of line)
         std::string section;  // section it belongs to (original spelling)
         std::string key;      // non-empty for key=value lines
+        bool header = false;     // a [section] line
+        bool inSection = false;  // false for lines before the first section header
     };
+    const Line* FindKey(std::string_view section, std::string_view key) const;
+
     std::vector<Line> lines_;
     bool crlf_ = true;
+    bool utf8Bom_ = false;  // a UTF-8 byte order mark is written back when the file had one
 };
 
 // Parses a profile integer: optional sign and decimal digits (leading/trailing blanks
@@ -62,11 +69,14 @@ public:
     void SetInt(std::string_view section, std::string_view key, int value);
     void SetString(std::string_view section, std::string_view key, std::string_view value);
     // Writes the profile (one file write for all changes since loading); false with errno.
+    // A profile that existed but could not be read is never overwritten: Save then fails
+    // with the read's errno.
     bool Save();
 
 private:
     std::string path_;
     CIniFile file_;
+    int loadErrno_ = 0;
 };
 
 }  // namespace voltaro

@@ -1,0 +1,300 @@
+// CIniFile: an in-memory private-profile file that keeps every line it does not change.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/platform/profile.h"
+#include "core/platform/text_encoding.h"
+
+namespace voltaro {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r'))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]);
+        unsigned char y = static_cast<unsigned char>(b[i]);
+        if (x < 0x80 && y < 0x80) {
+            if (std::tolower(x) != std::tolower(y)) return false;
+        } else if (x != y) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A line break inside a written value would split it into two lines of the file and
+// inject a line of its own; such characters are written as blanks instead.
+std::string OneLine(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c == '\r' || c == '\n') c = ' ';
+    return out;
+}
+
+bool WriteAll(int fd, const std::string& data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool ReadAll(const std::string& path, std::string& data) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int saved = errno;
+            ::close(fd);
+            errno = saved;
+            return false;
+        }
+        if (n == 0) break;
+        data.append(buffer, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    return true;
+}
+
+// The file that a save replaces: a symbolic link is followed so that the link stays.
+std::string SaveTarget(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(path.c_str(), nullptr)) {
+            std::string resolved(real);
+            std::free(real);
+            return resolved;
+        }
+    }
+    return path;
+}
+
+}  // namespace
+
+bool CIniFile::Load(const std::string& path) {
+    lines_.clear();
+    crlf_ = true;
+    utf8Bom_ = false;
+    std::string data;
+    if (!ReadAll(path, data)) {
+        if (errno == ENOENT) return true;
+        return false;
+    }
+    if (data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF &&
+        static_cast<unsigned char>(data[1]) == 0xFE) {
+        data = Utf16LeToUtf8(std::string_view(data).substr(2));
+    } else if (data.size() >= 3 && data.compare(0, 3, "\xEF\xBB\xBF") == 0) {
+        data.erase(0, 3);
+        utf8Bom_ = true;
+    }
+    std::size_t firstBreak = data.find('\n');
+    crlf_ = firstBreak == std::string::npos || (firstBreak > 0 && data[firstBreak - 1] == '\r');
+
+    std::string section;
+    bool inSection = false;
+    std::size_t start = 0;
+    while (start < data.size()) {
+        std::size_t end = data.find('\n', start);
+        if (end == std::string::npos) end = data.size();
+        std::string text = data.substr(start, end - start);
+        if (!text.empty() && text.back() == '\r') text.pop_back();
+        start = end + 1;
+
+        Line line;
+        std::string_view body = Trim(text);
+        if (!body.empty() && body.front() == '[' && body.find(']') != std::string_view::npos) {
+            section = std::string(Trim(body.substr(1, body.find(']') - 1)));
+            inSection = true;
+            line.header = true;
+        } else if (inSection && !body.empty() && body.front() != ';') {
+            std::size_t equals = body.find('=');
+            if (equals != std::string_view::npos)
+                line.key = std::string(Trim(body.substr(0, equals)));
+        }
+        line.text = std::move(text);
+        line.section = section;
+        line.inSection = inSection;
+        lines_.push_back(std::move(line));
+    }
+    return true;
+}
+
+bool CIniFile::Save(const std::string& path, mode_t mode) const {
+    std::string data;
+    if (utf8Bom_) data = "\xEF\xBB\xBF";
+    const char* eol = crlf_ ? "\r\n" : "\n";
+    for (const Line& line : lines_) {
+        data += line.text;
+        data += eol;
+    }
+
+    const std::string target = SaveTarget(path);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) mode = st.st_mode & 07777;
+
+    std::string temp = target + ".tmp.XXXXXX";
+    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, data) && ::fsync(fd) == 0;
+    int saved = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        saved = errno;
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        ok = false;
+        saved = errno;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        errno = saved;
+        return false;
+    }
+    // Make the rename itself durable; a failure here does not undo a completed save.
+    std::size_t slash = target.rfind('/');
+    std::string dir = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
+    int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+const CIniFile::Line* CIniFile::FindKey(std::string_view section, std::string_view key) const {
+    for (const Line& line : lines_)
+        if (line.inSection && !line.key.empty() && SameName(line.section, section) &&
+            SameName(line.key, key))
+            return &line;
+    return nullptr;
+}
+
+std::optional<std::string> CIniFile::Get(std::string_view section, std::string_view key) const {
+    const Line* line = FindKey(Trim(section), Trim(key));
+    if (!line) return std::nullopt;
+    std::string_view value = Trim(std::string_view(line->text).substr(line->text.find('=') + 1));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+void CIniFile::Set(std::string_view section, std::string_view key, std::string_view value) {
+    section = Trim(section);
+    key = Trim(key);
+    if (key.empty()) return;
+    const std::string written = OneLine(value);
+    if (const Line* found = FindKey(section, key)) {
+        Line& line = lines_[static_cast<std::size_t>(found - lines_.data())];
+        line.text = line.key + "=" + written;
+        return;
+    }
+    Line line;
+    line.key = OneLine(key);
+    line.text = line.key + "=" + written;
+    line.inSection = true;
+
+    // Position after the last key line of the section's first block (or its header).
+    std::size_t insertAt = lines_.size();
+    bool found = false;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line& l = lines_[i];
+        if (!l.inSection || !SameName(l.section, section)) {
+            if (found) break;
+            continue;
+        }
+        if (l.header && found) break;  // a second block of the same name
+        if (l.header || !l.key.empty()) {
+            insertAt = i + 1;
+            found = true;
+            line.section = l.section;
+        }
+    }
+    if (found) {
+        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(line));
+        return;
+    }
+    Line header;
+    header.section = OneLine(section);
+    header.text = "[" + header.section + "]";
+    header.header = true;
+    header.inSection = true;
+    line.section = header.section;
+    lines_.push_back(std::move(header));
+    lines_.push_back(std::move(line));
+}
+
+void CIniFile::Remove(std::string_view section, std::string_view key) {
+    section = Trim(section);
+    key = Trim(key);
+    std::erase_if(lines_, [&](const Line& line) {
+        return line.inSection && !line.key.empty() && SameName(line.section, section) &&
+               SameName(line.key, key);
+    });
+}
+
+bool CIniFile::HasSection(std::string_view section) const {
+    section = Trim(section);
+    for (const Line& line : lines_)
+        if (line.header && SameName(line.section, section)) return true;
+    return false;
+}
+
+std::vector<std::string> CIniFile::Keys(std::string_view section) const {
+    section = Trim(section);
+    std::vector<std::string> keys;
+    for (const Line& line : lines_) {
+        if (!line.inSection || line.key.empty() || !SameName(line.section, section)) continue;
+        bool seen = false;
+        for (const std::string& k : keys)
+            seen = seen || SameName(k, line.key);
+        if (!seen) keys.push_back(line.key);
+    }
+    return keys;
+}
+
+std::optional<int> ParseProfileInt(std::string_view text) {
+    text = Trim(text);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    long long value = 0;
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > limit) return std::nullopt;
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+}  // namespace voltaro

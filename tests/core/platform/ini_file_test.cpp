@@ -1,0 +1,220 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "core/platform/profile.h"
+#include "core/platform/temp_dir.h"
+
+namespace voltaro {
+namespace {
+
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+CIniFile LoadText(const TempDir& dir, const std::string& text) {
+    WriteFile(dir.File("in.ini"), text);
+    CIniFile ini;
+    EXPECT_TRUE(ini.Load(dir.File("in.ini")));
+    return ini;
+}
+
+std::string SaveText(const TempDir& dir, const CIniFile& ini) {
+    EXPECT_TRUE(ini.Save(dir.File("out.ini")));
+    return ReadFile(dir.File("out.ini"));
+}
+
+TEST(IniFile, ReadsCaseInsensitivelyAndTrimsValues) {
+    TempDir dir;
+    CIniFile ini = LoadText(dir,
+                            "; leading comment\n"
+                            "[Settings]\n"
+                            "  DeviceId =  12  \n"
+                            "Name=\"  quoted  \"\n"
+                            "Half=\"open\n"
+                            "Dup=first\n"
+                            "dup=second\n"
+                            "[Other]\n"
+                            "DeviceId=99\n");
+    EXPECT_EQ(ini.Get("settings", "deviceid"), "12");
+    EXPECT_EQ(ini.Get("SETTINGS", "name"), "  quoted  ");
+    EXPECT_EQ(ini.Get("Settings", "Half"), "\"open");
+    EXPECT_EQ(ini.Get("Settings", "DUP"), "first");
+    EXPECT_EQ(ini.Get("other", "DeviceId"), "99");
+    EXPECT_FALSE(ini.Get("Settings", "Missing"));
+    EXPECT_FALSE(ini.Get("Nothing", "DeviceId"));
+    EXPECT_TRUE(ini.HasSection("OTHER"));
+    EXPECT_FALSE(ini.HasSection("leading comment"));
+    EXPECT_EQ(ini.Keys("settings"), (std::vector<std::string>{"DeviceId", "Name", "Half", "Dup"}));
+}
+
+TEST(IniFile, EditsKeepEverythingElseInPlace) {
+    TempDir dir;
+    CIniFile ini = LoadText(dir,
+                            "; comment\n"
+                            "garbage line\n"
+                            "[A]\n"
+                            "x=1\n"
+                            "dup=1\n"
+                            "DUP=2\n"
+                            "; inner\n"
+                            "y=2\n"
+                            "\n"
+                            "\n"
+                            "[B]\n"
+                            "z=3\n");
+    ini.Set("a", "X", "10");     // replaced in place, keeps its spelling
+    ini.Set("A", "dup", "one");  // the first of two duplicates is replaced
+    ini.Set("A", "new", "n");    // after the last key, before the blank lines
+    ini.Set("C", "k", "v");      // new section at the end
+    EXPECT_EQ(SaveText(dir, ini),
+              "; comment\n"
+              "garbage line\n"
+              "[A]\n"
+              "x=10\n"
+              "dup=one\n"
+              "DUP=2\n"
+              "; inner\n"
+              "y=2\n"
+              "new=n\n"
+              "\n"
+              "\n"
+              "[B]\n"
+              "z=3\n"
+              "[C]\n"
+              "k=v\n");
+    ini.Remove("a", "DUP");  // removes both duplicates
+    EXPECT_FALSE(ini.Get("A", "dup"));
+    EXPECT_EQ(ini.Get("B", "z"), "3");
+}
+
+TEST(IniFile, NewFileUsesCrlfAndExistingKeepsItsLineEnds) {
+    TempDir dir;
+    CIniFile fresh;
+    ASSERT_TRUE(fresh.Load(dir.File("missing.ini")));
+    fresh.Set("S", "k", "v");
+    fresh.Set("S", "k2", "v2");
+    EXPECT_EQ(SaveText(dir, fresh), "[S]\r\nk=v\r\nk2=v2\r\n");
+
+    CIniFile crlf = LoadText(dir, "[S]\r\nk=v\r\n");
+    crlf.Set("s", "k", "w");
+    EXPECT_EQ(crlf.Get("S", "k"), "w");
+    EXPECT_EQ(SaveText(dir, crlf), "[S]\r\nk=w\r\n");
+}
+
+TEST(IniFile, ReadsByteOrderMarks) {
+    TempDir dir;
+    CIniFile bom = LoadText(dir, "\xEF\xBB\xBF[S]\nk=\xE6\x97\xA5\n");
+    EXPECT_EQ(bom.Get("S", "k"), "\xE6\x97\xA5");
+    EXPECT_EQ(SaveText(dir, bom), "\xEF\xBB\xBF[S]\nk=\xE6\x97\xA5\n");
+
+    // UTF-16LE with BOM, CRLF, a BMP character and a surrogate pair; saved as UTF-8.
+    std::u16string text = u"[S]\r\nk=\u65E5\U0001F600\r\n";
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    CIniFile wide = LoadText(dir, bytes);
+    EXPECT_EQ(wide.Get("s", "K"), "\xE6\x97\xA5\xF0\x9F\x98\x80");
+    EXPECT_EQ(SaveText(dir, wide), "[S]\r\nk=\xE6\x97\xA5\xF0\x9F\x98\x80\r\n");
+}
+
+TEST(IniFile, LineBreaksInAValueCannotInjectLines) {
+    TempDir dir;
+    CIniFile ini;
+    ini.Set("S", "k", "a\r\n[Evil]\nx=1");
+    EXPECT_EQ(SaveText(dir, ini), "[S]\r\nk=a  [Evil] x=1\r\n");
+    EXPECT_FALSE(ini.HasSection("Evil"));
+}
+
+TEST(IniFile, SaveReplacesAtomicallyAndKeepsTheMode) {
+    TempDir dir;
+    std::string path = dir.File("p.ini");
+    CIniFile ini;
+    ini.Set("S", "k", "v");
+    ASSERT_TRUE(ini.Save(path, 0640));
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+    ::chmod(path.c_str(), 0604);
+    ini.Set("S", "k", "w");
+    ASSERT_TRUE(ini.Save(path, 0600));
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    EXPECT_EQ(ReadFile(path), "[S]\r\nk=w\r\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(IniFile, FailedSaveLeavesOldFileAndNoTemporary) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+    TempDir dir;
+    std::string path = dir.File("p.ini");
+    WriteFile(path, "[S]\nk=old\n");
+    CIniFile ini;
+    ini.Set("S", "k", "new");
+    ::chmod(dir.Path().c_str(), 0500);
+    errno = 0;
+    EXPECT_FALSE(ini.Save(path));
+    EXPECT_EQ(errno, EACCES);
+    ::chmod(dir.Path().c_str(), 0700);
+    EXPECT_EQ(ReadFile(path), "[S]\nk=old\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+}
+
+TEST(IniFile, SaveOverADirectoryFailsAndRemovesTheTemporary) {
+    // Works for root too: rename cannot replace a non-empty directory with a file.
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("target/inner"));
+    CIniFile ini;
+    ini.Set("S", "k", "v");
+    errno = 0;
+    EXPECT_FALSE(ini.Save(dir.File("target")));
+    EXPECT_NE(errno, 0);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("target/inner")));
+}
+
+TEST(IniFile, SaveThroughASymlinkKeepsTheLink) {
+    TempDir dir;
+    WriteFile(dir.File("real.ini"), "[S]\nk=1\n");
+    std::filesystem::create_symlink("real.ini", dir.File("link.ini"));
+    CIniFile ini;
+    ASSERT_TRUE(ini.Load(dir.File("link.ini")));
+    ini.Set("S", "k", "2");
+    ASSERT_TRUE(ini.Save(dir.File("link.ini")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.ini")));
+    EXPECT_EQ(ReadFile(dir.File("real.ini")), "[S]\nk=2\n");
+}
+
+TEST(IniFile, LoadFailureReportsErrnoAndEmpties) {
+    TempDir dir;
+    CIniFile ini;
+    ini.Set("S", "k", "v");
+    errno = 0;
+    EXPECT_FALSE(ini.Load(dir.Path()));  // a directory cannot be read as a file
+    EXPECT_EQ(errno, EISDIR);
+    EXPECT_FALSE(ini.HasSection("S"));
+}
+
+TEST(ProfileInt, ParsesOnlyWholeThirtyTwoBitDecimals) {
+    EXPECT_EQ(ParseProfileInt(" 42 "), 42);
+    EXPECT_EQ(ParseProfileInt("+7"), 7);
+    EXPECT_EQ(ParseProfileInt("-1"), -1);
+    EXPECT_EQ(ParseProfileInt("2147483647"), 2147483647);
+    EXPECT_EQ(ParseProfileInt("-2147483648"), -2147483647 - 1);
+    EXPECT_FALSE(ParseProfileInt("2147483648"));
+    EXPECT_FALSE(ParseProfileInt("-2147483649"));
+    EXPECT_FALSE(ParseProfileInt("99999999999999999999999"));
+    EXPECT_FALSE(ParseProfileInt(""));
+    EXPECT_FALSE(ParseProfileInt("-"));
+    EXPECT_FALSE(ParseProfileInt("12abc"));
+    EXPECT_FALSE(ParseProfileInt("1 2"));
+    EXPECT_FALSE(ParseProfileInt("0x10"));
+}
+
+}  // namespace
+}  // namespace voltaro
