@@ -1,0 +1,163 @@
+#include "core/settings/alarm_dialog_model.h"
+
+#include <algorithm>
+
+#include "core/platform/string_table.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kA = 2350, kV = 2351, kW = 2352, kVar = 2353, kVA = 2354, kCosfi = 2355, kHz = 2356,
+              kPercent = 2357, kSec = 2358, kDeg = 2359;
+constexpr uint32_t kAll = 0x80000000u;
+constexpr uint32_t kNeutral = 0x20100000u;
+
+const ListItem kItems[CAlarmDialogModel::kItemCount] = {
+    {2300, 20000000, 0, 1000, kA, kAll, 0xA0},
+    {2301, 20000000, 0, 1000, kA, kNeutral, 0xA1},
+    {2302, 40000000, 0, 100, kV, kAll, 0xA0},
+    {2303, 40000000, 0, 100, kV, kAll, 0xA0},
+    {2304, 2000000000, -2000000000, 1, kW, kAll, 0xA0},
+    {2305, 2000000000, -2000000000, 1, kVar, kAll, 0xA0},
+    {2306, 2000000000, 0, 1, kVA, kAll, 0xA0},
+    {2307, 10000, -10000, 10000, kCosfi, kAll, 0xA0},
+    {2308, 6500, 4500, 100, kHz, kAll, 0xA0},
+    {2309, 20000000, 0, 1000, kA, kAll, 0xA0},
+    {2310, 20000000, 0, 1000, kA, kNeutral, 0xA1},
+    {2311, 2000000000, -2000000000, 1, kW, kAll, 0xA0},
+    {2312, 2000000000, -2000000000, 1, kVar, kAll, 0xA0},
+    {2313, 2000000000, 0, 1, kVA, kAll, 0xA0},
+    {2314, 9999, 0, 10, kPercent, kAll, 0xA0},
+    {2315, 9999, 0, 10, kPercent, kNeutral, 0xA1},
+    {2316, 9999, 0, 10, kPercent, kAll, 0xA0},
+    {2317, 9999, 0, 10, kPercent, kAll, 0xA0},
+    {2318, 180, -180, 1, kDeg, 0, 0xA6},
+};
+
+const ListColumn kColumns[] = {
+    {2250, Alignment::Left, 180}, {2251, Alignment::Right, 100}, {2252, Alignment::Right, 100},
+    {2253, Alignment::Right, 70}, {2254, Alignment::Right, 70},  {2255, Alignment::Left, 130},
+};
+
+// Names of the columns' values in messages.
+constexpr int kHighName = 15502, kLowName = 15503, kHysteresisName = 15505, kDelayName = 15506;
+constexpr int kOutputFamilySize = 6;
+
+int32_t Signed32(const ParameterImage& image, int word) {
+    return static_cast<int32_t>(image.Get32(word));
+}
+
+}  // namespace
+
+std::span<const ListItem> CAlarmDialogModel::Items() {
+    return kItems;
+}
+
+CAlarmDialogModel::Inputs CAlarmDialogModel::Initial() const {
+    return {image_.words[189] == 1, std::to_string(image_.words[188])};
+}
+
+void CAlarmDialogModel::Accept(const Inputs& inputs) {
+    image_.words[189] = inputs.latching ? 1 : 0;
+    image_.words[188] =
+        static_cast<uint16_t>(ReadField(PowerOnDelayField, inputs.powerOnDelay, 0, 999, 1, 15500));
+}
+
+int CAlarmDialogModel::OutputTextBase() const {
+    return image_.deviceType.HasFeature(0, FAM_HKT2 | FAM_HKT2X) ? 2420 : 2400;
+}
+
+int CAlarmDialogModel::OutputChoiceCount(int item) const {
+    const CDeviceType& type = image_.deviceType;
+    int count = 2;
+    if (type.HasFeature(FEAT_DO4, 0))
+        count = 6;
+    else if (type.HasFeature(FEAT_DO3, 0))
+        count = 5;
+    else if (type.HasFeature(FEAT_DO2, 0))
+        count = 4;
+    else if (type.HasFeature(FEAT_DO1, 0))
+        count = 3;
+    // Widen the list so that a stored output through an absent Do can still be shown,
+    // but never beyond the six texts the family has.
+    const int stored = image_.words[ItemWord(item) + 4];
+    if (stored >= count) count = std::min(stored + 1, kOutputFamilySize);
+    return count;
+}
+
+std::vector<ColumnView> CAlarmDialogModel::Columns() const {
+    return ColumnViews(kColumns);
+}
+
+bool CAlarmDialogModel::RowApplies(int row) const {
+    return ItemApplies(kItems[row], image_.deviceType);
+}
+
+std::string CAlarmDialogModel::CellText(int row, int column) const {
+    const ListItem& item = kItems[row];
+    if (column == NameColumn) return LoadString(item.nameId);
+    if (!RowApplies(row)) return {};
+    const int base = ItemWord(row);
+    switch (column) {
+        case HighColumn:
+            return ScaledCellText(Signed32(image_, base), item.scale, item.unitId);
+        case LowColumn:
+            return ScaledCellText(Signed32(image_, base + 2), item.scale, item.unitId);
+        case HysteresisColumn:
+            return ScaledCellText(static_cast<int16_t>(image_.words[base + 5]), 10, kPercent);
+        case DelayColumn:
+            return ScaledCellText(static_cast<int16_t>(image_.words[base + 6]), 1, kSec);
+        case OutputColumn: {
+            const int stored = image_.words[base + 4];
+            return stored < kOutputFamilySize ? LoadString(OutputTextBase() + stored)
+                                              : std::to_string(stored);
+        }
+        default:
+            return {};
+    }
+}
+
+CellEditor CAlarmDialogModel::EditorAt(int row, int column) const {
+    if (column <= NameColumn || column > OutputColumn || !RowApplies(row)) return CellEditor::None;
+    return column == OutputColumn ? CellEditor::Combo : CellEditor::Edit;
+}
+
+ComboSetup CAlarmDialogModel::ComboAt(int row, int column) const {
+    if (EditorAt(row, column) != CellEditor::Combo) return {};
+    const int count = OutputChoiceCount(row);
+    return {StringList(count, OutputTextBase()),
+            IndexSelection(image_.words[ItemWord(row) + 4], count)};
+}
+
+void CAlarmDialogModel::CommitText(int row, int column, const std::string& text) {
+    if (EditorAt(row, column) != CellEditor::Edit) return;
+    const ListItem& item = kItems[row];
+    const int base = ItemWord(row);
+    switch (column) {
+        case HighColumn:
+            image_.Set32(base, static_cast<uint32_t>(ParseScaledValue(text, item.min, item.max,
+                                                                      item.scale, kHighName)));
+            break;
+        case LowColumn:
+            image_.Set32(base + 2, static_cast<uint32_t>(ParseScaledValue(text, item.min, item.max,
+                                                                          item.scale, kLowName)));
+            break;
+        case HysteresisColumn:
+            image_.words[base + 5] =
+                static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 10, kHysteresisName));
+            break;
+        case DelayColumn:
+            image_.words[base + 6] =
+                static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 1, kDelayName));
+            break;
+        default:
+            break;
+    }
+}
+
+void CAlarmDialogModel::CommitChoice(int row, int column, int index) {
+    if (EditorAt(row, column) != CellEditor::Combo) return;
+    StoreIndex(image_.words[ItemWord(row) + 4], index, OutputChoiceCount(row));
+}
+
+}  // namespace voltaro

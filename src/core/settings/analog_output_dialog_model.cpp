@@ -1,0 +1,130 @@
+#include "core/settings/analog_output_dialog_model.h"
+
+#include <array>
+
+#include "core/platform/string_table.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kPercent = 2357;
+
+// Rows with the output range of a current output (1.60 to 22.40 mA) or of a voltage
+// output (0.400 to 5.600 V); the other rows are the same in both tables.
+constexpr ListItem Level(int nameId, bool volts) {
+    return volts ? ListItem{nameId, 5600, 400, 1000, 2351, 0, 0}
+                 : ListItem{nameId, 2240, 160, 100, 2360, 0, 0};
+}
+constexpr ListItem Percent(int nameId, int32_t min, int32_t max) {
+    return {nameId, max, min, 100, kPercent, 0, 0};
+}
+
+constexpr std::array<ListItem, CAnalogOutputDialogModel::kRowCount> MakeItems(bool volts) {
+    std::array<ListItem, CAnalogOutputDialogModel::kRowCount> items{};
+    items[0] = {3850, 0, 0, 1, 0, 0, 0};
+    items[1] = Percent(3851, -500, 500);
+    items[2] = Percent(3852, 9500, 10500);
+    items[3] = {3853, 0, 0, 1, 0, 0, 0};
+    items[4] = Percent(3854, -1500, 14000);
+    items[5] = Level(3855, volts);
+    items[6] = Percent(3856, -1500, 14000);
+    items[7] = Level(3857, volts);
+    for (int m = 0; m < 10; ++m) {
+        items[8 + 2 * m] = Percent(3858 + 2 * m, -1500, 14000);
+        items[9 + 2 * m] = Level(3859 + 2 * m, volts);
+    }
+    return items;
+}
+
+constexpr auto kCurrentItems = MakeItems(false);
+constexpr auto kVoltageItems = MakeItems(true);
+
+// Codes of the standard list; the extended list adds 11 and 33 in code order.
+constexpr int kStandardCodes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 12, 13, 14,
+                                  15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
+                                  29, 30, 31, 32, 34, 35, 36, 37, 38, 39, 43, 44};
+constexpr int kExtendedCodes[] = {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                                  14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27,
+                                  28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 43, 44};
+
+const ListColumn kNameColumn = {3800, Alignment::Left, 80};
+constexpr int kOutputHeader = 3801;
+constexpr int kOutputWidth = 150;
+constexpr int kInputComboWidth = 220;
+
+}  // namespace
+
+int CAnalogOutputDialogModel::OutputCount() const {
+    const CDeviceType& type = image_.deviceType;
+    int count = 4;
+    if (!type.HasFeature(FEAT_AO4, 0)) count = 3;
+    if (!type.HasFeature(FEAT_AO3, 0)) count = 2;
+    if (!type.HasFeature(FEAT_AO2, 0)) count = 1;
+    if (!type.HasFeature(FEAT_AO1, 0)) count = 0;
+    return count;
+}
+
+std::span<const ListItem> CAnalogOutputDialogModel::Items() const {
+    return VoltageOutputs() ? std::span<const ListItem>(kVoltageItems)
+                            : std::span<const ListItem>(kCurrentItems);
+}
+
+bool CAnalogOutputDialogModel::ExtendedInputList() const {
+    return image_.deviceType.HasFeature(FEAT_3P4W | FEAT_V3, FAM_KT2_G2);
+}
+
+ChoiceList CAnalogOutputDialogModel::InputChoices() const {
+    return ExtendedInputList() ? ChoiceList::FromCodes(kExtendedCodes, kCodeTextBase)
+                               : ChoiceList::FromCodes(kStandardCodes, kCodeTextBase);
+}
+
+std::vector<ColumnView> CAnalogOutputDialogModel::Columns() const {
+    std::vector<ListColumn> columns{kNameColumn};
+    for (int n = 0; n < OutputCount(); ++n)
+        columns.push_back({kOutputHeader + n, Alignment::Left, kOutputWidth});
+    return ColumnViews(columns);
+}
+
+std::string CAnalogOutputDialogModel::CellText(int row, int column) const {
+    const ListItem& item = Items()[static_cast<std::size_t>(row)];
+    if (column == 0) return LoadString(item.nameId);
+    if (column > OutputCount()) return {};
+    const uint16_t value = Word(row, column);
+    if (row == kInputRow) return LoadString(kCodeTextBase + value);
+    if (row == kLinearizerRow) return LoadString(3900 + value);
+    return ScaledCellText(static_cast<int16_t>(value), item.scale, item.unitId);
+}
+
+CellEditor CAnalogOutputDialogModel::EditorAt(int row, int column) const {
+    if (column < 1 || column > OutputCount() || row < 0 || row >= kRowCount)
+        return CellEditor::None;
+    return row == kInputRow || row == kLinearizerRow ? CellEditor::Combo : CellEditor::Edit;
+}
+
+ComboSetup CAnalogOutputDialogModel::ComboAt(int row, int column) const {
+    if (EditorAt(row, column) != CellEditor::Combo) return {};
+    if (row == kInputRow) {
+        const ChoiceList choices = InputChoices();
+        return {choices.Texts(), choices.IndexOfCode(Word(row, column)), kInputComboWidth};
+    }
+    return {StringList(2, 3900), IndexSelection(Word(row, column), 2)};
+}
+
+void CAnalogOutputDialogModel::CommitText(int row, int column, const std::string& text) {
+    if (EditorAt(row, column) != CellEditor::Edit) return;
+    const ListItem& item = Items()[static_cast<std::size_t>(row)];
+    Word(row, column) =
+        static_cast<uint16_t>(ParseScaledValue(text, item.min, item.max, item.scale, item.nameId));
+}
+
+void CAnalogOutputDialogModel::CommitChoice(int row, int column, int index) {
+    if (EditorAt(row, column) != CellEditor::Combo) return;
+    if (row == kInputRow) {
+        if (auto code = InputChoices().CodeAt(index))
+            Word(row, column) = static_cast<uint16_t>(*code);
+    } else {
+        StoreIndex(Word(row, column), index, 2);
+    }
+}
+
+}  // namespace voltaro

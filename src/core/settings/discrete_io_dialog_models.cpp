@@ -1,0 +1,45 @@
+#include "core/settings/discrete_io_dialog_models.h"
+
+namespace voltaro {
+
+bool HasExtendedFunctionSet(const CDeviceType& type) {
+    return type.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X);
+}
+
+ChoiceList CDiscreteInputDialogModel::Functions() const {
+    return ChoiceList::FromStrings(HasExtendedFunctionSet(image_.deviceType) ? 5 : 3, 1700);
+}
+
+CDiscreteInputDialogModel::Inputs CDiscreteInputDialogModel::Initial() const {
+    return {IndexSelection(image_.words[154], Functions().Size()),
+            SecondRadioChecked(image_.words[155])};
+}
+
+void CDiscreteInputDialogModel::Accept(const Inputs& inputs) {
+    StoreIndex(image_.words[154], inputs.function, Functions().Size());
+    image_.words[155] = RadioWord(inputs.normalClose);
+}
+
+bool CDiscreteOutputDialogModel::Present(int output) const {
+    return image_.deviceType.HasFeature(FEAT_DO1 << output, 0);
+}
+
+CDiscreteOutputDialogModel::Inputs CDiscreteOutputDialogModel::Initial() const {
+    Inputs inputs{};
+    for (int n = 0; n < kOutputCount; ++n) {
+        if (!Present(n)) continue;
+        inputs[n] = {IndexSelection(image_.words[FunctionWord(n)], 3),
+                     SecondRadioChecked(image_.words[ContactWord(n)])};
+    }
+    return inputs;
+}
+
+void CDiscreteOutputDialogModel::Accept(const Inputs& inputs) {
+    for (int n = 0; n < kOutputCount; ++n) {
+        if (!Present(n)) continue;
+        StoreIndex(image_.words[FunctionWord(n)], inputs[n].function, 3);
+        image_.words[ContactWord(n)] = RadioWord(inputs[n].normalClose);
+    }
+}
+
+}  // namespace voltaro

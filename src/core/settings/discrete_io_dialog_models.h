@@ -1,0 +1,55 @@
+#pragma once
+// Decisions of the discrete input and discrete output dialogs.
+#include <array>
+
+#include "core/model/parameter_image.h"
+#include "core/settings/setting_fields.h"
+
+namespace voltaro {
+
+// Types with any of the family bits KT2_G2, KT6_G2, HKT2, HKT2X have the extended
+// function set: two more input functions and the energy counts with tariffs.
+bool HasExtendedFunctionSet(const CDeviceType& type);
+
+class CDiscreteInputDialogModel {
+  public:
+    struct Inputs {
+        int function = -1;         // combo selection
+        bool normalClose = false;  // second radio
+    };
+
+    explicit CDiscreteInputDialogModel(ParameterImage& image) : image_(image) {}
+
+    // 3 entries ("No function" ... "Reset energy count"), 5 with the extended set.
+    ChoiceList Functions() const;
+    Inputs Initial() const;
+    void Accept(const Inputs& inputs);
+
+  private:
+    ParameterImage& image_;
+};
+
+class CDiscreteOutputDialogModel {
+  public:
+    static constexpr int kOutputCount = 4;
+    struct Output {
+        int function = -1;
+        bool normalClose = false;
+    };
+    using Inputs = std::array<Output, kOutputCount>;
+
+    explicit CDiscreteOutputDialogModel(ParameterImage& image) : image_(image) {}
+
+    static int FunctionWord(int output) { return output == 0 ? 152 : 154 + 2 * output; }
+    static int ContactWord(int output) { return FunctionWord(output) + 1; }
+    // Outputs the type lacks are disabled (with their "Energy" buttons) and keep their words.
+    bool Present(int output) const;
+    ChoiceList Functions() const { return ChoiceList::FromStrings(3, 1800); }
+    Inputs Initial() const;
+    void Accept(const Inputs& inputs);
+
+  private:
+    ParameterImage& image_;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,101 @@
+#include "core/settings/input2_page_model.h"
+
+#include "core/platform/string_table.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kSensorHeader = 5550, kPrimaryHeader = 5551, kChannelLabelBase = 5499;
+constexpr int kPrimaryCurrentName = 15151;
+constexpr int kMaxInputs = 16;
+
+// Within a block of three columns: labels, sensor values, primary values.
+enum BlockColumn { LabelColumn, SensorColumn, PrimaryColumn };
+
+}  // namespace
+
+void CInput2PageModel::Load(const ParameterImage& image) {
+    CopyParameterImage(image_, image);
+}
+
+CInput2PageModel::VtInputs CInput2PageModel::InitialVt() const {
+    return {std::to_string(static_cast<int32_t>(image_.Get32(34))),
+            std::to_string(image_.words[36])};
+}
+
+void CInput2PageModel::Save(ParameterImage& image, const VtInputs& vt) const {
+    const int64_t primary = ReadField(VtPrimaryField, vt.primary, 50, 400000, 1, 15153);
+    const int64_t secondary = ReadField(VtSecondaryField, vt.secondary, 50, 500, 1, 15154);
+    image.Set32(34, static_cast<uint32_t>(primary));
+    image.words[36] = static_cast<uint16_t>(secondary);
+    // Only the words this page edits: the low-end cutouts between them belong to the
+    // other-setting dialog and must not be overwritten with this page's older copy.
+    for (int input = 1; input <= kMaxInputs; ++input) {
+        image.words[PrimaryWord(input)] = image_.words[PrimaryWord(input)];
+        image.words[SensorWord(input)] = image_.words[SensorWord(input)];
+    }
+}
+
+int CInput2PageModel::BlockRows() const {
+    switch (InputCount()) {
+        case 2:
+            return 2;
+        case 8:
+        case 16:
+            return 8;
+        default:
+            return 1;
+    }
+}
+
+int CInput2PageModel::GridRowCount() const {
+    return 1 + BlockRows();
+}
+
+int CInput2PageModel::InputAt(int row, int column) const {
+    if (row < 1 || row > BlockRows() || column < 0 || column >= GridColumnCount()) return 0;
+    if (column % 3 == LabelColumn) return 0;
+    return row + 8 * (column / 3);
+}
+
+std::string CInput2PageModel::GridCellText(int row, int column) const {
+    if (column < 0 || column >= GridColumnCount() || row < 0 || row >= GridRowCount()) return {};
+    const int block = column / 3;
+    if (row == 0) {
+        switch (column % 3) {
+            case SensorColumn:
+                return LoadString(kSensorHeader);
+            case PrimaryColumn:
+                return LoadString(kPrimaryHeader);
+            default:
+                return " ";
+        }
+    }
+    if (column % 3 == LabelColumn) return LoadString(kChannelLabelBase + row + 8 * block);
+    const int input = InputAt(row, column);
+    return image_.ValueText(column % 3 == SensorColumn ? SensorWord(input) : PrimaryWord(input));
+}
+
+CellEditor CInput2PageModel::GridEditorAt(int row, int column) const {
+    if (InputAt(row, column) == 0 || GridCellText(row, column).empty()) return CellEditor::None;
+    return column % 3 == SensorColumn ? CellEditor::Combo : CellEditor::Edit;
+}
+
+ComboSetup CInput2PageModel::GridComboAt(int row, int column) const {
+    if (GridEditorAt(row, column) != CellEditor::Combo) return {};
+    const int input = InputAt(row, column);
+    return {SensorChoices().Texts(), IndexSelection(image_.words[SensorWord(input)], kSensorCount)};
+}
+
+void CInput2PageModel::CommitGridText(int row, int column, const std::string& text) {
+    if (GridEditorAt(row, column) != CellEditor::Edit) return;
+    image_.words[PrimaryWord(InputAt(row, column))] =
+        static_cast<uint16_t>(ParseScaledValue(text, 1, 20000, 1, kPrimaryCurrentName));
+}
+
+void CInput2PageModel::CommitGridChoice(int row, int column, int index) {
+    if (GridEditorAt(row, column) != CellEditor::Combo) return;
+    StoreIndex(image_.words[SensorWord(InputAt(row, column))], index, kSensorCount);
+}
+
+}  // namespace voltaro

@@ -1,0 +1,49 @@
+#pragma once
+// Decisions of the CT/VT input page of the multi-circuit transducers: the voltage
+// transformer rating and, per measuring input, the current sensor type and primary current.
+#include <string>
+
+#include "core/model/parameter_image.h"
+#include "core/settings/list_dialog_model.h"
+
+namespace voltaro {
+
+class CInput2PageModel : public GridModel {
+  public:
+    enum Field { VtPrimaryField = 1, VtSecondaryField };
+    struct VtInputs {
+        std::string primary;    // words 34-35, volts
+        std::string secondary;  // word 36, volts
+    };
+    static constexpr int kSensorCount = 6;
+
+    // Takes a copy of the image (with its device type) and lays the grid out.
+    void Load(const ParameterImage& image);
+    // The VT edits as Load fills them.
+    VtInputs InitialVt() const;
+    // Validates both VT edits (nothing is stored when one fails), then stores them and
+    // the sensor and primary-current words of every input into image.
+    void Save(ParameterImage& image, const VtInputs& vt) const;
+
+    const ParameterImage& Image() const { return image_; }
+    int InputCount() const { return image_.deviceType.ioConfig[3]; }
+    static int PrimaryWord(int input) { return input == 1 ? 32 : 40 + 3 * (input - 2); }
+    static int SensorWord(int input) { return PrimaryWord(input) + 1; }
+    // Input shown in a grid row and value block (0 for header and label cells).
+    int InputAt(int row, int column) const;
+    ChoiceList SensorChoices() const { return ChoiceList::FromStrings(kSensorCount, 5600); }
+
+    int GridColumnCount() const override { return InputCount() == 16 ? 6 : 3; }
+    int GridRowCount() const override;
+    std::string GridCellText(int row, int column) const override;
+    CellEditor GridEditorAt(int row, int column) const override;
+    ComboSetup GridComboAt(int row, int column) const override;
+    void CommitGridText(int row, int column, const std::string& text) override;
+    void CommitGridChoice(int row, int column, int index) override;
+
+  private:
+    int BlockRows() const;
+    ParameterImage image_;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,110 @@
+#pragma once
+// Decisions of the device communication dialogs: serial Modbus, its advanced timing,
+// Modbus-TCP and CC-Link.
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/model/parameter_image.h"
+#include "core/settings/setting_fields.h"
+
+namespace voltaro {
+
+// The "Modbus" button opens the Modbus-TCP dialog for Ethernet devices, else the serial one.
+inline bool UsesModbus2Dialog(const CDeviceType& type) { return type.HasFeature(FEAT_MODBUS_TCP, 0); }
+
+using Ipv4Octets = std::array<uint8_t, 4>;
+// An address kept in two words: first octet << 8 | second, third octet << 8 | fourth.
+Ipv4Octets OctetsOfWords(const ParameterImage& image, int firstWord);
+void StoreOctets(ParameterImage& image, int firstWord, const Ipv4Octets& octets);
+
+class CModbusDialogModel {
+  public:
+    enum Field { AddressField = 1, RunLedTimeoutField };
+    struct Inputs {
+        std::string address;        // word 124
+        int rate = -1;              // word 125
+        int parity = -1;            // word 126
+        int stop = -1;              // word 127
+        bool asciiMode = false;     // word 131
+        std::string runLedTimeout;  // word 140, one decimal
+    };
+
+    explicit CModbusDialogModel(ParameterImage& image) : image_(image) {}
+
+    // Multi-circuit transducers (ZB, ZC) take their address and rate from switches:
+    // the dialog sets mode and RUN LED timeout instead, and "Advanced" is disabled.
+    bool TransducerVariant() const { return image_.deviceType.HasFeature(0, FAM_ZB | FAM_ZC); }
+    bool AddressAndRateEnabled() const { return !TransducerVariant(); }
+    bool AdvancedEnabled() const { return !TransducerVariant(); }
+    bool ModeAndRunLedEnabled() const { return TransducerVariant(); }
+
+    ChoiceList Rates() const { return ChoiceList::FromStrings(6, 1900); }
+    ChoiceList Parities() const { return ChoiceList::FromStrings(3, 1950); }
+    ChoiceList StopBits() const { return ChoiceList::FromStrings(2, 2000); }
+
+    Inputs Initial() const;
+    void Accept(const Inputs& inputs);
+
+  private:
+    ParameterImage& image_;
+};
+
+class CAdvancedModbusDialogModel {
+  public:
+    enum Field { T15Field = 1, T35Field };
+    struct Inputs {
+        bool swap = false;  // word 130: "Swap (high first)"
+        std::string t15;    // word 128, one decimal
+        std::string t35;    // word 129, one decimal
+    };
+
+    explicit CAdvancedModbusDialogModel(ParameterImage& image) : image_(image) {}
+    Inputs Initial() const;
+    // t1.5 from 0.1 to 5.9, then t3.5 from t1.5 + 0.1 to 6.0.
+    void Accept(const Inputs& inputs);
+
+  private:
+    ParameterImage& image_;
+};
+
+class CModbus2DialogModel {
+  public:
+    enum Field { PortField = 1, ConnectionTimeoutField, RunLedTimeoutField };
+    struct Inputs {
+        Ipv4Octets address{};           // words 132-133
+        Ipv4Octets mask{};              // words 134-135
+        Ipv4Octets gateway{};           // words 136-137
+        std::string port;               // word 138, any C notation ("0x1F6")
+        std::string connectionTimeout;  // word 139, one decimal
+        std::string runLedTimeout;      // word 140, one decimal
+    };
+
+    explicit CModbus2DialogModel(ParameterImage& image) : image_(image) {}
+    // The port combo's single entry.
+    static std::vector<std::string> PortChoices() { return {"502"}; }
+    Inputs Initial() const;
+    void Accept(const Inputs& inputs);
+
+  private:
+    ParameterImage& image_;
+};
+
+class CCCLinkDialogModel {
+  public:
+    enum Field { NodeField = 1 };
+    struct Inputs {
+        std::string node;  // word 141
+        int rate = -1;     // word 142
+    };
+
+    explicit CCCLinkDialogModel(ParameterImage& image) : image_(image) {}
+    ChoiceList Rates() const { return ChoiceList::FromStrings(5, 5400); }
+    Inputs Initial() const;
+    void Accept(const Inputs& inputs);
+
+  private:
+    ParameterImage& image_;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,72 @@
+#include "core/settings/pulse_dialog_model.h"
+
+#include "core/platform/string_table.h"
+#include "core/settings/discrete_io_dialog_models.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kActiveUnit = 2200, kReactiveUnit = 2201, kApparentUnit = 2202;
+constexpr int kDurationCount = 20;
+// Totals; peak and off-peak counts are the same quantities plus 200 and 300.
+constexpr int kEnergyQuantities[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 13};
+
+}  // namespace
+
+int PulseUnitTextId(int energyCode) {
+    switch (energyCode % 100) {
+        case 0:
+        case 3:
+        case 12:
+            return kActiveUnit;
+        case 2:
+            return kApparentUnit;
+        default:
+            return kReactiveUnit;
+    }
+}
+
+ChoiceList CPulseDialogModel::EnergyChoices() const {
+    if (!HasExtendedFunctionSet(image_.deviceType)) return ChoiceList::FromStrings(9, 3700);
+    ChoiceList list;
+    for (int offset : {0, 200, 300}) {
+        for (int quantity : kEnergyQuantities) {
+            const int code = offset + quantity;
+            list.Add(LoadString(5000 + code), code);
+        }
+    }
+    return list;
+}
+
+ChoiceList CPulseDialogModel::DurationChoices() {
+    ChoiceList list;
+    for (int code = 1; code <= kDurationCount; ++code)
+        list.Add(std::to_string(code * 100), code);
+    return list;
+}
+
+CPulseDialogModel::Inputs CPulseDialogModel::Initial() const {
+    const ChoiceList energies = EnergyChoices();
+    const int stored = image_.words[EnergyWord()];
+    int energy = energies.IndexOfCode(stored);
+    // The extended list falls back to its first entry; the plain list shows no selection.
+    if (energy < 0 && HasExtendedFunctionSet(image_.deviceType)) energy = 0;
+    return {energy, FormatScaledValue(static_cast<int32_t>(image_.Get32(WeightWord())), 10),
+            DurationChoices().IndexOfCode(image_.words[DurationWord()])};
+}
+
+std::string CPulseDialogModel::UnitText(int energySelection) const {
+    const auto code = EnergyChoices().CodeAt(energySelection);
+    return code ? LoadString(PulseUnitTextId(*code)) : std::string();
+}
+
+void CPulseDialogModel::Accept(const Inputs& inputs) {
+    if (auto code = EnergyChoices().CodeAt(inputs.energy))
+        image_.words[EnergyWord()] = static_cast<uint16_t>(*code);
+    image_.Set32(WeightWord(), static_cast<uint32_t>(ReadField(PulseWeightField, inputs.weight, 1,
+                                                               100000, 10, 15451)));
+    if (auto code = DurationChoices().CodeAt(inputs.duration))
+        image_.words[DurationWord()] = static_cast<uint16_t>(*code);
+}
+
+}  // namespace voltaro

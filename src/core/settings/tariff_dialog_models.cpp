@@ -1,0 +1,87 @@
+#include "core/settings/tariff_dialog_models.h"
+
+#include "core/platform/string_table.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kCurrentCutoutName = 15156;
+constexpr int kVoltageCutoutName = 15157;
+constexpr int kChannelLabelBase = 5499;
+
+}  // namespace
+
+bool CAdvancedDialogModel::Channel2Visible() const {
+    return !IsZc() && image_.deviceType.HasFeature(0, FAM_ZB_INPUT);
+}
+
+ChoiceList CAdvancedDialogModel::FrequencyInputs() const {
+    return ChoiceList::FromStrings(image_.deviceType.HasFeature(0, FAM_KT2_240) ? 4 : 2, 2150);
+}
+
+bool CAdvancedDialogModel::TariffFunctionEnabled() const {
+    return !image_.deviceType.HasFeature(0, FAM_ZB | FAM_ZC | FAM_HKT2X);
+}
+
+CAdvancedDialogModel::Inputs CAdvancedDialogModel::Initial() const {
+    const auto& w = image_.words;
+    Inputs in;
+    in.voltageCutout = TenthsText(w[39]);
+    in.currentCutout1 = TenthsText(w[38]);
+    in.currentCutout2 = TenthsText(w[42]);
+    in.frequencyInput =
+        FrequencyInputEnabled() ? IndexSelection(w[37], FrequencyInputs().Size()) : -1;
+    in.tariffEnabled = w[166] != 0;
+    for (int i = 0; i < 4; ++i)
+        in.calculation[i] = SecondRadioChecked(w[148 + i]);
+    return in;
+}
+
+void CAdvancedDialogModel::Accept(const Inputs& in) {
+    auto& w = image_.words;
+    w[39] = static_cast<uint16_t>(
+        ReadField(VoltageCutoutField, in.voltageCutout, 0, 999, 10, kVoltageCutoutName));
+    if (IsZc()) {
+        w[37] = 0;
+    } else {
+        w[38] = static_cast<uint16_t>(
+            ReadField(CurrentCutout1Field, in.currentCutout1, 0, 999, 10, kCurrentCutoutName));
+        if (Channel2Visible()) {
+            w[42] = static_cast<uint16_t>(
+                ReadField(CurrentCutout2Field, in.currentCutout2, 0, 999, 10, kCurrentCutoutName));
+        }
+        StoreIndex(w[37], in.frequencyInput, FrequencyInputs().Size());
+    }
+    if (TariffFunctionEnabled()) w[166] = in.tariffEnabled ? 1 : 0;
+    for (int i = 0; i < 4; ++i)
+        w[148 + i] = RadioWord(in.calculation[i]);
+}
+
+int CAdvancedDialogModel::ChannelCount() const {
+    return image_.deviceType.HasFeature(0, FAM_ZC_EXT) ? 16 : 8;
+}
+
+int CAdvancedDialogModel::ChannelAt(int row, int column) const {
+    if (!IsZc() || row < 0 || row >= GridRowCount() || column < 0 || column >= GridColumnCount())
+        return 0;
+    return row + 1 + 8 * (column / 2);
+}
+
+std::string CAdvancedDialogModel::GridCellText(int row, int column) const {
+    const int channel = ChannelAt(row, column);
+    if (channel == 0) return {};
+    if (column % 2 == 0) return LoadString(kChannelLabelBase + channel);
+    return TenthsText(image_.words[ChannelWord(channel)]);
+}
+
+CellEditor CAdvancedDialogModel::GridEditorAt(int row, int column) const {
+    return ChannelAt(row, column) != 0 && column % 2 == 1 ? CellEditor::Edit : CellEditor::None;
+}
+
+void CAdvancedDialogModel::CommitGridText(int row, int column, const std::string& text) {
+    if (GridEditorAt(row, column) == CellEditor::None) return;
+    image_.words[ChannelWord(ChannelAt(row, column))] =
+        static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 10, kCurrentCutoutName));
+}
+
+}  // namespace voltaro

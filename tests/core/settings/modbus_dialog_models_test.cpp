@@ -1,0 +1,130 @@
+#include "core/settings/modbus_dialog_models.h"
+
+#include "settings_test_support.h"
+
+namespace voltaro {
+namespace {
+
+using namespace test;
+
+template <typename Model>
+int FailedField(Model& model, const typename Model::Inputs& in) {
+    return test::FailureOf([&] { model.Accept(in); }).field;
+}
+
+TEST(ModbusDialogModel, MeterSetsAddressAndClampedRate) {
+    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS, 0, 0, FAM_ZB | FAM_ZC));
+    image.words[125] = 7;
+    image.words[126] = 9;
+    image.words[127] = 3;
+    CModbusDialogModel model(image);
+    EXPECT_TRUE(model.AddressAndRateEnabled());
+    EXPECT_FALSE(model.ModeAndRunLedEnabled());
+    CModbusDialogModel::Inputs in = model.Initial();
+    EXPECT_EQ(in.rate, 5);
+    EXPECT_EQ(model.Rates().At(in.rate).text, LoadString(1905));
+    EXPECT_EQ(in.parity, 2);
+    EXPECT_EQ(in.stop, 1);
+    in.address = "248";
+    EXPECT_EQ(FailedField(model, in), CModbusDialogModel::AddressField);
+    EXPECT_EQ(MessageOf([&] { model.Accept(in); }), RangeMessage(15200, "1", "247"));
+    in.address = "247";
+    model.Accept(in);
+    EXPECT_EQ(image.words[124], 247);
+    EXPECT_EQ(image.words[125], 5);
+    EXPECT_EQ(image.words[126], 2);
+    EXPECT_EQ(image.words[127], 1);
+}
+
+TEST(ModbusDialogModel, TransducerKeepsAddressAndRate) {
+    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZB));
+    image.words[124] = 17;
+    image.words[125] = 2;
+    CModbusDialogModel model(image);
+    EXPECT_FALSE(model.AddressAndRateEnabled());
+    EXPECT_FALSE(model.AdvancedEnabled());
+    CModbusDialogModel::Inputs in = model.Initial();
+    EXPECT_EQ(in.runLedTimeout, "1.0");
+    in.address = "99";
+    in.rate = 0;
+    in.asciiMode = true;
+    in.runLedTimeout = "3200.1";
+    EXPECT_EQ(FailedField(model, in), CModbusDialogModel::RunLedTimeoutField);
+    in.runLedTimeout = "3200";
+    model.Accept(in);
+    EXPECT_EQ(image.words[124], 17);
+    EXPECT_EQ(image.words[125], 2);
+    EXPECT_EQ(image.words[131], 1);
+    EXPECT_EQ(image.words[140], 32000);
+}
+
+TEST(AdvancedModbusDialogModel, T35MustExceedT15) {
+    ParameterImage image = ImageOfRow(0);
+    CAdvancedModbusDialogModel model(image);
+    CAdvancedModbusDialogModel::Inputs in = model.Initial();
+    EXPECT_EQ(in.t15, "1.5");
+    EXPECT_EQ(in.t35, "3.5");
+    in.swap = true;
+    in.t15 = "2.0";
+    in.t35 = "2.0";
+    EXPECT_EQ(FailedField(model, in), CAdvancedModbusDialogModel::T35Field);
+    EXPECT_EQ(MessageOf([&] { model.Accept(in); }), RangeMessage(15205, "2.1", "6.0"));
+    in.t15 = "6.0";
+    EXPECT_EQ(FailedField(model, in), CAdvancedModbusDialogModel::T15Field);
+    in.t15 = "2.0";
+    in.t35 = "2.1";
+    model.Accept(in);
+    EXPECT_EQ(image.words[128], 20);
+    EXPECT_EQ(image.words[129], 21);
+    EXPECT_EQ(image.words[130], 1);
+}
+
+TEST(Modbus2DialogModel, AddressesPortAndTimeouts) {
+    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
+    EXPECT_TRUE(UsesModbus2Dialog(image.deviceType));
+    EXPECT_FALSE(UsesModbus2Dialog(ImageOfRow(0).deviceType));
+    CModbus2DialogModel model(image);
+    CModbus2DialogModel::Inputs in = model.Initial();
+    EXPECT_EQ(in.address, (Ipv4Octets{192, 168, 0, 1}));
+    EXPECT_EQ(in.mask, (Ipv4Octets{255, 255, 255, 0}));
+    EXPECT_EQ(in.port, "502");
+    EXPECT_EQ(in.connectionTimeout, "60.0");
+    in.address = {10, 1, 2, 3};
+    in.gateway = {10, 1, 2, 254};
+    in.port = "0x1F6";
+    in.connectionTimeout = "0.9";
+    EXPECT_EQ(FailedField(model, in), CModbus2DialogModel::ConnectionTimeoutField);
+    EXPECT_EQ(image.words[138], 502);
+    in.port = "65536";
+    EXPECT_EQ(FailedField(model, in), CModbus2DialogModel::PortField);
+    in.port = "0x1F7";
+    in.connectionTimeout = "1";
+    in.runLedTimeout = "0";
+    model.Accept(in);
+    EXPECT_EQ(image.words[132], 0x0A01);
+    EXPECT_EQ(image.words[133], 0x0203);
+    EXPECT_EQ(image.words[136], 0x0A01);
+    EXPECT_EQ(image.words[137], 0x02FE);
+    EXPECT_EQ(image.words[138], 503);
+    EXPECT_EQ(image.words[139], 10);
+    EXPECT_EQ(image.words[140], 0);
+}
+
+TEST(CCLinkDialogModel, NodeAndRate) {
+    ParameterImage image = ImageOfRow(RowWith(FEAT_CCLINK, 0));
+    image.words[142] = 9;
+    CCCLinkDialogModel model(image);
+    CCCLinkDialogModel::Inputs in = model.Initial();
+    EXPECT_EQ(in.rate, 4);
+    EXPECT_EQ(in.node, "1");
+    in.node = "65";
+    EXPECT_EQ(MessageOf([&] { model.Accept(in); }), RangeMessage(15690, "1", "64"));
+    in.node = "64";
+    in.rate = 2;
+    model.Accept(in);
+    EXPECT_EQ(image.words[141], 64);
+    EXPECT_EQ(image.words[142], 2);
+}
+
+}  // namespace
+}  // namespace voltaro
