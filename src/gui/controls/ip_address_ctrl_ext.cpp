@@ -1,0 +1,76 @@
+#include "gui/controls/ip_address_ctrl_ext.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace voltaro {
+
+CIPAddressCtrlExt::CIPAddressCtrlExt(QWidget* parent) : QWidget(parent) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* validator =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
+    for (int i = 0; i < 4; ++i) {
+        if (i > 0) {
+            layout->addWidget(new QLabel(QStringLiteral("."), this));
+        }
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QStringLiteral("field%1").arg(i));
+        field->setValidator(validator);
+        field->setAlignment(Qt::AlignCenter);
+        field->setMaxLength(3);
+        connect(field, &QLineEdit::textEdited, this, [this, i] { FieldEdited(i); });
+        connect(field, &QLineEdit::editingFinished, this, [this] { ShowAddress(); });
+        layout->addWidget(field);
+        fields_[static_cast<std::size_t>(i)] = field;
+    }
+    ShowAddress();
+}
+
+void CIPAddressCtrlExt::SetAddress(const Octets& octets) {
+    address_ = octets;
+    ShowAddress();
+}
+
+void CIPAddressCtrlExt::SetAddressWords(std::uint16_t high, std::uint16_t low) {
+    SetAddress({static_cast<std::uint8_t>(high >> 8), static_cast<std::uint8_t>(high & 0xFF),
+                static_cast<std::uint8_t>(low >> 8), static_cast<std::uint8_t>(low & 0xFF)});
+}
+
+void CIPAddressCtrlExt::GetAddressWords(std::uint16_t& high, std::uint16_t& low) const {
+    high = static_cast<std::uint16_t>(address_[0] << 8 | address_[1]);
+    low = static_cast<std::uint16_t>(address_[2] << 8 | address_[3]);
+}
+
+int CIPAddressCtrlExt::OnFieldChanged(int field, int value) {
+    if (field < 0 || field > 3 || value < 0 || value > 255) {
+        return -1;
+    }
+    address_[static_cast<std::size_t>(field)] = static_cast<std::uint8_t>(value);
+    ShowAddress();
+    emit addressChanged();
+    return 0;
+}
+
+void CIPAddressCtrlExt::ShowAddress() {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        const QString text = QString::number(address_[i]);
+        if (fields_[i]->text() != text) {
+            // Keeps the caret where the user types unless the text got shorter.
+            const int caret = fields_[i]->cursorPosition();
+            fields_[i]->setText(text);
+            fields_[i]->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+        }
+    }
+}
+
+void CIPAddressCtrlExt::FieldEdited(int field) {
+    bool ok = false;
+    const int value = fields_[static_cast<std::size_t>(field)]->text().toInt(&ok);
+    OnFieldChanged(field, ok ? value : -1);
+}
+
+}  // namespace voltaro

@@ -1,0 +1,43 @@
+#pragma once
+// An IPv4 address in four fields of 0 to 255 (objectNames "field0" to "field3"). A field
+// edited to a value from 0 to 255 takes the value and rewrites all four fields in their
+// normal form; an emptied field or a value above 255 leaves the address unchanged (the
+// field shows the stored value again when it loses the focus).
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QLineEdit;
+
+namespace voltaro {
+
+class CIPAddressCtrlExt : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CIPAddressCtrlExt(QWidget* parent = nullptr);
+
+    using Octets = std::array<std::uint8_t, 4>;
+    void SetAddress(const Octets& octets);
+    Octets Address() const { return address_; }
+    // The address as two 16-bit words, high byte first: a.b.c.d is (a << 8 | b, c << 8 | d).
+    void SetAddressWords(std::uint16_t high, std::uint16_t low);
+    void GetAddressWords(std::uint16_t& high, std::uint16_t& low) const;
+
+    // A field changed to value (-1 for an empty field): 0 when the address took it and
+    // was rewritten, -1 when it was out of range and the address stayed unchanged.
+    int OnFieldChanged(int field, int value);
+
+    QLineEdit* Field(int index) const { return fields_[static_cast<std::size_t>(index)]; }
+
+  signals:
+    void addressChanged();
+
+  private:
+    void ShowAddress();
+    void FieldEdited(int field);
+
+    std::array<QLineEdit*, 4> fields_{};
+    Octets address_{};
+};
+
+}  // namespace voltaro

@@ -1,0 +1,60 @@
+// Message box kinds and the conversion of file dialog filters.
+#include <gtest/gtest.h>
+#include <QFileDialog>
+#include <QPushButton>
+
+#include "gui/app/message_box.h"
+
+namespace voltaro {
+namespace {
+
+TEST(FileFilter, PairsBecomeQtNameFilters) {
+    EXPECT_EQ(ConvertFileFilter("Configuration files (*.cfg)|*.cfg|All files (*.*)|*.*||"),
+              (QStringList{QStringLiteral("Configuration files (*.cfg)"),
+                           QStringLiteral("All files (*)")}));
+    // The patterns decide, also when the description names others or none.
+    EXPECT_EQ(ConvertFileFilter("CSV|*.csv;*.txt||"),
+              QStringList{QStringLiteral("CSV (*.csv *.txt)")});
+    EXPECT_EQ(ConvertFileFilter("Report (*.txt)|*.csv"),
+              QStringList{QStringLiteral("Report (*.csv)")});
+    EXPECT_EQ(ConvertFileFilter("Text (x) file|*.x||"),
+              QStringList{QStringLiteral("Text (x) file (*.x)")});
+    EXPECT_TRUE(ConvertFileFilter("").isEmpty());
+    EXPECT_TRUE(ConvertFileFilter("||").isEmpty());
+    EXPECT_TRUE(ConvertFileFilter("No pattern||").isEmpty());
+}
+
+TEST(FileFilter, SaveDialogGetsSuffixAndOverwritePrompt) {
+    QFileDialog dialog;
+    ConfigureFileDialog(dialog,
+                        {QStringLiteral("Save"), "Configuration files (*.cfg)|*.cfg||",
+                         QStringLiteral("cfg"), QString()},
+                        true);
+    EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+    EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("cfg"));
+    EXPECT_FALSE(dialog.testOption(QFileDialog::DontConfirmOverwrite));
+    EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Configuration files (*.cfg)")});
+
+    QFileDialog open;
+    ConfigureFileDialog(open, {QStringLiteral("Open"), "All (*.*)|*.*||", {}, {}}, false);
+    EXPECT_EQ(open.acceptMode(), QFileDialog::AcceptOpen);
+    EXPECT_EQ(open.fileMode(), QFileDialog::ExistingFile);
+}
+
+TEST(MessageBox, ErrorsStopAndQuestionsDefaultToNo) {
+    auto error = MakeErrorBox(nullptr, QStringLiteral("Timeout"));
+    EXPECT_EQ(error->icon(), QMessageBox::Critical);
+    EXPECT_EQ(error->text(), QStringLiteral("Timeout"));
+    EXPECT_EQ(error->standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(error->windowTitle(), QStringLiteral(VOLTARO_PRODUCT_NAME));
+
+    auto question = MakeAskBox(nullptr, QStringLiteral("Reset?"), AskIcon::Question);
+    EXPECT_EQ(question->icon(), QMessageBox::Question);
+    EXPECT_EQ(question->standardButtons(), QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(static_cast<QAbstractButton*>(question->defaultButton()),
+              question->button(QMessageBox::No));
+    EXPECT_EQ(MakeAskBox(nullptr, {}, AskIcon::Exclamation)->icon(), QMessageBox::Warning);
+}
+
+}  // namespace
+}  // namespace voltaro
