@@ -1,0 +1,121 @@
+#include "cli/connection_options.h"
+
+#include <cstdlib>
+
+namespace voltaro::cli {
+namespace {
+
+bool ParseInt(const std::string& text, int low, int high, int& value) {
+    if (text.empty() || text.size() > 9) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    value = std::atoi(text.c_str());
+    return value >= low && value <= high;
+}
+
+// Applies one option with its value; returns an error text or "".
+std::string Apply(const std::string& name, const std::string& value, CComSettings& s) {
+    if (name == "--tcp") {
+        auto colon = value.rfind(':');
+        std::string host = colon == std::string::npos ? value : value.substr(0, colon);
+        if (host.empty()) return "--tcp needs a host name or address";
+        s.mode = ModbusTcp;
+        s.serverAddress = host;
+        if (colon != std::string::npos) {
+            if (colon + 1 >= value.size()) return "--tcp HOST:PORT needs a port after the colon";
+            s.servicePort = value.substr(colon + 1);
+        }
+        return {};
+    }
+    if (name == "--serial" || name == "--infrared") {
+        if (value.empty()) return name + " needs a device path or COMn";
+        const bool infrared = name == "--infrared";
+        s.mode = infrared ? Infrared : ModbusRtu;
+        (infrared ? s.irComPortName : s.comPortName) = value;
+        (infrared ? s.irComPortDisplayName : s.comPortDisplayName) = value;
+        return {};
+    }
+    if (name == "--address") {
+        int address = 0;
+        if (!ParseInt(value, 1, 247, address)) return "--address must be 1 to 247";
+        s.address = address;
+        return {};
+    }
+    if (name == "--baud") {
+        static const int kRates[] = {1200, 2400, 4800, 9600, 19200, 38400};
+        int rate = 0;
+        if (ParseInt(value, 1, 38400, rate))
+            for (int i = 0; i < 6; ++i)
+                if (kRates[i] == rate) {
+                    s.baudrate = i;
+                    return {};
+                }
+        return "--baud must be one of 1200, 2400, 4800, 9600, 19200, 38400";
+    }
+    if (name == "--parity") {
+        static const char* kNames[] = {"none", "odd", "even"};
+        for (int i = 0; i < 3; ++i)
+            if (value == kNames[i]) {
+                s.parity = i;
+                return {};
+            }
+        return "--parity must be none, odd or even";
+    }
+    if (name == "--stop") {
+        if (value != "1" && value != "2") return "--stop must be 1 or 2";
+        s.stop = value == "2" ? 1 : 0;
+        return {};
+    }
+    return "unknown option " + name;
+}
+
+bool IsConnectionOption(const std::string& name) {
+    for (const char* o :
+         {"--tcp", "--serial", "--infrared", "--address", "--baud", "--parity", "--stop"})
+        if (name == o) return true;
+    return false;
+}
+
+}  // namespace
+
+ConnectionArguments ParseConnectionOptions(const std::vector<std::string>& args,
+                                           const CComSettings& base) {
+    ConnectionArguments result{base, {}, {}};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::string value;
+        bool inlineValue = false;
+        if (auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+            inlineValue = true;
+        }
+        if (!IsConnectionOption(name)) {
+            result.rest.push_back(args[i]);
+            continue;
+        }
+        if (!inlineValue) {
+            if (i + 1 >= args.size()) {
+                result.error = name + " needs a value";
+                return result;
+            }
+            value = args[++i];
+        }
+        if (std::string error = Apply(name, value, result.settings); !error.empty()) {
+            result.error = error + " (got \"" + value + "\")";
+            return result;
+        }
+    }
+    return result;
+}
+
+ConnectionArguments ParseConnectionOptions(const std::vector<std::string>& args) {
+    return ParseConnectionOptions(args, CComSettings::LoadFromUserProfile());
+}
+
+const char* ConnectionOptionsUsage() {
+    return "[--tcp HOST[:PORT] | --serial PATH|COMn | --infrared PATH|COMn] [--address N] "
+           "[--baud B] [--parity none|odd|even] [--stop 1|2]";
+}
+
+}  // namespace voltaro::cli

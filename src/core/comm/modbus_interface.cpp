@@ -1,0 +1,253 @@
+#include "core/comm/modbus_interface.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "core/comm/rtu_framing.h"
+#include "core/platform/trace.h"
+#include "core/work/private_exception.h"
+#include "core/work/timer_thread.h"
+
+namespace voltaro {
+namespace {
+
+uint32_t Scaled(uint32_t ms, double scale) {
+    return static_cast<uint32_t>(std::lround(static_cast<double>(ms) * scale));
+}
+
+}  // namespace
+
+CModbusInterface::CModbusInterface() : settings(CComSettings::LoadFromUserProfile()) {}
+
+CModbusInterface::CModbusInterface(const CComSettings& s) : settings(s) {}
+
+CModbusInterface::~CModbusInterface() {
+    DetachAll();
+    Close();
+}
+
+void CModbusInterface::Open() {
+    Close();
+    cancel_.Clear();
+    if (settings.mode == ModbusTcp) {
+        socket_.Open(settings.serverAddress, settings.servicePort, timeouts.connectMs, &cancel_);
+        timerThread_ = std::make_unique<CTimerThread>();
+        Attach(*timerThread_, *this);
+        return;
+    }
+    serial_.settings = settings;
+    serial_.OpenAndConfigure();
+    responseTimeoutMs_ = 3000;
+}
+
+void CModbusInterface::Close() {
+    socket_.Close();
+    serial_.Close();
+    if (timerThread_) {
+        timerThread_->Stop();
+        timerThread_->Detach(*this);
+        timerThread_.reset();
+    }
+}
+
+bool CModbusInterface::IsOpen() const { return socket_.IsOpen() || serial_.IsOpen(); }
+
+void CModbusInterface::CancelBlockingCall() { cancel_.Signal(); }
+
+void CModbusInterface::RequestAbort() {
+    abortRequested = true;
+    CancelBlockingCall();
+}
+
+void CModbusInterface::Update(CObservable* source) {
+    if (source != nullptr && source == timerThread_.get()) CancelBlockingCall();
+}
+
+std::deque<bool> CModbusInterface::QualityHistory() const {
+    std::lock_guard<std::mutex> lock(qualityMutex_);
+    return qualityHistory_;
+}
+
+void CModbusInterface::PushQuality(bool success) {
+    std::lock_guard<std::mutex> lock(qualityMutex_);
+    qualityHistory_.push_back(success);
+    if (qualityHistory_.size() > 8) qualityHistory_.pop_front();
+    auto good = std::count(qualityHistory_.begin(), qualityHistory_.end(), true);
+    qualityPercent_ = 100.0 * static_cast<double>(good) / static_cast<double>(qualityHistory_.size());
+}
+
+void CModbusInterface::StartRequest() {
+    abortRequested = false;
+    cancel_.Clear();
+}
+
+uint8_t CModbusInterface::UnitAddress() const {
+    return settings.mode == Infrared ? 1 : static_cast<uint8_t>(settings.address & 0xFF);
+}
+
+int CModbusInterface::BlockLimit(bool write, int count) const {
+    // The quantity travels in one byte and the protocol allows at most 125 registers read
+    // or 123 written per request: longer transfers become several legal requests, of an
+    // even size so that no 32-bit value is torn across two requests.
+    if (settings.mode == Infrared) return 8;
+    const int limit = write ? kMaxWriteQuantity : kMaxReadQuantity;
+    return count <= limit ? limit : limit - 1;
+}
+
+int CModbusInterface::Attempts() const { return settings.mode == Infrared ? 10 : 3; }
+
+std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
+    // Send: drop late bytes of an earlier exchange, then the framed request.
+    serial_.Purge();
+    std::vector<uint8_t> frame = FrameRtu(ex.request);
+    serial_.Write(frame.data(), frame.size());
+
+    const uint32_t rate = settings.mode == Infrared ? 1200 : BaudRateOfIndex(settings.baudrate);
+    const auto byteCount = static_cast<uint32_t>(ex.request.size() + ex.expectedLength + 4);
+    responseTimeoutMs_ = Scaled(ResponseTimeoutMs(byteCount, ex.baseMs, rate), timeouts.serialScale);
+
+    std::vector<uint8_t> raw(ex.expectedLength + 2, 0);
+    std::size_t received = serial_.Read(raw.data(), raw.size(), responseTimeoutMs_, &cancel_);
+    std::vector<uint8_t> response;
+    RtuReceipt receipt = ParseRtuResponse(raw.data(), received, ex.expectedLength, response);
+    if (receipt.crcMismatch) {
+        throw CPrivateException(
+            ModbusErrorMessage(ex.command, ex.address, ex.count, ModbusFailure::Crc, 0));
+    }
+    // Keep consecutive requests apart on the bus.
+    const uint32_t guard = Scaled(GuardDelayMs(BaudRateOfIndex(settings.baudrate)),
+                                  timeouts.serialScale);
+    std::this_thread::sleep_for(std::chrono::milliseconds(guard));
+
+    int code = 0;
+    ModbusFailure failure = ValidateResponse(receipt.n, 0, 0, response, ex.expectedLength, &code);
+    if (failure != ModbusFailure::None) {
+        TraceFailure(failure, code);
+        throw CPrivateException(ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
+    }
+    return response;
+}
+
+std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
+    const uint16_t transaction = NextTransactionId();
+    socket_.Send(BuildMbapFrame(transaction, ex.request));
+    responseTimeoutMs_ = timeouts.tcpResponseMs;
+
+    std::vector<uint8_t> buffer;
+    const bool watched = timerThread_ && timerThread_->Arm(responseTimeoutMs_);
+    // Unwatched (the watchdog was busy): the poll's own limit bounds the receive instead.
+    std::size_t received = socket_.Receive(buffer, ex.expectedLength + 6, &cancel_,
+                                           watched ? -1 : static_cast<int>(responseTimeoutMs_));
+    if (watched) timerThread_->Disarm();
+    // A watchdog expiry is over once Disarm returned; a user's Cancel stays signalled.
+    if (!abortRequested) cancel_.Clear();
+
+    std::size_t n = received > 6 ? received - 6 : 0;
+    std::vector<uint8_t> response(buffer.begin() + 6, buffer.begin() + 6 + ex.expectedLength);
+    const uint16_t receivedTransaction = static_cast<uint16_t>(buffer[0] << 8 | buffer[1]);
+    int code = 0;
+    ModbusFailure failure =
+        ValidateResponse(n, transaction, receivedTransaction, response, ex.expectedLength, &code);
+    if (failure != ModbusFailure::None) {
+        TraceFailure(failure, code);
+        throw CPrivateException(ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
+    }
+    return response;
+}
+
+std::vector<uint8_t> CModbusInterface::RunAttempt(const Exchange& ex) {
+    return settings.mode == ModbusTcp ? TcpAttempt(ex) : SerialAttempt(ex);
+}
+
+std::vector<uint8_t> CModbusInterface::RunWithRetries(const Exchange& ex, bool abortAfterResponse) {
+    const int attempts = Attempts();
+    for (int attempt = 1;; ++attempt) {
+        try {
+            std::vector<uint8_t> response = RunAttempt(ex);
+            // A read ends at its next response once the user cancelled (empty text: the
+            // caller shows nothing); a write only stops retrying.
+            if (abortAfterResponse && abortRequested) throw CPrivateException(std::string());
+            return response;
+        } catch (const CPrivateException&) {
+            PushQuality(false);
+            if (attempt >= attempts || abortRequested) throw;
+        }
+    }
+}
+
+bool CModbusInterface::ReadHoldingRegisters(int address, int count, uint16_t* values) {
+    StartRequest();
+    const int limit = BlockLimit(false, count);
+    for (int done = 0; done < count; done += limit) {
+        if (done > 0 && abortRequested) throw CPrivateException(std::string());
+        const int size = std::min(limit, count - done);
+        TraceF("ReadHoldingRegisters: adrs=%d size=%d\n", address + done + 1, size);
+        Exchange ex{kReadCommandName, address + done, size,
+                    BuildReadRequest(UnitAddress(), address + done, size),
+                    ReadResponseLength(size), timeouts.readBaseMs};
+        std::vector<uint8_t> response = RunWithRetries(ex, true);
+        for (int i = 0; i < size; ++i)
+            values[done + i] = static_cast<uint16_t>(response[3 + 2 * i] << 8 | response[4 + 2 * i]);
+    }
+    PushQuality(true);
+    return true;
+}
+
+bool CModbusInterface::WriteMultipleRegisters(int address, int count, const uint16_t* values) {
+    StartRequest();
+    const int limit = BlockLimit(true, count);
+    for (int done = 0; done < count; done += limit) {
+        if (done > 0 && abortRequested) throw CPrivateException(std::string());
+        const int size = std::min(limit, count - done);
+        TraceF("WriteMultipleRegisters: adrs=%d size=%d\n", address + done + 1, size);
+        Exchange ex{kWriteCommandName, address + done, size,
+                    BuildWriteRequest(UnitAddress(), address + done, size, values + done),
+                    kWriteResponseLength, timeouts.writeBaseMs};
+        RunWithRetries(ex, false);
+    }
+    PushQuality(true);
+    return true;
+}
+
+bool CModbusInterface::WriteRegisterPairs(int address, int pairCount, const uint32_t* values32,
+                                          bool swap) {
+    std::vector<uint16_t> registers(2 * static_cast<std::size_t>(std::max(pairCount, 0)));
+    for (int i = 0; i < pairCount; ++i) {
+        uint16_t low = static_cast<uint16_t>(values32[i] & 0xFFFF);
+        uint16_t high = static_cast<uint16_t>(values32[i] >> 16);
+        registers[2 * i] = swap ? high : low;
+        registers[2 * i + 1] = swap ? low : high;
+    }
+    return WriteMultipleRegisters(address, 2 * pairCount, registers.data());
+}
+
+bool CModbusInterface::SwapRegisterPairs(uint32_t* values32, int pairCount, bool swap) {
+    if (!swap) return true;
+    for (int i = 0; i < pairCount; ++i) values32[i] = values32[i] << 16 | values32[i] >> 16;
+    return true;
+}
+
+bool CModbusInterface::ReadRegisterList(const RegisterBlock* blocks, uint32_t* destination,
+                                        bool swap,
+                                        const std::vector<const std::atomic<bool>*>& stopFlags) {
+    // Long reads keep the machine busy on their own here: there is no system-sleep
+    // inhibition to request on this platform.
+    std::vector<uint16_t> registers;
+    for (const RegisterBlock* block = blocks; block->start != -1; ++block) {
+        for (const auto* flag : stopFlags)
+            if (flag && flag->load()) return false;
+        if (block->count <= 0) continue;
+        registers.assign(2 * static_cast<std::size_t>(block->count), 0);
+        ReadHoldingRegisters(block->start, 2 * block->count, registers.data());
+        uint32_t* slot = destination + block->offset;
+        for (int i = 0; i < block->count; ++i)
+            slot[i] = static_cast<uint32_t>(registers[2 * i]) |
+                      static_cast<uint32_t>(registers[2 * i + 1]) << 16;
+        SwapRegisterPairs(slot, block->count, swap);
+    }
+    return true;
+}
+
+}  // namespace voltaro

@@ -1,0 +1,114 @@
+#pragma once
+// The Modbus client: the one object through which the system talks to a device. Reads
+// (function 4) and writes (function 16) of 16-bit registers over the serial line (RTU)
+// or TCP, split into legal requests, retried, with a running success rate.
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <vector>
+
+#include "core/comm/cancel_event.h"
+#include "core/comm/com_settings.h"
+#include "core/comm/modbus_tcp.h"
+#include "core/comm/serial_io.h"
+#include "core/model/device_type.h"
+#include "core/work/observer.h"
+#include "core/work/sync_objects.h"
+
+namespace voltaro {
+
+class CTimerThread;
+
+// One block of a measured-value list: `count` 32-bit values from register `start` on, into
+// the destination from 32-bit slot `offset` on. A start of -1 ends a list.
+struct RegisterBlock {
+    int32_t start;
+    int32_t count;
+    int32_t offset;
+};
+
+// Time-outs of an exchange. The defaults are the system's; tests shrink them.
+struct ModbusTimeouts {
+    uint32_t readBaseMs = 1000;     // serial response time-out base of a read
+    uint32_t writeBaseMs = 4000;    // ... of a write
+    uint32_t tcpResponseMs = 5000;  // receive watchdog period on TCP
+    uint32_t connectMs = 5000;      // TCP connect bound
+    // Multiplies the computed serial response time-out and the guard delay (1 = real).
+    double serialScale = 1.0;
+};
+
+class CModbusInterface : public CObserver, public CMutexObject, public IRegisterReader {
+public:
+    // Settings loaded from the user profile's "ComSettings".
+    CModbusInterface();
+    explicit CModbusInterface(const CComSettings& settings);
+    ~CModbusInterface() override;
+
+    CComSettings settings;
+    ModbusTimeouts timeouts;
+    // Set by the user interface to stop retrying (and, with CancelBlockingCall, to end a
+    // blocked receive or connect). Cleared at the start of every register operation.
+    std::atomic<bool> abortRequested{false};
+
+    // Opens the serial port or connects over TCP (with a receive watchdog).
+    void Open();
+    // Closes everything; safe when nothing is open.
+    void Close();
+    bool IsOpen() const;
+
+    bool ReadHoldingRegisters(int address, int count, uint16_t* values) override;
+    bool WriteMultipleRegisters(int address, int count, const uint16_t* values);
+    // pairCount 32-bit values as 2 x pairCount registers, low half first unless swap.
+    bool WriteRegisterPairs(int address, int pairCount, const uint32_t* values32, bool swap);
+    // Exchanges the 16-bit halves of each value in place when swap is set.
+    static bool SwapRegisterPairs(uint32_t* values32, int pairCount, bool swap);
+    // Reads every block up to the terminator into destination's 32-bit slots; stops early
+    // (returning false) when one of stopFlags is set.
+    bool ReadRegisterList(const RegisterBlock* blocks, uint32_t* destination, bool swap,
+                          const std::vector<const std::atomic<bool>*>& stopFlags = {});
+
+    // Ends a blocked receive or connect at once (from any thread).
+    void CancelBlockingCall();
+    // abortRequested plus CancelBlockingCall: the user's Cancel.
+    void RequestAbort();
+
+    // Success rate of the last (at most 8) exchanges, in percent.
+    double QualityPercent() const { return qualityPercent_.load(); }
+    std::deque<bool> QualityHistory() const;
+
+    // Watchdog expiry: cancels the blocked receive. Other notifiers are ignored.
+    void Update(CObservable* source) override;
+    CTimerThread* TimerThread() const { return timerThread_.get(); }
+
+private:
+    struct Exchange {
+        const char* command;
+        int address;
+        int count;
+        std::vector<uint8_t> request;
+        std::size_t expectedLength;
+        uint32_t baseMs;
+    };
+    // One attempt: send, receive, validate. Returns the validated response.
+    std::vector<uint8_t> RunAttempt(const Exchange& exchange);
+    std::vector<uint8_t> RunWithRetries(const Exchange& exchange, bool abortAfterResponse);
+    std::vector<uint8_t> SerialAttempt(const Exchange& exchange);
+    std::vector<uint8_t> TcpAttempt(const Exchange& exchange);
+    void PushQuality(bool success);
+    void StartRequest();
+    uint8_t UnitAddress() const;
+    int BlockLimit(bool write, int count) const;
+    int Attempts() const;
+
+    CTcpConnection socket_;
+    CSerialIO serial_;
+    CCancelEvent cancel_;
+    std::unique_ptr<CTimerThread> timerThread_;
+    uint32_t responseTimeoutMs_ = 3000;
+    std::deque<bool> qualityHistory_;
+    std::atomic<double> qualityPercent_{0.0};
+    mutable std::mutex qualityMutex_;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,146 @@
+#include "core/comm/modbus_tcp.h"
+
+#include <fcntl.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+
+#include "core/comm/cancel_event.h"
+#include "core/platform/sys_error.h"
+#include "core/work/private_exception.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kTcpErrorId = 11018;
+
+std::atomic<uint16_t>& TransactionCounter() {
+    static std::atomic<uint16_t> counter{0};
+    return counter;
+}
+
+int RemainingMs(std::chrono::steady_clock::time_point deadline) {
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline -
+                                                             std::chrono::steady_clock::now());
+    return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+}
+
+}  // namespace
+
+uint16_t NextTransactionId() { return static_cast<uint16_t>(TransactionCounter().fetch_add(1) + 1); }
+
+void SetTransactionCounter(uint16_t value) { TransactionCounter().store(value); }
+
+std::vector<uint8_t> BuildMbapFrame(uint16_t transaction, const std::vector<uint8_t>& request) {
+    std::vector<uint8_t> frame;
+    frame.reserve(6 + request.size());
+    frame.push_back(static_cast<uint8_t>(transaction >> 8));
+    frame.push_back(static_cast<uint8_t>(transaction & 0xFF));
+    frame.push_back(0);
+    frame.push_back(0);
+    frame.push_back(0);
+    frame.push_back(static_cast<uint8_t>(request.size() & 0xFF));
+    frame.insert(frame.end(), request.begin(), request.end());
+    return frame;
+}
+
+CTcpConnection::~CTcpConnection() { Close(); }
+
+void CTcpConnection::Close() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+        fd_ = -1;
+    }
+}
+
+void CTcpConnection::Open(const std::string& host, const std::string& service,
+                          uint32_t connectTimeoutMs, const CCancelEvent* cancel) {
+    Close();
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_TCP);
+    if (fd < 0) throw CPrivateException(kTcpErrorId, errno);
+    auto fail = [&](int error) {
+        ::close(fd);
+        throw CPrivateException(kTcpErrorId, error);
+    };
+
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_protocol = IPPROTO_TCP;
+    addrinfo* found = nullptr;
+    int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &found);
+    if (rc != 0 || found == nullptr) {
+        int savedErrno = errno;
+        ::close(fd);
+        if (rc == EAI_SYSTEM) throw CPrivateException(kTcpErrorId, savedErrno);
+        throw CPrivateException::WithSystemText(kTcpErrorId, ResolverErrorText(rc));
+    }
+    rc = ::connect(fd, found->ai_addr, found->ai_addrlen);
+    int error = errno;
+    ::freeaddrinfo(found);
+    if (rc != 0) {
+        if (error != EINPROGRESS) fail(error);
+        // Bounded connect: a host that never answers must not hold the user for the
+        // system's own (minutes long) connection time-out, and Cancel must end it.
+        int ready = WaitReady(fd, POLLOUT, cancel, static_cast<int>(connectTimeoutMs));
+        if (ready == 0) fail(ETIMEDOUT);
+        if (ready == -1) fail(ECANCELED);
+        if (ready < 0) fail(errno);
+        int soError = 0;
+        socklen_t length = sizeof soError;
+        if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &length) != 0) fail(errno);
+        if (soError != 0) fail(soError);
+    }
+    fd_ = fd;
+}
+
+bool CTcpConnection::Send(const std::vector<uint8_t>& frame) {
+    std::size_t sent = 0;
+    while (fd_ >= 0 && sent < frame.size()) {
+        ssize_t n = ::send(fd_, frame.data() + sent, frame.size() - sent, MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n < 0 && errno == EAGAIN) {
+            if (WaitReady(fd_, POLLOUT, nullptr, 5000) != 1) return false;
+        } else {
+            return false;
+        }
+    }
+    return sent == frame.size();
+}
+
+std::size_t CTcpConnection::Receive(std::vector<uint8_t>& buffer, std::size_t capacity,
+                                    const CCancelEvent* cancel, int backstopMs) {
+    buffer.assign(capacity, 0);
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(backstopMs < 0 ? 0 : backstopMs);
+    std::size_t got = 0;
+    std::size_t wanted = capacity;  // until the header tells the real length
+    uint8_t chunk[512];
+    while (fd_ >= 0 && got < wanted) {
+        int ready = WaitReady(fd_, POLLIN, cancel, backstopMs < 0 ? -1 : RemainingMs(deadline));
+        if (ready != 1) break;
+        ssize_t n = ::recv(fd_, chunk, std::min(sizeof chunk, wanted - got), 0);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (n <= 0) break;  // closed by the peer, or a connection error
+        for (ssize_t i = 0; i < n; ++i, ++got)
+            if (got < capacity) buffer[got] = chunk[i];
+        if (got >= 6 && wanted == capacity) {
+            std::size_t length = static_cast<std::size_t>(buffer[4]) << 8 | buffer[5];
+            // A plausible length (unit id + PDU) fixes the end of this answer.
+            if (length >= 1 && length <= 254) wanted = 6 + length;
+        }
+    }
+    return std::min(got, capacity);
+}
+
+}  // namespace voltaro

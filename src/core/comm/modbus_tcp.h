@@ -1,0 +1,54 @@
+#pragma once
+// Modbus-TCP transport: the MBAP envelope, the process-wide transaction counter and a
+// TCP connection whose connect and receive a cancel event can end at once.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace voltaro {
+
+class CCancelEvent;
+
+// Increments the process-wide counter and returns the new value (the first request of
+// a process carries 1; after 65535 comes 0). Never reset on reconnection.
+uint16_t NextTransactionId();
+// Test hook: the next NextTransactionId returns value + 1 (mod 65536).
+void SetTransactionCounter(uint16_t value);
+
+// Transaction id (2), protocol id 0 (2), length (2: high 0, low = request size), then the
+// request itself, whose first byte is the unit identifier.
+std::vector<uint8_t> BuildMbapFrame(uint16_t transaction, const std::vector<uint8_t>& request);
+
+class CTcpConnection {
+public:
+    CTcpConnection() = default;
+    ~CTcpConnection();
+    CTcpConnection(const CTcpConnection&) = delete;
+    CTcpConnection& operator=(const CTcpConnection&) = delete;
+
+    // Resolves host/service to the first IPv4 stream address and connects, for at most
+    // connectTimeoutMs; a signalled cancel event ends the wait at once. Failures throw
+    // message 11018 with the resolver's or the system's text; the socket is then closed.
+    void Open(const std::string& host, const std::string& service, uint32_t connectTimeoutMs,
+              const CCancelEvent* cancel);
+    void Close();
+    bool IsOpen() const { return fd_ >= 0; }
+
+    // Sends the whole frame. False when the connection failed (the receive then reports it).
+    bool Send(const std::vector<uint8_t>& frame);
+
+    // Receives one response into buffer (resized to `capacity` and zero-filled): reads
+    // until the length announced by the MBAP header has arrived, the peer closes, the
+    // connection fails, the cancel event is signalled or backstopMs passed (-1: no limit).
+    // Bytes beyond capacity are read and dropped. Returns the bytes stored (<= capacity).
+    std::size_t Receive(std::vector<uint8_t>& buffer, std::size_t capacity,
+                        const CCancelEvent* cancel, int backstopMs);
+
+    int fd() const { return fd_; }
+
+private:
+    int fd_ = -1;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,83 @@
+// voltaro-cli ports / identify / read, run as a process against a loopback device.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "core/comm/tcp_device.h"
+#include "core/model/device_type.h"
+
+namespace voltaro {
+namespace {
+
+using test::TcpDevice;
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+};
+
+// Runs voltaro-cli with args (shell words) and a profile of its own.
+CliRun RunCli(const std::string& args) {
+    const std::string cli = std::string(VOLTARO_BINARY_DIR) + "/bin/voltaro-cli";
+    CliRun run;
+    if (!std::filesystem::exists(cli)) return run;
+    std::string command = "VOLTARO_PROFILE=/nonexistent-dir/profile.ini " + cli + " " + args + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe)) run.out += buffer;
+    int status = ::pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+uint16_t Identity(int address) {
+    const DeviceTypeRecord& row = DeviceTypeTable()[0];
+    if (address == 9600) return row.deviceId;
+    if (address == 9601) return 102;
+    if (address >= 9622 && address <= 9627) return 0;
+    return static_cast<uint16_t>(address * 2);
+}
+
+TEST(CliComm, ReadAndIdentifyOverTcp) {
+    if (RunCli("--help").status != 0) GTEST_SKIP() << "voltaro-cli not built";
+    TcpDevice device([](const TcpDevice::Bytes& r, int) {
+        return TcpDevice::Reply{{TcpDevice::Answer(r, Identity)}};
+    });
+    const std::string tcp = "--tcp 127.0.0.1:" + device.Port();
+
+    CliRun readRun = RunCli("read 100 2 " + tcp + " --address 9");
+    EXPECT_EQ(readRun.status, 0) << readRun.out;
+    EXPECT_EQ(readRun.out, "100\t200\t0x00C8\n101\t202\t0x00CA\n");
+    EXPECT_EQ(device.Requests()[0][6], 9);  // unit address from --address
+
+    CliRun identify = RunCli("identify " + tcp);
+    EXPECT_EQ(identify.status, 0) << identify.out;
+    EXPECT_NE(identify.out.find("version: 1.02\n"), std::string::npos) << identify.out;
+    EXPECT_NE(identify.out.find("catalogue row: 0\n"), std::string::npos) << identify.out;
+    EXPECT_NE(identify.out.find("model: KT2"), std::string::npos) << identify.out;
+}
+
+TEST(CliComm, BadOptionsAndDeviceFailures) {
+    if (RunCli("--help").status != 0) GTEST_SKIP() << "voltaro-cli not built";
+    EXPECT_EQ(RunCli("read 1 2 --baud 1234").status, 2);
+    EXPECT_EQ(RunCli("read 1 2 --parity mark").status, 2);
+    EXPECT_EQ(RunCli("read 1 2 --address 248").status, 2);
+    EXPECT_EQ(RunCli("read 1 --tcp 127.0.0.1").status, 2);
+    EXPECT_EQ(RunCli("read 1 2 --stop").status, 2);
+
+    CliRun missing = RunCli("read 1 2 --serial /dev/voltaro-no-such-port");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.out.find("Communication port /dev/voltaro-no-such-port can not be opened."),
+              std::string::npos)
+        << missing.out;
+
+    CliRun ports = RunCli("ports");
+    EXPECT_EQ(ports.status, 0);
+    EXPECT_NE(ports.out.find("0\tCOM1\tCOM1\n"), std::string::npos) << ports.out;
+    EXPECT_NE(ports.out.find("11\tCOM12\t\\\\.\\COM12\n"), std::string::npos) << ports.out;
+}
+
+}  // namespace
+}  // namespace voltaro
