@@ -1,0 +1,150 @@
+// The simulator's protocol seen from raw bytes: identification of every row, exception
+// answers and limits, MBAP segmentation, concurrent clients and RTU framing on a pty.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "core/comm/crc16.h"
+#include "core/model/device_type.h"
+#include "raw_client.h"
+#include "sim/simulator.h"
+
+namespace voltaro::sim::test {
+namespace {
+
+TEST(SimProtocol, EveryRowIdentifiesAsItself) {
+    for (const DeviceTypeRecord& record : DeviceTypeTable()) {
+        Simulator sim(Row(record.index));
+        TcpRegisterReader reader(sim.StartTcp());
+        CDeviceType identified;
+        if (record.features == 0 && record.family == 0) continue;
+        identified.ReadFromDevice(reader);
+        EXPECT_EQ(identified.typeIndex, record.index) << "row " << record.index;
+    }
+}
+
+TEST(SimProtocol, IdentificationRegistersCarryTextLowByteFirst) {
+    SimulatorOptions options = Row(61);
+    options.device.serial = "AB123456";
+    options.device.tag = "Feeder 7";
+    Simulator sim(options);
+    RawTcp tcp(sim.StartTcp());
+    const auto regs = Registers(tcp.Request(ReadPdu(9600, 28)));
+    ASSERT_EQ(regs.size(), 28u);
+    EXPECT_EQ(regs[0], 7861);
+    EXPECT_EQ(regs[2], 'A' | 'B' << 8);
+    EXPECT_EQ(regs[6], 'F' | 'e' << 8);
+    EXPECT_EQ(regs[10], 0);  // tag ends: padded with zero bytes
+    EXPECT_EQ(regs[22], 0x0400);
+    EXPECT_EQ(regs[26], 8);  // measuring inputs
+}
+
+TEST(SimProtocol, ExceptionAnswersAndLimits) {
+    Simulator sim(Row(39));
+    RawTcp tcp(sim.StartTcp());
+    EXPECT_EQ(tcp.Request({3, 0, 0, 0, 1}), (Bytes{0x83, 1}));      // other function
+    EXPECT_EQ(tcp.Request(ReadPdu(0, 0)), (Bytes{0x84, 3}));        // quantity 0
+    EXPECT_EQ(tcp.Request(ReadPdu(1536, 126)), (Bytes{0x84, 3}));   // above 125
+    EXPECT_EQ(tcp.Request(ReadPdu(12345, 1)), (Bytes{0x84, 2}));    // not in the map
+    EXPECT_EQ(tcp.Request(ReadPdu(9620, 10)), (Bytes{0x84, 2}));    // runs past the map
+    EXPECT_EQ(tcp.Request(WritePdu(9600, {1})), (Bytes{0x90, 2}));  // read-only
+    EXPECT_EQ(tcp.Request(WritePdu(9606, std::vector<uint16_t>(124, 0))), (Bytes{0x90, 3}));
+    Bytes badCount = WritePdu(9606, {1, 2});
+    badCount[5] = 3;
+    EXPECT_EQ(tcp.Request(badCount), (Bytes{0x90, 3}));
+    EXPECT_EQ(tcp.Request(ReadPdu(1536, 30)).size(), 62u);
+    EXPECT_EQ(tcp.Request(WritePdu(9606, {0x4142})), (Bytes{0x10, 0x25, 0x86, 0, 1}));
+}
+
+TEST(SimProtocol, LenientMapReadsZeroAndTakesWrites) {
+    SimulatorOptions options = Row(39);
+    options.device.lenient = true;
+    Simulator sim(options);
+    RawTcp tcp(sim.StartTcp());
+    const auto regs = Registers(tcp.Request(ReadPdu(10000, 125)));
+    EXPECT_EQ(regs, std::vector<uint16_t>(125, 0));
+    EXPECT_EQ(tcp.Request(WritePdu(10000, std::vector<uint16_t>(123, 7)))[0], 0x10);
+    EXPECT_EQ(tcp.Request(WritePdu(9600, {1})), (Bytes{0x90, 2}));  // known read-only stays so
+}
+
+TEST(SimProtocol, SplitAndCoalescedMbapRequests) {
+    Simulator sim(Row(39));
+    RawTcp tcp(sim.StartTcp());
+    const Bytes request{0, 7, 0, 0, 0, 6, 1, 4, 0x25, 0x81, 0, 1};
+    tcp.Send(Bytes(request.begin(), request.begin() + 5));
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    tcp.Send(Bytes(request.begin() + 5, request.end()));
+    EXPECT_EQ(tcp.Receive(11), (Bytes{0, 7, 0, 0, 0, 5, 1, 4, 2, 0x01, 0x2C}));
+    Bytes two(2 * request.size());
+    std::copy(request.begin(), request.end(), two.begin());
+    std::copy(request.begin(), request.end(), two.begin() + 12);
+    two[13] = 8;  // second transaction id
+    tcp.Send(two);
+    const Bytes answers = tcp.Receive(22);
+    ASSERT_EQ(answers.size(), 22u);
+    EXPECT_EQ(answers[1], 7);
+    EXPECT_EQ(answers[12], 8);
+}
+
+TEST(SimProtocol, TwoClientsAtOnce) {
+    Simulator sim(Row(70));
+    const int port = sim.StartTcp();
+    RawTcp first(port), second(port);
+    int ok = 0;
+    std::thread other([&] {
+        for (int i = 0; i < 200; ++i)
+            ok += Registers(second.Request(ReadPdu(9601, 1)))[0] == 240;
+    });
+    for (int i = 0; i < 200; ++i)
+        EXPECT_EQ(Registers(first.Request(ReadPdu(9600, 1)))[0], 7811);
+    other.join();
+    EXPECT_EQ(ok, 200);
+    EXPECT_GE(sim.Counts().connections, 2u);
+}
+
+TEST(SimProtocol, RtuFramingOnPty) {
+    SimulatorOptions options = Row(4);
+    options.device.unit = 5;
+    Simulator sim(options);
+    const std::string slave = sim.StartPty("VOLTARO-SIM-TEST-" + std::to_string(getpid()));
+    ASSERT_FALSE(sim.LinkPath().empty());
+    char target[256] = {};
+    ASSERT_GT(readlink(sim.LinkPath().c_str(), target, sizeof target - 1), 0);
+    EXPECT_EQ(slave, target);
+    RawRtu rtu(slave);
+    const Bytes answer = rtu.Exchange(5, ReadPdu(9600, 2), 9);
+    ASSERT_EQ(answer.size(), 9u);
+    EXPECT_EQ(answer[0], 5);
+    EXPECT_EQ(Crc16(answer.data(), 7), answer[7] | answer[8] << 8);
+    EXPECT_EQ(answer[3] << 8 | answer[4], 7811);
+    EXPECT_TRUE(rtu.Exchange(6, ReadPdu(9600, 1), 7).empty());  // another unit: silent
+    Bytes bad{5, 4, 0x25, 0x80, 0, 1, 0, 0};
+    rtu.Send(bad);
+    EXPECT_TRUE(rtu.Receive(7).empty());  // bad CRC: silent, like a real device
+    const Bytes exception = rtu.Exchange(5, {3, 0, 0, 0, 1}, 5);  // ended by the silence
+    ASSERT_EQ(exception.size(), 5u);
+    EXPECT_EQ(exception[1], 0x83);
+    EXPECT_EQ(exception[2], 1);
+    const Bytes written = rtu.Exchange(5, WritePdu(9606, {0x4142, 0x4344}), 8);
+    ASSERT_EQ(written.size(), 8u);
+    EXPECT_EQ(written[1], 16);
+    const auto counts = sim.Counts();
+    EXPECT_EQ(counts.badCrc, 1u);
+    EXPECT_EQ(counts.otherUnit, 1u);
+    const std::string link = sim.LinkPath();
+    sim.Stop();
+    EXPECT_NE(access(link.c_str(), F_OK), 0);  // the symlink is gone
+}
+
+TEST(SimProtocol, IncompleteRtuFrameIsDroppedAfterSilence) {
+    Simulator sim(Row(4));
+    RawRtu rtu(sim.StartPty("VOLTARO-SIM-TEST2-" + std::to_string(getpid())));
+    rtu.Send({1, 4, 0x25});  // a broken-off request
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    const Bytes answer = rtu.Exchange(1, ReadPdu(9601, 1), 7);
+    ASSERT_EQ(answer.size(), 7u);
+    EXPECT_EQ(answer[3] << 8 | answer[4], 239);
+}
+
+}  // namespace
+}  // namespace voltaro::sim::test
