@@ -1,0 +1,159 @@
+// Progress bar, command-line passcode answers and option helpers.
+#include "cli/cli_transfer_support.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+
+#include "cli/cli_command.h"
+
+#include "core/device/passcode_store.h"
+#include "core/platform/profile.h"
+#include "core/work/progress_thread.h"
+
+namespace voltaro::cli {
+
+ProgressBar::ProgressBar(std::string label)
+    : label_(std::move(label)), enabled_(::isatty(2) == 1) {}
+
+ProgressBar::~ProgressBar() {
+    DetachAll();
+}
+
+void ProgressBar::Update(CObservable* source) {
+    if (!enabled_) return;
+    auto* thread = static_cast<CProgressThread*>(source);
+    if (thread->Done()) {
+        if (shown_ >= 0) std::fprintf(stderr, "\n");
+        return;
+    }
+    int percent = static_cast<int>(thread->Progress());
+    if (percent == shown_) return;
+    shown_ = percent;
+    constexpr int kWidth = 40;
+    std::string bar(static_cast<size_t>(kWidth), ' ');
+    for (int i = 0; i < percent * kWidth / 100; ++i)
+        bar[static_cast<size_t>(i)] = '#';
+    std::fprintf(stderr, "\r%s [%s] %3d%%", label_.c_str(), bar.c_str(), percent);
+    std::fflush(stderr);
+}
+
+namespace {
+
+std::atomic<CProgressThread*> runningTransfer{nullptr};
+
+extern "C" void CancelOnInterrupt(int) {
+    // Only atomic stores and a write() to the client's cancel event happen here.
+    if (CProgressThread* thread = runningTransfer.load()) thread->Cancel();
+}
+
+}  // namespace
+
+bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bool upload,
+                             const std::string& label) {
+    CProgressThread thread(client, image,
+                           upload ? CProgressThread::kUpload : CProgressThread::kDownload);
+    ProgressBar bar(label);
+    Attach(thread, bar);
+    runningTransfer = &thread;
+    struct sigaction action {};
+    struct sigaction previous {};
+    action.sa_handler = CancelOnInterrupt;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &previous);
+    bool result = false;
+    try {
+        result = RunTransfer(thread, upload ? &image : nullptr);
+    } catch (...) {
+        sigaction(SIGINT, &previous, nullptr);
+        runningTransfer = nullptr;
+        throw;
+    }
+    sigaction(SIGINT, &previous, nullptr);
+    runningTransfer = nullptr;
+    return result;
+}
+
+CliPasscodeInteraction::CliPasscodeInteraction(std::string command,
+                                               std::optional<uint32_t> passcode, bool remember)
+    : command_(std::move(command)), passcode_(passcode), remember_(remember) {}
+
+std::optional<uint32_t> CliPasscodeInteraction::AskPasscode() {
+    CUserProfile profile;
+    if (passcode_) {
+        if (remember_) {
+            StoreRememberedPasscode(profile, *passcode_);
+            if (!profile.Save())
+                std::fprintf(stderr, "voltaro-cli %s: the passcode could not be remembered\n",
+                             command_.c_str());
+        }
+        return passcode_;
+    }
+    if (auto remembered = LoadRememberedPasscode(profile)) return remembered;
+    std::fprintf(stderr,
+                 "voltaro-cli %s: the device is write protected; give --passcode N "
+                 "(add --remember to keep it)\n",
+                 command_.c_str());
+    return std::nullopt;
+}
+
+void CliPasscodeInteraction::ShowError(const std::string& text) {
+    shownError_ = true;
+    std::fprintf(stderr, "voltaro-cli %s: %s\n", command_.c_str(), text.c_str());
+}
+
+std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name,
+                                      std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == name) {
+            if (i + 1 >= args.size()) {
+                error = name + " needs a value";
+                return std::nullopt;
+            }
+            std::string value = args[i + 1];
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i) + 2);
+            return value;
+        }
+        if (args[i].rfind(name + "=", 0) == 0) {
+            std::string value = args[i].substr(name.size() + 1);
+            args.erase(args.begin() + static_cast<long>(i));
+            return value;
+        }
+    }
+    return std::nullopt;
+}
+
+bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == name) {
+            args.erase(args.begin() + static_cast<long>(i));
+            return true;
+        }
+    }
+    return false;
+}
+
+std::optional<uint32_t> ParsePasscode(const std::string& text) {
+    if (text.empty() || text.size() > 9) return std::nullopt;
+    uint32_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<uint32_t>(c - '0');
+    }
+    return value;
+}
+
+int UsageError(const char* command, const std::string& text) {
+    std::fprintf(stderr, "voltaro-cli %s: %s\n", command, text.c_str());
+    return kExitUsage;
+}
+
+int Failure(const char* command, const std::string& text) {
+    std::fprintf(stderr, "voltaro-cli %s: %s\n", command, text.c_str());
+    return kExitFailure;
+}
+
+}  // namespace voltaro::cli

@@ -1,0 +1,70 @@
+#pragma once
+// Pieces shared by the voltaro-cli commands that transfer parameters or touch the
+// protection: the progress bar, the passcode answers and small option parsers.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/device/passcode_interaction.h"
+#include "core/work/observer.h"
+
+namespace voltaro {
+class CModbusInterface;
+class ParameterImage;
+}  // namespace voltaro
+
+namespace voltaro::cli {
+
+// Draws a progress bar on stderr while a transfer runs, when stderr is a terminal.
+class ProgressBar : public CObserver {
+  public:
+    explicit ProgressBar(std::string label);
+    ~ProgressBar() override;
+    void Update(CObservable* source) override;
+
+  private:
+    std::string label_;
+    bool enabled_;
+    int shown_ = -1;
+};
+
+// Runs a transfer under a progress bar; Ctrl-C (SIGINT) cancels it like the Cancel
+// button, so that the link is closed and the caller can still relock the device.
+// Returns false when cancelled; failures throw as RunTransfer does.
+bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bool upload,
+                             const std::string& label);
+
+// Passcode answers from the command line: --passcode N, else the remembered passcode;
+// --remember stores the given passcode. Errors go to stderr.
+class CliPasscodeInteraction : public IPasscodeInteraction {
+  public:
+    CliPasscodeInteraction(std::string command, std::optional<uint32_t> passcode, bool remember);
+    std::optional<uint32_t> AskPasscode() override;
+    std::optional<ProtectionChange> AskProtection() override { return change; }
+    void ShowError(const std::string& text) override;
+    bool Confirm(const std::string&) override { return true; }
+
+    std::optional<ProtectionChange> change;
+    bool ShownError() const { return shownError_; }
+
+  private:
+    std::string command_;
+    std::optional<uint32_t> passcode_;
+    bool remember_;
+    bool shownError_ = false;
+};
+
+// Takes "--name VALUE" / "--name=VALUE" out of args; nullopt when absent. A present
+// option without a value sets error.
+std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name,
+                                      std::string& error);
+// Takes a flag out of args.
+bool TakeFlag(std::vector<std::string>& args, const std::string& name);
+// A passcode 0 .. 999999999 in decimal.
+std::optional<uint32_t> ParsePasscode(const std::string& text);
+
+int UsageError(const char* command, const std::string& text);
+int Failure(const char* command, const std::string& text);
+
+}  // namespace voltaro::cli

@@ -1,0 +1,82 @@
+#pragma once
+// Modbus passcode protection. CPasscodeProtection unlocks a device before, and locks it
+// again after, every operation that writes to it; ChangeProtection turns protection on,
+// changes its passcode or turns it off. Between steps the link is closed, so the link
+// is never held open while the user types.
+#include <cstdint>
+
+#include "core/device/passcode_interaction.h"
+#include "core/model/device_type.h"
+
+namespace voltaro {
+
+class CModbusInterface;
+
+// Registers of the meter and ZB types.
+constexpr int kPasscodeRegister = 4942;    // pair: the entered passcode
+constexpr int kUnlockRegister = 4944;      // 1 unlocks, 0 locks; reads 1 while unlocked
+constexpr int kProtectionRegister = 5333;  // pair: the protection passcode, 0 = off
+// Registers of the ZC series (always low word first).
+constexpr int kZcPasscodeRegister = 8976;
+constexpr int kZcUnlockRegister = 8978;
+constexpr int kZcProtectionRegister = 8993;
+
+struct PasscodeTimings {
+    uint32_t unlockTimeoutMs = 1000;  // how long Unlock waits for the unlock to show
+    uint32_t pollIntervalMs = 20;     // pause between reads of the unlock register
+};
+
+class CPasscodeProtection {
+  public:
+    explicit CPasscodeProtection(IPasscodeInteraction& interaction, PasscodeTimings timings = {});
+    // Relocks when an unlock is in force; failures are discarded here.
+    ~CPasscodeProtection();
+    CPasscodeProtection(const CPasscodeProtection&) = delete;
+    CPasscodeProtection& operator=(const CPasscodeProtection&) = delete;
+
+    // Unlocks the device for writing. False when the user cancelled the passcode prompt
+    // or the passcode was wrong (11019 shown). Modbus failures throw.
+    bool Unlock(CModbusInterface& client);
+    // Locks the device again after a successful Unlock; failures throw.
+    void Relock();
+    // "Protect": asks for the current and new passcode and sets the new one. True when
+    // the new passcode was set; false when refused (11020, 11019 shown) or cancelled.
+    bool ChangeProtection(CModbusInterface& client);
+
+    bool Unlocked() const { return unlocked_; }
+    const CDeviceType& DeviceType() const { return deviceType_; }
+    int UnlockRegisterAddress() const { return unlockRegister_; }
+    int PasscodeRegisterAddress() const { return passcodeRegister_; }
+    int ProtectionRegisterAddress() const { return protectionRegister_; }
+    bool HighWordFirst() const { return highWordFirst_; }
+
+  private:
+    // Identifies the device and chooses its register set (link open).
+    void SelectRegisters();
+    uint32_t ReadPair(int address);
+    void WritePair(int address, uint32_t value);
+    void WriteOne(int address, uint16_t value);
+    uint16_t ReadOne(int address);
+
+    IPasscodeInteraction& interaction_;
+    PasscodeTimings timings_;
+    CModbusInterface* client_ = nullptr;
+    CDeviceType deviceType_;
+    int unlockRegister_ = kUnlockRegister;
+    int passcodeRegister_ = kPasscodeRegister;
+    int protectionRegister_ = kProtectionRegister;
+    bool highWordFirst_ = false;
+    bool unlocked_ = false;
+    bool inDestructor_ = false;
+};
+
+// Maintenance unlock of meters and ZB types for single commands: writes code to the
+// unlock register (asking for the passcode of a protected device). False when the user
+// cancelled or the passcode was wrong (11019 shown).
+bool UnlockForTest(CModbusInterface& client, uint16_t code, IPasscodeInteraction& interaction);
+// The same for the ZC series (always code 1).
+bool UnlockZcForTest(CModbusInterface& client, IPasscodeInteraction& interaction);
+// Relock after a maintenance write sequence, inside the caller's open link.
+void RelockAfterTest(CModbusInterface& client, bool zc);
+
+}  // namespace voltaro

@@ -1,0 +1,189 @@
+// Parameter report model, comparison and CSV export.
+#include "core/files/parameter_report.h"
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <langinfo.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <cerrno>
+#include <clocale>
+#include <cstdio>
+
+#include "core/platform/message_format.h"
+#include "core/platform/string_table.h"
+#include "core/work/private_exception.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kTypeLong = 1;
+constexpr int kTypeAddress = 7;
+constexpr int kAllMatching = 11004;
+constexpr int kNotMatching = 11005;
+constexpr int kSaveError = 11006;
+
+bool TwoWordEntry(int word) {
+    int type = Definition(word).type;
+    return type == kTypeLong || type == kTypeAddress;
+}
+
+// Writes data to path through a temporary file renamed over it, so that a failed
+// export never leaves a half-written file under the chosen name.
+void WriteFileReplacing(const std::string& path, const std::string& data) {
+    std::string temp = path + ".tmpXXXXXX";
+    int fd = ::mkstemp(temp.data());
+    if (fd < 0) throw CPrivateException(kSaveError, errno);
+    size_t done = 0;
+    int error = 0;
+    while (done < data.size()) {
+        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = errno;
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (!error && ::fchmod(fd, 0644) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+    if (error) {
+        ::unlink(temp.c_str());
+        throw CPrivateException(kSaveError, error);
+    }
+}
+
+}  // namespace
+
+std::vector<int> ReportEntryWords() {
+    std::vector<int> words;
+    for (int word = 0; word < kImageWords; word += TwoWordEntry(word) ? 2 : 1)
+        words.push_back(word);
+    return words;
+}
+
+CParameterReport::CParameterReport(const ParameterImage& pcImage) : pcImage_(pcImage) {}
+
+void CParameterReport::CompareWith(const ParameterImage& other, std::string title) {
+    otherImage_ = other;
+    otherTitle_ = std::move(title);
+    compared_ = true;
+}
+
+RowState CParameterReport::StateOf(int word) const {
+    if (!pcImage_.Applies(word)) return RowState::NotApplicable;
+    if (!compared_) return RowState::Equal;
+    if (!otherImage_.Applies(word)) return RowState::NotApplicable;
+    bool equal = TwoWordEntry(word)
+                     // 32-bit values, and IPv4 addresses, compare as one value of both words.
+                     ? pcImage_.Get32(word) == otherImage_.Get32(word)
+                     : pcImage_.words[word] == otherImage_.words[word];
+    return equal ? RowState::Equal : RowState::Different;
+}
+
+ReportListing CParameterReport::Build(bool hideIgnored) const {
+    ReportListing listing;
+    int group = -1;
+    std::string previousGroup;
+    for (int word : ReportEntryWords()) {
+        ReportRow row;
+        row.word = word;
+        row.groupName = pcImage_.GroupName(word);
+        if (group < 0 || row.groupName != previousGroup) ++group;
+        previousGroup = row.groupName;
+        row.group = group;
+        row.name = pcImage_.ParameterName(word);
+        row.pcText = pcImage_.ValueText(word);
+        if (compared_) row.otherText = otherImage_.ValueText(word);
+        row.state = StateOf(word);
+        if (row.state == RowState::Different) ++listing.mismatchCount;
+        if (hideIgnored && row.state == RowState::NotApplicable && row.pcText.empty() &&
+            row.otherText.empty())
+            continue;
+        if (row.state == RowState::Different && listing.firstMismatch < 0)
+            listing.firstMismatch = static_cast<int>(listing.rows.size());
+        listing.rows.push_back(std::move(row));
+    }
+    return listing;
+}
+
+std::string CParameterReport::StatusText(const ReportListing& listing) const {
+    if (!compared_) return {};
+    if (listing.mismatchCount == 0) return LoadString(kAllMatching);
+    return FormatMessageId(kNotMatching, {listing.mismatchCount});
+}
+
+std::string CsvLine(const std::vector<std::string>& fields) {
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (i) line += ',';
+        line += '"';
+        for (char c : fields[i]) {
+            if (c == '"') line += '"';  // a quote inside a field is written twice
+            line += c;
+        }
+        line += '"';
+    }
+    line += "\r\n";
+    return line;
+}
+
+std::vector<std::string> CParameterReport::CsvLines(bool hideIgnored) const {
+    std::vector<std::string> lines;
+    for (const ReportRow& row : Build(false).rows) {
+        if (hideIgnored && row.pcText.empty() && row.otherText.empty()) continue;
+        std::vector<std::string> fields{row.groupName, row.name, row.pcText};
+        if (compared_) fields.push_back(row.otherText);
+        lines.push_back(CsvLine(fields));
+    }
+    return lines;
+}
+
+void CParameterReport::ExportCsv(const std::string& path, bool hideIgnored,
+                                 std::string charset) const {
+    if (charset.empty()) charset = LocaleCharset();
+    std::string data;
+    for (const std::string& line : CsvLines(hideIgnored))
+        data += ConvertFromUtf8(line, charset);
+    WriteFileReplacing(path, data);
+}
+
+std::string LocaleCharset() {
+    const char* codeset = nl_langinfo(CODESET);
+    return codeset ? codeset : "UTF-8";
+}
+
+std::string ConvertFromUtf8(const std::string& text, const std::string& charset) {
+    // The C locale names plain ASCII; nothing has chosen a character set then, and
+    // dropping every non-ASCII character would lose text, so UTF-8 stays.
+    if (charset == "UTF-8" || charset == "utf8" || charset == "ANSI_X3.4-1968" ||
+        charset == "ASCII" || charset.empty())
+        return text;
+    iconv_t cd = iconv_open(charset.c_str(), "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return text;
+    std::string out;
+    char buffer[256];
+    char* in = const_cast<char*>(text.data());
+    size_t inLeft = text.size();
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, static_cast<size_t>(outPtr - buffer));
+        if (r != static_cast<size_t>(-1)) continue;
+        if (errno == E2BIG) continue;
+        // Unconvertible or broken input: one '?' for the whole UTF-8 character.
+        out += '?';
+        ++in;
+        --inLeft;
+        while (inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
+            ++in;
+            --inLeft;
+        }
+    }
+    iconv_close(cd);
+    return out;
+}
+
+}  // namespace voltaro

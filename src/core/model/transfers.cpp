@@ -1,0 +1,158 @@
+// Upload and Download of the parameter image.
+#include "core/model/transfers.h"
+
+#include <algorithm>
+#include <array>
+#include <exception>
+
+#include "core/comm/modbus_interface.h"
+#include "core/model/parameter_blocks.h"
+#include "core/model/parameter_image.h"
+#include "core/platform/message_format.h"
+#include "core/platform/trace.h"
+#include "core/work/private_exception.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kCommunicationError = 11025;
+constexpr int kDifferentDevice = 11021;
+constexpr int kZbLonWorks = 11028;
+constexpr int kDipMismatch = 11029;
+constexpr int kZcLonWorks = 11033;
+
+uint16_t ReadOne(CModbusInterface& client, int address) {
+    uint16_t value = 0;
+    client.ReadHoldingRegisters(address, 1, &value);
+    return value;
+}
+
+bool ReadSwapFlag(CModbusInterface& client) {
+    return ReadOne(client, kWordOrderRegister) == 1;
+}
+
+void SwapPairs(uint16_t* words, int pairs) {
+    for (int i = 0; i < pairs; ++i)
+        std::swap(words[2 * i], words[2 * i + 1]);
+}
+
+double Percent(std::size_t index, std::size_t total) {
+    return 100.0 * static_cast<double>(index + 1) / static_cast<double>(total);
+}
+
+// Runs a transfer step and turns every failure into 11025 naming the inner failure.
+template <typename F>
+bool Wrapped(F&& body) {
+    try {
+        return body();
+    } catch (const CPrivateException& e) {
+        if (e.Message().empty()) throw;  // cancelled read: no message for the user
+        throw CPrivateException(FormatMessageId(kCommunicationError, {e.Message()}));
+    } catch (const std::exception& e) {
+        throw CPrivateException(FormatMessageId(kCommunicationError, {std::string(e.what())}));
+    }
+}
+
+// Blocks that a download skips: the mode word itself, and in DIP mode the values that
+// the switches set.
+bool SkippedOnDownload(const ParameterBlock& block, bool zc, bool dipMode) {
+    if (block.word == kModeWord) return true;
+    if (!dipMode) return false;
+    if (zc) {
+        static constexpr std::array<int, 17> kZcDipWords = {31, 32, 40, 43, 46, 49, 52, 55, 58,
+                                                            61, 64, 67, 70, 73, 76, 79, 82};
+        return std::find(kZcDipWords.begin(), kZcDipWords.end(), block.word) != kZcDipWords.end();
+    }
+    return block.address == 5600 || block.address == 5609;
+}
+
+bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
+    const bool swap = ReadSwapFlag(client);
+    CDeviceType identified;
+    identified.ReadFromDevice(client);
+    image.deviceType = identified;
+    const int row = identified.typeIndex;
+    if (row == 33 || row == 34) throw CPrivateException(kZbLonWorks);
+    if (row == 59 || row == 65) throw CPrivateException(kZcLonWorks);
+
+    const auto blocks = BlockTableFor(image.deviceType);
+    const uint64_t features = image.deviceType.FeatureSet();
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const ParameterBlock& block = blocks[i];
+        if (!block.AppliesTo(features)) continue;
+        uint16_t* target = image.words.data() + block.word;
+        client.ReadHoldingRegisters(block.address, block.Registers(), target);
+        if (block.kind == 0) {
+            if (block.word == kModeWord) image.words[kModeWord] &= 1;
+        } else if (swap) {
+            SwapPairs(target, block.count);
+        }
+        if (!progress.ReportProgress(Percent(i, blocks.size()))) return false;
+    }
+    progress.ReportProgress(100.0);
+    return true;
+}
+
+bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
+    CDeviceType connected;
+    connected.ReadFromDevice(client);
+    const CDeviceType& type = image.deviceType;
+    type.Record();  // looks the row up when none is set yet
+    if (type.typeIndex < 0 || type.typeIndex != connected.typeIndex)
+        throw CPrivateException(kDifferentDevice);
+
+    const bool zc = type.HasFeature(0, FAM_ZC);
+    const bool swap = zc ? false : ReadSwapFlag(client);
+    // KT2 firmware 1.00 and earlier takes one block per write request.
+    const uint16_t firmware = ReadOne(client, kFirmwareVersionRegister);
+    const bool singleBlock = type.HasFeature(0, FAM_KT2) && firmware <= 100;
+    bool dipMode = false;
+    if (type.HasFeature(0, FAM_ZB | FAM_ZC)) {
+        uint16_t mode = ReadOne(client, zc ? kZcModeRegister : kZbModeRegister);
+        if ((mode & 1) != image.words[kModeWord]) throw CPrivateException(kDipMismatch);
+        dipMode = image.words[kModeWord] == 0;
+    }
+
+    const auto blocks = BlockTableFor(type);
+    const uint64_t features = type.FeatureSet();
+    std::array<uint16_t, kGroupBufferRegisters> buffer{};
+    int groupStart = -1;
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        const ParameterBlock& block = blocks[i];
+        if (!block.AppliesTo(features)) continue;
+        if (SkippedOnDownload(block, zc, dipMode)) {
+            groupStart = -1;  // a pending group is dropped unwritten
+        } else {
+            if (groupStart < 0) {
+                groupStart = block.address;
+                buffer.fill(0);
+            }
+            const int offset = block.address - groupStart;
+            const int registers = block.Registers();
+            if (offset < 0 || offset + registers > kGroupBufferRegisters)
+                throw CPrivateException("register group overflow at " +
+                                        std::to_string(block.address + 1));
+            std::copy_n(image.words.data() + block.word, registers, buffer.data() + offset);
+            if (block.kind == 1 && swap) SwapPairs(buffer.data() + offset, block.count);
+            if (block.endsGroup == 1 || singleBlock) {
+                client.WriteMultipleRegisters(groupStart, offset + registers, buffer.data());
+                groupStart = -1;
+            }
+        }
+        if (!progress.ReportProgress(Percent(i, blocks.size()))) return false;
+    }
+    progress.ReportProgress(100.0);
+    return true;
+}
+
+}  // namespace
+
+bool Upload(ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
+    return Wrapped([&] { return UploadBody(image, client, progress); });
+}
+
+bool Download(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
+    return Wrapped([&] { return DownloadBody(image, client, progress); });
+}
+
+}  // namespace voltaro

@@ -1,0 +1,39 @@
+#pragma once
+// Whole-parameter-set transfers between a parameter image and a device: Upload reads
+// every block of the register map that applies to the identified device type, Download
+// writes them back, merging adjacent blocks into one write request. Both report their
+// progress to a sink that can ask them to stop.
+#include <cstdint>
+
+namespace voltaro {
+
+class CModbusInterface;
+class ParameterImage;
+
+// Receives a transfer's progress (0 to 100) after each step; false asks it to stop.
+class IProgressSink {
+  public:
+    virtual ~IProgressSink() = default;
+    virtual bool ReportProgress(double percent) = 0;
+};
+
+// Register of the device's word order of 32-bit values (1: high half first).
+constexpr int kWordOrderRegister = 5735;
+constexpr int kFirmwareVersionRegister = 9601;
+// Configuration mode (DIP switch 1-8) of ZB and ZC types in bit 0; image word 30.
+constexpr int kZbModeRegister = 20302;
+constexpr int kZcModeRegister = 25502;
+constexpr int kModeWord = 30;
+// Largest register span of one download write group.
+constexpr int kGroupBufferRegisters = 128;
+
+// Reads the device into image (its device type becomes the identified one). True when
+// complete, false when the sink asked to stop (the blocks read so far stay in image).
+// Failures throw CPrivateException 11025 naming the inner failure; an empty-text
+// exception (a read cut short by the user's Cancel) passes through unwrapped.
+bool Upload(ParameterImage& image, CModbusInterface& client, IProgressSink& progress);
+// Writes image to the device; refuses a different device (11021) or a mismatching
+// configuration mode (11029) before writing anything. Result and failures as Upload.
+bool Download(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress);
+
+}  // namespace voltaro

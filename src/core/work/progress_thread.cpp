@@ -1,0 +1,136 @@
+// Transfer worker thread.
+#include "core/work/progress_thread.h"
+
+#include <chrono>
+#include <exception>
+
+#include "core/comm/modbus_interface.h"
+#include "core/work/private_exception.h"
+#include "core/work/sync_objects.h"
+
+namespace voltaro {
+
+CProgressThread::CProgressThread(CModbusInterface& client, const ParameterImage& image,
+                                 Direction direction)
+    : client_(client), image_(image), direction_(direction) {}
+
+CProgressThread::~CProgressThread() {
+    if (thread_.joinable()) thread_.join();
+}
+
+void CProgressThread::Start() {
+    thread_ = std::thread([this] { Body(); });
+}
+
+void CProgressThread::Body() {
+    std::string error;
+    bool completed = false;
+    {
+        CAccessRight access(client_);
+        try {
+            client_.Open();
+            if (direction_ == kUpload)
+                completed = Upload(image_, client_, *this);
+            else
+                completed = Download(image_, client_, *this);
+        } catch (const CPrivateException& e) {
+            error = e.Message();
+        } catch (const std::exception& e) {
+            error = e.what();
+        }
+        client_.Close();
+    }
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        errorText_ = CutUtf8(error, kMaxErrorTextChars);
+        completed_ = completed;
+        done_ = true;
+    }
+    ended_.notify_all();
+    NotifyObservers();
+}
+
+bool CProgressThread::Wait(uint32_t timeoutMs) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    auto isDone = [this] { return done_.load(); };
+    if (timeoutMs == 0xFFFFFFFFu)
+        ended_.wait(lock, isDone);
+    else if (!ended_.wait_for(lock, std::chrono::milliseconds(timeoutMs), isDone))
+        return false;
+    lock.unlock();
+    // The worker notifies its observers after marking itself done; let it finish.
+    if (thread_.joinable() && thread_.get_id() != std::this_thread::get_id()) thread_.join();
+    return true;
+}
+
+void CProgressThread::Cancel() {
+    cancelRequested_ = true;
+    client_.RequestAbort();
+}
+
+bool CProgressThread::ReportProgress(double percent) {
+    progress_ = percent;
+    NotifyObservers();
+    return !cancelRequested_.load();
+}
+
+std::string CutUtf8(const std::string& text, std::size_t maxChars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // Every byte that is not a continuation byte starts a character.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (chars == maxChars) return text.substr(0, i);
+            ++chars;
+        }
+    }
+    return text;
+}
+
+bool FinishTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {
+    thread.Wait();
+    if (thread.CancelRequested()) return false;
+    if (!thread.ErrorText().empty()) throw CPrivateException(thread.ErrorText());
+    if (!thread.Completed()) return false;
+    if (uploadTarget) *uploadTarget = thread.Image();
+    return true;
+}
+
+bool RunTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {
+    thread.Start();
+    return FinishTransfer(thread, uploadTarget);
+}
+
+namespace {
+std::unique_ptr<CProgressThread> StartThread(CModbusInterface& client, const ParameterImage& image,
+                                             CObserver& observer,
+                                             CProgressThread::Direction direction) {
+    auto thread = std::make_unique<CProgressThread>(client, image, direction);
+    Attach(*thread, observer);
+    thread->Start();
+    return thread;
+}
+}  // namespace
+
+std::unique_ptr<CProgressThread> StartUpload(CModbusInterface& client, const ParameterImage& image,
+                                             CObserver& observer) {
+    return StartThread(client, image, observer, CProgressThread::kUpload);
+}
+
+std::unique_ptr<CProgressThread> StartDownload(CModbusInterface& client,
+                                               const ParameterImage& image, CObserver& observer) {
+    return StartThread(client, image, observer, CProgressThread::kDownload);
+}
+
+bool RunUpload(CModbusInterface& client, ParameterImage& image, CObserver* observer) {
+    CProgressThread thread(client, image, CProgressThread::kUpload);
+    if (observer) Attach(thread, *observer);
+    return RunTransfer(thread, &image);
+}
+
+bool RunDownload(CModbusInterface& client, const ParameterImage& image, CObserver* observer) {
+    CProgressThread thread(client, image, CProgressThread::kDownload);
+    if (observer) Attach(thread, *observer);
+    return RunTransfer(thread, nullptr);
+}
+
+}  // namespace voltaro

@@ -1,0 +1,95 @@
+#pragma once
+// The worker thread of one whole-parameter-set transfer. It takes the client's lock,
+// opens the link, runs Upload or Download on its own copy of the image, records a
+// failure as text, closes the link and reports the end to its observers. Whoever
+// watches it (the progress dialog, voltaro-cli, a test) reads the progress on every
+// notification and may Cancel at any time.
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "core/model/parameter_image.h"
+#include "core/model/transfers.h"
+#include "core/work/observer.h"
+
+namespace voltaro {
+
+class CModbusInterface;
+
+// Longest failure text kept, in characters.
+constexpr std::size_t kMaxErrorTextChars = 255;
+
+class CProgressThread : public CObservable, public IProgressSink {
+  public:
+    enum Direction { kUpload = 0, kDownload = 1 };
+
+    // image is copied: an upload fills the copy (see Image), a download sends it.
+    CProgressThread(CModbusInterface& client, const ParameterImage& image, Direction direction);
+    // Waits for the worker to end.
+    ~CProgressThread() override;
+
+    // Starts the worker; observers must be attached before.
+    void Start();
+    // Waits until the work has ended; false when timeoutMs passed first.
+    bool Wait(uint32_t timeoutMs = 0xFFFFFFFFu);
+
+    // The user's Cancel: the transfer stops at its next progress report, a retry loop
+    // stops at its next failed attempt, and a blocked receive is cut short.
+    void Cancel();
+
+    bool ReportProgress(double percent) override;
+
+    double Progress() const { return progress_.load(); }
+    bool Done() const { return done_.load(); }
+    bool CancelRequested() const { return cancelRequested_.load(); }
+    Direction GetDirection() const { return direction_; }
+    CModbusInterface& Client() const { return client_; }
+    // Valid once Done(): the failure text (empty when none) and the transfer's result.
+    const std::string& ErrorText() const { return errorText_; }
+    bool Completed() const { return completed_; }
+    // The image (filled by an upload), valid once Done().
+    const ParameterImage& Image() const { return image_; }
+
+  private:
+    void Body();
+
+    CModbusInterface& client_;
+    ParameterImage image_;
+    const Direction direction_;
+    std::atomic<double> progress_{0.0};
+    std::atomic<bool> done_{false};
+    std::atomic<bool> cancelRequested_{false};
+    std::string errorText_;
+    bool completed_ = false;
+    std::mutex mutex_;
+    std::condition_variable ended_;
+    std::thread thread_;
+};
+
+// Cuts text to at most maxChars UTF-8 characters without splitting one.
+std::string CutUtf8(const std::string& text, std::size_t maxChars);
+
+// Runs a transfer thread to its end and applies the caller's rules: cancelled gives
+// false without a message; a failure text is thrown as CPrivateException; otherwise
+// true (after an upload the filled image is copied into image). observer, when given,
+// is attached before the start and may call Cancel from its Update.
+bool RunUpload(CModbusInterface& client, ParameterImage& image, CObserver* observer = nullptr);
+bool RunDownload(CModbusInterface& client, const ParameterImage& image,
+                 CObserver* observer = nullptr);
+// The same for a thread the caller made (and attached observers to).
+bool RunTransfer(CProgressThread& thread, ParameterImage* uploadTarget);
+
+// For a window that watches the thread: StartUpload / StartDownload attach observer and
+// start the worker; once it reported Done, FinishTransfer waits for it and applies the
+// caller's rules as RunTransfer does.
+std::unique_ptr<CProgressThread> StartUpload(CModbusInterface& client, const ParameterImage& image,
+                                             CObserver& observer);
+std::unique_ptr<CProgressThread> StartDownload(CModbusInterface& client,
+                                               const ParameterImage& image, CObserver& observer);
+bool FinishTransfer(CProgressThread& thread, ParameterImage* uploadTarget);
+
+}  // namespace voltaro

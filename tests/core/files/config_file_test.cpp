@@ -1,0 +1,220 @@
+// Configuration files: layout, round trips for every device type, invalid files and
+// the safety of saving.
+#include "core/files/config_file.h"
+#include "core/files/image_helpers.h"  // tests/core/files
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <csignal>
+
+#include "core/model/parameter_blocks.h"
+#include "core/model/parameter_image.h"
+#include "core/model/settings_stocker.h"
+#include "core/platform/profile.h"
+#include "core/platform/string_table.h"
+#include "core/platform/temp_dir.h"  // tests/core/platform
+#include "core/work/private_exception.h"
+
+namespace voltaro {
+namespace {
+
+using test::ImageOfRow;
+using test::MessageOf;
+
+using test::ReadFile;
+using test::TempDir;
+using test::WriteFile;
+
+// Words covered by the blocks that apply to the image's type.
+std::vector<int> CoveredWords(const ParameterImage& image) {
+    std::vector<int> words;
+    for (const ParameterBlock& b : BlockTableFor(image.deviceType))
+        if (b.AppliesTo(image.deviceType.FeatureSet()))
+            for (int i = 0; i < b.Registers(); ++i)
+                words.push_back(b.word + i);
+    return words;
+}
+
+// Writes text to path and loads it.
+ParameterImage LoadText(const std::string& path, const std::string& text) {
+    WriteFile(path, text);
+    ParameterImage image;
+    LoadConfigFile(path, image);
+    return image;
+}
+
+// A minimal valid file for row 4 with every parameter key present.
+std::string ValidFileOfRow4(const TempDir& dir) {
+    std::string path = dir.File("base.cfg");
+    SaveConfigFile(path, ImageOfRow(4));
+    return ReadFile(path);
+}
+
+TEST(ConfigFile, StartsWithTheIdentificationOfTheDeviceType) {
+    TempDir dir;
+    std::string text = ValidFileOfRow4(dir);
+    EXPECT_THAT(text, ::testing::StartsWith("[KT2CFG]\r\nModel=7811\r\nDeviceExtension=2\r\n"
+                                            "DeviceVersion=0\r\nDeviceIO0=1\r\nDeviceIO1=1\r\n"
+                                            "DeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\nL5200="));
+}
+
+TEST(ConfigFile, RoundTripsEveryDeviceType) {
+    TempDir dir;
+    for (int row = 0; row < kDeviceTypeCount; ++row) {
+        SCOPED_TRACE(row);
+        ParameterImage image = ImageOfRow(row);
+        uint16_t seed = static_cast<uint16_t>(row * 977 + 13);
+        for (int word : CoveredWords(image))
+            image.words[word] = seed += 40503;
+        std::string path = dir.File("row" + std::to_string(row) + ".cfg");
+        ASSERT_TRUE(SaveConfigFile(path, image));
+
+        ParameterImage loaded = ImageOfRow(row == 0 ? 1 : 0);
+        ASSERT_TRUE(LoadConfigFile(path, loaded));
+        EXPECT_EQ(loaded.deviceType.deviceId, image.deviceType.deviceId);
+        EXPECT_EQ(loaded.deviceType.version, image.deviceType.version);
+        EXPECT_EQ(loaded.deviceType.ioConfig, image.deviceType.ioConfig);
+        for (int word : CoveredWords(image))
+            EXPECT_EQ(loaded.words[word], image.words[word]) << word;
+    }
+}
+
+TEST(ConfigFile, ThirtyTwoBitKeysCountValuesAndKeepTheirSign) {
+    TempDir dir;
+    ParameterImage image = ImageOfRow(4);
+    ASSERT_TRUE(image.deviceType.HasFeature(FEAT_DISPLAY, 0));
+    image.Set32(190, 0xFFFFFFFE);  // block 6370, first 32-bit value
+    image.Set32(192, 70000);       // second value: key L6371, registers 6372-6373
+    std::string path = dir.File("a.cfg");
+    SaveConfigFile(path, image);
+    std::string text = ReadFile(path);
+    EXPECT_THAT(text, ::testing::HasSubstr("\r\nL6370=-2\r\nL6371=70000\r\nL6374="));
+}
+
+TEST(ConfigFile, ZcFilesUseTheZcRegisterMap) {
+    TempDir dir;
+    for (int row = 0; row < kDeviceTypeCount; ++row) {
+        ParameterImage image = ImageOfRow(row);
+        if (!image.deviceType.HasFeature(0, FAM_ZC)) continue;
+        std::string path = dir.File("zc.cfg");
+        SaveConfigFile(path, image);
+        std::string text = ReadFile(path);
+        EXPECT_THAT(text, ::testing::HasSubstr("\r\nL9040="));
+        EXPECT_THAT(text, ::testing::Not(::testing::HasSubstr("L5200=")));
+        return;
+    }
+    FAIL() << "no ZC row";
+}
+
+TEST(ConfigFile, IdentificationDefaultsAndInvalidValues) {
+    TempDir dir;
+    std::string base = ValidFileOfRow4(dir);
+    std::string path = dir.File("edit.cfg");
+    auto load = [&](const std::string& text) { return LoadText(path, text); };
+    // Without "Model" the profile default 7811 applies.
+    std::string noModel = base;
+    noModel.erase(noModel.find("Model=7811\r\n"), 12);
+    EXPECT_EQ(load(noModel).deviceType.deviceId, 7811);
+
+    const std::string invalid = LoadString(11008);
+    for (const char* bad :
+         {"Model=\r\n", "Model=78x1\r\n", "Model=4294967296\r\n", "Model= \r\n"}) {
+        std::string text = base;
+        text.replace(text.find("Model=7811\r\n"), 12, bad);
+        EXPECT_EQ(MessageOf([&] { load(text); }), invalid) << bad;
+    }
+    std::string badIo = base;
+    badIo.replace(badIo.find("DeviceIO3=0"), 11, "DeviceIO3=");
+    EXPECT_EQ(MessageOf([&] { load(badIo); }), invalid);
+}
+
+TEST(ConfigFile, ParameterKeys) {
+    TempDir dir;
+    std::string base = ValidFileOfRow4(dir);
+    std::string path = dir.File("edit.cfg");
+    auto load = [&](const std::string& text) { return LoadText(path, text); };
+    auto replaceKey = [&](const std::string& key, const std::string& value) {
+        std::string text = base;
+        size_t at = text.find("\r\n" + key + "=") + 2;
+        size_t end = text.find("\r\n", at);
+        text.replace(at, end - at, key + "=" + value);
+        return text;
+    };
+    // Word 0 is register 5200 on row 4.
+    EXPECT_EQ(load(replaceKey("L5200", "-1")).words[0], 65535);
+    EXPECT_EQ(load(base + "L99999=5\r\nOther=x\r\n[More]\r\nL5200=3\r\n").words[0],
+              load(base).words[0]);
+
+    const std::string invalid = LoadString(11008);
+    for (const char* bad : {"", "1e3", "12abc", "99999999999", "0x10"})
+        EXPECT_EQ(MessageOf([&] { load(replaceKey("L5200", bad)); }), invalid) << bad;
+    std::string missing = base;
+    size_t at = missing.find("L5201=");
+    missing.erase(at, missing.find("\r\n", at) + 2 - at);
+    EXPECT_EQ(MessageOf([&] { load(missing); }), invalid);
+}
+
+TEST(ConfigFile, FailedLoadLeavesTheImageUnchanged) {
+    TempDir dir;
+    std::string path = dir.File("bad.cfg");
+    WriteFile(path,
+              "[KT2CFG]\r\nModel=7811\r\nDeviceExtension=2\r\nDeviceVersion=0\r\n"
+              "DeviceIO0=1\r\nDeviceIO1=1\r\nDeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\n"
+              "L5200=1\r\n");
+    ParameterImage image = ImageOfRow(40);
+    image.words[0] = 4242;
+    ParameterImage before = image;
+    EXPECT_THROW(LoadConfigFile(path, image), CPrivateException);
+    EXPECT_EQ(image.words, before.words);
+    EXPECT_EQ(image.deviceType.typeIndex, before.deviceType.typeIndex);
+
+    // A file that is not there is a load error with the system's reason.
+    std::string missing = MessageOf([&] { LoadConfigFile(dir.File("none.cfg"), image); });
+    EXPECT_THAT(missing, ::testing::StartsWith("Load error. "));
+    EXPECT_NE(missing, LoadString(11008));
+}
+
+TEST(ConfigFile, SavingAgainRewritesKeysInPlaceAndKeepsOtherContent) {
+    TempDir dir;
+    std::string path = dir.File("twice.cfg");
+    ParameterImage image = ImageOfRow(4);
+    SaveConfigFile(path, image);
+    WriteFile(path, "; notes\r\n[Site]\r\nName=North\r\n" + ReadFile(path) + "Comment=mine\r\n");
+    std::string first = ReadFile(path);
+    image.words[0] = 3;
+    SaveConfigFile(path, image);
+    std::string second = ReadFile(path);
+    EXPECT_EQ(second.size(), first.size());  // one value changed from 1 digit to 1 digit
+    EXPECT_THAT(second, ::testing::StartsWith("; notes\r\n[Site]\r\nName=North\r\n[KT2CFG]\r\n"));
+    EXPECT_THAT(second, ::testing::HasSubstr("\r\nL5200=3\r\n"));
+    EXPECT_THAT(second, ::testing::EndsWith("Comment=mine\r\n"));
+}
+
+TEST(ConfigFile, FailedSaveKeepsTheOldFile) {
+    TempDir dir;
+    EXPECT_THAT(MessageOf([&] { SaveConfigFile(dir.File("no/such/dir.cfg"), ImageOfRow(4)); }),
+                ::testing::StartsWith("Save error. "));
+
+    // Running as root, permissions do not stop a write; a file size limit does.
+    std::string path = dir.File("old.cfg");
+    ParameterImage image = ImageOfRow(4);
+    SaveConfigFile(path, image);
+    std::string old = ReadFile(path);
+    image.words[0] = 7;
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string message = MessageOf([&] { SaveConfigFile(path, image); });
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    EXPECT_THAT(message, ::testing::StartsWith("Save error. "));
+    EXPECT_EQ(ReadFile(path), old);
+}
+
+}  // namespace
+}  // namespace voltaro

@@ -1,0 +1,30 @@
+#pragma once
+// Test helpers shared by the file, report and transfer tests.
+#include <functional>
+#include <string>
+
+#include "core/model/parameter_image.h"
+#include "core/model/settings_stocker.h"
+#include "core/work/private_exception.h"
+
+namespace voltaro::test {
+
+// A fresh image of a catalogue row with that row's defaults.
+inline ParameterImage ImageOfRow(int row) {
+    CSettingsStocker stocker;
+    ParameterImage image;
+    ChangeDeviceType(stocker, row, image, true);
+    return image;
+}
+
+// The message of the CPrivateException that f throws.
+inline std::string MessageOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const CPrivateException& e) {
+        return e.Message();
+    }
+    return "(no exception)";
+}
+
+}  // namespace voltaro::test

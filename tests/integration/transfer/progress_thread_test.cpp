@@ -1,0 +1,151 @@
+// The transfer worker thread: results, cancellation, failures and flaky links.
+#include "core/work/progress_thread.h"
+#include "core/files/image_helpers.h"  // tests/core/files
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <chrono>
+#include <thread>
+
+#include "core/model/settings_stocker.h"
+#include "core/work/private_exception.h"
+#include "sim_link.h"
+
+namespace voltaro {
+namespace {
+
+using test::ImageOfRow;
+
+using test::SimLink;
+using test::SimRow;
+
+constexpr int kMeterRow = 4;
+
+// Watches a transfer thread; cancels once the progress reaches cancelAt.
+class Watcher : public CObserver {
+  public:
+    double cancelAt = 1000;
+    std::vector<double> seen;
+    int doneNotifications = 0;
+    void Update(CObservable* source) override {
+        auto* thread = static_cast<CProgressThread*>(source);
+        if (thread->Done()) {
+            ++doneNotifications;
+            return;
+        }
+        seen.push_back(thread->Progress());
+        if (thread->Progress() >= cancelAt) thread->Cancel();
+    }
+};
+
+TEST(ProgressThread, UploadHandsOverTheFilledImage) {
+    SimLink link(SimRow(kMeterRow));
+    link.simulator.SetRegisters(5200, {7, 8, 9, 10});
+    ParameterImage image;
+    Watcher watcher;
+    ASSERT_TRUE(RunUpload(*link.client, image, &watcher));
+    EXPECT_EQ(image.deviceType.typeIndex, kMeterRow);
+    EXPECT_EQ(image.words[0], 7);
+    EXPECT_EQ(image.words[3], 10);
+    EXPECT_EQ(watcher.doneNotifications, 1);
+    ASSERT_FALSE(watcher.seen.empty());
+    EXPECT_EQ(watcher.seen.back(), 100.0);
+    EXPECT_FALSE(link.client->IsOpen());
+}
+
+TEST(ProgressThread, CancelReturnsFalseWithoutMessageAndKeepsTheImage) {
+    SimLink link(SimRow(kMeterRow));
+    ParameterImage image;
+    image.words[0] = 4242;
+    Watcher watcher;
+    watcher.cancelAt = 30;
+    EXPECT_FALSE(RunUpload(*link.client, image, &watcher));
+    EXPECT_EQ(image.words[0], 4242);
+    EXPECT_LT(watcher.seen.back(), 100.0);
+    EXPECT_FALSE(link.client->IsOpen());
+}
+
+TEST(ProgressThread, CancelCutsABlockedReceiveShort) {
+    sim::SimulatorOptions options = SimRow(kMeterRow);
+    options.faults.delayMs = 3000;
+    SimLink link(options);
+    link.client->timeouts.tcpResponseMs = 10000;
+    ParameterImage image;
+    CProgressThread thread(*link.client, image, CProgressThread::kUpload);
+    auto start = std::chrono::steady_clock::now();
+    std::thread canceller([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        thread.Cancel();
+    });
+    EXPECT_FALSE(RunTransfer(thread, &image));
+    canceller.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2500));
+    EXPECT_TRUE(thread.CancelRequested());
+}
+
+TEST(ProgressThread, FlakyLinkRecoversByRetries) {
+    sim::SimulatorOptions options = SimRow(kMeterRow);
+    options.faults.drop = 0.15;
+    options.seed = 7;
+    SimLink link(options);
+    link.client->timeouts.tcpResponseMs = 100;
+    link.simulator.SetRegisters(7552, {1234});
+    ParameterImage image;
+    ASSERT_TRUE(RunUpload(*link.client, image));
+    EXPECT_EQ(image.words[187], 1234);
+    EXPECT_GT(link.simulator.Counts().dropped, 0u);
+}
+
+TEST(ProgressThread, DeadLinkFailsWithTheWrappedModbusError) {
+    sim::SimulatorOptions options = SimRow(kMeterRow);
+    options.faults.drop = 1.0;
+    SimLink link(options);
+    link.client->timeouts.tcpResponseMs = 50;
+    ParameterImage image;
+    image.words[0] = 4242;
+    try {
+        RunUpload(*link.client, image);
+        FAIL() << "no exception";
+    } catch (const CPrivateException& e) {
+        EXPECT_THAT(e.Message(), ::testing::StartsWith("Communication error. Please check"));
+        EXPECT_THAT(e.Message(), ::testing::HasSubstr("ReadHoldingRegister"));
+        EXPECT_THAT(e.Message(), ::testing::HasSubstr("timeout"));
+    }
+    EXPECT_EQ(image.words[0], 4242);
+}
+
+TEST(ProgressThread, DownloadFailingAtTheThirdBlockThrowsTheWrappedMessage) {
+    sim::SimulatorOptions options = SimRow(kMeterRow);
+    options.faults.exceptions.push_back({4, 5332, 5332});  // third applying block of row 4
+    SimLink link(options);
+    Watcher watcher;  // the way a progress window runs it
+    std::unique_ptr<CProgressThread> thread =
+        StartDownload(*link.client, ImageOfRow(kMeterRow), watcher);
+    try {
+        FinishTransfer(*thread, nullptr);
+        FAIL() << "no exception";
+    } catch (const CPrivateException& e) {
+        EXPECT_THAT(e.Message(), ::testing::HasSubstr("address=5333"));
+        EXPECT_THAT(e.Message(), ::testing::HasSubstr("receive exception 4"));
+    }
+    EXPECT_EQ(watcher.doneNotifications, 1);
+    EXPECT_FALSE(thread->CancelRequested());
+    // 5200 and 5328 written, then the failing 5332 (with its retries), nothing after it.
+    std::vector<int> addresses;
+    for (const auto& w : link.proxy.Writes())
+        if (addresses.empty() || addresses.back() != w.address) addresses.push_back(w.address);
+    EXPECT_EQ(addresses, (std::vector<int>{5200, 5328, 5332}));
+}
+
+TEST(ProgressThread, ErrorTextsAreCutWithoutSplittingACharacter) {
+    EXPECT_EQ(CutUtf8("abc", 255), "abc");
+    std::string text(254, 'a');
+    text += "\xC3\xA9\xC3\xA9";  // two two-byte characters
+    std::string cut = CutUtf8(text, 255);
+    EXPECT_EQ(cut.size(), 256u);
+    EXPECT_EQ(cut.substr(254), "\xC3\xA9");
+    EXPECT_EQ(CutUtf8(std::string(300, 'x'), 255).size(), 255u);
+}
+
+}  // namespace
+}  // namespace voltaro

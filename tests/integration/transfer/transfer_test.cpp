@@ -1,0 +1,259 @@
+// Upload and Download against the simulated device.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/files/image_helpers.h"  // tests/core/files
+#include "core/model/parameter_blocks.h"
+#include "core/model/parameter_image.h"
+#include "core/model/settings_stocker.h"
+#include "core/platform/string_table.h"
+#include "core/work/private_exception.h"
+#include "sim_link.h"
+
+namespace voltaro {
+namespace {
+
+using test::ImageOfRow;
+using test::MessageOf;
+
+using test::RecordedRequest;
+using test::RecordingSink;
+using test::SimLink;
+using test::SimRow;
+
+constexpr int kMeterRow = 4;  // KT2, firmware up to 2.39
+constexpr int kZbRow = 35;    // ZB, one measuring input
+constexpr int kZc16Row = 66;  // ZC, 16 inputs
+
+std::string Wrapped(int inner) {
+    std::string text = LoadString(11025);
+    return text.substr(0, text.find("%s")) + LoadString(inner);
+}
+
+// Fills every parameter register of the device's type with a distinct value.
+void FillDevice(sim::Simulator& sim) {
+    const uint64_t features = sim.Type().FeatureSet();
+    uint16_t value = 1000;
+    for (const ParameterBlock& b : BlockTableFor(sim.Type())) {
+        if (!b.AppliesTo(features) || b.word == kModeWord) continue;
+        std::vector<uint16_t> regs(static_cast<size_t>(b.Registers()));
+        for (auto& r : regs)
+            r = value += 7;
+        sim.SetRegisters(b.address, regs);
+    }
+}
+
+// Runs a transfer between Open and Close of the link's client.
+template <typename Transfer, typename Image>
+bool OverLink(SimLink& link, Transfer transfer, Image& image, IProgressSink& sink) {
+    link.client->Open();
+    try {
+        bool result = transfer(image, *link.client, sink);
+        link.client->Close();
+        return result;
+    } catch (...) {
+        link.client->Close();
+        throw;
+    }
+}
+
+bool UploadFrom(SimLink& link, ParameterImage& image, IProgressSink& sink) {
+    return OverLink(link, Upload, image, sink);
+}
+
+bool DownloadTo(SimLink& link, const ParameterImage& image, IProgressSink& sink) {
+    return OverLink(link, Download, image, sink);
+}
+
+TEST(TransferUpload, ReadsTheDevicesRegistersIntoTheImage) {
+    for (int row : {kMeterRow, kZbRow, kZc16Row}) {
+        SCOPED_TRACE(row);
+        SimLink link(SimRow(row));
+        FillDevice(link.simulator);
+        ParameterImage image = ImageOfRow(0);
+        RecordingSink sink;
+        ASSERT_TRUE(UploadFrom(link, image, sink));
+        EXPECT_EQ(image.deviceType.typeIndex, row);
+        const uint64_t features = image.deviceType.FeatureSet();
+        int checked = 0;
+        for (const ParameterBlock& b : BlockTableFor(image.deviceType)) {
+            if (!b.AppliesTo(features)) continue;
+            std::vector<uint16_t> regs = link.simulator.Registers(b.address, b.Registers());
+            for (int i = 0; i < b.Registers(); ++i, ++checked) {
+                uint16_t expected = b.word == kModeWord ? (regs[i] & 1) : regs[i];
+                EXPECT_EQ(image.words[b.word + i], expected) << "register " << b.address + i;
+            }
+        }
+        EXPECT_GT(checked, 10);
+        EXPECT_EQ(sink.reports.back(), 100.0);
+        for (size_t i = 1; i < sink.reports.size(); ++i)
+            EXPECT_GE(sink.reports[i], sink.reports[i - 1]);
+    }
+}
+
+TEST(TransferUpload, SwappedDeviceGivesLowHalfFirstAndDownloadSwapsBack) {
+    sim::SimulatorOptions options = SimRow(kMeterRow);
+    options.device.swap = true;
+    SimLink link(options);
+    link.simulator.SetRegisters(5603, {0x0001, 0x0002});  // 32-bit, high half first
+    ParameterImage image;
+    RecordingSink sink;
+    ASSERT_TRUE(UploadFrom(link, image, sink));
+    EXPECT_EQ(image.Get32(34), 0x00010002u);
+
+    image.Set32(34, 0x00030004);
+    ASSERT_TRUE(DownloadTo(link, image, sink));
+    EXPECT_EQ(link.simulator.Registers(5603, 2), (std::vector<uint16_t>{0x0003, 0x0004}));
+
+    SimLink plain(SimRow(kMeterRow));
+    ASSERT_TRUE(DownloadTo(plain, image, sink));
+    EXPECT_EQ(plain.simulator.Registers(5603, 2), (std::vector<uint16_t>{0x0004, 0x0003}));
+}
+
+TEST(TransferUpload, LonWorksTypesAreRefusedBeforeAnyParameterRead) {
+    for (auto [row, message] : {std::pair{33, 11028}, std::pair{59, 11033}}) {
+        SimLink link(SimRow(row));
+        ParameterImage image;
+        RecordingSink sink;
+        EXPECT_EQ(MessageOf([&] { UploadFrom(link, image, sink); }), Wrapped(message));
+        EXPECT_EQ(image.deviceType.typeIndex, row);
+        for (const RecordedRequest& r : link.proxy.Requests())
+            EXPECT_TRUE(r.address == kWordOrderRegister || r.address >= 9600) << r.address;
+        EXPECT_TRUE(sink.reports.empty());
+    }
+}
+
+TEST(TransferUpload, CancelKeepsTheBlocksReadSoFar) {
+    SimLink link(SimRow(kMeterRow));
+    FillDevice(link.simulator);
+    ParameterImage image;
+    image.words[0] = 0xBEEF;
+    image.words[187] = 0xBEEF;  // last block of the meter table
+    RecordingSink sink;
+    sink.stopAt = 2;
+    EXPECT_FALSE(UploadFrom(link, image, sink));
+    EXPECT_EQ(sink.reports.size(), 2u);
+    EXPECT_EQ(image.words[0], link.simulator.Register(5200));
+    EXPECT_EQ(image.words[187], 0xBEEF);
+}
+
+// Address and register count of every write a download of row sends.
+std::vector<std::pair<int, int>> WritesOf(const std::vector<RecordedRequest>& requests) {
+    std::vector<std::pair<int, int>> writes;
+    for (const RecordedRequest& r : requests)
+        if (r.function == 16) writes.emplace_back(r.address, r.count);
+    return writes;
+}
+
+TEST(TransferDownload, Kt2FirmwareOneZeroZeroWritesOneRequestPerBlock) {
+    using ::testing::Contains;
+    using ::testing::Not;
+    using ::testing::Pair;
+    RecordingSink sink;
+    ParameterImage image = ImageOfRow(kMeterRow);
+
+    SimLink old(SimRow(kMeterRow, 100));
+    ASSERT_TRUE(DownloadTo(old, image, sink));
+    auto single = WritesOf(old.proxy.Requests());
+    EXPECT_THAT(single, Contains(Pair(6368, 2)));
+    EXPECT_THAT(single, Contains(Pair(6370, 4)));
+    EXPECT_THAT(single, Contains(Pair(6374, 3)));
+    EXPECT_THAT(single, Not(Contains(Pair(6368, 9))));
+
+    SimLink current(SimRow(kMeterRow, 101));
+    current.simulator.SetRegisters(6393, {0x5555});  // between blocks 6390 and 6394
+    ASSERT_TRUE(DownloadTo(current, image, sink));
+    auto merged = WritesOf(current.proxy.Requests());
+    EXPECT_THAT(merged, Contains(Pair(6368, 9)));
+    EXPECT_THAT(merged, Contains(Pair(5600, 9)));  // 5600 (3) + 5603 (32-bit) + 5605 (4)
+    EXPECT_THAT(merged, Not(Contains(Pair(6370, 4))));
+    EXPECT_LT(merged.size(), single.size());
+    // Merged groups also cover the ten unused registers between their blocks
+    // (6393, 6397, ... in the alarm groups).
+    int singleRegisters = 0, mergedRegisters = 0;
+    for (auto [a, n] : single)
+        singleRegisters += n;
+    for (auto [a, n] : merged)
+        mergedRegisters += n;
+    EXPECT_EQ(mergedRegisters - singleRegisters, 10);
+    // The image arrives on the device.
+    EXPECT_EQ(current.simulator.Register(6374), image.words[194]);
+    EXPECT_THAT(merged, Contains(Pair(6386, 47)));
+    EXPECT_EQ(current.simulator.Register(6393), 0);  // gaps inside a group are written as 0
+}
+
+TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
+    using ::testing::Contains;
+    using ::testing::Pair;
+    RecordingSink sink;
+    sim::SimulatorOptions zb = SimRow(kZbRow);
+    zb.device.dip = true;
+    SimLink link(zb);
+    ParameterImage image = ImageOfRow(kZbRow);
+    image.words[kModeWord] = 0;
+    ASSERT_TRUE(DownloadTo(link, image, sink));
+    auto writes = WritesOf(link.proxy.Requests());
+    EXPECT_THAT(writes, Contains(Pair(5603, 6)));
+    for (auto [address, count] : writes) {
+        EXPECT_NE(address, 5600);
+        EXPECT_NE(address, 5609);
+        EXPECT_NE(address, kZbModeRegister);
+    }
+
+    sim::SimulatorOptions zc = SimRow(kZc16Row);
+    zc.device.dip = true;
+    SimLink zcLink(zc);
+    ParameterImage zcImage = ImageOfRow(kZc16Row);
+    zcImage.words[kModeWord] = 0;
+    ASSERT_TRUE(DownloadTo(zcLink, zcImage, sink));
+    auto zcWrites = WritesOf(zcLink.proxy.Requests());
+    for (int skipped : {9040, 9392, 9396, 9400, 9452, kZcModeRegister})
+        for (auto [address, count] : zcWrites)
+            EXPECT_NE(address, skipped);
+    EXPECT_THAT(zcWrites, Contains(Pair(9043, 2)));
+    EXPECT_THAT(zcWrites, Contains(Pair(9398, 1)));
+
+    // Not in DIP mode, the same device takes those blocks (mode word itself never).
+    SimLink full(SimRow(kZc16Row));
+    zcImage.words[kModeWord] = 1;
+    ASSERT_TRUE(DownloadTo(full, zcImage, sink));
+    auto fullWrites = WritesOf(full.proxy.Requests());
+    EXPECT_THAT(fullWrites, Contains(Pair(9040, 1)));
+    EXPECT_THAT(fullWrites, Contains(Pair(9452, 2)));
+    for (auto [address, count] : fullWrites)
+        EXPECT_NE(address, kZcModeRegister);
+}
+
+TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
+    RecordingSink sink;
+    {  // image word 30 = 1 while the device reports DIP mode
+        sim::SimulatorOptions zb = SimRow(kZbRow);
+        zb.device.dip = true;
+        SimLink link(zb);
+        ParameterImage image = ImageOfRow(kZbRow);
+        image.words[kModeWord] = 1;
+        EXPECT_EQ(MessageOf([&] { DownloadTo(link, image, sink); }), Wrapped(11029));
+        EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
+    }
+    {  // settings of another device type
+        SimLink link(SimRow(kMeterRow));
+        EXPECT_EQ(MessageOf([&] { DownloadTo(link, ImageOfRow(5), sink); }), Wrapped(11021));
+        EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
+        EXPECT_TRUE(sink.reports.empty());
+    }
+}
+
+TEST(TransferDownload, ModbusFailureIsWrappedWithTheInnerMessage) {
+    sim::SimulatorOptions options = SimRow(kMeterRow);
+    options.faults.exceptions.push_back({2, 6368, 6368});
+    SimLink link(options);
+    RecordingSink sink;
+    std::string message = MessageOf([&] { DownloadTo(link, ImageOfRow(kMeterRow), sink); });
+    EXPECT_THAT(message, ::testing::StartsWith("Communication error. Please check"));
+    EXPECT_THAT(message, ::testing::HasSubstr("WriteMultipleRegisters"));
+    EXPECT_THAT(message, ::testing::HasSubstr("6369"));
+    EXPECT_FALSE(WritesOf(link.proxy.Requests()).empty());  // earlier groups stay written
+}
+
+}  // namespace
+}  // namespace voltaro
