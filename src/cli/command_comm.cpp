@@ -10,6 +10,7 @@
 #include "core/comm/modbus_interface.h"
 #include "core/comm/port_list.h"
 #include "core/model/device_type.h"
+#include "core/model/model_list.h"
 #include "core/platform/string_table.h"
 #include "core/work/private_exception.h"
 #include "core/work/sync_objects.h"
@@ -63,9 +64,15 @@ int RunIdentify(const std::vector<std::string>& args) {
                     type.ioConfig[2], type.ioConfig[3], type.ioConfig[4]);
         const DeviceTypeRecord* record = type.Record();
         std::printf("catalogue row: %d\n", type.typeIndex);
-        if (record && record->modelOffset >= 0)
-            std::printf("model: %s\n", LoadString(kModelStringBase + record->modelOffset).c_str());
-        else
+        if (record && record->modelOffset >= 0) {
+            // The model string is "prefix|description|note"; show it as one line of text.
+            ModelListEntry entry =
+                SplitModelString(LoadString(kModelStringBase + record->modelOffset),
+                                 static_cast<uint16_t>(record->index));
+            std::string text = entry.prefix + entry.description;
+            if (!entry.note.empty()) text += " " + entry.note;
+            std::printf("model: %s\n", text.c_str());
+        } else
             std::printf("model: not listed\n");
     });
 }
@@ -99,8 +106,8 @@ int RunRead(const std::vector<std::string>& args) {
 }
 
 const CommandRegistrar kPorts("ports", "ports  (serial ports: index, name, device path)", RunPorts);
-const CommandRegistrar kIdentify("identify",
-                                 std::string("identify ") + ConnectionOptionsUsage(), RunIdentify);
+const CommandRegistrar kIdentify("identify", std::string("identify ") + ConnectionOptionsUsage(),
+                                 RunIdentify);
 const CommandRegistrar kRead("read", std::string("read ADDR COUNT ") + ConnectionOptionsUsage(),
                              RunRead);
 

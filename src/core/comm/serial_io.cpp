@@ -173,8 +173,24 @@ std::size_t CSerialIO::Read(uint8_t* buffer, std::size_t count, uint32_t timeout
 }
 
 void CSerialIO::Purge() {
+    // Drops whatever an earlier exchange left behind: up to 512 bytes already received
+    // are read and discarded without waiting for more (the guard delay after every
+    // exchange has already given late bytes their time), then the driver's input queue
+    // is flushed. Waiting for a quiet line here would add a fixed delay to every request.
+    if (fd_ < 0) return;
     uint8_t discard[512];
-    Read(discard, sizeof discard, 1);
+    std::size_t total = 0;
+    while (total < sizeof discard) {
+        ssize_t n = ::read(fd_, discard, sizeof discard - total);
+        if (n > 0) {
+            total += static_cast<std::size_t>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else {
+            break;  // nothing buffered (EAGAIN on the non-blocking descriptor) or an error
+        }
+    }
+    ::tcflush(fd_, TCIFLUSH);
 }
 
 void CSerialIO::Close() {

@@ -76,33 +76,33 @@ std::string Printf(const std::string& format, T value) {
 // A printf conversion: flags, width and precision are kept; the length modifier
 // decides the integer width as it does for the message tables (none or "l": 32 bits,
 // "ll" or "I64": 64 bits, "h": 16 bits).
-std::string Convert(std::string_view spec, const MessageArg* arg) {
+std::string Convert(std::string_view format, const MessageArg* arg) {
     if (!arg) return {};
     std::size_t i = 0;
     std::string head = "%";
-    while (i < spec.size() && std::strchr("-+ #0", spec[i]))
-        head += spec[i++];
-    while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i])))
-        head += spec[i++];
-    if (i < spec.size() && spec[i] == '.') {
-        head += spec[i++];
-        while (i < spec.size() && std::isdigit(static_cast<unsigned char>(spec[i])))
-            head += spec[i++];
+    while (i < format.size() && std::strchr("-+ #0", format[i]))
+        head += format[i++];
+    while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i])))
+        head += format[i++];
+    if (i < format.size() && format[i] == '.') {
+        head += format[i++];
+        while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i])))
+            head += format[i++];
     }
     int bits = 32;
-    if (spec.substr(i, 3) == "I64") {
+    if (format.substr(i, 3) == "I64") {
         bits = 64;
         i += 3;
-    } else if (spec.substr(i, 2) == "ll") {
+    } else if (format.substr(i, 2) == "ll") {
         bits = 64;
         i += 2;
-    } else if (i < spec.size() && (spec[i] == 'l' || spec[i] == 'L')) {
+    } else if (i < format.size() && (format[i] == 'l' || format[i] == 'L')) {
         ++i;
-    } else if (i < spec.size() && spec[i] == 'h') {
+    } else if (i < format.size() && format[i] == 'h') {
         bits = 16;
         ++i;
     }
-    char conversion = i < spec.size() ? spec[i] : 's';
+    char conversion = i < format.size() ? format[i] : 's';
     // A text given for a numeric conversion is shown as it stands rather than as 0.
     if (arg->kind() == MessageArg::Kind::Text && std::strchr("diuxXofFeEgG", conversion))
         conversion = 's';
@@ -146,9 +146,9 @@ bool IsConversionChar(char c) {
     return std::strchr("diuxXoscfFeEgGp", c) != nullptr;
 }
 
-// Walks pattern and calls onText(literal) for literal text and onInsert(number, spec) for
+// Walks pattern and calls onText(literal) for literal text and onInsert(number, format) for
 // every insert: number is the 1-based position of a positional insert, 0 for a plain
-// sequential conversion; spec is the printf conversion without its '%'.
+// sequential conversion; format is the printf conversion without its '%'.
 template <typename OnText, typename OnInsert>
 void ScanPattern(std::string_view pattern, OnText onText, OnInsert onInsert) {
     for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -164,7 +164,7 @@ void ScanPattern(std::string_view pattern, OnText onText, OnInsert onInsert) {
             continue;
         }
         if (next >= '1' && next <= '9') {
-            // Positional insert %n or %n!spec! (n at most 99).
+            // Positional insert %n or %n!format! (n at most 99).
             std::size_t j = i + 1;
             std::size_t number = 0;
             while (j < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[j])) &&
@@ -172,15 +172,15 @@ void ScanPattern(std::string_view pattern, OnText onText, OnInsert onInsert) {
                 number = number * 10 + static_cast<std::size_t>(pattern[j] - '0');
                 ++j;
             }
-            std::string_view spec = "s";
+            std::string_view format = "s";
             if (j < pattern.size() && pattern[j] == '!') {
                 std::size_t end = pattern.find('!', j + 1);
                 if (end != std::string_view::npos) {
-                    spec = pattern.substr(j + 1, end - j - 1);
+                    format = pattern.substr(j + 1, end - j - 1);
                     j = end + 1;
                 }
             }
-            onInsert(number, spec);
+            onInsert(number, format);
             i = j - 1;
             continue;
         }
@@ -209,8 +209,8 @@ std::string FormatMessageText(std::string_view pattern, std::span<const MessageA
     };
     ScanPattern(
         pattern, [&](std::string_view text) { out += text; },
-        [&](std::size_t number, std::string_view spec) {
-            out += Convert(spec, argAt(number == 0 ? sequential++ : number - 1));
+        [&](std::size_t number, std::string_view format) {
+            out += Convert(format, argAt(number == 0 ? sequential++ : number - 1));
         });
     return out;
 }
@@ -219,10 +219,10 @@ std::vector<std::string> MessageInserts(std::string_view pattern) {
     std::vector<std::string> inserts;
     ScanPattern(
         pattern, [](std::string_view) {},
-        [&](std::size_t number, std::string_view spec) {
+        [&](std::size_t number, std::string_view format) {
             inserts.push_back(number == 0
-                                  ? "%" + std::string(spec)
-                                  : "%" + std::to_string(number) + "!" + std::string(spec) + "!");
+                                  ? "%" + std::string(format)
+                                  : "%" + std::to_string(number) + "!" + std::string(format) + "!");
         });
     return inserts;
 }

@@ -1,0 +1,17 @@
+#pragma once
+// The data blocks of the Japanese language module (one per source file). Ids that no
+// block has (the model strings 3500+) stay English.
+#include <span>
+
+#include "core/platform/string_table.h"
+
+namespace voltaro::ja {
+
+extern const std::span<const StringEntry> kMessages;    // messages 10000-11036, 11100
+extern const std::span<const StringEntry> kUi;          // captions, labels, columns, units
+extern const std::span<const StringEntry> kDialogs;     // dialog texts of ui_text_ids.h
+extern const std::span<const StringEntry> kLists;       // enumeration and list entries
+extern const std::span<const StringEntry> kParameters;  // parameter and group names
+extern const std::span<const StringEntry> kInvented;    // texts of the English invented block
+
+}  // namespace voltaro::ja

@@ -1,0 +1,285 @@
+// Japanese dialog texts: captions, static texts, group titles and buttons (ids in
+// ui_text_ids.h).
+#include "core/platform/ui_text_ids.h"
+#include "lang/ja/strings_ja.h"
+
+namespace voltaro::ja {
+namespace {
+
+const StringEntry kData[] = {
+    // Texts shared by all dialogs
+    {kTextOk, "OK"},
+    {kTextCancel, "キャンセル"},
+    {kTextClose, "閉じる"},
+    // Meter monitor (102)
+    {kTextMonitorCaption, "モニタ"},
+    {kTextMonitorChannel, "チャンネル"},
+    {kTextMonitorLoopTest, "ループテスト"},
+    {kTextMonitorUtility, "ユーティリティ"},
+    {kTextMonitorDeviceInfo, "機器情報"},
+    {kTextMonitorDateTime, "日付と時刻"},
+    {kTextMonitorThd, "THD"},
+    {kTextMonitorHarmonics, "高調波"},
+    {kTextMonitorVector, "ベクトル"},
+    {kTextMonitorAnalogOutput, "アナログ出力"},
+    {kTextMonitorDeviceInformation, "機器情報"},
+    // Max/min page of the meter monitor (130)
+    {kTextMaxMinInstantaneous, "瞬時値"},
+    {kTextMaxMinDemand, "デマンド"},
+    // Main window (132)
+    {kTextMainUpload, "アップロード"},
+    {kTextMainDownload, "ダウンロード"},
+    {kTextMainProtect, "プロテクト"},
+    {kTextMainReport, "レポート"},
+    {kTextMainSaveFile, "ファイル保存"},
+    {kTextMainOpenFile, "ファイルを開く"},
+    {kTextMainMonitor, "モニタ"},
+    {kTextMainLanguage, "Language"},
+    {kTextMainModel, "形式"},
+    {kTextMainSystem, "相線式"},
+    {kTextMainVtRating, "VT定格"},
+    {kTextMainCtRating, "CT定格"},
+    {kTextMainPrimary, "一次側"},
+    {kTextMainSecondary, "二次側"},
+    {kTextMainBar100, "バー 100%"},
+    {kTextMainDemand, "デマンド"},
+    {kTextMainCurrent, "電流"},
+    {kTextMainPower, "電力"},
+    {kTextMainDipSwitch, "DIP SWによる設定(SW1-8=OFF)"},
+    {kTextMainAlarm, "警報"},
+    {kTextMainTariff, "料金"},
+    {kTextMainOthers, "その他"},
+    {kTextMainDisplay, "表示"},
+    {kTextMainExtBar, "拡張バー"},
+    {kTextMainSigmaDisp, "Σ表示"},
+    {kTextMainExpression, "表示形式"},
+    {kTextMainShortCut, "ショートカット"},
+    {kTextMainPasscode, "パスコード"},
+    {kTextMainDi, "Di"},
+    {kTextMainDoPo, "Do / Po"},
+    {kTextMainAo, "Ao"},
+    {kTextMainModbus, "Modbus"},
+    {kTextMainCcLink, "CC-Link"},
+    {kTextMainMinutes, "分"},
+    {kTextMainVolt, "V"},
+    {kTextMainAmpere, "A"},
+    // Other Setting (133)
+    {kTextOtherCaption, "その他の設定"},
+    {kTextOtherLowEndCutout, "ローエンドカットアウト"},
+    {kTextOtherVoltage, "電圧"},
+    {kTextOtherCurrent1, "電流(入力1)"},
+    {kTextOtherCurrent2, "電流(入力2)"},
+    {kTextOtherPercent, "%"},
+    {kTextOtherFrequencyInput, "周波数入力"},
+    {kTextOtherTariffFunction, "料金機能"},
+    {kTextOtherCalculationOption, "演算オプション"},
+    {kTextOtherPowerFactorSign, "力率の符号 PF"},
+    {kTextOtherReactivePowerSign, "無効電力の符号 Q"},
+    {kTextOtherPhaseReactivePower, "相無効電力 Qn"},
+    {kTextOtherApparentPower, "皮相電力 S"},
+    // Energy Setting (134)
+    {kTextPulseCaption, "電力量設定"},
+    {kTextPulseEnergyCount, "電力量カウント"},
+    {kTextPulseRate, "パルスレート"},
+    {kTextPulseDuration, "パルス幅"},
+    {kTextPulseMs, "ms"},
+    // Alarm Setting (135)
+    {kTextAlarmCaption, "警報設定"},
+    {kTextAlarmPowerOnDelay, "電源ON遅延"},
+    {kTextAlarmSec, "秒"},
+    {kTextAlarmLatching, "ラッチ"},
+    {kTextAlarmList, "警報一覧"},
+    // Utility (136)
+    {kTextUtilityCaption, "ユーティリティ"},
+    {kTextUtilityResetOperation, "リセット操作"},
+    {kTextUtilityEnergy, "電力量"},
+    {kTextUtilityMaxMin, "最大/最小"},
+    {kTextUtilityDemand, "デマンド"},
+    {kTextUtilityCounter, "カウンタ"},
+    {kTextUtilityTagNo, "タグNo."},
+    {kTextUtilityLoopTest, "ループテスト"},
+    {kTextUtilityPreset, "プリセット"},
+    // Switch tariff (137)
+    {kTextTariffCaption, "料金切替"},
+    {kTextTariffNote, "この設定は、詳細設定の料金機能が有効な場合にのみ機能します。"},
+    // Connect (138)
+    {kTextConnectCaption, "接続"},
+    {kTextConnectTo, "接続先"},
+    {kTextConnectDeviceAddress, "機器アドレス"},
+    {kTextConnectPortSetting, "PC通信ポート設定"},
+    {kTextConnectInfrared, "赤外線"},
+    {kTextConnectModbusRtu, "Modbus-RTU (RS-485/CONFIG)"},
+    {kTextConnectModbusTcp, "Modbus-TCP (TCP/IP)"},
+    {kTextConnectComPort, "COMポート"},
+    {kTextConnectBaudRate, "通信速度"},
+    {kTextConnectParity, "パリティビット"},
+    {kTextConnectStop, "ストップビット"},
+    {kTextConnectStationAddress, "局アドレス"},
+    {kTextConnectPort, "ポート"},
+    {kTextConnectButton, "接続"},
+    // Display Setting (139)
+    {kTextDisplayCaption, "表示設定"},
+    {kTextDisplayKeyLock, "キー操作ロック"},
+    {kTextDisplayDataView, "データ表示画面"},
+    {kTextDisplayEnergyView, "電力量表示画面"},
+    {kTextDisplayEnergyUnit, "電力量表示単位"},
+    {kTextDisplayBacklight, "LCDバックライト"},
+    {kTextDisplayOperationMode, "動作モード"},
+    {kTextDisplayOffTimer, "消灯タイマ"},
+    {kTextDisplayBrightness, "輝度"},
+    {kTextDisplayUpdateRate, "更新周期"},
+    {kTextDisplaySec, "秒"},
+    {kTextDisplayMyDefault, "マイデフォルト"},
+    {kTextDisplayUsePresetTimer, "プリセットタイマを使用"},
+    // Passcode Setting (140)
+    {kTextPasscodeCaption, "パスコード設定"},
+    {kTextPasscodeEnter4Digits, "4桁の数字を入力してください。"},
+    {kTextPasscodeNew, "新しいパスコード"},
+    {kTextPasscodeConfirm, "新しいパスコードの確認"},
+    // Modbus Setting, serial devices (141)
+    {kTextModbusCaption, "Modbus設定"},
+    {kTextModbusDeviceAddress, "機器アドレス"},
+    {kTextModbusTransferRate, "伝送速度"},
+    {kTextModbusParity, "パリティ"},
+    {kTextModbusStop, "ストップビット"},
+    {kTextModbusMode, "モード"},
+    {kTextModbusRunLedTimeout, "RUN LEDタイムアウト"},
+    {kTextModbusSec, "秒"},
+    {kTextModbusAdvanced, "詳細"},
+    // Parameter Report (142)
+    {kTextReportCaption, "パラメータレポート"},
+    {kTextReportExportCsv, "CSV出力"},
+    {kTextReportCompareWith, "比較対象..."},
+    {kTextReportDevice, "機器"},
+    {kTextReportFile, "ファイル"},
+    {kTextReportHideUnable, "使用できない機能を表示しない"},
+    // Progress dialog (143)
+    {kTextProgressCaption, "処理中..."},
+    // Enter Modbus passcode (145)
+    {kTextEnterPasscodeCaption, "Modbusパスコード"},
+    {kTextEnterPasscodeText,
+     "機器は書き込み保護されています。\rModbusパスコードを入力してください。"},
+    {kTextEnterPasscodeSave, "Modbusパスコードを保存する"},
+    // Modbus passcode protection (146)
+    {kTextProtectCaption, "Modbusパスコード保護"},
+    {kTextProtectText,
+     "Modbusパスコードで機器を書き込み保護できます。\r(パスコード: 1～999999999)"},
+    {kTextProtectCurrent, "現在のパスコード"},
+    {kTextProtectNew, "新しいパスコード"},
+    {kTextProtectConfirm, "新しいパスコードの確認"},
+    // Tag No. Setting (147)
+    {kTextTagCaption, "タグNo.設定"},
+    {kTextTagNo, "タグNo."},
+    // SIGMA Display Setting (148)
+    {kTextSigmaCaption, "Σ表示設定"},
+    // Analog Output Setting (149)
+    {kTextAnalogOutputCaption, "アナログ出力設定"},
+    // Bar Setting (150)
+    {kTextBarCaption, "バー設定"},
+    // Advanced Modbus Setting (152)
+    {kTextAdvModbusCaption, "Modbus詳細設定"},
+    {kTextAdvModbusLongRegister, "ロングレジスタ"},
+    {kTextAdvModbusNormal, "ノーマル(下位ワード先)"},
+    {kTextAdvModbusSwap, "スワップ(上位ワード先)"},
+    {kTextAdvModbusT15, "t1.5"},
+    {kTextAdvModbusT35, "t3.5"},
+    {kTextAdvModbusWarning, "警告: t1.5またはt3.5を変更すると通信できなくなることがあります。"},
+    // Discrete Input Setting (153)
+    {kTextDiCaption, "接点入力設定"},
+    {kTextDiFunction, "機能"},
+    {kTextDiContact, "接点"},
+    // Discrete / Pulse Output Setting (154)
+    {kTextDoCaption, "接点/パルス出力設定"},
+    {kTextDoFunction, "機能"},
+    {kTextDoContact, "接点"},
+    {kTextDoEnergy, "電力量"},
+    {kTextDoOutput1, "Do1"},
+    {kTextDoOutput2, "Do2"},
+    {kTextDoOutput3, "Do3"},
+    {kTextDoOutput4, "Do4"},
+    // Display Expression Setting (155)
+    {kTextExpressionCaption, "表示形式設定"},
+    {kTextExpressionInputLine, "入力線の表記"},
+    {kTextExpressionPhaseDirection, "位相方向の表記"},
+    {kTextExpressionPowerFormat, "電力の表示形式"},
+    // Short Cut Menu Setting (156)
+    {kTextShortCutCaption, "ショートカットメニュー設定"},
+    {kTextShortCutClearAlarm, "警報解除"},
+    // CC-Link Setting (157)
+    {kTextCcLinkCaption, "CC-Link設定"},
+    {kTextCcLinkNodeAddress, "局番"},
+    {kTextCcLinkTransferRate, "伝送速度"},
+    // Loop test of the multi-circuit series (158)
+    {kTextLoopTestCaption, "ループテスト"},
+    {kTextLoopTestMode, "ループテスト"},
+    {kTextLoopTestNormal, "通常"},
+    // CT and VT input page (159)
+    {kTextInputVtRating, "VT定格"},
+    {kTextInputPrimary, "一次側"},
+    {kTextInputSecondary, "二次側"},
+    {kTextInputVolt, "V"},
+    {kTextInputCtSensor, "CTセンサ"},
+    // Power Management Monitor (160)
+    {kTextPmCaption, "電力管理モニタ"},
+    {kTextPmDeviceInfo, "機器情報"},
+    {kTextPmLoopTest, "ループテスト"},
+    {kTextPmPreset, "プリセット"},
+    {kTextPmClock, "..."},
+    // ZC main page (161)
+    {kTextZcMainReset, "リセット"},
+    {kTextZcMainDetail, "詳細"},
+    // Channel Detail (162)
+    {kTextDetailCaption, "チャンネル詳細"},
+    {kTextDetailChannelSuffix, " (%dch)"},
+    {kTextDetailReset, "リセット"},
+    {kTextDetailThdVoltage, "THD 電圧"},
+    {kTextDetailThdCurrent, "THD 電流"},
+    // Max/min page of the channel detail (163)
+    {kTextZcMaxMinInstantaneous, "瞬時値"},
+    {kTextZcMaxMinDemand, "デマンド"},
+    {kTextZcMaxMinResetDemand, "デマンドリセット"},
+    {kTextZcMaxMinResetMaxMin, "最大/最小リセット"},
+    {kTextZcMaxMinVoltage, "電圧"},
+    {kTextZcMaxMinCurrent, "電流"},
+    {kTextZcMaxMinPower, "電力"},
+    {kTextZcMaxMinPowerFactor, "力率"},
+    {kTextZcMaxMinFrequency, "周波数"},
+    // Set Date and Time (164)
+    {kTextDateCaption, "日付と時刻の設定"},
+    {kTextDatePcTime, "PCの時刻"},
+    {kTextDateDeviceTime, "機器の時刻"},
+    {kTextDateSyncPc, "PCに合わせる"},
+    {kTextDateSet, "設定"},
+    // Device Information (165)
+    {kTextDeviceInfoCaption, "機器情報"},
+    // Modbus Setting, Ethernet devices (166)
+    {kTextModbus2Caption, "Modbus設定"},
+    {kTextModbus2IpAddress, "IPアドレス"},
+    {kTextModbus2SubnetMask, "サブネットマスク"},
+    {kTextModbus2DefaultGateway, "デフォルトゲートウェイ"},
+    {kTextModbus2Port, "ポート"},
+    {kTextModbus2ConnectionTimeout, "接続タイムアウト"},
+    {kTextModbus2RunLedTimeout, "RUN LEDタイムアウト"},
+    {kTextModbus2Sec, "秒"},
+    // Analogue output loop test (167)
+    {kTextLoopBackCaption, "ループテスト"},
+    {kTextLoopBackMode, "ループテスト"},
+    {kTextLoopBackNormal, "通常"},
+    // Loop test of the 8-input series (168)
+    {kTextLoopTestZcCaption, "ループテスト"},
+    {kTextLoopTestZcMode, "ループテスト"},
+    {kTextLoopTestZcNormal, "通常"},
+    {kTextLoopTestZcChannel, "チャンネル"},
+    {kTextLoopTestZcNote,
+     "電圧と周波数を書き換えるには、チャンネル1をループテストモードにする必要があります。"},
+    // Preset of the 8-input series (170)
+    {kTextZcPresetCaption, "プリセット"},
+    // Preset (171)
+    {kTextPresetCaption, "プリセット"},
+};
+
+}  // namespace
+
+const std::span<const StringEntry> kDialogs{kData};
+
+}  // namespace voltaro::ja
