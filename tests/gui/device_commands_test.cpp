@@ -258,3 +258,50 @@ TEST(ProgressDialog, QualityIconsDifferFromWorstToBest)
 
 }  // namespace
 }  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+TEST(ProgressDialog, InfraredShowsSuccessRateAndQualityIcon)
+{
+    test::ScratchProfile profile;
+    sim::SimulatorOptions options;
+    options.device.row = kRowKt2Ao;
+    options.faults.delayMs = 25;  // long enough for the dialog's half-second tick
+    sim::Simulator simulator(options);
+    CComSettings settings;
+    settings.mode = Infrared;
+    settings.irComPortName = simulator.StartPty();
+    CModbusInterface client(settings);
+    auto shown = std::make_shared<bool>(false);
+    OnModal<CProgressDialog>([shown](CProgressDialog* dialog) {
+        QTimer::singleShot(700, dialog, [dialog, shown] {
+            auto* rate = FindControlAs<QLabel>(dialog, 1102);
+            auto* icon = FindControlAs<QLabel>(dialog, 1103);
+            *shown = true;
+            EXPECT_TRUE(rate->isVisible());
+            EXPECT_EQ(rate->text(), QStringLiteral("100.0"));
+            EXPECT_EQ(icon->property("qualityIcon").toInt(), 3);
+        });
+    });
+    ParameterImage image;
+    EXPECT_TRUE(RunUploadWithProgress(nullptr, client, image));
+    EXPECT_TRUE(*shown);
+    EXPECT_EQ(image.deviceType.typeIndex, kRowKt2Ao);
+}
+
+TEST_F(SimulatedDevice, TcpProgressHidesTheQualityIndicator)
+{
+    CModbusInterface client;
+    auto checked = OnModal<CProgressDialog>([](CProgressDialog* dialog) {
+        EXPECT_FALSE(FindControl(dialog, 1102)->isVisible());
+        EXPECT_FALSE(FindControl(dialog, 1103)->isVisible());
+        EXPECT_EQ(FindControlAs<QLabel>(dialog, 1074)->text().toStdString(), LoadString(11014));
+    });
+    ParameterImage image;
+    EXPECT_TRUE(RunUploadWithProgress(nullptr, client, image));
+    EXPECT_TRUE(*checked);
+}
+
+}  // namespace
+}  // namespace voltaro
