@@ -194,12 +194,13 @@ TEST_F(MainWindowTest, PasscodeButtonRunsTheSettingDialogOnACopy)
     EXPECT_EQ(window_.Image().words[29], 123);
 }
 
-TEST(MainWindowLanguage, TwoSwitchesReturnToTheFirstLanguageWithTheImage)
+TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel)
 {
     test::ScratchProfile profile;
     AppSettings settings;
     ParameterImage carry = ImageOfRow(kRowKt2);
-    const int first = CurrentLanguage();
+    ASSERT_EQ(CurrentLanguage(), 0);
+    const std::string english = LoadString(11008);
     for (int round = 0; round < 2; ++round) {
         CBasicParameterDialog window(carry, settings);
         if (round == 0) {
@@ -207,24 +208,44 @@ TEST(MainWindowLanguage, TwoSwitchesReturnToTheFirstLanguageWithTheImage)
                                        QStringLiteral("KT6-")));
             FindControlAs<QLineEdit>(&window, kIdCtPrimary)->setText(QStringLiteral("777"));
         } else {
+            // The window made anew in Japanese shows the same model and values.
+            EXPECT_NE(LoadString(11008), english);
             EXPECT_EQ(FindControlAs<QComboBox>(&window, kIdModelPrefix)->currentText(),
                       QStringLiteral("KT6-"));
             EXPECT_EQ(FindControlAs<QLineEdit>(&window, kIdCtPrimary)->text(),
                       QStringLiteral("777"));
         }
-        // A missing language module is reported and English stays.
         MessageBoxRecorder boxes;
         window.SwitchLanguage();
         EXPECT_EQ(window.result(), CBasicParameterDialog::kShowAgain);
-        if (!LanguageModuleLoaded() && CurrentLanguage() != 0) {
-            ASSERT_EQ(boxes.Texts().size(), 1u);
-            EXPECT_EQ(boxes.Texts()[0], LoadString(kCantLoadLanguageModuleId));
-        }
+        EXPECT_TRUE(boxes.Texts().empty());
+        EXPECT_EQ(LanguageModuleLoaded(), round == 0);
     }
-    EXPECT_EQ(CurrentLanguage(), first);
-    EXPECT_EQ(settings.displayLanguage, first);
+    EXPECT_EQ(CurrentLanguage(), 0);
+    EXPECT_EQ(settings.displayLanguage, 0);
+    EXPECT_EQ(LoadString(11008), english);
     EXPECT_EQ(carry.words[32], 777);
     EXPECT_TRUE(carry.deviceType.HasFeature(0, FAM_KT6));
+}
+
+TEST(MainWindowLanguage, MissingModuleIsReportedAndEnglishStays)
+{
+    test::ScratchProfile profile;
+    const std::string module = LanguageModulePath(1);
+    const std::string hidden = module + ".hidden";
+    std::filesystem::rename(module, hidden);
+    AppSettings settings;
+    ParameterImage carry = ImageOfRow(kRowKt2);
+    {
+        CBasicParameterDialog window(carry, settings);
+        MessageBoxRecorder boxes;
+        window.SwitchLanguage();
+        ASSERT_EQ(boxes.Texts().size(), 1u);
+        EXPECT_EQ(boxes.Texts()[0], LoadString(kCantLoadLanguageModuleId));
+        EXPECT_FALSE(LanguageModuleLoaded());
+    }
+    std::filesystem::rename(hidden, module);
+    LoadLanguage(0);
 }
 
 }  // namespace
