@@ -150,6 +150,8 @@ void ReadMainWindowControls(const MainWindowInput& in, ParameterImage& image)
             kIdCtPrimary, in.ctPrimary, kMinCtPrimary, kMaxCtPrimary, 1, kNameCtPrimary));
         w[kWordCtSecondary] = static_cast<uint16_t>(ReadField(
             kIdCtSecondary, in.ctSecondary, kMinCtSecondary, kMaxCtSecondary, 1, kNameCtSecondary));
+    } else if (in.storeInputPage) {
+        in.storeInputPage(image);
     }
     if (type.HasFeature(0, FAM_KT2)) {
         image.Set32(kWordBarVoltage, static_cast<uint32_t>(ReadField(

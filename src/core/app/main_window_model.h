@@ -3,6 +3,7 @@
 // enables, what each control shows, how the controls are read back into the image, and
 // what a change of the model combos does. The window only copies texts and flags in
 // and out of its widgets.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,9 @@ struct MainWindowInput {
     std::string currentDemandInterval;
     int powerDemandCount = 2, powerDemandIndex = 0;
     std::string powerDemandInterval;
+    // Stores the CT/VT input page of a multi-circuit type (in place of the VT/CT edits);
+    // may throw like the edits. Empty when the window has no input page.
+    std::function<void(ParameterImage&)> storeInputPage;
 };
 
 // Reads the controls into image in the window's fixed order (system, VT/CT, bargraph,

@@ -13,6 +13,7 @@
 #include "core/platform/ui_text_ids.h"
 #include "core/work/private_exception.h"
 #include "gui/app/control_names.h"
+#include "gui/app/input_page.h"
 #include "gui/app/qt_text.h"
 #include "gui/dialogs/setting_dialog_registry.h"
 
@@ -213,6 +214,12 @@ QWidget* CBasicParameterDialog::BuildRatingGroup()
     // The CT/VT input page of the multi-circuit types takes this place when it exists.
     inputPage_ = new QWidget(box);
     inputPage_->setObjectName(QStringLiteral("input_page"));
+    if (const InputPageFactory& factory = SettingDialogs().InputPage()) {
+        auto* layout = new QVBoxLayout(inputPage_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        inputPageContent_ = factory(inputPage_);
+        layout->addWidget(inputPageContent_);
+    }
     grid->addWidget(inputPage_, 1, 0, 1, 2);
     return box;
 }
@@ -321,6 +328,7 @@ void CBasicParameterDialog::ShowView(const MainWindowView& view)
     dip_->setChecked(view.dipChecked);
     inputPage_->setVisible(view.multiCircuit);
     inputPage_->setEnabled(view.inputPageEnabled);
+    if (inputPageContent_ != nullptr && view.multiCircuit) inputPageContent_->Load(model_.Image());
     filling_ = false;
     UpdateDemandEdits();
     EnableButtons();
@@ -361,6 +369,9 @@ MainWindowInput CBasicParameterDialog::CollectInput() const
     in.powerDemandCount = powerDemand_->count();
     in.powerDemandIndex = powerDemand_->currentIndex();
     in.powerDemandInterval = ToStdString(powerInterval_->text());
+    if (inputPageContent_ != nullptr) {
+        in.storeInputPage = [page = inputPageContent_](ParameterImage& image) { page->Save(image); };
+    }
     return in;
 }
 

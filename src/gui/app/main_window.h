@@ -19,6 +19,7 @@ class QWidget;
 
 namespace voltaro {
 
+class CInputPage;
 class CModbusInterface;
 
 class CBasicParameterDialog : public QDialog {
@@ -88,7 +89,8 @@ private:
     QComboBox* powerDemand_ = nullptr;
     QLineEdit* powerInterval_ = nullptr;
     QCheckBox* dip_ = nullptr;
-    QWidget* inputPage_ = nullptr;
+    QWidget* inputPage_ = nullptr;   // the place of the input page
+    CInputPage* inputPageContent_ = nullptr;  // the page, when the program has one
     std::map<int, QPushButton*> settingButtons_;
 };
 

@@ -5,11 +5,13 @@
 // Wiring a dialog to a button is one line in RegisterSettingDialogs()
 // (setting_dialog_list.cpp), for example
 //     registry.Add(kIdAlarm, MakeSettingDialog<CAlarmDialog>);
+// and the input page of the multi-circuit types likewise with registry.SetInputPage(...).
 #include <functional>
 #include <map>
 #include <memory>
 
 #include "core/model/device_type.h"
+#include "gui/app/input_page.h"
 #include "gui/dialogs/setting_dialog.h"
 
 namespace voltaro {
@@ -31,8 +33,13 @@ public:
     // The factory of buttonId, or nullptr.
     const SettingDialogFactory* Find(int buttonId) const;
 
+    // The CT/VT input page of the multi-circuit types (see input_page.h).
+    void SetInputPage(InputPageFactory factory) { inputPage_ = std::move(factory); }
+    const InputPageFactory& InputPage() const { return inputPage_; }
+
 private:
     std::map<int, SettingDialogFactory> factories_;
+    InputPageFactory inputPage_;
 };
 
 // The registry with every dialog that is built (filled once).

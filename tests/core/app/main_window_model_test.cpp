@@ -172,6 +172,26 @@ TEST(MainWindowModel, SecondaryCurrentMessageNamesRangeAndParameter)
     }
 }
 
+TEST(MainWindowModel, InputPageStoresInPlaceOfTheEditsForMultiCircuitTypes)
+{
+    for (int row : {kRowZc, kRowKt2}) {
+        ParameterImage image = ImageOfRow(row);
+        MainWindowInput in = InputFrom(BuildMainWindowView(image));
+        int calls = 0;
+        in.storeInputPage = [&calls](ParameterImage& target) {
+            ++calls;
+            target.words[kWordCtPrimary] = 42;
+        };
+        in.currentDemandIndex = 1;
+        in.currentDemandInterval = "0";  // fails after the input page
+        EXPECT_THROW(ReadMainWindowControls(in, image), SettingFieldError);
+        EXPECT_EQ(calls, row == kRowZc ? 1 : 0);
+        if (row == kRowZc) {
+            EXPECT_EQ(image.words[kWordCtPrimary], 42);
+        }
+    }
+}
+
 TEST(MainWindowModel, ModelChangeReadsControlsAndChangesType)
 {
     CMainWindowModel model(ImageOfRow(kRowKt2));
