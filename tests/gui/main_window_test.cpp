@@ -228,25 +228,5 @@ TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel)
     EXPECT_TRUE(carry.deviceType.HasFeature(0, FAM_KT6));
 }
 
-TEST(MainWindowLanguage, MissingModuleIsReportedAndEnglishStays)
-{
-    test::ScratchProfile profile;
-    const std::string module = LanguageModulePath(1);
-    const std::string hidden = module + ".hidden";
-    std::filesystem::rename(module, hidden);
-    AppSettings settings;
-    ParameterImage carry = ImageOfRow(kRowKt2);
-    {
-        CBasicParameterDialog window(carry, settings);
-        MessageBoxRecorder boxes;
-        window.SwitchLanguage();
-        ASSERT_EQ(boxes.Texts().size(), 1u);
-        EXPECT_EQ(boxes.Texts()[0], LoadString(kCantLoadLanguageModuleId));
-        EXPECT_FALSE(LanguageModuleLoaded());
-    }
-    std::filesystem::rename(hidden, module);
-    LoadLanguage(0);
-}
-
 }  // namespace
 }  // namespace voltaro
