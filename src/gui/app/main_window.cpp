@@ -211,6 +211,7 @@ QWidget* CBasicParameterDialog::BuildRatingGroup()
 
     grid->addWidget(vt, 0, 0);
     grid->addWidget(ct, 0, 1);
+    ratingGroups_ = {vt, ct};
     // The CT/VT input page of the multi-circuit types takes this place when it exists.
     inputPage_ = new QWidget(box);
     inputPage_->setObjectName(QStringLiteral("input_page"));
@@ -313,6 +314,7 @@ void CBasicParameterDialog::ShowView(const MainWindowView& view)
     for (QLineEdit* edit : {vtPrimary_, vtSecondary_, ctPrimary_, ctSecondary_}) {
         edit->setEnabled(view.vtCtEnabled);
     }
+    for (QWidget* group : ratingGroups_) group->setEnabled(view.vtCtEnabled);
     vtPrimary_->setText(ToQString(view.vtPrimary));
     vtSecondary_->setText(ToQString(view.vtSecondary));
     ctPrimary_->setText(ToQString(view.ctPrimary));

@@ -84,6 +84,7 @@ private:
     QLineEdit* barVoltage_ = nullptr;
     QLineEdit* barCurrent_ = nullptr;
     std::vector<QWidget*> barControls_;
+    std::vector<QWidget*> ratingGroups_;  // "VT rating" and "CT rating" with their labels
     QComboBox* currentDemand_ = nullptr;
     QLineEdit* currentInterval_ = nullptr;
     QComboBox* powerDemand_ = nullptr;
