@@ -132,6 +132,25 @@ TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
               hide->isChecked() ? 1 : 0);
 }
 
+TEST(CompareDialog, ExportCsvWritesTheListedParameters)
+{
+    test::ScratchProfile profile;
+    AppSettings settings;
+    CCompareDialog report(ImageOfRow(kRowKt2), settings);
+    auto* status = FindControlAs<QLabel>(&report, 1072);
+    EXPECT_TRUE(status->text().isEmpty());
+    const std::string csv = profile.File("report.csv");
+    test::ChooseFile(QString::fromStdString(csv));
+    FindControlAs<QPushButton>(&report, 1070)->click();
+    const std::string written = test::ReadFile(csv);
+    std::string expected;
+    for (const std::string& line : report.Report().CsvLines(settings.hideIgnoreParameters)) {
+        expected += line;
+    }
+    EXPECT_FALSE(written.empty());
+    EXPECT_EQ(written, expected);
+}
+
 class SlowDevice : public SimulatedDevice {
 protected:
     static sim::FaultSettings Slow()
