@@ -50,7 +50,7 @@ TEST(AnalogOutputDialog, InputComboIsWidenedAndCommitsTheCode) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0));
     CAnalogOutputDialog dialog(image);
     ShowActive(dialog);
-    auto* list = Child<CListCtrlInfoTip>(&dialog, CAnalogOutputDialog::kList);
+    auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
     ASSERT_EQ(list->columnCount(), CAnalogOutputDialogModel(image).OutputCount() + 1);
     ClickCell(list, CAnalogOutputDialogModel::kInputRow, 1);
     CEditComboBox* combo = ComboBox(list);
@@ -72,7 +72,7 @@ TEST(BarDialog, FullScaleRefusesANegativeValueWithoutStoring) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
     CBarDialog dialog(image);
     ShowActive(dialog);
-    auto* list = Child<CListCtrlInfoTip>(&dialog, CBarDialog::kList);
+    auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
     const int p = 2;
     const uint32_t full = image.Get32(CBarDialogModel::ValueWord(p, CBarDialogModel::FullColumn));
     MessageBoxCatcher boxes;
@@ -95,7 +95,7 @@ TEST(DisplaySigmaDialog, GreyedRowsDoNotEditAndAChoiceIsStored) {
     ParameterImage image = ImageOfRow(RowWith(0, FAM_KT2_G2, 0, FAM_KT6));
     CDisplaySigmaDialog dialog(image);
     ShowActive(dialog);
-    auto* list = Child<CListCtrlInfoTip>(&dialog, CDisplaySigmaDialog::kList);
+    auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
     CDisplaySigmaDialogModel model(image);
     ASSERT_EQ(list->topLevelItemCount(), model.RowCount());
     int greyed = -1;

@@ -1,27 +1,12 @@
 #include "gui/dialogs/analog_output_dialog.h"
 
-#include <QDialogButtonBox>
-#include <QVBoxLayout>
-
 #include "core/platform/ui_text_ids.h"
-#include "gui/controls/list_ctrl_info_tip.h"
-#include "gui/dialogs/list_dialog_binding.h"
 
 namespace voltaro {
 
 CAnalogOutputDialog::CAnalogOutputDialog(ParameterImage& image, QWidget* parent)
-    : CSettingDialog(kTextAnalogOutputCaption, parent), model_(image) {
-    list_ = new CListCtrlInfoTip(this);
-    list_->setObjectName(kList);
-    list_->setMinimumSize(700, 420);
-    binding_ = new CListDialogBinding(*list_, model_);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addWidget(MakeButtons());
-}
-
-bool CAnalogOutputDialog::CancelInPlaceEdit() {
-    return binding_->CancelEdit();
+    : CListSettingDialog(kTextAnalogOutputCaption, true, {700, 420}, parent), model_(image) {
+    Bind(model_);
 }
 
 }  // namespace voltaro

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "core/platform/ui_text_ids.h"
-#include "core/settings/run_setting_dialog.h"
 #include "gui/app/qt_text.h"
 #include "gui/dialogs/pulse_dialog.h"
 
@@ -63,10 +62,7 @@ CDiscreteOutputDialog::CDiscreteOutputDialog(ParameterImage& image, QWidget* par
 }
 
 bool CDiscreteOutputDialog::EditPulseOutput(int output) {
-    return RunSettingDialog(image_, [this, output](ParameterImage& copy) {
-        CPulseDialog dialog(copy, output, this);
-        return dialog.exec() == QDialog::Accepted;
-    });
+    return RunDialogOn<CPulseDialog>(image_, this, output);
 }
 
 void CDiscreteOutputDialog::Store() {

@@ -9,7 +9,6 @@
 #include <QRadioButton>
 
 #include "core/platform/ui_text_ids.h"
-#include "core/settings/run_setting_dialog.h"
 #include "gui/app/qt_text.h"
 #include "gui/dialogs/advanced_modbus_dialog.h"
 
@@ -74,10 +73,7 @@ CModbusDialog::CModbusDialog(ParameterImage& image, QWidget* parent)
 }
 
 bool CModbusDialog::EditAdvanced() {
-    return RunSettingDialog(image_, [this](ParameterImage& copy) {
-        CAdvancedModbusDialog dialog(copy, this);
-        return dialog.exec() == QDialog::Accepted;
-    });
+    return RunDialogOn<CAdvancedModbusDialog>(image_, this);
 }
 
 void CModbusDialog::Store() {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <map>
 
+#include "core/settings/run_setting_dialog.h"
 #include "core/settings/setting_fields.h"
 
 class QDialogButtonBox;
@@ -74,6 +75,16 @@ class CSettingDialog : public QDialog {
     void FocusField(int field);
     std::map<int, QWidget*> fields_;
 };
+
+// Runs Dialog(copy, args..., parent) modally on a copy of image through the copy protocol:
+// image takes the edited copy back only when the dialog ends with OK (the result).
+template <typename Dialog, typename... Args>
+bool RunDialogOn(ParameterImage& image, QWidget* parent, Args... args) {
+    return RunSettingDialog(image, [&](ParameterImage& copy) {
+        Dialog dialog(copy, args..., parent);
+        return dialog.exec() == QDialog::Accepted;
+    });
+}
 
 // Combo selection as the models take it.
 int Selection(const QComboBox* combo);

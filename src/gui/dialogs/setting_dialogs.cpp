@@ -1,12 +1,8 @@
 #include "gui/dialogs/setting_dialogs.h"
 
-#include <algorithm>
-#include <functional>
 #include <map>
-#include <memory>
 
 #include "core/settings/modbus_dialog_models.h"
-#include "core/settings/run_setting_dialog.h"
 #include "gui/dialogs/advanced_dialog.h"
 #include "gui/dialogs/alarm_dialog.h"
 #include "gui/dialogs/analog_output_dialog.h"
@@ -26,60 +22,48 @@ namespace voltaro {
 
 namespace {
 
-using DialogFactory = std::function<std::unique_ptr<QDialog>(ParameterImage&, QWidget*)>;
+using DialogRunner = bool (*)(ParameterImage&, QWidget*);
 
-template <typename Dialog>
-DialogFactory Make() {
-    return [](ParameterImage& copy, QWidget* parent) {
-        return std::make_unique<Dialog>(copy, parent);
-    };
+bool RunModbusDialog(ParameterImage& image, QWidget* parent) {
+    return UsesModbus2Dialog(image.deviceType) ? RunDialogOn<CModbus2Dialog>(image, parent)
+                                               : RunDialogOn<CModbusDialog>(image, parent);
 }
 
-const std::map<int, DialogFactory>& Factories() {
-    static const std::map<int, DialogFactory> factories{
-        {kButtonAlarm, Make<CAlarmDialog>()},
-        {kButtonTariff, Make<CTariffDialog>()},
-        {kButtonOthers, Make<CAdvancedDialog>()},
-        {kButtonDisplay, Make<CDisplayDialog>()},
-        {kButtonExtBar, Make<CBarDialog>()},
-        {kButtonSigmaDisp, Make<CDisplaySigmaDialog>()},
-        {kButtonExpression, Make<CDisplayExpressionDialog>()},
-        {kButtonShortCut, Make<CShortCutMenuDialog>()},
-        {kButtonDi, Make<CDiscreteInputDialog>()},
-        {kButtonDoPo, Make<CDiscreteOutputDialog>()},
-        {kButtonAo, Make<CAnalogOutputDialog>()},
-        {kButtonModbus,
-         [](ParameterImage& copy, QWidget* parent) -> std::unique_ptr<QDialog> {
-             if (UsesModbus2Dialog(copy.deviceType)) {
-                 return std::make_unique<CModbus2Dialog>(copy, parent);
-             }
-             return std::make_unique<CModbusDialog>(copy, parent);
-         }},
-        {kButtonCcLink, Make<CCCLinkDialog>()},
+const std::map<int, DialogRunner>& Runners() {
+    static const std::map<int, DialogRunner> runners{
+        {kButtonAlarm, &RunDialogOn<CAlarmDialog>},
+        {kButtonTariff, &RunDialogOn<CTariffDialog>},
+        {kButtonOthers, &RunDialogOn<CAdvancedDialog>},
+        {kButtonDisplay, &RunDialogOn<CDisplayDialog>},
+        {kButtonExtBar, &RunDialogOn<CBarDialog>},
+        {kButtonSigmaDisp, &RunDialogOn<CDisplaySigmaDialog>},
+        {kButtonExpression, &RunDialogOn<CDisplayExpressionDialog>},
+        {kButtonShortCut, &RunDialogOn<CShortCutMenuDialog>},
+        {kButtonDi, &RunDialogOn<CDiscreteInputDialog>},
+        {kButtonDoPo, &RunDialogOn<CDiscreteOutputDialog>},
+        {kButtonAo, &RunDialogOn<CAnalogOutputDialog>},
+        {kButtonModbus, &RunModbusDialog},
+        {kButtonCcLink, &RunDialogOn<CCCLinkDialog>},
     };
-    return factories;
+    return runners;
 }
 
 }  // namespace
 
 bool HasSettingDialog(int buttonId) {
-    return Factories().count(buttonId) != 0;
+    return Runners().count(buttonId) != 0;
 }
 
 std::vector<int> SettingDialogButtons() {
     std::vector<int> ids;
-    for (const auto& entry : Factories())
+    for (const auto& entry : Runners())
         ids.push_back(entry.first);
     return ids;
 }
 
 bool RunSettingDialogForButton(int buttonId, QWidget* parent, ParameterImage& image) {
-    const auto it = Factories().find(buttonId);
-    if (it == Factories().end()) return false;
-    return RunSettingDialog(image, [&](ParameterImage& copy) {
-        const std::unique_ptr<QDialog> dialog = it->second(copy, parent);
-        return dialog->exec() == QDialog::Accepted;
-    });
+    const auto it = Runners().find(buttonId);
+    return it != Runners().end() && it->second(image, parent);
 }
 
 }  // namespace voltaro
