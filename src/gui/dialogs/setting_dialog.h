@@ -40,8 +40,9 @@ struct RadioPair {
     bool SecondChecked() const;
     void SetEnabled(bool enabled);
 };
-// Radio pair with the texts firstTextId and firstTextId + 1 (an enumeration's two entries),
-// named name + "First" / name + "Second"; unless given, a button group of its own.
+// Radio pair in a button group of its own with the texts firstTextId and secondTextId
+// (by default firstTextId + 1: an enumeration's two entries), named name + "First" and
+// name + "Second".
 RadioPair MakeRadioPair(QWidget* parent, const QString& name, int firstTextId,
                         int secondTextId = 0);
 
