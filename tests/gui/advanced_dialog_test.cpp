@@ -34,6 +34,9 @@ TEST(AdvancedDialog, SixteenChannelGridReplacesTheCurrentFields) {
     EXPECT_EQ(grid->Model().CellText(3, 3),
               TenthsText(image.words[CAdvancedDialogModel::ChannelWord(12)]));
 
+    EXPECT_EQ(grid->CurrentRow(), 0) << "starts on channel 1";
+    EXPECT_EQ(grid->CurrentColumn(), 1);
+
     ParameterImage eight = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
     CAdvancedDialog eightDialog(eight);
     EXPECT_EQ(Child<CDataGridView>(&eightDialog, CAdvancedDialog::kChannelGrid)->Model().Columns(),

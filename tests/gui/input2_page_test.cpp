@@ -106,6 +106,20 @@ TEST_F(Input2PageTest, RefusedPrimaryKeepsTheEditAndEscapeNeverCloses) {
     EXPECT_TRUE(host.isVisible());
 }
 
+TEST_F(Input2PageTest, LoadingASmallerTypeBringsTheCurrentCellBack) {
+    Open(ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT)));
+    ClickCell(4, 8);  // sensor of "16ch"
+    ASSERT_EQ(grid->CurrentRow(), 8);
+    page->Load(EightInputs());
+    page->Load(ImageOfRow(RowWith(0, FAM_ZB | FAM_ZB_INPUT)));
+    ASSERT_EQ(grid->Model().Rows(), 3);
+    EXPECT_LT(grid->CurrentRow(), 3);
+    EXPECT_LT(grid->CurrentColumn(), 3);
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(grid->CurrentRow(), 2);
+}
+
 TEST_F(Input2PageTest, SensorDropDownStoresTheChoice) {
     Open(EightInputs());
     ClickCell(1, 1);

@@ -21,6 +21,9 @@ void CGridEditBinding::Layout(const std::vector<CellBinding>& labels, int column
     grid_.SetLabels(labels, columnWidth, model_.GridRowCount() - 1, model_.GridColumnCount());
     grid_.SetSelectable(true);
     grid_.SetFirstSelectable(firstRow, firstColumn);
+    // Start on the first value cell of the first selectable row.
+    for (int row = grid_.CurrentRow(); row > firstRow; --row)
+        grid_.MoveUp();
     Fill();
 }
 
