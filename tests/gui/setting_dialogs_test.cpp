@@ -2,11 +2,14 @@
 // around it (Cancel changes nothing, OK brings the whole copy back).
 #include "gui/dialogs/setting_dialogs.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QPushButton>
 #include <QSlider>
 
 #include "dialog_test_support.h"
+#include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/dialogs/discrete_output_dialog.h"
 #include "gui/dialogs/display_dialog.h"
 #include "gui/dialogs/modbus2_dialog.h"
@@ -26,6 +29,40 @@ TEST(SettingDialogs, EveryButtonHasItsDialog) {
     EXPECT_FALSE(HasSettingDialog(1054));
     ParameterImage image;
     EXPECT_FALSE(RunSettingDialogForButton(1054, nullptr, image));
+}
+
+// Every control can be found by its name: template id or a readable name.
+TEST(SettingDialogs, EveryControlIsNamed) {
+    for (const int row : {RowWith(0, FAM_KT2_G2), RowWith(0, FAM_ZC | FAM_ZC_EXT)}) {
+        for (const int id : SettingDialogButtons()) {
+            ParameterImage image = ImageOfRow(row);
+            int controls = 0;
+            WhenModal([&](QWidget* modal) {
+                for (QWidget* widget : modal->findChildren<QWidget*>()) {
+                    const bool control =
+                        qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
+                        qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+                        qobject_cast<QGroupBox*>(widget) || qobject_cast<QSlider*>(widget) ||
+                        qobject_cast<QAbstractItemView*>(widget);
+                    bool inner = false;  // a part of a composite control
+                    for (QWidget* up = widget->parentWidget(); up != modal;
+                         up = up->parentWidget()) {
+                        inner = inner || qobject_cast<QComboBox*>(up) ||
+                                qobject_cast<QAbstractItemView*>(up) ||
+                                qobject_cast<CIPAddressCtrlExt*>(up);
+                    }
+                    if (!control || inner) continue;
+                    ++controls;
+                    EXPECT_FALSE(widget->objectName().isEmpty())
+                        << id << " " << widget->metaObject()->className() << " "
+                        << ToStdString(widget->property("text").toString());
+                }
+                static_cast<QDialog*>(modal)->reject();
+            });
+            EXPECT_FALSE(RunSettingDialogForButton(id, nullptr, image));
+            EXPECT_GE(controls, 3) << id;
+        }
+    }
 }
 
 TEST(SettingDialogs, CancelAfterEditsLeavesTheImageUnchanged) {

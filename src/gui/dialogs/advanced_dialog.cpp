@@ -36,7 +36,7 @@ CAdvancedDialog::CAdvancedDialog(ParameterImage& image, QWidget* parent)
     BindField(CAdvancedDialogModel::CurrentCutout1Field, currentCutout1_);
     BindField(CAdvancedDialogModel::CurrentCutout2Field, currentCutout2_);
 
-    auto* cutout = new QGroupBox(Text(kTextOtherLowEndCutout), this);
+    auto* cutout = MakeGroup(this, kTextOtherLowEndCutout);
     auto* cutoutGrid = new QGridLayout(cutout);
     auto addCutout = [&](int row, int labelId, QLineEdit* edit, bool visible) {
         QLabel* label = MakeLabel(cutout, labelId);
@@ -72,7 +72,7 @@ CAdvancedDialog::CAdvancedDialog(ParameterImage& image, QWidget* parent)
     tariffFunction_.SetEnabled(tariff);
     tariffLabel->setEnabled(tariff);
 
-    auto* options = new QGroupBox(Text(kTextOtherCalculationOption), this);
+    auto* options = MakeGroup(this, kTextOtherCalculationOption);
     auto* optionGrid = new QGridLayout(options);
     for (std::size_t i = 0; i < calculation_.size(); ++i) {
         const int row = static_cast<int>(i);

@@ -23,7 +23,7 @@ CAlarmDialog::CAlarmDialog(ParameterImage& image, QWidget* parent)
     latching_->setChecked(initial.latching);
     BindField(CAlarmDialogModel::PowerOnDelayField, powerOnDelay_);
 
-    auto* group = new QGroupBox(Text(kTextAlarmList), this);
+    auto* group = MakeGroup(this, kTextAlarmList);
     list_ = new CListCtrlInfoTip(group);
     list_->setObjectName(kList);
     list_->setMinimumSize(660, 320);

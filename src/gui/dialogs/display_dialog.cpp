@@ -64,7 +64,7 @@ CDisplayDialog::CDisplayDialog(ParameterImage& image, QWidget* parent)
         widget->setEnabled(updateRate);
     }
 
-    auto* backlight = new QGroupBox(Text(kTextDisplayBacklight), this);
+    auto* backlight = MakeGroup(this, kTextDisplayBacklight);
     auto* light = new QGridLayout(backlight);
     light->addWidget(MakeLabel(backlight, kTextDisplayOperationMode), 0, 0);
     light->addWidget(operationMode_, 0, 1, 1, 2);
@@ -74,7 +74,7 @@ CDisplayDialog::CDisplayDialog(ParameterImage& image, QWidget* parent)
     light->addWidget(MakeLabel(backlight, kTextDisplayBrightness), 2, 0);
     light->addWidget(brightness_, 2, 1, 1, 2);
 
-    auto* myDefault = new QGroupBox(Text(kTextDisplayMyDefault), this);
+    auto* myDefault = MakeGroup(this, kTextDisplayMyDefault);
     auto* preset = new QGridLayout(myDefault);
     preset->addWidget(MakeLabel(myDefault, kTextDisplayDataView), 0, 0);
     preset->addWidget(myDefaultDataView_, 0, 1);

@@ -25,7 +25,7 @@ constexpr int kColumnWidth = 80;
 CInput2Page::CInput2Page(QWidget* parent) : QWidget(parent) {
     vtPrimary_ = MakeEdit(this, ControlName(kIdVtPrimary));
     vtSecondary_ = MakeEdit(this, ControlName(kIdVtSecondary));
-    auto* vt = new QGroupBox(Text(kTextInputVtRating), this);
+    auto* vt = MakeGroup(this, kTextInputVtRating);
     auto* vtGrid = new QGridLayout(vt);
     vtGrid->addWidget(MakeLabel(vt, kTextInputPrimary), 0, 0);
     vtGrid->addWidget(vtPrimary_, 0, 1);
@@ -34,7 +34,7 @@ CInput2Page::CInput2Page(QWidget* parent) : QWidget(parent) {
     vtGrid->addWidget(vtSecondary_, 1, 1);
     vtGrid->addWidget(MakeLabel(vt, kTextInputVolt), 1, 2);
 
-    auto* ct = new QGroupBox(Text(kTextInputCtSensor), this);
+    auto* ct = MakeGroup(this, kTextInputCtSensor);
     grid_ = new CDataGridView(ct);
     grid_->setObjectName(ControlName(kIdGrid));
     auto* ctLayout = new QVBoxLayout(ct);

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,8 +21,14 @@ QString ControlName(int id) {
 
 QLabel* MakeLabel(QWidget* parent, int textId, const QString& name) {
     auto* label = new QLabel(Text(textId), parent);
-    if (!name.isEmpty()) label->setObjectName(name);
+    label->setObjectName(name.isEmpty() ? QStringLiteral("label%1").arg(textId) : name);
     return label;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, int textId) {
+    auto* group = new QGroupBox(Text(textId), parent);
+    group->setObjectName(QStringLiteral("group%1").arg(textId));
+    return group;
 }
 
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const std::string& text) {
@@ -80,6 +87,7 @@ CSettingDialog::CSettingDialog(int captionId, QWidget* parent) : QDialog(parent)
 
 QDialogButtonBox* CSettingDialog::MakeButtons() {
     auto* box = new QDialogButtonBox(this);
+    box->setObjectName(QStringLiteral("buttons"));
     QPushButton* ok = box->addButton(Text(kTextOk), QDialogButtonBox::AcceptRole);
     QPushButton* cancel = box->addButton(Text(kTextCancel), QDialogButtonBox::RejectRole);
     ok->setObjectName(ControlName(kIdOk));

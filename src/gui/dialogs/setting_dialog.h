@@ -15,6 +15,7 @@
 #include "core/settings/setting_fields.h"
 
 class QDialogButtonBox;
+class QGroupBox;
 
 namespace voltaro {
 
@@ -26,7 +27,9 @@ T* FindControl(const QWidget* parent, int id) {
     return parent->findChild<T*>(ControlName(id));
 }
 
+// Static texts and group boxes are named after their text: "label<textId>", "group<textId>".
 QLabel* MakeLabel(QWidget* parent, int textId, const QString& name = {});
+QGroupBox* MakeGroup(QWidget* parent, int textId);
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const std::string& text = {});
 // A drop-down list with the choices' texts and the selection (-1: none).
 QComboBox* MakeCombo(QWidget* parent, const QString& name, const ChoiceList& choices,
