@@ -15,6 +15,11 @@
 
 namespace voltaro {
 
+namespace {
+// Number fields hold a few digits; they need not stretch with the dialog.
+constexpr int kEditWidth = 120;
+}  // namespace
+
 QString ControlName(int id) {
     return QStringLiteral("id%1").arg(id);
 }
@@ -34,6 +39,7 @@ QGroupBox* MakeGroup(QWidget* parent, int textId) {
 QLineEdit* MakeEdit(QWidget* parent, const QString& name, const std::string& text) {
     auto* edit = new QLineEdit(ToQString(text), parent);
     edit->setObjectName(name);
+    edit->setMaximumWidth(kEditWidth);
     return edit;
 }
 
