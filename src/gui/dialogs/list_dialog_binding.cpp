@@ -1,7 +1,5 @@
 #include "gui/dialogs/list_dialog_binding.h"
 
-#include <QHeaderView>
-
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
 
