@@ -71,10 +71,18 @@ TEST_F(MainWindowTest, ZcModelSwapsMeterControlsForDipBox)
 {
     window_.show();
     ASSERT_TRUE(PickComboEntry(Control<QComboBox>(kIdModelPrefix), QStringLiteral("ZC")));
-    for (int id : {kIdVtPrimary, kIdVtSecondary, kIdCtPrimary, kIdCtSecondary, kIdBarVoltage,
-                   kIdBarCurrent}) {
-        EXPECT_FALSE(Control<QLineEdit>(id)->isEnabled()) << id;
+    auto* vtGroup = window_.findChild<QWidget*>(QStringLiteral("vt_rating"));
+    auto* ctGroup = window_.findChild<QWidget*>(QStringLiteral("ct_rating"));
+    for (int id : {kIdVtPrimary, kIdVtSecondary, kIdBarVoltage}) {
+        EXPECT_FALSE(FindControl(vtGroup, id)->isEnabled()) << id;
     }
+    for (int id : {kIdCtPrimary, kIdCtSecondary, kIdBarCurrent}) {
+        EXPECT_FALSE(FindControl(ctGroup, id)->isEnabled()) << id;
+    }
+    // The input page takes their place.
+    EXPECT_FALSE(vtGroup->isVisible());
+    auto* page = window_.findChild<QWidget*>(QStringLiteral("input_page"));
+    EXPECT_TRUE(page->isVisible());
     auto* dip = Control<QCheckBox>(kIdDipSwitch);
     EXPECT_TRUE(dip->isVisible());
     auto applies = [this](int id) { return Control<QPushButton>(id)->property("applies").toBool(); };
@@ -84,17 +92,40 @@ TEST_F(MainWindowTest, ZcModelSwapsMeterControlsForDipBox)
     EXPECT_FALSE(applies(kIdPasscode));
     EXPECT_FALSE(applies(kIdExtBar));
     EXPECT_FALSE(Control<QPushButton>(kIdPasscode)->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(kIdOthers)->isEnabled());
     // Checking the DIP box stores 0 in word 30 and locks the system choice.
     dip->setChecked(true);
     EXPECT_EQ(window_.Image().words[30], 0);
     EXPECT_FALSE(Control<QComboBox>(kIdSystem)->isEnabled());
+    EXPECT_FALSE(FindControl(page, kIdVtPrimary)->isEnabled());
     dip->setChecked(false);
     EXPECT_EQ(window_.Image().words[30], 1);
     EXPECT_TRUE(Control<QComboBox>(kIdSystem)->isEnabled());
+    EXPECT_TRUE(FindControl(page, kIdVtPrimary)->isEnabled());
     // Back to a meter: the box goes away again.
     ASSERT_TRUE(PickComboEntry(Control<QComboBox>(kIdModelPrefix), QStringLiteral("KT2-")));
     EXPECT_FALSE(dip->isVisible());
-    EXPECT_TRUE(Control<QLineEdit>(kIdVtPrimary)->isEnabled());
+    EXPECT_FALSE(page->isVisible());
+    EXPECT_TRUE(vtGroup->isVisible());
+    EXPECT_TRUE(FindControl(vtGroup, kIdVtPrimary)->isEnabled());
+}
+
+TEST_F(MainWindowTest, ZcInputPageIsReadWithTheControls)
+{
+    ASSERT_TRUE(PickComboEntry(Control<QComboBox>(kIdModelPrefix), QStringLiteral("ZC")));
+    Control<QCheckBox>(kIdDipSwitch)->setChecked(false);
+    auto* page = window_.findChild<QWidget*>(QStringLiteral("input_page"));
+    auto* primary = FindControlAs<QLineEdit>(page, kIdVtPrimary);
+    primary->setText(QStringLiteral("6600"));
+    ASSERT_TRUE(window_.ReadControls(true));
+    EXPECT_EQ(window_.Image().Get32(34), 6600u);
+    primary->setText(QStringLiteral("49"));
+    MessageBoxRecorder boxes;
+    EXPECT_FALSE(window_.ReadControls(true));
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0],
+              FormatMessageId(11000, {LoadString(15153), std::string("50"), std::string("400000")}));
+    EXPECT_EQ(window_.focusWidget(), primary);
 }
 
 TEST_F(MainWindowTest, DiscreteInputDemandDisablesIntervalAndStoresZero)
@@ -116,8 +147,10 @@ TEST_F(MainWindowTest, CommandButtonsCarryTheirToolTips)
               QStringLiteral(VOLTARO_PRODUCT_NAME " Version " VOLTARO_PRODUCT_VERSION));
     EXPECT_EQ(Control<QPushButton>(kIdUpload)->toolTip().toStdString(), LoadString(4100));
     EXPECT_EQ(Control<QPushButton>(kIdLanguage)->toolTip().toStdString(), LoadString(4107));
-    EXPECT_TRUE(Control<QPushButton>(kIdAlarm)->toolTip().size() > 0);  // not wired yet
-    EXPECT_FALSE(Control<QPushButton>(kIdAlarm)->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(kIdAlarm)->toolTip().isEmpty());
+    EXPECT_TRUE(Control<QPushButton>(kIdAlarm)->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(kIdMonitor)->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(kIdMonitor)->toolTip().isEmpty());
 }
 
 TEST_F(MainWindowTest, SecondaryCurrentSixBlocksSaveFile)

@@ -26,7 +26,12 @@ QWidget* FindControl(const QWidget* root, int id)
 
 void FocusControl(QWidget* root, int id)
 {
-    QWidget* control = FindControl(root, id);
+    // A page may reuse the ids of controls it replaces: take the one that is shown.
+    QWidget* control = nullptr;
+    for (QWidget* candidate : root->findChildren<QWidget*>(ControlObjectName(id))) {
+        if (control == nullptr || candidate->isVisibleTo(root)) control = candidate;
+        if (candidate->isVisibleTo(root)) break;
+    }
     if (control == nullptr) return;
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {

@@ -13,9 +13,10 @@
 #include "core/platform/ui_text_ids.h"
 #include "core/work/private_exception.h"
 #include "gui/app/control_names.h"
-#include "gui/app/input_page.h"
 #include "gui/app/qt_text.h"
-#include "gui/dialogs/setting_dialog_registry.h"
+#include "gui/dialogs/input2_page.h"
+#include "gui/dialogs/passcode_dialog.h"
+#include "gui/dialogs/setting_dialogs.h"
 
 namespace voltaro {
 
@@ -171,6 +172,7 @@ QWidget* CBasicParameterDialog::BuildRatingGroup()
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     auto* vt = new QGroupBox(Text(kTextMainVtRating), box);
+    vt->setObjectName(QStringLiteral("vt_rating"));
     auto* vtGrid = new QGridLayout(vt);
     vtPrimary_ = MakeEdit(vt, kIdVtPrimary, "vt_primary");
     vtSecondary_ = MakeEdit(vt, kIdVtSecondary, "vt_secondary");
@@ -181,6 +183,7 @@ QWidget* CBasicParameterDialog::BuildRatingGroup()
     vtGrid->addWidget(vtSecondary_, 1, 1);
     vtGrid->addWidget(new QLabel(Text(kTextMainVolt), vt), 1, 2);
     auto* ct = new QGroupBox(Text(kTextMainCtRating), box);
+    ct->setObjectName(QStringLiteral("ct_rating"));
     auto* ctGrid = new QGridLayout(ct);
     ctPrimary_ = MakeEdit(ct, kIdCtPrimary, "ct_primary");
     ctSecondary_ = MakeEdit(ct, kIdCtSecondary, "ct_secondary");
@@ -212,15 +215,9 @@ QWidget* CBasicParameterDialog::BuildRatingGroup()
     grid->addWidget(vt, 0, 0);
     grid->addWidget(ct, 0, 1);
     ratingGroups_ = {vt, ct};
-    // The CT/VT input page of the multi-circuit types takes this place when it exists.
-    inputPage_ = new QWidget(box);
+    // The CT/VT input page of the multi-circuit types takes the place of the two groups.
+    inputPage_ = new CInput2Page(box);
     inputPage_->setObjectName(QStringLiteral("input_page"));
-    if (const InputPageFactory& factory = SettingDialogs().InputPage()) {
-        auto* layout = new QVBoxLayout(inputPage_);
-        layout->setContentsMargins(0, 0, 0, 0);
-        inputPageContent_ = factory(inputPage_);
-        layout->addWidget(inputPageContent_);
-    }
     grid->addWidget(inputPage_, 1, 0, 1, 2);
     return box;
 }
@@ -281,7 +278,7 @@ QWidget* CBasicParameterDialog::BuildSettingButtons()
         settingButtons_[entry.id] = button;
         const int id = entry.id;
         connect(button, &QPushButton::clicked, this, [this, id] { RunSettingButton(id); });
-        if (SettingDialogs().Find(id) == nullptr) {
+        if (!HasDialog(id)) {
             button->setToolTip(QStringLiteral("This setting dialog is not available yet."));
         }
         column->addWidget(button);
@@ -328,9 +325,10 @@ void CBasicParameterDialog::ShowView(const MainWindowView& view)
     powerInterval_->setText(ToQString(view.powerDemand.intervalText));
     dip_->setVisible(view.dipVisible);
     dip_->setChecked(view.dipChecked);
+    for (QWidget* group : ratingGroups_) group->setVisible(!view.multiCircuit);
     inputPage_->setVisible(view.multiCircuit);
     inputPage_->setEnabled(view.inputPageEnabled);
-    if (inputPageContent_ != nullptr && view.multiCircuit) inputPageContent_->Load(model_.Image());
+    if (view.multiCircuit) inputPage_->Load(model_.Image());
     filling_ = false;
     UpdateDemandEdits();
     EnableButtons();
@@ -351,7 +349,7 @@ void CBasicParameterDialog::EnableButtons()
         // "applies": the type has the feature, whether or not the dialog is built yet.
         const bool applies = SettingButtonEnabled(id, type);
         button->setProperty("applies", applies);
-        button->setEnabled(applies && SettingDialogs().Find(id) != nullptr);
+        button->setEnabled(applies && HasDialog(id));
     }
 }
 
@@ -371,9 +369,7 @@ MainWindowInput CBasicParameterDialog::CollectInput() const
     in.powerDemandCount = powerDemand_->count();
     in.powerDemandIndex = powerDemand_->currentIndex();
     in.powerDemandInterval = ToStdString(powerInterval_->text());
-    if (inputPageContent_ != nullptr) {
-        in.storeInputPage = [page = inputPageContent_](ParameterImage& image) { page->Save(image); };
-    }
+    in.storeInputPage = [page = inputPage_](ParameterImage& image) { page->Save(image); };
     return in;
 }
 
@@ -400,14 +396,20 @@ void CBasicParameterDialog::ModelPicked(CMainWindowModel::Level level, int index
 
 void CBasicParameterDialog::RunSettingButton(int id)
 {
-    const SettingDialogFactory* factory = SettingDialogs().Find(id);
-    if (factory == nullptr) return;
     try {
-        std::unique_ptr<CSettingDialog> dialog = (*factory)(this, model_.Image().deviceType);
-        RunSettingDialog(*dialog, model_.Image());
+        if (id == kIdPasscode) {
+            RunDialogOn<CPasscodeDialog>(model_.Image(), this);
+        } else {
+            RunSettingDialogForButton(id, this, model_.Image());
+        }
     } catch (const CPrivateException& error) {
         ReportFailure(this, error);
     }
+}
+
+bool CBasicParameterDialog::HasDialog(int id)
+{
+    return id == kIdPasscode || HasSettingDialog(id);
 }
 
 void CBasicParameterDialog::done(int result)

@@ -5,6 +5,8 @@
 //
 // Every control is named "id<control id>" (for example "id1032" for Upload; see
 // core/app/main_window_ids.h) with a readable name in the property "controlName".
+// The VT/CT edits sit in the groups "vt_rating" and "ct_rating"; multi-circuit types show
+// the CT/VT input page "input_page" in their place, whose VT edits carry the same ids.
 #include <QDialog>
 #include <map>
 
@@ -19,7 +21,7 @@ class QWidget;
 
 namespace voltaro {
 
-class CInputPage;
+class CInput2Page;
 class CModbusInterface;
 
 class CBasicParameterDialog : public QDialog {
@@ -67,6 +69,8 @@ private:
     void ModelPicked(CMainWindowModel::Level level, int index);
     void UpdateDemandEdits();
     void EnableButtons();
+    // Whether a setting dialog is wired to button id.
+    static bool HasDialog(int id);
 
     CMainWindowModel model_;
     ParameterImage& carryOver_;
@@ -90,8 +94,7 @@ private:
     QComboBox* powerDemand_ = nullptr;
     QLineEdit* powerInterval_ = nullptr;
     QCheckBox* dip_ = nullptr;
-    QWidget* inputPage_ = nullptr;   // the place of the input page
-    CInputPage* inputPageContent_ = nullptr;  // the page, when the program has one
+    CInput2Page* inputPage_ = nullptr;  // multi-circuit types: CT/VT per measuring input
     std::map<int, QPushButton*> settingButtons_;
 };
 

@@ -35,6 +35,11 @@ void CGridModel::SetLabels(const std::vector<CellBinding>& labels, int columnWid
     }
     columns_ = std::max(minColumns, largestColumn + 1);
     rows_ = std::max(minRowIndex, largestRow) + 1;
+    // A current cell left outside a smaller grid could never be moved back in.
+    if (currentRow_ >= rows_ || currentColumn_ >= columns_) {
+        currentRow_ = firstSelectableRow_;
+        currentColumn_ = firstSelectableColumn_;
+    }
 }
 
 void CGridModel::ClearCells() {

@@ -2,25 +2,21 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLabel>
-#include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "core/platform/ui_text_ids.h"
-#include "core/settings/passcode_dialog_model.h"
 #include "gui/app/qt_text.h"
 
 namespace voltaro {
 
 namespace {
 
-QLineEdit* MakeDigitField(QWidget* parent, const char* name, int maxLength)
+QLineEdit* MakeDigitField(QWidget* parent, const char* name)
 {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(name));
+    QLineEdit* edit = MakeEdit(parent, QString::fromLatin1(name));
     edit->setEchoMode(QLineEdit::Password);
-    edit->setMaxLength(maxLength);
+    edit->setMaxLength(CPasscodeDialogModel::kDigits);
     edit->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
     return edit;
@@ -28,29 +24,25 @@ QLineEdit* MakeDigitField(QWidget* parent, const char* name, int maxLength)
 
 }  // namespace
 
-CPasscodeDialog::CPasscodeDialog(QWidget* parent) : CSettingDialog(parent)
+CPasscodeDialog::CPasscodeDialog(ParameterImage& image, QWidget* parent)
+    : CSettingDialog(kTextPasscodeCaption, parent), model_(image)
 {
-    setWindowTitle(Text(kTextPasscodeCaption));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(Text(kTextPasscodeEnter4Digits), this));
+    layout->addWidget(MakeLabel(this, kTextPasscodeEnter4Digits));
     auto* form = new QFormLayout;
-    newPasscode_ = MakeDigitField(this, "new_passcode", CPasscodeDialogModel::kDigits);
-    confirm_ = MakeDigitField(this, "confirm_passcode", CPasscodeDialogModel::kDigits);
-    form->addRow(Text(kTextPasscodeNew), newPasscode_);
-    form->addRow(Text(kTextPasscodeConfirm), confirm_);
+    newPasscode_ = MakeDigitField(this, "new_passcode");
+    confirm_ = MakeDigitField(this, "confirm_passcode");
+    BindField(CPasscodeDialogModel::NewPasscodeField, newPasscode_);
+    BindField(CPasscodeDialogModel::ConfirmField, confirm_);
+    form->addRow(MakeLabel(this, kTextPasscodeNew), newPasscode_);
+    form->addRow(MakeLabel(this, kTextPasscodeConfirm), confirm_);
     layout->addLayout(form);
-    layout->addWidget(MakeOkCancel());
+    layout->addWidget(MakeButtons());
 }
 
-void CPasscodeDialog::AcceptValues()
+void CPasscodeDialog::Store()
 {
-    CPasscodeDialogModel(Working()).Accept(ToStdString(newPasscode_->text()),
-                                           ToStdString(confirm_->text()));
-}
-
-QWidget* CPasscodeDialog::FieldWidget(int field)
-{
-    return field == CPasscodeDialogModel::ConfirmField ? confirm_ : newPasscode_;
+    model_.Accept(TextOf(newPasscode_), TextOf(confirm_));
 }
 
 }  // namespace voltaro

@@ -1,23 +1,21 @@
 #pragma once
-// "Passcode Setting": the device's 4-digit front-panel passcode (image word 29).
+// "Passcode Setting": the device's 4-digit front-panel passcode (image word 29). The two
+// masked digit fields are named "new_passcode" and "confirm_passcode".
+#include "core/settings/passcode_dialog_model.h"
 #include "gui/dialogs/setting_dialog.h"
-
-class QLineEdit;
 
 namespace voltaro {
 
 class CPasscodeDialog : public CSettingDialog {
     Q_OBJECT
 public:
-    explicit CPasscodeDialog(QWidget* parent = nullptr);
-
-    void Initialise() override {}
-    void AcceptValues() override;
+    CPasscodeDialog(ParameterImage& image, QWidget* parent = nullptr);
 
 protected:
-    QWidget* FieldWidget(int field) override;
+    void Store() override;
 
 private:
+    CPasscodeDialogModel model_;
     QLineEdit* newPasscode_;
     QLineEdit* confirm_;
 };

@@ -1,49 +1,97 @@
 #pragma once
-// The pattern every parameter setting dialog follows. A dialog derives from
-// CSettingDialog and implements two operations on its working copy of the image:
-//   Initialise()   fill the controls from Working(), apply the device type's features;
-//   AcceptValues() read the enabled controls back into Working() in the dialog's order,
-//                  throwing SettingFieldError (or CPrivateException) at the first bad one.
-// OK runs AcceptValues: a failure shows its message with the stop icon, focuses and selects
-// the failing control (named "id<number>", see control_names.h) and keeps the dialog open.
-// RunSettingDialog gives the dialog a copy of the main window's image and copies it back
-// only when the dialog ends with OK.
+// The frame every setting dialog shares: caption from the string table, OK and Cancel,
+// and the Accept path. Accept reads the controls into the working copy through the
+// dialog's view-model; a refused field shows its message with the stop icon, gets the
+// focus with its text selected, and the dialog stays open.
+#include <QComboBox>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QString>
+#include <map>
 
-#include "core/model/parameter_image.h"
+#include "core/settings/run_setting_dialog.h"
+#include "core/settings/setting_fields.h"
 
 class QDialogButtonBox;
+class QGroupBox;
 
 namespace voltaro {
 
+// Object name of a control with a template id: "id<number>".
+QString ControlName(int id);
+// Finds the control of a dialog by its template id.
+template <typename T>
+T* FindControl(const QWidget* parent, int id) {
+    return parent->findChild<T*>(ControlName(id));
+}
+
+// Static texts and group boxes are named after their text: "label<textId>", "group<textId>".
+QLabel* MakeLabel(QWidget* parent, int textId, const QString& name = {});
+QGroupBox* MakeGroup(QWidget* parent, int textId);
+QLineEdit* MakeEdit(QWidget* parent, const QString& name, const std::string& text = {});
+// A drop-down list with the choices' texts and the selection (-1: none).
+QComboBox* MakeCombo(QWidget* parent, const QString& name, const ChoiceList& choices,
+                     int selection);
+
+// Two radio buttons that store 0 for the first and 1 for the second.
+struct RadioPair {
+    QRadioButton* first = nullptr;
+    QRadioButton* second = nullptr;
+    void Set(bool secondChecked);
+    bool SecondChecked() const;
+    void SetEnabled(bool enabled);
+};
+// Radio pair in a button group of its own with the texts firstTextId and secondTextId
+// (by default firstTextId + 1: an enumeration's two entries), named name + "First" and
+// name + "Second".
+RadioPair MakeRadioPair(QWidget* parent, const QString& name, int firstTextId,
+                        int secondTextId = 0);
+
 class CSettingDialog : public QDialog {
     Q_OBJECT
-public:
-    explicit CSettingDialog(QWidget* parent = nullptr);
+  public:
+    static constexpr int kIdOk = 1;
+    static constexpr int kIdCancel = 2;
 
-    ParameterImage& Working() { return working_; }
-    const ParameterImage& Working() const { return working_; }
-    const CDeviceType& Type() const { return working_.deviceType; }
+    CSettingDialog(int captionId, QWidget* parent);
 
-    virtual void Initialise() = 0;
-    virtual void AcceptValues() = 0;
+    // Reads every enabled control back through the model; true when the dialog closed with
+    // OK. The OK button lands here.
+    bool Accept();
+    void accept() override { Accept(); }
+    // Escape and Cancel: a dialog with an in-place edit in progress ends the edit instead.
+    void reject() override;
 
-    void accept() override;
+  protected:
+    // Store the controls in the working copy; throws the model's SettingFieldError.
+    virtual void Store() = 0;
+    // Ends an active in-place edit (focus back to the list or grid); true when one was active.
+    virtual bool CancelInPlaceEdit() { return false; }
 
-protected:
-    // The control that a SettingFieldError's field names; by default the child named
-    // "id<field>". Dialogs whose models number their fields otherwise override it.
-    virtual QWidget* FieldWidget(int field);
+    // The widget that shows a model field, focused and selected when the field is refused.
+    void BindField(int field, QWidget* widget) { fields_[field] = widget; }
+    // The OK / Cancel row (objectNames "id1", "id2").
+    QDialogButtonBox* MakeButtons();
 
-    // An OK / Cancel button box with the string-table texts (OK is the default button).
-    QDialogButtonBox* MakeOkCancel();
-
-private:
-    ParameterImage working_;
+  private:
+    void FocusField(int field);
+    std::map<int, QWidget*> fields_;
 };
 
-// Copies image into the dialog, initialises and runs it, and copies the working copy back
-// into image only on OK. Returns whether the dialog ended with OK.
-bool RunSettingDialog(CSettingDialog& dialog, ParameterImage& image);
+// Runs Dialog(copy, args..., parent) modally on a copy of image through the copy protocol:
+// image takes the edited copy back only when the dialog ends with OK (the result).
+template <typename Dialog, typename... Args>
+bool RunDialogOn(ParameterImage& image, QWidget* parent, Args... args) {
+    return RunSettingDialog(image, [&](ParameterImage& copy) {
+        Dialog dialog(copy, args..., parent);
+        return dialog.exec() == QDialog::Accepted;
+    });
+}
+
+// Combo selection as the models take it.
+int Selection(const QComboBox* combo);
+std::string TextOf(const QLineEdit* edit);
 
 }  // namespace voltaro

@@ -1,0 +1,98 @@
+#include "gui/dialogs/input2_page.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "core/platform/ui_text_ids.h"
+#include "gui/app/qt_text.h"
+#include "gui/controls/data_grid_view.h"
+#include "gui/dialogs/grid_edit_binding.h"
+#include "gui/dialogs/setting_dialog.h"
+
+namespace voltaro {
+
+namespace {
+constexpr int kBlankLabel = 999;  // " "
+constexpr int kSensorHeader = 5550, kPrimaryHeader = 5551;
+constexpr int kChannelLabelBase = 5499;  // + input: "1ch" ...
+constexpr int kColumnWidth = 80;
+}  // namespace
+
+CInput2Page::CInput2Page(QWidget* parent) : QWidget(parent) {
+    vtPrimary_ = MakeEdit(this, ControlName(kIdVtPrimary));
+    vtSecondary_ = MakeEdit(this, ControlName(kIdVtSecondary));
+    auto* vt = MakeGroup(this, kTextInputVtRating);
+    auto* vtGrid = new QGridLayout(vt);
+    vtGrid->addWidget(MakeLabel(vt, kTextInputPrimary), 0, 0);
+    vtGrid->addWidget(vtPrimary_, 0, 1);
+    vtGrid->addWidget(MakeLabel(vt, kTextInputVolt), 0, 2);
+    vtGrid->addWidget(MakeLabel(vt, kTextInputSecondary), 1, 0);
+    vtGrid->addWidget(vtSecondary_, 1, 1);
+    vtGrid->addWidget(MakeLabel(vt, kTextInputVolt), 1, 2);
+
+    auto* ct = MakeGroup(this, kTextInputCtSensor);
+    grid_ = new CDataGridView(ct);
+    grid_->setObjectName(ControlName(kIdGrid));
+    auto* ctLayout = new QVBoxLayout(ct);
+    ctLayout->addWidget(grid_);
+    ctLayout->addStretch();
+    binding_ = new CGridEditBinding(*grid_, model_);
+    Attach(*binding_, *this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(vt);
+    layout->addWidget(ct, 1);
+}
+
+CInput2Page::~CInput2Page() {
+    DetachAll();
+}
+
+void CInput2Page::Load(const ParameterImage& image) {
+    binding_->CancelEdit();
+    model_.Load(image);
+    std::vector<CellBinding> labels;
+    for (int column = 0; column < model_.GridColumnCount(); column += 3) {
+        labels.push_back({kBlankLabel, column, 0});
+        labels.push_back({kSensorHeader, column + 1, 0});
+        labels.push_back({kPrimaryHeader, column + 2, 0});
+        for (int row = 1; row < model_.GridRowCount(); ++row) {
+            labels.push_back({kChannelLabelBase + row + 8 * (column / 3), column, row});
+        }
+    }
+    binding_->Layout(labels, kColumnWidth, 1, 1);
+    const CInput2PageModel::VtInputs vt = model_.InitialVt();
+    vtPrimary_->setText(ToQString(vt.primary));
+    vtSecondary_->setText(ToQString(vt.secondary));
+}
+
+void CInput2Page::Save(ParameterImage& image) {
+    try {
+        model_.Save(image, {TextOf(vtPrimary_), TextOf(vtSecondary_)});
+    } catch (const SettingFieldError& error) {
+        QLineEdit* field =
+            error.Field() == CInput2PageModel::VtPrimaryField ? vtPrimary_ : vtSecondary_;
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        throw;
+    }
+}
+
+void CInput2Page::Update(CObservable*) {
+    NotifyObservers(this);
+}
+
+void CInput2Page::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        binding_->CancelEdit();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+}  // namespace voltaro
