@@ -44,8 +44,8 @@ class MessageArg {
 
 std::string FormatMessageText(std::string_view pattern, std::span<const MessageArg> args);
 std::string FormatMessageText(std::string_view pattern, std::initializer_list<MessageArg> args);
-// The inserts of pattern in order of appearance: positional ones as "%n!spec!" (a bare
-// "%n" as "%n!s!"), plain sequential ones as "%spec" ("%s", "%.1lf"); "%%" is no insert.
+// The inserts of pattern in order of appearance: positional ones as "%n!format!" (a bare
+// "%n" as "%n!s!"), plain sequential ones as "%format" ("%s", "%.1lf"); "%%" is no insert.
 std::vector<std::string> MessageInserts(std::string_view pattern);
 // The active language's text of id, formatted with args.
 std::string FormatMessageId(int id, std::initializer_list<MessageArg> args);
