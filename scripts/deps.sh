@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
-          qt6-base-dev xvfb xauth socat mbpoll fonts-ipafont-gothic)
+          qt6-base-dev xvfb xauth mbpoll fonts-ipafont-gothic)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
