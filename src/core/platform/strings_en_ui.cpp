@@ -265,6 +265,8 @@ const StringEntry kData[] = {
     {kTextMainMinutes, "min"},
     {kTextMainVolt, "V"},
     {kTextMainAmpere, "A"},
+    {kTextMainNotAvailableYet, "(not available yet)"},
+    {kTextMainSettingNotAvailable, "This setting dialog is not available yet."},
     // Other Setting (133)
     {kTextOtherCaption, "Other Setting"},
     {kTextOtherLowEndCutout, "Low-end cutout"},

@@ -68,6 +68,9 @@ constexpr int kTextMainCcLink = 23232;
 constexpr int kTextMainMinutes = 23233;
 constexpr int kTextMainVolt = 23234;
 constexpr int kTextMainAmpere = 23235;
+// Tool tips of buttons whose function this program does not have yet.
+constexpr int kTextMainNotAvailableYet = 23236;
+constexpr int kTextMainSettingNotAvailable = 23237;
 
 // Other Setting (133)
 constexpr int kTextOtherCaption = 23300;

@@ -125,7 +125,7 @@ QWidget* CBasicParameterDialog::BuildCommandButtons()
         } else {
             // The measurement monitors are not part of this program yet.
             button->setEnabled(false);
-            button->setToolTip(button->toolTip() + QStringLiteral(" (not available yet)"));
+            button->setToolTip(button->toolTip() + QStringLiteral(" ") + Text(kTextMainNotAvailableYet));
         }
         row->addWidget(button);
     }
@@ -279,7 +279,7 @@ QWidget* CBasicParameterDialog::BuildSettingButtons()
         const int id = entry.id;
         connect(button, &QPushButton::clicked, this, [this, id] { RunSettingButton(id); });
         if (!HasDialog(id)) {
-            button->setToolTip(QStringLiteral("This setting dialog is not available yet."));
+            button->setToolTip(Text(kTextMainSettingNotAvailable));
         }
         column->addWidget(button);
     }

@@ -63,6 +63,8 @@ const StringEntry kData[] = {
     {kTextMainMinutes, "分"},
     {kTextMainVolt, "V"},
     {kTextMainAmpere, "A"},
+    {kTextMainNotAvailableYet, "(未対応)"},
+    {kTextMainSettingNotAvailable, "この設定ダイアログはまだ使用できません。"},
     // Other Setting (133)
     {kTextOtherCaption, "その他の設定"},
     {kTextOtherLowEndCutout, "ローエンドカットアウト"},
