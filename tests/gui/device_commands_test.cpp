@@ -237,6 +237,43 @@ TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
     EXPECT_EQ(dialog.Settings().comPortDisplayName, "USB Serial");
 }
 
+TEST(CommDialog, FreshProfileShowsTheDefaultsAndAGonePortKeepsTheFirst)
+{
+    test::ScratchProfile profile;
+    const PortList ports = {{"/dev/ttyS0", "COM1"}, {"/dev/ttyS1", "COM2"}};
+    CCommDialog fresh(CComSettings(CUserProfile(profile.ProfilePath())), ports);
+    EXPECT_TRUE(FindControlAs<QRadioButton>(&fresh, kIdConnectModbusRtu)->isChecked());
+    EXPECT_EQ(FindControlAs<QLineEdit>(&fresh, kIdConnectAddress)->text(), QStringLiteral("1"));
+    EXPECT_EQ(FindControlAs<QComboBox>(&fresh, kIdConnectBaud)->currentText().toStdString(),
+              LoadString(1905));  // 38400 bps
+    EXPECT_EQ(FindControlAs<QComboBox>(&fresh, kIdConnectParity)->currentText().toStdString(),
+              LoadString(1951));  // odd
+    EXPECT_EQ(FindControlAs<QComboBox>(&fresh, kIdConnectStop)->currentText().toStdString(),
+              LoadString(2000));  // one stop bit
+    EXPECT_EQ(FindControlAs<QLineEdit>(&fresh, kIdConnectServer)->text(),
+              QStringLiteral("192.168.0.1"));
+    EXPECT_EQ(FindControlAs<QComboBox>(&fresh, kIdConnectService)->currentText(),
+              QStringLiteral("502"));
+    EXPECT_EQ(FindControlAs<QComboBox>(&fresh, kIdConnectPort)->currentIndex(), 0);
+
+    // A remembered port that is no longer listed leaves the first port selected, and
+    // out-of-range line settings select the last entries.
+    CComSettings stale;
+    stale.comPortDisplayName = "COM9";
+    stale.baudrate = 9;
+    stale.parity = 7;
+    stale.stop = 3;
+    CCommDialog dialog(stale, ports);
+    auto* port = FindControlAs<QComboBox>(&dialog, kIdConnectPort);
+    EXPECT_EQ(port->currentIndex(), 0);
+    EXPECT_EQ(FindControlAs<QComboBox>(&dialog, kIdConnectBaud)->currentIndex(), 5);
+    EXPECT_EQ(FindControlAs<QComboBox>(&dialog, kIdConnectParity)->currentIndex(), 2);
+    EXPECT_EQ(FindControlAs<QComboBox>(&dialog, kIdConnectStop)->currentIndex(), 1);
+    dialog.accept();
+    EXPECT_EQ(dialog.Settings().comPortName, "/dev/ttyS0");
+    EXPECT_EQ(dialog.Settings().comPortDisplayName, "COM1");
+}
+
 TEST(CommDialog, ConnectSavesOnlyWhatWasAccepted)
 {
     test::ScratchProfile profile;
