@@ -1,13 +1,22 @@
-// Start-up options and the simulated set-up of voltaro --simulate.
+// Start-up options, the simulated set-up of voltaro --simulate, and the main window loop.
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
 #include "core/app/app_settings.h"
+#include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
 #include "core/comm/modbus_interface.h"
 #include "core/platform/profile.h"
+#include "core/platform/resource_module.h"
 #include "gui/app/application.h"
+#include "gui/app/main_window.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -56,6 +65,73 @@ TEST(SimulatedSetup, PrivateProfilePointsAtTheSimulatedDevice)
     }
     EXPECT_FALSE(std::filesystem::exists(directory));
     ::unsetenv("VOLTARO_PROFILE");
+}
+
+// The start-up loop: the window is made anew after each language switch from the carry-over
+// image, and closing it for good saves the model shown last and the language.
+TEST(RunApplication, LanguageLoopKeepsTheImageAndSavesTheSettings)
+{
+    test::ScratchProfile profile;
+    {
+        CUserProfile stored(profile.ProfilePath());
+        stored.SetInt(kSettingsSection, "DeviceId", 4);
+        stored.SetInt(kSettingsSection, "DisplayLanguage", 0);
+        stored.Save();
+    }
+    int chosenRow = -1;
+    int rounds = 0;
+    std::function<void(CBasicParameterDialog*)> round = [&](CBasicParameterDialog* window) {
+        ++rounds;
+        auto* prefix = FindControlAs<QComboBox>(window, kIdModelPrefix);
+        auto* ctPrimary = FindControlAs<QLineEdit>(window, kIdCtPrimary);
+        if (rounds == 1) {
+            EXPECT_EQ(window->Image().deviceType.typeIndex, 4);
+            if (!test::PickComboEntry(prefix, QStringLiteral("KT6-"))) {
+                window->done(0);
+                return;
+            }
+            ctPrimary->setText(QStringLiteral("777"));
+            chosenRow = window->Image().deviceType.typeIndex;
+        } else {
+            // Made anew in the other language, showing the same model and values.
+            EXPECT_EQ(CurrentLanguage(), rounds == 2 ? 1 : 0);
+            EXPECT_EQ(prefix->currentText(), QStringLiteral("KT6-"));
+            EXPECT_EQ(ctPrimary->text(), QStringLiteral("777"));
+            EXPECT_EQ(window->Image().deviceType.typeIndex, chosenRow);
+        }
+        if (rounds < 3) {
+            FindControlAs<QPushButton>(window, kIdLanguage)->click();
+        } else {
+            window->done(0);
+        }
+    };
+    // The window is shown before it runs, so it is found among the top-level widgets (each
+    // new window once) rather than as the active modal widget.
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<CBasicParameterDialog*>(widget);
+            if (window == nullptr || !window->isVisible()) continue;
+            if (clock.elapsed() > 60000) {
+                ADD_FAILURE() << "main window loop took too long";
+                window->done(0);
+            } else if (!window->property("seen").isValid()) {
+                window->setProperty("seen", true);
+                round(window);
+            }
+            return;
+        }
+    });
+    poll.start(10);
+    EXPECT_EQ(RunApplication(StartOptions{}, 0), 0);
+    EXPECT_EQ(rounds, 3);
+    EXPECT_NE(chosenRow, 4);
+    const AppSettings saved = AppSettings::Load(CUserProfile(profile.ProfilePath()));
+    EXPECT_EQ(saved.deviceId, chosenRow);
+    EXPECT_EQ(saved.displayLanguage, 0);
+    EXPECT_TRUE(saved.hideIgnoreParameters);
 }
 
 }  // namespace
