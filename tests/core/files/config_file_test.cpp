@@ -60,6 +60,19 @@ TEST(ConfigFile, StartsWithTheIdentificationOfTheDeviceType) {
                                             "DeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\nL5200="));
 }
 
+TEST(ConfigFile, ExtensionIdIsMaskedOnSavingAndTakenAsWrittenOnLoading) {
+    TempDir dir;
+    ParameterImage image = ImageOfRow(4);
+    image.deviceType.extensionId = 0xFFFF;
+    std::string path = dir.File("ext.cfg");
+    SaveConfigFile(path, image);
+    std::string text = ReadFile(path);
+    EXPECT_THAT(text, ::testing::HasSubstr("\r\nDeviceExtension=1431\r\n"));  // 0x0597
+
+    text.replace(text.find("DeviceExtension=1431"), 20, "DeviceExtension=2050");
+    EXPECT_EQ(LoadText(path, text).deviceType.extensionId, 2050);
+}
+
 TEST(ConfigFile, RoundTripsEveryDeviceType) {
     TempDir dir;
     for (int row = 0; row < kDeviceTypeCount; ++row) {

@@ -181,6 +181,23 @@ TEST(Protection, DeviceWithoutTheFeatureIsRefused) {
     EXPECT_TRUE(link.proxy.Writes().empty());
 }
 
+TEST(Protection, ZcChangeProtectionNeitherChecksTheFeatureNorTheWordOrder) {
+    SimLink link(SimRow(kZc16Row));
+    link.simulator.SetRegisters(kWordOrderRegister, {1});  // not for the ZC register set
+    ScriptedInteraction ui;
+    ui.change = ProtectionChange{0, 70000};
+    CPasscodeProtection protection(ui, {1000, 20});
+    ASSERT_TRUE(protection.ChangeProtection(*link.client));
+    EXPECT_TRUE(ui.errors.empty());
+    EXPECT_FALSE(protection.HighWordFirst());
+    EXPECT_EQ(link.simulator.Registers(kZcProtectionRegister, 2),
+              (std::vector<uint16_t>{4464, 1}));
+    for (const auto& r : link.proxy.Requests()) {
+        EXPECT_NE(r.address, kWordOrderRegister);
+        EXPECT_NE(r.address, kPasscodeRegister);
+    }
+}
+
 TEST(Protection, MaintenanceUnlockWritesTheCallersCodeAndRelocks) {
     SimLink link(Protected(kMeterRow, 4321));
     ScriptedInteraction ui;

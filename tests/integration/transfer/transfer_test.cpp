@@ -111,7 +111,9 @@ TEST(TransferUpload, SwappedDeviceGivesLowHalfFirstAndDownloadSwapsBack) {
 }
 
 TEST(TransferUpload, LonWorksTypesAreRefusedBeforeAnyParameterRead) {
-    for (auto [row, message] : {std::pair{33, 11028}, std::pair{59, 11033}}) {
+    for (auto [row, message] : {std::pair{33, 11028}, std::pair{34, 11028}, std::pair{59, 11033},
+                                std::pair{65, 11033}}) {
+        SCOPED_TRACE(row);
         SimLink link(SimRow(row));
         ParameterImage image;
         RecordingSink sink;
@@ -121,6 +123,20 @@ TEST(TransferUpload, LonWorksTypesAreRefusedBeforeAnyParameterRead) {
             EXPECT_TRUE(r.address == kWordOrderRegister || r.address >= 9600) << r.address;
         EXPECT_TRUE(sink.reports.empty());
     }
+}
+
+TEST(TransferUpload, UnsupportedDeviceLeavesTheImageAlone) {
+    SimLink link(SimRow(kMeterRow));
+    link.simulator.SetRegisters(9600, {1234});  // a device id no row carries
+    ParameterImage image = ImageOfRow(kZbRow);
+    image.words[0] = 0xBEEF;
+    RecordingSink sink;
+    std::string message = MessageOf([&] { UploadFrom(link, image, sink); });
+    EXPECT_THAT(message, ::testing::StartsWith("Communication error. Please check"));
+    EXPECT_THAT(message, ::testing::HasSubstr("not supported. (device id=1234"));
+    EXPECT_EQ(image.deviceType.typeIndex, kZbRow);
+    EXPECT_EQ(image.words[0], 0xBEEF);
+    EXPECT_TRUE(sink.reports.empty());
 }
 
 TEST(TransferUpload, CancelKeepsTheBlocksReadSoFar) {
@@ -222,6 +238,20 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
     EXPECT_THAT(fullWrites, Contains(Pair(9452, 2)));
     for (auto [address, count] : fullWrites)
         EXPECT_NE(address, kZcModeRegister);
+}
+
+TEST(TransferDownload, ZcTypesIgnoreTheWordOrderRegister) {
+    // A ZC device keeps 32-bit values low half first whatever 5735 says.
+    SimLink link(SimRow(kZc16Row));
+    link.simulator.SetRegisters(kWordOrderRegister, {1});
+    ParameterImage image = ImageOfRow(kZc16Row);
+    image.words[kModeWord] = 1;  // configured from the PC, as the device reports
+    image.Set32(34, 0x00030004);
+    RecordingSink sink;
+    ASSERT_TRUE(DownloadTo(link, image, sink));
+    EXPECT_EQ(link.simulator.Registers(9043, 2), (std::vector<uint16_t>{0x0004, 0x0003}));
+    for (const RecordedRequest& r : link.proxy.Requests())
+        EXPECT_NE(r.address, kWordOrderRegister);
 }
 
 TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
