@@ -67,10 +67,13 @@ bool SkippedOnDownload(const ParameterBlock& block, bool zc, bool dipMode) {
 }
 
 bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
-    const bool swap = ReadSwapFlag(client);
+    bool swap = ReadSwapFlag(client);
     CDeviceType identified;
     identified.ReadFromDevice(client);
     image.deviceType = identified;
+    // The ZC series keeps 32-bit values low half first whatever 5735 says, and Download
+    // never swaps for it: swapping here would turn every 32-bit value round on the way back.
+    if (identified.HasFeature(0, FAM_ZC)) swap = false;
     const int row = identified.typeIndex;
     if (row == 33 || row == 34) throw CPrivateException(kZbLonWorks);
     if (row == 59 || row == 65) throw CPrivateException(kZcLonWorks);

@@ -254,6 +254,17 @@ TEST(TransferDownload, ZcTypesIgnoreTheWordOrderRegister) {
         EXPECT_NE(r.address, kWordOrderRegister);
 }
 
+TEST(TransferUpload, ZcTypesIgnoreTheWordOrderRegister) {
+    // Upload must agree with Download: ZC values stay low half first even when 5735 reads 1.
+    SimLink link(SimRow(kZc16Row));
+    link.simulator.SetRegisters(kWordOrderRegister, {1});
+    link.simulator.SetRegisters(9043, {0x0004, 0x0003});
+    ParameterImage image;
+    RecordingSink sink;
+    ASSERT_TRUE(UploadFrom(link, image, sink));
+    EXPECT_EQ(image.Get32(34), 0x00030004u);
+}
+
 TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
     RecordingSink sink;
     {  // image word 30 = 1 while the device reports DIP mode
