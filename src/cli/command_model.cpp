@@ -70,9 +70,7 @@ int RunParams(const std::vector<std::string>& args) {
         std::fprintf(stderr, "voltaro-cli params: --row N is required\n");
         return kExitUsage;
     }
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
+    const ParameterImage image = DefaultImageOfRow(row);
     std::printf("group\tname\tvalue\n");
     for (int word = 0; word < kImageWords; ++word) {
         if (IsSecondWord(word)) continue;

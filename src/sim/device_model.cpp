@@ -89,9 +89,7 @@ void DeviceModel::BuildIdentification(const SimulatorOptions& options) {
 }
 
 void DeviceModel::BuildParameters(const SimulatorOptions& options) {
-    ParameterImage image;
-    CSettingsStocker stocker;
-    ChangeDeviceType(stocker, options.device.row, image, true);
+    ParameterImage image = DefaultImageOfRow(options.device.row);
     if (swap_) image.words[kImageWordLongRegister] = 1;
     image.words[kImageWordDip] = options.device.dip ? 0 : 1;
     const uint64_t features = type_.FeatureSet();

@@ -36,10 +36,7 @@ constexpr int kRowKt2Ao = 5;  // the simulated device: another KT2 variant
 
 ParameterImage ImageOfRow(int row)
 {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
+    return DefaultImageOfRow(row);
 }
 
 // A simulated device on loopback and a profile whose connection settings point at it.
@@ -52,22 +49,11 @@ protected:
         options.faults = faults;
         simulator_ = std::make_unique<sim::Simulator>(options);
         const int port = simulator_->StartTcp();
-        CUserProfile profile(profile_.ProfilePath());
-        CComSettings settings;
-        settings.mode = ModbusTcp;
-        settings.serverAddress = "127.0.0.1";
-        settings.servicePort = std::to_string(port);
-        settings.Save(profile);
-        profile.Save();
+        profile_.ConnectTo(port);
     }
 
     // Runs command with the Connect dialog accepted as it stands.
-    void Connected(const std::function<void()>& command)
-    {
-        auto connected = ClickOnModal<CCommDialog>(1);
-        command();
-        EXPECT_TRUE(*connected);
-    }
+    void Connected(const std::function<void()>& command) { test::RunConnected(command); }
 
     test::ScratchProfile profile_;
     std::unique_ptr<sim::Simulator> simulator_;

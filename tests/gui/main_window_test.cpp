@@ -26,10 +26,7 @@ constexpr int kRowKt2 = 4;
 
 ParameterImage ImageOfRow(int row)
 {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
+    return DefaultImageOfRow(row);
 }
 
 class MainWindowTest : public ::testing::Test {

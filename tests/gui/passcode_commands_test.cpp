@@ -32,23 +32,12 @@ protected:
         options.device.passcode = passcode;
         simulator_ = std::make_unique<sim::Simulator>(options);
         const int port = simulator_->StartTcp();
-        CUserProfile profile(profile_.ProfilePath());
-        CComSettings settings;
-        settings.mode = ModbusTcp;
-        settings.serverAddress = "127.0.0.1";
-        settings.servicePort = std::to_string(port);
-        settings.Save(profile);
-        profile.Save();
+        profile_.ConnectTo(port);
         CSettingsStocker stocker;
         ChangeDeviceType(stocker, kRow, carry_, true);
     }
 
-    void Connected(const std::function<void()>& command)
-    {
-        auto connected = ClickOnModal<CCommDialog>(1);
-        command();
-        EXPECT_TRUE(*connected);
-    }
+    void Connected(const std::function<void()>& command) { test::RunConnected(command); }
 
     uint32_t DevicePair(int address) const
     {

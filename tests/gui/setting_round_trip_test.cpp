@@ -32,10 +32,7 @@ using test::MessageBoxRecorder;
 using test::OnModal;
 
 ParameterImage ImageOfRow(int row) {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
+    return DefaultImageOfRow(row);
 }
 
 std::vector<int> SettingButtonsWithPasscode() {
@@ -94,20 +91,10 @@ class RoundTrip : public ::testing::Test {
         options.device.row = kRow;
         simulator_ = std::make_unique<sim::Simulator>(options);
         const int port = simulator_->StartTcp();
-        CUserProfile profile(profile_.ProfilePath());
-        CComSettings connection;
-        connection.mode = ModbusTcp;
-        connection.serverAddress = "127.0.0.1";
-        connection.servicePort = std::to_string(port);
-        connection.Save(profile);
-        profile.Save();
+        profile_.ConnectTo(port);
     }
 
-    void Connected(const std::function<void()>& command) {
-        auto connected = ClickOnModal<CCommDialog>(1);
-        command();
-        EXPECT_TRUE(*connected);
-    }
+    void Connected(const std::function<void()>& command) { test::RunConnected(command); }
 
     // Opens the dialog of buttonId, types text into the child named field and presses OK.
     template <typename Dialog>

@@ -197,4 +197,11 @@ void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image, b
     }
 }
 
+ParameterImage DefaultImageOfRow(int row) {
+    CSettingsStocker stocker;
+    ParameterImage image;
+    ChangeDeviceType(stocker, row, image, true);
+    return image;
+}
+
 }  // namespace voltaro

@@ -24,4 +24,7 @@ class CSettingsStocker {
 // A row that the table does not carry leaves the type unchanged. Never fails.
 void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image, bool freshDefaults);
 
+// A default image made the image of `row` with fresh defaults (a stocker of its own).
+ParameterImage DefaultImageOfRow(int row);
+
 }  // namespace voltaro

@@ -15,10 +15,7 @@ constexpr int kRowZc = 52;         // ZCDPQV-2*** Modbus, Input x8
 
 ParameterImage ImageOfRow(int row)
 {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
+    return DefaultImageOfRow(row);
 }
 
 MainWindowInput InputFrom(const MainWindowView& view)

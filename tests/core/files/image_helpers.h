@@ -11,10 +11,7 @@ namespace voltaro::test {
 
 // A fresh image of a catalogue row with that row's defaults.
 inline ParameterImage ImageOfRow(int row) {
-    CSettingsStocker stocker;
-    ParameterImage image;
-    ChangeDeviceType(stocker, row, image, true);
-    return image;
+    return DefaultImageOfRow(row);
 }
 
 // The message of the CPrivateException that f throws.
