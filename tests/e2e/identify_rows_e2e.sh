@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Every listed model's row, simulated by voltaro-sim, is identified by voltaro-cli as
 # that row: over Modbus-TCP and over Modbus-RTU on a pseudo-terminal. A third-party
-# Modbus client (mbpoll, when installed) reads the firmware version over TCP.
-#   identify_rows_e2e.sh VOLTARO-CLI VOLTARO-SIM
+# Modbus client (mbpoll) reads the firmware version over TCP.
+#   identify_rows_e2e.sh VOLTARO-CLI VOLTARO-SIM MBPOLL
 set -euo pipefail
-cli=$1 sim=$2
+cli=$1 sim=$2 mbpoll=$3
 work=$(mktemp -d)
 export VOLTARO_PROFILE=$work/profile.ini XDG_RUNTIME_DIR=$work
 sim_pid=
@@ -39,14 +39,12 @@ for row in $rows; do
 done
 echo "identified $(echo "$rows" | wc -w) rows over TCP and RTU, $failures failures"
 
-if command -v mbpoll >/dev/null; then
-    start_sim --row 39 --tcp 0 --turnaround-ms 0
-    port=$(awk '/^tcp/ { n = split($2, a, ":"); print a[n] }' "$work/sim.out")
-    out=$(mbpoll -m tcp -t 3 -0 -r 9601 -c 1 -1 -p "$port" 127.0.0.1 2>&1 || true)
-    stop_sim
-    if ! grep -q '\[9601\]:[[:space:]]*300' <<<"$out"; then
-        echo "mbpoll did not read version 300 at 9601:" >&2; echo "$out" >&2
-        failures=$((failures + 1))
-    fi
+start_sim --row 39 --tcp 0 --turnaround-ms 0
+port=$(awk '/^tcp/ { n = split($2, a, ":"); print a[n] }' "$work/sim.out")
+out=$("$mbpoll" -m tcp -t 3 -0 -r 9601 -c 1 -1 -p "$port" 127.0.0.1 2>&1 || true)
+stop_sim
+if ! grep -q '\[9601\]:[[:space:]]*300' <<<"$out"; then
+    echo "mbpoll did not read version 300 at 9601:" >&2; echo "$out" >&2
+    failures=$((failures + 1))
 fi
 [ "$failures" -eq 0 ]

@@ -5,9 +5,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <csignal>
 
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
@@ -216,15 +214,11 @@ TEST(ConfigFile, FailedSaveKeepsTheOldFile) {
     SaveConfigFile(path, image);
     std::string old = ReadFile(path);
     image.words[0] = 7;
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    std::string message = MessageOf([&] { SaveConfigFile(path, image); });
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    std::string message;
+    {
+        test::FileSizeLimit limit(64);
+        message = MessageOf([&] { SaveConfigFile(path, image); });
+    }
     EXPECT_THAT(message, ::testing::StartsWith("Save error. "));
     EXPECT_EQ(ReadFile(path), old);
 }

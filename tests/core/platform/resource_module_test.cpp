@@ -131,23 +131,17 @@ TEST(StringTableCheck, FindsUnknownIdsAndInsertMismatches) {
     EXPECT_EQ(check.missingIds, (std::vector<int>{4, 5}));
 }
 
-// Checks the modules that the build produced against the English table: the test module
-// always, the program's Japanese module when it has been built.
-TEST(StringTableCheck, BuiltModulesMatchTheEnglishTable) {
-    for (const std::string name :
-         {"test_core_platform_jpn.so", "voltaro_jpn.so", "voltaro-cli_jpn.so"}) {
-        if (!std::filesystem::exists(kBin + name)) continue;
-        CResourceModule module;
-        std::string error;
-        ASSERT_TRUE(module.Open(kBin + name, &error)) << error;
-        StringTableCheck check = CheckStringTable(module.Table());
-        EXPECT_TRUE(check.unknownIds.empty())
-            << name << ": " << ::testing::PrintToString(check.unknownIds);
-        EXPECT_TRUE(check.duplicateIds.empty())
-            << name << ": " << ::testing::PrintToString(check.duplicateIds);
-        EXPECT_TRUE(check.insertMismatchIds.empty())
-            << name << ": " << ::testing::PrintToString(check.insertMismatchIds);
-    }
+// The test module that the build produced matches the English table (the program's
+// Japanese modules are checked with their own tests).
+TEST(StringTableCheck, BuiltTestModuleMatchesTheEnglishTable) {
+    CResourceModule module;
+    std::string error;
+    ASSERT_TRUE(module.Open(kTestModule, &error)) << error;
+    StringTableCheck check = CheckStringTable(module.Table());
+    EXPECT_TRUE(check.unknownIds.empty()) << ::testing::PrintToString(check.unknownIds);
+    EXPECT_TRUE(check.duplicateIds.empty()) << ::testing::PrintToString(check.duplicateIds);
+    EXPECT_TRUE(check.insertMismatchIds.empty())
+        << ::testing::PrintToString(check.insertMismatchIds);
 }
 
 }  // namespace

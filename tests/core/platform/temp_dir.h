@@ -1,5 +1,9 @@
 #pragma once
-// A scratch directory removed with its contents when the test ends.
+// A scratch directory removed with its contents when the test ends, file helpers, and a
+// file size limit that makes writes fail for every user, root included.
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -37,5 +41,28 @@ inline void WriteFile(const std::string& path, const std::string& data) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out << data;
 }
+
+// While it lives, no file of this process can grow past `bytes`: a write beyond the limit
+// fails with EFBIG (SIGXFSZ is ignored meanwhile). Unlike file permissions, it stops root.
+class FileSizeLimit {
+  public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+  private:
+    rlimit saved_{};
+    void (*previous_)(int) = SIG_DFL;
+};
 
 }  // namespace voltaro::test

@@ -1,43 +1,18 @@
-#include <sys/wait.h>
-
-#include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <string>
-
+// voltaro-cli models / params: the catalogue and the parameter list of a default image.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
+#include "cli/cli_run.h"
+
+namespace voltaro {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-std::string CliPath() {
-    return std::string(VOLTARO_BINARY_DIR) + "/bin/voltaro-cli";
-}
-
-// The command-line program is not built in a core-only build.
-#define SKIP_WITHOUT_CLI() \
-    if (!std::filesystem::exists(CliPath())) GTEST_SKIP() << "voltaro-cli not built"
-
-CliRun RunCli(const std::string& args) {
-    std::string command = CliPath() + " " + args + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using test::CliRun;
+using test::RunCli;
 
 TEST(CliModel, ParamsOfADefaultImage) {
-    SKIP_WITHOUT_CLI();
     CliRun run = RunCli("params --row 4");
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("Display\tOperation mode\tAll key operations are available\n"),
@@ -52,7 +27,6 @@ TEST(CliModel, ParamsOfADefaultImage) {
 }
 
 TEST(CliModel, BadArgumentsExitWithUsage) {
-    SKIP_WITHOUT_CLI();
     EXPECT_EQ(RunCli("params --row 79").status, 2);
     EXPECT_EQ(RunCli("params --row x").status, 2);
     EXPECT_EQ(RunCli("params").status, 2);
@@ -61,7 +35,6 @@ TEST(CliModel, BadArgumentsExitWithUsage) {
 }
 
 TEST(CliModel, ModelsInListOrder) {
-    SKIP_WITHOUT_CLI();
     CliRun run = RunCli("models");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.rfind("prefix\tdescription\tversion\trow\n"
@@ -72,3 +45,4 @@ TEST(CliModel, ModelsInListOrder) {
 }
 
 }  // namespace
+}  // namespace voltaro
