@@ -1,6 +1,7 @@
 # Warnings that apply to every target built from our own sources.
 function(voltaro_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
+    -Wshadow -Wconversion -Wpedantic -Wnon-virtual-dtor -Wold-style-cast -Woverloaded-virtual)
 endfunction()
 
 # One GoogleTest executable per test folder: every .cpp in the folder (not below it).

@@ -11,8 +11,8 @@ namespace voltaro {
 
 class CModbusReader : public CObservable {
 public:
-    CModbusReader(CModbusInterface& client, uint32_t* destination, bool swap)
-        : client(client), destination(destination), swap(swap) {}
+    CModbusReader(CModbusInterface& reader, uint32_t* values, bool swapped)
+        : client(reader), destination(values), swap(swapped) {}
 
     // Reads blocks (terminated by start -1); false when a stop flag ended the list early.
     bool Read(const RegisterBlock* blocks) {

@@ -59,8 +59,10 @@ public:
         }
         timespec boot{};
         clock_gettime(CLOCK_BOOTTIME, &boot);
-        const double nowMs = static_cast<double>(boot.tv_sec) * 1000.0 + boot.tv_nsec / 1e6;
-        return nowMs - static_cast<double>(startTicks) * 1000.0 / sysconf(_SC_CLK_TCK);
+        const double nowMs =
+            static_cast<double>(boot.tv_sec) * 1000.0 + static_cast<double>(boot.tv_nsec) / 1e6;
+        return nowMs - static_cast<double>(startTicks) * 1000.0 /
+                           static_cast<double>(sysconf(_SC_CLK_TCK));
     }
 
     static qint64 NowNs()
