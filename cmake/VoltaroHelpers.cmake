@@ -10,8 +10,12 @@ endfunction()
 # PROGRAMS names the programs or modules that the tests run or load from the build's bin
 # folder: the executable depends on them, and its tests require the "programs" fixture,
 # which brings them up to date before any test runs them.
+# With VOLTARO_THREAD_TESTS_ONLY, only the programs listed in VOLTARO_THREADED_TESTS are made.
 function(voltaro_test_dir name dir label)
   cmake_parse_arguments(PARSE_ARGV 3 arg "" "" "PROGRAMS")
+  if(VOLTARO_THREAD_TESTS_ONLY AND NOT name IN_LIST VOLTARO_THREADED_TESTS)
+    return()
+  endif()
   file(GLOB _sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT _sources)
     message(FATAL_ERROR "test folder ${dir} has no sources")
