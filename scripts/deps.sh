@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
+# g++ brings the sanitizer run-time libraries (AddressSanitizer, UndefinedBehaviorSanitizer,
+# ThreadSanitizer) that scripts/test builds with; clang-format is the layout check.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
-          qt6-base-dev xvfb xauth mbpoll fonts-ipafont-gothic)
+          qt6-base-dev xvfb xauth mbpoll fonts-ipafont-gothic clang-format)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
