@@ -13,17 +13,29 @@ trap cleanup EXIT
 
 start_sim() {
     : >"$work/sim.out"
-    "$sim" "$@" >"$work/sim.out" 2>/dev/null &
+    "$sim" "$@" >"$work/sim.out" 2>"$work/sim.err" &
     sim_pid=$!
     for _ in $(seq 100); do [ -s "$work/sim.out" ] && return; sleep 0.05; done
     echo "simulator did not start: $*" >&2
     exit 1
 }
-stop_sim() { kill "$sim_pid" 2>/dev/null; wait "$sim_pid" 2>/dev/null || true; sim_pid=; }
+# The simulator ends cleanly on SIGTERM: any other status (a sanitizer report, for one)
+# counts as a failure.
+stop_sim() {
+    local status=0
+    kill "$sim_pid" 2>/dev/null
+    wait "$sim_pid" 2>/dev/null || status=$?
+    sim_pid=
+    if [ "$status" -ne 0 ]; then
+        echo "simulator ended with status $status:" >&2
+        cat "$work/sim.err" >&2
+        failures=$((failures + 1))
+    fi
+}
 
+failures=0
 rows=$("$cli" models | tail -n +2 | cut -f4 | sort -n | uniq)
 [ -n "$rows" ] || { echo "no models listed" >&2; exit 1; }
-failures=0
 for row in $rows; do
     start_sim --row "$row" --tcp 0 --turnaround-ms 0
     port=$(awk '/^tcp/ { n = split($2, a, ":"); print a[n] }' "$work/sim.out")

@@ -14,6 +14,15 @@ cleanup() {
 trap cleanup EXIT
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# The simulator ends cleanly on SIGTERM: any other status (a sanitizer report, for one)
+# is a failure.
+stop_sim() {
+    kill "$sim_pid" 2>/dev/null
+    wait "$sim_pid" 2>/dev/null
+    local status=$?
+    sim_pid=
+    [ "$status" = 0 ] || fail "simulator ended with status $status: $(cat "$work/sim.err")"
+}
 
 # KT6 with analogue outputs and protection support.
 sim_args=(--row 40 --turnaround-ms 0)
@@ -85,7 +94,7 @@ expect_in "All parameters matching." "$out"
 
 # Ctrl-C during a download of a protected device: cancelled, link closed, relocked.
 run 0 protect --new 4321 "${link[@]}"
-kill "$sim_pid"; wait "$sim_pid" 2>/dev/null
+stop_sim
 slow_args=(--row 40 --turnaround-ms 0 --delay-ms 40 --passcode 4321)
 : >"$work/sim.out"
 if [ "$transport" = tcp ]; then
@@ -109,5 +118,6 @@ expect_in "cancelled" "$(cat "$work/err")"
 run 0 read 4944 1 "${link[@]}"
 expect_in $'4944\t0\t' "$out"
 
+stop_sim
 [ "$failures" = 0 ] && echo "e2e $transport: all checks passed"
 exit $((failures > 0))
