@@ -11,7 +11,7 @@
 
 #include "core/device/passcode_store.h"
 #include "core/platform/profile.h"
-#include "core/work/progress_thread.h"
+#include "core/transfer/progress_thread.h"
 
 namespace voltaro::cli {
 

@@ -11,8 +11,8 @@
 #include "core/comm/port_list.h"
 #include "core/model/device_type.h"
 #include "core/model/model_list.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
 #include "core/work/sync_objects.h"
 
 namespace voltaro::cli {

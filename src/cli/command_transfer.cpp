@@ -14,9 +14,9 @@
 #include "core/files/config_file.h"
 #include "core/files/parameter_report.h"
 #include "core/model/parameter_image.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
-#include "core/work/progress_thread.h"
+#include "core/transfer/progress_thread.h"
 
 namespace voltaro::cli {
 namespace {

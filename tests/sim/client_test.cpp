@@ -6,7 +6,7 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/model/device_type.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 #include "sim/simulator.h"
 
 namespace voltaro::sim::test {

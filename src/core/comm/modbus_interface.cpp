@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "core/comm/rtu_framing.h"
+#include "core/comm/timer_thread.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/trace.h"
-#include "core/work/private_exception.h"
-#include "core/work/timer_thread.h"
 
 namespace voltaro {
 namespace {

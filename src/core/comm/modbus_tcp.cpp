@@ -13,8 +13,8 @@
 #include <chrono>
 
 #include "core/comm/cancel_event.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/sys_error.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro {
 namespace {

@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "core/comm/modbus_interface.h"
-#include "core/model/transfers.h"
 #include "core/platform/string_table.h"
+#include "core/transfer/transfers.h"
 #include "core/work/sync_objects.h"
 
 namespace voltaro {

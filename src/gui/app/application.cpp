@@ -12,9 +12,9 @@
 
 #include "core/app/app_settings.h"
 #include "core/comm/com_settings.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/resource_module.h"
-#include "core/work/private_exception.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 #include "gui/app/qt_text.h"
 
 namespace voltaro {

@@ -12,9 +12,9 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/model/value_helpers.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/ui_text_ids.h"
-#include "core/work/private_exception.h"
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
 

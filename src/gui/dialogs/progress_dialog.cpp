@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 
 #include "core/comm/modbus_interface.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/ui_text_ids.h"
-#include "core/work/private_exception.h"
-#include "core/work/progress_thread.h"
+#include "core/transfer/progress_thread.h"
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
 

@@ -7,10 +7,10 @@
 #include <chrono>
 #include <thread>
 
-#include "core/comm/pty_device.h"
 #include "core/comm/modbus_interface.h"
+#include "core/comm/pty_device.h"
 #include "core/comm/serial_io.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 namespace voltaro {
 namespace {

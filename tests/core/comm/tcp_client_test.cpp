@@ -14,10 +14,10 @@
 #include "core/comm/modbus_interface.h"
 #include "core/comm/modbus_reader.h"
 #include "core/comm/tcp_device.h"
+#include "core/comm/timer_thread.h"
 #include "core/model/device_type.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/sys_error.h"
-#include "core/work/private_exception.h"
-#include "core/work/timer_thread.h"
 
 namespace voltaro {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/model/device_type.h"
 #include "core/platform/message_format.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 namespace voltaro {
 namespace {

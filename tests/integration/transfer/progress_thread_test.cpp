@@ -1,6 +1,6 @@
 // The transfer worker thread: results, cancellation, failures and flaky links.
-#include "core/work/progress_thread.h"
 #include "core/files/image_helpers.h"  // tests/core/files
+#include "core/transfer/progress_thread.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "core/model/settings_stocker.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 #include "sim_link.h"
 
 namespace voltaro {

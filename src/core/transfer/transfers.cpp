@@ -1,5 +1,5 @@
 // Upload and Download of the parameter image.
-#include "core/model/transfers.h"
+#include "core/transfer/transfers.h"
 
 #include <algorithm>
 #include <array>
@@ -9,8 +9,8 @@
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
 #include "core/platform/message_format.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/trace.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro {
 namespace {

@@ -1,11 +1,11 @@
 // Transfer worker thread.
-#include "core/work/progress_thread.h"
+#include "core/transfer/progress_thread.h"
 
 #include <chrono>
 #include <exception>
 
 #include "core/comm/modbus_interface.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 #include "core/work/sync_objects.h"
 
 namespace voltaro {

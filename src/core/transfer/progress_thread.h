@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "core/model/parameter_image.h"
-#include "core/model/transfers.h"
+#include "core/transfer/transfers.h"
 #include "core/work/observer.h"
 
 namespace voltaro {
