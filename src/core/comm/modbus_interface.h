@@ -11,8 +11,8 @@
 #include "core/comm/cancel_event.h"
 #include "core/comm/com_settings.h"
 #include "core/comm/modbus_tcp.h"
+#include "core/comm/register_reader.h"
 #include "core/comm/serial_io.h"
-#include "core/model/device_type.h"
 #include "core/work/observer.h"
 #include "core/work/sync_objects.h"
 

@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "core/comm/modbus_interface.h"
+#include "core/device/device_identification.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
 #include "core/platform/message_format.h"
@@ -68,8 +69,7 @@ bool SkippedOnDownload(const ParameterBlock& block, bool zc, bool dipMode) {
 
 bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
     bool swap = ReadSwapFlag(client);
-    CDeviceType identified;
-    identified.ReadFromDevice(client);
+    const CDeviceType identified = ReadFromDevice(client);
     image.deviceType = identified;
     // The ZC series keeps 32-bit values low half first whatever 5735 says, and Download
     // never swaps for it: swapping here would turn every 32-bit value round on the way back.
@@ -97,8 +97,7 @@ bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& 
 }
 
 bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
-    CDeviceType connected;
-    connected.ReadFromDevice(client);
+    const CDeviceType connected = ReadFromDevice(client);
     const CDeviceType& type = image.deviceType;
     type.Record();  // looks the row up when none is set yet
     if (type.typeIndex < 0 || type.typeIndex != connected.typeIndex)

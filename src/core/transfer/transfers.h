@@ -5,6 +5,8 @@
 // progress to a sink that can ask them to stop.
 #include <cstdint>
 
+#include "core/model/parameter_blocks.h"
+
 namespace voltaro {
 
 class CModbusInterface;
@@ -17,13 +19,6 @@ class IProgressSink {
     virtual bool ReportProgress(double percent) = 0;
 };
 
-// Register of the device's word order of 32-bit values (1: high half first).
-constexpr int kWordOrderRegister = 5735;
-constexpr int kFirmwareVersionRegister = 9601;
-// Configuration mode (DIP switch 1-8) of ZB and ZC types in bit 0; image word 30.
-constexpr int kZbModeRegister = 20302;
-constexpr int kZcModeRegister = 25502;
-constexpr int kModeWord = 30;
 // Largest register span of one download write group.
 constexpr int kGroupBufferRegisters = 128;
 

@@ -15,6 +15,7 @@
 #include "core/comm/modbus_reader.h"
 #include "core/comm/tcp_device.h"
 #include "core/comm/timer_thread.h"
+#include "core/device/device_identification.h"
 #include "core/model/device_type.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/sys_error.h"
@@ -234,15 +235,13 @@ TEST(ModbusTcp, IdentifiesADevice) {
     });
     CModbusInterface client(TcpSettings(device.Port()));
     client.Open();
-    CDeviceType type;
-    type.ReadFromDevice(client);
+    const CDeviceType type = ReadFromDevice(client);
     EXPECT_EQ(type.typeIndex, 0);
     EXPECT_EQ(type.deviceId, row.deviceId);
     EXPECT_EQ(device.Requests().size(), 4u);
 
     registers[9600] = 0xBEEF;  // no row carries this id
-    CDeviceType unknown;
-    EXPECT_EQ(MessageOf([&] { unknown.ReadFromDevice(client); }),
+    EXPECT_EQ(MessageOf([&] { ReadFromDevice(client); }),
               "This device is not supported. (device id=48879, extension id=" +
                   std::to_string(row.extensionId) + ")");
 }
