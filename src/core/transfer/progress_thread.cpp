@@ -6,6 +6,7 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/platform/private_exception.h"
+#include "core/platform/text_encoding.h"
 #include "core/work/sync_objects.h"
 
 namespace voltaro {
@@ -72,18 +73,6 @@ bool CProgressThread::ReportProgress(double percent) {
     progress_ = percent;
     NotifyObservers();
     return !cancelRequested_.load();
-}
-
-std::string CutUtf8(const std::string& text, std::size_t maxChars) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // Every byte that is not a continuation byte starts a character.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (chars == maxChars) return text.substr(0, i);
-            ++chars;
-        }
-    }
-    return text;
 }
 
 bool FinishTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {

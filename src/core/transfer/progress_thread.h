@@ -70,9 +70,6 @@ class CProgressThread : public CObservable, public IProgressSink {
     std::thread thread_;
 };
 
-// Cuts text to at most maxChars UTF-8 characters without splitting one.
-std::string CutUtf8(const std::string& text, std::size_t maxChars);
-
 // Runs a transfer thread to its end and applies the caller's rules: cancelled gives
 // false without a message; a failure text is thrown as CPrivateException; otherwise
 // true (after an upload the filled image is copied into image). observer, when given,

@@ -137,15 +137,5 @@ TEST(ProgressThread, DownloadFailingAtTheThirdBlockThrowsTheWrappedMessage) {
     EXPECT_EQ(addresses, (std::vector<int>{5200, 5328, 5332}));
 }
 
-TEST(ProgressThread, ErrorTextsAreCutWithoutSplittingACharacter) {
-    EXPECT_EQ(CutUtf8("abc", 255), "abc");
-    std::string text(254, 'a');
-    text += "\xC3\xA9\xC3\xA9";  // two two-byte characters
-    std::string cut = CutUtf8(text, 255);
-    EXPECT_EQ(cut.size(), 256u);
-    EXPECT_EQ(cut.substr(254), "\xC3\xA9");
-    EXPECT_EQ(CutUtf8(std::string(300, 'x'), 255).size(), 255u);
-}
-
 }  // namespace
 }  // namespace voltaro
