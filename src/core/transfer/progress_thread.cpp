@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "core/comm/modbus_interface.h"
+#include "core/platform/cancelled.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/text_encoding.h"
 #include "core/work/sync_objects.h"
@@ -26,6 +27,7 @@ void CProgressThread::Start() {
 void CProgressThread::Body() {
     std::string error;
     bool completed = false;
+    bool cancelled = false;
     {
         CAccessRight access(client_);
         try {
@@ -34,6 +36,8 @@ void CProgressThread::Body() {
                 completed = Upload(image_, client_, *this);
             else
                 completed = Download(image_, client_, *this);
+        } catch (const CCancelled&) {
+            cancelled = true;
         } catch (const CPrivateException& e) {
             error = e.Message();
         } catch (const std::exception& e) {
@@ -45,6 +49,7 @@ void CProgressThread::Body() {
         std::lock_guard<std::mutex> lock(mutex_);
         errorText_ = CutUtf8(error, kMaxErrorTextChars);
         completed_ = completed;
+        cancelled_ = cancelled;
         done_ = true;
     }
     ended_.notify_all();
@@ -77,7 +82,7 @@ bool CProgressThread::ReportProgress(double percent) {
 
 bool FinishTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {
     thread.Wait();
-    if (thread.CancelRequested()) return false;
+    if (thread.Cancelled()) return false;
     if (!thread.ErrorText().empty()) throw CPrivateException(thread.ErrorText());
     if (!thread.Completed()) return false;
     if (uploadTarget) *uploadTarget = thread.Image();

@@ -9,6 +9,7 @@
 #include "core/device/device_identification.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/platform/cancelled.h"
 #include "core/platform/message_format.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/trace.h"
@@ -42,12 +43,14 @@ double Percent(std::size_t index, std::size_t total) {
 }
 
 // Runs a transfer step and turns every failure into 11025 naming the inner failure.
+// The user's Cancel is no failure and passes as it is.
 template <typename F>
 bool Wrapped(F&& body) {
     try {
         return body();
+    } catch (const CCancelled&) {
+        throw;
     } catch (const CPrivateException& e) {
-        if (e.Message().empty()) throw;  // cancelled read: no message for the user
         throw CPrivateException(FormatMessageId(kCommunicationError, {e.Message()}));
     } catch (const std::exception& e) {
         throw CPrivateException(FormatMessageId(kCommunicationError, {std::string(e.what())}));

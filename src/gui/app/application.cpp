@@ -12,6 +12,7 @@
 
 #include "core/app/app_settings.h"
 #include "core/comm/com_settings.h"
+#include "core/platform/cancelled.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/resource_module.h"
@@ -99,6 +100,8 @@ bool CVoltaroApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const CCancelled&) {
+        // The user's Cancel ended the work: nothing to show.
     } catch (const CPrivateException& error) {
         ShowException(activeWindow(), error);
     } catch (const std::exception& error) {

@@ -46,9 +46,7 @@ void ShowError(QWidget* parent, const std::string& text) {
 }
 
 void ShowException(QWidget* parent, const CPrivateException& error) {
-    if (!error.Message().empty()) {
-        ShowError(parent, error.Message());
-    }
+    ShowError(parent, error.Message());
 }
 
 bool Ask(QWidget* parent, const QString& text, AskIcon icon) {
