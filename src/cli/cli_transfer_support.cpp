@@ -9,8 +9,10 @@
 
 #include "cli/cli_command.h"
 
+#include "core/app/progress_view.h"
 #include "core/device/passcode_store.h"
 #include "core/platform/profile.h"
+#include "core/platform/string_table.h"
 #include "core/transfer/progress_thread.h"
 
 namespace voltaro::cli {
@@ -51,11 +53,11 @@ extern "C" void CancelOnInterrupt(int) {
 
 }  // namespace
 
-bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bool upload,
-                             const std::string& label) {
-    CProgressThread thread(client, image,
-                           upload ? CProgressThread::kUpload : CProgressThread::kDownload);
-    ProgressBar bar(label);
+bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image,
+                             CProgressThread::Direction direction) {
+    const bool upload = direction == CProgressThread::kUpload;
+    CProgressThread thread(client, image, direction);
+    ProgressBar bar(LoadString(ProgressTextId(direction)));
     Attach(thread, bar);
     runningTransfer = &thread;
     struct sigaction action {};

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/device/passcode_interaction.h"
+#include "core/transfer/progress_thread.h"
 #include "core/work/observer.h"
 
 namespace voltaro {
@@ -29,11 +30,12 @@ class ProgressBar : public CObserver {
     int shown_ = -1;
 };
 
-// Runs a transfer under a progress bar; Ctrl-C (SIGINT) cancels it like the Cancel
-// button, so that the link is closed and the caller can still relock the device.
-// Returns false when cancelled; failures throw as RunTransfer does.
-bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bool upload,
-                             const std::string& label);
+// Runs a transfer under a progress bar labelled as the progress dialog is; Ctrl-C
+// (SIGINT) cancels it like the Cancel button, so that the link is closed and the caller
+// can still relock the device. Returns false when cancelled; failures throw as
+// RunTransfer does. An upload fills image.
+bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image,
+                             CProgressThread::Direction direction);
 
 // Passcode answers from the command line: --passcode N, else the remembered passcode;
 // --remember stores the given passcode. Errors go to stderr.

@@ -22,8 +22,6 @@ namespace voltaro::cli {
 namespace {
 
 constexpr int kDeviceTitle = 2453;  // "Device"
-constexpr int kUploadingNow = 11014;
-constexpr int kDownloadingNow = 11015;
 
 // Heading of the device's value column.
 std::string DeviceTitle() {
@@ -48,7 +46,7 @@ std::string FileName(const std::string& path) {
 // Reads the device into image under a progress bar; false when cancelled.
 bool UploadDevice(const CComSettings& settings, ParameterImage& image) {
     CModbusInterface client(settings);
-    return RunTransferWithProgress(client, image, true, LoadString(kUploadingNow));
+    return RunTransferWithProgress(client, image, CProgressThread::kUpload);
 }
 
 int RunUploadCommand(const std::vector<std::string>& args) {
@@ -93,7 +91,7 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
         CliPasscodeInteraction ui("download", passcode, remember);
         CPasscodeProtection protection(ui);
         if (!protection.Unlock(client)) return kExitFailure;
-        bool completed = RunTransferWithProgress(client, image, false, LoadString(kDownloadingNow));
+        bool completed = RunTransferWithProgress(client, image, CProgressThread::kDownload);
         protection.Relock();
         if (!completed) return Failure("download", "cancelled");
         std::printf("downloaded %s\n", parsed.rest[0].c_str());

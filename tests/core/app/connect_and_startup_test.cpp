@@ -84,8 +84,8 @@ TEST(ProgressView, QualityIconsAndTexts)
     EXPECT_EQ(SuccessRateText(80), "80.0");
     EXPECT_EQ(ProgressBarPosition(99.9), 99);
     EXPECT_EQ(ProgressBarPosition(250), 100);
-    EXPECT_EQ(ProgressTextId(TransferDirection::Upload), 11014);
-    EXPECT_EQ(ProgressTextId(TransferDirection::Download), 11015);
+    EXPECT_EQ(ProgressTextId(CProgressThread::kUpload), 11014);
+    EXPECT_EQ(ProgressTextId(CProgressThread::kDownload), 11015);
 }
 
 class StartupSettings : public ::testing::Test {
