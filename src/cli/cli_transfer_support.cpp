@@ -53,11 +53,8 @@ extern "C" void CancelOnInterrupt(int) {
 
 }  // namespace
 
-bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image,
-                             CProgressThread::Direction direction) {
-    const bool upload = direction == CProgressThread::kUpload;
-    CProgressThread thread(client, image, direction);
-    ProgressBar bar(LoadString(ProgressTextId(direction)));
+bool RunTransferWithProgress(CProgressThread& thread, ParameterImage* uploadTarget) {
+    ProgressBar bar(LoadString(ProgressTextId(thread.GetDirection())));
     Attach(thread, bar);
     runningTransfer = &thread;
     struct sigaction action {};
@@ -67,7 +64,7 @@ bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image,
     sigaction(SIGINT, &action, &previous);
     bool result = false;
     try {
-        result = RunTransfer(thread, upload ? &image : nullptr);
+        result = RunTransfer(thread, uploadTarget);
     } catch (...) {
         sigaction(SIGINT, &previous, nullptr);
         runningTransfer = nullptr;
@@ -76,6 +73,11 @@ bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image,
     sigaction(SIGINT, &previous, nullptr);
     runningTransfer = nullptr;
     return result;
+}
+
+bool CliDownloadView::TransferWithProgress(CModbusInterface& client, const ParameterImage& image) {
+    CProgressThread thread(client, image, CProgressThread::kDownload);
+    return RunTransferWithProgress(thread, nullptr);
 }
 
 CliPasscodeInteraction::CliPasscodeInteraction(std::string command,

@@ -6,7 +6,7 @@
 namespace voltaro {
 
 class IRegisterReader {
-public:
+  public:
     virtual ~IRegisterReader() = default;
     virtual bool ReadHoldingRegisters(int address, int count, uint16_t* values) = 0;
 };

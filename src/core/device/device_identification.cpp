@@ -17,7 +17,8 @@ CDeviceType ReadFromDevice(IRegisterReader& client) {
     type.extensionId = static_cast<uint16_t>(value & kExtensionIdMask);
     uint16_t io[5] = {};
     client.ReadHoldingRegisters(9623, 5, io);
-    for (int i = 0; i < 5; ++i) type.ioConfig[i] = io[i];
+    for (int i = 0; i < 5; ++i)
+        type.ioConfig[i] = io[i];
     type.Lookup();
     const DeviceTypeRecord* record = type.Record();
     if (!record || (record->features == 0 && record->family == 0)) {

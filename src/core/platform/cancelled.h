@@ -14,7 +14,7 @@
 namespace voltaro {
 
 class CCancelled : public std::exception {
-public:
+  public:
     const char* what() const noexcept override { return "cancelled"; }
 };
 
