@@ -5,6 +5,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
           qt6-base-dev xvfb xauth mbpoll fonts-ipafont-gothic clang-format)
+packages+=(python3-minimal)  # runs the include-rule check (scripts/check_includes.py)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -9,9 +9,11 @@
 
 #include "cli/cli_command.h"
 
+#include "core/app/progress_view.h"
 #include "core/device/passcode_store.h"
 #include "core/platform/profile.h"
-#include "core/work/progress_thread.h"
+#include "core/platform/string_table.h"
+#include "core/transfer/progress_thread.h"
 
 namespace voltaro::cli {
 
@@ -51,11 +53,8 @@ extern "C" void CancelOnInterrupt(int) {
 
 }  // namespace
 
-bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bool upload,
-                             const std::string& label) {
-    CProgressThread thread(client, image,
-                           upload ? CProgressThread::kUpload : CProgressThread::kDownload);
-    ProgressBar bar(label);
+bool RunTransferWithProgress(CProgressThread& thread, ParameterImage* uploadTarget) {
+    ProgressBar bar(LoadString(ProgressTextId(thread.GetDirection())));
     Attach(thread, bar);
     runningTransfer = &thread;
     struct sigaction action {};
@@ -65,7 +64,7 @@ bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bo
     sigaction(SIGINT, &action, &previous);
     bool result = false;
     try {
-        result = RunTransfer(thread, upload ? &image : nullptr);
+        result = RunTransfer(thread, uploadTarget);
     } catch (...) {
         sigaction(SIGINT, &previous, nullptr);
         runningTransfer = nullptr;
@@ -74,6 +73,11 @@ bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bo
     sigaction(SIGINT, &previous, nullptr);
     runningTransfer = nullptr;
     return result;
+}
+
+bool CliDownloadView::TransferWithProgress(CModbusInterface& client, const ParameterImage& image) {
+    CProgressThread thread(client, image, CProgressThread::kDownload);
+    return RunTransferWithProgress(thread, nullptr);
 }
 
 CliPasscodeInteraction::CliPasscodeInteraction(std::string command,

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "core/device/passcode_interaction.h"
+#include "core/transfer/progress_thread.h"
+#include "core/transfer/protected_download.h"
 #include "core/work/observer.h"
 
 namespace voltaro {
@@ -29,11 +31,18 @@ class ProgressBar : public CObserver {
     int shown_ = -1;
 };
 
-// Runs a transfer under a progress bar; Ctrl-C (SIGINT) cancels it like the Cancel
-// button, so that the link is closed and the caller can still relock the device.
-// Returns false when cancelled; failures throw as RunTransfer does.
-bool RunTransferWithProgress(CModbusInterface& client, ParameterImage& image, bool upload,
-                             const std::string& label);
+// Runs a transfer thread (not started yet) under a progress bar labelled as the progress
+// dialog is; Ctrl-C (SIGINT) cancels it like the Cancel button, so that the link is closed
+// and the caller can still relock the device. Returns false when cancelled; failures
+// throw as RunTransfer does (an upload's image is copied into uploadTarget).
+bool RunTransferWithProgress(CProgressThread& thread, ParameterImage* uploadTarget);
+
+// voltaro-cli's part of the protected download: the progress bar.
+class CliDownloadView : public IDownloadView {
+  public:
+    bool TransferWithProgress(CModbusInterface& client, const ParameterImage& image) override;
+    void ShowBusy(bool) override {}
+};
 
 // Passcode answers from the command line: --passcode N, else the remembered passcode;
 // --remember stores the given passcode. Errors go to stderr.

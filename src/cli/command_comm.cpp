@@ -9,10 +9,11 @@
 #include "cli/connection_options.h"
 #include "core/comm/modbus_interface.h"
 #include "core/comm/port_list.h"
+#include "core/device/device_identification.h"
 #include "core/model/device_type.h"
 #include "core/model/model_list.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
 #include "core/work/sync_objects.h"
 
 namespace voltaro::cli {
@@ -55,8 +56,7 @@ int RunIdentify(const std::vector<std::string>& args) {
     if (!parsed.rest.empty())
         return UsageError("identify", "unexpected argument \"" + parsed.rest[0] + "\"");
     return WithDevice("identify", parsed.settings, [](CModbusInterface& client) {
-        CDeviceType type;
-        type.ReadFromDevice(client);
+        const CDeviceType type = ReadFromDevice(client);
         std::printf("device id: %u\n", type.deviceId);
         std::printf("version: %u.%02u\n", type.version / 100u, type.version % 100u);
         std::printf("extension id: %u\n", type.extensionId);

@@ -9,7 +9,7 @@
 #include "cli/connection_options.h"
 #include "core/comm/modbus_interface.h"
 #include "core/device/passcode_protection.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 namespace voltaro::cli {
 namespace {

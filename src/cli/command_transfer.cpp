@@ -10,20 +10,17 @@
 #include "cli/cli_transfer_support.h"
 #include "cli/connection_options.h"
 #include "core/comm/modbus_interface.h"
-#include "core/device/passcode_protection.h"
 #include "core/files/config_file.h"
 #include "core/files/parameter_report.h"
 #include "core/model/parameter_image.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
-#include "core/work/progress_thread.h"
+#include "core/transfer/progress_thread.h"
 
 namespace voltaro::cli {
 namespace {
 
 constexpr int kDeviceTitle = 2453;  // "Device"
-constexpr int kUploadingNow = 11014;
-constexpr int kDownloadingNow = 11015;
 
 // Heading of the device's value column.
 std::string DeviceTitle() {
@@ -48,7 +45,8 @@ std::string FileName(const std::string& path) {
 // Reads the device into image under a progress bar; false when cancelled.
 bool UploadDevice(const CComSettings& settings, ParameterImage& image) {
     CModbusInterface client(settings);
-    return RunTransferWithProgress(client, image, true, LoadString(kUploadingNow));
+    CProgressThread thread(client, image, CProgressThread::kUpload);
+    return RunTransferWithProgress(thread, &image);
 }
 
 int RunUploadCommand(const std::vector<std::string>& args) {
@@ -91,11 +89,10 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
         LoadConfigFile(parsed.rest[0], image);
         CModbusInterface client(parsed.settings);
         CliPasscodeInteraction ui("download", passcode, remember);
-        CPasscodeProtection protection(ui);
-        if (!protection.Unlock(client)) return kExitFailure;
-        bool completed = RunTransferWithProgress(client, image, false, LoadString(kDownloadingNow));
-        protection.Relock();
-        if (!completed) return Failure("download", "cancelled");
+        CliDownloadView view;
+        const ProtectedDownloadResult result = RunProtectedDownload(client, image, ui, view);
+        if (result == ProtectedDownloadResult::NotUnlocked) return kExitFailure;
+        if (result == ProtectedDownloadResult::Cancelled) return Failure("download", "cancelled");
         std::printf("downloaded %s\n", parsed.rest[0].c_str());
     } catch (const CPrivateException& e) {
         return Failure("download", e.Message());

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "cli/cli_command.h"
+#include "core/platform/cancelled.h"
 
 namespace voltaro::cli {
 
@@ -41,6 +42,9 @@ int main(int argc, char** argv) {
             std::vector<std::string> args(argv + 2, argv + argc);
             try {
                 return command.run(args);
+            } catch (const voltaro::CCancelled&) {
+                std::fprintf(stderr, "voltaro-cli %s: cancelled\n", name.c_str());
+                return kExitFailure;
             } catch (const std::exception& e) {
                 std::fprintf(stderr, "voltaro-cli: %s\n", e.what());
                 return kExitFailure;

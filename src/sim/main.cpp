@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 #include "sim/options.h"
 #include "sim/simulator.h"
 

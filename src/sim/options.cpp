@@ -5,8 +5,8 @@
 #include <charconv>
 
 #include "core/model/device_type.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro::sim {
 namespace {

@@ -1,7 +1,7 @@
 #include "sim/sim_options.h"
 
 #include "core/model/device_type.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 namespace voltaro::sim {
 

@@ -1,6 +1,6 @@
 #include "sim/simulator.h"
 
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 #include "sim/device_model.h"
 #include "sim/rtu_server.h"
 #include "sim/tcp_server.h"

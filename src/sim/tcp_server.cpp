@@ -11,8 +11,8 @@
 
 #include <cerrno>
 
+#include "core/platform/private_exception.h"
 #include "core/platform/sys_error.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro::sim {
 

@@ -12,6 +12,7 @@
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
 #include "core/comm/modbus_interface.h"
+#include "core/device/device_identification.h"
 #include "core/platform/profile.h"
 #include "core/platform/resource_module.h"
 #include "gui/app/application.h"
@@ -58,8 +59,7 @@ TEST(SimulatedSetup, PrivateProfilePointsAtTheSimulatedDevice)
         // The device answers there.
         CModbusInterface client(settings);
         client.Open();
-        CDeviceType type;
-        type.ReadFromDevice(client);
+        const CDeviceType type = ReadFromDevice(client);
         client.Close();
         EXPECT_EQ(type.typeIndex, 4);
     }

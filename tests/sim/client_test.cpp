@@ -5,8 +5,9 @@
 #include <functional>
 
 #include "core/comm/modbus_interface.h"
+#include "core/device/device_identification.h"
 #include "core/model/device_type.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 #include "sim/simulator.h"
 
 namespace voltaro::sim::test {
@@ -59,8 +60,7 @@ TEST(SimClient, EveryListedRowIdentifiesThroughTheClient) {
         Simulator sim(Row(pair.row));
         Client client(TcpSettings(sim.StartTcp()));
         client.Open();
-        CDeviceType type;
-        type.ReadFromDevice(client);
+        const CDeviceType type = ReadFromDevice(client);
         client.Close();
         EXPECT_EQ(type.typeIndex, pair.row);
     }

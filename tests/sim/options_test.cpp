@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 #include "raw_client.h"
 #include "sim/options.h"
 

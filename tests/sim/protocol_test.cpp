@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "core/comm/crc16.h"
+#include "core/device/device_identification.h"
 #include "core/model/device_type.h"
 #include "raw_client.h"
 #include "sim/simulator.h"
@@ -16,9 +17,8 @@ TEST(SimProtocol, EveryRowIdentifiesAsItself) {
     for (const DeviceTypeRecord& record : DeviceTypeTable()) {
         Simulator sim(Row(record.index));
         TcpRegisterReader reader(sim.StartTcp());
-        CDeviceType identified;
         if (record.features == 0 && record.family == 0) continue;
-        identified.ReadFromDevice(reader);
+        const CDeviceType identified = ReadFromDevice(reader);
         EXPECT_EQ(identified.typeIndex, record.index) << "row " << record.index;
     }
 }

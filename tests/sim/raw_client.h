@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/comm/register_reader.h"
 #include "core/model/device_type.h"
 #include "sim/sim_options.h"
 
@@ -50,7 +51,7 @@ class RawRtu {
     int fd_ = -1;
 };
 
-// Identification through a TCP connection (what CDeviceType::ReadFromDevice needs).
+// Identification through a TCP connection (what ReadFromDevice needs).
 class TcpRegisterReader : public IRegisterReader {
   public:
     explicit TcpRegisterReader(int port) : tcp_(port) {}

@@ -25,12 +25,12 @@ const EnableRule kEnableRules[] = {
     {kIdConnectServiceLabel, kMaskTcp}, {kIdConnectService, kMaskTcp},
 };
 
-int ModeMask(LinkMode mode)
+int ModeMask(ConnectionMode mode)
 {
     switch (mode) {
-    case LinkMode::ModbusRtu: return kMaskRtu;
-    case LinkMode::ModbusTcp: return kMaskTcp;
-    case LinkMode::Infrared: return kMaskInfrared;
+    case ModbusRtu: return kMaskRtu;
+    case ModbusTcp: return kMaskTcp;
+    case Infrared: return kMaskInfrared;
     }
     return 0;
 }
@@ -44,7 +44,7 @@ const std::string kNoName;
 
 }  // namespace
 
-bool ConnectControlEnabled(int id, LinkMode mode)
+bool ConnectControlEnabled(int id, ConnectionMode mode)
 {
     for (const EnableRule& rule : kEnableRules) {
         if (rule.id == id) return (rule.mask & ModeMask(mode)) != 0;
@@ -71,15 +71,41 @@ int ReadDeviceAddress(const std::string& text)
     return static_cast<int>(ReadField(kIdConnectAddress, text, 1, 247, 1, kDeviceAddressNameId));
 }
 
+CComSettings AcceptConnectInput(const CComSettings& settings, const ConnectInput& input,
+                                const PortList& ports)
+{
+    CComSettings result = settings;
+    if (input.mode != Infrared) result.address = ReadDeviceAddress(input.address);
+    result.mode = input.mode;
+    switch (input.mode) {
+    case ModbusRtu:
+        result.comPortName = PortDevicePath(ports, input.port);
+        result.comPortDisplayName = PortDisplayName(ports, input.port);
+        result.baudrate = input.baudrate;
+        result.parity = input.parity;
+        result.stop = input.stop;
+        break;
+    case ModbusTcp:
+        result.serverAddress = input.serverAddress;
+        result.servicePort = input.servicePort;
+        break;
+    case Infrared:
+        result.irComPortName = PortDevicePath(ports, input.port);
+        result.irComPortDisplayName = PortDisplayName(ports, input.port);
+        break;
+    }
+    return result;
+}
+
 CPortMemory::CPortMemory(std::vector<std::string> displayNames, std::string rtuName,
                          std::string irName)
     : names_(std::move(displayNames)), rtuName_(std::move(rtuName)), irName_(std::move(irName))
 {
 }
 
-int CPortMemory::Reselect(LinkMode mode, int current) const
+int CPortMemory::Reselect(ConnectionMode mode, int current) const
 {
-    if (mode == LinkMode::ModbusTcp) return current;
+    if (mode == ModbusTcp) return current;
     const std::string& wanted = Remembered(mode);
     int found = current;
     for (std::size_t i = 0; i < names_.size(); ++i) {
@@ -88,17 +114,17 @@ int CPortMemory::Reselect(LinkMode mode, int current) const
     return found;
 }
 
-void CPortMemory::Selected(LinkMode mode, int index)
+void CPortMemory::Selected(ConnectionMode mode, int index)
 {
     if (index < 0 || index >= static_cast<int>(names_.size())) return;
-    if (mode == LinkMode::ModbusRtu) rtuName_ = names_[static_cast<std::size_t>(index)];
-    if (mode == LinkMode::Infrared) irName_ = names_[static_cast<std::size_t>(index)];
+    if (mode == ModbusRtu) rtuName_ = names_[static_cast<std::size_t>(index)];
+    if (mode == Infrared) irName_ = names_[static_cast<std::size_t>(index)];
 }
 
-const std::string& CPortMemory::Remembered(LinkMode mode) const
+const std::string& CPortMemory::Remembered(ConnectionMode mode) const
 {
-    if (mode == LinkMode::ModbusRtu) return rtuName_;
-    if (mode == LinkMode::Infrared) return irName_;
+    if (mode == ModbusRtu) return rtuName_;
+    if (mode == Infrared) return irName_;
     return kNoName;
 }
 

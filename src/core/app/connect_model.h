@@ -1,9 +1,13 @@
 #pragma once
 // The decisions of the Connect dialog without its widgets: which controls each link kind
 // enables, which port is selected when the user switches between the serial kinds, how
-// the stored line settings map onto the choice lists, and the device address check.
+// the stored line settings map onto the choice lists, the device address check and what
+// Connect stores for each link kind.
 #include <string>
 #include <vector>
+
+#include "core/comm/com_settings.h"
+#include "core/comm/port_list.h"
 
 namespace voltaro {
 
@@ -35,11 +39,8 @@ constexpr int kStopTextFirst = 2000;    // 1 bit, 2 bit
 constexpr int kStopTextCount = 2;
 constexpr int kDeviceAddressNameId = 15200;
 
-// Link kinds, with the values the settings store.
-enum class LinkMode { ModbusRtu = 0, ModbusTcp = 1, Infrared = 2 };
-
 // Whether control id is enabled for the selected link kind (labels follow their field).
-bool ConnectControlEnabled(int id, LinkMode mode);
+bool ConnectControlEnabled(int id, ConnectionMode mode);
 // Every control id that the enabling table governs.
 const std::vector<int>& ConnectManagedControls();
 
@@ -53,6 +54,26 @@ int StopSelection(int stored);
 // (11027 for no integer, 11000 with "Device address", "1" and "247" when out of range).
 int ReadDeviceAddress(const std::string& text);
 
+// What the Connect dialog's controls hold when the user presses Connect.
+struct ConnectInput {
+    ConnectionMode mode = ModbusRtu;
+    std::string address;  // device address as typed
+    int port = 0;         // index into the port list
+    int baudrate = 0;     // selections of the line-setting lists
+    int parity = 0;
+    int stop = 0;
+    std::string serverAddress;
+    std::string servicePort;
+};
+
+// The settings that Connect stores: settings with the link kind of input and that kind's
+// fields taken over (Modbus-RTU: its port and line settings; Modbus-TCP: server and
+// service; infra-red: its own port), everything else kept. The device address is read
+// (ReadDeviceAddress) except for infra-red, which always talks to unit 1 and keeps the
+// stored address unchecked. Throws SettingFieldError for a bad address.
+CComSettings AcceptConnectInput(const CComSettings& settings, const ConnectInput& input,
+                                const PortList& ports);
+
 // The port memory of the dialog: the display name last chosen for Modbus-RTU and for
 // Infrared, and the port to select when the link kind changes.
 class CPortMemory {
@@ -61,11 +82,11 @@ public:
 
     // Index of the last port whose display name equals the remembered one of mode
     // (exact, case-sensitive), or `current` when none matches or the mode has no port.
-    int Reselect(LinkMode mode, int current) const;
+    int Reselect(ConnectionMode mode, int current) const;
     // The user selected port index while mode was chosen.
-    void Selected(LinkMode mode, int index);
+    void Selected(ConnectionMode mode, int index);
 
-    const std::string& Remembered(LinkMode mode) const;
+    const std::string& Remembered(ConnectionMode mode) const;
 
 private:
     std::vector<std::string> names_;

@@ -5,9 +5,9 @@
 
 namespace voltaro {
 
-int ProgressTextId(TransferDirection direction)
+int ProgressTextId(CProgressThread::Direction direction)
 {
-    return direction == TransferDirection::Upload ? kTextUploadingNow : kTextDownloadingNow;
+    return direction == CProgressThread::kUpload ? kTextUploadingNow : kTextDownloadingNow;
 }
 
 int QualityIconIndex(double percent)

@@ -2,15 +2,15 @@
 // What the progress dialog of a transfer shows, without its widgets.
 #include <string>
 
+#include "core/transfer/progress_thread.h"
+
 namespace voltaro {
 
 constexpr int kTextUploadingNow = 11014;
 constexpr int kTextDownloadingNow = 11015;
 
-enum class TransferDirection { Upload = 0, Download = 1 };
-
 // 11014 "Uploading now..." or 11015 "Downloading now...".
-int ProgressTextId(TransferDirection direction);
+int ProgressTextId(CProgressThread::Direction direction);
 
 // The link-quality icon for a success rate in percent, 0 worst to 3 best:
 // p >= 80 -> 3; 40 <= p < 80 -> 2; 0 < p < 40 -> 1; otherwise 0.

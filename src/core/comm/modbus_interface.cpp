@@ -6,9 +6,10 @@
 #include <thread>
 
 #include "core/comm/rtu_framing.h"
+#include "core/comm/timer_thread.h"
+#include "core/platform/cancelled.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/trace.h"
-#include "core/work/private_exception.h"
-#include "core/work/timer_thread.h"
 
 namespace voltaro {
 namespace {
@@ -166,12 +167,16 @@ std::vector<uint8_t> CModbusInterface::RunWithRetries(const Exchange& ex, bool a
     for (int attempt = 1;; ++attempt) {
         try {
             std::vector<uint8_t> response = RunAttempt(ex);
-            // A read ends at its next response once the user cancelled (empty text: the
-            // caller shows nothing); a write only stops retrying.
-            if (abortAfterResponse && abortRequested) throw CPrivateException(std::string());
+            // A read ends at its next response once the user cancelled; a write only
+            // stops retrying.
+            if (abortAfterResponse && abortRequested) throw CCancelled();
             return response;
         } catch (const CPrivateException&) {
             PushQuality(false);
+            // A read attempt that the Cancel cut short (a receive ended by it) is the
+            // Cancel, not a failure; a failed write is reported, as it may have reached
+            // the device.
+            if (abortAfterResponse && abortRequested) throw CCancelled();
             if (attempt >= attempts || abortRequested) throw;
         }
     }
@@ -181,7 +186,7 @@ bool CModbusInterface::ReadHoldingRegisters(int address, int count, uint16_t* va
     StartRequest();
     const int limit = BlockLimit(false, count);
     for (int done = 0; done < count; done += limit) {
-        if (done > 0 && abortRequested) throw CPrivateException(std::string());
+        if (done > 0 && abortRequested) throw CCancelled();
         const int size = std::min(limit, count - done);
         TraceF("ReadHoldingRegisters: adrs=%d size=%d\n", address + done + 1, size);
         Exchange ex{kReadCommandName, address + done, size,
@@ -199,7 +204,7 @@ bool CModbusInterface::WriteMultipleRegisters(int address, int count, const uint
     StartRequest();
     const int limit = BlockLimit(true, count);
     for (int done = 0; done < count; done += limit) {
-        if (done > 0 && abortRequested) throw CPrivateException(std::string());
+        if (done > 0 && abortRequested) throw CCancelled();
         const int size = std::min(limit, count - done);
         TraceF("WriteMultipleRegisters: adrs=%d size=%d\n", address + done + 1, size);
         Exchange ex{kWriteCommandName, address + done, size,

@@ -11,8 +11,8 @@
 #include "core/comm/cancel_event.h"
 #include "core/comm/com_settings.h"
 #include "core/comm/modbus_tcp.h"
+#include "core/comm/register_reader.h"
 #include "core/comm/serial_io.h"
-#include "core/model/device_type.h"
 #include "core/work/observer.h"
 #include "core/work/sync_objects.h"
 
@@ -49,6 +49,8 @@ public:
     ModbusTimeouts timeouts;
     // Set by the user interface to stop retrying (and, with CancelBlockingCall, to end a
     // blocked receive or connect). Cleared at the start of every register operation.
+    // A read or a connect that it ends throws CCancelled; a write stops retrying and
+    // reports its failure, and between two requests of a long write throws CCancelled.
     std::atomic<bool> abortRequested{false};
 
     // Opens the serial port or connects over TCP (with a receive watchdog).

@@ -13,8 +13,9 @@
 #include <chrono>
 
 #include "core/comm/cancel_event.h"
+#include "core/platform/cancelled.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/sys_error.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro {
 namespace {
@@ -91,7 +92,10 @@ void CTcpConnection::Open(const std::string& host, const std::string& service,
         // system's own (minutes long) connection time-out, and Cancel must end it.
         int ready = WaitReady(fd, POLLOUT, cancel, static_cast<int>(connectTimeoutMs));
         if (ready == 0) fail(ETIMEDOUT);
-        if (ready == -1) fail(ECANCELED);
+        if (ready == -1) {
+            ::close(fd);
+            throw CCancelled();
+        }
         if (ready < 0) fail(errno);
         int soError = 0;
         socklen_t length = sizeof soError;

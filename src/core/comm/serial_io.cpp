@@ -13,7 +13,7 @@
 #include "core/comm/cancel_event.h"
 #include "core/comm/rtu_framing.h"
 #include "core/platform/message_format.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 namespace voltaro {
 namespace {

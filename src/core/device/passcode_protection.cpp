@@ -6,7 +6,8 @@
 #include <thread>
 
 #include "core/comm/modbus_interface.h"
-#include "core/model/transfers.h"
+#include "core/device/device_identification.h"
+#include "core/model/parameter_blocks.h"
 #include "core/platform/string_table.h"
 #include "core/work/sync_objects.h"
 
@@ -111,7 +112,7 @@ void CPasscodeProtection::WriteOne(int address, uint16_t value) {
 
 void CPasscodeProtection::SelectRegisters() {
     deviceType_ = CDeviceType();
-    deviceType_.ReadFromDevice(*client_);
+    deviceType_ = ReadFromDevice(*client_);
     if (deviceType_.HasFeature(0, FAM_ZC)) {
         unlockRegister_ = kZcUnlockRegister;
         passcodeRegister_ = kZcPasscodeRegister;

@@ -7,8 +7,8 @@
 
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro {
 namespace {

@@ -2,8 +2,6 @@
 #include "core/files/parameter_report.h"
 
 #include <fcntl.h>
-#include <iconv.h>
-#include <langinfo.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -11,8 +9,9 @@
 #include <cstdio>
 
 #include "core/platform/message_format.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
+#include "core/platform/text_encoding.h"
 
 namespace voltaro {
 namespace {
@@ -147,43 +146,6 @@ void CParameterReport::ExportCsv(const std::string& path, bool hideIgnored,
     for (const std::string& line : CsvLines(hideIgnored))
         data += ConvertFromUtf8(line, charset);
     WriteFileReplacing(path, data);
-}
-
-std::string LocaleCharset() {
-    const char* codeset = nl_langinfo(CODESET);
-    return codeset ? codeset : "UTF-8";
-}
-
-std::string ConvertFromUtf8(const std::string& text, const std::string& charset) {
-    // The C locale names plain ASCII; nothing has chosen a character set then, and
-    // dropping every non-ASCII character would lose text, so UTF-8 stays.
-    if (charset == "UTF-8" || charset == "utf8" || charset == "ANSI_X3.4-1968" ||
-        charset == "ASCII" || charset.empty())
-        return text;
-    iconv_t cd = iconv_open(charset.c_str(), "UTF-8");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return text;
-    std::string out;
-    char buffer[256];
-    char* in = const_cast<char*>(text.data());
-    size_t inLeft = text.size();
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        size_t outLeft = sizeof buffer;
-        size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, static_cast<size_t>(outPtr - buffer));
-        if (r != static_cast<size_t>(-1)) continue;
-        if (errno == E2BIG) continue;
-        // Unconvertible or broken input: one '?' for the whole UTF-8 character.
-        out += '?';
-        ++in;
-        --inLeft;
-        while (inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
-            ++in;
-            --inLeft;
-        }
-    }
-    iconv_close(cd);
-    return out;
 }
 
 }  // namespace voltaro

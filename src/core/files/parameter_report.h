@@ -82,10 +82,4 @@ std::vector<int> ReportEntryWords();
 // ended with CR LF.
 std::string CsvLine(const std::vector<std::string>& fields);
 
-// The locale's character set name ("UTF-8", "ISO-8859-1", ...).
-std::string LocaleCharset();
-// Converts UTF-8 text to charset; characters the charset cannot hold become '?'.
-// UTF-8 and the C locale's plain ASCII charset keep the text unchanged.
-std::string ConvertFromUtf8(const std::string& text, const std::string& charset);
-
 }  // namespace voltaro

@@ -1,8 +1,5 @@
 #include "core/model/device_type.h"
 
-#include "core/platform/message_format.h"
-#include "core/work/private_exception.h"
-
 namespace voltaro {
 
 CDeviceType::CDeviceType(uint16_t deviceId_, uint16_t version_, uint16_t extensionId_,
@@ -55,24 +52,6 @@ uint64_t CDeviceType::FeatureSet() const {
     const DeviceTypeRecord* record = Record();
     if (!record) return 0;
     return (static_cast<uint64_t>(record->family) << 32) | record->features;
-}
-
-void CDeviceType::ReadFromDevice(IRegisterReader& client) {
-    uint16_t value = 0;
-    client.ReadHoldingRegisters(9600, 1, &value);
-    deviceId = value;
-    client.ReadHoldingRegisters(9601, 1, &value);
-    version = value;
-    client.ReadHoldingRegisters(9622, 1, &value);
-    extensionId = static_cast<uint16_t>(value & kExtensionIdMask);
-    uint16_t io[5] = {};
-    client.ReadHoldingRegisters(9623, 5, io);
-    for (int i = 0; i < 5; ++i) ioConfig[i] = io[i];
-    Lookup();
-    const DeviceTypeRecord* record = Record();
-    if (!record || (record->features == 0 && record->family == 0)) {
-        throw CPrivateException(FormatMessageId(11023, {deviceId, extensionId}));
-    }
 }
 
 }  // namespace voltaro

@@ -1,7 +1,8 @@
 #pragma once
 // The device catalogue: one fixed row per supported device type, the feature and
 // family bits that the rest of the system asks about, and CDeviceType, the type of
-// a picked row or of an identified device.
+// a picked row or of an identified device (identification over the client is in
+// core/device/device_identification.h).
 #include <array>
 #include <cstdint>
 #include <span>
@@ -75,13 +76,6 @@ struct ModelPair {
 // The 71 selectable models, in combo-box order.
 std::span<const ModelPair> ModelPairTable();
 
-// What identification needs of a Modbus client: one read of holding registers.
-class IRegisterReader {
-public:
-    virtual ~IRegisterReader() = default;
-    virtual bool ReadHoldingRegisters(int address, int count, uint16_t* values) = 0;
-};
-
 class CDeviceType {
 public:
     CDeviceType() = default;
@@ -109,9 +103,6 @@ public:
     uint64_t FeatureSet() const;
     // The row record (looked up first when needed), or nullptr.
     const DeviceTypeRecord* Record() const;
-    // Identifies a connected device (registers 9600, 9601, 9622, 9623..9627), looks the
-    // row up and fails with 11023 for an unsupported device.
-    void ReadFromDevice(IRegisterReader& client);
 };
 
 }  // namespace voltaro

@@ -8,6 +8,14 @@ namespace voltaro {
 
 class CDeviceType;
 
+// Register of the device's word order of 32-bit values (1: high half first).
+constexpr int kWordOrderRegister = 5735;
+constexpr int kFirmwareVersionRegister = 9601;
+// Configuration mode (DIP switch 1-8) of ZB and ZC types in bit 0; image word 30.
+constexpr int kZbModeRegister = 20302;
+constexpr int kZcModeRegister = 25502;
+constexpr int kModeWord = 30;
+
 struct ParameterBlock {
     int32_t address;     // first holding register
     int32_t count;       // number of values

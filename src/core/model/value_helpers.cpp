@@ -7,8 +7,8 @@
 #include <system_error>
 
 #include "core/platform/message_format.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro {
 namespace {

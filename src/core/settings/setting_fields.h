@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/model/value_helpers.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 namespace voltaro {
 

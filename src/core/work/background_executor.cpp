@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "core/platform/cancelled.h"
 #include "core/platform/trace.h"
 
 namespace voltaro {
@@ -62,6 +63,8 @@ void CBackgroundExecutor::Run() {
         }
         try {
             functor->Invoke();
+        } catch (const CCancelled&) {
+            // Work that the user cancelled simply ends.
         } catch (const std::exception& e) {
             // Posted work is expected to catch its own failures; one that escapes is
             // recorded rather than allowed to end the process.

@@ -12,9 +12,10 @@
 
 #include "core/app/app_settings.h"
 #include "core/comm/com_settings.h"
+#include "core/platform/cancelled.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/resource_module.h"
-#include "core/work/private_exception.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
@@ -101,6 +102,8 @@ bool CVoltaroApplication::notify(QObject* receiver, QEvent* event)
 {
     try {
         return QApplication::notify(receiver, event);
+    } catch (const CCancelled&) {
+        // The user's Cancel ended the work: nothing to show.
     } catch (const CPrivateException& error) {
         ShowException(activeWindow(), error);
     } catch (const std::exception& error) {

@@ -24,7 +24,6 @@ T* FindControlAs(const QWidget* root, int id)
 // Puts the focus on the control of id and selects its text (edit boxes and editable combos).
 void FocusControl(QWidget* root, int id);
 // Shows a failure with the stop icon; a SettingFieldError first focuses its field.
-// An empty message (a cancelled operation) shows nothing.
 void ReportFailure(QWidget* dialog, const CPrivateException& error);
 
 }  // namespace voltaro

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/platform/private_exception.h"
 #include "core/platform/ui_text_ids.h"
-#include "core/work/private_exception.h"
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
 #include "gui/dialogs/input2_page.h"

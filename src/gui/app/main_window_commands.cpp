@@ -1,13 +1,15 @@
 // The device and file commands of the main window.
 #include <QFileInfo>
+#include <optional>
 
 #include "core/comm/modbus_interface.h"
 #include "core/device/passcode_protection.h"
 #include "core/files/config_file.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/resource_module.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
-#include "core/work/private_exception.h"
+#include "core/transfer/protected_download.h"
 #include "gui/app/control_names.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
@@ -22,6 +24,28 @@ namespace voltaro {
 namespace {
 
 constexpr int kConfigFileFilter = 2700;
+
+// The main window's part of the protected download: the progress dialog, and the wait
+// cursor while the passcode protection is unlocked and locked again.
+class CDownloadView : public IDownloadView {
+public:
+    explicit CDownloadView(QWidget* parent) : parent_(parent) {}
+    bool TransferWithProgress(CModbusInterface& client, const ParameterImage& image) override
+    {
+        return RunWithProgress(parent_, client, image);
+    }
+    void ShowBusy(bool busy) override
+    {
+        if (busy)
+            wait_.emplace();
+        else
+            wait_.reset();
+    }
+
+private:
+    QWidget* parent_;
+    std::optional<WaitCursor> wait_;
+};
 
 FileDialogOptions ConfigFileOptions(int titleId)
 {
@@ -56,14 +80,8 @@ void CBasicParameterDialog::Download()
         if (!Connect(this, client)) return;
         if (!ReadControls(true)) return;
         CPasscodePrompts prompts(this);
-        CPasscodeProtection protection(prompts);
-        {
-            WaitCursor wait;
-            if (!protection.Unlock(client)) return;
-        }
-        RunWithProgress(this, client, model_.Image());
-        WaitCursor wait;
-        protection.Relock();
+        CDownloadView view(this);
+        RunProtectedDownload(client, model_.Image(), prompts, view);
     } catch (const CPrivateException& error) {
         ReportFailure(this, error);
     }

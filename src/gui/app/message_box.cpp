@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 #include "gui/app/qt_text.h"
 
 namespace voltaro {
@@ -46,9 +46,7 @@ void ShowError(QWidget* parent, const std::string& text) {
 }
 
 void ShowException(QWidget* parent, const CPrivateException& error) {
-    if (!error.Message().empty()) {
-        ShowError(parent, error.Message());
-    }
+    ShowError(parent, error.Message());
 }
 
 bool Ask(QWidget* parent, const QString& text, AskIcon icon) {

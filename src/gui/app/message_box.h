@@ -23,8 +23,8 @@ std::unique_ptr<QMessageBox> MakeAskBox(QWidget* parent, const QString& text, As
 
 void ShowError(QWidget* parent, const QString& text);
 void ShowError(QWidget* parent, const std::string& text);
-// Shows the exception's message with the stop icon; an empty message (a cancelled
-// operation) shows nothing.
+// Shows the exception's message with the stop icon. (A Cancel is no CPrivateException:
+// it travels as CCancelled and shows nothing.)
 void ShowException(QWidget* parent, const CPrivateException& error);
 // True when the user answered Yes.
 bool Ask(QWidget* parent, const QString& text, AskIcon icon = AskIcon::Question);

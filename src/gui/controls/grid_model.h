@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/monitor/cell_binding.h"
+#include "core/settings/cell_binding.h"
 
 namespace voltaro {
 

@@ -12,9 +12,9 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/model/value_helpers.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/ui_text_ids.h"
-#include "core/work/private_exception.h"
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
 
@@ -133,16 +133,16 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
             [this](int index) { memory_->Selected(SelectedMode(), index); });
 }
 
-LinkMode CCommDialog::SelectedMode() const
+ConnectionMode CCommDialog::SelectedMode() const
 {
-    if (tcp_->isChecked()) return LinkMode::ModbusTcp;
-    if (infrared_->isChecked()) return LinkMode::Infrared;
-    return LinkMode::ModbusRtu;
+    if (tcp_->isChecked()) return ModbusTcp;
+    if (infrared_->isChecked()) return Infrared;
+    return ModbusRtu;
 }
 
 void CCommDialog::ModeChanged()
 {
-    const LinkMode mode = SelectedMode();
+    const ConnectionMode mode = SelectedMode();
     for (int id : ConnectManagedControls()) {
         if (QWidget* control = FindControl(this, id)) {
             control->setEnabled(ConnectControlEnabled(id, mode));
@@ -153,36 +153,21 @@ void CCommDialog::ModeChanged()
 
 void CCommDialog::accept()
 {
-    const LinkMode mode = SelectedMode();
-    CComSettings result = settings_;
+    ConnectInput input;
+    input.mode = SelectedMode();
+    input.address = ToStdString(address_->text());
+    input.port = port_->currentIndex();
+    input.baudrate = baud_->currentIndex();
+    input.parity = parity_->currentIndex();
+    input.stop = stop_->currentIndex();
+    input.serverAddress = ToStdString(server_->text());
+    input.servicePort = ToStdString(service_->currentText());
     try {
-        if (mode != LinkMode::Infrared) result.address = ReadDeviceAddress(ToStdString(address_->text()));
+        settings_ = AcceptConnectInput(settings_, input, ports_);
     } catch (const CPrivateException& error) {
         ReportFailure(this, error);
         return;
     }
-    const int port = port_->currentIndex();
-    switch (mode) {
-    case LinkMode::ModbusRtu:
-        result.mode = ModbusRtu;
-        result.comPortName = PortDevicePath(ports_, port);
-        result.comPortDisplayName = PortDisplayName(ports_, port);
-        result.baudrate = baud_->currentIndex();
-        result.parity = parity_->currentIndex();
-        result.stop = stop_->currentIndex();
-        break;
-    case LinkMode::ModbusTcp:
-        result.mode = ModbusTcp;
-        result.serverAddress = ToStdString(server_->text());
-        result.servicePort = ToStdString(service_->currentText());
-        break;
-    case LinkMode::Infrared:
-        result.mode = Infrared;
-        result.irComPortName = PortDevicePath(ports_, port);
-        result.irComPortDisplayName = PortDisplayName(ports_, port);
-        break;
-    }
-    settings_ = result;
     QDialog::accept();
 }
 

@@ -29,7 +29,7 @@ public:
     void accept() override;
 
 private:
-    LinkMode SelectedMode() const;
+    ConnectionMode SelectedMode() const;
     void ModeChanged();
 
     CComSettings settings_;

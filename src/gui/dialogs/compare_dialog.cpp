@@ -11,10 +11,10 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/files/config_file.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
-#include "core/work/private_exception.h"
 #include "gui/app/control_names.h"
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"

@@ -12,8 +12,7 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/platform/ui_text_ids.h"
-#include "core/work/private_exception.h"
-#include "core/work/progress_thread.h"
+#include "core/transfer/progress_thread.h"
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
 
@@ -58,7 +57,7 @@ std::array<QPixmap, 4> CProgressDialog::QualityIcons()
     return icons;
 }
 
-CProgressDialog::CProgressDialog(CModbusInterface& client, TransferDirection direction,
+CProgressDialog::CProgressDialog(CModbusInterface& client, CProgressThread::Direction direction,
                                  const ParameterImage& image, QWidget* parent)
     : CObserverDialog(parent), client_(client), direction_(direction)
 {
@@ -109,12 +108,8 @@ CProgressDialog::~CProgressDialog()
 
 int CProgressDialog::exec()
 {
-    thread_ = std::make_unique<CProgressThread>(
-        client_, image_,
-        direction_ == TransferDirection::Upload ? CProgressThread::kUpload
-                                                : CProgressThread::kDownload);
-    Attach(*thread_, *this);
-    thread_->Start();
+    thread_ = direction_ == CProgressThread::kUpload ? StartUpload(client_, image_, *this)
+                                                     : StartDownload(client_, image_, *this);
     timer_->start();
     return CObserverDialog::exec();
 }
@@ -139,8 +134,7 @@ void CProgressDialog::OnObservableUpdate(CObservable* /*source*/)
     finished_ = true;
     timer_->stop();
     thread_->Wait(kEndWaitMs);
-    errorText_ = thread_->ErrorText();
-    if (thread_->CancelRequested()) {
+    if (thread_->Cancelled()) {
         QDialog::reject();
     } else {
         bar_->setValue(100);
@@ -160,27 +154,23 @@ void CProgressDialog::closeEvent(QCloseEvent* event)
     reject();
 }
 
-bool CProgressDialog::TakeResult(ParameterImage& image) const
+bool CProgressDialog::Finish(ParameterImage* uploadTarget)
 {
-    if (!errorText_.empty()) throw CPrivateException(errorText_);
-    if (!thread_ || !thread_->Completed()) return false;
-    CopyParameterImage(image, thread_->Image());
-    return true;
+    return thread_ && FinishTransfer(*thread_, uploadTarget);
 }
 
 bool RunWithProgress(QWidget* parent, CModbusInterface& client, const ParameterImage& image)
 {
-    CProgressDialog dialog(client, TransferDirection::Download, image, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    if (!dialog.ErrorText().empty()) throw CPrivateException(dialog.ErrorText());
-    return true;
+    CProgressDialog dialog(client, CProgressThread::kDownload, image, parent);
+    dialog.exec();
+    return dialog.Finish(nullptr);
 }
 
 bool RunUploadWithProgress(QWidget* parent, CModbusInterface& client, ParameterImage& image)
 {
-    CProgressDialog dialog(client, TransferDirection::Upload, image, parent);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    return dialog.TakeResult(image);
+    CProgressDialog dialog(client, CProgressThread::kUpload, image, parent);
+    dialog.exec();
+    return dialog.Finish(&image);
 }
 
 }  // namespace voltaro

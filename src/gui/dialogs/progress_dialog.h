@@ -2,7 +2,7 @@
 // "Processing...": watches one upload or download thread with a progress bar and Cancel,
 // and on infra-red links the success rate with a link-quality icon. The dialog closes by
 // itself when the thread reports that it is done: with OK, or with Cancel when the user
-// cancelled. Controls: progress bar "id1073", text "id1074", success rate "id1102",
+// cancelled. What the end means (cancelled, failed, done) is the core's FinishTransfer. Controls: progress bar "id1073", text "id1074", success rate "id1102",
 // quality icon "id1103" (property "qualityIcon": 0 worst ... 3 best), Cancel "id2".
 #include <QPixmap>
 #include <array>
@@ -10,6 +10,7 @@
 
 #include "core/app/progress_view.h"
 #include "core/model/parameter_image.h"
+#include "core/transfer/progress_thread.h"
 #include "gui/app/ui_observer.h"
 
 class QLabel;
@@ -19,24 +20,22 @@ class QTimer;
 namespace voltaro {
 
 class CModbusInterface;
-class CProgressThread;
 
 class CProgressDialog : public CObserverDialog {
     Q_OBJECT
 public:
-    CProgressDialog(CModbusInterface& client, TransferDirection direction,
+    CProgressDialog(CModbusInterface& client, CProgressThread::Direction direction,
                     const ParameterImage& image, QWidget* parent = nullptr);
     ~CProgressDialog() override;
 
+    // Starts the transfer thread and shows the dialog until the thread is done.
     int exec() override;
     // Cancel: asks the thread to stop; the dialog closes when the thread is done.
     void reject() override;
 
-    // After the dialog ended: the failure text (empty when none).
-    const std::string& ErrorText() const { return errorText_; }
-    // After an upload ended with OK: throws the failure, else copies the image read from
-    // the device into image and returns true.
-    bool TakeResult(ParameterImage& image) const;
+    // After exec: the core's end-of-transfer rules (FinishTransfer): false when cancelled,
+    // the failure thrown, else true with an upload's image copied into uploadTarget.
+    bool Finish(ParameterImage* uploadTarget);
 
     // The four link-quality pictures, worst to best.
     static std::array<QPixmap, 4> QualityIcons();
@@ -49,10 +48,9 @@ private:
     void Tick();
 
     CModbusInterface& client_;
-    TransferDirection direction_;
+    CProgressThread::Direction direction_;
     ParameterImage image_;
     std::unique_ptr<CProgressThread> thread_;
-    std::string errorText_;
     bool finished_ = false;
     QProgressBar* bar_;
     QLabel* rate_;

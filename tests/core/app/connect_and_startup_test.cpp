@@ -1,6 +1,7 @@
 // Connect dialog decisions, progress view rules and the start-up settings.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 
@@ -17,15 +18,15 @@ namespace {
 
 TEST(ConnectModel, EnablingFollowsTheSelectedLink)
 {
-    EXPECT_TRUE(ConnectControlEnabled(kIdConnectAddress, LinkMode::ModbusRtu));
-    EXPECT_TRUE(ConnectControlEnabled(kIdConnectAddress, LinkMode::ModbusTcp));
-    EXPECT_FALSE(ConnectControlEnabled(kIdConnectAddress, LinkMode::Infrared));
-    EXPECT_TRUE(ConnectControlEnabled(kIdConnectPort, LinkMode::Infrared));
-    EXPECT_FALSE(ConnectControlEnabled(kIdConnectPort, LinkMode::ModbusTcp));
-    EXPECT_FALSE(ConnectControlEnabled(kIdConnectBaud, LinkMode::Infrared));
-    EXPECT_TRUE(ConnectControlEnabled(kIdConnectStopLabel, LinkMode::ModbusRtu));
-    EXPECT_TRUE(ConnectControlEnabled(kIdConnectService, LinkMode::ModbusTcp));
-    EXPECT_FALSE(ConnectControlEnabled(kIdConnectServer, LinkMode::ModbusRtu));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectAddress, ModbusRtu));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectAddress, ModbusTcp));
+    EXPECT_FALSE(ConnectControlEnabled(kIdConnectAddress, Infrared));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectPort, Infrared));
+    EXPECT_FALSE(ConnectControlEnabled(kIdConnectPort, ModbusTcp));
+    EXPECT_FALSE(ConnectControlEnabled(kIdConnectBaud, Infrared));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectStopLabel, ModbusRtu));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectService, ModbusTcp));
+    EXPECT_FALSE(ConnectControlEnabled(kIdConnectServer, ModbusRtu));
 }
 
 TEST(ConnectModel, LineSettingSelectionsAreClamped)
@@ -58,18 +59,75 @@ TEST(ConnectModel, DeviceAddressRange)
     }
 }
 
+TEST(ConnectModel, ConnectStoresTheFieldsOfTheChosenLinkOnly)
+{
+    const PortList ports = {{"/dev/ttyS0", "COM1"}, {"/dev/ttyUSB0", "USB Serial"}};
+    CComSettings stored;
+    stored.address = 17;
+    stored.comPortName = stored.irComPortName = "/dev/ttyS0";
+    stored.comPortDisplayName = stored.irComPortDisplayName = "COM1";
+    ConnectInput input;
+    input.address = "5";
+    input.port = 1;
+    input.baudrate = 2;
+    input.parity = 0;
+    input.stop = 1;
+    input.serverAddress = "10.0.0.9";
+    input.servicePort = "1502";
+
+    input.mode = ModbusRtu;
+    const CComSettings rtu = AcceptConnectInput(stored, input, ports);
+    EXPECT_EQ(rtu.mode, ModbusRtu);
+    EXPECT_EQ(rtu.address, 5);
+    EXPECT_EQ(rtu.comPortName, "/dev/ttyUSB0");
+    EXPECT_EQ(rtu.comPortDisplayName, "USB Serial");
+    EXPECT_EQ((std::array{rtu.baudrate, rtu.parity, rtu.stop}), (std::array{2, 0, 1}));
+    EXPECT_EQ(rtu.irComPortName, "/dev/ttyS0");
+    EXPECT_EQ(rtu.serverAddress, stored.serverAddress);
+
+    input.mode = ModbusTcp;
+    const CComSettings tcp = AcceptConnectInput(stored, input, ports);
+    EXPECT_EQ(tcp.mode, ModbusTcp);
+    EXPECT_EQ(tcp.address, 5);
+    EXPECT_EQ(tcp.serverAddress, "10.0.0.9");
+    EXPECT_EQ(tcp.servicePort, "1502");
+    EXPECT_EQ(tcp.comPortName, "/dev/ttyS0");
+    EXPECT_EQ(tcp.baudrate, stored.baudrate);
+
+    // Infra-red talks to unit 1: the address field is neither read nor checked.
+    input.mode = Infrared;
+    input.address = "999";
+    const CComSettings infrared = AcceptConnectInput(stored, input, ports);
+    EXPECT_EQ(infrared.mode, Infrared);
+    EXPECT_EQ(infrared.address, 17);
+    EXPECT_EQ(infrared.irComPortName, "/dev/ttyUSB0");
+    EXPECT_EQ(infrared.irComPortDisplayName, "USB Serial");
+    EXPECT_EQ(infrared.comPortName, "/dev/ttyS0");
+    EXPECT_EQ(infrared.parity, stored.parity);
+
+    for (ConnectionMode mode : {ModbusRtu, ModbusTcp}) {
+        input.mode = mode;
+        try {
+            AcceptConnectInput(stored, input, ports);
+            ADD_FAILURE() << "address 999 accepted for mode " << mode;
+        } catch (const SettingFieldError& error) {
+            EXPECT_EQ(error.Field(), kIdConnectAddress);
+        }
+    }
+}
+
 TEST(ConnectModel, PortMemoryPerModeExactAndLastMatch)
 {
     CPortMemory memory({"COM1", "USB Serial", "com3", "USB Serial", "IR"}, "USB Serial", "IR");
-    EXPECT_EQ(memory.Reselect(LinkMode::ModbusRtu, 0), 3);  // last of two matches
-    EXPECT_EQ(memory.Reselect(LinkMode::Infrared, 0), 4);
-    EXPECT_EQ(memory.Reselect(LinkMode::ModbusTcp, 2), 2);
-    memory.Selected(LinkMode::Infrared, 0);
-    EXPECT_EQ(memory.Reselect(LinkMode::Infrared, 3), 0);
-    EXPECT_EQ(memory.Reselect(LinkMode::ModbusRtu, 0), 3);  // RTU memory untouched
+    EXPECT_EQ(memory.Reselect(ModbusRtu, 0), 3);  // last of two matches
+    EXPECT_EQ(memory.Reselect(Infrared, 0), 4);
+    EXPECT_EQ(memory.Reselect(ModbusTcp, 2), 2);
+    memory.Selected(Infrared, 0);
+    EXPECT_EQ(memory.Reselect(Infrared, 3), 0);
+    EXPECT_EQ(memory.Reselect(ModbusRtu, 0), 3);  // RTU memory untouched
     CPortMemory gone({"COM1", "COM2"}, "COM3", "Com1");  // case matters
-    EXPECT_EQ(gone.Reselect(LinkMode::ModbusRtu, 0), 0);
-    EXPECT_EQ(gone.Reselect(LinkMode::Infrared, 1), 1);
+    EXPECT_EQ(gone.Reselect(ModbusRtu, 0), 0);
+    EXPECT_EQ(gone.Reselect(Infrared, 1), 1);
 }
 
 TEST(ProgressView, QualityIconsAndTexts)
@@ -84,8 +142,8 @@ TEST(ProgressView, QualityIconsAndTexts)
     EXPECT_EQ(SuccessRateText(80), "80.0");
     EXPECT_EQ(ProgressBarPosition(99.9), 99);
     EXPECT_EQ(ProgressBarPosition(250), 100);
-    EXPECT_EQ(ProgressTextId(TransferDirection::Upload), 11014);
-    EXPECT_EQ(ProgressTextId(TransferDirection::Download), 11015);
+    EXPECT_EQ(ProgressTextId(CProgressThread::kUpload), 11014);
+    EXPECT_EQ(ProgressTextId(CProgressThread::kDownload), 11015);
 }
 
 class StartupSettings : public ::testing::Test {

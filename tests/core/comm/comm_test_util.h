@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 namespace voltaro::test {
 

@@ -7,10 +7,11 @@
 #include <chrono>
 #include <thread>
 
-#include "core/comm/pty_device.h"
 #include "core/comm/modbus_interface.h"
+#include "core/comm/pty_device.h"
 #include "core/comm/serial_io.h"
-#include "core/work/private_exception.h"
+#include "core/platform/cancelled.h"
+#include "core/platform/private_exception.h"
 
 namespace voltaro {
 namespace {
@@ -241,6 +242,20 @@ TEST(SerialLine, AbortDuringTheSecondAttemptOfAWrite) {
     canceller.join();
     EXPECT_EQ(silent.Requests().size(), 2u);
     EXPECT_LT(MsSince(start), 1500);
+}
+
+TEST(SerialLine, CancelEndsAReadAsCancelledNotAsAFailure) {
+    Client* user = nullptr;
+    PtyDevice device([&user](const Bytes& r, int) {
+        user->RequestAbort();  // the user cancels while the device answers
+        return FrameRtu(AnswerTo(r));
+    });
+    Client client(SerialSettings(device.SlavePath()));
+    user = &client;
+    client.Open();
+    std::vector<uint16_t> values(300);  // three requests
+    EXPECT_THROW(client.ReadHoldingRegisters(1000, 300, values.data()), CCancelled);
+    EXPECT_EQ(device.Requests().size(), 1u);  // neither retried nor continued
 }
 
 TEST(SerialLine, LongReadsAreSplitIntoLegalRequests) {

@@ -14,10 +14,12 @@
 #include "core/comm/modbus_interface.h"
 #include "core/comm/modbus_reader.h"
 #include "core/comm/tcp_device.h"
+#include "core/comm/timer_thread.h"
+#include "core/device/device_identification.h"
 #include "core/model/device_type.h"
+#include "core/platform/cancelled.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/sys_error.h"
-#include "core/work/private_exception.h"
-#include "core/work/timer_thread.h"
 
 namespace voltaro {
 namespace {
@@ -154,7 +156,8 @@ TEST(ModbusTcp, CancelEndsABlockedReceiveAtOnce) {
     });
     uint16_t v[1];
     auto start = Clock::now();
-    EXPECT_THROW(client.ReadHoldingRegisters(0, 1, v), CPrivateException);
+    // The cut-short receive is the Cancel, not a time-out to report.
+    EXPECT_THROW(client.ReadHoldingRegisters(0, 1, v), CCancelled);
     user.join();
     EXPECT_LT(MsSince(start), 1000);
     EXPECT_EQ(silent.Requests().size(), 1u);  // not retried
@@ -215,7 +218,7 @@ TEST(ModbusTcp, ConnectIsBoundedAndCancellable) {
         cancelled.RequestAbort();
     });
     start = Clock::now();
-    EXPECT_THROW(cancelled.Open(), CPrivateException);
+    EXPECT_THROW(cancelled.Open(), CCancelled);
     user.join();
     EXPECT_LT(MsSince(start), 1500);
     for (int fd : fillers) ::close(fd);
@@ -234,15 +237,13 @@ TEST(ModbusTcp, IdentifiesADevice) {
     });
     CModbusInterface client(TcpSettings(device.Port()));
     client.Open();
-    CDeviceType type;
-    type.ReadFromDevice(client);
+    const CDeviceType type = ReadFromDevice(client);
     EXPECT_EQ(type.typeIndex, 0);
     EXPECT_EQ(type.deviceId, row.deviceId);
     EXPECT_EQ(device.Requests().size(), 4u);
 
     registers[9600] = 0xBEEF;  // no row carries this id
-    CDeviceType unknown;
-    EXPECT_EQ(MessageOf([&] { unknown.ReadFromDevice(client); }),
+    EXPECT_EQ(MessageOf([&] { ReadFromDevice(client); }),
               "This device is not supported. (device id=48879, extension id=" +
                   std::to_string(row.extensionId) + ")");
 }

@@ -1,5 +1,5 @@
 // The receive watchdog on its own: arming, disarming, expiry and a contested period.
-#include "core/work/timer_thread.h"
+#include "core/comm/timer_thread.h"
 
 #include <gtest/gtest.h>
 

@@ -10,10 +10,10 @@
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/string_table.h"
 #include "core/platform/temp_dir.h"  // tests/core/platform
-#include "core/work/private_exception.h"
 
 namespace voltaro {
 namespace {

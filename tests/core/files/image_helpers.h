@@ -5,7 +5,7 @@
 
 #include "core/model/parameter_image.h"
 #include "core/model/settings_stocker.h"
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 namespace voltaro::test {
 

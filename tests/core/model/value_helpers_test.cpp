@@ -2,8 +2,8 @@
 
 #include "core/model/value_helpers.h"
 #include "core/platform/message_format.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro {
 namespace {

@@ -9,9 +9,9 @@
 #include "core/model/device_type.h"
 #include "core/model/parameter_image.h"
 #include "core/platform/message_format.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 #include "core/settings/setting_fields.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro::test {
 

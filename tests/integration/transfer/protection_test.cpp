@@ -6,63 +6,23 @@
 #include <chrono>
 
 #include "core/model/settings_stocker.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
+#include "passcode_support.h"
 #include "sim_link.h"
 
 namespace voltaro {
 namespace {
 
+using test::Protected;
+using test::ReadRegister;
+using test::ScriptedInteraction;
 using test::SimLink;
 using test::SimRow;
+using test::TryWrite;
 
 constexpr int kMeterRow = 40;  // KT6 with protection support
 constexpr int kZc16Row = 66;
-
-struct ScriptedInteraction : IPasscodeInteraction {
-    std::optional<uint32_t> passcode;
-    std::optional<ProtectionChange> change;
-    std::vector<std::string> errors;
-    int passcodeQuestions = 0;
-    int protectionQuestions = 0;
-    std::optional<uint32_t> AskPasscode() override {
-        ++passcodeQuestions;
-        return passcode;
-    }
-    std::optional<ProtectionChange> AskProtection() override {
-        ++protectionQuestions;
-        return change;
-    }
-    void ShowError(const std::string& text) override { errors.push_back(text); }
-    bool Confirm(const std::string&) override { return true; }
-};
-
-sim::SimulatorOptions Protected(int row, uint32_t passcode) {
-    sim::SimulatorOptions options = SimRow(row);
-    options.device.passcode = passcode;
-    return options;
-}
-
-uint16_t ReadRegister(CModbusInterface& client, int address) {
-    client.Open();
-    uint16_t value = 0;
-    client.ReadHoldingRegisters(address, 1, &value);
-    client.Close();
-    return value;
-}
-
-// Writes one parameter register; false when the device refuses it.
-bool TryWrite(CModbusInterface& client, int address, uint16_t value) {
-    client.Open();
-    bool ok = true;
-    try {
-        client.WriteMultipleRegisters(address, 1, &value);
-    } catch (const CPrivateException&) {
-        ok = false;
-    }
-    client.Close();
-    return ok;
-}
 
 std::vector<int> WriteAddresses(const test::RecordingProxy& proxy) {
     std::vector<int> addresses;

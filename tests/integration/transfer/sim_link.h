@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/comm/modbus_interface.h"
-#include "core/model/transfers.h"
+#include "core/transfer/transfers.h"
 #include "recording_proxy.h"
 #include "sim/simulator.h"
 

@@ -6,8 +6,8 @@
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
-#include "core/work/private_exception.h"
 #include "sim_link.h"
 
 namespace voltaro {

@@ -1,11 +1,13 @@
 // Transfer worker thread.
-#include "core/work/progress_thread.h"
+#include "core/transfer/progress_thread.h"
 
 #include <chrono>
 #include <exception>
 
 #include "core/comm/modbus_interface.h"
-#include "core/work/private_exception.h"
+#include "core/platform/cancelled.h"
+#include "core/platform/private_exception.h"
+#include "core/platform/text_encoding.h"
 #include "core/work/sync_objects.h"
 
 namespace voltaro {
@@ -25,6 +27,7 @@ void CProgressThread::Start() {
 void CProgressThread::Body() {
     std::string error;
     bool completed = false;
+    bool cancelled = false;
     {
         CAccessRight access(client_);
         try {
@@ -33,6 +36,8 @@ void CProgressThread::Body() {
                 completed = Upload(image_, client_, *this);
             else
                 completed = Download(image_, client_, *this);
+        } catch (const CCancelled&) {
+            cancelled = true;
         } catch (const CPrivateException& e) {
             error = e.Message();
         } catch (const std::exception& e) {
@@ -44,6 +49,7 @@ void CProgressThread::Body() {
         std::lock_guard<std::mutex> lock(mutex_);
         errorText_ = CutUtf8(error, kMaxErrorTextChars);
         completed_ = completed;
+        cancelled_ = cancelled;
         done_ = true;
     }
     ended_.notify_all();
@@ -74,21 +80,9 @@ bool CProgressThread::ReportProgress(double percent) {
     return !cancelRequested_.load();
 }
 
-std::string CutUtf8(const std::string& text, std::size_t maxChars) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // Every byte that is not a continuation byte starts a character.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (chars == maxChars) return text.substr(0, i);
-            ++chars;
-        }
-    }
-    return text;
-}
-
 bool FinishTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {
     thread.Wait();
-    if (thread.CancelRequested()) return false;
+    if (thread.Cancelled()) return false;
     if (!thread.ErrorText().empty()) throw CPrivateException(thread.ErrorText());
     if (!thread.Completed()) return false;
     if (uploadTarget) *uploadTarget = thread.Image();

@@ -1,6 +1,7 @@
 #pragma once
 // The program's one exception type: every failure that the user is to see travels
-// as a CPrivateException carrying exactly one formatted message text.
+// as a CPrivateException carrying exactly one formatted message text. The user's Cancel
+// is no failure and travels as CCancelled (core/platform/cancelled.h).
 #include <cstddef>
 #include <exception>
 #include <string>
@@ -9,7 +10,7 @@ namespace voltaro {
 
 class CPrivateException : public std::exception {
 public:
-    // The text as given (may be empty: a cancelled read throws an empty text).
+    // The text as given.
     explicit CPrivateException(std::string message);
     // The string-table text of stringId.
     explicit CPrivateException(int stringId);

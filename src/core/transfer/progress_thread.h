@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "core/model/parameter_image.h"
-#include "core/model/transfers.h"
+#include "core/transfer/transfers.h"
 #include "core/work/observer.h"
 
 namespace voltaro {
@@ -51,6 +51,9 @@ class CProgressThread : public CObservable, public IProgressSink {
     // Valid once Done(): the failure text (empty when none) and the transfer's result.
     const std::string& ErrorText() const { return errorText_; }
     bool Completed() const { return completed_; }
+    // Valid once Done(): the work ended by the user's Cancel (asked here, or a CCancelled
+    // from the client), whatever else happened.
+    bool Cancelled() const { return CancelRequested() || cancelled_; }
     // The image (filled by an upload), valid once Done().
     const ParameterImage& Image() const { return image_; }
 
@@ -65,16 +68,14 @@ class CProgressThread : public CObservable, public IProgressSink {
     std::atomic<bool> cancelRequested_{false};
     std::string errorText_;
     bool completed_ = false;
+    bool cancelled_ = false;
     std::mutex mutex_;
     std::condition_variable ended_;
     std::thread thread_;
 };
 
-// Cuts text to at most maxChars UTF-8 characters without splitting one.
-std::string CutUtf8(const std::string& text, std::size_t maxChars);
-
 // Runs a transfer thread to its end and applies the caller's rules: cancelled gives
-// false without a message; a failure text is thrown as CPrivateException; otherwise
+// false (never an exception); a failure text is thrown as CPrivateException; otherwise
 // true (after an upload the filled image is copied into image). observer, when given,
 // is attached before the start and may call Cancel from its Update.
 bool RunUpload(CModbusInterface& client, ParameterImage& image, CObserver* observer = nullptr);

@@ -1,4 +1,4 @@
-#include "core/work/timer_thread.h"
+#include "core/comm/timer_thread.h"
 
 #include <chrono>
 

@@ -1,11 +1,18 @@
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 #include <cerrno>
+#include <type_traits>
 
 #include <gtest/gtest.h>
 
+#include "core/platform/cancelled.h"
+
 namespace voltaro {
 namespace {
+
+// A handler that reports failures must never receive the user's Cancel.
+static_assert(!std::is_base_of_v<CPrivateException, CCancelled>);
+static_assert(!std::is_base_of_v<CCancelled, CPrivateException>);
 
 TEST(PrivateException, BuildsItsTextThreeWays) {
     EXPECT_EQ(CPrivateException("as given").Message(), "as given");

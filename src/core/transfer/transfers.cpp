@@ -1,16 +1,18 @@
 // Upload and Download of the parameter image.
-#include "core/model/transfers.h"
+#include "core/transfer/transfers.h"
 
 #include <algorithm>
 #include <array>
 #include <exception>
 
 #include "core/comm/modbus_interface.h"
+#include "core/device/device_identification.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/platform/cancelled.h"
 #include "core/platform/message_format.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/trace.h"
-#include "core/work/private_exception.h"
 
 namespace voltaro {
 namespace {
@@ -41,12 +43,14 @@ double Percent(std::size_t index, std::size_t total) {
 }
 
 // Runs a transfer step and turns every failure into 11025 naming the inner failure.
+// The user's Cancel is no failure and passes as it is.
 template <typename F>
 bool Wrapped(F&& body) {
     try {
         return body();
+    } catch (const CCancelled&) {
+        throw;
     } catch (const CPrivateException& e) {
-        if (e.Message().empty()) throw;  // cancelled read: no message for the user
         throw CPrivateException(FormatMessageId(kCommunicationError, {e.Message()}));
     } catch (const std::exception& e) {
         throw CPrivateException(FormatMessageId(kCommunicationError, {std::string(e.what())}));
@@ -68,8 +72,7 @@ bool SkippedOnDownload(const ParameterBlock& block, bool zc, bool dipMode) {
 
 bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
     bool swap = ReadSwapFlag(client);
-    CDeviceType identified;
-    identified.ReadFromDevice(client);
+    const CDeviceType identified = ReadFromDevice(client);
     image.deviceType = identified;
     // The ZC series keeps 32-bit values low half first whatever 5735 says, and Download
     // never swaps for it: swapping here would turn every 32-bit value round on the way back.
@@ -97,8 +100,7 @@ bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& 
 }
 
 bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
-    CDeviceType connected;
-    connected.ReadFromDevice(client);
+    const CDeviceType connected = ReadFromDevice(client);
     const CDeviceType& type = image.deviceType;
     type.Record();  // looks the row up when none is set yet
     if (type.typeIndex < 0 || type.typeIndex != connected.typeIndex)

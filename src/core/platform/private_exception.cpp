@@ -1,4 +1,4 @@
-#include "core/work/private_exception.h"
+#include "core/platform/private_exception.h"
 
 #include <cstring>
 

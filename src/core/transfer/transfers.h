@@ -5,6 +5,8 @@
 // progress to a sink that can ask them to stop.
 #include <cstdint>
 
+#include "core/model/parameter_blocks.h"
+
 namespace voltaro {
 
 class CModbusInterface;
@@ -17,20 +19,13 @@ class IProgressSink {
     virtual bool ReportProgress(double percent) = 0;
 };
 
-// Register of the device's word order of 32-bit values (1: high half first).
-constexpr int kWordOrderRegister = 5735;
-constexpr int kFirmwareVersionRegister = 9601;
-// Configuration mode (DIP switch 1-8) of ZB and ZC types in bit 0; image word 30.
-constexpr int kZbModeRegister = 20302;
-constexpr int kZcModeRegister = 25502;
-constexpr int kModeWord = 30;
 // Largest register span of one download write group.
 constexpr int kGroupBufferRegisters = 128;
 
 // Reads the device into image (its device type becomes the identified one). True when
 // complete, false when the sink asked to stop (the blocks read so far stay in image).
-// Failures throw CPrivateException 11025 naming the inner failure; an empty-text
-// exception (a read cut short by the user's Cancel) passes through unwrapped.
+// Failures throw CPrivateException 11025 naming the inner failure; CCancelled (a read
+// cut short by the user's Cancel) passes through unwrapped.
 bool Upload(ParameterImage& image, CModbusInterface& client, IProgressSink& progress);
 // Writes image to the device; refuses a different device (11021) or a mismatching
 // configuration mode (11029) before writing anything. Result and failures as Upload.

@@ -1,0 +1,39 @@
+#pragma once
+// The protected download: the device's passcode protection is unlocked before the
+// download and locked again after it, also when the user cancelled the transfer or it
+// failed. The desktop program and voltaro-cli run this one sequence; they differ only in
+// how they answer the passcode questions and how they show the transfer.
+#include "core/device/passcode_interaction.h"
+#include "core/device/passcode_protection.h"
+
+namespace voltaro {
+
+class CModbusInterface;
+class ParameterImage;
+
+// The caller's part of the sequence besides the passcode answers.
+class IDownloadView {
+  public:
+    virtual ~IDownloadView() = default;
+    // Runs the download of image over client to its end under the caller's progress view
+    // (the rules of RunDownload: false when the user cancelled, failures thrown).
+    virtual bool TransferWithProgress(CModbusInterface& client, const ParameterImage& image) = 0;
+    // Unlock and relock talk to the device on the caller's thread: true before each,
+    // false after it (the desktop program shows the wait cursor meanwhile).
+    virtual void ShowBusy(bool busy) = 0;
+};
+
+enum class ProtectedDownloadResult {
+    Completed,    // written, and locked again
+    NotUnlocked,  // prompt cancelled or passcode wrong (11019 shown): nothing written
+    Cancelled,    // the user cancelled the transfer; locked again
+};
+
+// Unlock, download, relock. A failing download is thrown after the device was locked
+// again (a failure of that relock is dropped then: the download's failure is the one to
+// tell); failures of the unlock or of the relock after a download are thrown as they are.
+ProtectedDownloadResult RunProtectedDownload(CModbusInterface& client, const ParameterImage& image,
+                                             IPasscodeInteraction& interaction, IDownloadView& view,
+                                             PasscodeTimings timings = {});
+
+}  // namespace voltaro

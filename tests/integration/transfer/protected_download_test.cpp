@@ -1,0 +1,130 @@
+// The protected download (unlock, download, relock) against a protected simulated device.
+#include "core/transfer/protected_download.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "core/files/image_helpers.h"  // tests/core/files
+#include "core/platform/string_table.h"
+#include "core/transfer/progress_thread.h"
+#include "passcode_support.h"
+#include "sim_link.h"
+
+namespace voltaro {
+namespace {
+
+using test::ImageOfRow;
+using test::MessageOf;
+using test::Protected;
+using test::ReadRegister;
+using test::ScriptedInteraction;
+using test::SimLink;
+using test::TryWrite;
+
+constexpr int kMeterRow = 40;  // KT6 with protection support
+constexpr uint32_t kPasscode = 123456;
+constexpr PasscodeTimings kShortTimings{300, 20};
+
+// Runs the download on its transfer thread as the program's views do, and records what
+// the sequence asked of it. Cancels once the progress reaches cancelAt.
+struct RecordingView : IDownloadView, CObserver {
+    double cancelAt = 1000;
+    int transfers = 0;
+    std::vector<bool> busy;
+    bool TransferWithProgress(CModbusInterface& client, const ParameterImage& image) override {
+        ++transfers;
+        return RunDownload(client, image, this);
+    }
+    void ShowBusy(bool on) override { busy.push_back(on); }
+    void Update(CObservable* source) override {
+        auto* thread = static_cast<CProgressThread*>(source);
+        if (!thread->Done() && thread->Progress() >= cancelAt) thread->Cancel();
+    }
+};
+
+std::vector<int> WriteAddresses(const test::RecordingProxy& proxy) {
+    std::vector<int> addresses;
+    for (const auto& w : proxy.Writes())
+        addresses.push_back(w.address);
+    return addresses;
+}
+
+// The device took the passcode and the unlock first and the lock and the cleared passcode
+// last, and refuses writes again.
+void ExpectUnlockedAroundAndLockedAfter(SimLink& link) {
+    const std::vector<int> writes = WriteAddresses(link.proxy);
+    ASSERT_GE(writes.size(), 4u);
+    EXPECT_THAT(std::vector<int>(writes.begin(), writes.begin() + 2),
+                ::testing::ElementsAre(kPasscodeRegister, kUnlockRegister));
+    EXPECT_THAT(std::vector<int>(writes.end() - 2, writes.end()),
+                ::testing::ElementsAre(kUnlockRegister, kPasscodeRegister));
+    EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 0);
+    EXPECT_FALSE(TryWrite(*link.client, 5200, 1));
+}
+
+TEST(ProtectedDownload, WritesTheImageBetweenUnlockAndRelock) {
+    SimLink link(Protected(kMeterRow, kPasscode));
+    ParameterImage image = ImageOfRow(kMeterRow);
+    image.words[0] = 3;
+    ScriptedInteraction ui;
+    ui.passcode = kPasscode;
+    RecordingView view;
+    EXPECT_EQ(RunProtectedDownload(*link.client, image, ui, view, kShortTimings),
+              ProtectedDownloadResult::Completed);
+    EXPECT_EQ(link.simulator.Register(5200), 3);
+    EXPECT_EQ(ui.passcodeQuestions, 1);
+    EXPECT_EQ(view.busy, (std::vector<bool>{true, false, true, false}));
+    ExpectUnlockedAroundAndLockedAfter(link);
+}
+
+TEST(ProtectedDownload, NoTransferWithoutTheUnlock) {
+    SimLink link(Protected(kMeterRow, kPasscode));
+    ScriptedInteraction ui;
+    ui.passcode = kPasscode + 1;
+    RecordingView view;
+    EXPECT_EQ(RunProtectedDownload(*link.client, ImageOfRow(kMeterRow), ui, view, kShortTimings),
+              ProtectedDownloadResult::NotUnlocked);
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11019)}));
+    EXPECT_EQ(view.transfers, 0);
+    EXPECT_EQ(view.busy, (std::vector<bool>{true, false}));
+    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kPasscodeRegister, kUnlockRegister}));
+
+    ui.passcode.reset();  // the user cancels the prompt
+    link.proxy.Clear();
+    EXPECT_EQ(RunProtectedDownload(*link.client, ImageOfRow(kMeterRow), ui, view, kShortTimings),
+              ProtectedDownloadResult::NotUnlocked);
+    EXPECT_EQ(view.transfers, 0);
+    EXPECT_TRUE(link.proxy.Writes().empty());
+}
+
+TEST(ProtectedDownload, CancelledTransferIsLockedAgain) {
+    SimLink link(Protected(kMeterRow, kPasscode));
+    ScriptedInteraction ui;
+    ui.passcode = kPasscode;
+    RecordingView view;
+    view.cancelAt = 30;
+    EXPECT_EQ(RunProtectedDownload(*link.client, ImageOfRow(kMeterRow), ui, view, kShortTimings),
+              ProtectedDownloadResult::Cancelled);
+    EXPECT_EQ(view.transfers, 1);
+    EXPECT_EQ(view.busy, (std::vector<bool>{true, false, true, false}));
+    ExpectUnlockedAroundAndLockedAfter(link);
+}
+
+TEST(ProtectedDownload, FailedTransferIsThrownAfterTheDeviceIsLockedAgain) {
+    SimLink link(Protected(kMeterRow, kPasscode));
+    ScriptedInteraction ui;
+    ui.passcode = kPasscode;
+    RecordingView view;
+    const ParameterImage otherRow = ImageOfRow(4);  // refused by the device check (11021)
+    EXPECT_THAT(MessageOf([&] { RunProtectedDownload(*link.client, otherRow, ui, view); }),
+                ::testing::HasSubstr(LoadString(11021)));
+    EXPECT_EQ(view.transfers, 1);
+    EXPECT_EQ(WriteAddresses(link.proxy),
+              (std::vector<int>{kPasscodeRegister, kUnlockRegister, kUnlockRegister,
+                                kPasscodeRegister}));
+    EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 0);
+    EXPECT_FALSE(TryWrite(*link.client, 5200, 1));
+}
+
+}  // namespace
+}  // namespace voltaro
