@@ -245,9 +245,13 @@ TEST(SerialLine, AbortDuringTheSecondAttemptOfAWrite) {
 }
 
 TEST(SerialLine, CancelEndsAReadAsCancelledNotAsAFailure) {
-    Client* user = nullptr;
-    PtyDevice device([&user](const Bytes& r, int) {
-        user->RequestAbort();  // the user cancels while the device answers
+    // The device thread plays the user: it cancels through the client that the test thread
+    // creates after it and destroys once the read has ended, so both handovers are atomic.
+    std::atomic<Client*> user{nullptr};
+    std::atomic<bool> cancelReturned{false};
+    PtyDevice device([&user, &cancelReturned](const Bytes& r, int) {
+        user.load()->RequestAbort();  // the user cancels while the device answers
+        cancelReturned = true;
         return FrameRtu(AnswerTo(r));
     });
     Client client(SerialSettings(device.SlavePath()));
@@ -256,6 +260,8 @@ TEST(SerialLine, CancelEndsAReadAsCancelledNotAsAFailure) {
     std::vector<uint16_t> values(300);  // three requests
     EXPECT_THROW(client.ReadHoldingRegisters(1000, 300, values.data()), CCancelled);
     EXPECT_EQ(device.Requests().size(), 1u);  // neither retried nor continued
+    for (int i = 0; i < 5000 && !cancelReturned; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 TEST(SerialLine, LongReadsAreSplitIntoLegalRequests) {
