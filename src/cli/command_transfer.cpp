@@ -14,6 +14,7 @@
 #include "core/files/config_file.h"
 #include "core/files/parameter_report.h"
 #include "core/model/parameter_image.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/work/private_exception.h"
 #include "core/work/progress_thread.h"
@@ -22,8 +23,6 @@ namespace voltaro::cli {
 namespace {
 
 constexpr int kDeviceTitle = 2453;  // "Device"
-constexpr int kUploadingNow = 11014;
-constexpr int kDownloadingNow = 11015;
 
 // Heading of the device's value column.
 std::string DeviceTitle() {
@@ -48,7 +47,7 @@ std::string FileName(const std::string& path) {
 // Reads the device into image under a progress bar; false when cancelled.
 bool UploadDevice(const CComSettings& settings, ParameterImage& image) {
     CModbusInterface client(settings);
-    return RunTransferWithProgress(client, image, true, LoadString(kUploadingNow));
+    return RunTransferWithProgress(client, image, true, LoadString(kMsgUploadingNow));
 }
 
 int RunUploadCommand(const std::vector<std::string>& args) {
@@ -93,7 +92,7 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
         CliPasscodeInteraction ui("download", passcode, remember);
         CPasscodeProtection protection(ui);
         if (!protection.Unlock(client)) return kExitFailure;
-        bool completed = RunTransferWithProgress(client, image, false, LoadString(kDownloadingNow));
+        bool completed = RunTransferWithProgress(client, image, false, LoadString(kMsgDownloadingNow));
         protection.Relock();
         if (!completed) return Failure("download", "cancelled");
         std::printf("downloaded %s\n", parsed.rest[0].c_str());

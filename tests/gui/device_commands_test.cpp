@@ -17,6 +17,7 @@
 #include "core/files/config_file.h"
 #include "core/platform/message_format.h"
 #include "core/platform/string_table.h"
+#include "core/platform/message_ids.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/comm_dialog.h"
 #include "gui/dialogs/compare_dialog.h"
@@ -96,7 +97,7 @@ TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
     auto* status = FindControlAs<QLabel>(&report, 1072);
     EXPECT_TRUE(status->text().isEmpty());
     Connected([&] { FindControlAs<QPushButton>(&report, 1069)->click(); });
-    EXPECT_EQ(status->text().toStdString(), FormatMessageId(11005, {1}));
+    EXPECT_EQ(status->text().toStdString(), FormatMessageId(kMsgParametersNotMatching, {1}));
     EXPECT_TRUE(status->styleSheet().contains(QStringLiteral("255, 0, 0")));
     auto* list = FindControlAs<QTreeWidget>(&report, 1071);
     EXPECT_EQ(list->headerItem()->text(2).toStdString(), LoadString(2453));
@@ -107,7 +108,7 @@ TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
     SaveConfigFile(file, changed);
     test::ChooseFile(QString::fromStdString(file));
     FindControlAs<QPushButton>(&report, 1073)->click();
-    EXPECT_EQ(status->text().toStdString(), LoadString(11004));
+    EXPECT_EQ(status->text().toStdString(), LoadString(kMsgAllParametersMatch));
     EXPECT_FALSE(status->styleSheet().contains(QStringLiteral("255, 0, 0")));
     EXPECT_EQ(list->headerItem()->text(2), QStringLiteral("same.cfg"));
 
@@ -197,7 +198,7 @@ TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
     infrared->click();
     EXPECT_EQ(port->currentText(), QStringLiteral("COM1"));
 
-    // Address 248 is refused with 11000 and the dialog stays open, nothing changed.
+    // Address 248 is refused with kMsgOutOfRange and the dialog stays open, nothing changed.
     rtu->click();
     auto* address = FindControlAs<QLineEdit>(&dialog, kIdConnectAddress);
     address->setText(QStringLiteral("248"));
@@ -208,7 +209,7 @@ TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
         QApplication::processEvents();
         ASSERT_EQ(boxes.Texts().size(), 1u);
         EXPECT_EQ(boxes.Texts()[0],
-                  FormatMessageId(11000, {LoadString(15200), std::string("1"), std::string("247")}));
+                  FormatMessageId(kMsgOutOfRange, {LoadString(15200), std::string("1"), std::string("247")}));
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.focusWidget(), address);
@@ -338,7 +339,7 @@ TEST_F(SimulatedDevice, TcpProgressHidesTheQualityIndicator)
     auto checked = OnModal<CProgressDialog>([](CProgressDialog* dialog) {
         EXPECT_FALSE(FindControl(dialog, 1102)->isVisible());
         EXPECT_FALSE(FindControl(dialog, 1103)->isVisible());
-        EXPECT_EQ(FindControlAs<QLabel>(dialog, 1074)->text().toStdString(), LoadString(11014));
+        EXPECT_EQ(FindControlAs<QLabel>(dialog, 1074)->text().toStdString(), LoadString(kMsgUploadingNow));
     });
     ParameterImage image;
     EXPECT_TRUE(RunUploadWithProgress(nullptr, client, image));

@@ -11,6 +11,7 @@
 #include "core/files/config_file.h"
 #include "core/platform/message_format.h"
 #include "core/platform/resource_module.h"
+#include "core/platform/message_ids.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/passcode_dialog.h"
 #include "gui_driver.h"
@@ -121,7 +122,7 @@ TEST_F(MainWindowTest, ZcInputPageIsReadWithTheControls)
     EXPECT_FALSE(window_.ReadControls(true));
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0],
-              FormatMessageId(11000, {LoadString(15153), std::string("50"), std::string("400000")}));
+              FormatMessageId(kMsgOutOfRange, {LoadString(15153), std::string("50"), std::string("400000")}));
     EXPECT_EQ(window_.focusWidget(), primary);
 }
 
@@ -161,7 +162,7 @@ TEST_F(MainWindowTest, SecondaryCurrentSixBlocksSaveFile)
     EXPECT_TRUE(*chosen);
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0],
-              FormatMessageId(11000, {LoadString(15152), std::string("1"), std::string("5")}));
+              FormatMessageId(kMsgOutOfRange, {LoadString(15152), std::string("1"), std::string("5")}));
     EXPECT_EQ(boxes.Icons()[0], QMessageBox::Critical);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(window_.focusWidget(), secondary);
@@ -183,7 +184,7 @@ TEST_F(MainWindowTest, SaveThenOpenRestoresAndDamagedFileChangesNothing)
         ChooseFile(QString::fromStdString(damaged));
         window_.OpenFile();
         ASSERT_EQ(boxes.Texts().size(), 1u);
-        EXPECT_EQ(boxes.Texts()[0], LoadString(11008));
+        EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgInvalidFileFormat));
     }
     EXPECT_EQ(window_.Image().words, before.words);
     EXPECT_EQ(window_.Image().deviceType.typeIndex, before.deviceType.typeIndex);
@@ -212,7 +213,7 @@ TEST_F(MainWindowTest, PasscodeButtonRunsTheSettingDialogOnACopy)
         });
         button->click();
         ASSERT_EQ(boxes.Texts().size(), 1u);
-        EXPECT_EQ(boxes.Texts()[0], LoadString(11002));
+        EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgInvalidPasscode));
     }
     EXPECT_EQ(window_.Image().words[29], before);
     test::OnModal<CPasscodeDialog>([](CPasscodeDialog* dialog) {
@@ -230,7 +231,7 @@ TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel)
     AppSettings settings;
     ParameterImage carry = ImageOfRow(kRowKt2);
     ASSERT_EQ(CurrentLanguage(), 0);
-    const std::string english = LoadString(11008);
+    const std::string english = LoadString(kMsgInvalidFileFormat);
     for (int round = 0; round < 2; ++round) {
         CBasicParameterDialog window(carry, settings);
         if (round == 0) {
@@ -239,7 +240,7 @@ TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel)
             FindControlAs<QLineEdit>(&window, kIdCtPrimary)->setText(QStringLiteral("777"));
         } else {
             // The window made anew in Japanese shows the same model and values.
-            EXPECT_NE(LoadString(11008), english);
+            EXPECT_NE(LoadString(kMsgInvalidFileFormat), english);
             EXPECT_EQ(FindControlAs<QComboBox>(&window, kIdModelPrefix)->currentText(),
                       QStringLiteral("KT6-"));
             EXPECT_EQ(FindControlAs<QLineEdit>(&window, kIdCtPrimary)->text(),

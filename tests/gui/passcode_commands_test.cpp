@@ -7,6 +7,7 @@
 
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/comm_dialog.h"
@@ -100,7 +101,7 @@ TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten)
     });
     Connected([&] { window.Download(); });
     ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts()[0], LoadString(11019));
+    EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgPasscodeMismatch));
     EXPECT_EQ(boxes.Icons()[0], QMessageBox::Critical);
     ParameterImage other;
     CBasicParameterDialog second(other, settings_);
@@ -116,7 +117,7 @@ TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts)
     auto protect = OnModal<CProtectDialog>([](CProtectDialog* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("new_passcode"))->setText("012");
         dialog->findChild<QLineEdit*>(QStringLiteral("confirm_passcode"))->setText("12");
-        dialog->accept();  // refused with 11003: the texts differ
+        dialog->accept();  // refused with kMsgPasscodeConfirmMismatch: the texts differ
         EXPECT_TRUE(dialog->isVisible());
         dialog->findChild<QLineEdit*>(QStringLiteral("new_passcode"))->setText("1234");
         dialog->findChild<QLineEdit*>(QStringLiteral("confirm_passcode"))->setText("1234");
@@ -125,7 +126,7 @@ TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts)
     Connected([&] { window.Protect(); });
     EXPECT_TRUE(*protect);
     ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts()[0], LoadString(11003));
+    EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgPasscodeConfirmMismatch));
     const uint32_t stored = DevicePair(5333);
     EXPECT_TRUE(stored == 1234u || stored == (1234u << 16)) << stored;
 }

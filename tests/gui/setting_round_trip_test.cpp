@@ -12,6 +12,7 @@
 #include "core/model/model_list.h"
 #include "core/model/settings_stocker.h"
 #include "core/platform/string_table.h"
+#include "core/platform/message_ids.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/advanced_dialog.h"
 #include "gui/dialogs/alarm_dialog.h"
@@ -148,7 +149,7 @@ TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
     // The report compares the edited image with the device: everything matches.
     CCompareDialog report(window.Image(), settings_);
     Connected([&] { FindControlAs<QPushButton>(&report, 1069)->click(); });
-    EXPECT_EQ(FindControlAs<QLabel>(&report, 1072)->text().toStdString(), LoadString(11004));
+    EXPECT_EQ(FindControlAs<QLabel>(&report, 1072)->text().toStdString(), LoadString(kMsgAllParametersMatch));
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
 }
 

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/platform/message_ids.h"
+
 namespace voltaro {
 
 int ProgressTextId(TransferDirection direction)
 {
-    return direction == TransferDirection::Upload ? kTextUploadingNow : kTextDownloadingNow;
+    return direction == TransferDirection::Upload ? kMsgUploadingNow : kMsgDownloadingNow;
 }
 
 int QualityIconIndex(double percent)

@@ -4,12 +4,9 @@
 
 namespace voltaro {
 
-constexpr int kTextUploadingNow = 11014;
-constexpr int kTextDownloadingNow = 11015;
-
 enum class TransferDirection { Upload = 0, Download = 1 };
 
-// 11014 "Uploading now..." or 11015 "Downloading now...".
+// kMsgUploadingNow "Uploading now..." or kMsgDownloadingNow "Downloading now...".
 int ProgressTextId(TransferDirection direction);
 
 // The link-quality icon for a success rate in percent, 0 worst to 3 best:

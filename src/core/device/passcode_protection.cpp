@@ -7,14 +7,12 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/model/transfers.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/work/sync_objects.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kPasscodeMismatch = 11019;
-constexpr int kNoProtectionFeature = 11020;
 
 // Holds the client's lock and an open link for one stretch of device access.
 class OpenLink {
@@ -78,7 +76,7 @@ bool MaintenanceUnlock(CModbusInterface& client, uint16_t code, IPasscodeInterac
         WriteOneTo(client, regs.unlock, code);
         if (ReadOneFrom(client, regs.unlock) == code) return true;
     }
-    interaction.ShowError(LoadString(kPasscodeMismatch));
+    interaction.ShowError(LoadString(kMsgPasscodeMismatch));
     return false;
 }
 
@@ -152,7 +150,7 @@ bool CPasscodeProtection::Unlock(CModbusInterface& client) {
         }
     }
     if (!confirmed) {
-        interaction_.ShowError(LoadString(kPasscodeMismatch));
+        interaction_.ShowError(LoadString(kMsgPasscodeMismatch));
         return false;
     }
     unlocked_ = true;
@@ -182,7 +180,7 @@ bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
         supported = deviceType_.HasFeature(0, FAM_ZC) || ReadPair(kPasscodeRegister) != 0;
     }
     if (!supported) {
-        interaction_.ShowError(LoadString(kNoProtectionFeature));
+        interaction_.ShowError(LoadString(kMsgNoProtectionFeature));
         return false;
     }
     std::optional<ProtectionChange> change = interaction_.AskProtection();
@@ -200,7 +198,7 @@ bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
             return true;
         }
     }
-    interaction_.ShowError(LoadString(kPasscodeMismatch));
+    interaction_.ShowError(LoadString(kMsgPasscodeMismatch));
     return false;
 }
 

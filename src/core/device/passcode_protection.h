@@ -35,12 +35,13 @@ class CPasscodeProtection {
     CPasscodeProtection& operator=(const CPasscodeProtection&) = delete;
 
     // Unlocks the device for writing. False when the user cancelled the passcode prompt
-    // or the passcode was wrong (11019 shown). Modbus failures throw.
+    // or the passcode was wrong (kMsgPasscodeMismatch shown). Modbus failures throw.
     bool Unlock(CModbusInterface& client);
     // Locks the device again after a successful Unlock; failures throw.
     void Relock();
     // "Protect": asks for the current and new passcode and sets the new one. True when
-    // the new passcode was set; false when refused (11020, 11019 shown) or cancelled.
+    // the new passcode was set; false when refused (kMsgNoProtectionFeature,
+    // kMsgPasscodeMismatch shown) or cancelled.
     bool ChangeProtection(CModbusInterface& client);
 
     bool Unlocked() const { return unlocked_; }
@@ -72,7 +73,7 @@ class CPasscodeProtection {
 
 // Maintenance unlock of meters and ZB types for single commands: writes code to the
 // unlock register (asking for the passcode of a protected device). False when the user
-// cancelled or the passcode was wrong (11019 shown).
+// cancelled or the passcode was wrong (kMsgPasscodeMismatch shown).
 bool UnlockForTest(CModbusInterface& client, uint16_t code, IPasscodeInteraction& interaction);
 // The same for the ZC series (always code 1).
 bool UnlockZcForTest(CModbusInterface& client, IPasscodeInteraction& interaction);

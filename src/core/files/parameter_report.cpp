@@ -11,6 +11,7 @@
 #include <cstdio>
 
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/work/private_exception.h"
 
@@ -19,9 +20,6 @@ namespace {
 
 constexpr int kTypeLong = 1;
 constexpr int kTypeAddress = 7;
-constexpr int kAllMatching = 11004;
-constexpr int kNotMatching = 11005;
-constexpr int kSaveError = 11006;
 
 bool TwoWordEntry(int word) {
     int type = Definition(word).type;
@@ -33,7 +31,7 @@ bool TwoWordEntry(int word) {
 void WriteFileReplacing(const std::string& path, const std::string& data) {
     std::string temp = path + ".tmpXXXXXX";
     int fd = ::mkstemp(temp.data());
-    if (fd < 0) throw CPrivateException(kSaveError, errno);
+    if (fd < 0) throw CPrivateException(kMsgSaveError, errno);
     size_t done = 0;
     int error = 0;
     while (done < data.size()) {
@@ -50,7 +48,7 @@ void WriteFileReplacing(const std::string& path, const std::string& data) {
     if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
     if (error) {
         ::unlink(temp.c_str());
-        throw CPrivateException(kSaveError, error);
+        throw CPrivateException(kMsgSaveError, error);
     }
 }
 
@@ -110,8 +108,8 @@ ReportListing CParameterReport::Build(bool hideIgnored) const {
 
 std::string CParameterReport::StatusText(const ReportListing& listing) const {
     if (!compared_) return {};
-    if (listing.mismatchCount == 0) return LoadString(kAllMatching);
-    return FormatMessageId(kNotMatching, {listing.mismatchCount});
+    if (listing.mismatchCount == 0) return LoadString(kMsgAllParametersMatch);
+    return FormatMessageId(kMsgParametersNotMatching, {listing.mismatchCount});
 }
 
 std::string CsvLine(const std::vector<std::string>& fields) {

@@ -2,6 +2,7 @@
 
 #include "core/platform/message_format.h"
 #include "core/work/private_exception.h"
+#include "core/platform/message_ids.h"
 
 namespace voltaro {
 
@@ -71,7 +72,7 @@ void CDeviceType::ReadFromDevice(IRegisterReader& client) {
     Lookup();
     const DeviceTypeRecord* record = Record();
     if (!record || (record->features == 0 && record->family == 0)) {
-        throw CPrivateException(FormatMessageId(11023, {deviceId, extensionId}));
+        throw CPrivateException(FormatMessageId(kMsgUnsupportedDevice, {deviceId, extensionId}));
     }
 }
 

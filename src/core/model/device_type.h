@@ -109,8 +109,8 @@ public:
     uint64_t FeatureSet() const;
     // The row record (looked up first when needed), or nullptr.
     const DeviceTypeRecord* Record() const;
-    // Identifies a connected device (registers 9600, 9601, 9622, 9623..9627), looks the
-    // row up and fails with 11023 for an unsupported device.
+    // Identifies a connected device (its identification registers), looks the
+    // row up; an unsupported device fails with kMsgUnsupportedDevice.
     void ReadFromDevice(IRegisterReader& client);
 };
 

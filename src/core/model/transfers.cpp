@@ -11,15 +11,10 @@
 #include "core/platform/message_format.h"
 #include "core/platform/trace.h"
 #include "core/work/private_exception.h"
+#include "core/platform/message_ids.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kCommunicationError = 11025;
-constexpr int kDifferentDevice = 11021;
-constexpr int kZbLonWorks = 11028;
-constexpr int kDipMismatch = 11029;
-constexpr int kZcLonWorks = 11033;
 
 uint16_t ReadOne(CModbusInterface& client, int address) {
     uint16_t value = 0;
@@ -40,16 +35,17 @@ double Percent(std::size_t index, std::size_t total) {
     return 100.0 * static_cast<double>(index + 1) / static_cast<double>(total);
 }
 
-// Runs a transfer step and turns every failure into 11025 naming the inner failure.
+// Runs a transfer step and turns every failure into kMsgCommunicationError naming the inner
+// failure.
 template <typename F>
 bool Wrapped(F&& body) {
     try {
         return body();
     } catch (const CPrivateException& e) {
         if (e.Message().empty()) throw;  // cancelled read: no message for the user
-        throw CPrivateException(FormatMessageId(kCommunicationError, {e.Message()}));
+        throw CPrivateException(FormatMessageId(kMsgCommunicationError, {e.Message()}));
     } catch (const std::exception& e) {
-        throw CPrivateException(FormatMessageId(kCommunicationError, {std::string(e.what())}));
+        throw CPrivateException(FormatMessageId(kMsgCommunicationError, {std::string(e.what())}));
     }
 }
 
@@ -75,8 +71,8 @@ bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& 
     // never swaps for it: swapping here would turn every 32-bit value round on the way back.
     if (identified.HasFeature(0, FAM_ZC)) swap = false;
     const int row = identified.typeIndex;
-    if (row == 33 || row == 34) throw CPrivateException(kZbLonWorks);
-    if (row == 59 || row == 65) throw CPrivateException(kZcLonWorks);
+    if (row == 33 || row == 34) throw CPrivateException(kMsgZbLonWorksOnly);
+    if (row == 59 || row == 65) throw CPrivateException(kMsgZcLonWorksOnly);
 
     const auto blocks = BlockTableFor(image.deviceType);
     const uint64_t features = image.deviceType.FeatureSet();
@@ -102,7 +98,7 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
     const CDeviceType& type = image.deviceType;
     type.Record();  // looks the row up when none is set yet
     if (type.typeIndex < 0 || type.typeIndex != connected.typeIndex)
-        throw CPrivateException(kDifferentDevice);
+        throw CPrivateException(kMsgDifferentDevice);
 
     const bool zc = type.HasFeature(0, FAM_ZC);
     const bool swap = zc ? false : ReadSwapFlag(client);
@@ -112,7 +108,7 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
     bool dipMode = false;
     if (type.HasFeature(0, FAM_ZB | FAM_ZC)) {
         uint16_t mode = ReadOne(client, zc ? kZcModeRegister : kZbModeRegister);
-        if ((mode & 1) != image.words[kModeWord]) throw CPrivateException(kDipMismatch);
+        if ((mode & 1) != image.words[kModeWord]) throw CPrivateException(kMsgDipSwitchMismatch);
         dipMode = image.words[kModeWord] == 0;
     }
 

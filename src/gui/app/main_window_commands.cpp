@@ -4,6 +4,7 @@
 #include "core/comm/modbus_interface.h"
 #include "core/device/passcode_protection.h"
 #include "core/files/config_file.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/resource_module.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
@@ -120,7 +121,7 @@ void CBasicParameterDialog::SwitchLanguage()
 {
     if (!ReadControls(false)) return;
     const int next = NextLanguage(CurrentLanguage());
-    if (!LoadLanguage(next)) ShowError(this, Text(kCantLoadLanguageModuleId));
+    if (!LoadLanguage(next)) ShowError(this, Text(kMsgCantLoadLanguageModule));
     settings_.displayLanguage = next;
     done(kShowAgain);
 }

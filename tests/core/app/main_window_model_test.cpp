@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app/main_window_model.h"
+#include "core/platform/message_ids.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -133,12 +134,12 @@ TEST(MainWindowModel, ReadControlsNamesTheFailingControl)
         int messageId;
     };
     const Case cases[] = {
-        {"secondary current 6", [](MainWindowInput& i) { i.ctSecondary = "6"; }, kIdCtSecondary, 11000},
-        {"primary voltage 49", [](MainWindowInput& i) { i.vtPrimary = "49"; }, kIdVtPrimary, 11000},
-        {"empty secondary voltage", [](MainWindowInput& i) { i.vtSecondary = ""; }, kIdVtSecondary, 11027},
-        {"bar current 20001", [](MainWindowInput& i) { i.barCurrent = "20001"; }, kIdBarCurrent, 11000},
+        {"secondary current 6", [](MainWindowInput& i) { i.ctSecondary = "6"; }, kIdCtSecondary, kMsgOutOfRange},
+        {"primary voltage 49", [](MainWindowInput& i) { i.vtPrimary = "49"; }, kIdVtPrimary, kMsgOutOfRange},
+        {"empty secondary voltage", [](MainWindowInput& i) { i.vtSecondary = ""; }, kIdVtSecondary, kMsgNotInteger},
+        {"bar current 20001", [](MainWindowInput& i) { i.barCurrent = "20001"; }, kIdBarCurrent, kMsgOutOfRange},
         {"interval 61", [](MainWindowInput& i) { i.powerDemandIndex = 1; i.powerDemandInterval = "61"; },
-         kIdPowerDemandInterval, 11000},
+         kIdPowerDemandInterval, kMsgOutOfRange},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

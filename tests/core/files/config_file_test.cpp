@@ -13,6 +13,7 @@
 #include "core/model/parameter_image.h"
 #include "core/model/settings_stocker.h"
 #include "core/platform/profile.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/temp_dir.h"  // tests/core/platform
 #include "core/work/private_exception.h"
@@ -131,7 +132,7 @@ TEST(ConfigFile, IdentificationDefaultsAndInvalidValues) {
     noModel.erase(noModel.find("Model=7811\r\n"), 12);
     EXPECT_EQ(load(noModel).deviceType.deviceId, 7811);
 
-    const std::string invalid = LoadString(11008);
+    const std::string invalid = LoadString(kMsgInvalidFileFormat);
     for (const char* bad :
          {"Model=\r\n", "Model=78x1\r\n", "Model=4294967296\r\n", "Model= \r\n"}) {
         std::string text = base;
@@ -160,7 +161,7 @@ TEST(ConfigFile, ParameterKeys) {
     EXPECT_EQ(load(base + "L99999=5\r\nOther=x\r\n[More]\r\nL5200=3\r\n").words[0],
               load(base).words[0]);
 
-    const std::string invalid = LoadString(11008);
+    const std::string invalid = LoadString(kMsgInvalidFileFormat);
     for (const char* bad : {"", "1e3", "12abc", "99999999999", "0x10"})
         EXPECT_EQ(MessageOf([&] { load(replaceKey("L5200", bad)); }), invalid) << bad;
     std::string missing = base;
@@ -186,7 +187,7 @@ TEST(ConfigFile, FailedLoadLeavesTheImageUnchanged) {
     // A file that is not there is a load error with the system's reason.
     std::string missing = MessageOf([&] { LoadConfigFile(dir.File("none.cfg"), image); });
     EXPECT_THAT(missing, ::testing::StartsWith("Load error. "));
-    EXPECT_NE(missing, LoadString(11008));
+    EXPECT_NE(missing, LoadString(kMsgInvalidFileFormat));
 }
 
 TEST(ConfigFile, SavingAgainRewritesKeysInPlaceAndKeepsOtherContent) {

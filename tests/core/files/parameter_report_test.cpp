@@ -7,6 +7,7 @@
 
 #include "core/model/settings_stocker.h"
 #include "core/platform/string_table.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/temp_dir.h"  // tests/core/platform
 
 namespace voltaro {
@@ -59,7 +60,7 @@ TEST(ParameterReport, SelfComparisonMatchesAndCountsNothing) {
     ReportListing listing = report.Build(false);
     EXPECT_EQ(listing.mismatchCount, 0);
     EXPECT_EQ(listing.firstMismatch, -1);
-    EXPECT_EQ(report.StatusText(listing), LoadString(11004));
+    EXPECT_EQ(report.StatusText(listing), LoadString(kMsgAllParametersMatch));
     EXPECT_FALSE(report.StatusIsAlert(listing));
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/model/device_type.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/work/private_exception.h"
 
 namespace voltaro {
@@ -51,7 +52,7 @@ TEST(DeviceTypeIdentification, MasksTheExtensionIdAndRefusesUnknownDevices) {
         type.ReadFromDevice(device);
         FAIL() << "an unknown device was accepted";
     } catch (const CPrivateException& e) {
-        EXPECT_EQ(e.Message(), FormatMessageId(11023, {7000, 2}));
+        EXPECT_EQ(e.Message(), FormatMessageId(kMsgUnsupportedDevice, {7000, 2}));
     }
     // A feature word of 0 alone does not make a device unsupported (ZB CC-Link unit).
     device.values = {{9600, 7851}, {9622, 0x0110}, {9626, 1}, {9627, 4}};

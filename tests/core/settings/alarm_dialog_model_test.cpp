@@ -1,3 +1,4 @@
+#include "core/platform/message_ids.h"
 #include "core/settings/alarm_dialog_model.h"
 
 #include "settings_test_support.h"
@@ -41,9 +42,9 @@ TEST(AlarmDialogModel, HysteresisAndDelayColumns) {
     model.CommitText(4, Model::DelayColumn, "999");
     EXPECT_EQ(image.words[190 + 7 * 4 + 6], 999);
     EXPECT_EQ(MessageOf([&] { model.CommitText(4, Model::DelayColumn, "1.5"); }),
-              FormatMessageId(11027, {LoadString(15506)}));
+              FormatMessageId(kMsgNotInteger, {LoadString(15506)}));
     EXPECT_EQ(MessageOf([&] { model.CommitText(4, Model::HysteresisColumn, ""); }),
-              FormatMessageId(11026, {LoadString(15505)}));
+              FormatMessageId(kMsgNotNumber, {LoadString(15505)}));
 }
 
 TEST(AlarmDialogModel, RowsWithoutTheFeatureAreGreyedAndNotEditable) {

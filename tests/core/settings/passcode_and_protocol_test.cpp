@@ -1,3 +1,4 @@
+#include "core/platform/message_ids.h"
 #include "core/settings/passcode_dialog_model.h"
 #include "core/settings/pulse_dialog_model.h"
 #include "core/settings/run_setting_dialog.h"
@@ -23,7 +24,7 @@ TEST(PasscodeDialogModel, FourDigitsEqualToTheConfirmation) {
     std::string message;
     EXPECT_EQ(PasscodeFailure(model, "123", "123", &message),
               CPasscodeDialogModel::NewPasscodeField);
-    EXPECT_EQ(message, LoadString(11002));
+    EXPECT_EQ(message, LoadString(kMsgInvalidPasscode));
     EXPECT_EQ(PasscodeFailure(model, "12345", "12345"), CPasscodeDialogModel::NewPasscodeField);
     EXPECT_EQ(PasscodeFailure(model, "12a4", "12a4"), CPasscodeDialogModel::NewPasscodeField);
     EXPECT_EQ(PasscodeFailure(model, "0123", "0124", &message), CPasscodeDialogModel::ConfirmField);

@@ -9,6 +9,7 @@
 #include "core/model/device_type.h"
 #include "core/model/parameter_image.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/settings/setting_fields.h"
 #include "core/work/private_exception.h"
@@ -61,7 +62,7 @@ Failure FailureOf(F&& f) {
 }
 
 inline std::string RangeMessage(int nameId, const std::string& min, const std::string& max) {
-    return FormatMessageId(11000, {LoadString(nameId), min, max});
+    return FormatMessageId(kMsgOutOfRange, {LoadString(nameId), min, max});
 }
 
 }  // namespace voltaro::test

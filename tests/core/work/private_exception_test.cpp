@@ -1,3 +1,4 @@
+#include "core/platform/message_ids.h"
 #include "core/work/private_exception.h"
 
 #include <cerrno>
@@ -9,8 +10,8 @@ namespace {
 
 TEST(PrivateException, BuildsItsTextThreeWays) {
     EXPECT_EQ(CPrivateException("as given").Message(), "as given");
-    EXPECT_EQ(CPrivateException(11019).Message(), "Modbus passcode mismatch!");
-    CPrivateException withSystem(11006, ENOENT);
+    EXPECT_EQ(CPrivateException(kMsgPasscodeMismatch).Message(), "Modbus passcode mismatch!");
+    CPrivateException withSystem(kMsgSaveError, ENOENT);
     EXPECT_EQ(withSystem.Message(), "Save error. No such file or directory");
 }
 

@@ -7,6 +7,7 @@
 
 #include "core/model/settings_stocker.h"
 #include "core/platform/string_table.h"
+#include "core/platform/message_ids.h"
 #include "core/work/private_exception.h"
 #include "sim_link.h"
 
@@ -112,7 +113,7 @@ TEST(Protection, WrongPasscodeShowsMismatchAfterTheUnlockPoll) {
     auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(elapsed, std::chrono::milliseconds(1000));
     EXPECT_LT(elapsed, std::chrono::milliseconds(1800));
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11019)}));
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(kMsgPasscodeMismatch)}));
     EXPECT_FALSE(protection.Unlocked());
     EXPECT_FALSE(link.client->IsOpen());
 }
@@ -158,7 +159,7 @@ TEST(Protection, ChangeProtectionOnAndOff) {
 
     ui.change = ProtectionChange{1, 0};  // wrong current passcode
     EXPECT_FALSE(protection.ChangeProtection(*link.client));
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11019)}));
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(kMsgPasscodeMismatch)}));
 
     ui.change = ProtectionChange{70000, 0};
     ASSERT_TRUE(protection.ChangeProtection(*link.client));
@@ -176,7 +177,7 @@ TEST(Protection, DeviceWithoutTheFeatureIsRefused) {
     ui.change = ProtectionChange{0, 5};
     CPasscodeProtection protection(ui, {1000, 20});
     EXPECT_FALSE(protection.ChangeProtection(*link.client));
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11020)}));
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(kMsgNoProtectionFeature)}));
     EXPECT_EQ(ui.protectionQuestions, 0);
     EXPECT_TRUE(link.proxy.Writes().empty());
 }
@@ -211,7 +212,7 @@ TEST(Protection, MaintenanceUnlockWritesTheCallersCodeAndRelocks) {
 
     ui.passcode = 1;
     EXPECT_FALSE(UnlockForTest(*link.client, 1, ui));
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11019)}));
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(kMsgPasscodeMismatch)}));
 
     SimLink zc(Protected(kZc16Row, 55));
     ui.passcode = 55;

@@ -8,6 +8,7 @@
 #include "core/model/settings_stocker.h"
 #include "core/platform/string_table.h"
 #include "core/work/private_exception.h"
+#include "core/platform/message_ids.h"
 #include "sim_link.h"
 
 namespace voltaro {
@@ -26,7 +27,7 @@ constexpr int kZbRow = 35;    // ZB, one measuring input
 constexpr int kZc16Row = 66;  // ZC, 16 inputs
 
 std::string Wrapped(int inner) {
-    std::string text = LoadString(11025);
+    std::string text = LoadString(kMsgCommunicationError);
     return text.substr(0, text.find("%s")) + LoadString(inner);
 }
 
@@ -111,8 +112,9 @@ TEST(TransferUpload, SwappedDeviceGivesLowHalfFirstAndDownloadSwapsBack) {
 }
 
 TEST(TransferUpload, LonWorksTypesAreRefusedBeforeAnyParameterRead) {
-    for (auto [row, message] : {std::pair{33, 11028}, std::pair{34, 11028}, std::pair{59, 11033},
-                                std::pair{65, 11033}}) {
+    for (auto [row, message] :
+         {std::pair{33, kMsgZbLonWorksOnly}, std::pair{34, kMsgZbLonWorksOnly},
+          std::pair{59, kMsgZcLonWorksOnly}, std::pair{65, kMsgZcLonWorksOnly}}) {
         SCOPED_TRACE(row);
         SimLink link(SimRow(row));
         ParameterImage image;
@@ -278,7 +280,7 @@ TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
     }
     {  // settings of another device type
         SimLink link(SimRow(kMeterRow));
-        EXPECT_EQ(MessageOf([&] { DownloadTo(link, ImageOfRow(5), sink); }), Wrapped(11021));
+        EXPECT_EQ(MessageOf([&] { DownloadTo(link, ImageOfRow(5), sink); }), Wrapped(kMsgDifferentDevice));
         EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
         EXPECT_TRUE(sink.reports.empty());
     }
