@@ -92,7 +92,8 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
         CliPasscodeInteraction ui("download", passcode, remember);
         CPasscodeProtection protection(ui);
         if (!protection.Unlock(client)) return kExitFailure;
-        bool completed = RunTransferWithProgress(client, image, false, LoadString(kMsgDownloadingNow));
+        bool completed =
+            RunTransferWithProgress(client, image, false, LoadString(kMsgDownloadingNow));
         protection.Relock();
         if (!completed) return Failure("download", "cancelled");
         std::printf("downloaded %s\n", parsed.rest[0].c_str());

@@ -1,6 +1,7 @@
 // Other-setting dialog (with the channel grid of the 8/16-input series) and the tariff
 // dialog.
 #include "gui/dialogs/advanced_dialog.h"
+#include "core/model/parameter_words.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -31,8 +32,7 @@ TEST(AdvancedDialog, SixteenChannelGridReplacesTheCurrentFields) {
     EXPECT_EQ(grid->Model().Columns(), 4);
     EXPECT_EQ(grid->Model().Rows(), 8);
     EXPECT_TRUE(grid->IsLabelCell(3, 2));  // "12ch"
-    EXPECT_EQ(grid->Model().CellText(3, 3),
-              TenthsText(image.words[CAdvancedDialogModel::ChannelWord(12)]));
+    EXPECT_EQ(grid->Model().CellText(3, 3), TenthsText(image.words[LowEndCutoutCurrentWord(12)]));
 
     EXPECT_EQ(grid->CurrentRow(), 0) << "starts on channel 1";
     EXPECT_EQ(grid->CurrentColumn(), 1);
@@ -51,12 +51,11 @@ TEST(AdvancedDialog, ChannelEditNavigatesRefusesAndEscapes) {
     ClickGridCell(grid, 1, 2);  // channel 3
     auto* edit = grid->findChild<CEditText*>(QStringLiteral("parEditText"));
     ASSERT_TRUE(edit != nullptr && edit->isVisible());
-    EXPECT_EQ(edit->selectedText(),
-              ToQString(TenthsText(image.words[CAdvancedDialogModel::ChannelWord(3)])));
+    EXPECT_EQ(edit->selectedText(), ToQString(TenthsText(image.words[LowEndCutoutCurrentWord(3)])));
 
     edit->setText(QStringLiteral("12.5"));
     QTest::keyClick(edit, Qt::Key_Down);
-    EXPECT_EQ(image.words[CAdvancedDialogModel::ChannelWord(3)], 125);
+    EXPECT_EQ(image.words[LowEndCutoutCurrentWord(3)], 125);
     EXPECT_EQ(grid->Model().CellText(1, 2), "12.5");
     EXPECT_EQ(grid->CurrentRow(), 3);
     ASSERT_TRUE(edit->isVisible()) << "the next cell is activated";
@@ -68,24 +67,24 @@ TEST(AdvancedDialog, ChannelEditNavigatesRefusesAndEscapes) {
     EXPECT_NE(boxes.texts[0].find(LoadString(15156)), std::string::npos);
     EXPECT_TRUE(edit->isVisible());
     EXPECT_TRUE(FocusedAndSelected(edit));
-    const uint16_t channel4 = image.words[CAdvancedDialogModel::ChannelWord(4)];
+    const uint16_t channel4 = image.words[LowEndCutoutCurrentWord(4)];
 
     Reactivate(&dialog);
     KeyOnFocus(Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(edit->isVisible());
     EXPECT_TRUE(grid->hasFocus());
-    EXPECT_EQ(image.words[CAdvancedDialogModel::ChannelWord(4)], channel4);
+    EXPECT_EQ(image.words[LowEndCutoutCurrentWord(4)], channel4);
 
     // OK on a ZC type stores frequency input 0.
-    image.words[37] = 3;
+    image.words[kWordFrequencyInput] = 3;
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[37], 0);
+    EXPECT_EQ(image.words[kWordFrequencyInput], 0);
 }
 
 TEST(AdvancedDialog, MeterFieldsAndDisabledTariffFunction) {
     ParameterImage image = ImageOfRow(RowWith(0, FAM_HKT2X, 0, FAM_ZB | FAM_ZC));
-    image.words[166] = 1;
+    image.words[kWordTariffFunction] = 1;
     CAdvancedDialog dialog(image);
     ShowActive(dialog);
     EXPECT_TRUE(Child<QWidget>(&dialog, CAdvancedDialog::kChannelGrid)->isHidden());
@@ -101,9 +100,9 @@ TEST(AdvancedDialog, MeterFieldsAndDisabledTariffFunction) {
     voltage->setText(QStringLiteral("1.5"));
     Child<QRadioButton>(&dialog, "apparentPowerSecond")->setChecked(true);
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[39], 15);
-    EXPECT_EQ(image.words[151], 1);
-    EXPECT_EQ(image.words[166], 1);
+    EXPECT_EQ(image.words[kWordLowEndCutoutVoltage], 15);
+    EXPECT_EQ(image.words[kWordCalculationOptionFirst + 3], 1);
+    EXPECT_EQ(image.words[kWordTariffFunction], 1);
 }
 
 TEST(TariffDialog, NoteColourAndVisibility) {
@@ -114,7 +113,7 @@ TEST(TariffDialog, NoteColourAndVisibility) {
     EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(130, 130, 0));
     Child<QRadioButton>(&dialog, "tariffSecond")->setChecked(true);
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(meter.words[28], 1);
+    EXPECT_EQ(meter.words[kWordTariff], 1);
 
     ParameterImage zb = ImageOfRow(RowWith(0, FAM_ZB));
     CTariffDialog zbDialog(zb);

@@ -1,6 +1,7 @@
 // The alarm dialog: greyed rows, cell commits into the working copy, refused cells and a
 // refused power-on delay.
 #include "gui/dialogs/alarm_dialog.h"
+#include "core/model/parameter_words.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -38,7 +39,7 @@ TEST(AlarmDialog, CellsCommitIntoTheCopyAndRefusedCellsStoreNothing) {
     ASSERT_TRUE(edit != nullptr && edit->isVisible());
     edit->setText(QStringLiteral("12.5"));
     QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(image.Get32(190), 12500u);
+    EXPECT_EQ(image.Get32(AlarmHighWord(0)), 12500u);
     EXPECT_FALSE(binding.Editing());
     EXPECT_EQ(list->topLevelItem(0)->text(1), ToQString(CAlarmDialogModel(image).CellText(0, 1)));
 
@@ -49,7 +50,7 @@ TEST(AlarmDialog, CellsCommitIntoTheCopyAndRefusedCellsStoreNothing) {
     ASSERT_EQ(boxes.texts.size(), 1u);
     EXPECT_EQ(boxes.icons[0], QMessageBox::Critical);
     EXPECT_NE(boxes.texts[0].find(LoadString(15502)), std::string::npos);
-    EXPECT_EQ(image.Get32(190), 12500u);
+    EXPECT_EQ(image.Get32(AlarmHighWord(0)), 12500u);
     EXPECT_FALSE(binding.Editing());
     EXPECT_TRUE(dialog.isVisible());
 
@@ -57,13 +58,13 @@ TEST(AlarmDialog, CellsCommitIntoTheCopyAndRefusedCellsStoreNothing) {
     auto* combo = list->findChild<CEditComboBox*>(QStringLiteral("parEditCombo"));
     ASSERT_TRUE(combo != nullptr && combo->isVisible());
     ChooseInCombo(combo, 1);
-    EXPECT_EQ(image.words[194], 1);
+    EXPECT_EQ(image.words[AlarmOutputWord(0)], 1);
     EXPECT_EQ(list->topLevelItem(0)->text(5), ToQString(CAlarmDialogModel(image).CellText(0, 5)));
 }
 
 TEST(AlarmDialog, RefusedPowerOnDelayKeepsTheDialogOpenWithTheFieldSelected) {
     ParameterImage image = NoNeutralImage();
-    image.words[188] = 7;
+    image.words[kWordAlarmPowerOnDelay] = 7;
     CAlarmDialog dialog(image);
     ShowActive(dialog);
     auto* delay = Child<QLineEdit>(&dialog, CAlarmDialog::kPowerOnDelay);
@@ -77,13 +78,13 @@ TEST(AlarmDialog, RefusedPowerOnDelayKeepsTheDialogOpenWithTheFieldSelected) {
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(FocusedAndSelected(delay));
-    EXPECT_EQ(image.words[188], 7);
+    EXPECT_EQ(image.words[kWordAlarmPowerOnDelay], 7);
 
     delay->setText(QStringLiteral("30"));
     EXPECT_TRUE(dialog.Accept());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(image.words[188], 30);
-    EXPECT_EQ(image.words[189], 1);
+    EXPECT_EQ(image.words[kWordAlarmPowerOnDelay], 30);
+    EXPECT_EQ(image.words[kWordAlarmLatching], 1);
 }
 
 }  // namespace

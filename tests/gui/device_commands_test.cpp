@@ -15,9 +15,10 @@
 #include "core/comm/com_settings.h"
 #include "core/comm/modbus_interface.h"
 #include "core/files/config_file.h"
+#include "core/model/parameter_words.h"
 #include "core/platform/message_format.h"
-#include "core/platform/string_table.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/string_table.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/comm_dialog.h"
 #include "gui/dialogs/compare_dialog.h"
@@ -82,7 +83,7 @@ TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
     ParameterImage other = ImageOfRow(kRowKt2);
     CBasicParameterDialog second(other, settings_);
     Connected([&] { second.Upload(); });
-    EXPECT_EQ(second.Image().words[32], 250);
+    EXPECT_EQ(second.Image().words[kWordPrimaryCurrent], 250);
     EXPECT_EQ(FindControlAs<QLineEdit>(&second, kIdCtPrimary)->text(), QStringLiteral("250"));
 }
 
@@ -92,7 +93,8 @@ TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
     CBasicParameterDialog window(carry, settings_);
     Connected([&] { window.Upload(); });
     ParameterImage changed = window.Image();
-    changed.words[32] = static_cast<uint16_t>(changed.words[32] + 1);
+    changed.words[kWordPrimaryCurrent] =
+        static_cast<uint16_t>(changed.words[kWordPrimaryCurrent] + 1);
     CCompareDialog report(changed, settings_);
     auto* status = FindControlAs<QLabel>(&report, 1072);
     EXPECT_TRUE(status->text().isEmpty());
@@ -209,7 +211,8 @@ TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
         QApplication::processEvents();
         ASSERT_EQ(boxes.Texts().size(), 1u);
         EXPECT_EQ(boxes.Texts()[0],
-                  FormatMessageId(kMsgOutOfRange, {LoadString(15200), std::string("1"), std::string("247")}));
+                  FormatMessageId(kMsgOutOfRange,
+                                  {LoadString(15200), std::string("1"), std::string("247")}));
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.focusWidget(), address);
@@ -339,7 +342,8 @@ TEST_F(SimulatedDevice, TcpProgressHidesTheQualityIndicator)
     auto checked = OnModal<CProgressDialog>([](CProgressDialog* dialog) {
         EXPECT_FALSE(FindControl(dialog, 1102)->isVisible());
         EXPECT_FALSE(FindControl(dialog, 1103)->isVisible());
-        EXPECT_EQ(FindControlAs<QLabel>(dialog, 1074)->text().toStdString(), LoadString(kMsgUploadingNow));
+        EXPECT_EQ(FindControlAs<QLabel>(dialog, 1074)->text().toStdString(),
+                  LoadString(kMsgUploadingNow));
     });
     ParameterImage image;
     EXPECT_TRUE(RunUploadWithProgress(nullptr, client, image));

@@ -1,6 +1,7 @@
 // Discrete input and output dialogs: absent outputs disabled and kept, and the nested
 // energy dialog working on the output dialog's copy.
 #include "gui/dialogs/discrete_output_dialog.h"
+#include "core/model/parameter_words.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -22,8 +23,8 @@ ParameterImage OneOutputImage() {
 
 TEST(DiscreteOutputDialog, AbsentOutputsAreDisabledAndKeepTheirWords) {
     ParameterImage image = OneOutputImage();
-    image.words[156] = 2;
-    image.words[157] = 1;
+    image.words[DiscreteOutputFunctionWord(1)] = 2;
+    image.words[DiscreteOutputContactWord(1)] = 1;
     CDiscreteOutputDialog dialog(image);
     const auto& present = CDiscreteOutputDialog::kOutputIds[0];
     const auto& absent = CDiscreteOutputDialog::kOutputIds[1];
@@ -37,15 +38,15 @@ TEST(DiscreteOutputDialog, AbsentOutputsAreDisabledAndKeepTheirWords) {
     FindControl<QComboBox>(&dialog, present.function)->setCurrentIndex(2);
     FindControl<QRadioButton>(&dialog, present.normalClose)->setChecked(true);
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[152], 2);
-    EXPECT_EQ(image.words[153], 1);
-    EXPECT_EQ(image.words[156], 2);
-    EXPECT_EQ(image.words[157], 1);
+    EXPECT_EQ(image.words[DiscreteOutputFunctionWord(0)], 2);
+    EXPECT_EQ(image.words[DiscreteOutputContactWord(0)], 1);
+    EXPECT_EQ(image.words[DiscreteOutputFunctionWord(1)], 2);
+    EXPECT_EQ(image.words[DiscreteOutputContactWord(1)], 1);
 }
 
 TEST(DiscreteOutputDialog, EnergyButtonEditsOnlyTheOutputDialogsCopy) {
     ParameterImage image = OneOutputImage();
-    image.Set32(163, 10);
+    image.Set32(PulseRateWord(0), 10);
     CDiscreteOutputDialog dialog(image);
     ShowActive(dialog);
     auto* energy = FindControl<QPushButton>(&dialog, CDiscreteOutputDialog::kOutputIds[0].energy);
@@ -58,7 +59,7 @@ TEST(DiscreteOutputDialog, EnergyButtonEditsOnlyTheOutputDialogsCopy) {
         pulse->reject();
     });
     QTest::mouseClick(energy, Qt::LeftButton);
-    EXPECT_EQ(image.Get32(163), 10u);
+    EXPECT_EQ(image.Get32(PulseRateWord(0)), 10u);
 
     WhenModal([](QWidget* modal) {
         auto* pulse = qobject_cast<CPulseDialog*>(modal);
@@ -68,8 +69,8 @@ TEST(DiscreteOutputDialog, EnergyButtonEditsOnlyTheOutputDialogsCopy) {
         EXPECT_TRUE(pulse->Accept());
     });
     QTest::mouseClick(energy, Qt::LeftButton);
-    EXPECT_EQ(image.Get32(163), 25u);
-    EXPECT_EQ(image.words[165], 20);
+    EXPECT_EQ(image.Get32(PulseRateWord(0)), 25u);
+    EXPECT_EQ(image.words[PulseDurationWord(0)], 20);
     EXPECT_TRUE(dialog.isVisible());
 }
 
@@ -95,7 +96,7 @@ TEST(PulseDialog, UnitFollowsTheEnergyCountAndRefusedWeightIsSelected) {
 
 TEST(DiscreteInputDialog, FunctionAndContactRoundTrip) {
     ParameterImage image = OneOutputImage();
-    image.words[154] = 1;
+    image.words[kWordDiscreteInputFunction] = 1;
     CDiscreteInputDialog dialog(image);
     auto* function = Child<QComboBox>(&dialog, CDiscreteInputDialog::kFunction);
     EXPECT_EQ(function->count(), CDiscreteInputDialogModel(image).Functions().Size());
@@ -103,8 +104,8 @@ TEST(DiscreteInputDialog, FunctionAndContactRoundTrip) {
     function->setCurrentIndex(2);
     Child<QRadioButton>(&dialog, "contactSecond")->setChecked(true);
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[154], 2);
-    EXPECT_EQ(image.words[155], 1);
+    EXPECT_EQ(image.words[kWordDiscreteInputFunction], 2);
+    EXPECT_EQ(image.words[kWordDiscreteInputContact], 1);
 }
 
 }  // namespace

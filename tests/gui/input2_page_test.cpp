@@ -1,6 +1,7 @@
 // The CT/VT input page: grid layout by input count, editing in place with navigation,
 // typed first characters, Escape, and Save.
 #include "gui/dialogs/input2_page.h"
+#include "core/model/parameter_words.h"
 
 #include <QDialog>
 #include <QVBoxLayout>
@@ -33,8 +34,8 @@ class Input2PageTest : public ::testing::Test {
     // An eight-input type whose first inputs use the sensor that has a primary current.
     static ParameterImage EightInputs() {
         ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
-        image.words[CInput2PageModel::SensorWord(1)] = 0;
-        image.words[CInput2PageModel::SensorWord(2)] = 0;
+        image.words[CtSensorWord(1)] = 0;
+        image.words[CtSensorWord(2)] = 0;
         return image;
     }
     void ClickCell(int column, int row) {
@@ -61,9 +62,9 @@ TEST_F(Input2PageTest, SixteenInputsEditTwelveChannelPrimaryIntoWord70OnSave) {
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(grid->Model().CellText(5, 4), "400");
     EXPECT_EQ(observer.sources.size(), 1u);
-    EXPECT_NE(image.words[70], 400) << "the page edits its own copy";
+    EXPECT_NE(image.words[PrimaryCurrentWord(12)], 400) << "the page edits its own copy";
     page->Save(image);
-    EXPECT_EQ(image.words[70], 400);
+    EXPECT_EQ(image.words[PrimaryCurrentWord(12)], 400);
 }
 
 TEST_F(Input2PageTest, TypedDigitStartsAnEditAndDownMovesOn) {
@@ -81,7 +82,7 @@ TEST_F(Input2PageTest, TypedDigitStartsAnEditAndDownMovesOn) {
     EXPECT_TRUE(edit->isVisible()) << "the next cell is activated";
     EXPECT_EQ(edit->selectedText(), ToQString(grid->Model().CellText(2, 2)));
     page->Save(image);
-    EXPECT_EQ(image.words[32], 75);
+    EXPECT_EQ(image.words[kWordPrimaryCurrent], 75);
 }
 
 TEST_F(Input2PageTest, RefusedPrimaryKeepsTheEditAndEscapeNeverCloses) {
@@ -129,7 +130,7 @@ TEST_F(Input2PageTest, SensorDropDownStoresTheChoice) {
     ChooseInCombo(combo, 2);
     EXPECT_EQ(observer.sources.size(), 1u);
     page->Save(image);
-    EXPECT_EQ(image.words[33], 2);
+    EXPECT_EQ(image.words[kWordSecondaryCurrent], 2);
 }
 
 TEST_F(Input2PageTest, FailedSaveStoresNothingAndSelectsTheField) {
@@ -150,8 +151,8 @@ TEST_F(Input2PageTest, FailedSaveStoresNothingAndSelectsTheField) {
     EXPECT_TRUE(FocusedAndSelected(secondary));
     secondary->setText(QStringLiteral("500"));
     page->Save(image);
-    EXPECT_EQ(image.words[36], 500);
-    EXPECT_EQ(image.words[32], 321);
+    EXPECT_EQ(image.words[kWordSecondaryVoltage], 500);
+    EXPECT_EQ(image.words[kWordPrimaryCurrent], 321);
 }
 
 }  // namespace

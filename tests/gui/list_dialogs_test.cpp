@@ -2,6 +2,7 @@
 // combo, per-cell commits and refusals.
 #include <QPushButton>
 
+#include "core/model/parameter_words.h"
 #include "dialog_test_support.h"
 #include "gui/controls/edit_text.h"
 #include "gui/dialogs/analog_output_dialog.h"
@@ -52,13 +53,13 @@ TEST(AnalogOutputDialog, InputComboIsWidenedAndCommitsTheCode) {
     ShowActive(dialog);
     auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
     ASSERT_EQ(list->columnCount(), CAnalogOutputDialogModel(image).OutputCount() + 1);
-    ClickCell(list, CAnalogOutputDialogModel::kInputRow, 1);
+    ClickCell(list, kAoInput, 1);
     CEditComboBox* combo = ComboBox(list);
     ASSERT_TRUE(combo != nullptr && combo->isVisible());
     EXPECT_GE(combo->width(), 220);
     const ChoiceList choices = CAnalogOutputDialogModel(image).InputChoices();
     ChooseInCombo(combo, 3);
-    EXPECT_EQ(image.words[CAnalogOutputDialogModel::OutputBase(0)], choices.At(3).code);
+    EXPECT_EQ(image.words[AnalogOutputWord(0, kAoInput)], choices.At(3).code);
     EXPECT_EQ(list->topLevelItem(0)->text(1), ToQString(choices.At(3).text));
 }
 
@@ -74,21 +75,19 @@ TEST(BarDialog, FullScaleRefusesANegativeValueWithoutStoring) {
     ShowActive(dialog);
     auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
     const int p = 2;
-    const uint32_t full = image.Get32(CBarDialogModel::ValueWord(p, CBarDialogModel::FullColumn));
+    const uint32_t full = image.Get32(BarScaleWord(p, false));
     MessageBoxCatcher boxes;
     ClickCell(list, p, CBarDialogModel::FullColumn);
     EditBox(list)->setText(QStringLiteral("-5"));
     QTest::keyClick(EditBox(list), Qt::Key_Return);
     EXPECT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(image.Get32(CBarDialogModel::ValueWord(p, CBarDialogModel::FullColumn)), full);
+    EXPECT_EQ(image.Get32(BarScaleWord(p, false)), full);
 
     ClickCell(list, p, CBarDialogModel::ZeroColumn);
     EditBox(list)->setText(QStringLiteral("-5"));
     QTest::keyClick(EditBox(list), Qt::Key_Return);
     EXPECT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(static_cast<int32_t>(
-                  image.Get32(CBarDialogModel::ValueWord(p, CBarDialogModel::ZeroColumn))),
-              -5);
+    EXPECT_EQ(static_cast<int32_t>(image.Get32(BarScaleWord(p, true))), -5);
 }
 
 TEST(DisplaySigmaDialog, GreyedRowsDoNotEditAndAChoiceIsStored) {
@@ -112,8 +111,7 @@ TEST(DisplaySigmaDialog, GreyedRowsDoNotEditAndAChoiceIsStored) {
     ASSERT_TRUE(combo != nullptr && combo->isVisible());
     const ChoiceList choices = model.RowChoices(1);
     ChooseInCombo(combo, choices.Size() - 1);
-    EXPECT_EQ(image.words[CDisplaySigmaDialogModel::kFirstWord + 1],
-              choices.At(choices.Size() - 1).code);
+    EXPECT_EQ(image.words[SigmaLineWord(1)], choices.At(choices.Size() - 1).code);
 }
 
 }  // namespace

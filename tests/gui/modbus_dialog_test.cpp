@@ -1,6 +1,7 @@
 // Device communication dialogs: the transducer variant of the serial dialog, the nested
 // advanced dialog, the Ethernet dialog's fields and the CC-Link dialog.
 #include "gui/dialogs/modbus_dialog.h"
+#include "core/model/parameter_words.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -19,8 +20,8 @@ using namespace test;
 
 TEST(ModbusDialog, TransducerSetsModeAndRunLedInsteadOfAddressAndRate) {
     ParameterImage image = ImageOfRow(RowWith(0, FAM_ZB));
-    image.words[124] = 17;
-    image.words[131] = 1;
+    image.words[kWordDeviceAddress] = 17;
+    image.words[kWordModbusMode] = 1;
     CModbusDialog dialog(image);
     for (const char* name :
          {CModbusDialog::kAddress, CModbusDialog::kAddressLabel, CModbusDialog::kRate,
@@ -36,14 +37,14 @@ TEST(ModbusDialog, TransducerSetsModeAndRunLedInsteadOfAddressAndRate) {
     Child<QRadioButton>(&dialog, "modeFirst")->setChecked(true);
     Child<QLineEdit>(&dialog, CModbusDialog::kRunLed)->setText(QStringLiteral("2.5"));
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[124], 17);
-    EXPECT_EQ(image.words[131], 0);
-    EXPECT_EQ(image.words[140], 25);
+    EXPECT_EQ(image.words[kWordDeviceAddress], 17);
+    EXPECT_EQ(image.words[kWordModbusMode], 0);
+    EXPECT_EQ(image.words[kWordRunLedTimeout], 25);
 }
 
 TEST(ModbusDialog, SerialMeterDisablesModeAndRefusesABadAddress) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
-    image.words[125] = 7;
+    image.words[kWordTransferRate] = 7;
     CModbusDialog dialog(image);
     ShowActive(dialog);
     EXPECT_FALSE(Child<QWidget>(&dialog, CModbusDialog::kRunLed)->isEnabled());
@@ -60,8 +61,8 @@ TEST(ModbusDialog, SerialMeterDisablesModeAndRefusesABadAddress) {
 
 TEST(ModbusDialog, AdvancedEditsOnlyTheModbusDialogsCopy) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
-    image.words[128] = 15;
-    image.words[129] = 35;
+    image.words[kWordT15] = 15;
+    image.words[kWordT35] = 35;
     CModbusDialog dialog(image);
     ShowActive(dialog);
     MessageBoxCatcher boxes;
@@ -83,14 +84,14 @@ TEST(ModbusDialog, AdvancedEditsOnlyTheModbusDialogsCopy) {
     });
     QTest::mouseClick(Child<QPushButton>(&dialog, CModbusDialog::kAdvanced), Qt::LeftButton);
     EXPECT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(image.words[128], 20);
-    EXPECT_EQ(image.words[129], 45);
-    EXPECT_EQ(image.words[130], 1);
+    EXPECT_EQ(image.words[kWordT15], 20);
+    EXPECT_EQ(image.words[kWordT35], 45);
+    EXPECT_EQ(image.words[kWordLongRegister], 1);
 }
 
 TEST(Modbus2Dialog, AddressesAndPortAreReadBack) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
-    image.words[138] = 502;
+    image.words[kWordPort] = 502;
     CModbus2Dialog dialog(image);
     ShowActive(dialog);
     auto* port = Child<QComboBox>(&dialog, CModbus2Dialog::kPort);
@@ -107,22 +108,22 @@ TEST(Modbus2Dialog, AddressesAndPortAreReadBack) {
 
     port->setEditText(QStringLiteral("0x1F7"));
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[132], 0x0A01);
-    EXPECT_EQ(image.words[133], 0x0203);
-    EXPECT_EQ(image.words[138], 503);
+    EXPECT_EQ(image.words[kWordIpAddress], 0x0A01);
+    EXPECT_EQ(image.words[kWordIpAddress + 1], 0x0203);
+    EXPECT_EQ(image.words[kWordPort], 503);
 }
 
 TEST(CCLinkDialog, NodeAndRateRoundTrip) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_CCLINK, 0));
-    image.words[142] = 9;
+    image.words[kWordCcLinkRate] = 9;
     CCCLinkDialog dialog(image);
     auto* rate = Child<QComboBox>(&dialog, CCCLinkDialog::kRate);
     EXPECT_EQ(rate->currentIndex(), 4);
     Child<QLineEdit>(&dialog, CCCLinkDialog::kNode)->setText(QStringLiteral("64"));
     rate->setCurrentIndex(1);
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[141], 64);
-    EXPECT_EQ(image.words[142], 1);
+    EXPECT_EQ(image.words[kWordCcLinkNode], 64);
+    EXPECT_EQ(image.words[kWordCcLinkRate], 1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
+#include "core/model/parameter_words.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "gui/app/main_window.h"
@@ -71,7 +72,7 @@ TEST_F(ProtectedDevice, DownloadAsksForThePasscodeAndRemembersIt)
     EXPECT_EQ(simulator_->Register(4944), 0);  // relocked
 
     // The second time the prompt shows the twelve x and OK sends the remembered code.
-    window.Model().Image().words[32] = 0;
+    window.Model().Image().words[kWordPrimaryCurrent] = 0;
     FindControlAs<QLineEdit>(&window, kIdCtPrimary)->setText(QStringLiteral("650"));
     auto remembered = OnModal<CEnterPasscodeDialog>([](CEnterPasscodeDialog* dialog) {
         EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("passcode"))->text(),
@@ -86,7 +87,7 @@ TEST_F(ProtectedDevice, DownloadAsksForThePasscodeAndRemembersIt)
     ParameterImage other;
     CBasicParameterDialog second(other, settings_);
     Connected([&] { second.Upload(); });
-    EXPECT_EQ(second.Image().words[32], 650);
+    EXPECT_EQ(second.Image().words[kWordPrimaryCurrent], 650);
 }
 
 TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten)
@@ -106,7 +107,7 @@ TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten)
     ParameterImage other;
     CBasicParameterDialog second(other, settings_);
     Connected([&] { second.Upload(); });
-    EXPECT_NE(second.Image().words[32], 640);
+    EXPECT_NE(second.Image().words[kWordPrimaryCurrent], 640);
 }
 
 TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts)

@@ -1,6 +1,7 @@
 // The setting buttons of the main window: which dialog each opens and the copy protocol
 // around it (Cancel changes nothing, OK brings the whole copy back).
 #include "gui/dialogs/setting_dialogs.h"
+#include "core/model/parameter_words.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -81,7 +82,7 @@ TEST(SettingDialogs, CancelAfterEditsLeavesTheImageUnchanged) {
 
 TEST(SettingDialogs, OkBringsBackTheWholeCopyWithNestedEdits) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_DO1, 0));
-    image.words[300] = 1234;  // not shown by the output dialog
+    image.words[AlarmHysteresisWord(15)] = 1234;  // not shown by the output dialog
     const int row = image.deviceType.typeIndex;
     WhenModal([](QWidget* modal) {
         auto* dialog = qobject_cast<CDiscreteOutputDialog*>(modal);
@@ -100,9 +101,9 @@ TEST(SettingDialogs, OkBringsBackTheWholeCopyWithNestedEdits) {
         QTest::mouseClick(Child<QPushButton>(dialog, "id1"), Qt::LeftButton);
     });
     EXPECT_TRUE(RunSettingDialogForButton(kButtonDoPo, nullptr, image));
-    EXPECT_EQ(image.Get32(163), 30u);
-    EXPECT_EQ(image.words[152], 1);
-    EXPECT_EQ(image.words[300], 1234);
+    EXPECT_EQ(image.Get32(PulseRateWord(0)), 30u);
+    EXPECT_EQ(image.words[DiscreteOutputFunctionWord(0)], 1);
+    EXPECT_EQ(image.words[AlarmHysteresisWord(15)], 1234);
     EXPECT_EQ(image.deviceType.typeIndex, row);
 }
 

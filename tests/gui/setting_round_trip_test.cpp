@@ -10,9 +10,10 @@
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
 #include "core/model/model_list.h"
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
-#include "core/platform/string_table.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/string_table.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/advanced_dialog.h"
 #include "gui/dialogs/alarm_dialog.h"
@@ -128,10 +129,10 @@ TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
     EditInDialog<CModbusDialog>(window, kIdModbus, CModbusDialog::kAddress, "17");
     EditInDialog<CDisplayDialog>(window, kIdDisplay, CDisplayDialog::kOffTimer, "120");
     ASSERT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
-    EXPECT_EQ(window.Image().words[188], 7);
-    EXPECT_EQ(window.Image().words[39], 123);
-    EXPECT_EQ(window.Image().words[124], 17);
-    EXPECT_EQ(window.Image().words[180], 120);
+    EXPECT_EQ(window.Image().words[kWordAlarmPowerOnDelay], 7);
+    EXPECT_EQ(window.Image().words[kWordLowEndCutoutVoltage], 123);
+    EXPECT_EQ(window.Image().words[kWordDeviceAddress], 17);
+    EXPECT_EQ(window.Image().words[kWordBacklightOffTimer], 120);
 
     Connected([&] { window.Download(); });
     ASSERT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
@@ -149,7 +150,8 @@ TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
     // The report compares the edited image with the device: everything matches.
     CCompareDialog report(window.Image(), settings_);
     Connected([&] { FindControlAs<QPushButton>(&report, 1069)->click(); });
-    EXPECT_EQ(FindControlAs<QLabel>(&report, 1072)->text().toStdString(), LoadString(kMsgAllParametersMatch));
+    EXPECT_EQ(FindControlAs<QLabel>(&report, 1072)->text().toStdString(),
+              LoadString(kMsgAllParametersMatch));
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
 }
 

@@ -93,11 +93,16 @@ ModbusFailure ValidateResponse(std::size_t n, uint16_t sentTransaction,
 
 std::string FailureReasonText(ModbusFailure failure, int exceptionCode) {
     switch (failure) {
-        case ModbusFailure::Timeout: return LoadString(kMsgTimeout);
-        case ModbusFailure::InvalidResponse: return LoadString(kMsgInvalidResponse);
-        case ModbusFailure::Crc: return LoadString(kMsgCrcError);
-        case ModbusFailure::Exception: return FormatMessageId(kMsgReceiveException, {exceptionCode});
-        case ModbusFailure::InvalidTransaction: return LoadString(kMsgInvalidTransaction);
+        case ModbusFailure::Timeout:
+            return LoadString(kMsgTimeout);
+        case ModbusFailure::InvalidResponse:
+            return LoadString(kMsgInvalidResponse);
+        case ModbusFailure::Crc:
+            return LoadString(kMsgCrcError);
+        case ModbusFailure::Exception:
+            return FormatMessageId(kMsgReceiveException, {exceptionCode});
+        case ModbusFailure::InvalidTransaction:
+            return LoadString(kMsgInvalidTransaction);
         case ModbusFailure::None: break;
     }
     return {};
@@ -105,8 +110,8 @@ std::string FailureReasonText(ModbusFailure failure, int exceptionCode) {
 
 std::string ModbusErrorMessage(const char* command, int address, int count, ModbusFailure failure,
                                int exceptionCode) {
-    return FormatMessageId(kMsgModbusCommandFailed,
-                           {command, address + 1, count, FailureReasonText(failure, exceptionCode)});
+    return FormatMessageId(kMsgModbusCommandFailed, {command, address + 1, count,
+                                                     FailureReasonText(failure, exceptionCode)});
 }
 
 void TraceFailure(ModbusFailure failure, int exceptionCode) {

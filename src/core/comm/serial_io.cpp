@@ -101,7 +101,8 @@ void CSerialIO::Open() {
     const std::string& display =
         infrared ? settings.irComPortDisplayName : settings.comPortDisplayName;
     auto fail = [&]() {
-        throw CPrivateException(FormatMessageId(kMsgPortCannotOpen, {display.empty() ? portPath_ : display}));
+        throw CPrivateException(
+            FormatMessageId(kMsgPortCannotOpen, {display.empty() ? portPath_ : display}));
     };
     std::string device = SerialDevicePath(portPath_);
     if (device.empty()) fail();

@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "core/comm/modbus_interface.h"
-#include "core/model/transfers.h"
+#include "core/model/device_registers.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/work/sync_objects.h"
@@ -50,15 +50,9 @@ void WriteOneTo(CModbusInterface& client, int address, uint16_t value) {
     client.WriteMultipleRegisters(address, 1, &value);
 }
 
-struct MaintenanceRegisters {
-    int passcode;
-    int unlock;
-    int protection;
-};
-
 // The maintenance unlock of both register sets.
 bool MaintenanceUnlock(CModbusInterface& client, uint16_t code, IPasscodeInteraction& interaction,
-                       const MaintenanceRegisters& regs, bool useWordOrder) {
+                       const PasscodeRegisterSet& regs, bool useWordOrder) {
     bool highWordFirst = false;
     {
         OpenLink link(client);
@@ -72,7 +66,7 @@ bool MaintenanceUnlock(CModbusInterface& client, uint16_t code, IPasscodeInterac
     if (!passcode) return false;
     {
         OpenLink link(client);
-        WritePairTo(client, regs.passcode, *passcode, highWordFirst);
+        WritePairTo(client, regs.entered, *passcode, highWordFirst);
         WriteOneTo(client, regs.unlock, code);
         if (ReadOneFrom(client, regs.unlock) == code) return true;
     }
@@ -203,14 +197,11 @@ bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
 }
 
 bool UnlockForTest(CModbusInterface& client, uint16_t code, IPasscodeInteraction& interaction) {
-    return MaintenanceUnlock(client, code, interaction,
-                             {kPasscodeRegister, kUnlockRegister, kProtectionRegister}, true);
+    return MaintenanceUnlock(client, code, interaction, kMeterPasscodeRegisters, true);
 }
 
 bool UnlockZcForTest(CModbusInterface& client, IPasscodeInteraction& interaction) {
-    return MaintenanceUnlock(client, 1, interaction,
-                             {kZcPasscodeRegister, kZcUnlockRegister, kZcProtectionRegister},
-                             false);
+    return MaintenanceUnlock(client, 1, interaction, kZcPasscodeRegisters, false);
 }
 
 void RelockAfterTest(CModbusInterface& client, bool zc) {

@@ -6,20 +6,12 @@
 #include <cstdint>
 
 #include "core/device/passcode_interaction.h"
+#include "core/model/device_registers.h"
 #include "core/model/device_type.h"
 
 namespace voltaro {
 
 class CModbusInterface;
-
-// Registers of the meter and ZB types.
-constexpr int kPasscodeRegister = 4942;    // pair: the entered passcode
-constexpr int kUnlockRegister = 4944;      // 1 unlocks, 0 locks; reads 1 while unlocked
-constexpr int kProtectionRegister = 5333;  // pair: the protection passcode, 0 = off
-// Registers of the ZC series (always low word first).
-constexpr int kZcPasscodeRegister = 8976;
-constexpr int kZcUnlockRegister = 8978;
-constexpr int kZcProtectionRegister = 8993;
 
 struct PasscodeTimings {
     uint32_t unlockTimeoutMs = 1000;  // how long Unlock waits for the unlock to show

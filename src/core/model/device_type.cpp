@@ -1,8 +1,9 @@
 #include "core/model/device_type.h"
 
+#include "core/model/device_registers.h"
 #include "core/platform/message_format.h"
-#include "core/work/private_exception.h"
 #include "core/platform/message_ids.h"
+#include "core/work/private_exception.h"
 
 namespace voltaro {
 
@@ -60,15 +61,16 @@ uint64_t CDeviceType::FeatureSet() const {
 
 void CDeviceType::ReadFromDevice(IRegisterReader& client) {
     uint16_t value = 0;
-    client.ReadHoldingRegisters(9600, 1, &value);
+    client.ReadHoldingRegisters(kDeviceIdRegister, 1, &value);
     deviceId = value;
-    client.ReadHoldingRegisters(9601, 1, &value);
+    client.ReadHoldingRegisters(kFirmwareVersionRegister, 1, &value);
     version = value;
-    client.ReadHoldingRegisters(9622, 1, &value);
+    client.ReadHoldingRegisters(kExtensionIdRegister, 1, &value);
     extensionId = static_cast<uint16_t>(value & kExtensionIdMask);
-    uint16_t io[5] = {};
-    client.ReadHoldingRegisters(9623, 5, io);
-    for (int i = 0; i < 5; ++i) ioConfig[i] = io[i];
+    uint16_t io[kIoConfigRegisters] = {};
+    client.ReadHoldingRegisters(kIoConfigRegister, kIoConfigRegisters, io);
+    for (int i = 0; i < kIoConfigRegisters; ++i)
+        ioConfig[i] = io[i];
     Lookup();
     const DeviceTypeRecord* record = Record();
     if (!record || (record->features == 0 && record->family == 0)) {

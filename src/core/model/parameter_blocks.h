@@ -33,4 +33,13 @@ std::span<const ParameterBlock> ZcBlockTable();     // 43 rows
 // The ZC table for types of the ZC family, else the meter table.
 std::span<const ParameterBlock> BlockTableFor(const CDeviceType& type);
 
+// The holding register of image word in table (a block maps its words one to one onto its
+// registers), or -1 when no block of the table holds the word.
+int RegisterOfWord(std::span<const ParameterBlock> table, int word);
+
+// Whether the DIP switches set the block's values on a device in DIP mode (so that the
+// device refuses to have them written): the wiring system and the primary currents with
+// their sensors, of every input on the ZC series (zcTable), of inputs 1 and 2 otherwise.
+bool SetByDipSwitches(const ParameterBlock& block, bool zcTable);
+
 }  // namespace voltaro

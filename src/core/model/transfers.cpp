@@ -6,12 +6,14 @@
 #include <exception>
 
 #include "core/comm/modbus_interface.h"
+#include "core/model/device_registers.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/trace.h"
 #include "core/work/private_exception.h"
-#include "core/platform/message_ids.h"
 
 namespace voltaro {
 namespace {
@@ -52,14 +54,8 @@ bool Wrapped(F&& body) {
 // Blocks that a download skips: the mode word itself, and in DIP mode the values that
 // the switches set.
 bool SkippedOnDownload(const ParameterBlock& block, bool zc, bool dipMode) {
-    if (block.word == kModeWord) return true;
-    if (!dipMode) return false;
-    if (zc) {
-        static constexpr std::array<int, 17> kZcDipWords = {31, 32, 40, 43, 46, 49, 52, 55, 58,
-                                                            61, 64, 67, 70, 73, 76, 79, 82};
-        return std::find(kZcDipWords.begin(), kZcDipWords.end(), block.word) != kZcDipWords.end();
-    }
-    return block.address == 5600 || block.address == 5609;
+    if (block.word == kWordConfigurationMode) return true;
+    return dipMode && SetByDipSwitches(block, zc);
 }
 
 bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
@@ -67,8 +63,9 @@ bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& 
     CDeviceType identified;
     identified.ReadFromDevice(client);
     image.deviceType = identified;
-    // The ZC series keeps 32-bit values low half first whatever 5735 says, and Download
-    // never swaps for it: swapping here would turn every 32-bit value round on the way back.
+    // The ZC series keeps 32-bit values low half first whatever kWordOrderRegister says, and
+    // Download never swaps for it: swapping here would turn every 32-bit value round on the
+    // way back.
     if (identified.HasFeature(0, FAM_ZC)) swap = false;
     const int row = identified.typeIndex;
     if (row == 33 || row == 34) throw CPrivateException(kMsgZbLonWorksOnly);
@@ -82,7 +79,7 @@ bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& 
         uint16_t* target = image.words.data() + block.word;
         client.ReadHoldingRegisters(block.address, block.Registers(), target);
         if (block.kind == 0) {
-            if (block.word == kModeWord) image.words[kModeWord] &= 1;
+            if (block.word == kWordConfigurationMode) image.words[kWordConfigurationMode] &= 1;
         } else if (swap) {
             SwapPairs(target, block.count);
         }
@@ -108,8 +105,9 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
     bool dipMode = false;
     if (type.HasFeature(0, FAM_ZB | FAM_ZC)) {
         uint16_t mode = ReadOne(client, zc ? kZcModeRegister : kZbModeRegister);
-        if ((mode & 1) != image.words[kModeWord]) throw CPrivateException(kMsgDipSwitchMismatch);
-        dipMode = image.words[kModeWord] == 0;
+        if ((mode & 1) != image.words[kWordConfigurationMode])
+            throw CPrivateException(kMsgDipSwitchMismatch);
+        dipMode = image.words[kWordConfigurationMode] == 0;
     }
 
     const auto blocks = BlockTableFor(type);

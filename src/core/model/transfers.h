@@ -17,13 +17,6 @@ class IProgressSink {
     virtual bool ReportProgress(double percent) = 0;
 };
 
-// Register of the device's word order of 32-bit values (1: high half first).
-constexpr int kWordOrderRegister = 5735;
-constexpr int kFirmwareVersionRegister = 9601;
-// Configuration mode (DIP switch 1-8) of ZB and ZC types in bit 0; image word 30.
-constexpr int kZbModeRegister = 20302;
-constexpr int kZcModeRegister = 25502;
-constexpr int kModeWord = 30;
 // Largest register span of one download write group.
 constexpr int kGroupBufferRegisters = 128;
 
@@ -33,7 +26,8 @@ constexpr int kGroupBufferRegisters = 128;
 // exception (a read cut short by the user's Cancel) passes through unwrapped.
 bool Upload(ParameterImage& image, CModbusInterface& client, IProgressSink& progress);
 // Writes image to the device; refuses a different device (kMsgDifferentDevice) or a
-// mismatching configuration mode (kMsgDipSwitchMismatch) before writing anything. Result and failures as Upload.
+// mismatching configuration mode (kMsgDipSwitchMismatch) before writing anything. Result and
+// failures as Upload.
 bool Download(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress);
 
 }  // namespace voltaro

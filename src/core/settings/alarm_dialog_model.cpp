@@ -54,12 +54,13 @@ std::span<const ListItem> CAlarmDialogModel::Items() {
 }
 
 CAlarmDialogModel::Inputs CAlarmDialogModel::Initial() const {
-    return {image_.words[189] == 1, std::to_string(image_.words[188])};
+    return {image_.words[kWordAlarmLatching] == 1,
+            std::to_string(image_.words[kWordAlarmPowerOnDelay])};
 }
 
 void CAlarmDialogModel::Accept(const Inputs& inputs) {
-    image_.words[189] = inputs.latching ? 1 : 0;
-    image_.words[188] =
+    image_.words[kWordAlarmLatching] = inputs.latching ? 1 : 0;
+    image_.words[kWordAlarmPowerOnDelay] =
         static_cast<uint16_t>(ReadField(PowerOnDelayField, inputs.powerOnDelay, 0, 999, 1, 15500));
 }
 
@@ -80,7 +81,7 @@ int CAlarmDialogModel::OutputChoiceCount(int item) const {
         count = 3;
     // Widen the list so that a stored output through an absent Do can still be shown,
     // but never beyond the six texts the family has.
-    const int stored = image_.words[ItemWord(item) + 4];
+    const int stored = image_.words[AlarmOutputWord(item)];
     if (stored >= count) count = std::min(stored + 1, kOutputFamilySize);
     return count;
 }
@@ -97,18 +98,18 @@ std::string CAlarmDialogModel::CellText(int row, int column) const {
     const ListItem& item = kItems[row];
     if (column == NameColumn) return LoadString(item.nameId);
     if (!RowApplies(row)) return {};
-    const int base = ItemWord(row);
     switch (column) {
         case HighColumn:
-            return ScaledCellText(Signed32(image_, base), item.scale, item.unitId);
+            return ScaledCellText(Signed32(image_, AlarmHighWord(row)), item.scale, item.unitId);
         case LowColumn:
-            return ScaledCellText(Signed32(image_, base + 2), item.scale, item.unitId);
+            return ScaledCellText(Signed32(image_, AlarmLowWord(row)), item.scale, item.unitId);
         case HysteresisColumn:
-            return ScaledCellText(static_cast<int16_t>(image_.words[base + 5]), 10, kPercent);
+            return ScaledCellText(static_cast<int16_t>(image_.words[AlarmHysteresisWord(row)]), 10,
+                                  kPercent);
         case DelayColumn:
-            return ScaledCellText(static_cast<int16_t>(image_.words[base + 6]), 1, kSec);
+            return ScaledCellText(static_cast<int16_t>(image_.words[AlarmDelayWord(row)]), 1, kSec);
         case OutputColumn: {
-            const int stored = image_.words[base + 4];
+            const int stored = image_.words[AlarmOutputWord(row)];
             return stored < kOutputFamilySize ? LoadString(OutputTextBase() + stored)
                                               : std::to_string(stored);
         }
@@ -126,28 +127,27 @@ ComboSetup CAlarmDialogModel::ComboAt(int row, int column) const {
     if (EditorAt(row, column) != CellEditor::Combo) return {};
     const int count = OutputChoiceCount(row);
     return {StringList(count, OutputTextBase()),
-            IndexSelection(image_.words[ItemWord(row) + 4], count)};
+            IndexSelection(image_.words[AlarmOutputWord(row)], count)};
 }
 
 void CAlarmDialogModel::CommitText(int row, int column, const std::string& text) {
     if (EditorAt(row, column) != CellEditor::Edit) return;
     const ListItem& item = kItems[row];
-    const int base = ItemWord(row);
     switch (column) {
         case HighColumn:
-            image_.Set32(base, static_cast<uint32_t>(ParseScaledValue(text, item.min, item.max,
-                                                                      item.scale, kHighName)));
+            image_.Set32(AlarmHighWord(row), static_cast<uint32_t>(ParseScaledValue(
+                                                 text, item.min, item.max, item.scale, kHighName)));
             break;
         case LowColumn:
-            image_.Set32(base + 2, static_cast<uint32_t>(ParseScaledValue(text, item.min, item.max,
-                                                                          item.scale, kLowName)));
+            image_.Set32(AlarmLowWord(row), static_cast<uint32_t>(ParseScaledValue(
+                                                text, item.min, item.max, item.scale, kLowName)));
             break;
         case HysteresisColumn:
-            image_.words[base + 5] =
+            image_.words[AlarmHysteresisWord(row)] =
                 static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 10, kHysteresisName));
             break;
         case DelayColumn:
-            image_.words[base + 6] =
+            image_.words[AlarmDelayWord(row)] =
                 static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 1, kDelayName));
             break;
         default:
@@ -157,7 +157,7 @@ void CAlarmDialogModel::CommitText(int row, int column, const std::string& text)
 
 void CAlarmDialogModel::CommitChoice(int row, int column, int index) {
     if (EditorAt(row, column) != CellEditor::Combo) return;
-    StoreIndex(image_.words[ItemWord(row) + 4], index, OutputChoiceCount(row));
+    StoreIndex(image_.words[AlarmOutputWord(row)], index, OutputChoiceCount(row));
 }
 
 }  // namespace voltaro

@@ -44,7 +44,7 @@ std::string CBarDialogModel::CellText(int row, int column) const {
     const ListItem& item = kItems[row];
     if (column == NameColumn) return LoadString(item.nameId);
     if (EditorAt(row, column) == CellEditor::None) return {};
-    const auto value = static_cast<int32_t>(image_.Get32(ValueWord(row, column)));
+    const auto value = static_cast<int32_t>(image_.Get32(BarScaleWord(row, column == ZeroColumn)));
     return ScaledCellText(value, item.scale, item.unitId);
 }
 
@@ -59,7 +59,7 @@ void CBarDialogModel::CommitText(int row, int column, const std::string& text) {
     const ListItem& item = kItems[row];
     const int64_t value =
         ParseScaledValue(text, ColumnMinimum(row, column), item.max, item.scale, item.nameId);
-    image_.Set32(ValueWord(row, column), static_cast<uint32_t>(value));
+    image_.Set32(BarScaleWord(row, column == ZeroColumn), static_cast<uint32_t>(value));
 }
 
 }  // namespace voltaro

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -31,7 +32,7 @@ class CDiscreteInputDialogModel {
 
 class CDiscreteOutputDialogModel {
   public:
-    static constexpr int kOutputCount = 4;
+    static constexpr int kOutputCount = kDiscreteOutputCount;
     struct Output {
         int function = -1;
         bool normalClose = false;
@@ -40,8 +41,6 @@ class CDiscreteOutputDialogModel {
 
     explicit CDiscreteOutputDialogModel(ParameterImage& image) : image_(image) {}
 
-    static int FunctionWord(int output) { return output == 0 ? 152 : 154 + 2 * output; }
-    static int ContactWord(int output) { return FunctionWord(output) + 1; }
     // Outputs the type lacks are disabled (with their "Energy" buttons) and keep their words.
     bool Present(int output) const;
     ChoiceList Functions() const { return ChoiceList::FromStrings(3, 1800); }

@@ -79,7 +79,7 @@ bool CDisplaySigmaDialogModel::RowApplies(int row) const {
 std::string CDisplaySigmaDialogModel::CellText(int row, int column) const {
     if (column == NameColumn) return LoadString(kRowNameBase + row);
     if (column != ValueColumn || !RowApplies(row)) return {};
-    return CodeText(image_.words[kFirstWord + row]);
+    return CodeText(image_.words[SigmaLineWord(row)]);
 }
 
 CellEditor CDisplaySigmaDialogModel::EditorAt(int row, int column) const {
@@ -89,13 +89,13 @@ CellEditor CDisplaySigmaDialogModel::EditorAt(int row, int column) const {
 ComboSetup CDisplaySigmaDialogModel::ComboAt(int row, int column) const {
     if (EditorAt(row, column) == CellEditor::None) return {};
     const ChoiceList choices = RowChoices(row);
-    return {choices.Texts(), choices.IndexOfCode(image_.words[kFirstWord + row])};
+    return {choices.Texts(), choices.IndexOfCode(image_.words[SigmaLineWord(row)])};
 }
 
 void CDisplaySigmaDialogModel::CommitChoice(int row, int column, int index) {
     if (EditorAt(row, column) == CellEditor::None) return;
     if (auto code = RowChoices(row).CodeAt(index))
-        image_.words[kFirstWord + row] = static_cast<uint16_t>(*code);
+        image_.words[SigmaLineWord(row)] = static_cast<uint16_t>(*code);
 }
 
 }  // namespace voltaro

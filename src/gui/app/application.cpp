@@ -180,7 +180,8 @@ int RunApplication(const StartOptions& options, qint64 startNs)
     AppSettings settings = AppSettings::Load(CUserProfile(profilePath));
     CSettingsStocker stocker;
     ParameterImage carryOver = MakeCarryOverImage(stocker, settings.deviceId);
-    if (!LoadLanguage(settings.displayLanguage)) ShowError(nullptr, Text(kMsgCantLoadLanguageModule));
+    if (!LoadLanguage(settings.displayLanguage))
+        ShowError(nullptr, Text(kMsgCantLoadLanguageModule));
 
     FirstPaintWatch watch(startNs);
     bool screenshotFailed = false;

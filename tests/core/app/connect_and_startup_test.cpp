@@ -9,8 +9,8 @@
 #include "core/app/progress_view.h"
 #include "core/app/protect_input.h"
 #include "core/platform/message_ids.h"
-#include "core/platform/string_table.h"
 #include "core/platform/profile.h"
+#include "core/platform/string_table.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {

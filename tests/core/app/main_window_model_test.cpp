@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/app/main_window_model.h"
+#include "core/model/parameter_words.h"
 #include "core/platform/message_ids.h"
 #include "core/settings/setting_fields.h"
 
@@ -58,13 +59,13 @@ TEST(MainWindowModel, DipBoxControlsWordThirtyAndSystemEnabling)
 {
     CMainWindowModel model(ImageOfRow(kRowZc));
     model.SetDipChecked(true);
-    EXPECT_EQ(model.Image().words[kWordDipMode], 0);
+    EXPECT_EQ(model.Image().words[kWordConfigurationMode], 0);
     MainWindowView view = model.Refresh();
     EXPECT_TRUE(view.dipChecked);
     EXPECT_FALSE(view.systemEnabled);
     EXPECT_FALSE(view.inputPageEnabled);
     model.SetDipChecked(false);
-    EXPECT_EQ(model.Image().words[kWordDipMode], 1);
+    EXPECT_EQ(model.Image().words[kWordConfigurationMode], 1);
     view = model.Refresh();
     EXPECT_FALSE(view.dipChecked);
     EXPECT_TRUE(view.systemEnabled);
@@ -112,10 +113,10 @@ TEST(MainWindowModel, ReadControlsStoresValuesAndDemandRule)
     in.powerDemandIndex = 1;  // Internal timer
     in.powerDemandInterval = "15";
     ReadMainWindowControls(in, image);
-    EXPECT_EQ(image.Get32(kWordVtPrimary), 6600u);
-    EXPECT_EQ(image.words[kWordVtSecondary], 110);
-    EXPECT_EQ(image.words[kWordCtPrimary], 400);
-    EXPECT_EQ(image.words[kWordCtSecondary], 5);
+    EXPECT_EQ(image.Get32(kWordPrimaryVoltage), 6600u);
+    EXPECT_EQ(image.words[kWordSecondaryVoltage], 110);
+    EXPECT_EQ(image.words[kWordPrimaryCurrent], 400);
+    EXPECT_EQ(image.words[kWordSecondaryCurrent], 5);
     EXPECT_EQ(image.Get32(kWordBarVoltage), 300000u);
     EXPECT_EQ(image.words[kWordBarCurrent], 1200);
     EXPECT_EQ(image.words[kWordCurrentDemand], 0);
@@ -134,11 +135,19 @@ TEST(MainWindowModel, ReadControlsNamesTheFailingControl)
         int messageId;
     };
     const Case cases[] = {
-        {"secondary current 6", [](MainWindowInput& i) { i.ctSecondary = "6"; }, kIdCtSecondary, kMsgOutOfRange},
-        {"primary voltage 49", [](MainWindowInput& i) { i.vtPrimary = "49"; }, kIdVtPrimary, kMsgOutOfRange},
-        {"empty secondary voltage", [](MainWindowInput& i) { i.vtSecondary = ""; }, kIdVtSecondary, kMsgNotInteger},
-        {"bar current 20001", [](MainWindowInput& i) { i.barCurrent = "20001"; }, kIdBarCurrent, kMsgOutOfRange},
-        {"interval 61", [](MainWindowInput& i) { i.powerDemandIndex = 1; i.powerDemandInterval = "61"; },
+        {"secondary current 6", [](MainWindowInput& i) { i.ctSecondary = "6"; }, kIdCtSecondary,
+         kMsgOutOfRange},
+        {"primary voltage 49", [](MainWindowInput& i) { i.vtPrimary = "49"; }, kIdVtPrimary,
+         kMsgOutOfRange},
+        {"empty secondary voltage", [](MainWindowInput& i) { i.vtSecondary = ""; }, kIdVtSecondary,
+         kMsgNotInteger},
+        {"bar current 20001", [](MainWindowInput& i) { i.barCurrent = "20001"; }, kIdBarCurrent,
+         kMsgOutOfRange},
+        {"interval 61",
+         [](MainWindowInput& i) {
+             i.powerDemandIndex = 1;
+             i.powerDemandInterval = "61";
+         },
          kIdPowerDemandInterval, kMsgOutOfRange},
     };
     for (const Case& c : cases) {
@@ -178,14 +187,14 @@ TEST(MainWindowModel, InputPageStoresInPlaceOfTheEditsForMultiCircuitTypes)
         int calls = 0;
         in.storeInputPage = [&calls](ParameterImage& target) {
             ++calls;
-            target.words[kWordCtPrimary] = 42;
+            target.words[kWordPrimaryCurrent] = 42;
         };
         in.currentDemandIndex = 1;
         in.currentDemandInterval = "0";  // fails after the input page
         EXPECT_THROW(ReadMainWindowControls(in, image), SettingFieldError);
         EXPECT_EQ(calls, row == kRowZc ? 1 : 0);
         if (row == kRowZc) {
-            EXPECT_EQ(image.words[kWordCtPrimary], 42);
+            EXPECT_EQ(image.words[kWordPrimaryCurrent], 42);
         }
     }
 }
@@ -202,7 +211,7 @@ TEST(MainWindowModel, ModelChangeReadsControlsAndChangesType)
     ASSERT_GE(kt6, 0);
     EXPECT_TRUE(model.SelectModel(CMainWindowModel::Level::Prefix, kt6, in));
     EXPECT_TRUE(model.Image().deviceType.HasFeature(0, FAM_KT6));
-    EXPECT_EQ(model.Image().words[kWordCtPrimary], 250);
+    EXPECT_EQ(model.Image().words[kWordPrimaryCurrent], 250);
     // The same pick again changes nothing.
     EXPECT_FALSE(model.SelectModel(CMainWindowModel::Level::Prefix, kt6, in));
 }

@@ -11,9 +11,10 @@
 
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
-#include "core/platform/profile.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/profile.h"
 #include "core/platform/string_table.h"
 #include "core/platform/temp_dir.h"  // tests/core/platform
 #include "core/work/private_exception.h"
@@ -99,8 +100,8 @@ TEST(ConfigFile, ThirtyTwoBitKeysCountValuesAndKeepTheirSign) {
     TempDir dir;
     ParameterImage image = ImageOfRow(4);
     ASSERT_TRUE(image.deviceType.HasFeature(FEAT_DISPLAY, 0));
-    image.Set32(190, 0xFFFFFFFE);  // block 6370, first 32-bit value
-    image.Set32(192, 70000);       // second value: key L6371, registers 6372-6373
+    image.Set32(AlarmHighWord(0), 0xFFFFFFFE);  // block 6370, first 32-bit value
+    image.Set32(AlarmLowWord(0), 70000);        // second value: key L6371, registers 6372-6373
     std::string path = dir.File("a.cfg");
     SaveConfigFile(path, image);
     std::string text = ReadFile(path);
@@ -157,9 +158,10 @@ TEST(ConfigFile, ParameterKeys) {
         return text;
     };
     // Word 0 is register 5200 on row 4.
-    EXPECT_EQ(load(replaceKey("L5200", "-1")).words[0], 65535);
-    EXPECT_EQ(load(base + "L99999=5\r\nOther=x\r\n[More]\r\nL5200=3\r\n").words[0],
-              load(base).words[0]);
+    EXPECT_EQ(load(replaceKey("L5200", "-1")).words[kWordDisplayOperationMode], 65535);
+    EXPECT_EQ(load(base + "L99999=5\r\nOther=x\r\n[More]\r\nL5200=3\r\n")
+                  .words[kWordDisplayOperationMode],
+              load(base).words[kWordDisplayOperationMode]);
 
     const std::string invalid = LoadString(kMsgInvalidFileFormat);
     for (const char* bad : {"", "1e3", "12abc", "99999999999", "0x10"})
@@ -178,7 +180,7 @@ TEST(ConfigFile, FailedLoadLeavesTheImageUnchanged) {
               "DeviceIO0=1\r\nDeviceIO1=1\r\nDeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\n"
               "L5200=1\r\n");
     ParameterImage image = ImageOfRow(40);
-    image.words[0] = 4242;
+    image.words[kWordDisplayOperationMode] = 4242;
     ParameterImage before = image;
     EXPECT_THROW(LoadConfigFile(path, image), CPrivateException);
     EXPECT_EQ(image.words, before.words);
@@ -197,7 +199,7 @@ TEST(ConfigFile, SavingAgainRewritesKeysInPlaceAndKeepsOtherContent) {
     SaveConfigFile(path, image);
     WriteFile(path, "; notes\r\n[Site]\r\nName=North\r\n" + ReadFile(path) + "Comment=mine\r\n");
     std::string first = ReadFile(path);
-    image.words[0] = 3;
+    image.words[kWordDisplayOperationMode] = 3;
     SaveConfigFile(path, image);
     std::string second = ReadFile(path);
     EXPECT_EQ(second.size(), first.size());  // one value changed from 1 digit to 1 digit
@@ -216,7 +218,7 @@ TEST(ConfigFile, FailedSaveKeepsTheOldFile) {
     ParameterImage image = ImageOfRow(4);
     SaveConfigFile(path, image);
     std::string old = ReadFile(path);
-    image.words[0] = 7;
+    image.words[kWordDisplayOperationMode] = 7;
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     auto previous = std::signal(SIGXFSZ, SIG_IGN);

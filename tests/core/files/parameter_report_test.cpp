@@ -5,9 +5,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
-#include "core/platform/string_table.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/string_table.h"
 #include "core/platform/temp_dir.h"  // tests/core/platform
 
 namespace voltaro {
@@ -67,7 +68,7 @@ TEST(ParameterReport, SelfComparisonMatchesAndCountsNothing) {
 TEST(ParameterReport, ALongValueDifferingInItsHighWordIsOneDifference) {
     ParameterImage image = ImageOfRow(FirstRow(FEAT_DISPLAY, 0));
     ParameterImage other = image;
-    other.words[35] ^= 1;  // high half of the 32-bit value at word 34
+    other.words[kWordPrimaryVoltage + 1] ^= 1;  // high half of the 32-bit primary voltage
     CParameterReport report(image);
     report.CompareWith(other, "x.cfg");
     ReportListing listing = report.Build(true);
@@ -80,7 +81,7 @@ TEST(ParameterReport, ALongValueDifferingInItsHighWordIsOneDifference) {
 
 TEST(ParameterReport, AddressesCompareBothWordsAsOneDifference) {
     ParameterImage image = ImageOfRow(FirstRow(FEAT_MODBUS_TCP, 0));
-    ASSERT_TRUE(image.Applies(132));
+    ASSERT_TRUE(image.Applies(kWordIpAddress));
     for (int word : {132, 133}) {
         ParameterImage other = image;
         other.words[word] ^= 0x0100;

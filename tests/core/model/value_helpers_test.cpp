@@ -86,13 +86,15 @@ TEST(ParseScaledValue, RangeMessagesShowScaledBounds) {
     } catch (const CPrivateException& e) {
         withExtra = e.Message();
     }
-    EXPECT_EQ(withExtra, FormatMessageId(kMsgOutOfRangeOrExtra, {LoadString(kName), "45.00", "65.00", "0.00"}));
+    EXPECT_EQ(withExtra, FormatMessageId(kMsgOutOfRangeOrExtra,
+                                         {LoadString(kName), "45.00", "65.00", "0.00"}));
     EXPECT_NE(withExtra.find("45.00"), std::string::npos);
     EXPECT_NE(withExtra.find("65.00"), std::string::npos);
     // The 32-bit sentinel means no extra value, so kMsgOutOfRange rather than
     // kMsgOutOfRangeOrExtra.
     EXPECT_THROW(ParseScaledValue32("0", 1, 5, 1, kName), CPrivateException);
-    EXPECT_EQ(Failure("0", 1, 5, 1), FormatMessageId(kMsgOutOfRange, {LoadString(kName), "1", "5"}));
+    EXPECT_EQ(Failure("0", 1, 5, 1),
+              FormatMessageId(kMsgOutOfRange, {LoadString(kName), "1", "5"}));
 }
 
 TEST(FormatScaledBound, SignIntegerPartAndPaddedRemainder) {

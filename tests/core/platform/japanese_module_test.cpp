@@ -144,9 +144,11 @@ TEST_F(JapaneseModuleTest, MessagesFormatInJapaneseOrderAndEnglishReturns) {
               "出力は0、または4.000～20.000の範囲で入力してください。");
     EXPECT_EQ(FormatMessageId(kMsgUnsupportedDevice, {7811, 2}),
               "この機器には対応していません。(機器ID=7811、拡張ID=2)");
-    EXPECT_EQ(FormatMessageId(kMsgParametersNotMatching, {3}), "3個のパラメータが一致していません。");
+    EXPECT_EQ(FormatMessageId(kMsgParametersNotMatching, {3}),
+              "3個のパラメータが一致していません。");
     EXPECT_EQ(FormatMessageId(kTextDetailChannelSuffix, {5}), " (5ch)");
-    const std::string wrapped = FormatMessageId(kMsgCommunicationError, {LoadString(kMsgInvalidResponse)});
+    const std::string wrapped =
+        FormatMessageId(kMsgCommunicationError, {LoadString(kMsgInvalidResponse)});
     EXPECT_TRUE(wrapped.ends_with("\r\rエラー情報:\r不正な応答")) << wrapped;
 
     UnloadLanguageModule();

@@ -1,5 +1,6 @@
-#include "core/platform/message_ids.h"
 #include "core/settings/alarm_dialog_model.h"
+#include "core/model/parameter_words.h"
+#include "core/platform/message_ids.h"
 
 #include "settings_test_support.h"
 
@@ -13,34 +14,34 @@ TEST(AlarmDialogModel, SetpointsAreScaledAndCheckedAgainstTheItemLimits) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
     Model model(image);
     model.CommitText(0, Model::HighColumn, "12.5");
-    EXPECT_EQ(image.Get32(190), 12500u);
+    EXPECT_EQ(image.Get32(AlarmHighWord(0)), 12500u);
     EXPECT_EQ(model.CellText(0, Model::HighColumn), "12.500 (" + LoadString(2350) + ")");
     EXPECT_EQ(model.EditTextAt(0, Model::HighColumn), "12.500");
 
     EXPECT_EQ(MessageOf([&] { model.CommitText(0, Model::HighColumn, "20001"); }),
               RangeMessage(15502, "0.000", "20000.000"));
-    EXPECT_EQ(image.Get32(190), 12500u) << "a refused value stores nothing";
+    EXPECT_EQ(image.Get32(AlarmHighWord(0)), 12500u) << "a refused value stores nothing";
 
     // Power factor, row 7: -1 is the lowest value; the low setpoint has its own name.
     model.CommitText(7, Model::LowColumn, "-1");
-    EXPECT_EQ(static_cast<int32_t>(image.Get32(7 * 7 + 192)), -10000);
+    EXPECT_EQ(static_cast<int32_t>(image.Get32(AlarmLowWord(7))), -10000);
     EXPECT_EQ(MessageOf([&] { model.CommitText(7, Model::LowColumn, "-1.0001"); }),
               RangeMessage(15503, "-1.0000", "1.0000"));
     // The high setpoint is not compared with the low one.
     model.CommitText(7, Model::HighColumn, "-1");
-    EXPECT_EQ(static_cast<int32_t>(image.Get32(7 * 7 + 190)), -10000);
+    EXPECT_EQ(static_cast<int32_t>(image.Get32(AlarmHighWord(7))), -10000);
 }
 
 TEST(AlarmDialogModel, HysteresisAndDelayColumns) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
     Model model(image);
     model.CommitText(4, Model::HysteresisColumn, "99.9");
-    EXPECT_EQ(image.words[190 + 7 * 4 + 5], 999);
+    EXPECT_EQ(image.words[AlarmHysteresisWord(4)], 999);
     EXPECT_EQ(model.CellText(4, Model::HysteresisColumn), "99.9 (" + LoadString(2357) + ")");
     EXPECT_EQ(MessageOf([&] { model.CommitText(4, Model::HysteresisColumn, "100"); }),
               RangeMessage(15505, "0.0", "99.9"));
     model.CommitText(4, Model::DelayColumn, "999");
-    EXPECT_EQ(image.words[190 + 7 * 4 + 6], 999);
+    EXPECT_EQ(image.words[AlarmDelayWord(4)], 999);
     EXPECT_EQ(MessageOf([&] { model.CommitText(4, Model::DelayColumn, "1.5"); }),
               FormatMessageId(kMsgNotInteger, {LoadString(15506)}));
     EXPECT_EQ(MessageOf([&] { model.CommitText(4, Model::HysteresisColumn, ""); }),
@@ -56,9 +57,9 @@ TEST(AlarmDialogModel, RowsWithoutTheFeatureAreGreyedAndNotEditable) {
         EXPECT_EQ(model.CellText(row, Model::HighColumn), "");
         EXPECT_EQ(model.CellText(row, Model::NameColumn), LoadString(2300 + row));
         EXPECT_EQ(model.EditorAt(row, Model::HighColumn), CellEditor::None);
-        const uint32_t before = image.Get32(190 + 7 * row);
+        const uint32_t before = image.Get32(AlarmHighWord(row));
         model.CommitText(row, Model::HighColumn, "1");
-        EXPECT_EQ(image.Get32(190 + 7 * row), before);
+        EXPECT_EQ(image.Get32(AlarmHighWord(row)), before);
     }
     EXPECT_TRUE(model.RowApplies(0));
     EXPECT_EQ(model.EditorAt(0, Model::NameColumn), CellEditor::None);
@@ -71,12 +72,12 @@ TEST(AlarmDialogModel, OutputChoicesFollowTheDiscreteOutputsAndTheStoredIndex) {
     Model model(image);
     EXPECT_EQ(model.OutputTextBase(), 2400);
     EXPECT_EQ(model.ComboAt(0, Model::OutputColumn).texts.size(), 4u);
-    image.words[194] = 5;
+    image.words[AlarmOutputWord(0)] = 5;
     ComboSetup combo = model.ComboAt(0, Model::OutputColumn);
     EXPECT_EQ(combo.texts.size(), 6u);
     EXPECT_EQ(combo.selected, 5);
     model.CommitChoice(0, Model::OutputColumn, 2);
-    EXPECT_EQ(image.words[194], 2);
+    EXPECT_EQ(image.words[AlarmOutputWord(0)], 2);
     EXPECT_EQ(model.CellText(0, Model::OutputColumn), LoadString(2402));
 
     ParameterImage hkt2 = ImageOfRow(RowWith(FEAT_DO1, FAM_HKT2, FEAT_DO2));
@@ -87,7 +88,7 @@ TEST(AlarmDialogModel, OutputChoicesFollowTheDiscreteOutputsAndTheStoredIndex) {
 
 TEST(AlarmDialogModel, AcceptStoresLatchingBeforeValidatingTheDelay) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
-    image.words[188] = 7;
+    image.words[kWordAlarmPowerOnDelay] = 7;
     Model model(image);
     Model::Inputs in = model.Initial();
     EXPECT_EQ(in.powerOnDelay, "7");
@@ -97,11 +98,11 @@ TEST(AlarmDialogModel, AcceptStoresLatchingBeforeValidatingTheDelay) {
     const test::Failure failure = test::FailureOf([&] { model.Accept(in); });
     EXPECT_EQ(failure.field, Model::PowerOnDelayField);
     EXPECT_EQ(failure.message, RangeMessage(15500, "0", "999"));
-    EXPECT_EQ(image.words[189], 1);
-    EXPECT_EQ(image.words[188], 7);
+    EXPECT_EQ(image.words[kWordAlarmLatching], 1);
+    EXPECT_EQ(image.words[kWordAlarmPowerOnDelay], 7);
     in.powerOnDelay = "999";
     model.Accept(in);
-    EXPECT_EQ(image.words[188], 999);
+    EXPECT_EQ(image.words[kWordAlarmPowerOnDelay], 999);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "core/settings/analog_output_dialog_model.h"
+#include "core/model/parameter_words.h"
 
 #include "settings_test_support.h"
 
@@ -31,11 +32,11 @@ TEST(AnalogOutputDialogModel, AdjustSpanAndOutputLevels) {
     ParameterImage current = ImageOfRow(RowWith(FEAT_AO_4_20MA | FEAT_AO2, 0));
     Model mA(current);
     mA.CommitText(2, 2, "100");
-    EXPECT_EQ(current.words[351 + 2], 10000);
+    EXPECT_EQ(current.words[AnalogOutputWord(1, kAoAdjustSpan)], 10000);
     EXPECT_EQ(MessageOf([&] { mA.CommitText(2, 1, "94.99"); }),
               RangeMessage(3852, "95.00", "105.00"));
     mA.CommitText(7, 1, "20");
-    EXPECT_EQ(current.words[323 + 7], 2000);
+    EXPECT_EQ(current.words[AnalogOutputWord(0, kAoOutputFull)], 2000);
     EXPECT_EQ(mA.CellText(7, 1), "20.00 (" + LoadString(2360) + ")");
     EXPECT_EQ(MessageOf([&] { mA.CommitText(27, 1, "22.41"); }),
               RangeMessage(3877, "1.60", "22.40"));
@@ -43,7 +44,7 @@ TEST(AnalogOutputDialogModel, AdjustSpanAndOutputLevels) {
     ParameterImage voltage = ImageOfRow(RowWith(FEAT_AO_1_5V | FEAT_AO1, 0));
     Model v(voltage);
     v.CommitText(7, 1, "5.6");
-    EXPECT_EQ(voltage.words[323 + 7], 5600);
+    EXPECT_EQ(voltage.words[AnalogOutputWord(0, kAoOutputFull)], 5600);
     EXPECT_EQ(v.CellText(7, 1), "5.600 (" + LoadString(2351) + ")");
     EXPECT_EQ(MessageOf([&] { v.CommitText(5, 1, "0.399"); }),
               RangeMessage(3855, "0.400", "5.600"));
@@ -58,27 +59,27 @@ TEST(AnalogOutputDialogModel, InputCodesConvertThroughTheActiveList) {
     Model model(standard);
     EXPECT_FALSE(model.ExtendedInputList());
     EXPECT_EQ(model.InputChoices().Size(), 40);
-    standard.words[323] = 44;
+    standard.words[AnalogOutputWord(0, kAoInput)] = 44;
     ComboSetup combo = model.ComboAt(0, 1);
     EXPECT_EQ(combo.selected, 39);
     EXPECT_EQ(combo.minWidth, 220);
-    standard.words[323] = 11;  // the neutral current is not offered here
+    standard.words[AnalogOutputWord(0, kAoInput)] = 11;  // the neutral current is not offered here
     EXPECT_EQ(model.ComboAt(0, 1).selected, -1);
     EXPECT_EQ(model.CellText(0, 1), LoadString(3611));
     model.CommitChoice(0, 1, 11);
-    EXPECT_EQ(standard.words[323], 12);
+    EXPECT_EQ(standard.words[AnalogOutputWord(0, kAoInput)], 12);
 
     ParameterImage extended = ImageOfRow(RowWith(FEAT_AO1 | FEAT_3P4W, 0));
     Model ext(extended);
     EXPECT_EQ(ext.InputChoices().Size(), 42);
     ext.CommitChoice(0, 1, 11);
-    EXPECT_EQ(extended.words[323], 11);
+    EXPECT_EQ(extended.words[AnalogOutputWord(0, kAoInput)], 11);
     ext.CommitChoice(0, 1, 33);
-    EXPECT_EQ(extended.words[323], 33);
+    EXPECT_EQ(extended.words[AnalogOutputWord(0, kAoInput)], 33);
 
     // Linearizer: two entries, index stored.
     ext.CommitChoice(3, 1, 1);
-    EXPECT_EQ(extended.words[326], 1);
+    EXPECT_EQ(extended.words[AnalogOutputWord(0, kAoLinearizer)], 1);
     EXPECT_EQ(ext.CellText(3, 1), LoadString(3901));
     EXPECT_EQ(ext.ComboAt(3, 1).texts.size(), 2u);
 }

@@ -1,4 +1,5 @@
 #include "core/settings/input2_page_model.h"
+#include "core/model/parameter_words.h"
 
 #include "settings_test_support.h"
 
@@ -20,23 +21,23 @@ TEST(Input2PageModel, SixteenInputsSideBySide) {
     EXPECT_EQ(page.InputAt(4, 5), 12);
 
     page.CommitGridText(4, 5, "400");
-    EXPECT_EQ(page.Image().words[70], 400);
+    EXPECT_EQ(page.Image().words[PrimaryCurrentWord(12)], 400);
     EXPECT_EQ(page.GridCellText(4, 5), "400");
     EXPECT_EQ(MessageOf([&] { page.CommitGridText(4, 5, "0"); }),
               RangeMessage(15151, "1", "20000"));
     EXPECT_EQ(MessageOf([&] { page.CommitGridText(4, 5, "20001"); }),
               RangeMessage(15151, "1", "20000"));
-    EXPECT_EQ(page.Image().words[70], 400);
+    EXPECT_EQ(page.Image().words[PrimaryCurrentWord(12)], 400);
 
     // A sensor type: the primary current is then not shown and cannot be edited.
     EXPECT_EQ(page.GridEditorAt(4, 4), CellEditor::Combo);
     EXPECT_EQ(page.GridComboAt(4, 4).texts.size(), 6u);
     page.CommitGridChoice(4, 4, 3);
-    EXPECT_EQ(page.Image().words[71], 3);
+    EXPECT_EQ(page.Image().words[CtSensorWord(12)], 3);
     EXPECT_EQ(page.GridCellText(4, 4), LoadString(5603));
     EXPECT_EQ(page.GridCellText(4, 5), "");
     EXPECT_EQ(page.GridEditorAt(4, 5), CellEditor::None);
-    EXPECT_EQ(image.words[70], 5) << "the page edits its own copy until Save";
+    EXPECT_EQ(image.words[PrimaryCurrentWord(12)], 5) << "the page edits its own copy until Save";
 }
 
 TEST(Input2PageModel, LayoutByInputCount) {
@@ -69,27 +70,27 @@ TEST(Input2PageModel, SaveChecksTheVtRatingFirstAndCopiesOnlyTheInputWords) {
     EXPECT_EQ(vt.secondary, "110");
     page.CommitGridText(2, 2, "250");  // input 2 primary, word 40
 
-    image.words[42] = 77;  // a cutout changed elsewhere after Load
+    image.words[LowEndCutoutCurrentWord(2)] = 77;  // a cutout changed elsewhere after Load
     vt.primary = "400000";
     vt.secondary = "49";
     const test::Failure failure = test::FailureOf([&] { page.Save(image, vt); });
     EXPECT_EQ(failure.field, CInput2PageModel::VtSecondaryField);
     EXPECT_EQ(failure.message, RangeMessage(15154, "50", "500"));
-    EXPECT_EQ(image.Get32(34), 110u) << "nothing stored on a failure";
-    EXPECT_EQ(image.words[40], 5);
+    EXPECT_EQ(image.Get32(kWordPrimaryVoltage), 110u) << "nothing stored on a failure";
+    EXPECT_EQ(image.words[PrimaryCurrentWord(2)], 5);
 
     vt.secondary = "500";
     page.Save(image, vt);
-    EXPECT_EQ(image.Get32(34), 400000u);
-    EXPECT_EQ(image.words[36], 500);
-    EXPECT_EQ(image.words[40], 250);
-    EXPECT_EQ(image.words[42], 77);
+    EXPECT_EQ(image.Get32(kWordPrimaryVoltage), 400000u);
+    EXPECT_EQ(image.words[kWordSecondaryVoltage], 500);
+    EXPECT_EQ(image.words[PrimaryCurrentWord(2)], 250);
+    EXPECT_EQ(image.words[LowEndCutoutCurrentWord(2)], 77);
     vt.secondary = "50";
     vt.primary = "400001";
     EXPECT_EQ(MessageOf([&] { page.Save(image, vt); }), RangeMessage(15153, "50", "400000"));
     vt.primary = "50";
     page.Save(image, vt);
-    EXPECT_EQ(image.words[36], 50);
+    EXPECT_EQ(image.words[kWordSecondaryVoltage], 50);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-#include "core/platform/message_ids.h"
 #include "core/work/private_exception.h"
+#include "core/platform/message_ids.h"
 
 #include <cerrno>
 

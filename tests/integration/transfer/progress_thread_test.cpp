@@ -1,6 +1,7 @@
 // The transfer worker thread: results, cancellation, failures and flaky links.
 #include "core/work/progress_thread.h"
 #include "core/files/image_helpers.h"  // tests/core/files
+#include "core/model/parameter_words.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -45,8 +46,8 @@ TEST(ProgressThread, UploadHandsOverTheFilledImage) {
     Watcher watcher;
     ASSERT_TRUE(RunUpload(*link.client, image, &watcher));
     EXPECT_EQ(image.deviceType.typeIndex, kMeterRow);
-    EXPECT_EQ(image.words[0], 7);
-    EXPECT_EQ(image.words[3], 10);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], 7);
+    EXPECT_EQ(image.words[kWordEnergyDisplayUnit], 10);
     EXPECT_EQ(watcher.doneNotifications, 1);
     ASSERT_FALSE(watcher.seen.empty());
     EXPECT_EQ(watcher.seen.back(), 100.0);
@@ -56,11 +57,11 @@ TEST(ProgressThread, UploadHandsOverTheFilledImage) {
 TEST(ProgressThread, CancelReturnsFalseWithoutMessageAndKeepsTheImage) {
     SimLink link(SimRow(kMeterRow));
     ParameterImage image;
-    image.words[0] = 4242;
+    image.words[kWordDisplayOperationMode] = 4242;
     Watcher watcher;
     watcher.cancelAt = 30;
     EXPECT_FALSE(RunUpload(*link.client, image, &watcher));
-    EXPECT_EQ(image.words[0], 4242);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], 4242);
     EXPECT_LT(watcher.seen.back(), 100.0);
     EXPECT_FALSE(link.client->IsOpen());
 }
@@ -92,7 +93,7 @@ TEST(ProgressThread, FlakyLinkRecoversByRetries) {
     link.simulator.SetRegisters(7552, {1234});
     ParameterImage image;
     ASSERT_TRUE(RunUpload(*link.client, image));
-    EXPECT_EQ(image.words[187], 1234);
+    EXPECT_EQ(image.words[kWordClearAlarmShortcut], 1234);
     EXPECT_GT(link.simulator.Counts().dropped, 0u);
 }
 
@@ -102,7 +103,7 @@ TEST(ProgressThread, DeadLinkFailsWithTheWrappedModbusError) {
     SimLink link(options);
     link.client->timeouts.tcpResponseMs = 50;
     ParameterImage image;
-    image.words[0] = 4242;
+    image.words[kWordDisplayOperationMode] = 4242;
     try {
         RunUpload(*link.client, image);
         FAIL() << "no exception";
@@ -111,7 +112,7 @@ TEST(ProgressThread, DeadLinkFailsWithTheWrappedModbusError) {
         EXPECT_THAT(e.Message(), ::testing::HasSubstr("ReadHoldingRegister"));
         EXPECT_THAT(e.Message(), ::testing::HasSubstr("timeout"));
     }
-    EXPECT_EQ(image.words[0], 4242);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], 4242);
 }
 
 TEST(ProgressThread, DownloadFailingAtTheThirdBlockThrowsTheWrappedMessage) {

@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 #include <chrono>
 
+#include "core/model/device_registers.h"
 #include "core/model/settings_stocker.h"
-#include "core/platform/string_table.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/string_table.h"
 #include "core/work/private_exception.h"
 #include "sim_link.h"
 

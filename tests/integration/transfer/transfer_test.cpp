@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/files/image_helpers.h"  // tests/core/files
+#include "core/model/device_registers.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/work/private_exception.h"
-#include "core/platform/message_ids.h"
 #include "sim_link.h"
 
 namespace voltaro {
@@ -36,7 +38,7 @@ void FillDevice(sim::Simulator& sim) {
     const uint64_t features = sim.Type().FeatureSet();
     uint16_t value = 1000;
     for (const ParameterBlock& b : BlockTableFor(sim.Type())) {
-        if (!b.AppliesTo(features) || b.word == kModeWord) continue;
+        if (!b.AppliesTo(features) || b.word == kWordConfigurationMode) continue;
         std::vector<uint16_t> regs(static_cast<size_t>(b.Registers()));
         for (auto& r : regs)
             r = value += 7;
@@ -81,7 +83,7 @@ TEST(TransferUpload, ReadsTheDevicesRegistersIntoTheImage) {
             if (!b.AppliesTo(features)) continue;
             std::vector<uint16_t> regs = link.simulator.Registers(b.address, b.Registers());
             for (int i = 0; i < b.Registers(); ++i, ++checked) {
-                uint16_t expected = b.word == kModeWord ? (regs[i] & 1) : regs[i];
+                uint16_t expected = b.word == kWordConfigurationMode ? (regs[i] & 1) : regs[i];
                 EXPECT_EQ(image.words[b.word + i], expected) << "register " << b.address + i;
             }
         }
@@ -100,9 +102,9 @@ TEST(TransferUpload, SwappedDeviceGivesLowHalfFirstAndDownloadSwapsBack) {
     ParameterImage image;
     RecordingSink sink;
     ASSERT_TRUE(UploadFrom(link, image, sink));
-    EXPECT_EQ(image.Get32(34), 0x00010002u);
+    EXPECT_EQ(image.Get32(kWordPrimaryVoltage), 0x00010002u);
 
-    image.Set32(34, 0x00030004);
+    image.Set32(kWordPrimaryVoltage, 0x00030004);
     ASSERT_TRUE(DownloadTo(link, image, sink));
     EXPECT_EQ(link.simulator.Registers(5603, 2), (std::vector<uint16_t>{0x0003, 0x0004}));
 
@@ -131,13 +133,13 @@ TEST(TransferUpload, UnsupportedDeviceLeavesTheImageAlone) {
     SimLink link(SimRow(kMeterRow));
     link.simulator.SetRegisters(9600, {1234});  // a device id no row carries
     ParameterImage image = ImageOfRow(kZbRow);
-    image.words[0] = 0xBEEF;
+    image.words[kWordDisplayOperationMode] = 0xBEEF;
     RecordingSink sink;
     std::string message = MessageOf([&] { UploadFrom(link, image, sink); });
     EXPECT_THAT(message, ::testing::StartsWith("Communication error. Please check"));
     EXPECT_THAT(message, ::testing::HasSubstr("not supported. (device id=1234"));
     EXPECT_EQ(image.deviceType.typeIndex, kZbRow);
-    EXPECT_EQ(image.words[0], 0xBEEF);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], 0xBEEF);
     EXPECT_TRUE(sink.reports.empty());
 }
 
@@ -145,14 +147,14 @@ TEST(TransferUpload, CancelKeepsTheBlocksReadSoFar) {
     SimLink link(SimRow(kMeterRow));
     FillDevice(link.simulator);
     ParameterImage image;
-    image.words[0] = 0xBEEF;
-    image.words[187] = 0xBEEF;  // last block of the meter table
+    image.words[kWordDisplayOperationMode] = 0xBEEF;
+    image.words[kWordClearAlarmShortcut] = 0xBEEF;  // last block of the meter table
     RecordingSink sink;
     sink.stopAt = 2;
     EXPECT_FALSE(UploadFrom(link, image, sink));
     EXPECT_EQ(sink.reports.size(), 2u);
-    EXPECT_EQ(image.words[0], link.simulator.Register(5200));
-    EXPECT_EQ(image.words[187], 0xBEEF);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], link.simulator.Register(5200));
+    EXPECT_EQ(image.words[kWordClearAlarmShortcut], 0xBEEF);
 }
 
 // Address and register count of every write a download of row sends.
@@ -195,7 +197,7 @@ TEST(TransferDownload, Kt2FirmwareOneZeroZeroWritesOneRequestPerBlock) {
         mergedRegisters += n;
     EXPECT_EQ(mergedRegisters - singleRegisters, 10);
     // The image arrives on the device.
-    EXPECT_EQ(current.simulator.Register(6374), image.words[194]);
+    EXPECT_EQ(current.simulator.Register(6374), image.words[AlarmOutputWord(0)]);
     EXPECT_THAT(merged, Contains(Pair(6386, 47)));
     EXPECT_EQ(current.simulator.Register(6393), 0);  // gaps inside a group are written as 0
 }
@@ -208,7 +210,7 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
     zb.device.dip = true;
     SimLink link(zb);
     ParameterImage image = ImageOfRow(kZbRow);
-    image.words[kModeWord] = 0;
+    image.words[kWordConfigurationMode] = 0;
     ASSERT_TRUE(DownloadTo(link, image, sink));
     auto writes = WritesOf(link.proxy.Requests());
     EXPECT_THAT(writes, Contains(Pair(5603, 6)));
@@ -222,7 +224,7 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
     zc.device.dip = true;
     SimLink zcLink(zc);
     ParameterImage zcImage = ImageOfRow(kZc16Row);
-    zcImage.words[kModeWord] = 0;
+    zcImage.words[kWordConfigurationMode] = 0;
     ASSERT_TRUE(DownloadTo(zcLink, zcImage, sink));
     auto zcWrites = WritesOf(zcLink.proxy.Requests());
     for (int skipped : {9040, 9392, 9396, 9400, 9452, kZcModeRegister})
@@ -233,7 +235,7 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
 
     // Not in DIP mode, the same device takes those blocks (mode word itself never).
     SimLink full(SimRow(kZc16Row));
-    zcImage.words[kModeWord] = 1;
+    zcImage.words[kWordConfigurationMode] = 1;
     ASSERT_TRUE(DownloadTo(full, zcImage, sink));
     auto fullWrites = WritesOf(full.proxy.Requests());
     EXPECT_THAT(fullWrites, Contains(Pair(9040, 1)));
@@ -247,8 +249,8 @@ TEST(TransferDownload, ZcTypesIgnoreTheWordOrderRegister) {
     SimLink link(SimRow(kZc16Row));
     link.simulator.SetRegisters(kWordOrderRegister, {1});
     ParameterImage image = ImageOfRow(kZc16Row);
-    image.words[kModeWord] = 1;  // configured from the PC, as the device reports
-    image.Set32(34, 0x00030004);
+    image.words[kWordConfigurationMode] = 1;  // configured from the PC, as the device reports
+    image.Set32(kWordPrimaryVoltage, 0x00030004);
     RecordingSink sink;
     ASSERT_TRUE(DownloadTo(link, image, sink));
     EXPECT_EQ(link.simulator.Registers(9043, 2), (std::vector<uint16_t>{0x0004, 0x0003}));
@@ -264,7 +266,7 @@ TEST(TransferUpload, ZcTypesIgnoreTheWordOrderRegister) {
     ParameterImage image;
     RecordingSink sink;
     ASSERT_TRUE(UploadFrom(link, image, sink));
-    EXPECT_EQ(image.Get32(34), 0x00030004u);
+    EXPECT_EQ(image.Get32(kWordPrimaryVoltage), 0x00030004u);
 }
 
 TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
@@ -274,13 +276,15 @@ TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
         zb.device.dip = true;
         SimLink link(zb);
         ParameterImage image = ImageOfRow(kZbRow);
-        image.words[kModeWord] = 1;
-        EXPECT_EQ(MessageOf([&] { DownloadTo(link, image, sink); }), Wrapped(11029));
+        image.words[kWordConfigurationMode] = 1;
+        EXPECT_EQ(MessageOf([&] { DownloadTo(link, image, sink); }),
+                  Wrapped(kMsgDipSwitchMismatch));
         EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
     }
     {  // settings of another device type
         SimLink link(SimRow(kMeterRow));
-        EXPECT_EQ(MessageOf([&] { DownloadTo(link, ImageOfRow(5), sink); }), Wrapped(kMsgDifferentDevice));
+        EXPECT_EQ(MessageOf([&] { DownloadTo(link, ImageOfRow(5), sink); }),
+                  Wrapped(kMsgDifferentDevice));
         EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
         EXPECT_TRUE(sink.reports.empty());
     }
