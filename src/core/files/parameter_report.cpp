@@ -18,14 +18,6 @@
 namespace voltaro {
 namespace {
 
-constexpr int kTypeLong = 1;
-constexpr int kTypeAddress = 7;
-
-bool TwoWordEntry(int word) {
-    int type = Definition(word).type;
-    return type == kTypeLong || type == kTypeAddress;
-}
-
 // Writes data to path through a temporary file renamed over it, so that a failed
 // export never leaves a half-written file under the chosen name.
 void WriteFileReplacing(const std::string& path, const std::string& data) {
@@ -56,7 +48,7 @@ void WriteFileReplacing(const std::string& path, const std::string& data) {
 
 std::vector<int> ReportEntryWords() {
     std::vector<int> words;
-    for (int word = 0; word < kImageWords; word += TwoWordEntry(word) ? 2 : 1)
+    for (int word = 0; word < kImageWords; word += StartsTwoWordEntry(word) ? 2 : 1)
         words.push_back(word);
     return words;
 }
@@ -73,7 +65,7 @@ RowState CParameterReport::StateOf(int word) const {
     if (!pcImage_.Applies(word)) return RowState::NotApplicable;
     if (!compared_) return RowState::Equal;
     if (!otherImage_.Applies(word)) return RowState::NotApplicable;
-    bool equal = TwoWordEntry(word)
+    bool equal = StartsTwoWordEntry(word)
                      // 32-bit values, and IPv4 addresses, compare as one value of both words.
                      ? pcImage_.Get32(word) == otherImage_.Get32(word)
                      : pcImage_.words[word] == otherImage_.words[word];
