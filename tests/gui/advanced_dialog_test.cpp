@@ -1,11 +1,11 @@
 // Other-setting dialog (with the channel grid of the 8/16-input series) and the tariff
 // dialog.
 #include "gui/dialogs/advanced_dialog.h"
-#include "core/model/parameter_words.h"
 
 #include <QComboBox>
 #include <QRadioButton>
 
+#include "core/model/parameter_words.h"
 #include "dialog_test_support.h"
 #include "gui/controls/data_grid_view.h"
 #include "gui/controls/edit_text.h"

@@ -1,11 +1,11 @@
 // The alarm dialog: greyed rows, cell commits into the working copy, refused cells and a
 // refused power-on delay.
 #include "gui/dialogs/alarm_dialog.h"
-#include "core/model/parameter_words.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 
+#include "core/model/parameter_words.h"
 #include "dialog_test_support.h"
 #include "gui/controls/edit_text.h"
 #include "gui/dialogs/list_dialog_binding.h"

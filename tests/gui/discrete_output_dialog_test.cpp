@@ -1,12 +1,12 @@
 // Discrete input and output dialogs: absent outputs disabled and kept, and the nested
 // energy dialog working on the output dialog's copy.
 #include "gui/dialogs/discrete_output_dialog.h"
-#include "core/model/parameter_words.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/model/parameter_words.h"
 #include "dialog_test_support.h"
 #include "gui/dialogs/discrete_input_dialog.h"
 #include "gui/dialogs/pulse_dialog.h"

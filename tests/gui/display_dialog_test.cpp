@@ -1,12 +1,12 @@
 // Display, expression and short-cut dialogs: fields that follow other controls, disabled
 // pairs, and a refused field keeping the dialog open.
 #include "gui/dialogs/display_dialog.h"
-#include "core/model/parameter_words.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
 
+#include "core/model/parameter_words.h"
 #include "dialog_test_support.h"
 #include "gui/dialogs/display_expression_dialog.h"
 #include "gui/dialogs/short_cut_menu_dialog.h"

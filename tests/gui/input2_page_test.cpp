@@ -1,11 +1,11 @@
 // The CT/VT input page: grid layout by input count, editing in place with navigation,
 // typed first characters, Escape, and Save.
 #include "gui/dialogs/input2_page.h"
-#include "core/model/parameter_words.h"
 
 #include <QDialog>
 #include <QVBoxLayout>
 
+#include "core/model/parameter_words.h"
 #include "dialog_test_support.h"
 #include "gui/controls/data_grid_view.h"
 #include "gui/controls/edit_text.h"

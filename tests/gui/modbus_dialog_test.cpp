@@ -1,12 +1,12 @@
 // Device communication dialogs: the transducer variant of the serial dialog, the nested
 // advanced dialog, the Ethernet dialog's fields and the CC-Link dialog.
 #include "gui/dialogs/modbus_dialog.h"
-#include "core/model/parameter_words.h"
 
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/model/parameter_words.h"
 #include "dialog_test_support.h"
 #include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/dialogs/advanced_modbus_dialog.h"

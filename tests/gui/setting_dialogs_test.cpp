@@ -1,7 +1,6 @@
 // The setting buttons of the main window: which dialog each opens and the copy protocol
 // around it (Cancel changes nothing, OK brings the whole copy back).
 #include "gui/dialogs/setting_dialogs.h"
-#include "core/model/parameter_words.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -9,6 +8,9 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "core/app/main_window_ids.h"
+#include "core/app/main_window_model.h"
+#include "core/model/parameter_words.h"
 #include "dialog_test_support.h"
 #include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/dialogs/discrete_output_dialog.h"
@@ -23,13 +25,14 @@ namespace {
 using namespace test;
 
 TEST(SettingDialogs, EveryButtonHasItsDialog) {
-    for (int id : {1052, 1036, 1030, 1042, 1043, 1097, 1044, 1053, 1102, 1103, 1041, 1035, 1055}) {
-        EXPECT_TRUE(HasSettingDialog(id)) << id;
+    // Every setting button of the main window but "Passcode" (a prompt of the window's own).
+    for (int id : SettingButtonIds()) {
+        EXPECT_EQ(HasSettingDialog(id), id != kIdPasscode) << id;
     }
-    EXPECT_EQ(SettingDialogButtons().size(), 13u);
-    EXPECT_FALSE(HasSettingDialog(1054));
+    EXPECT_EQ(SettingDialogButtons().size(), SettingButtonIds().size() - 1);
+    EXPECT_FALSE(HasSettingDialog(kIdModelPrefix));
     ParameterImage image;
-    EXPECT_FALSE(RunSettingDialogForButton(1054, nullptr, image));
+    EXPECT_FALSE(RunSettingDialogForButton(kIdModelPrefix, nullptr, image));
 }
 
 // Every control can be found by its name: template id or a readable name.
@@ -76,7 +79,7 @@ TEST(SettingDialogs, CancelAfterEditsLeavesTheImageUnchanged) {
         Child<QComboBox>(dialog, CDisplayDialog::kOperationMode)->setCurrentIndex(2);
         QTest::mouseClick(Child<QPushButton>(dialog, "id2"), Qt::LeftButton);
     });
-    EXPECT_FALSE(RunSettingDialogForButton(kButtonDisplay, nullptr, image));
+    EXPECT_FALSE(RunSettingDialogForButton(kIdDisplay, nullptr, image));
     EXPECT_EQ(image.words, before.words);
 }
 
@@ -100,7 +103,7 @@ TEST(SettingDialogs, OkBringsBackTheWholeCopyWithNestedEdits) {
             ->setCurrentIndex(1);
         QTest::mouseClick(Child<QPushButton>(dialog, "id1"), Qt::LeftButton);
     });
-    EXPECT_TRUE(RunSettingDialogForButton(kButtonDoPo, nullptr, image));
+    EXPECT_TRUE(RunSettingDialogForButton(kIdDoPo, nullptr, image));
     EXPECT_EQ(image.Get32(PulseRateWord(0)), 30u);
     EXPECT_EQ(image.words[DiscreteOutputFunctionWord(0)], 1);
     EXPECT_EQ(image.words[AlarmHysteresisWord(15)], 1234);
@@ -118,7 +121,7 @@ TEST(SettingDialogs, ModbusButtonOpensTheDialogOfTheLink) {
                          : qobject_cast<CModbusDialog*>(modal) != nullptr;
             static_cast<QDialog*>(modal)->reject();
         });
-        EXPECT_FALSE(RunSettingDialogForButton(kButtonModbus, nullptr, image));
+        EXPECT_FALSE(RunSettingDialogForButton(kIdModbus, nullptr, image));
         EXPECT_TRUE(opened) << tcp;
     }
 }

@@ -1,9 +1,10 @@
 #include "core/work/private_exception.h"
-#include "core/platform/message_ids.h"
 
 #include <cerrno>
 
 #include <gtest/gtest.h>
+
+#include "core/platform/message_ids.h"
 
 namespace voltaro {
 namespace {
