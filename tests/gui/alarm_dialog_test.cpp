@@ -73,7 +73,8 @@ TEST(AlarmDialog, RefusedPowerOnDelayKeepsTheDialogOpenWithTheFieldSelected) {
     Child<QCheckBox>(&dialog, CAlarmDialog::kLatching)->setChecked(true);
     {
         MessageBoxCatcher boxes;
-        QTest::mouseClick(Child<QPushButton>(&dialog, "id1"), Qt::LeftButton);
+        QTest::mouseClick(FindControlAs<QPushButton>(&dialog, CSettingDialog::kIdOk),
+                          Qt::LeftButton);
         EXPECT_EQ(boxes.texts.size(), 1u);
     }
     EXPECT_TRUE(dialog.isVisible());

@@ -30,13 +30,13 @@ TEST(DiscreteOutputDialog, AbsentOutputsAreDisabledAndKeepTheirWords) {
     const auto& absent = CDiscreteOutputDialog::kOutputIds[1];
     for (int id : {absent.function, absent.normalOpen, absent.normalClose, absent.group,
                    absent.functionLabel, absent.contactLabel, absent.energy}) {
-        EXPECT_FALSE(FindControl<QWidget>(&dialog, id)->isEnabled()) << id;
+        EXPECT_FALSE(FindControlAs<QWidget>(&dialog, id)->isEnabled()) << id;
     }
-    EXPECT_TRUE(FindControl<QWidget>(&dialog, present.function)->isEnabled());
-    EXPECT_TRUE(FindControl<QWidget>(&dialog, present.energy)->isEnabled());
+    EXPECT_TRUE(FindControlAs<QWidget>(&dialog, present.function)->isEnabled());
+    EXPECT_TRUE(FindControlAs<QWidget>(&dialog, present.energy)->isEnabled());
 
-    FindControl<QComboBox>(&dialog, present.function)->setCurrentIndex(2);
-    FindControl<QRadioButton>(&dialog, present.normalClose)->setChecked(true);
+    FindControlAs<QComboBox>(&dialog, present.function)->setCurrentIndex(2);
+    FindControlAs<QRadioButton>(&dialog, present.normalClose)->setChecked(true);
     EXPECT_TRUE(dialog.Accept());
     EXPECT_EQ(image.words[DiscreteOutputFunctionWord(0)], 2);
     EXPECT_EQ(image.words[DiscreteOutputContactWord(0)], 1);
@@ -49,7 +49,7 @@ TEST(DiscreteOutputDialog, EnergyButtonEditsOnlyTheOutputDialogsCopy) {
     image.Set32(PulseRateWord(0), 10);
     CDiscreteOutputDialog dialog(image);
     ShowActive(dialog);
-    auto* energy = FindControl<QPushButton>(&dialog, CDiscreteOutputDialog::kOutputIds[0].energy);
+    auto* energy = FindControlAs<QPushButton>(&dialog, CDiscreteOutputDialog::kOutputIds[0].energy);
 
     // Cancel of the nested dialog changes nothing.
     WhenModal([](QWidget* modal) {

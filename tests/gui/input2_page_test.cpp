@@ -27,7 +27,7 @@ class Input2PageTest : public ::testing::Test {
         page->Load(image);
         Attach(*page, observer);
         ShowActive(host);
-        grid = FindControl<CDataGridView>(page, CInput2Page::kIdGrid);
+        grid = FindControlAs<CDataGridView>(page, CInput2Page::kIdGrid);
         edit = grid->findChild<CEditText*>(QStringLiteral("parEditText"));
         ASSERT_NE(edit, nullptr);
     }
@@ -102,7 +102,7 @@ TEST_F(Input2PageTest, RefusedPrimaryKeepsTheEditAndEscapeNeverCloses) {
     EXPECT_FALSE(edit->isVisible());
     EXPECT_TRUE(grid->hasFocus());
     KeyOnFocus(Qt::Key_Escape);
-    FindControl<QLineEdit>(page, CInput2Page::kIdVtPrimary)->setFocus();
+    FindControlAs<QLineEdit>(page, CInput2Page::kIdVtPrimary)->setFocus();
     KeyOnFocus(Qt::Key_Escape);
     EXPECT_TRUE(host.isVisible());
 }
@@ -138,7 +138,7 @@ TEST_F(Input2PageTest, FailedSaveStoresNothingAndSelectsTheField) {
     ClickCell(2, 1);
     edit->setText(QStringLiteral("321"));
     QTest::keyClick(edit, Qt::Key_Return);
-    auto* secondary = FindControl<QLineEdit>(page, CInput2Page::kIdVtSecondary);
+    auto* secondary = FindControlAs<QLineEdit>(page, CInput2Page::kIdVtSecondary);
     secondary->setText(QStringLiteral("49"));
     const ParameterImage before = image;
     try {

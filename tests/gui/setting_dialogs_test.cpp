@@ -77,7 +77,8 @@ TEST(SettingDialogs, CancelAfterEditsLeavesTheImageUnchanged) {
         ASSERT_NE(dialog, nullptr);
         Child<QLineEdit>(dialog, CDisplayDialog::kDataView)->setText(QStringLiteral("77"));
         Child<QComboBox>(dialog, CDisplayDialog::kOperationMode)->setCurrentIndex(2);
-        QTest::mouseClick(Child<QPushButton>(dialog, "id2"), Qt::LeftButton);
+        QTest::mouseClick(FindControlAs<QPushButton>(dialog, CSettingDialog::kIdCancel),
+                          Qt::LeftButton);
     });
     EXPECT_FALSE(RunSettingDialogForButton(kIdDisplay, nullptr, image));
     EXPECT_EQ(image.words, before.words);
@@ -97,11 +98,12 @@ TEST(SettingDialogs, OkBringsBackTheWholeCopyWithNestedEdits) {
             EXPECT_TRUE(pulse->Accept());
         });
         QTest::mouseClick(
-            FindControl<QPushButton>(dialog, CDiscreteOutputDialog::kOutputIds[0].energy),
+            FindControlAs<QPushButton>(dialog, CDiscreteOutputDialog::kOutputIds[0].energy),
             Qt::LeftButton);
-        FindControl<QComboBox>(dialog, CDiscreteOutputDialog::kOutputIds[0].function)
+        FindControlAs<QComboBox>(dialog, CDiscreteOutputDialog::kOutputIds[0].function)
             ->setCurrentIndex(1);
-        QTest::mouseClick(Child<QPushButton>(dialog, "id1"), Qt::LeftButton);
+        QTest::mouseClick(FindControlAs<QPushButton>(dialog, CSettingDialog::kIdOk),
+                          Qt::LeftButton);
     });
     EXPECT_TRUE(RunSettingDialogForButton(kIdDoPo, nullptr, image));
     EXPECT_EQ(image.Get32(PulseRateWord(0)), 30u);

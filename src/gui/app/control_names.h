@@ -21,7 +21,9 @@ T* FindControlAs(const QWidget* root, int id)
     return qobject_cast<T*>(FindControl(root, id));
 }
 
-// Puts the focus on the control of id and selects its text (edit boxes and editable combos).
+// Puts the focus on control and selects its text (edit boxes and editable combos).
+void FocusAndSelect(QWidget* control);
+// FocusAndSelect on the control of id (the shown one when a page reuses the id).
 void FocusControl(QWidget* root, int id);
 // Shows a failure with the stop icon; a SettingFieldError first focuses its field.
 // An empty message (a cancelled operation) shows nothing.

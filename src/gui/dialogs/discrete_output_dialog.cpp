@@ -27,19 +27,21 @@ CDiscreteOutputDialog::CDiscreteOutputDialog(ParameterImage& image, QWidget* par
         const OutputIds& ids = kOutputIds[static_cast<std::size_t>(n)];
         const bool present = model_.Present(n);
         auto* group = new QGroupBox(Text(kTextDoOutput1 + n), this);
-        group->setObjectName(ControlName(ids.group));
+        group->setObjectName(ControlObjectName(ids.group));
         QComboBox*& function = functions_[static_cast<std::size_t>(n)];
         RadioPair& contact = contacts_[static_cast<std::size_t>(n)];
-        function = MakeCombo(group, ControlName(ids.function), model_.Functions(),
+        function = MakeCombo(group, ControlObjectName(ids.function), model_.Functions(),
                              present ? initial[n].function : -1);
         contact = MakeRadioPair(group, QString(), kContactTexts);
-        contact.first->setObjectName(ControlName(ids.normalOpen));
-        contact.second->setObjectName(ControlName(ids.normalClose));
+        contact.first->setObjectName(ControlObjectName(ids.normalOpen));
+        contact.second->setObjectName(ControlObjectName(ids.normalClose));
         if (present) contact.Set(initial[n].normalClose);
-        QLabel* functionLabel = MakeLabel(group, kTextDoFunction, ControlName(ids.functionLabel));
-        QLabel* contactLabel = MakeLabel(group, kTextDoContact, ControlName(ids.contactLabel));
+        QLabel* functionLabel =
+            MakeLabel(group, kTextDoFunction, ControlObjectName(ids.functionLabel));
+        QLabel* contactLabel =
+            MakeLabel(group, kTextDoContact, ControlObjectName(ids.contactLabel));
         auto* energy = new QPushButton(Text(kTextDoEnergy), group);
-        energy->setObjectName(ControlName(ids.energy));
+        energy->setObjectName(ControlObjectName(ids.energy));
         connect(energy, &QPushButton::clicked, this, [this, n] { EditPulseOutput(n); });
 
         auto* grid = new QGridLayout(group);

@@ -23,8 +23,8 @@ constexpr int kColumnWidth = 80;
 }  // namespace
 
 CInput2Page::CInput2Page(QWidget* parent) : QWidget(parent) {
-    vtPrimary_ = MakeEdit(this, ControlName(kIdVtPrimary));
-    vtSecondary_ = MakeEdit(this, ControlName(kIdVtSecondary));
+    vtPrimary_ = MakeEdit(this, ControlObjectName(kIdVtPrimary));
+    vtSecondary_ = MakeEdit(this, ControlObjectName(kIdVtSecondary));
     auto* vt = MakeGroup(this, kTextInputVtRating);
     auto* vtGrid = new QGridLayout(vt);
     vtGrid->addWidget(MakeLabel(vt, kTextInputPrimary), 0, 0);
@@ -36,7 +36,7 @@ CInput2Page::CInput2Page(QWidget* parent) : QWidget(parent) {
 
     auto* ct = MakeGroup(this, kTextInputCtSensor);
     grid_ = new CDataGridView(ct);
-    grid_->setObjectName(ControlName(kIdGrid));
+    grid_->setObjectName(ControlObjectName(kIdGrid));
     auto* ctLayout = new QVBoxLayout(ct);
     ctLayout->addWidget(grid_);
     ctLayout->addStretch();
@@ -76,8 +76,7 @@ void CInput2Page::Save(ParameterImage& image) {
     } catch (const SettingFieldError& error) {
         QLineEdit* field =
             error.Field() == CInput2PageModel::VtPrimaryField ? vtPrimary_ : vtSecondary_;
-        field->setFocus(Qt::OtherFocusReason);
-        field->selectAll();
+        FocusAndSelect(field);
         throw;
     }
 }

@@ -22,6 +22,9 @@ namespace voltaro {
 
 namespace {
 
+// The template id of the "Enter passcode" prompt (its object name "id145").
+constexpr int kEnterPasscodeTemplate = 145;
+
 QLineEdit* MaskedField(QWidget* parent, const char* name, bool digitsOnly)
 {
     auto* edit = new QLineEdit(parent);
@@ -50,7 +53,7 @@ QDialogButtonBox* OkCancel(QDialog* dialog)
 
 CEnterPasscodeDialog::CEnterPasscodeDialog(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("id145"));
+    setObjectName(ControlObjectName(kEnterPasscodeTemplate));
     setWindowTitle(Text(kTextEnterPasscodeCaption));
     auto* top = new QVBoxLayout(this);
     top->addWidget(new QLabel(Text(kTextEnterPasscodeText), this));
@@ -101,8 +104,7 @@ void CProtectDialog::accept()
                                       ToStdString(confirm_->text()));
     } catch (const SettingFieldError& error) {
         QLineEdit* field = error.Field() == kProtectCurrentField ? current_ : new_;
-        field->setFocus(Qt::OtherFocusReason);
-        field->selectAll();
+        FocusAndSelect(field);
         ShowException(this, error);
         return;
     }
