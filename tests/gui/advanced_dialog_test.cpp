@@ -6,11 +6,11 @@
 #include <QRadioButton>
 
 #include "core/model/parameter_words.h"
-#include "dialog_test_support.h"
 #include "gui/controls/data_grid_view.h"
 #include "gui/controls/edit_text.h"
 #include "gui/dialogs/grid_edit_binding.h"
 #include "gui/dialogs/tariff_dialog.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -60,11 +60,11 @@ TEST(AdvancedDialog, ChannelEditNavigatesRefusesAndEscapes) {
     EXPECT_EQ(grid->CurrentRow(), 3);
     ASSERT_TRUE(edit->isVisible()) << "the next cell is activated";
 
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     edit->setText(QStringLiteral("100"));
     QTest::keyClick(edit, Qt::Key_Return);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_NE(boxes.texts[0].find(LoadString(15156)), std::string::npos);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find(LoadString(15156)), std::string::npos);
     EXPECT_TRUE(edit->isVisible());
     EXPECT_TRUE(FocusedAndSelected(edit));
     const uint16_t channel4 = image.words[LowEndCutoutCurrentWord(4)];
@@ -93,9 +93,9 @@ TEST(AdvancedDialog, MeterFieldsAndDisabledTariffFunction) {
     EXPECT_FALSE(Child<QWidget>(&dialog, CAdvancedDialog::kTariffLabel)->isEnabled());
     auto* voltage = Child<QLineEdit>(&dialog, CAdvancedDialog::kVoltageCutout);
     voltage->setText(QStringLiteral("100.0"));
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     EXPECT_FALSE(dialog.Accept());
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_TRUE(FocusedAndSelected(voltage));
     voltage->setText(QStringLiteral("1.5"));
     Child<QRadioButton>(&dialog, "apparentPowerSecond")->setChecked(true);

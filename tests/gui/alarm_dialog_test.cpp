@@ -6,9 +6,9 @@
 #include <QPushButton>
 
 #include "core/model/parameter_words.h"
-#include "dialog_test_support.h"
 #include "gui/controls/edit_text.h"
 #include "gui/dialogs/list_dialog_binding.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -27,7 +27,7 @@ TEST(AlarmDialog, CellsCommitIntoTheCopyAndRefusedCellsStoreNothing) {
     ShowActive(dialog);
     auto* list = Child<CListCtrlInfoTip>(&dialog, CAlarmDialog::kList);
     CListDialogBinding& binding = dialog.Binding();
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
 
     ASSERT_FALSE(binding.Setting().IsApplicable(1));
     EXPECT_TRUE(list->topLevelItem(1)->text(1).isEmpty());
@@ -47,9 +47,9 @@ TEST(AlarmDialog, CellsCommitIntoTheCopyAndRefusedCellsStoreNothing) {
     EXPECT_EQ(edit->selectedText(), QStringLiteral("12.500"));
     edit->setText(QStringLiteral("20001"));
     QTest::keyClick(edit, Qt::Key_Return);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(boxes.icons[0], QMessageBox::Critical);
-    EXPECT_NE(boxes.texts[0].find(LoadString(15502)), std::string::npos);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Icons()[0], QMessageBox::Critical);
+    EXPECT_NE(boxes.Texts()[0].find(LoadString(15502)), std::string::npos);
     EXPECT_EQ(image.Get32(AlarmHighWord(0)), 12500u);
     EXPECT_FALSE(binding.Editing());
     EXPECT_TRUE(dialog.isVisible());
@@ -72,10 +72,10 @@ TEST(AlarmDialog, RefusedPowerOnDelayKeepsTheDialogOpenWithTheFieldSelected) {
     delay->setText(QStringLiteral("1000"));
     Child<QCheckBox>(&dialog, CAlarmDialog::kLatching)->setChecked(true);
     {
-        MessageBoxCatcher boxes;
+        MessageBoxRecorder boxes;
         QTest::mouseClick(FindControlAs<QPushButton>(&dialog, CSettingDialog::kIdOk),
                           Qt::LeftButton);
-        EXPECT_EQ(boxes.texts.size(), 1u);
+        EXPECT_EQ(boxes.Texts().size(), 1u);
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(FocusedAndSelected(delay));

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 
 #include "core/model/parameter_words.h"
-#include "dialog_test_support.h"
 #include "gui/dialogs/discrete_input_dialog.h"
 #include "gui/dialogs/pulse_dialog.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -52,18 +52,14 @@ TEST(DiscreteOutputDialog, EnergyButtonEditsOnlyTheOutputDialogsCopy) {
     auto* energy = FindControlAs<QPushButton>(&dialog, CDiscreteOutputDialog::kOutputIds[0].energy);
 
     // Cancel of the nested dialog changes nothing.
-    WhenModal([](QWidget* modal) {
-        auto* pulse = qobject_cast<CPulseDialog*>(modal);
-        ASSERT_NE(pulse, nullptr);
+    OnModal<CPulseDialog>([](CPulseDialog* pulse) {
         Child<QLineEdit>(pulse, CPulseDialog::kWeight)->setText(QStringLiteral("99"));
         pulse->reject();
     });
     QTest::mouseClick(energy, Qt::LeftButton);
     EXPECT_EQ(image.Get32(PulseRateWord(0)), 10u);
 
-    WhenModal([](QWidget* modal) {
-        auto* pulse = qobject_cast<CPulseDialog*>(modal);
-        ASSERT_NE(pulse, nullptr);
+    OnModal<CPulseDialog>([](CPulseDialog* pulse) {
         Child<QLineEdit>(pulse, CPulseDialog::kWeight)->setText(QStringLiteral("2.5"));
         Child<QComboBox>(pulse, CPulseDialog::kDuration)->setCurrentIndex(19);
         EXPECT_TRUE(pulse->Accept());
@@ -88,9 +84,9 @@ TEST(PulseDialog, UnitFollowsTheEnergyCountAndRefusedWeightIsSelected) {
 
     auto* weight = Child<QLineEdit>(&dialog, CPulseDialog::kWeight);
     weight->setText(QStringLiteral("0.04"));
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     EXPECT_FALSE(dialog.Accept());
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_TRUE(FocusedAndSelected(weight));
 }
 

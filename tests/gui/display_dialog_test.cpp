@@ -7,9 +7,9 @@
 #include <QRadioButton>
 
 #include "core/model/parameter_words.h"
-#include "dialog_test_support.h"
 #include "gui/dialogs/display_expression_dialog.h"
 #include "gui/dialogs/short_cut_menu_dialog.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -65,10 +65,10 @@ TEST(DisplayDialog, RefusedFieldIsFocusedAndSelected) {
     auto* preset = Child<QLineEdit>(&dialog, CDisplayDialog::kPresetTimer);
     ASSERT_TRUE(preset->isEnabled());
     preset->setText(QStringLiteral("0"));
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     EXPECT_FALSE(dialog.Accept());
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_NE(boxes.texts[0].find(LoadString(15650)), std::string::npos);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find(LoadString(15650)), std::string::npos);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(FocusedAndSelected(preset));
     EXPECT_EQ(image.words[kWordDefaultTimer], 5);

@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "core/model/parameter_words.h"
-#include "dialog_test_support.h"
 #include "gui/controls/data_grid_view.h"
 #include "gui/controls/edit_text.h"
 #include "gui/dialogs/grid_edit_binding.h"
 #include "gui/dialogs/setting_dialog.h"
+#include "gui_driver.h"
 #include "recording_observer.h"
 
 namespace voltaro {
@@ -87,12 +87,12 @@ TEST_F(Input2PageTest, TypedDigitStartsAnEditAndDownMovesOn) {
 
 TEST_F(Input2PageTest, RefusedPrimaryKeepsTheEditAndEscapeNeverCloses) {
     Open(EightInputs());
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     ClickCell(2, 1);
     edit->setText(QStringLiteral("20001"));
     QTest::keyClick(edit, Qt::Key_Return);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_NE(boxes.texts[0].find(LoadString(15151)), std::string::npos);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find(LoadString(15151)), std::string::npos);
     EXPECT_TRUE(FocusedAndSelected(edit));
     EXPECT_TRUE(observer.sources.empty());
     Reactivate(page);

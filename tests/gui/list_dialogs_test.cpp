@@ -3,12 +3,12 @@
 #include <QPushButton>
 
 #include "core/model/parameter_words.h"
-#include "dialog_test_support.h"
 #include "gui/controls/edit_text.h"
 #include "gui/dialogs/analog_output_dialog.h"
 #include "gui/dialogs/bar_dialog.h"
 #include "gui/dialogs/display_sigma_dialog.h"
 #include "gui/dialogs/list_dialog_binding.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -76,17 +76,17 @@ TEST(BarDialog, FullScaleRefusesANegativeValueWithoutStoring) {
     auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
     const int p = 2;
     const uint32_t full = image.Get32(BarScaleWord(p, false));
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     ClickCell(list, p, CBarDialogModel::FullColumn);
     EditBox(list)->setText(QStringLiteral("-5"));
     QTest::keyClick(EditBox(list), Qt::Key_Return);
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(image.Get32(BarScaleWord(p, false)), full);
 
     ClickCell(list, p, CBarDialogModel::ZeroColumn);
     EditBox(list)->setText(QStringLiteral("-5"));
     QTest::keyClick(EditBox(list), Qt::Key_Return);
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(static_cast<int32_t>(image.Get32(BarScaleWord(p, true))), -5);
 }
 

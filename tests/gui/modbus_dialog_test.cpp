@@ -7,11 +7,11 @@
 #include <QRadioButton>
 
 #include "core/model/parameter_words.h"
-#include "dialog_test_support.h"
 #include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/dialogs/advanced_modbus_dialog.h"
 #include "gui/dialogs/cc_link_dialog.h"
 #include "gui/dialogs/modbus2_dialog.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -52,9 +52,9 @@ TEST(ModbusDialog, SerialMeterDisablesModeAndRefusesABadAddress) {
     EXPECT_EQ(Child<QComboBox>(&dialog, CModbusDialog::kRate)->currentIndex(), 5);
     auto* address = Child<QLineEdit>(&dialog, CModbusDialog::kAddress);
     address->setText(QStringLiteral("248"));
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     EXPECT_FALSE(dialog.Accept());
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(FocusedAndSelected(address));
 }
@@ -65,10 +65,8 @@ TEST(ModbusDialog, AdvancedEditsOnlyTheModbusDialogsCopy) {
     image.words[kWordT35] = 35;
     CModbusDialog dialog(image);
     ShowActive(dialog);
-    MessageBoxCatcher boxes;
-    WhenModal([](QWidget* modal) {
-        auto* advanced = qobject_cast<CAdvancedModbusDialog*>(modal);
-        ASSERT_NE(advanced, nullptr);
+    MessageBoxRecorder boxes;
+    OnModal<CAdvancedModbusDialog>([](CAdvancedModbusDialog* advanced) {
         EXPECT_EQ(Child<QLabel>(advanced, CAdvancedModbusDialog::kWarning)
                       ->palette()
                       .color(QPalette::WindowText),
@@ -83,7 +81,7 @@ TEST(ModbusDialog, AdvancedEditsOnlyTheModbusDialogsCopy) {
         EXPECT_TRUE(advanced->Accept());
     });
     QTest::mouseClick(Child<QPushButton>(&dialog, CModbusDialog::kAdvanced), Qt::LeftButton);
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(image.words[kWordT15], 20);
     EXPECT_EQ(image.words[kWordT35], 45);
     EXPECT_EQ(image.words[kWordLongRegister], 1);
@@ -100,9 +98,9 @@ TEST(Modbus2Dialog, AddressesAndPortAreReadBack) {
     EXPECT_EQ(port->currentText(), QStringLiteral("502"));
     Child<CIPAddressCtrlExt>(&dialog, CModbus2Dialog::kAddress)->SetAddress({10, 1, 2, 3});
     port->setEditText(QStringLiteral("70000"));
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     EXPECT_FALSE(dialog.Accept());
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_TRUE(FocusedAndSelected(port->lineEdit()));
     EXPECT_EQ(port->lineEdit()->selectedText(), QStringLiteral("70000"));
 

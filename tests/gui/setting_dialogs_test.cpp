@@ -11,13 +11,13 @@
 #include "core/app/main_window_ids.h"
 #include "core/app/main_window_model.h"
 #include "core/model/parameter_words.h"
-#include "dialog_test_support.h"
 #include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/dialogs/discrete_output_dialog.h"
 #include "gui/dialogs/display_dialog.h"
 #include "gui/dialogs/modbus2_dialog.h"
 #include "gui/dialogs/modbus_dialog.h"
 #include "gui/dialogs/pulse_dialog.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -41,7 +41,7 @@ TEST(SettingDialogs, EveryControlIsNamed) {
         for (const int id : SettingDialogButtons()) {
             ParameterImage image = ImageOfRow(row);
             int controls = 0;
-            WhenModal([&](QWidget* modal) {
+            OnModal<QDialog>([&](QDialog* modal) {
                 for (QWidget* widget : modal->findChildren<QWidget*>()) {
                     const bool control =
                         qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
@@ -61,7 +61,7 @@ TEST(SettingDialogs, EveryControlIsNamed) {
                         << id << " " << widget->metaObject()->className() << " "
                         << ToStdString(widget->property("text").toString());
                 }
-                static_cast<QDialog*>(modal)->reject();
+                modal->reject();
             });
             EXPECT_FALSE(RunSettingDialogForButton(id, nullptr, image));
             EXPECT_GE(controls, 3) << id;
@@ -72,9 +72,7 @@ TEST(SettingDialogs, EveryControlIsNamed) {
 TEST(SettingDialogs, CancelAfterEditsLeavesTheImageUnchanged) {
     ParameterImage image = ImageOfRow(RowWith(0, FAM_KT2_G2));
     const ParameterImage before = image;
-    WhenModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<CDisplayDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
+    OnModal<CDisplayDialog>([](CDisplayDialog* dialog) {
         Child<QLineEdit>(dialog, CDisplayDialog::kDataView)->setText(QStringLiteral("77"));
         Child<QComboBox>(dialog, CDisplayDialog::kOperationMode)->setCurrentIndex(2);
         QTest::mouseClick(FindControlAs<QPushButton>(dialog, CSettingDialog::kIdCancel),
@@ -88,12 +86,8 @@ TEST(SettingDialogs, OkBringsBackTheWholeCopyWithNestedEdits) {
     ParameterImage image = ImageOfRow(RowWith(FEAT_DO1, 0));
     image.words[AlarmHysteresisWord(15)] = 1234;  // not shown by the output dialog
     const int row = image.deviceType.typeIndex;
-    WhenModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<CDiscreteOutputDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        WhenModal([](QWidget* nested) {
-            auto* pulse = qobject_cast<CPulseDialog*>(nested);
-            ASSERT_NE(pulse, nullptr);
+    OnModal<CDiscreteOutputDialog>([](CDiscreteOutputDialog* dialog) {
+        OnModal<CPulseDialog>([](CPulseDialog* pulse) {
             Child<QLineEdit>(pulse, CPulseDialog::kWeight)->setText(QStringLiteral("3.0"));
             EXPECT_TRUE(pulse->Accept());
         });
@@ -118,10 +112,10 @@ TEST(SettingDialogs, ModbusButtonOpensTheDialogOfTheLink) {
             tcp ? ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0))
                 : ImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
         bool opened = false;
-        WhenModal([&](QWidget* modal) {
+        OnModal<QDialog>([&](QDialog* modal) {
             opened = tcp ? qobject_cast<CModbus2Dialog*>(modal) != nullptr
                          : qobject_cast<CModbusDialog*>(modal) != nullptr;
-            static_cast<QDialog*>(modal)->reject();
+            modal->reject();
         });
         EXPECT_FALSE(RunSettingDialogForButton(kIdModbus, nullptr, image));
         EXPECT_TRUE(opened) << tcp;
