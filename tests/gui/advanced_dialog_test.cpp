@@ -22,7 +22,7 @@ void ClickGridCell(CDataGridView* grid, int column, int row) {
 }
 
 TEST(AdvancedDialog, SixteenChannelGridReplacesTheCurrentFields) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT));
     CAdvancedDialog dialog(image);
     auto* grid = Child<CDataGridView>(&dialog, CAdvancedDialog::kChannelGrid);
     EXPECT_FALSE(grid->isHidden());
@@ -37,14 +37,14 @@ TEST(AdvancedDialog, SixteenChannelGridReplacesTheCurrentFields) {
     EXPECT_EQ(grid->CurrentRow(), 0) << "starts on channel 1";
     EXPECT_EQ(grid->CurrentColumn(), 1);
 
-    ParameterImage eight = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
+    ParameterImage eight = DefaultImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
     CAdvancedDialog eightDialog(eight);
     EXPECT_EQ(Child<CDataGridView>(&eightDialog, CAdvancedDialog::kChannelGrid)->Model().Columns(),
               2);
 }
 
 TEST(AdvancedDialog, ChannelEditNavigatesRefusesAndEscapes) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
     CAdvancedDialog dialog(image);
     ShowActive(dialog);
     auto* grid = Child<CDataGridView>(&dialog, CAdvancedDialog::kChannelGrid);
@@ -83,7 +83,7 @@ TEST(AdvancedDialog, ChannelEditNavigatesRefusesAndEscapes) {
 }
 
 TEST(AdvancedDialog, MeterFieldsAndDisabledTariffFunction) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_HKT2X, 0, FAM_ZB | FAM_ZC));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_HKT2X, 0, FAM_ZB | FAM_ZC));
     image.words[kWordTariffFunction] = 1;
     CAdvancedDialog dialog(image);
     ShowActive(dialog);
@@ -106,7 +106,7 @@ TEST(AdvancedDialog, MeterFieldsAndDisabledTariffFunction) {
 }
 
 TEST(TariffDialog, NoteColourAndVisibility) {
-    ParameterImage meter = ImageOfRow(RowWith(0, FAM_KT2_G2));
+    ParameterImage meter = DefaultImageOfRow(RowWith(0, FAM_KT2_G2));
     CTariffDialog dialog(meter);
     auto* note = Child<QLabel>(&dialog, CTariffDialog::kNote);
     EXPECT_FALSE(note->isHidden());
@@ -115,7 +115,7 @@ TEST(TariffDialog, NoteColourAndVisibility) {
     EXPECT_TRUE(dialog.Accept());
     EXPECT_EQ(meter.words[kWordTariff], 1);
 
-    ParameterImage zb = ImageOfRow(RowWith(0, FAM_ZB));
+    ParameterImage zb = DefaultImageOfRow(RowWith(0, FAM_ZB));
     CTariffDialog zbDialog(zb);
     EXPECT_TRUE(Child<QLabel>(&zbDialog, CTariffDialog::kNote)->isHidden());
 }

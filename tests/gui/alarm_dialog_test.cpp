@@ -17,7 +17,7 @@ using namespace test;
 
 // A display meter without the neutral-current feature: the IN rows are greyed.
 ParameterImage NoNeutralImage() {
-    return ImageOfRow(
+    return DefaultImageOfRow(
         RowWith(FEAT_DISPLAY, 0, FEAT_3P4W | FEAT_V3, FAM_KT2 | FAM_HKT2 | FAM_HKT2X));
 }
 

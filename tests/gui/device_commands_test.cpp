@@ -36,11 +36,6 @@ using test::OnModal;
 constexpr int kRowKt2 = 4;
 constexpr int kRowKt2Ao = 5;  // the simulated device: another KT2 variant
 
-ParameterImage ImageOfRow(int row)
-{
-    return DefaultImageOfRow(row);
-}
-
 // A simulated device on loopback and a profile whose connection settings point at it.
 class SimulatedDevice : public ::testing::Test {
 protected:
@@ -64,7 +59,7 @@ protected:
 
 TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
 {
-    ParameterImage carry = ImageOfRow(kRowKt2);
+    ParameterImage carry = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog window(carry, settings_);
     MessageBoxRecorder boxes;
     Connected([&] { window.Upload(); });
@@ -80,7 +75,7 @@ TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
 
     // A second window reads the value back from the device.
-    ParameterImage other = ImageOfRow(kRowKt2);
+    ParameterImage other = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog second(other, settings_);
     Connected([&] { second.Upload(); });
     EXPECT_EQ(second.Image().words[kWordPrimaryCurrent], 250);
@@ -89,7 +84,7 @@ TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
 
 TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
 {
-    ParameterImage carry = ImageOfRow(kRowKt2);
+    ParameterImage carry = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog window(carry, settings_);
     Connected([&] { window.Upload(); });
     ParameterImage changed = window.Image();
@@ -125,7 +120,7 @@ TEST(CompareDialog, ExportCsvWritesTheListedParameters)
 {
     test::ScratchProfile profile;
     AppSettings settings;
-    CCompareDialog report(ImageOfRow(kRowKt2), settings);
+    CCompareDialog report(DefaultImageOfRow(kRowKt2), settings);
     auto* status = FindControlAs<QLabel>(&report, 1072);
     EXPECT_TRUE(status->text().isEmpty());
     const std::string csv = profile.File("report.csv");
@@ -153,7 +148,7 @@ protected:
 
 TEST_F(SlowDevice, CancelDuringUploadClosesWithoutMessage)
 {
-    ParameterImage carry = ImageOfRow(kRowKt2);
+    ParameterImage carry = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog window(carry, settings_);
     MessageBoxRecorder boxes;
     auto sawProgress = std::make_shared<bool>(false);

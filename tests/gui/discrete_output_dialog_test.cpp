@@ -18,7 +18,7 @@ using namespace test;
 
 // A type with Do1 but without Do2.
 ParameterImage OneOutputImage() {
-    return ImageOfRow(RowWith(FEAT_DO1, 0, FEAT_DO2));
+    return DefaultImageOfRow(RowWith(FEAT_DO1, 0, FEAT_DO2));
 }
 
 TEST(DiscreteOutputDialog, AbsentOutputsAreDisabledAndKeepTheirWords) {
@@ -71,8 +71,8 @@ TEST(DiscreteOutputDialog, EnergyButtonEditsOnlyTheOutputDialogsCopy) {
 }
 
 TEST(PulseDialog, UnitFollowsTheEnergyCountAndRefusedWeightIsSelected) {
-    ParameterImage image =
-        ImageOfRow(RowWith(FEAT_DO1, FAM_KT2, 0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X));
+    ParameterImage image = DefaultImageOfRow(
+        RowWith(FEAT_DO1, FAM_KT2, 0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X));
     CPulseDialog dialog(image, 0);
     ShowActive(dialog);
     auto* energy = Child<QComboBox>(&dialog, CPulseDialog::kEnergy);

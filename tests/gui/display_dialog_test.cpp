@@ -17,7 +17,7 @@ namespace {
 using namespace test;
 
 TEST(DisplayDialog, OffTimerAndPresetTimerFollowTheirControls) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_KT2_G2));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_KT2_G2));
     image.words[kWordBacklightMode] = 1;  // "On"
     image.words[kWordBacklightOffTimer] = 42;
     image.words[kWordDefaultTimer] = 0;
@@ -49,7 +49,8 @@ TEST(DisplayDialog, OffTimerAndPresetTimerFollowTheirControls) {
 }
 
 TEST(DisplayDialog, UpdateRateDisabledWithoutTheExtendedDisplay) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2, 0, FAM_KT2_G2 | FAM_KT6_G2));
+    ParameterImage image =
+        DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2, 0, FAM_KT2_G2 | FAM_KT6_G2));
     CDisplayDialog dialog(image);
     for (const char* name : {CDisplayDialog::kUpdateRate, CDisplayDialog::kUpdateRateLabel,
                              CDisplayDialog::kUpdateRateUnit}) {
@@ -58,7 +59,7 @@ TEST(DisplayDialog, UpdateRateDisabledWithoutTheExtendedDisplay) {
 }
 
 TEST(DisplayDialog, RefusedFieldIsFocusedAndSelected) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_KT2_G2));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_KT2_G2));
     image.words[kWordDefaultTimer] = 5;
     CDisplayDialog dialog(image);
     ShowActive(dialog);
@@ -75,7 +76,8 @@ TEST(DisplayDialog, RefusedFieldIsFocusedAndSelected) {
 }
 
 TEST(DisplayExpressionDialog, AbsentPairsAreDisabledAndKeepTheirWords) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_KT6, 0, FAM_KT2 | FAM_KT2_G2 | FAM_KT6_G2));
+    ParameterImage image =
+        DefaultImageOfRow(RowWith(0, FAM_KT6, 0, FAM_KT2 | FAM_KT2_G2 | FAM_KT6_G2));
     image.words[kWordLineIndication] = 1;
     image.words[kWordPowerFormat] = 1;
     CDisplayExpressionDialog dialog(image);
@@ -88,7 +90,7 @@ TEST(DisplayExpressionDialog, AbsentPairsAreDisabledAndKeepTheirWords) {
 }
 
 TEST(ShortCutMenuDialog, RadioPairRoundTrip) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_KT2_G2));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_KT2_G2));
     image.words[kWordClearAlarmShortcut] = 1;
     CShortCutMenuDialog dialog(image);
     auto* disable = Child<QRadioButton>(&dialog, "clearAlarmFirst");

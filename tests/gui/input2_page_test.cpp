@@ -33,7 +33,7 @@ class Input2PageTest : public ::testing::Test {
     }
     // An eight-input type whose first inputs use the sensor that has a primary current.
     static ParameterImage EightInputs() {
-        ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
+        ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
         image.words[CtSensorWord(1)] = 0;
         image.words[CtSensorWord(2)] = 0;
         return image;
@@ -51,7 +51,7 @@ class Input2PageTest : public ::testing::Test {
 };
 
 TEST_F(Input2PageTest, SixteenInputsEditTwelveChannelPrimaryIntoWord70OnSave) {
-    Open(ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT)));
+    Open(DefaultImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT)));
     EXPECT_EQ(grid->Model().Columns(), 6);
     EXPECT_EQ(grid->Model().Rows(), 9);
     EXPECT_TRUE(grid->IsLabelCell(4, 3));  // "12ch"
@@ -108,11 +108,11 @@ TEST_F(Input2PageTest, RefusedPrimaryKeepsTheEditAndEscapeNeverCloses) {
 }
 
 TEST_F(Input2PageTest, LoadingASmallerTypeBringsTheCurrentCellBack) {
-    Open(ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT)));
+    Open(DefaultImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT)));
     ClickCell(4, 8);  // sensor of "16ch"
     ASSERT_EQ(grid->CurrentRow(), 8);
     page->Load(EightInputs());
-    page->Load(ImageOfRow(RowWith(0, FAM_ZB | FAM_ZB_INPUT)));
+    page->Load(DefaultImageOfRow(RowWith(0, FAM_ZB | FAM_ZB_INPUT)));
     ASSERT_EQ(grid->Model().Rows(), 3);
     EXPECT_LT(grid->CurrentRow(), 3);
     EXPECT_LT(grid->CurrentColumn(), 3);

@@ -40,7 +40,7 @@ void EscapeEndsTheEditFirst(Dialog& dialog, int row, int column) {
 }
 
 TEST(AnalogOutputDialog, EscapeDuringAnEditDoesNotClose) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0));
     const ParameterImage before = image;
     CAnalogOutputDialog dialog(image);
     EscapeEndsTheEditFirst(dialog, 1, 1);
@@ -48,7 +48,7 @@ TEST(AnalogOutputDialog, EscapeDuringAnEditDoesNotClose) {
 }
 
 TEST(AnalogOutputDialog, InputComboIsWidenedAndCommitsTheCode) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0));
     CAnalogOutputDialog dialog(image);
     ShowActive(dialog);
     auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
@@ -64,13 +64,13 @@ TEST(AnalogOutputDialog, InputComboIsWidenedAndCommitsTheCode) {
 }
 
 TEST(BarDialog, EscapeDuringAnEditDoesNotClose) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, 0));
     CBarDialog dialog(image);
     EscapeEndsTheEditFirst(dialog, 0, 1);
 }
 
 TEST(BarDialog, FullScaleRefusesANegativeValueWithoutStoring) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, 0));
     CBarDialog dialog(image);
     ShowActive(dialog);
     auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
@@ -91,7 +91,7 @@ TEST(BarDialog, FullScaleRefusesANegativeValueWithoutStoring) {
 }
 
 TEST(DisplaySigmaDialog, GreyedRowsDoNotEditAndAChoiceIsStored) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_KT2_G2, 0, FAM_KT6));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_KT2_G2, 0, FAM_KT6));
     CDisplaySigmaDialog dialog(image);
     ShowActive(dialog);
     auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);

@@ -26,21 +26,15 @@ using test::PickComboEntry;
 
 constexpr int kRowKt2 = 4;
 
-ParameterImage ImageOfRow(int row)
-{
-    return DefaultImageOfRow(row);
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : carry_(ImageOfRow(kRowKt2)), window_(carry_, settings_) {}
+  MainWindowTest() : carry_(DefaultImageOfRow(kRowKt2)), window_(carry_, settings_) {}
 
-    template <typename T>
-    T* Control(int id)
-    {
-        T* control = FindControlAs<T>(&window_, id);
-        EXPECT_NE(control, nullptr) << id;
-        return control;
+  template <typename T>
+  T* Control(int id) {
+      T* control = FindControlAs<T>(&window_, id);
+      EXPECT_NE(control, nullptr) << id;
+      return control;
     }
 
     test::ScratchProfile profile_;
@@ -233,7 +227,7 @@ TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel)
 {
     test::ScratchProfile profile;
     AppSettings settings;
-    ParameterImage carry = ImageOfRow(kRowKt2);
+    ParameterImage carry = DefaultImageOfRow(kRowKt2);
     ASSERT_EQ(CurrentLanguage(), 0);
     const std::string english = LoadString(kMsgInvalidFileFormat);
     for (int round = 0; round < 2; ++round) {

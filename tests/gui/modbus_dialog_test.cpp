@@ -19,7 +19,7 @@ namespace {
 using namespace test;
 
 TEST(ModbusDialog, TransducerSetsModeAndRunLedInsteadOfAddressAndRate) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZB));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZB));
     image.words[kWordDeviceAddress] = 17;
     image.words[kWordModbusMode] = 1;
     CModbusDialog dialog(image);
@@ -43,7 +43,8 @@ TEST(ModbusDialog, TransducerSetsModeAndRunLedInsteadOfAddressAndRate) {
 }
 
 TEST(ModbusDialog, SerialMeterDisablesModeAndRefusesABadAddress) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
+    ParameterImage image =
+        DefaultImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
     image.words[kWordTransferRate] = 7;
     CModbusDialog dialog(image);
     ShowActive(dialog);
@@ -60,7 +61,8 @@ TEST(ModbusDialog, SerialMeterDisablesModeAndRefusesABadAddress) {
 }
 
 TEST(ModbusDialog, AdvancedEditsOnlyTheModbusDialogsCopy) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
+    ParameterImage image =
+        DefaultImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
     image.words[kWordT15] = 15;
     image.words[kWordT35] = 35;
     CModbusDialog dialog(image);
@@ -88,7 +90,7 @@ TEST(ModbusDialog, AdvancedEditsOnlyTheModbusDialogsCopy) {
 }
 
 TEST(Modbus2Dialog, AddressesAndPortAreReadBack) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
     image.words[kWordPort] = 502;
     CModbus2Dialog dialog(image);
     ShowActive(dialog);
@@ -112,7 +114,7 @@ TEST(Modbus2Dialog, AddressesAndPortAreReadBack) {
 }
 
 TEST(CCLinkDialog, NodeAndRateRoundTrip) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_CCLINK, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_CCLINK, 0));
     image.words[kWordCcLinkRate] = 9;
     CCCLinkDialog dialog(image);
     auto* rate = Child<QComboBox>(&dialog, CCCLinkDialog::kRate);

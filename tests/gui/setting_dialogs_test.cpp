@@ -39,7 +39,7 @@ TEST(SettingDialogs, EveryButtonHasItsDialog) {
 TEST(SettingDialogs, EveryControlIsNamed) {
     for (const int row : {RowWith(0, FAM_KT2_G2), RowWith(0, FAM_ZC | FAM_ZC_EXT)}) {
         for (const int id : SettingDialogButtons()) {
-            ParameterImage image = ImageOfRow(row);
+            ParameterImage image = DefaultImageOfRow(row);
             int controls = 0;
             OnModal<QDialog>([&](QDialog* modal) {
                 for (QWidget* widget : modal->findChildren<QWidget*>()) {
@@ -70,7 +70,7 @@ TEST(SettingDialogs, EveryControlIsNamed) {
 }
 
 TEST(SettingDialogs, CancelAfterEditsLeavesTheImageUnchanged) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_KT2_G2));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_KT2_G2));
     const ParameterImage before = image;
     OnModal<CDisplayDialog>([](CDisplayDialog* dialog) {
         Child<QLineEdit>(dialog, CDisplayDialog::kDataView)->setText(QStringLiteral("77"));
@@ -83,7 +83,7 @@ TEST(SettingDialogs, CancelAfterEditsLeavesTheImageUnchanged) {
 }
 
 TEST(SettingDialogs, OkBringsBackTheWholeCopyWithNestedEdits) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO1, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO1, 0));
     image.words[AlarmHysteresisWord(15)] = 1234;  // not shown by the output dialog
     const int row = image.deviceType.typeIndex;
     OnModal<CDiscreteOutputDialog>([](CDiscreteOutputDialog* dialog) {
@@ -109,8 +109,8 @@ TEST(SettingDialogs, OkBringsBackTheWholeCopyWithNestedEdits) {
 TEST(SettingDialogs, ModbusButtonOpensTheDialogOfTheLink) {
     for (const bool tcp : {true, false}) {
         ParameterImage image =
-            tcp ? ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0))
-                : ImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
+            tcp ? DefaultImageOfRow(RowWith(FEAT_MODBUS_TCP, 0))
+                : DefaultImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
         bool opened = false;
         OnModal<QDialog>([&](QDialog* modal) {
             opened = tcp ? qobject_cast<CModbus2Dialog*>(modal) != nullptr

@@ -33,10 +33,6 @@ using test::ClickOnModal;
 using test::MessageBoxRecorder;
 using test::OnModal;
 
-ParameterImage ImageOfRow(int row) {
-    return DefaultImageOfRow(row);
-}
-
 std::vector<int> SettingButtonsWithPasscode() {
     std::vector<int> ids = SettingDialogButtons();
     ids.push_back(kIdPasscode);
@@ -56,7 +52,7 @@ TEST(SettingButtons, OpenTheirDialogForEveryListedType) {
     ASSERT_EQ(rows.size(), 71u);
     int opened = 0;
     for (int row : rows) {
-        ParameterImage carry = ImageOfRow(row);
+        ParameterImage carry = DefaultImageOfRow(row);
         CBasicParameterDialog window(carry, settings);
         for (int id : SettingButtonsWithPasscode()) {
             auto* button = FindControlAs<QPushButton>(&window, id);
@@ -118,7 +114,7 @@ class RoundTrip : public ::testing::Test {
 };
 
 TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
-    ParameterImage carry = ImageOfRow(kRow);
+    ParameterImage carry = DefaultImageOfRow(kRow);
     CBasicParameterDialog window(carry, settings_);
     MessageBoxRecorder boxes;
     Connected([&] { window.Upload(); });
@@ -141,7 +137,7 @@ TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
     EXPECT_EQ(simulator_->Register(5728), 17);   // device address
     EXPECT_EQ(simulator_->Register(6625), 120);  // LCD off timer
 
-    ParameterImage fresh = ImageOfRow(kRow);
+    ParameterImage fresh = DefaultImageOfRow(kRow);
     CBasicParameterDialog second(fresh, settings_);
     Connected([&] { second.Upload(); });
     for (int word : {188, 39, 124, 180})

@@ -15,11 +15,6 @@ constexpr int kRowKt6Single = 13;  // KT6-1**1, four wiring systems
 constexpr int kRowKt6ThreePhase = 19;  // KT6-2**1 3P4W, seven systems
 constexpr int kRowZc = 52;         // ZCDPQV-2*** Modbus, Input x8
 
-ParameterImage ImageOfRow(int row)
-{
-    return DefaultImageOfRow(row);
-}
-
 MainWindowInput InputFrom(const MainWindowView& view)
 {
     MainWindowInput in;
@@ -41,7 +36,7 @@ MainWindowInput InputFrom(const MainWindowView& view)
 
 TEST(MainWindowModel, ZcTypeShowsDipBoxAndDisablesMeterControls)
 {
-    const ParameterImage image = ImageOfRow(kRowZc);
+    const ParameterImage image = DefaultImageOfRow(kRowZc);
     const MainWindowView view = BuildMainWindowView(image);
     EXPECT_TRUE(view.multiCircuit);
     EXPECT_FALSE(view.vtCtEnabled);
@@ -57,7 +52,7 @@ TEST(MainWindowModel, ZcTypeShowsDipBoxAndDisablesMeterControls)
 
 TEST(MainWindowModel, DipBoxControlsWordThirtyAndSystemEnabling)
 {
-    CMainWindowModel model(ImageOfRow(kRowZc));
+    CMainWindowModel model(DefaultImageOfRow(kRowZc));
     model.SetDipChecked(true);
     EXPECT_EQ(model.Image().words[kWordConfigurationMode], 0);
     MainWindowView view = model.Refresh();
@@ -73,16 +68,16 @@ TEST(MainWindowModel, DipBoxControlsWordThirtyAndSystemEnabling)
 
 TEST(MainWindowModel, WiringSystemsFollowTheKt6Variant)
 {
-    EXPECT_EQ(BuildMainWindowView(ImageOfRow(kRowKt6Single)).systems.size(), 4u);
-    EXPECT_EQ(BuildMainWindowView(ImageOfRow(kRowKt6ThreePhase)).systems.size(), 7u);
-    ParameterImage image = ImageOfRow(kRowKt6Single);
+    EXPECT_EQ(BuildMainWindowView(DefaultImageOfRow(kRowKt6Single)).systems.size(), 4u);
+    EXPECT_EQ(BuildMainWindowView(DefaultImageOfRow(kRowKt6ThreePhase)).systems.size(), 7u);
+    ParameterImage image = DefaultImageOfRow(kRowKt6Single);
     image.words[kWordSystem] = 6;  // beyond the four entries: the last is selected
     EXPECT_EQ(BuildMainWindowView(image).systemIndex, 3);
 }
 
 TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph)
 {
-    const ParameterImage kt2 = ImageOfRow(kRowKt2);
+    const ParameterImage kt2 = DefaultImageOfRow(kRowKt2);
     const MainWindowView view = BuildMainWindowView(kt2);
     EXPECT_TRUE(view.vtCtEnabled);
     EXPECT_FALSE(view.dipVisible);
@@ -90,7 +85,7 @@ TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph)
     EXPECT_FALSE(view.vtPrimary.empty());
     EXPECT_TRUE(SettingButtonEnabled(kIdDisplay, kt2.deviceType));
     EXPECT_TRUE(SettingButtonEnabled(kIdExpression, kt2.deviceType));
-    const MainWindowView kt6 = BuildMainWindowView(ImageOfRow(kRowKt6Single));
+    const MainWindowView kt6 = BuildMainWindowView(DefaultImageOfRow(kRowKt6Single));
     EXPECT_FALSE(kt6.barEnabled);
     EXPECT_TRUE(kt6.barVoltage.empty());
     EXPECT_TRUE(kt6.extBarEnabled);
@@ -98,7 +93,7 @@ TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph)
 
 TEST(MainWindowModel, ReadControlsStoresValuesAndDemandRule)
 {
-    ParameterImage image = ImageOfRow(kRowKt2);
+    ParameterImage image = DefaultImageOfRow(kRowKt2);
     MainWindowInput in = InputFrom(BuildMainWindowView(image));
     in.vtPrimary = "6600";
     in.vtSecondary = "110";
@@ -152,7 +147,7 @@ TEST(MainWindowModel, ReadControlsNamesTheFailingControl)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ParameterImage image = ImageOfRow(kRowKt2);
+        ParameterImage image = DefaultImageOfRow(kRowKt2);
         MainWindowInput in = InputFrom(BuildMainWindowView(image));
         c.edit(in);
         try {
@@ -167,7 +162,7 @@ TEST(MainWindowModel, ReadControlsNamesTheFailingControl)
 
 TEST(MainWindowModel, SecondaryCurrentMessageNamesRangeAndParameter)
 {
-    ParameterImage image = ImageOfRow(kRowKt2);
+    ParameterImage image = DefaultImageOfRow(kRowKt2);
     MainWindowInput in = InputFrom(BuildMainWindowView(image));
     in.ctSecondary = "6";
     try {
@@ -182,7 +177,7 @@ TEST(MainWindowModel, SecondaryCurrentMessageNamesRangeAndParameter)
 TEST(MainWindowModel, InputPageStoresInPlaceOfTheEditsForMultiCircuitTypes)
 {
     for (int row : {kRowZc, kRowKt2}) {
-        ParameterImage image = ImageOfRow(row);
+        ParameterImage image = DefaultImageOfRow(row);
         MainWindowInput in = InputFrom(BuildMainWindowView(image));
         int calls = 0;
         in.storeInputPage = [&calls](ParameterImage& target) {
@@ -201,7 +196,7 @@ TEST(MainWindowModel, InputPageStoresInPlaceOfTheEditsForMultiCircuitTypes)
 
 TEST(MainWindowModel, ModelChangeReadsControlsAndChangesType)
 {
-    CMainWindowModel model(ImageOfRow(kRowKt2));
+    CMainWindowModel model(DefaultImageOfRow(kRowKt2));
     MainWindowInput in = InputFrom(model.Refresh());
     in.ctPrimary = "250";
     const auto& prefixes = model.Selection().Prefixes();
@@ -218,7 +213,7 @@ TEST(MainWindowModel, ModelChangeReadsControlsAndChangesType)
 
 TEST(MainWindowModel, FailedModelChangeKeepsTypeAndCombos)
 {
-    CMainWindowModel model(ImageOfRow(kRowKt2));
+    CMainWindowModel model(DefaultImageOfRow(kRowKt2));
     MainWindowInput in = InputFrom(model.Refresh());
     const std::string prefix = model.Selection().Prefix();
     in.ctSecondary = "6";

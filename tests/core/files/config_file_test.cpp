@@ -1,7 +1,6 @@
 // Configuration files: layout, round trips for every device type, invalid files and
 // the safety of saving.
 #include "core/files/config_file.h"
-#include "core/files/image_helpers.h"  // tests/core/files
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,11 +17,11 @@
 #include "core/platform/string_table.h"
 #include "core/platform/temp_dir.h"  // tests/core/platform
 #include "core/work/private_exception.h"
+#include "support/test_support.h"
 
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
 using test::MessageOf;
 
 using test::ReadFile;
@@ -50,7 +49,7 @@ ParameterImage LoadText(const std::string& path, const std::string& text) {
 // A minimal valid file for row 4 with every parameter key present.
 std::string ValidFileOfRow4(const TempDir& dir) {
     std::string path = dir.File("base.cfg");
-    SaveConfigFile(path, ImageOfRow(4));
+    SaveConfigFile(path, DefaultImageOfRow(4));
     return ReadFile(path);
 }
 
@@ -64,7 +63,7 @@ TEST(ConfigFile, StartsWithTheIdentificationOfTheDeviceType) {
 
 TEST(ConfigFile, ExtensionIdIsMaskedOnSavingAndTakenAsWrittenOnLoading) {
     TempDir dir;
-    ParameterImage image = ImageOfRow(4);
+    ParameterImage image = DefaultImageOfRow(4);
     image.deviceType.extensionId = 0xFFFF;
     std::string path = dir.File("ext.cfg");
     SaveConfigFile(path, image);
@@ -79,14 +78,14 @@ TEST(ConfigFile, RoundTripsEveryDeviceType) {
     TempDir dir;
     for (int row = 0; row < kDeviceTypeCount; ++row) {
         SCOPED_TRACE(row);
-        ParameterImage image = ImageOfRow(row);
+        ParameterImage image = DefaultImageOfRow(row);
         uint16_t seed = static_cast<uint16_t>(row * 977 + 13);
         for (int word : CoveredWords(image))
             image.words[word] = seed += 40503;
         std::string path = dir.File("row" + std::to_string(row) + ".cfg");
         ASSERT_TRUE(SaveConfigFile(path, image));
 
-        ParameterImage loaded = ImageOfRow(row == 0 ? 1 : 0);
+        ParameterImage loaded = DefaultImageOfRow(row == 0 ? 1 : 0);
         ASSERT_TRUE(LoadConfigFile(path, loaded));
         EXPECT_EQ(loaded.deviceType.deviceId, image.deviceType.deviceId);
         EXPECT_EQ(loaded.deviceType.version, image.deviceType.version);
@@ -98,7 +97,7 @@ TEST(ConfigFile, RoundTripsEveryDeviceType) {
 
 TEST(ConfigFile, ThirtyTwoBitKeysCountValuesAndKeepTheirSign) {
     TempDir dir;
-    ParameterImage image = ImageOfRow(4);
+    ParameterImage image = DefaultImageOfRow(4);
     ASSERT_TRUE(image.deviceType.HasFeature(FEAT_DISPLAY, 0));
     image.Set32(AlarmHighWord(0), 0xFFFFFFFE);  // block 6370, first 32-bit value
     image.Set32(AlarmLowWord(0), 70000);        // second value: key L6371, registers 6372-6373
@@ -111,7 +110,7 @@ TEST(ConfigFile, ThirtyTwoBitKeysCountValuesAndKeepTheirSign) {
 TEST(ConfigFile, ZcFilesUseTheZcRegisterMap) {
     TempDir dir;
     for (int row = 0; row < kDeviceTypeCount; ++row) {
-        ParameterImage image = ImageOfRow(row);
+        ParameterImage image = DefaultImageOfRow(row);
         if (!image.deviceType.HasFeature(0, FAM_ZC)) continue;
         std::string path = dir.File("zc.cfg");
         SaveConfigFile(path, image);
@@ -179,7 +178,7 @@ TEST(ConfigFile, FailedLoadLeavesTheImageUnchanged) {
               "[KT2CFG]\r\nModel=7811\r\nDeviceExtension=2\r\nDeviceVersion=0\r\n"
               "DeviceIO0=1\r\nDeviceIO1=1\r\nDeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\n"
               "L5200=1\r\n");
-    ParameterImage image = ImageOfRow(40);
+    ParameterImage image = DefaultImageOfRow(40);
     image.words[kWordDisplayOperationMode] = 4242;
     ParameterImage before = image;
     EXPECT_THROW(LoadConfigFile(path, image), CPrivateException);
@@ -195,7 +194,7 @@ TEST(ConfigFile, FailedLoadLeavesTheImageUnchanged) {
 TEST(ConfigFile, SavingAgainRewritesKeysInPlaceAndKeepsOtherContent) {
     TempDir dir;
     std::string path = dir.File("twice.cfg");
-    ParameterImage image = ImageOfRow(4);
+    ParameterImage image = DefaultImageOfRow(4);
     SaveConfigFile(path, image);
     WriteFile(path, "; notes\r\n[Site]\r\nName=North\r\n" + ReadFile(path) + "Comment=mine\r\n");
     std::string first = ReadFile(path);
@@ -210,12 +209,13 @@ TEST(ConfigFile, SavingAgainRewritesKeysInPlaceAndKeepsOtherContent) {
 
 TEST(ConfigFile, FailedSaveKeepsTheOldFile) {
     TempDir dir;
-    EXPECT_THAT(MessageOf([&] { SaveConfigFile(dir.File("no/such/dir.cfg"), ImageOfRow(4)); }),
-                ::testing::StartsWith("Save error. "));
+    EXPECT_THAT(
+        MessageOf([&] { SaveConfigFile(dir.File("no/such/dir.cfg"), DefaultImageOfRow(4)); }),
+        ::testing::StartsWith("Save error. "));
 
     // Running as root, permissions do not stop a write; a file size limit does.
     std::string path = dir.File("old.cfg");
-    ParameterImage image = ImageOfRow(4);
+    ParameterImage image = DefaultImageOfRow(4);
     SaveConfigFile(path, image);
     std::string old = ReadFile(path);
     image.words[kWordDisplayOperationMode] = 7;

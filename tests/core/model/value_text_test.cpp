@@ -2,16 +2,11 @@
 
 #include "core/model/parameter_image.h"
 #include "core/model/parameter_words.h"
+#include "core/model/settings_stocker.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
-
-ParameterImage ImageOfRow(int row) {
-    ParameterImage image;
-    image.deviceType.SelectRow(row);
-    return image;
-}
 
 constexpr int kKt2G2 = 4;       // KT2 1**1, Modbus, Do x1, Di x1
 constexpr int kKt2G2Ao420 = 5;  // KT2 1**2 Ao 4-20mA x4
@@ -23,7 +18,7 @@ constexpr int kZc8 = 52;
 constexpr int kZcEthernet = 61;
 
 TEST(ValueText, NumbersOfEachType) {
-    ParameterImage image = ImageOfRow(kKt2G2);
+    ParameterImage image = DefaultImageOfRow(kKt2G2);
     EXPECT_EQ(image.ValueText(kWordDeviceAddress), "1");  // device address, I16
     EXPECT_EQ(image.ValueText(kWordT15), "1.5");          // t1.5, I16/10
     image.words[kWordLowEndCutoutVoltage] = static_cast<uint16_t>(-5);
@@ -36,7 +31,7 @@ TEST(ValueText, NumbersOfEachType) {
 }
 
 TEST(ValueText, Signed32BitValuesWithDecimals) {
-    ParameterImage image = ImageOfRow(kHkt2);
+    ParameterImage image = DefaultImageOfRow(kHkt2);
     image.words[AlarmHighWord(0)] = 0xFFFF;
     image.words[AlarmHighWord(0) + 1] = 0x0001;
     EXPECT_EQ(image.ValueText(AlarmHighWord(0)), "131.071");  // U32/1000
@@ -47,7 +42,7 @@ TEST(ValueText, Signed32BitValuesWithDecimals) {
 }
 
 TEST(ValueText, AddressesFormatBothWordsFromEitherWord) {
-    ParameterImage image = ImageOfRow(kZcEthernet);
+    ParameterImage image = DefaultImageOfRow(kZcEthernet);
     EXPECT_EQ(image.ValueText(kWordIpAddress), "192.168.0.1");
     EXPECT_EQ(image.ValueText(kWordIpAddress + 1), "192.168.0.1");
     EXPECT_EQ(image.ValueText(kWordSubnetMask), "255.255.255.0");
@@ -56,20 +51,22 @@ TEST(ValueText, AddressesFormatBothWordsFromEitherWord) {
 }
 
 TEST(ValueText, MultipliedAndOutputLevels) {
-    ParameterImage image = ImageOfRow(kKt2G2);
+    ParameterImage image = DefaultImageOfRow(kKt2G2);
     EXPECT_EQ(image.ValueText(PulseDurationWord(0)), "100");  // pulse duration 1 x 100
     image.words[PulseDurationWord(0)] = 40000;                // unsigned, no overflow
     EXPECT_EQ(image.ValueText(PulseDurationWord(0)), "4000000");
 
-    ParameterImage mA = ImageOfRow(kKt2G2Ao420);
-    ParameterImage volt = ImageOfRow(kKt2G2Ao15);
+    ParameterImage mA = DefaultImageOfRow(kKt2G2Ao420);
+    ParameterImage volt = DefaultImageOfRow(kKt2G2Ao15);
+    mA.words[AnalogOutputWord(0, kAoOutputZero)] = 400;
+    volt.words[AnalogOutputWord(0, kAoOutputZero)] = 400;
     EXPECT_EQ(mA.ValueText(AnalogOutputWord(0, kAoOutputZero)), "4.00");
     EXPECT_EQ(volt.ValueText(AnalogOutputWord(0, kAoOutputZero)), "0.400");
 }
 
 TEST(ValueText, EnumerationsAndTheirBaseExceptions) {
-    ParameterImage kt2 = ImageOfRow(0);  // first generation
-    ParameterImage g2 = ImageOfRow(kKt2G2);
+    ParameterImage kt2 = DefaultImageOfRow(0);  // first generation
+    ParameterImage g2 = DefaultImageOfRow(kKt2G2);
     kt2.words[PulseEnergyWord(0)] = 1;
     g2.words[PulseEnergyWord(0)] = 1;
     // The lists are filled in separately: an entry not yet present shows its number.
@@ -78,12 +75,12 @@ TEST(ValueText, EnumerationsAndTheirBaseExceptions) {
     };
     EXPECT_EQ(kt2.ValueText(PulseEnergyWord(0)), entry(3701, "1"));
     EXPECT_EQ(g2.ValueText(PulseEnergyWord(0)), entry(5001, "1"));
-    ParameterImage kt6First = ImageOfRow(1);
+    ParameterImage kt6First = DefaultImageOfRow(1);
     kt6First.words[PulseEnergyWord(0)] = 1;
     EXPECT_EQ(kt6First.ValueText(PulseEnergyWord(0)), entry(3701, "1"));
 
-    ParameterImage kt6 = ImageOfRow(kKt6Ao420);
-    ParameterImage hkt2 = ImageOfRow(kHkt2);
+    ParameterImage kt6 = DefaultImageOfRow(kKt6Ao420);
+    ParameterImage hkt2 = DefaultImageOfRow(kHkt2);
     kt6.words[AlarmOutputWord(0)] = 2;
     hkt2.words[AlarmOutputWord(0)] = 2;
     EXPECT_EQ(kt6.ValueText(AlarmOutputWord(0)), LoadString(2402));
@@ -92,7 +89,7 @@ TEST(ValueText, EnumerationsAndTheirBaseExceptions) {
 }
 
 TEST(ValueText, EnumerationWithoutAStringShowsItsNumber) {
-    ParameterImage image = ImageOfRow(kKt2G2);
+    ParameterImage image = DefaultImageOfRow(kKt2G2);
     image.words[kWordTransferRate] = 49;  // transfer rate far beyond its list
     EXPECT_EQ(image.ValueText(kWordTransferRate), "49");
     image.words[kWordTransferRate] = 65535;  // stays unsigned: never runs into other strings
@@ -100,7 +97,7 @@ TEST(ValueText, EnumerationWithoutAStringShowsItsNumber) {
 }
 
 TEST(ValueText, CtSensorsOfMultiCircuitTypes) {
-    ParameterImage zc = ImageOfRow(kZc8);
+    ParameterImage zc = DefaultImageOfRow(kZc8);
     zc.words[CtSensorWord(2)] = 3;
     EXPECT_EQ(zc.ValueText(PrimaryCurrentWord(2)), "");
     EXPECT_EQ(zc.ValueText(CtSensorWord(2)), "TRVA-20");
@@ -108,19 +105,19 @@ TEST(ValueText, CtSensorsOfMultiCircuitTypes) {
     EXPECT_EQ(zc.ValueText(PrimaryCurrentWord(2)), "5");
 
     // Input 1: word 33 is the CT sensor on ZB and ZC, a current on the meters.
-    ParameterImage zb = ImageOfRow(kZbModbus);
+    ParameterImage zb = DefaultImageOfRow(kZbModbus);
     zb.words[kWordSecondaryCurrent] = 0;
     EXPECT_EQ(zb.ValueText(kWordSecondaryCurrent), "TRVA-R5");
     EXPECT_EQ(zb.ValueText(kWordPrimaryCurrent), "5");
     zb.words[kWordSecondaryCurrent] = 1;
     EXPECT_EQ(zb.ValueText(kWordPrimaryCurrent), "");
-    ParameterImage meter = ImageOfRow(kKt2G2);
+    ParameterImage meter = DefaultImageOfRow(kKt2G2);
     EXPECT_EQ(meter.ValueText(kWordSecondaryCurrent), "5");
     EXPECT_EQ(meter.ValueText(kWordPrimaryCurrent), "5");
 }
 
 TEST(ValueText, WordsThatDoNotApplyAreEmpty) {
-    ParameterImage image = ImageOfRow(kKt2G2);  // no analogue outputs, no Ethernet
+    ParameterImage image = DefaultImageOfRow(kKt2G2);  // no analogue outputs, no Ethernet
     EXPECT_FALSE(image.Applies(AnalogOutputWord(0, kAoInput)));
     EXPECT_EQ(image.ValueText(AnalogOutputWord(0, kAoAdjustSpan)), "");
     EXPECT_EQ(image.ValueText(kWordIpAddress), "");

@@ -11,7 +11,7 @@ using namespace test;
 using Model = CAlarmDialogModel;
 
 TEST(AlarmDialogModel, SetpointsAreScaledAndCheckedAgainstTheItemLimits) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, 0));
     Model model(image);
     model.CommitText(0, Model::HighColumn, "12.5");
     EXPECT_EQ(image.Get32(AlarmHighWord(0)), 12500u);
@@ -33,7 +33,7 @@ TEST(AlarmDialogModel, SetpointsAreScaledAndCheckedAgainstTheItemLimits) {
 }
 
 TEST(AlarmDialogModel, HysteresisAndDelayColumns) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, 0));
     Model model(image);
     model.CommitText(4, Model::HysteresisColumn, "99.9");
     EXPECT_EQ(image.words[AlarmHysteresisWord(4)], 999);
@@ -50,7 +50,8 @@ TEST(AlarmDialogModel, HysteresisAndDelayColumns) {
 
 TEST(AlarmDialogModel, RowsWithoutTheFeatureAreGreyedAndNotEditable) {
     // A meter without the neutral current (neither 3P4W nor V3, family without KT2 bit).
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0, FEAT_3P4W | FEAT_V3, FAM_KT2));
+    ParameterImage image =
+        DefaultImageOfRow(RowWith(FEAT_DISPLAY, 0, FEAT_3P4W | FEAT_V3, FAM_KT2));
     Model model(image);
     for (int row : {1, 10, 15}) {
         EXPECT_FALSE(model.RowApplies(row));
@@ -68,7 +69,7 @@ TEST(AlarmDialogModel, RowsWithoutTheFeatureAreGreyedAndNotEditable) {
 
 TEST(AlarmDialogModel, OutputChoicesFollowTheDiscreteOutputsAndTheStoredIndex) {
     ParameterImage image =
-        ImageOfRow(RowWith(FEAT_DO2, 0, FEAT_DO3 | FEAT_DO4, FAM_HKT2 | FAM_HKT2X));
+        DefaultImageOfRow(RowWith(FEAT_DO2, 0, FEAT_DO3 | FEAT_DO4, FAM_HKT2 | FAM_HKT2X));
     Model model(image);
     EXPECT_EQ(model.OutputTextBase(), 2400);
     EXPECT_EQ(model.ComboAt(0, Model::OutputColumn).texts.size(), 4u);
@@ -80,14 +81,14 @@ TEST(AlarmDialogModel, OutputChoicesFollowTheDiscreteOutputsAndTheStoredIndex) {
     EXPECT_EQ(image.words[AlarmOutputWord(0)], 2);
     EXPECT_EQ(model.CellText(0, Model::OutputColumn), LoadString(2402));
 
-    ParameterImage hkt2 = ImageOfRow(RowWith(FEAT_DO1, FAM_HKT2, FEAT_DO2));
+    ParameterImage hkt2 = DefaultImageOfRow(RowWith(FEAT_DO1, FAM_HKT2, FEAT_DO2));
     Model comm(hkt2);
     EXPECT_EQ(comm.OutputTextBase(), 2420);
     EXPECT_EQ(comm.ComboAt(0, Model::OutputColumn).texts.size(), 3u);
 }
 
 TEST(AlarmDialogModel, AcceptStoresLatchingBeforeValidatingTheDelay) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, 0));
     image.words[kWordAlarmPowerOnDelay] = 7;
     Model model(image);
     Model::Inputs in = model.Initial();

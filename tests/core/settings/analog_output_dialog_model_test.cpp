@@ -10,7 +10,7 @@ using namespace test;
 using Model = CAnalogOutputDialogModel;
 
 TEST(AnalogOutputDialogModel, ColumnsFollowTheOutputBits) {
-    ParameterImage two = ImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0, FEAT_AO3 | FEAT_AO4));
+    ParameterImage two = DefaultImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0, FEAT_AO3 | FEAT_AO4));
     Model model(two);
     EXPECT_EQ(model.OutputCount(), 2);
     const auto columns = model.Columns();
@@ -21,15 +21,15 @@ TEST(AnalogOutputDialogModel, ColumnsFollowTheOutputBits) {
     EXPECT_EQ(model.EditorAt(1, 3), CellEditor::None);
     EXPECT_EQ(model.EditorAt(1, 2), CellEditor::Edit);
 
-    ParameterImage four = ImageOfRow(RowWith(0xF0, 0));
+    ParameterImage four = DefaultImageOfRow(RowWith(0xF0, 0));
     EXPECT_EQ(Model(four).OutputCount(), 4);
-    ParameterImage none = ImageOfRow(RowWith(0, 0, 0xF0));
+    ParameterImage none = DefaultImageOfRow(RowWith(0, 0, 0xF0));
     EXPECT_EQ(Model(none).OutputCount(), 0);
     EXPECT_EQ(Model(none).Columns().size(), 1u);
 }
 
 TEST(AnalogOutputDialogModel, AdjustSpanAndOutputLevels) {
-    ParameterImage current = ImageOfRow(RowWith(FEAT_AO_4_20MA | FEAT_AO2, 0));
+    ParameterImage current = DefaultImageOfRow(RowWith(FEAT_AO_4_20MA | FEAT_AO2, 0));
     Model mA(current);
     mA.CommitText(2, 2, "100");
     EXPECT_EQ(current.words[AnalogOutputWord(1, kAoAdjustSpan)], 10000);
@@ -41,7 +41,7 @@ TEST(AnalogOutputDialogModel, AdjustSpanAndOutputLevels) {
     EXPECT_EQ(MessageOf([&] { mA.CommitText(27, 1, "22.41"); }),
               RangeMessage(3877, "1.60", "22.40"));
 
-    ParameterImage voltage = ImageOfRow(RowWith(FEAT_AO_1_5V | FEAT_AO1, 0));
+    ParameterImage voltage = DefaultImageOfRow(RowWith(FEAT_AO_1_5V | FEAT_AO1, 0));
     Model v(voltage);
     v.CommitText(7, 1, "5.6");
     EXPECT_EQ(voltage.words[AnalogOutputWord(0, kAoOutputFull)], 5600);
@@ -55,7 +55,8 @@ TEST(AnalogOutputDialogModel, AdjustSpanAndOutputLevels) {
 }
 
 TEST(AnalogOutputDialogModel, InputCodesConvertThroughTheActiveList) {
-    ParameterImage standard = ImageOfRow(RowWith(FEAT_AO1, 0, FEAT_3P4W | FEAT_V3, FAM_KT2_G2));
+    ParameterImage standard =
+        DefaultImageOfRow(RowWith(FEAT_AO1, 0, FEAT_3P4W | FEAT_V3, FAM_KT2_G2));
     Model model(standard);
     EXPECT_FALSE(model.ExtendedInputList());
     EXPECT_EQ(model.InputChoices().Size(), 40);
@@ -69,7 +70,7 @@ TEST(AnalogOutputDialogModel, InputCodesConvertThroughTheActiveList) {
     model.CommitChoice(0, 1, 11);
     EXPECT_EQ(standard.words[AnalogOutputWord(0, kAoInput)], 12);
 
-    ParameterImage extended = ImageOfRow(RowWith(FEAT_AO1 | FEAT_3P4W, 0));
+    ParameterImage extended = DefaultImageOfRow(RowWith(FEAT_AO1 | FEAT_3P4W, 0));
     Model ext(extended);
     EXPECT_EQ(ext.InputChoices().Size(), 42);
     ext.CommitChoice(0, 1, 11);

@@ -12,7 +12,7 @@ using namespace test;
 constexpr uint32_t kExtendedFamilies = FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X;
 
 TEST(DiscreteInputDialogModel, FunctionCountFollowsTheExtendedSet) {
-    ParameterImage plain = ImageOfRow(RowWith(FEAT_DI1, 0, 0, kExtendedFamilies));
+    ParameterImage plain = DefaultImageOfRow(RowWith(FEAT_DI1, 0, 0, kExtendedFamilies));
     CDiscreteInputDialogModel model(plain);
     EXPECT_EQ(model.Functions().Size(), 3);
     plain.words[kWordDiscreteInputFunction] = 4;  // a stored function the list cannot show
@@ -21,7 +21,7 @@ TEST(DiscreteInputDialogModel, FunctionCountFollowsTheExtendedSet) {
     EXPECT_EQ(plain.words[kWordDiscreteInputFunction], 4)
         << "no selection keeps the stored function";
 
-    ParameterImage extended = ImageOfRow(RowWith(FEAT_DI1, FAM_KT6_G2));
+    ParameterImage extended = DefaultImageOfRow(RowWith(FEAT_DI1, FAM_KT6_G2));
     CDiscreteInputDialogModel ext(extended);
     EXPECT_EQ(ext.Functions().Size(), 5);
     EXPECT_EQ(ext.Functions().At(4).text, LoadString(1704));
@@ -31,7 +31,7 @@ TEST(DiscreteInputDialogModel, FunctionCountFollowsTheExtendedSet) {
 }
 
 TEST(DiscreteOutputDialogModel, AbsentOutputsKeepTheirWords) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO1 | FEAT_DO2, 0, FEAT_DO3 | FEAT_DO4));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO1 | FEAT_DO2, 0, FEAT_DO3 | FEAT_DO4));
     image.words[DiscreteOutputFunctionWord(2)] = 2;
     image.words[DiscreteOutputContactWord(2)] = 1;
     image.words[DiscreteOutputFunctionWord(3)] = 7;
@@ -54,7 +54,7 @@ TEST(DiscreteOutputDialogModel, AbsentOutputsKeepTheirWords) {
 }
 
 TEST(PulseDialogModel, WeightAndDuration) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO2, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO2, 0));
     CPulseDialogModel model(image, 1);
     CPulseDialogModel::Inputs in = model.Initial();
     EXPECT_EQ(in.weight, "1.0");  // default 10 tenths
@@ -76,7 +76,7 @@ TEST(PulseDialogModel, WeightAndDuration) {
 }
 
 TEST(PulseDialogModel, PlainEnergyListStoresTheIndex) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO1, 0, 0, kExtendedFamilies));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO1, 0, 0, kExtendedFamilies));
     image.words[PulseEnergyWord(0)] = 2;
     CPulseDialogModel model(image, 0);
     ASSERT_EQ(model.EnergyChoices().Size(), 9);
@@ -91,7 +91,7 @@ TEST(PulseDialogModel, PlainEnergyListStoresTheIndex) {
 }
 
 TEST(PulseDialogModel, ExtendedEnergyListStoresCodesAndUnitsFollowTheCode) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO1, FAM_KT2_G2));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO1, FAM_KT2_G2));
     image.words[PulseEnergyWord(0)] = 313;
     CPulseDialogModel model(image, 0);
     const ChoiceList list = model.EnergyChoices();

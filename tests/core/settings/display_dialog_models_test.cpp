@@ -16,7 +16,7 @@ int FieldOf(CDisplayDialogModel& model, const CDisplayDialogModel::Inputs& in) {
 }
 
 TEST(DisplayDialogModel, OffTimerOnlyInAutoAndPresetTimerOnlyWhenUsed) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2_G2));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2_G2));
     image.words[kWordBacklightOffTimer] = 321;
     image.words[kWordDefaultTimer] = 0;
     CDisplayDialogModel model(image);
@@ -49,14 +49,14 @@ TEST(DisplayDialogModel, OffTimerOnlyInAutoAndPresetTimerOnlyWhenUsed) {
 
 TEST(DisplayDialogModel, MyDefaultDataViewAcceptsMinusOneOnlyWhereAllowed) {
     // First-generation KT2: family KT2 without KT2_G2 -> 0 to 9999.
-    ParameterImage old = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2, 0, FAM_KT2_G2));
+    ParameterImage old = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2, 0, FAM_KT2_G2));
     CDisplayDialogModel oldModel(old);
     CDisplayDialogModel::Inputs in = oldModel.Initial();
     in.myDefaultDataView = "-1";
     EXPECT_EQ(MessageOf([&] { oldModel.Accept(in); }), RangeMessage(15001, "0", "9999"));
     EXPECT_FALSE(oldModel.UpdateRateEnabled());
 
-    ParameterImage g2 = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2 | FAM_KT2_G2));
+    ParameterImage g2 = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2 | FAM_KT2_G2));
     CDisplayDialogModel g2Model(g2);
     in = g2Model.Initial();
     in.myDefaultDataView = "-1";
@@ -64,12 +64,12 @@ TEST(DisplayDialogModel, MyDefaultDataViewAcceptsMinusOneOnlyWhereAllowed) {
     EXPECT_EQ(g2.words[kWordDefaultDataView], 0xFFFF);
     EXPECT_EQ(g2Model.Initial().myDefaultDataView, "-1");
 
-    ParameterImage kt6 = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6, 0, FAM_KT6_G2));
+    ParameterImage kt6 = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6, 0, FAM_KT6_G2));
     EXPECT_EQ(CDisplayDialogModel(kt6).MyDefaultDataViewMin(), -1);
 }
 
 TEST(DisplayDialogModel, UpdateRateAndEnergyViewsWithTheExtendedDisplay) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6_G2));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6_G2));
     image.words[kWordEnergyDisplayView] = 312;
     image.words[kWordDefaultEnergyView] = 77;  // unknown code: the first entry is shown
     CDisplayDialogModel model(image);
@@ -91,7 +91,7 @@ TEST(DisplayDialogModel, UpdateRateAndEnergyViewsWithTheExtendedDisplay) {
     EXPECT_EQ(image.words[kWordEnergyDisplayView], 213);
     EXPECT_EQ(image.words[kWordDefaultEnergyView], 0);
 
-    ParameterImage plain = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6, 0, FAM_KT6_G2));
+    ParameterImage plain = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6, 0, FAM_KT6_G2));
     plain.words[kWordUpdateRate] = 44;
     CDisplayDialogModel plainModel(plain);
     EXPECT_EQ(plainModel.EnergyViews().Size(), 20);
@@ -104,7 +104,7 @@ TEST(DisplayDialogModel, UpdateRateAndEnergyViewsWithTheExtendedDisplay) {
 }
 
 TEST(BarDialogModel, FullScaleColumnRefusesNegativeValues) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6));
     CBarDialogModel model(image);
     EXPECT_EQ(MessageOf([&] { model.CommitText(2, CBarDialogModel::FullColumn, "-5"); }),
               RangeMessage(4002, "0", "2000000000"));
@@ -120,7 +120,7 @@ TEST(BarDialogModel, FullScaleColumnRefusesNegativeValues) {
 
 TEST(DisplaySigmaDialogModel, CodeListOfTheKt6FamilyWithTariffViews) {
     ParameterImage image =
-        ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6 | FAM_KT6_G2, FEAT_3P4W | FEAT_V3));
+        DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6 | FAM_KT6_G2, FEAT_3P4W | FEAT_V3));
     image.words[SigmaLineWord(3)] = 312;
     CDisplaySigmaDialogModel model(image);
     EXPECT_EQ(model.RowCount(), 24);
@@ -138,16 +138,17 @@ TEST(DisplaySigmaDialogModel, CodeListOfTheKt6FamilyWithTariffViews) {
     model.CommitChoice(20, 1, 11);
     EXPECT_EQ(image.words[SigmaLineWord(20)], 12);
 
-    ParameterImage neutral = ImageOfRow(RowWith(FEAT_DISPLAY | FEAT_3P4W, FAM_KT6 | FAM_KT6_G2));
+    ParameterImage neutral =
+        DefaultImageOfRow(RowWith(FEAT_DISPLAY | FEAT_3P4W, FAM_KT6 | FAM_KT6_G2));
     CDisplaySigmaDialogModel neutralModel(neutral);
     EXPECT_EQ(neutralModel.RowChoices(3).Size(), 43 + 20 + 8);
     EXPECT_EQ(neutralModel.CodeToIndex(3, 312), 43 + 26);
-    ParameterImage plain = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6, 0, FAM_KT6_G2));
+    ParameterImage plain = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6, 0, FAM_KT6_G2));
     EXPECT_EQ(CDisplaySigmaDialogModel(plain).RowChoices(3).Size(), 41 + 20);
 }
 
 TEST(DisplaySigmaDialogModel, OlderDisplaysEditThreeLinesOfFourScreens) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2_G2));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2_G2));
     CDisplaySigmaDialogModel model(image);
     EXPECT_EQ(model.RowCount(), 16);
     EXPECT_TRUE(model.RowApplies(0));
@@ -159,12 +160,12 @@ TEST(DisplaySigmaDialogModel, OlderDisplaysEditThreeLinesOfFourScreens) {
     model.CommitChoice(5, 1, 2);
     EXPECT_EQ(image.words[SigmaLineWord(5)], 4);  // "Q / Reactive power" stored as its code
 
-    ParameterImage old = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2, 0, FAM_KT2_G2));
+    ParameterImage old = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2, 0, FAM_KT2_G2));
     EXPECT_FALSE(CDisplaySigmaDialogModel(old).RowApplies(0));
 }
 
 TEST(DisplayOptionModels, DisabledPairsKeepTheirWords) {
-    ParameterImage kt6 = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6, 0, FAM_KT6_G2 | FAM_KT2));
+    ParameterImage kt6 = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6, 0, FAM_KT6_G2 | FAM_KT2));
     kt6.words[kWordLineIndication] = 1;
     kt6.words[kWordPowerFormat] = 1;
     CDisplayExpressionDialogModel model(kt6);
@@ -174,7 +175,7 @@ TEST(DisplayOptionModels, DisabledPairsKeepTheirWords) {
     EXPECT_EQ(kt6.words[kWordLineIndication], 1);
     EXPECT_EQ(kt6.words[kWordPowerFormat], 1);
 
-    ParameterImage g2 = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2 | FAM_KT2_G2));
+    ParameterImage g2 = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2 | FAM_KT2_G2));
     CDisplayExpressionDialogModel g2Model(g2);
     g2Model.Accept({true, true, true});
     EXPECT_EQ(g2.words[kWordLineIndication], 1);

@@ -9,7 +9,7 @@ namespace {
 using namespace test;
 
 TEST(Input2PageModel, SixteenInputsSideBySide) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT));
     CInput2PageModel page;
     page.Load(image);
     ASSERT_EQ(page.InputCount(), 16);
@@ -41,20 +41,20 @@ TEST(Input2PageModel, SixteenInputsSideBySide) {
 }
 
 TEST(Input2PageModel, LayoutByInputCount) {
-    ParameterImage two = ImageOfRow(RowWith(0, FAM_ZB | FAM_ZB_INPUT));
+    ParameterImage two = DefaultImageOfRow(RowWith(0, FAM_ZB | FAM_ZB_INPUT));
     CInput2PageModel page;
     page.Load(two);
     EXPECT_EQ(page.GridColumnCount(), 3);
     EXPECT_EQ(page.GridRowCount(), 3);
     EXPECT_EQ(page.InputAt(2, 2), 2);
 
-    ParameterImage eight = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
+    ParameterImage eight = DefaultImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
     page.Load(eight);
     EXPECT_EQ(page.GridRowCount(), 9);
     EXPECT_EQ(page.GridColumnCount(), 3);
     EXPECT_EQ(page.InputAt(8, 2), 8);
 
-    ParameterImage one = ImageOfRow(RowWith(0, FAM_ZB, 0, FAM_ZB_INPUT));
+    ParameterImage one = DefaultImageOfRow(RowWith(0, FAM_ZB, 0, FAM_ZB_INPUT));
     page.Load(one);
     EXPECT_EQ(page.GridRowCount(), 2);
     EXPECT_EQ(page.GridCellText(1, 0), LoadString(5500));
@@ -62,7 +62,7 @@ TEST(Input2PageModel, LayoutByInputCount) {
 }
 
 TEST(Input2PageModel, SaveChecksTheVtRatingFirstAndCopiesOnlyTheInputWords) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
     CInput2PageModel page;
     page.Load(image);
     CInput2PageModel::VtInputs vt = page.InitialVt();

@@ -14,7 +14,7 @@ int FailedField(Model& model, const typename Model::Inputs& in) {
 }
 
 TEST(ModbusDialogModel, MeterSetsAddressAndClampedRate) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS, 0, 0, FAM_ZB | FAM_ZC));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_MODBUS, 0, 0, FAM_ZB | FAM_ZC));
     image.words[kWordTransferRate] = 7;
     image.words[kWordParity] = 9;
     image.words[kWordStopBits] = 3;
@@ -38,7 +38,7 @@ TEST(ModbusDialogModel, MeterSetsAddressAndClampedRate) {
 }
 
 TEST(ModbusDialogModel, TransducerKeepsAddressAndRate) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZB));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZB));
     image.words[kWordDeviceAddress] = 17;
     image.words[kWordTransferRate] = 2;
     CModbusDialogModel model(image);
@@ -60,7 +60,7 @@ TEST(ModbusDialogModel, TransducerKeepsAddressAndRate) {
 }
 
 TEST(AdvancedModbusDialogModel, T35MustExceedT15) {
-    ParameterImage image = ImageOfRow(0);
+    ParameterImage image = DefaultImageOfRow(0);
     CAdvancedModbusDialogModel model(image);
     CAdvancedModbusDialogModel::Inputs in = model.Initial();
     EXPECT_EQ(in.t15, "1.5");
@@ -81,9 +81,9 @@ TEST(AdvancedModbusDialogModel, T35MustExceedT15) {
 }
 
 TEST(Modbus2DialogModel, AddressesPortAndTimeouts) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
     EXPECT_TRUE(UsesModbus2Dialog(image.deviceType));
-    EXPECT_FALSE(UsesModbus2Dialog(ImageOfRow(0).deviceType));
+    EXPECT_FALSE(UsesModbus2Dialog(DefaultImageOfRow(0).deviceType));
     CModbus2DialogModel model(image);
     CModbus2DialogModel::Inputs in = model.Initial();
     EXPECT_EQ(in.address, (Ipv4Octets{192, 168, 0, 1}));
@@ -112,7 +112,7 @@ TEST(Modbus2DialogModel, AddressesPortAndTimeouts) {
 }
 
 TEST(CCLinkDialogModel, NodeAndRate) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_CCLINK, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_CCLINK, 0));
     image.words[kWordCcLinkRate] = 9;
     CCCLinkDialogModel model(image);
     CCCLinkDialogModel::Inputs in = model.Initial();

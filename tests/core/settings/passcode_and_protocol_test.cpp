@@ -38,7 +38,7 @@ TEST(PasscodeDialogModel, FourDigitsEqualToTheConfirmation) {
 }
 
 TEST(RunSettingDialog, CancelLeavesTheSourceAndOkCopiesEverythingBack) {
-    ParameterImage main = ImageOfRow(RowWith(FEAT_DO1, FAM_KT2_G2));
+    ParameterImage main = DefaultImageOfRow(RowWith(FEAT_DO1, FAM_KT2_G2));
     const ParameterImage before = main;
     const bool ok = RunSettingDialog(main, [](ParameterImage& working) {
         working.words[kWordPasscode] = 1;

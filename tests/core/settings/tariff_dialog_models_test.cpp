@@ -10,9 +10,9 @@ using namespace test;
 using Model = CAdvancedDialogModel;
 
 TEST(TariffDialogModel, NoteHiddenOnZbAndRadioStored) {
-    ParameterImage zb = ImageOfRow(RowWith(0, FAM_ZB));
+    ParameterImage zb = DefaultImageOfRow(RowWith(0, FAM_ZB));
     EXPECT_FALSE(CTariffDialogModel(zb).NoteVisible());
-    ParameterImage meter = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2_G2));
+    ParameterImage meter = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2_G2));
     CTariffDialogModel model(meter);
     EXPECT_TRUE(model.NoteVisible());
     EXPECT_FALSE(model.Initial());
@@ -22,7 +22,7 @@ TEST(TariffDialogModel, NoteHiddenOnZbAndRadioStored) {
 }
 
 TEST(AdvancedDialogModel, MeterAcceptOrderAndLimits) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2_240));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT2_240));
     image.words[kWordFrequencyInput] = 3;
     image.words[LowEndCutoutCurrentWord(2)] = 55;
     Model model(image);
@@ -53,12 +53,12 @@ TEST(AdvancedDialogModel, MeterAcceptOrderAndLimits) {
     EXPECT_EQ(image.words[kWordCalculationOptionFirst + 1], 0);
     EXPECT_EQ(image.words[kWordCalculationOptionFirst + 2], 1);
 
-    ParameterImage plain = ImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6));
+    ParameterImage plain = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6));
     EXPECT_EQ(Model(plain).FrequencyInputs().Size(), 2);
 }
 
 TEST(AdvancedDialogModel, TwoInputZbHasASecondChannelAndNoTariffFunction) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZB | FAM_ZB_INPUT));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZB | FAM_ZB_INPUT));
     image.words[kWordTariffFunction] = 1;
     Model model(image);
     EXPECT_TRUE(model.Channel2Visible());
@@ -72,7 +72,7 @@ TEST(AdvancedDialogModel, TwoInputZbHasASecondChannelAndNoTariffFunction) {
     EXPECT_EQ(image.words[LowEndCutoutCurrentWord(2)], 25);
     EXPECT_EQ(image.words[kWordTariffFunction], 1);
 
-    ParameterImage hkt2x = ImageOfRow(RowWith(0, FAM_HKT2X));
+    ParameterImage hkt2x = DefaultImageOfRow(RowWith(0, FAM_HKT2X));
     hkt2x.words[kWordTariffFunction] = 1;
     Model hModel(hkt2x);
     EXPECT_FALSE(hModel.TariffFunctionEnabled());
@@ -83,7 +83,7 @@ TEST(AdvancedDialogModel, TwoInputZbHasASecondChannelAndNoTariffFunction) {
 }
 
 TEST(AdvancedDialogModel, ZcChannelGrid) {
-    ParameterImage eight = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
+    ParameterImage eight = DefaultImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
     eight.words[kWordFrequencyInput] = 1;
     Model model8(eight);
     EXPECT_FALSE(model8.CurrentFieldsVisible());
@@ -97,7 +97,7 @@ TEST(AdvancedDialogModel, ZcChannelGrid) {
     model8.Accept(in);
     EXPECT_EQ(eight.words[kWordFrequencyInput], 0);
 
-    ParameterImage sixteen = ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT));
+    ParameterImage sixteen = DefaultImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT));
     Model model(sixteen);
     EXPECT_EQ(model.ChannelCount(), 16);
     EXPECT_EQ(model.GridColumnCount(), 4);

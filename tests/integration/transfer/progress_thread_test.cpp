@@ -1,21 +1,19 @@
 // The transfer worker thread: results, cancellation, failures and flaky links.
 #include "core/work/progress_thread.h"
-#include "core/files/image_helpers.h"  // tests/core/files
-#include "core/model/parameter_words.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <chrono>
 #include <thread>
 
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
 #include "core/work/private_exception.h"
 #include "sim_link.h"
+#include "support/test_support.h"
 
 namespace voltaro {
 namespace {
-
-using test::ImageOfRow;
 
 using test::SimLink;
 using test::SimRow;
@@ -121,7 +119,7 @@ TEST(ProgressThread, DownloadFailingAtTheThirdBlockThrowsTheWrappedMessage) {
     SimLink link(options);
     Watcher watcher;  // the way a progress window runs it
     std::unique_ptr<CProgressThread> thread =
-        StartDownload(*link.client, ImageOfRow(kMeterRow), watcher);
+        StartDownload(*link.client, DefaultImageOfRow(kMeterRow), watcher);
     try {
         FinishTransfer(*thread, nullptr);
         FAIL() << "no exception";

@@ -2,7 +2,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/files/image_helpers.h"  // tests/core/files
 #include "core/model/device_registers.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
@@ -12,11 +11,11 @@
 #include "core/platform/string_table.h"
 #include "core/work/private_exception.h"
 #include "sim_link.h"
+#include "support/test_support.h"
 
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
 using test::MessageOf;
 
 using test::RecordedRequest;
@@ -73,7 +72,7 @@ TEST(TransferUpload, ReadsTheDevicesRegistersIntoTheImage) {
         SCOPED_TRACE(row);
         SimLink link(SimRow(row));
         FillDevice(link.simulator);
-        ParameterImage image = ImageOfRow(0);
+        ParameterImage image = DefaultImageOfRow(0);
         RecordingSink sink;
         ASSERT_TRUE(UploadFrom(link, image, sink));
         EXPECT_EQ(image.deviceType.typeIndex, row);
@@ -132,7 +131,7 @@ TEST(TransferUpload, LonWorksTypesAreRefusedBeforeAnyParameterRead) {
 TEST(TransferUpload, UnsupportedDeviceLeavesTheImageAlone) {
     SimLink link(SimRow(kMeterRow));
     link.simulator.SetRegisters(9600, {1234});  // a device id no row carries
-    ParameterImage image = ImageOfRow(kZbRow);
+    ParameterImage image = DefaultImageOfRow(kZbRow);
     image.words[kWordDisplayOperationMode] = 0xBEEF;
     RecordingSink sink;
     std::string message = MessageOf([&] { UploadFrom(link, image, sink); });
@@ -170,7 +169,7 @@ TEST(TransferDownload, Kt2FirmwareOneZeroZeroWritesOneRequestPerBlock) {
     using ::testing::Not;
     using ::testing::Pair;
     RecordingSink sink;
-    ParameterImage image = ImageOfRow(kMeterRow);
+    ParameterImage image = DefaultImageOfRow(kMeterRow);
 
     SimLink old(SimRow(kMeterRow, 100));
     ASSERT_TRUE(DownloadTo(old, image, sink));
@@ -209,7 +208,7 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
     sim::SimulatorOptions zb = SimRow(kZbRow);
     zb.device.dip = true;
     SimLink link(zb);
-    ParameterImage image = ImageOfRow(kZbRow);
+    ParameterImage image = DefaultImageOfRow(kZbRow);
     image.words[kWordConfigurationMode] = 0;
     ASSERT_TRUE(DownloadTo(link, image, sink));
     auto writes = WritesOf(link.proxy.Requests());
@@ -223,7 +222,7 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
     sim::SimulatorOptions zc = SimRow(kZc16Row);
     zc.device.dip = true;
     SimLink zcLink(zc);
-    ParameterImage zcImage = ImageOfRow(kZc16Row);
+    ParameterImage zcImage = DefaultImageOfRow(kZc16Row);
     zcImage.words[kWordConfigurationMode] = 0;
     ASSERT_TRUE(DownloadTo(zcLink, zcImage, sink));
     auto zcWrites = WritesOf(zcLink.proxy.Requests());
@@ -248,7 +247,7 @@ TEST(TransferDownload, ZcTypesIgnoreTheWordOrderRegister) {
     // A ZC device keeps 32-bit values low half first whatever 5735 says.
     SimLink link(SimRow(kZc16Row));
     link.simulator.SetRegisters(kWordOrderRegister, {1});
-    ParameterImage image = ImageOfRow(kZc16Row);
+    ParameterImage image = DefaultImageOfRow(kZc16Row);
     image.words[kWordConfigurationMode] = 1;  // configured from the PC, as the device reports
     image.Set32(kWordPrimaryVoltage, 0x00030004);
     RecordingSink sink;
@@ -275,7 +274,7 @@ TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
         sim::SimulatorOptions zb = SimRow(kZbRow);
         zb.device.dip = true;
         SimLink link(zb);
-        ParameterImage image = ImageOfRow(kZbRow);
+        ParameterImage image = DefaultImageOfRow(kZbRow);
         image.words[kWordConfigurationMode] = 1;
         EXPECT_EQ(MessageOf([&] { DownloadTo(link, image, sink); }),
                   Wrapped(kMsgDipSwitchMismatch));
@@ -283,7 +282,7 @@ TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
     }
     {  // settings of another device type
         SimLink link(SimRow(kMeterRow));
-        EXPECT_EQ(MessageOf([&] { DownloadTo(link, ImageOfRow(5), sink); }),
+        EXPECT_EQ(MessageOf([&] { DownloadTo(link, DefaultImageOfRow(5), sink); }),
                   Wrapped(kMsgDifferentDevice));
         EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
         EXPECT_TRUE(sink.reports.empty());
@@ -295,7 +294,7 @@ TEST(TransferDownload, ModbusFailureIsWrappedWithTheInnerMessage) {
     options.faults.exceptions.push_back({2, 6368, 6368});
     SimLink link(options);
     RecordingSink sink;
-    std::string message = MessageOf([&] { DownloadTo(link, ImageOfRow(kMeterRow), sink); });
+    std::string message = MessageOf([&] { DownloadTo(link, DefaultImageOfRow(kMeterRow), sink); });
     EXPECT_THAT(message, ::testing::StartsWith("Communication error. Please check"));
     EXPECT_THAT(message, ::testing::HasSubstr("WriteMultipleRegisters"));
     EXPECT_THAT(message, ::testing::HasSubstr("6369"));
