@@ -14,6 +14,7 @@
 #include "core/files/config_file.h"
 #include "core/files/parameter_report.h"
 #include "core/model/parameter_image.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/work/private_exception.h"
@@ -22,11 +23,9 @@
 namespace voltaro::cli {
 namespace {
 
-constexpr int kDeviceTitle = 2453;  // "Device"
-
 // Heading of the device's value column.
 std::string DeviceTitle() {
-    std::string title = LoadString(kDeviceTitle);
+    std::string title = LoadString(kTextDevice);
     return title.empty() ? "Device" : title;
 }
 

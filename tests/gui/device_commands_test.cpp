@@ -16,6 +16,7 @@
 #include "core/comm/modbus_interface.h"
 #include "core/files/config_file.h"
 #include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
@@ -97,7 +98,7 @@ TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
     EXPECT_EQ(status->text().toStdString(), FormatMessageId(kMsgParametersNotMatching, {1}));
     EXPECT_TRUE(status->styleSheet().contains(QStringLiteral("255, 0, 0")));
     auto* list = FindControlAs<QTreeWidget>(&report, 1071);
-    EXPECT_EQ(list->headerItem()->text(2).toStdString(), LoadString(2453));
+    EXPECT_EQ(list->headerItem()->text(2).toStdString(), LoadString(kTextDevice));
     EXPECT_GT(list->topLevelItemCount(), 3);
 
     // Against a file of the same image: everything matches and the status is not red.

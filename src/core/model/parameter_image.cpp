@@ -2,16 +2,11 @@
 #include "core/model/parameter_image.h"
 #include "core/model/parameter_words.h"
 #include "core/model/value_helpers.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kCtSensorNameBase = 5600;
-constexpr int kEnergyCountBase = 3700;
-constexpr int kEnergyCountBaseG2 = 5000;
-constexpr int kAlarmOutputBase = 2400;
-constexpr int kAlarmOutputBaseComm = 2420;
 
 bool IsEnergyCountWord(int word) {
     for (int output = 0; output < kPulseOutputCount; ++output) {
@@ -37,6 +32,14 @@ std::string EnumerationText(int base, int value) {
 
 }  // namespace
 
+bool HasExtendedFunctionSet(const CDeviceType& type) {
+    return type.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X);
+}
+
+int AlarmOutputTextBase(const CDeviceType& type) {
+    return type.HasFeature(0, FAM_HKT2 | FAM_HKT2X) ? kTextsAlarmOutputComm : kTextsAlarmOutput;
+}
+
 bool ParameterImage::Applies(int word) const {
     if (word < 0 || word >= kImageWords) return false;
     const ParameterDefinition& d = Definition(word);
@@ -52,7 +55,7 @@ std::string ParameterImage::ValueText(int word) const {
 
     if (multiCircuit) {
         if (word == kWordSecondaryCurrent) {
-            return EnumerationText(kCtSensorNameBase, static_cast<int>(unsignedValue));
+            return EnumerationText(kTextsCtSensor, static_cast<int>(unsignedValue));
         }
         int sensorWord = CtSensorWordOf(word);
         if (sensorWord >= 0 && words[sensorWord] != 0) return {};
@@ -67,13 +70,11 @@ std::string ParameterImage::ValueText(int word) const {
         }
         case kTypeEnumeration: {
             int base = d.param;
-            if (IsEnergyCountWord(word) && base == kEnergyCountBase &&
-                deviceType.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X)) {
-                base = kEnergyCountBaseG2;
+            if (IsEnergyCountWord(word) && base == kTextsEnergy &&
+                HasExtendedFunctionSet(deviceType)) {
+                base = kTextsEnergyExtended;
             }
-            if (base == kAlarmOutputBase && deviceType.HasFeature(0, FAM_HKT2 | FAM_HKT2X)) {
-                base = kAlarmOutputBaseComm;
-            }
+            if (base == kTextsAlarmOutput) base = AlarmOutputTextBase(deviceType);
             return EnumerationText(base, static_cast<int>(unsignedValue));
         }
         case kTypePasscode:

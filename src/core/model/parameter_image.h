@@ -69,6 +69,14 @@ public:
     std::string ParameterName(int word) const;
 };
 
+// Types with any of the family bits KT2_G2, KT6_G2, HKT2, HKT2X have the extended
+// function set: two more discrete input functions and the energy counts with tariffs
+// (texts kTextsEnergyExtended + code instead of kTextsEnergy + code).
+bool HasExtendedFunctionSet(const CDeviceType& type);
+// First text of the alarm output choices: kTextsAlarmOutputComm ("Comm" ...) on HKT2 and
+// HKT2X, else kTextsAlarmOutput ("Display" ...).
+int AlarmOutputTextBase(const CDeviceType& type);
+
 // Copies the words and the device type's identity and row.
 void CopyParameterImage(ParameterImage& destination, const ParameterImage& source);
 

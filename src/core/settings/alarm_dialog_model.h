@@ -30,8 +30,8 @@ class CAlarmDialogModel : public ListDialogModel {
     // Latching from the check box, then the power-on delay validated (0 to 999, name 15500).
     void Accept(const Inputs& inputs);
 
-    // First string of the output choice family: 2420 "Comm" on HKT2/HKT2X, else 2400.
-    int OutputTextBase() const;
+    // First string of the output choice family (AlarmOutputTextBase of the type).
+    int OutputTextBase() const { return AlarmOutputTextBase(image_.deviceType); }
     // Number of output choices for the item's stored index (widened to show it).
     int OutputChoiceCount(int item) const;
 

@@ -2,21 +2,20 @@
 
 #include <array>
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
 
-constexpr int kPercent = 2357;
-
 // Rows with the output range of a current output (1.60 to 22.40 mA) or of a voltage
 // output (0.400 to 5.600 V); the other rows are the same in both tables.
 constexpr ListItem Level(int nameId, bool volts) {
-    return volts ? ListItem{nameId, 5600, 400, 1000, 2351, 0, 0}
-                 : ListItem{nameId, 2240, 160, 100, 2360, 0, 0};
+    return volts ? ListItem{nameId, 5600, 400, 1000, kTextUnitVolt, 0, 0}
+                 : ListItem{nameId, 2240, 160, 100, kTextUnitMilliampere, 0, 0};
 }
 constexpr ListItem Percent(int nameId, int32_t min, int32_t max) {
-    return {nameId, max, min, 100, kPercent, 0, 0};
+    return {nameId, max, min, 100, kTextUnitPercent, 0, 0};
 }
 
 constexpr std::array<ListItem, CAnalogOutputDialogModel::kRowCount> MakeItems(bool volts) {
@@ -74,8 +73,8 @@ bool CAnalogOutputDialogModel::ExtendedInputList() const {
 }
 
 ChoiceList CAnalogOutputDialogModel::InputChoices() const {
-    return ExtendedInputList() ? ChoiceList::FromCodes(kExtendedCodes, kCodeTextBase)
-                               : ChoiceList::FromCodes(kStandardCodes, kCodeTextBase);
+    return ExtendedInputList() ? ChoiceList::FromCodes(kExtendedCodes, kTextsMeasurand)
+                               : ChoiceList::FromCodes(kStandardCodes, kTextsMeasurand);
 }
 
 std::vector<ColumnView> CAnalogOutputDialogModel::Columns() const {
@@ -90,8 +89,8 @@ std::string CAnalogOutputDialogModel::CellText(int row, int column) const {
     if (column == 0) return LoadString(item.nameId);
     if (column > OutputCount()) return {};
     const uint16_t value = Word(row, column);
-    if (row == kAoInput) return LoadString(kCodeTextBase + value);
-    if (row == kAoLinearizer) return LoadString(3900 + value);
+    if (row == kAoInput) return LoadString(kTextsMeasurand + value);
+    if (row == kAoLinearizer) return LoadString(kTextsLinearizer + value);
     return ScaledCellText(static_cast<int16_t>(value), item.scale, item.unitId);
 }
 
@@ -107,7 +106,7 @@ ComboSetup CAnalogOutputDialogModel::ComboAt(int row, int column) const {
         const ChoiceList choices = InputChoices();
         return {choices.Texts(), choices.IndexOfCode(Word(row, column)), kInputComboWidth};
     }
-    return {StringList(2, 3900), IndexSelection(Word(row, column), 2)};
+    return {StringList(2, kTextsLinearizer), IndexSelection(Word(row, column), 2)};
 }
 
 void CAnalogOutputDialogModel::CommitText(int row, int column, const std::string& text) {

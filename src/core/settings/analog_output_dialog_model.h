@@ -14,7 +14,6 @@ class CAnalogOutputDialogModel : public ListDialogModel {
   public:
     // One row per AnalogOutputSetting and table point.
     static constexpr int kRowCount = kAnalogOutputWords;
-    static constexpr int kCodeTextBase = 3600;
 
     explicit CAnalogOutputDialogModel(ParameterImage& image) : image_(image) {}
 

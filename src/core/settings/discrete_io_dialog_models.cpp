@@ -2,10 +2,6 @@
 
 namespace voltaro {
 
-bool HasExtendedFunctionSet(const CDeviceType& type) {
-    return type.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X);
-}
-
 ChoiceList CDiscreteInputDialogModel::Functions() const {
     return ChoiceList::FromStrings(HasExtendedFunctionSet(image_.deviceType) ? 5 : 3, 1700);
 }

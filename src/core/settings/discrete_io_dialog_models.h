@@ -8,10 +8,6 @@
 
 namespace voltaro {
 
-// Types with any of the family bits KT2_G2, KT6_G2, HKT2, HKT2X have the extended
-// function set: two more input functions and the energy counts with tariffs.
-bool HasExtendedFunctionSet(const CDeviceType& type);
-
 class CDiscreteInputDialogModel {
   public:
     struct Inputs {

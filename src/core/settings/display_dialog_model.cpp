@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -17,18 +18,18 @@ bool HasExtendedDisplay(const CDeviceType& type) {
 }
 
 ChoiceList EnergyViewChoices(const CDeviceType& type) {
-    if (!HasExtendedDisplay(type)) return ChoiceList::FromStrings(20, 3700);
+    if (!HasExtendedDisplay(type)) return ChoiceList::FromStrings(20, kTextsEnergy);
     ChoiceList list;
     auto add = [&list](int firstCode, int lastCode, int textBase) {
         for (int code = firstCode; code <= lastCode; ++code)
             list.Add(LoadString(textBase + code), code);
     };
-    add(0, 8, 3700);
-    add(210, 213, 5000);
-    add(9, 9, 3700);
-    add(10, 18, 3700);
-    add(310, 313, 5000);
-    add(19, 19, 3700);
+    add(0, 8, kTextsEnergy);
+    add(210, 213, kTextsEnergyExtended);
+    add(9, 9, kTextsEnergy);
+    add(10, 18, kTextsEnergy);
+    add(310, 313, kTextsEnergyExtended);
+    add(19, 19, kTextsEnergy);
     return list;
 }
 

@@ -1,5 +1,6 @@
 #include "core/settings/display_sigma_dialog_model.h"
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -29,11 +30,11 @@ ChoiceList CDisplaySigmaDialogModel::RowChoices(int row) const {
     if (!SigmaCodeList()) {
         switch (line) {
             case 0:
-                return ChoiceList::FromCodes(kLine1Codes, 3600);
+                return ChoiceList::FromCodes(kLine1Codes, kTextsMeasurand);
             case 1:
-                return ChoiceList::FromCodes(kLine2Codes, 3600);
+                return ChoiceList::FromCodes(kLine2Codes, kTextsMeasurand);
             case 2:
-                return ChoiceList::FromCodes(kLine3Codes, 3600);
+                return ChoiceList::FromCodes(kLine3Codes, kTextsMeasurand);
             default:
                 return {};
         }
@@ -58,7 +59,7 @@ ChoiceList CDisplaySigmaDialogModel::RowChoices(int row) const {
 }
 
 std::string CDisplaySigmaDialogModel::CodeText(int code) {
-    return LoadString(code < 210 ? 3600 + code : 5000 + code);
+    return LoadString(code < 210 ? kTextsMeasurand + code : kTextsEnergyExtended + code);
 }
 
 std::vector<ColumnView> CDisplaySigmaDialogModel::Columns() const {

@@ -22,7 +22,7 @@ class CDisplaySigmaDialogModel : public ListDialogModel {
     ChoiceList RowChoices(int row) const;
     // List index of a stored code in row i's choices (-1: not in the list).
     int CodeToIndex(int row, int code) const { return RowChoices(row).IndexOfCode(code); }
-    // Text of a stored code: 3600 + code below 210, else 5000 + code.
+    // Text of a stored code: kTextsMeasurand + code below 210, else kTextsEnergyExtended + code.
     static std::string CodeText(int code);
 
     std::vector<ColumnView> Columns() const override;

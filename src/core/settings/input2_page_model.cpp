@@ -1,11 +1,11 @@
 #include "core/settings/input2_page_model.h"
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
 
-constexpr int kSensorHeader = 5550, kPrimaryHeader = 5551, kChannelLabelBase = 5499;
 constexpr int kPrimaryCurrentName = 15151;
 
 // Within a block of three columns: labels, sensor values, primary values.
@@ -57,20 +57,34 @@ int CInput2PageModel::InputAt(int row, int column) const {
     return row + 8 * (column / 3);
 }
 
-std::string CInput2PageModel::GridCellText(int row, int column) const {
-    if (column < 0 || column >= GridColumnCount() || row < 0 || row >= GridRowCount()) return {};
-    const int block = column / 3;
+int CInput2PageModel::LabelIdAt(int row, int column) const {
+    if (column < 0 || column >= GridColumnCount() || row < 0 || row >= GridRowCount()) return 0;
     if (row == 0) {
         switch (column % 3) {
             case SensorColumn:
-                return LoadString(kSensorHeader);
+                return kTextSensorHeader;
             case PrimaryColumn:
-                return LoadString(kPrimaryHeader);
+                return kTextPrimaryHeader;
             default:
-                return " ";
+                return kTextBlank;
         }
     }
-    if (column % 3 == LabelColumn) return LoadString(kChannelLabelBase + row + 8 * block);
+    return column % 3 == LabelColumn ? InputLabelId(row + 8 * (column / 3)) : 0;
+}
+
+std::vector<CellBinding> CInput2PageModel::GridLabels() const {
+    std::vector<CellBinding> labels;
+    for (int column = 0; column < GridColumnCount(); ++column) {
+        for (int row = 0; row < GridRowCount(); ++row) {
+            if (const int id = LabelIdAt(row, column)) labels.push_back({id, column, row});
+        }
+    }
+    return labels;
+}
+
+std::string CInput2PageModel::GridCellText(int row, int column) const {
+    if (column < 0 || column >= GridColumnCount() || row < 0 || row >= GridRowCount()) return {};
+    if (const int id = LabelIdAt(row, column)) return LoadString(id);
     const int input = InputAt(row, column);
     return image_.ValueText(column % 3 == SensorColumn ? CtSensorWord(input)
                                                        : PrimaryCurrentWord(input));

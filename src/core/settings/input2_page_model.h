@@ -5,6 +5,7 @@
 
 #include "core/model/parameter_image.h"
 #include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/settings/list_dialog_model.h"
 
 namespace voltaro {
@@ -30,10 +31,13 @@ class CInput2PageModel : public GridModel {
     int InputCount() const { return image_.deviceType.ioConfig[3]; }
     // Input shown in a grid row and value block (0 for header and label cells).
     int InputAt(int row, int column) const;
-    ChoiceList SensorChoices() const { return ChoiceList::FromStrings(kSensorCount, 5600); }
+    ChoiceList SensorChoices() const {
+        return ChoiceList::FromStrings(kSensorCount, kTextsCtSensor);
+    }
 
     int GridColumnCount() const override { return InputCount() == 16 ? 6 : 3; }
     int GridRowCount() const override;
+    std::vector<CellBinding> GridLabels() const override;
     std::string GridCellText(int row, int column) const override;
     CellEditor GridEditorAt(int row, int column) const override;
     ComboSetup GridComboAt(int row, int column) const override;
@@ -42,6 +46,8 @@ class CInput2PageModel : public GridModel {
 
   private:
     int BlockRows() const;
+    // String id of the label at a cell, 0 for a value cell.
+    int LabelIdAt(int row, int column) const;
     ParameterImage image_;
 };
 

@@ -1,5 +1,6 @@
 #include "core/settings/pulse_dialog_model.h"
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 #include "core/settings/discrete_io_dialog_models.h"
 
@@ -27,12 +28,12 @@ int PulseUnitTextId(int energyCode) {
 }
 
 ChoiceList CPulseDialogModel::EnergyChoices() const {
-    if (!HasExtendedFunctionSet(image_.deviceType)) return ChoiceList::FromStrings(9, 3700);
+    if (!HasExtendedFunctionSet(image_.deviceType)) return ChoiceList::FromStrings(9, kTextsEnergy);
     ChoiceList list;
     for (int offset : {0, 200, 300}) {
         for (int quantity : kEnergyQuantities) {
             const int code = offset + quantity;
-            list.Add(LoadString(5000 + code), code);
+            list.Add(LoadString(kTextsEnergyExtended + code), code);
         }
     }
     return list;

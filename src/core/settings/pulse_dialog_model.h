@@ -27,7 +27,7 @@ class CPulseDialogModel {
     CPulseDialogModel(ParameterImage& image, int output) : image_(image), output_(output) {}
 
     // Nine quantities (code = index) or, with the extended function set, the 36 totals,
-    // peak and off-peak counts with their codes (text 5000 + code).
+    // peak and off-peak counts with their codes (text kTextsEnergyExtended + code).
     ChoiceList EnergyChoices() const;
     // "100" ... "2000"; the stored code is the index + 1.
     static ChoiceList DurationChoices();

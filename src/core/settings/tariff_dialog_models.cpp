@@ -1,5 +1,6 @@
 #include "core/settings/tariff_dialog_models.h"
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -7,7 +8,6 @@ namespace {
 
 constexpr int kCurrentCutoutName = 15156;
 constexpr int kVoltageCutoutName = 15157;
-constexpr int kChannelLabelBase = 5499;
 
 }  // namespace
 
@@ -68,10 +68,21 @@ int CAdvancedDialogModel::ChannelAt(int row, int column) const {
     return row + 1 + 8 * (column / 2);
 }
 
+std::vector<CellBinding> CAdvancedDialogModel::GridLabels() const {
+    std::vector<CellBinding> labels;
+    for (int column = 0; column < GridColumnCount(); column += 2) {
+        for (int row = 0; row < GridRowCount(); ++row) {
+            if (const int channel = ChannelAt(row, column))
+                labels.push_back({InputLabelId(channel), column, row});
+        }
+    }
+    return labels;
+}
+
 std::string CAdvancedDialogModel::GridCellText(int row, int column) const {
     const int channel = ChannelAt(row, column);
     if (channel == 0) return {};
-    if (column % 2 == 0) return LoadString(kChannelLabelBase + channel);
+    if (column % 2 == 0) return LoadString(InputLabelId(channel));
     return TenthsText(image_.words[LowEndCutoutCurrentWord(channel)]);
 }
 

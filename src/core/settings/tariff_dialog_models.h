@@ -63,6 +63,8 @@ class CAdvancedDialogModel : public GridModel {
 
     int GridColumnCount() const override { return ChannelCount() == 16 ? 4 : 2; }
     int GridRowCount() const override { return 8; }
+    // The channel labels, beside their value cells.
+    std::vector<CellBinding> GridLabels() const override;
     std::string GridCellText(int row, int column) const override;
     CellEditor GridEditorAt(int row, int column) const override;
     void CommitGridText(int row, int column, const std::string& text) override;

@@ -4,6 +4,7 @@
 #include "core/comm/modbus_interface.h"
 #include "core/device/passcode_protection.h"
 #include "core/files/config_file.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/resource_module.h"
 #include "core/platform/string_table.h"
@@ -22,13 +23,11 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kConfigFileFilter = 2700;
-
 FileDialogOptions ConfigFileOptions(int titleId)
 {
     FileDialogOptions options;
     options.title = Text(titleId);
-    options.filter = LoadString(kConfigFileFilter);
+    options.filter = LoadString(kTextConfigFileFilter);
     options.defaultSuffix = QStringLiteral("cfg");
     return options;
 }

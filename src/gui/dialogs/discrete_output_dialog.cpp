@@ -9,15 +9,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/ui_text_ids.h"
 #include "gui/app/qt_text.h"
 #include "gui/dialogs/pulse_dialog.h"
 
 namespace voltaro {
-
-namespace {
-constexpr int kContactTexts = 2500;  // "Normal open", "Normal close"
-}
 
 CDiscreteOutputDialog::CDiscreteOutputDialog(ParameterImage& image, QWidget* parent)
     : CSettingDialog(kTextDoCaption, parent), image_(image), model_(image) {
@@ -32,7 +29,7 @@ CDiscreteOutputDialog::CDiscreteOutputDialog(ParameterImage& image, QWidget* par
         RadioPair& contact = contacts_[static_cast<std::size_t>(n)];
         function = MakeCombo(group, ControlObjectName(ids.function), model_.Functions(),
                              present ? initial[n].function : -1);
-        contact = MakeRadioPair(group, QString(), kContactTexts);
+        contact = MakeRadioPair(group, QString(), kTextsContact);
         contact.first->setObjectName(ControlObjectName(ids.normalOpen));
         contact.second->setObjectName(ControlObjectName(ids.normalClose));
         if (present) contact.Set(initial[n].normalClose);

@@ -16,9 +16,6 @@
 namespace voltaro {
 
 namespace {
-constexpr int kBlankLabel = 999;  // " "
-constexpr int kSensorHeader = 5550, kPrimaryHeader = 5551;
-constexpr int kChannelLabelBase = 5499;  // + input: "1ch" ...
 constexpr int kColumnWidth = 80;
 }  // namespace
 
@@ -55,16 +52,7 @@ CInput2Page::~CInput2Page() {
 void CInput2Page::Load(const ParameterImage& image) {
     binding_->CancelEdit();
     model_.Load(image);
-    std::vector<CellBinding> labels;
-    for (int column = 0; column < model_.GridColumnCount(); column += 3) {
-        labels.push_back({kBlankLabel, column, 0});
-        labels.push_back({kSensorHeader, column + 1, 0});
-        labels.push_back({kPrimaryHeader, column + 2, 0});
-        for (int row = 1; row < model_.GridRowCount(); ++row) {
-            labels.push_back({kChannelLabelBase + row + 8 * (column / 3), column, row});
-        }
-    }
-    binding_->Layout(labels, kColumnWidth, 1, 1);
+    binding_->Layout(kColumnWidth, 1, 1);
     const CInput2PageModel::VtInputs vt = model_.InitialVt();
     vtPrimary_->setText(ToQString(vt.primary));
     vtSecondary_->setText(ToQString(vt.secondary));

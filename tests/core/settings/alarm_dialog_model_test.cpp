@@ -1,5 +1,6 @@
 #include "core/settings/alarm_dialog_model.h"
 #include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/message_ids.h"
 
 #include "settings_test_support.h"
@@ -15,7 +16,7 @@ TEST(AlarmDialogModel, SetpointsAreScaledAndCheckedAgainstTheItemLimits) {
     Model model(image);
     model.CommitText(0, Model::HighColumn, "12.5");
     EXPECT_EQ(image.Get32(AlarmHighWord(0)), 12500u);
-    EXPECT_EQ(model.CellText(0, Model::HighColumn), "12.500 (" + LoadString(2350) + ")");
+    EXPECT_EQ(model.CellText(0, Model::HighColumn), "12.500 (" + LoadString(kTextUnitAmpere) + ")");
     EXPECT_EQ(model.EditTextAt(0, Model::HighColumn), "12.500");
 
     EXPECT_EQ(MessageOf([&] { model.CommitText(0, Model::HighColumn, "20001"); }),
@@ -37,7 +38,8 @@ TEST(AlarmDialogModel, HysteresisAndDelayColumns) {
     Model model(image);
     model.CommitText(4, Model::HysteresisColumn, "99.9");
     EXPECT_EQ(image.words[AlarmHysteresisWord(4)], 999);
-    EXPECT_EQ(model.CellText(4, Model::HysteresisColumn), "99.9 (" + LoadString(2357) + ")");
+    EXPECT_EQ(model.CellText(4, Model::HysteresisColumn),
+              "99.9 (" + LoadString(kTextUnitPercent) + ")");
     EXPECT_EQ(MessageOf([&] { model.CommitText(4, Model::HysteresisColumn, "100"); }),
               RangeMessage(15505, "0.0", "99.9"));
     model.CommitText(4, Model::DelayColumn, "999");
@@ -71,7 +73,7 @@ TEST(AlarmDialogModel, OutputChoicesFollowTheDiscreteOutputsAndTheStoredIndex) {
     ParameterImage image =
         DefaultImageOfRow(RowWith(FEAT_DO2, 0, FEAT_DO3 | FEAT_DO4, FAM_HKT2 | FAM_HKT2X));
     Model model(image);
-    EXPECT_EQ(model.OutputTextBase(), 2400);
+    EXPECT_EQ(model.OutputTextBase(), kTextsAlarmOutput);
     EXPECT_EQ(model.ComboAt(0, Model::OutputColumn).texts.size(), 4u);
     image.words[AlarmOutputWord(0)] = 5;
     ComboSetup combo = model.ComboAt(0, Model::OutputColumn);
@@ -83,7 +85,7 @@ TEST(AlarmDialogModel, OutputChoicesFollowTheDiscreteOutputsAndTheStoredIndex) {
 
     ParameterImage hkt2 = DefaultImageOfRow(RowWith(FEAT_DO1, FAM_HKT2, FEAT_DO2));
     Model comm(hkt2);
-    EXPECT_EQ(comm.OutputTextBase(), 2420);
+    EXPECT_EQ(comm.OutputTextBase(), kTextsAlarmOutputComm);
     EXPECT_EQ(comm.ComboAt(0, Model::OutputColumn).texts.size(), 3u);
 }
 

@@ -1,5 +1,6 @@
 #include "core/settings/analog_output_dialog_model.h"
 #include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 
 #include "settings_test_support.h"
 
@@ -37,7 +38,7 @@ TEST(AnalogOutputDialogModel, AdjustSpanAndOutputLevels) {
               RangeMessage(3852, "95.00", "105.00"));
     mA.CommitText(7, 1, "20");
     EXPECT_EQ(current.words[AnalogOutputWord(0, kAoOutputFull)], 2000);
-    EXPECT_EQ(mA.CellText(7, 1), "20.00 (" + LoadString(2360) + ")");
+    EXPECT_EQ(mA.CellText(7, 1), "20.00 (" + LoadString(kTextUnitMilliampere) + ")");
     EXPECT_EQ(MessageOf([&] { mA.CommitText(27, 1, "22.41"); }),
               RangeMessage(3877, "1.60", "22.40"));
 
@@ -45,13 +46,13 @@ TEST(AnalogOutputDialogModel, AdjustSpanAndOutputLevels) {
     Model v(voltage);
     v.CommitText(7, 1, "5.6");
     EXPECT_EQ(voltage.words[AnalogOutputWord(0, kAoOutputFull)], 5600);
-    EXPECT_EQ(v.CellText(7, 1), "5.600 (" + LoadString(2351) + ")");
+    EXPECT_EQ(v.CellText(7, 1), "5.600 (" + LoadString(kTextUnitVolt) + ")");
     EXPECT_EQ(MessageOf([&] { v.CommitText(5, 1, "0.399"); }),
               RangeMessage(3855, "0.400", "5.600"));
     // Table points are not checked for increasing order; negative inputs show signed.
     v.CommitText(8, 1, "-15");
     v.CommitText(10, 1, "-15");
-    EXPECT_EQ(v.CellText(8, 1), "-15.00 (" + LoadString(2357) + ")");
+    EXPECT_EQ(v.CellText(8, 1), "-15.00 (" + LoadString(kTextUnitPercent) + ")");
 }
 
 TEST(AnalogOutputDialogModel, InputCodesConvertThroughTheActiveList) {

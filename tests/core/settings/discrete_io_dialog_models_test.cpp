@@ -1,5 +1,6 @@
 #include "core/settings/discrete_io_dialog_models.h"
 #include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/settings/pulse_dialog_model.h"
 
 #include "settings_test_support.h"
@@ -96,7 +97,7 @@ TEST(PulseDialogModel, ExtendedEnergyListStoresCodesAndUnitsFollowTheCode) {
     CPulseDialogModel model(image, 0);
     const ChoiceList list = model.EnergyChoices();
     ASSERT_EQ(list.Size(), 36);
-    EXPECT_EQ(list.At(0).text, LoadString(5000));
+    EXPECT_EQ(list.At(0).text, LoadString(kTextsEnergyExtended));
     CPulseDialogModel::Inputs in = model.Initial();
     EXPECT_EQ(list.CodeAt(in.energy), 313);
     // Unit by energy quantity, not by list position.

@@ -1,4 +1,5 @@
 #include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/settings/bar_dialog_model.h"
 #include "core/settings/display_dialog_model.h"
 #include "core/settings/display_option_models.h"
@@ -110,7 +111,8 @@ TEST(BarDialogModel, FullScaleColumnRefusesNegativeValues) {
               RangeMessage(4002, "0", "2000000000"));
     model.CommitText(2, CBarDialogModel::ZeroColumn, "-5");
     EXPECT_EQ(static_cast<int32_t>(image.Get32(BarScaleWord(kBarScaleActivePower, true))), -5);
-    EXPECT_EQ(model.CellText(2, CBarDialogModel::ZeroColumn), "-5 (" + LoadString(2352) + ")");
+    EXPECT_EQ(model.CellText(2, CBarDialogModel::ZeroColumn),
+              "-5 (" + LoadString(kTextUnitWatt) + ")");
     model.CommitText(5, CBarDialogModel::ZeroColumn, "-0.5");
     EXPECT_EQ(static_cast<int32_t>(image.Get32(BarScaleWord(kBarScalePowerFactor, true))), -5000);
     EXPECT_EQ(model.EditTextAt(0, CBarDialogModel::FullColumn), "5.000");

@@ -1,5 +1,6 @@
 #include "core/settings/input2_page_model.h"
 #include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 
 #include "settings_test_support.h"
 
@@ -15,8 +16,8 @@ TEST(Input2PageModel, SixteenInputsSideBySide) {
     ASSERT_EQ(page.InputCount(), 16);
     EXPECT_EQ(page.GridColumnCount(), 6);
     EXPECT_EQ(page.GridRowCount(), 9);
-    EXPECT_EQ(page.GridCellText(0, 4), LoadString(5550));
-    EXPECT_EQ(page.GridCellText(0, 5), LoadString(5551));
+    EXPECT_EQ(page.GridCellText(0, 4), LoadString(kTextSensorHeader));
+    EXPECT_EQ(page.GridCellText(0, 5), LoadString(kTextPrimaryHeader));
     EXPECT_EQ(page.GridCellText(4, 3), LoadString(5511));  // "12ch"
     EXPECT_EQ(page.InputAt(4, 5), 12);
 
@@ -38,6 +39,29 @@ TEST(Input2PageModel, SixteenInputsSideBySide) {
     EXPECT_EQ(page.GridCellText(4, 5), "");
     EXPECT_EQ(page.GridEditorAt(4, 5), CellEditor::None);
     EXPECT_EQ(image.words[PrimaryCurrentWord(12)], 5) << "the page edits its own copy until Save";
+}
+
+// The window lays out GridLabels; every other cell shows an input's value.
+TEST(Input2PageModel, GridLabelsAreTheCellsThatShowLabels) {
+    for (const int row : {RowWith(0, FAM_ZB | FAM_ZB_INPUT), RowWith(0, FAM_ZC | FAM_ZC_EXT)}) {
+        CInput2PageModel page;
+        page.Load(DefaultImageOfRow(row));
+        const std::vector<CellBinding> labels = page.GridLabels();
+        for (const CellBinding& label : labels) {
+            EXPECT_EQ(page.GridCellText(label.row, label.column), LoadString(label.id));
+            EXPECT_EQ(page.InputAt(label.row, label.column), 0);
+            EXPECT_EQ(page.GridEditorAt(label.row, label.column), CellEditor::None);
+        }
+        int values = 0;
+        for (int r = 0; r < page.GridRowCount(); ++r) {
+            for (int c = 0; c < page.GridColumnCount(); ++c)
+                values += page.InputAt(r, c) != 0;
+        }
+        EXPECT_EQ(static_cast<int>(labels.size()) + values,
+                  page.GridRowCount() * page.GridColumnCount())
+            << row;
+        EXPECT_EQ(values, 2 * page.InputCount()) << row;  // sensor and primary of each input
+    }
 }
 
 TEST(Input2PageModel, LayoutByInputCount) {

@@ -115,6 +115,19 @@ TEST(AdvancedDialogModel, ZcChannelGrid) {
     EXPECT_EQ(MessageOf([&] { model.CommitGridText(7, 3, "100"); }),
               RangeMessage(15156, "0.0", "99.9"));
     EXPECT_EQ(sixteen.words[LowEndCutoutCurrentWord(16)], 999);
+
+    // The window lays out GridLabels: one label beside each channel's value cell.
+    const std::vector<CellBinding> labels = model.GridLabels();
+    ASSERT_EQ(labels.size(), 16u);
+    for (const CellBinding& label : labels) {
+        EXPECT_EQ(model.GridCellText(label.row, label.column), LoadString(label.id));
+        EXPECT_EQ(model.ChannelAt(label.row, label.column + 1),
+                  model.ChannelAt(label.row, label.column));
+        EXPECT_EQ(model.GridEditorAt(label.row, label.column + 1), CellEditor::Edit);
+    }
+    EXPECT_TRUE(Model(eight).GridLabels().size() == 8u);
+    ParameterImage meter = DefaultImageOfRow(RowWith(0, FAM_KT2_G2));
+    EXPECT_TRUE(Model(meter).GridLabels().empty());
 }
 
 }  // namespace
