@@ -1,5 +1,6 @@
 // The CT/VT input page: grid layout by input count, editing in place with navigation,
 // typed first characters, Escape, and Save.
+#include "core/app/main_window_ids.h"
 #include "gui/dialogs/input2_page.h"
 
 #include <QDialog>
@@ -102,7 +103,7 @@ TEST_F(Input2PageTest, RefusedPrimaryKeepsTheEditAndEscapeNeverCloses) {
     EXPECT_FALSE(edit->isVisible());
     EXPECT_TRUE(grid->hasFocus());
     KeyOnFocus(Qt::Key_Escape);
-    FindControlAs<QLineEdit>(page, CInput2Page::kIdVtPrimary)->setFocus();
+    FindControlAs<QLineEdit>(page, kIdVtPrimary)->setFocus();
     KeyOnFocus(Qt::Key_Escape);
     EXPECT_TRUE(host.isVisible());
 }
@@ -138,7 +139,7 @@ TEST_F(Input2PageTest, FailedSaveStoresNothingAndSelectsTheField) {
     ClickCell(2, 1);
     edit->setText(QStringLiteral("321"));
     QTest::keyClick(edit, Qt::Key_Return);
-    auto* secondary = FindControlAs<QLineEdit>(page, CInput2Page::kIdVtSecondary);
+    auto* secondary = FindControlAs<QLineEdit>(page, kIdVtSecondary);
     secondary->setText(QStringLiteral("49"));
     const ParameterImage before = image;
     try {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/app/main_window_ids.h"
 #include "core/platform/ui_text_ids.h"
 #include "gui/app/qt_text.h"
 #include "gui/controls/data_grid_view.h"
