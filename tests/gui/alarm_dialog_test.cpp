@@ -73,8 +73,7 @@ TEST(AlarmDialog, RefusedPowerOnDelayKeepsTheDialogOpenWithTheFieldSelected) {
     Child<QCheckBox>(&dialog, CAlarmDialog::kLatching)->setChecked(true);
     {
         MessageBoxRecorder boxes;
-        QTest::mouseClick(FindControlAs<QPushButton>(&dialog, CSettingDialog::kIdOk),
-                          Qt::LeftButton);
+        QTest::mouseClick(FindControlAs<QPushButton>(&dialog, kIdOk), Qt::LeftButton);
         EXPECT_EQ(boxes.Texts().size(), 1u);
     }
     EXPECT_TRUE(dialog.isVisible());

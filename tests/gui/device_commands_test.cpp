@@ -92,12 +92,12 @@ TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
     changed.words[kWordPrimaryCurrent] =
         static_cast<uint16_t>(changed.words[kWordPrimaryCurrent] + 1);
     CCompareDialog report(changed, settings_);
-    auto* status = FindControlAs<QLabel>(&report, 1072);
+    auto* status = FindControlAs<QLabel>(&report, CCompareDialog::kIdStatus);
     EXPECT_TRUE(status->text().isEmpty());
-    Connected([&] { FindControlAs<QPushButton>(&report, 1069)->click(); });
+    Connected([&] { FindControlAs<QPushButton>(&report, CCompareDialog::kIdDevice)->click(); });
     EXPECT_EQ(status->text().toStdString(), FormatMessageId(kMsgParametersNotMatching, {1}));
     EXPECT_TRUE(status->styleSheet().contains(QStringLiteral("255, 0, 0")));
-    auto* list = FindControlAs<QTreeWidget>(&report, 1071);
+    auto* list = FindControlAs<QTreeWidget>(&report, CCompareDialog::kIdList);
     EXPECT_EQ(list->headerItem()->text(2).toStdString(), LoadString(kTextDevice));
     EXPECT_GT(list->topLevelItemCount(), 3);
 
@@ -105,13 +105,13 @@ TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
     const std::string file = profile_.File("same.cfg");
     SaveConfigFile(file, changed);
     test::ChooseFile(QString::fromStdString(file));
-    FindControlAs<QPushButton>(&report, 1073)->click();
+    FindControlAs<QPushButton>(&report, CCompareDialog::kIdFile)->click();
     EXPECT_EQ(status->text().toStdString(), LoadString(kMsgAllParametersMatch));
     EXPECT_FALSE(status->styleSheet().contains(QStringLiteral("255, 0, 0")));
     EXPECT_EQ(list->headerItem()->text(2), QStringLiteral("same.cfg"));
 
     // The hide box is stored in the profile at once.
-    auto* hide = FindControlAs<QCheckBox>(&report, 1154);
+    auto* hide = FindControlAs<QCheckBox>(&report, CCompareDialog::kIdHide);
     hide->setChecked(!hide->isChecked());
     EXPECT_EQ(CUserProfile(profile_.ProfilePath()).GetInt("Settings", "HideIgnoreParameters", -1),
               hide->isChecked() ? 1 : 0);
@@ -122,11 +122,11 @@ TEST(CompareDialog, ExportCsvWritesTheListedParameters)
     test::ScratchProfile profile;
     AppSettings settings;
     CCompareDialog report(DefaultImageOfRow(kRowKt2), settings);
-    auto* status = FindControlAs<QLabel>(&report, 1072);
+    auto* status = FindControlAs<QLabel>(&report, CCompareDialog::kIdStatus);
     EXPECT_TRUE(status->text().isEmpty());
     const std::string csv = profile.File("report.csv");
     test::ChooseFile(QString::fromStdString(csv));
-    FindControlAs<QPushButton>(&report, 1070)->click();
+    FindControlAs<QPushButton>(&report, CCompareDialog::kIdExportCsv)->click();
     const std::string written = test::ReadFile(csv);
     std::string expected;
     for (const std::string& line : report.Report().CsvLines(settings.hideIgnoreParameters)) {
@@ -155,8 +155,9 @@ TEST_F(SlowDevice, CancelDuringUploadClosesWithoutMessage)
     auto sawProgress = std::make_shared<bool>(false);
     auto cancelled = OnModal<CProgressDialog>([sawProgress](CProgressDialog* dialog) {
         QTimer::singleShot(900, dialog, [dialog, sawProgress] {
-            *sawProgress = FindControlAs<QProgressBar>(dialog, 1073)->value() > 0;
-            FindControlAs<QPushButton>(dialog, 2)->click();
+            *sawProgress =
+                FindControlAs<QProgressBar>(dialog, CProgressDialog::kIdProgressBar)->value() > 0;
+            FindControlAs<QPushButton>(dialog, kIdCancel)->click();
         });
     });
     Connected([&] { window.Upload(); });
@@ -269,7 +270,7 @@ TEST(CommDialog, ConnectSavesOnlyWhatWasAccepted)
         stored.Save();
     }
     CModbusInterface client;
-    ClickOnModal<CCommDialog>(2);
+    ClickOnModal<CCommDialog>(kIdCancel);
     EXPECT_FALSE(Connect(nullptr, client));
     EXPECT_EQ(CUserProfile(profile.ProfilePath()).GetInt(kComSettingsSection, "Character", 0), 7);
 
@@ -318,8 +319,8 @@ TEST(ProgressDialog, InfraredShowsSuccessRateAndQualityIcon)
     auto shown = std::make_shared<bool>(false);
     OnModal<CProgressDialog>([shown](CProgressDialog* dialog) {
         QTimer::singleShot(700, dialog, [dialog, shown] {
-            auto* rate = FindControlAs<QLabel>(dialog, 1102);
-            auto* icon = FindControlAs<QLabel>(dialog, 1103);
+            auto* rate = FindControlAs<QLabel>(dialog, CProgressDialog::kIdSuccessRate);
+            auto* icon = FindControlAs<QLabel>(dialog, CProgressDialog::kIdQualityIcon);
             *shown = true;
             EXPECT_TRUE(rate->isVisible());
             EXPECT_EQ(rate->text(), QStringLiteral("100.0"));
@@ -336,10 +337,11 @@ TEST_F(SimulatedDevice, TcpProgressHidesTheQualityIndicator)
 {
     CModbusInterface client;
     auto checked = OnModal<CProgressDialog>([](CProgressDialog* dialog) {
-        EXPECT_FALSE(FindControl(dialog, 1102)->isVisible());
-        EXPECT_FALSE(FindControl(dialog, 1103)->isVisible());
-        EXPECT_EQ(FindControlAs<QLabel>(dialog, 1074)->text().toStdString(),
-                  LoadString(kMsgUploadingNow));
+        EXPECT_FALSE(FindControl(dialog, CProgressDialog::kIdSuccessRate)->isVisible());
+        EXPECT_FALSE(FindControl(dialog, CProgressDialog::kIdQualityIcon)->isVisible());
+        EXPECT_EQ(
+            FindControlAs<QLabel>(dialog, CProgressDialog::kIdProgressText)->text().toStdString(),
+            LoadString(kMsgUploadingNow));
     });
     ParameterImage image;
     EXPECT_TRUE(RunUploadWithProgress(nullptr, client, image));

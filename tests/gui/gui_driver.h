@@ -138,7 +138,7 @@ class ScratchProfile {
 
 // Runs command, which opens the Connect dialog, with the dialog accepted as it stands.
 inline void RunConnected(const std::function<void()>& command) {
-    auto connected = ClickOnModal<CCommDialog>(1);
+    auto connected = ClickOnModal<CCommDialog>(kIdOk);
     command();
     EXPECT_TRUE(*connected);
 }

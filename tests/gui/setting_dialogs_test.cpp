@@ -75,8 +75,7 @@ TEST(SettingDialogs, CancelAfterEditsLeavesTheImageUnchanged) {
     OnModal<CDisplayDialog>([](CDisplayDialog* dialog) {
         Child<QLineEdit>(dialog, CDisplayDialog::kDataView)->setText(QStringLiteral("77"));
         Child<QComboBox>(dialog, CDisplayDialog::kOperationMode)->setCurrentIndex(2);
-        QTest::mouseClick(FindControlAs<QPushButton>(dialog, CSettingDialog::kIdCancel),
-                          Qt::LeftButton);
+        QTest::mouseClick(FindControlAs<QPushButton>(dialog, kIdCancel), Qt::LeftButton);
     });
     EXPECT_FALSE(RunSettingDialogForButton(kIdDisplay, nullptr, image));
     EXPECT_EQ(image.words, before.words);
@@ -96,8 +95,7 @@ TEST(SettingDialogs, OkBringsBackTheWholeCopyWithNestedEdits) {
             Qt::LeftButton);
         FindControlAs<QComboBox>(dialog, CDiscreteOutputDialog::kOutputIds[0].function)
             ->setCurrentIndex(1);
-        QTest::mouseClick(FindControlAs<QPushButton>(dialog, CSettingDialog::kIdOk),
-                          Qt::LeftButton);
+        QTest::mouseClick(FindControlAs<QPushButton>(dialog, kIdOk), Qt::LeftButton);
     });
     EXPECT_TRUE(RunSettingDialogForButton(kIdDoPo, nullptr, image));
     EXPECT_EQ(image.Get32(PulseRateWord(0)), 30u);

@@ -145,8 +145,8 @@ TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
 
     // The report compares the edited image with the device: everything matches.
     CCompareDialog report(window.Image(), settings_);
-    Connected([&] { FindControlAs<QPushButton>(&report, 1069)->click(); });
-    EXPECT_EQ(FindControlAs<QLabel>(&report, 1072)->text().toStdString(),
+    Connected([&] { FindControlAs<QPushButton>(&report, CCompareDialog::kIdDevice)->click(); });
+    EXPECT_EQ(FindControlAs<QLabel>(&report, CCompareDialog::kIdStatus)->text().toStdString(),
               LoadString(kMsgAllParametersMatch));
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
 }

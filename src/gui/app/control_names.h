@@ -10,6 +10,10 @@ namespace voltaro {
 
 class CPrivateException;
 
+// Ids of the OK and the Cancel (or Close) button, the same in every dialog.
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+
 QString ControlObjectName(int id);
 // Names widget after id and gives it its readable name.
 void NameControl(QWidget* widget, int id, const char* readableName);

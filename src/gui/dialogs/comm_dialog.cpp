@@ -96,10 +96,10 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(Text(kTextConnectButton), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(ControlObjectName(1));
+    ok->setObjectName(ControlObjectName(kIdOk));
     ok->setDefault(true);
     QPushButton* cancel = buttons->addButton(Text(kTextCancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(ControlObjectName(2));
+    cancel->setObjectName(ControlObjectName(kIdCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     top->addWidget(buttons);

@@ -27,12 +27,6 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kIdExportCsv = 1070;
-constexpr int kIdDevice = 1069;
-constexpr int kIdFile = 1073;
-constexpr int kIdList = 1071;
-constexpr int kIdStatus = 1072;
-constexpr int kIdHide = 1154;
 constexpr int kTextName = 2451;
 constexpr int kTextPc = 2452;
 
@@ -88,7 +82,7 @@ CCompareDialog::CCompareDialog(const ParameterImage& pcImage, AppSettings& setti
     bottom->addWidget(hide_);
     bottom->addStretch(1);
     auto* close = new QPushButton(Text(kTextClose), this);
-    close->setObjectName(ControlObjectName(2));
+    close->setObjectName(ControlObjectName(kIdCancel));
     bottom->addWidget(close);
     top->addLayout(bottom);
 

@@ -41,9 +41,9 @@ QDialogButtonBox* OkCancel(QDialog* dialog)
 {
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     box->button(QDialogButtonBox::Ok)->setText(Text(kTextOk));
-    box->button(QDialogButtonBox::Ok)->setObjectName(ControlObjectName(1));
+    box->button(QDialogButtonBox::Ok)->setObjectName(ControlObjectName(kIdOk));
     box->button(QDialogButtonBox::Cancel)->setText(Text(kTextCancel));
-    box->button(QDialogButtonBox::Cancel)->setObjectName(ControlObjectName(2));
+    box->button(QDialogButtonBox::Cancel)->setObjectName(ControlObjectName(kIdCancel));
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return box;

@@ -24,22 +24,27 @@ class CProgressThread;
 class CProgressDialog : public CObserverDialog {
     Q_OBJECT
 public:
-    CProgressDialog(CModbusInterface& client, TransferDirection direction,
-                    const ParameterImage& image, QWidget* parent = nullptr);
-    ~CProgressDialog() override;
+  static constexpr int kIdProgressBar = 1073;
+  static constexpr int kIdProgressText = 1074;
+  static constexpr int kIdSuccessRate = 1102;
+  static constexpr int kIdQualityIcon = 1103;
 
-    int exec() override;
-    // Cancel: asks the thread to stop; the dialog closes when the thread is done.
-    void reject() override;
+  CProgressDialog(CModbusInterface& client, TransferDirection direction,
+                  const ParameterImage& image, QWidget* parent = nullptr);
+  ~CProgressDialog() override;
 
-    // After the dialog ended: the failure text (empty when none).
-    const std::string& ErrorText() const { return errorText_; }
-    // After an upload ended with OK: throws the failure, else copies the image read from
-    // the device into image and returns true.
-    bool TakeResult(ParameterImage& image) const;
+  int exec() override;
+  // Cancel: asks the thread to stop; the dialog closes when the thread is done.
+  void reject() override;
 
-    // The four link-quality pictures, worst to best.
-    static std::array<QPixmap, 4> QualityIcons();
+  // After the dialog ended: the failure text (empty when none).
+  const std::string& ErrorText() const { return errorText_; }
+  // After an upload ended with OK: throws the failure, else copies the image read from
+  // the device into image and returns true.
+  bool TakeResult(ParameterImage& image) const;
+
+  // The four link-quality pictures, worst to best.
+  static std::array<QPixmap, 4> QualityIcons();
 
 protected:
     void OnObservableUpdate(CObservable* source) override;

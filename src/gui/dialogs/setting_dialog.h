@@ -48,9 +48,6 @@ RadioPair MakeRadioPair(QWidget* parent, const QString& name, int firstTextId,
 class CSettingDialog : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kIdOk = 1;
-    static constexpr int kIdCancel = 2;
-
     CSettingDialog(int captionId, QWidget* parent);
 
     // Reads every enabled control back through the model; true when the dialog closed with
