@@ -35,9 +35,6 @@ const ButtonRule kButtonRules[] = {
     {kIdCcLink, FEAT_CCLINK, 0},
 };
 
-constexpr int kMinVtPrimary = 50, kMaxVtPrimary = 400000, kNameVtPrimary = 15153;
-constexpr int kMinVtSecondary = 50, kMaxVtSecondary = 500, kNameVtSecondary = 15154;
-constexpr int kMinCtPrimary = 1, kMaxCtPrimary = 20000, kNameCtPrimary = 15151;
 constexpr int kMinCtSecondary = 1, kMaxCtSecondary = 5, kNameCtSecondary = 15152;
 constexpr int kMinBarVoltage = 50, kMaxBarVoltage = 400000, kNameBarVoltage = 15601;
 constexpr int kMinBarCurrent = 1, kMaxBarCurrent = 20000, kNameBarCurrent = 15600;
@@ -143,12 +140,11 @@ void ReadMainWindowControls(const MainWindowInput& in, ParameterImage& image)
     w[kWordSystem] = static_cast<uint16_t>(std::max(in.systemIndex, 0));
     if (HasVtCtEdits(type)) {
         image.Set32(kWordPrimaryVoltage,
-                    static_cast<uint32_t>(ReadField(kIdVtPrimary, in.vtPrimary, kMinVtPrimary,
-                                                    kMaxVtPrimary, 1, kNameVtPrimary)));
-        w[kWordSecondaryVoltage] = static_cast<uint16_t>(ReadField(
-            kIdVtSecondary, in.vtSecondary, kMinVtSecondary, kMaxVtSecondary, 1, kNameVtSecondary));
-        w[kWordPrimaryCurrent] = static_cast<uint16_t>(
-            ReadField(kIdCtPrimary, in.ctPrimary, kMinCtPrimary, kMaxCtPrimary, 1, kNameCtPrimary));
+                    static_cast<uint32_t>(ReadField(kIdVtPrimary, in.vtPrimary, kVtPrimaryRange)));
+        w[kWordSecondaryVoltage] =
+            static_cast<uint16_t>(ReadField(kIdVtSecondary, in.vtSecondary, kVtSecondaryRange));
+        w[kWordPrimaryCurrent] =
+            static_cast<uint16_t>(ReadField(kIdCtPrimary, in.ctPrimary, kCtPrimaryRange));
         w[kWordSecondaryCurrent] = static_cast<uint16_t>(ReadField(
             kIdCtSecondary, in.ctSecondary, kMinCtSecondary, kMaxCtSecondary, 1, kNameCtSecondary));
     } else if (in.storeInputPage) {

@@ -19,6 +19,14 @@ constexpr int kTextUnitSecond = 2358;
 constexpr int kTextUnitDegree = 2359;
 constexpr int kTextUnitMilliampere = 2360;
 
+// Serial line settings, of the device (Modbus dialog) and of the PC (Connect dialog).
+constexpr int kTextsBaudRate = 1900;  // "1200 bps" ... "38400 bps"
+constexpr int kBaudRateTextCount = 6;
+constexpr int kTextsParity = 1950;  // "None", "Odd", "Even"
+constexpr int kParityTextCount = 3;
+constexpr int kTextsStopBits = 2000;  // "1 bit", "2 bit"
+constexpr int kStopBitsTextCount = 2;
+
 // Alarm outputs: "Disable", "Display", "Display + Do1" ...; on HKT2 and HKT2X "Comm" ...
 constexpr int kTextsAlarmOutput = 2400;
 constexpr int kTextsAlarmOutputComm = 2420;

@@ -6,8 +6,6 @@
 namespace voltaro {
 namespace {
 
-constexpr int kPrimaryCurrentName = 15151;
-
 // Within a block of three columns: labels, sensor values, primary values.
 enum BlockColumn { LabelColumn, SensorColumn, PrimaryColumn };
 
@@ -23,8 +21,8 @@ CInput2PageModel::VtInputs CInput2PageModel::InitialVt() const {
 }
 
 void CInput2PageModel::Save(ParameterImage& image, const VtInputs& vt) const {
-    const int64_t primary = ReadField(VtPrimaryField, vt.primary, 50, 400000, 1, 15153);
-    const int64_t secondary = ReadField(VtSecondaryField, vt.secondary, 50, 500, 1, 15154);
+    const int64_t primary = ReadField(VtPrimaryField, vt.primary, kVtPrimaryRange);
+    const int64_t secondary = ReadField(VtSecondaryField, vt.secondary, kVtSecondaryRange);
     image.Set32(kWordPrimaryVoltage, static_cast<uint32_t>(primary));
     image.words[kWordSecondaryVoltage] = static_cast<uint16_t>(secondary);
     // Only the words this page edits: the low-end cutouts between them belong to the
@@ -105,7 +103,7 @@ ComboSetup CInput2PageModel::GridComboAt(int row, int column) const {
 void CInput2PageModel::CommitGridText(int row, int column, const std::string& text) {
     if (GridEditorAt(row, column) != CellEditor::Edit) return;
     image_.words[PrimaryCurrentWord(InputAt(row, column))] =
-        static_cast<uint16_t>(ParseScaledValue(text, 1, 20000, 1, kPrimaryCurrentName));
+        static_cast<uint16_t>(ParseScaledValue(text, kCtPrimaryRange));
 }
 
 void CInput2PageModel::CommitGridChoice(int row, int column, int index) {

@@ -18,8 +18,8 @@ CModbusDialogModel::Inputs CModbusDialogModel::Initial() const {
     const auto& w = image_.words;
     Inputs in;
     in.address = std::to_string(w[kWordDeviceAddress]);
-    in.rate = ClampedSelection(w[kWordTransferRate], 6);
-    in.parity = ClampedSelection(w[kWordParity], 3);
+    in.rate = ClampedSelection(w[kWordTransferRate], kBaudRateTextCount);
+    in.parity = ClampedSelection(w[kWordParity], kParityTextCount);
     in.stop = w[kWordStopBits] != 0 ? 1 : 0;
     in.asciiMode = SecondRadioChecked(w[kWordModbusMode]);
     in.runLedTimeout = TenthsText(w[kWordRunLedTimeout]);
@@ -34,11 +34,11 @@ void CModbusDialogModel::Accept(const Inputs& in) {
             ReadField(RunLedTimeoutField, in.runLedTimeout, 0, 32000, 10, 15208));
     } else {
         w[kWordDeviceAddress] =
-            static_cast<uint16_t>(ReadField(AddressField, in.address, 1, 247, 1, 15200));
-        StoreIndex(w[kWordTransferRate], in.rate, 6);
+            static_cast<uint16_t>(ReadField(AddressField, in.address, kDeviceAddressRange));
+        StoreIndex(w[kWordTransferRate], in.rate, kBaudRateTextCount);
     }
-    StoreIndex(w[kWordParity], in.parity, 3);
-    StoreIndex(w[kWordStopBits], in.stop, 2);
+    StoreIndex(w[kWordParity], in.parity, kParityTextCount);
+    StoreIndex(w[kWordStopBits], in.stop, kStopBitsTextCount);
 }
 
 CAdvancedModbusDialogModel::Inputs CAdvancedModbusDialogModel::Initial() const {

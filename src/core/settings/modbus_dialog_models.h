@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/platform/list_text_ids.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -34,9 +35,11 @@ class CModbusDialogModel {
     bool AdvancedEnabled() const { return !TransducerVariant(); }
     bool ModeAndRunLedEnabled() const { return TransducerVariant(); }
 
-    ChoiceList Rates() const { return ChoiceList::FromStrings(6, 1900); }
-    ChoiceList Parities() const { return ChoiceList::FromStrings(3, 1950); }
-    ChoiceList StopBits() const { return ChoiceList::FromStrings(2, 2000); }
+    ChoiceList Rates() const { return ChoiceList::FromStrings(kBaudRateTextCount, kTextsBaudRate); }
+    ChoiceList Parities() const { return ChoiceList::FromStrings(kParityTextCount, kTextsParity); }
+    ChoiceList StopBits() const {
+        return ChoiceList::FromStrings(kStopBitsTextCount, kTextsStopBits);
+    }
 
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
