@@ -7,6 +7,7 @@
 
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
+#include "core/model/device_registers.h"
 #include "core/model/parameter_words.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
@@ -69,7 +70,7 @@ TEST_F(ProtectedDevice, DownloadAsksForThePasscodeAndRemembersIt)
     Connected([&] { window.Download(); });
     EXPECT_TRUE(*asked);
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
-    EXPECT_EQ(simulator_->Register(4944), 0);  // relocked
+    EXPECT_EQ(simulator_->Register(kUnlockRegister), 0);  // relocked
 
     // The second time the prompt shows the twelve x and OK sends the remembered code.
     window.Model().Image().words[kWordPrimaryCurrent] = 0;
@@ -128,7 +129,7 @@ TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts)
     EXPECT_TRUE(*protect);
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgPasscodeConfirmMismatch));
-    const uint32_t stored = DevicePair(5333);
+    const uint32_t stored = DevicePair(kProtectionRegister);
     EXPECT_TRUE(stored == 1234u || stored == (1234u << 16)) << stored;
 }
 

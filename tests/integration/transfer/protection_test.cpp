@@ -83,7 +83,7 @@ TEST(Protection, UnprotectedDeviceIsStillUnlockedAndRelocked) {
         EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 1);
     }
     EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 0);
-    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{4944, 4944, 4942}));
+    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kUnlockRegister, kUnlockRegister, kPasscodeRegister}));
 }
 
 TEST(Protection, RightPasscodeUnlocksForWritingUntilRelock) {
@@ -143,7 +143,8 @@ TEST(Protection, ZcSeriesUsesItsOwnRegistersAndNoWordOrder) {
     }
     for (const auto& r : link.proxy.Requests())
         EXPECT_NE(r.address, kWordOrderRegister);
-    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{8976, 8978, 8978, 8976}));
+    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kZcPasscodeRegister, kZcUnlockRegister, kZcUnlockRegister,
+                                                    kZcPasscodeRegister}));
 }
 
 TEST(Protection, ChangeProtectionOnAndOff) {

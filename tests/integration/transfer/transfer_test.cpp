@@ -123,14 +123,15 @@ TEST(TransferUpload, LonWorksTypesAreRefusedBeforeAnyParameterRead) {
         EXPECT_EQ(MessageOf([&] { UploadFrom(link, image, sink); }), Wrapped(message));
         EXPECT_EQ(image.deviceType.typeIndex, row);
         for (const RecordedRequest& r : link.proxy.Requests())
-            EXPECT_TRUE(r.address == kWordOrderRegister || r.address >= 9600) << r.address;
+            EXPECT_TRUE(r.address == kWordOrderRegister || r.address >= kDeviceIdRegister)
+                << r.address;
         EXPECT_TRUE(sink.reports.empty());
     }
 }
 
 TEST(TransferUpload, UnsupportedDeviceLeavesTheImageAlone) {
     SimLink link(SimRow(kMeterRow));
-    link.simulator.SetRegisters(9600, {1234});  // a device id no row carries
+    link.simulator.SetRegisters(kDeviceIdRegister, {1234});  // a device id no row carries
     ParameterImage image = DefaultImageOfRow(kZbRow);
     image.words[kWordDisplayOperationMode] = 0xBEEF;
     RecordingSink sink;
@@ -244,7 +245,7 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
 }
 
 TEST(TransferDownload, ZcTypesIgnoreTheWordOrderRegister) {
-    // A ZC device keeps 32-bit values low half first whatever 5735 says.
+    // A ZC device keeps 32-bit values low half first whatever kWordOrderRegister says.
     SimLink link(SimRow(kZc16Row));
     link.simulator.SetRegisters(kWordOrderRegister, {1});
     ParameterImage image = DefaultImageOfRow(kZc16Row);
@@ -258,7 +259,8 @@ TEST(TransferDownload, ZcTypesIgnoreTheWordOrderRegister) {
 }
 
 TEST(TransferUpload, ZcTypesIgnoreTheWordOrderRegister) {
-    // Upload must agree with Download: ZC values stay low half first even when 5735 reads 1.
+    // Upload must agree with Download: ZC values stay low half first even when kWordOrderRegister
+    // reads 1.
     SimLink link(SimRow(kZc16Row));
     link.simulator.SetRegisters(kWordOrderRegister, {1});
     link.simulator.SetRegisters(9043, {0x0004, 0x0003});
