@@ -1,40 +1,20 @@
-#include <sys/wait.h>
-
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "support/cli_run.h"
+
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-std::string CliPath() {
-    return std::string(VOLTARO_BINARY_DIR) + "/bin/voltaro-cli";
-}
+using voltaro::test::CliPath;
+using voltaro::test::CliRun;
+using voltaro::test::RunCli;
 
 // The command-line program is not built in a core-only build.
 #define SKIP_WITHOUT_CLI() \
     if (!std::filesystem::exists(CliPath())) GTEST_SKIP() << "voltaro-cli not built"
-
-CliRun RunCli(const std::string& args) {
-    std::string command = CliPath() + " " + args + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 TEST(CliModel, ParamsOfADefaultImage) {
     SKIP_WITHOUT_CLI();
