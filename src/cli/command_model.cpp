@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "core/files/parameter_report.h"
 #include "core/model/model_list.h"
 #include "core/model/parameter_image.h"
 #include "core/model/settings_stocker.h"
@@ -35,16 +36,6 @@ int ParseRow(const std::string& text) {
     return row < kDeviceTypeCount ? row : -1;
 }
 
-// The second word of a 32-bit value or an address: shown with the first one.
-bool IsSecondWord(int word) {
-    if (word == 0) return false;
-    const ParameterDefinition& previous = Definition(word - 1);
-    const ParameterDefinition& current = Definition(word);
-    if (previous.type == 1) return true;
-    return previous.type == 7 && current.type == 7 && previous.nameId == current.nameId &&
-           !IsSecondWord(word - 1);
-}
-
 int RunParams(const std::vector<std::string>& args) {
     int row = -1;
     bool haveRow = false;
@@ -72,8 +63,8 @@ int RunParams(const std::vector<std::string>& args) {
     }
     const ParameterImage image = DefaultImageOfRow(row);
     std::printf("group\tname\tvalue\n");
-    for (int word = 0; word < kImageWords; ++word) {
-        if (IsSecondWord(word)) continue;
+    // The second word of a 32-bit value or an address is shown with the first one.
+    for (int word : ReportEntryWords()) {
         if (!all && !image.Applies(word)) continue;
         std::printf("%s\t%s\t%s\n", image.GroupName(word).c_str(),
                     image.ParameterName(word).c_str(), image.ValueText(word).c_str());

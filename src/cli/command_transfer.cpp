@@ -13,6 +13,7 @@
 #include "core/files/config_file.h"
 #include "core/files/parameter_report.h"
 #include "core/model/parameter_image.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 #include "core/transfer/progress_thread.h"
@@ -20,11 +21,9 @@
 namespace voltaro::cli {
 namespace {
 
-constexpr int kDeviceTitle = 2453;  // "Device"
-
 // Heading of the device's value column.
 std::string DeviceTitle() {
-    std::string title = LoadString(kDeviceTitle);
+    std::string title = LoadString(kTextDevice);
     return title.empty() ? "Device" : title;
 }
 

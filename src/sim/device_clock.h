@@ -1,14 +1,13 @@
 #pragma once
-// The device clock: three BCD registers from 9104 (YYMM, DDhh, mmss) that run with the
+// The device clock: the three BCD clock registers (YYMM, DDhh, mmss) that run with the
 // host's time plus an offset the client can set.
 #include <cstdint>
 #include <ctime>
 
+#include "core/model/device_registers.h"
 #include "sim/register_map.h"
 
 namespace voltaro::sim {
-
-constexpr int kClockRegister = 9104;
 
 // Broken-down wall time of a device time value (kept as if it were UTC).
 std::tm BreakDown(std::time_t deviceTime);

@@ -3,24 +3,19 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/model/device_registers.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
 #include "sim/device_clock.h"
 
 namespace voltaro::sim {
 namespace {
 
-constexpr int kIdentification = 9600;
-constexpr int kIdentificationCount = 28;
-constexpr int kSerial = 9602;
-constexpr int kTag = 9606;
-constexpr int kExtensionId = 9622;
-constexpr int kIoConfig = 9623;
-constexpr int kParameterOrder = 5735;
-constexpr int kMeasuredOrder = 5375;
-constexpr int kImageWordDip = 30;
-constexpr int kImageWordLongRegister = 130;
+// Ratings (current and 32-bit voltage) that the meter monitor reads for the vector chart.
+constexpr int kRatingsRegister = 6752;
+constexpr int kRatingsRegisters = 3;
 // Measured values are brought up to date at most this often.
 constexpr double kRefreshSeconds = 0.05;
 
@@ -52,7 +47,7 @@ DeviceModel::DeviceModel(const SimulatorOptions& options) {
     lenient_ = device.lenient;
     BuildIdentification(options);
     supportsPasscode_ = !(type_.deviceId == 7811 && type_.version <= 100);
-    passcode_ = zc_ ? PasscodeRegisters{8976, 8978, 8993} : PasscodeRegisters{4942, 4944, 5333};
+    passcode_ = zc_ ? kZcPasscodeRegisters : kMeterPasscodeRegisters;
     protection_ = supportsPasscode_ ? device.passcode : 0;
     measured_ = MakeMeasuredValues(type_, swap_, options.seed);
     BuildParameters(options);
@@ -74,24 +69,24 @@ void DeviceModel::BuildIdentification(const SimulatorOptions& options) {
         for (int i = 0; i < 5; ++i)
             type_.ioConfig[i] = record.ioConfigB[i];
     }
-    regs_.Set(kIdentification, type_.deviceId);
-    regs_.Set(kIdentification + 1, type_.version);
+    regs_.Set(kDeviceIdRegister, type_.deviceId);
+    regs_.Set(kFirmwareVersionRegister, type_.version);
     const std::string serial = device.serial.empty()
                                    ? "SIM" + std::to_string(100000 + device.row).substr(1)
                                    : device.serial;
-    PutText(regs_, kSerial, 4, serial);
-    PutText(regs_, kTag, 8, device.tag);
-    regs_.Set(kExtensionId, type_.extensionId);
-    for (int i = 0; i < 5; ++i)
-        regs_.Set(kIoConfig + i, type_.ioConfig[i]);
-    regs_.Set(kParameterOrder, swap_ ? 1 : 0);
-    regs_.Set(kMeasuredOrder, swap_ ? 1 : 0);
+    PutText(regs_, kSerialNumberRegister, 4, serial);
+    PutText(regs_, kTagRegister, 8, device.tag);
+    regs_.Set(kExtensionIdRegister, type_.extensionId);
+    for (int i = 0; i < kIoConfigRegisters; ++i)
+        regs_.Set(kIoConfigRegister + i, type_.ioConfig[i]);
+    regs_.Set(kWordOrderRegister, swap_ ? 1 : 0);
+    regs_.Set(kMeasuredWordOrderRegister, swap_ ? 1 : 0);
 }
 
 void DeviceModel::BuildParameters(const SimulatorOptions& options) {
     ParameterImage image = DefaultImageOfRow(options.device.row);
-    if (swap_) image.words[kImageWordLongRegister] = 1;
-    image.words[kImageWordDip] = options.device.dip ? 0 : 1;
+    if (swap_) image.words[kWordLongRegister] = 1;
+    image.words[kWordConfigurationMode] = options.device.dip ? 0 : 1;
     const uint64_t features = type_.FeatureSet();
     for (const ParameterBlock& block : BlockTableFor(type_)) {
         if (!block.AppliesTo(features)) continue;
@@ -106,17 +101,17 @@ void DeviceModel::BuildParameters(const SimulatorOptions& options) {
 }
 
 void DeviceModel::BuildMap(const SimulatorOptions& options) {
-    map_.Add(kIdentification, kIdentificationCount, kReadable);
-    map_.Add(kTag, 8, kWritable);
-    map_.Add(kClockRegister, 3, kReadWrite);
-    map_.Add(kParameterOrder, 1, kReadable);
+    map_.Add(kDeviceIdRegister, kIdentificationRegisters, kReadable);
+    map_.Add(kTagRegister, 8, kWritable);
+    map_.Add(kClockRegister, kClockRegisters, kReadWrite);
+    map_.Add(kWordOrderRegister, 1, kReadable);
     const uint64_t features = type_.FeatureSet();
     // A download merges blocks up to the one that ends a group and writes the registers
     // between them as 0: the whole span of a group is writable.
     int groupStart = -1;
     for (const ParameterBlock& block : BlockTableFor(type_)) {
         if (!block.AppliesTo(features)) continue;
-        if (block.word == kImageWordDip) {
+        if (block.word == kWordConfigurationMode) {
             groupStart = -1;
             continue;
         }
@@ -128,25 +123,19 @@ void DeviceModel::BuildMap(const SimulatorOptions& options) {
     }
     for (const ParameterBlock& block : BlockTableFor(type_)) {
         if (!block.AppliesTo(features)) continue;
-        const bool dipRegister = block.word == kImageWordDip;
+        const bool dipRegister = block.word == kWordConfigurationMode;
         map_.Add(block.address, block.Registers(), dipRegister ? kReadable : kReadWrite);
         if (!options.device.dip) continue;
         // Set by the DIP switches: these blocks cannot be written in DIP mode.
-        static const int kZcDipWords[] = {31, 32, 40, 43, 46, 49, 52, 55, 58,
-                                          61, 64, 67, 70, 73, 76, 79, 82};
-        const bool dipBlock = zc_ ? std::find(std::begin(kZcDipWords), std::end(kZcDipWords),
-                                              block.word) != std::end(kZcDipWords)
-                                  : block.address == 5600 || block.address == 5609;
-        if (dipBlock) map_.RemoveWrite(block.address, block.Registers());
+        if (SetByDipSwitches(block, zc_)) map_.RemoveWrite(block.address, block.Registers());
     }
     map_.Add(passcode_.entered, 2, kReadWrite);
     map_.Add(passcode_.unlock, 1, kReadWrite);
     map_.Add(passcode_.protection, 2, supportsPasscode_ ? kReadWrite : kReadable);
     if (!zc_) {
-        map_.Add(kMeasuredOrder, 1, kReadable);
-        // Ratings that the meter monitor reads for the vector chart.
+        map_.Add(kMeasuredWordOrderRegister, 1, kReadable);
         if (type_.deviceId == 7811 || type_.deviceId == 7812 || type_.deviceId == 7813) {
-            map_.Add(6752, 3, kReadable);
+            map_.Add(kRatingsRegister, kRatingsRegisters, kReadable);
         }
     }
     measured_->AddRanges(map_);
@@ -164,25 +153,24 @@ std::time_t DeviceModel::DeviceTime() const {
 
 MeasuringSetup DeviceModel::Setup() const {
     MeasuringSetup setup;
+    const auto table = BlockTableFor(type_);
+    const auto word = [&](int imageWord) { return regs_.Get(RegisterOfWord(table, imageWord)); };
+    const auto inputCurrent = [&](int input) {
+        return SensorCurrent(word(CtSensorWord(input)), word(PrimaryCurrentWord(input)));
+    };
+    setup.wiringSystem = word(kWordSystem);
+    setup.primaryVoltage = regs_.Get32(RegisterOfWord(table, kWordPrimaryVoltage), swap_);
+    setup.demandMinutesCurrent = word(kWordCurrentDemand);
+    setup.demandMinutesPower = word(kWordPowerDemand);
     if (zc_) {
-        setup.wiringSystem = regs_.Get(9040);
-        setup.primaryVoltage = regs_.Get32(9043, false);
-        for (int input = 0; input < 16; ++input) {
-            const int address = input == 0 ? 9392 : 9396 + 4 * (input - 1);
-            setup.primaryCurrent[input] = SensorCurrent(regs_.Get(address + 1), regs_.Get(address));
-        }
-        setup.demandMinutesCurrent = regs_.Get(9056);
-        setup.demandMinutesPower = regs_.Get(9057);
+        for (int input = 1; input <= kInputCount; ++input)
+            setup.primaryCurrent[input - 1] = inputCurrent(input);
     } else {
-        setup.wiringSystem = regs_.Get(5600);
-        setup.primaryVoltage = regs_.Get32(5603, swap_);
         const bool zb = type_.HasFeature(0, FAM_ZB);
-        setup.primaryCurrent[0] = zb ? SensorCurrent(regs_.Get(5602), regs_.Get(5601))
-                                     : std::max<int>(1, regs_.Get(5601));
-        setup.primaryCurrent[1] = SensorCurrent(regs_.Get(5610), regs_.Get(5609));
-        setup.demandMinutesCurrent = regs_.Get(5856);
-        setup.demandMinutesPower = regs_.Get(5857);
-        setup.tariffs = regs_.Get(5328) != 0;
+        setup.primaryCurrent[0] =
+            zb ? inputCurrent(1) : std::max<int>(1, word(kWordPrimaryCurrent));
+        setup.primaryCurrent[1] = inputCurrent(2);
+        setup.tariffs = word(kWordTariff) != 0;
     }
     if (setup.primaryVoltage <= 0) setup.primaryVoltage = 110;
     return setup;
@@ -194,10 +182,12 @@ void DeviceModel::RefreshLocked() {
     lastRefresh_ = now;
     const std::tm clock = BreakDown(DeviceTime());
     measured_->Refresh(regs_, Setup(), now, clock);
-    if (!zc_ && map_.Access(6752) && (map_.Access(6752) & kWritable) == 0) {
+    if (!zc_ && map_.Access(kRatingsRegister) && (map_.Access(kRatingsRegister) & kWritable) == 0) {
         // Ratings of the types whose bargraph block does not hold them.
-        regs_.Set(6752, regs_.Get(5601));
-        regs_.Set32(6753, regs_.Get32(5603, swap_), swap_);
+        const auto table = MeterBlockTable();
+        regs_.Set(kRatingsRegister, regs_.Get(RegisterOfWord(table, kWordPrimaryCurrent)));
+        regs_.Set32(kRatingsRegister + 1,
+                    regs_.Get32(RegisterOfWord(table, kWordPrimaryVoltage), swap_), swap_);
     }
 }
 
@@ -208,7 +198,7 @@ uint8_t DeviceModel::Read(int address, int count, uint16_t* out) {
         if ((map_.Access(a) & kReadable) == 0 && !lenient_) return kIllegalAddress;
     }
     RefreshLocked();
-    if (Overlaps(address, count, kClockRegister, 3)) {
+    if (Overlaps(address, count, kClockRegister, kClockRegisters)) {
         EncodeClock(BreakDown(DeviceTime()), regs_);
     }
     for (int i = 0; i < count; ++i) {
@@ -226,13 +216,13 @@ uint8_t DeviceModel::Read(int address, int count, uint16_t* out) {
 }
 
 uint8_t DeviceModel::WriteClock(int address, int count, const uint16_t* values) {
-    uint16_t words[3];
+    uint16_t words[kClockRegisters];
     EncodeClock(BreakDown(DeviceTime()), regs_);
-    for (int r = 0; r < 3; ++r)
+    for (int r = 0; r < kClockRegisters; ++r)
         words[r] = regs_.Get(kClockRegister + r);
     for (int i = 0; i < count; ++i) {
         const int r = address + i - kClockRegister;
-        if (r >= 0 && r < 3) words[r] = values[i];
+        if (r >= 0 && r < kClockRegisters) words[r] = values[i];
     }
     std::tm target{};
     if (!DecodeClock(words, target)) return kIllegalValue;
@@ -280,7 +270,7 @@ uint8_t DeviceModel::WriteSpecial(int address, int count, const uint16_t* values
         }
         if (copy.Get32(0, pairOrder) > 999999999u) return kIllegalValue;
     }
-    if (Overlaps(address, count, kClockRegister, 3)) {
+    if (Overlaps(address, count, kClockRegister, kClockRegisters)) {
         const uint8_t result = WriteClock(address, count, values);
         if (result != 0) return result;
     }
@@ -291,7 +281,7 @@ uint8_t DeviceModel::WriteSpecial(int address, int count, const uint16_t* values
     }
     for (int i = 0; i < count; ++i) {
         const int a = address + i;
-        if (Overlaps(a, 1, kClockRegister, 3) || measured_->Owns(a, 1)) continue;
+        if (Overlaps(a, 1, kClockRegister, kClockRegisters) || measured_->Owns(a, 1)) continue;
         regs_.Set(a, values[i]);
     }
     if (Overlaps(address, count, passcode_.entered, 2)) {
@@ -311,7 +301,8 @@ uint8_t DeviceModel::WriteSpecial(int address, int count, const uint16_t* values
 std::vector<uint16_t> DeviceModel::Peek(int address, int count) {
     std::lock_guard<std::mutex> lock(mutex_);
     RefreshLocked();
-    if (Overlaps(address, count, kClockRegister, 3)) EncodeClock(BreakDown(DeviceTime()), regs_);
+    if (Overlaps(address, count, kClockRegister, kClockRegisters))
+        EncodeClock(BreakDown(DeviceTime()), regs_);
     std::vector<uint16_t> values(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i)
         values[static_cast<std::size_t>(i)] = regs_.Get(address + i);

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "core/model/device_registers.h"
 #include "core/model/device_type.h"
 #include "sim/measured_values.h"
 #include "sim/register_map.h"
@@ -39,12 +40,6 @@ class DeviceModel {
     void AdvanceTime(double seconds);
 
   private:
-    struct PasscodeRegisters {
-        int entered;  // pair
-        int unlock;
-        int protection;  // pair
-    };
-
     void BuildIdentification(const SimulatorOptions& options);
     void BuildParameters(const SimulatorOptions& options);
     void BuildMap(const SimulatorOptions& options);
@@ -66,7 +61,7 @@ class DeviceModel {
     RegisterMap map_;
     RegisterFile regs_;
     std::unique_ptr<MeasuredValues> measured_;
-    PasscodeRegisters passcode_{};
+    PasscodeRegisterSet passcode_{};
     uint32_t protection_ = 0;
     uint32_t entered_ = 0;
     uint16_t unlockState_ = 0;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/model/parameter_blocks.h"
+#include "core/model/parameter_words.h"
 #include "sim/zc_values.h"
 
 namespace voltaro::sim {
@@ -12,9 +14,6 @@ constexpr int kCounters = 3136;
 constexpr int kResetMainRegister = 5329;
 constexpr int kResetSecondRegister = 5337;
 constexpr int kResetFixedRegister = 5339;
-// Analogue output blocks: first register of each output's parameter group (image word
-// 323, 351, 379, 407); output 0 % is 5 registers further on, output 100 % 7.
-constexpr int kAoParameters[4] = {7008, 7038, 7068, 7098};
 
 // The 33 instantaneous values in register order (0-15, then 32-81).
 std::array<int32_t, 33> Instantaneous(const ElectricalValues& v) {
@@ -150,9 +149,14 @@ void MeterValues::Refresh(RegisterFile& regs, const MeasuringSetup& setup, doubl
         const ElectricalValues v = Measure(setup, static_cast<int>(c), seconds, seed_);
         RefreshChannel(regs, channels_[c], v, dt, setup, seconds, clock);
         if (c == 0 && analogOutputs_ && !aoLoopTest_) {
-            for (int out = 0; out < 4; ++out) {
-                const double low = static_cast<int16_t>(regs.Get(kAoParameters[out] + 5));
-                const double high = static_cast<int16_t>(regs.Get(kAoParameters[out] + 7));
+            for (int out = 0; out < kAnalogOutputCount; ++out) {
+                const auto level = [&](int setting) {
+                    const int word = AnalogOutputWord(out, setting);
+                    return static_cast<double>(
+                        static_cast<int16_t>(regs.Get(RegisterOfWord(MeterBlockTable(), word))));
+                };
+                const double low = level(kAoOutputZero);
+                const double high = level(kAoOutputFull);
                 const double share = std::clamp(v.loadFraction[out % 3], 0.0, 1.0);
                 regs.Set(kCounters + out, static_cast<uint16_t>(Whole(low + (high - low) * share)));
             }

@@ -3,13 +3,12 @@
 #include <cstdio>
 
 #include "core/comm/crc16.h"
+#include "core/comm/rtu_framing.h"
 #include "sim/device_model.h"
 
 namespace voltaro::sim {
 namespace {
 
-constexpr uint8_t kReadInputRegisters = 4;
-constexpr uint8_t kWriteMultipleRegisters = 16;
 constexpr int kMaxMbapLength = 7 + 2 * 255;
 
 std::vector<uint8_t> Exception(uint8_t function, uint8_t code) {
@@ -39,7 +38,7 @@ const char* ExceptionName(uint8_t code) {
 
 bool RequestRange(const std::vector<uint8_t>& pdu, int& address, int& count) {
     if (pdu.size() < 5) return false;
-    if (pdu[0] != kReadInputRegisters && pdu[0] != kWriteMultipleRegisters) return false;
+    if (pdu[0] != kFunctionReadInput && pdu[0] != kFunctionWriteMultiple) return false;
     address = Word(pdu, 1);
     count = Word(pdu, 3);
     return true;
@@ -49,13 +48,13 @@ std::vector<uint8_t> HandlePdu(DeviceModel& model, const std::vector<uint8_t>& p
                                const std::vector<ExceptionRule>& rules) {
     if (pdu.empty()) return {};
     const uint8_t function = pdu[0];
-    if (function != kReadInputRegisters && function != kWriteMultipleRegisters) {
+    if (function != kFunctionReadInput && function != kFunctionWriteMultiple) {
         return Exception(function, kIllegalFunction);
     }
     int address = 0, count = 0;
     if (!RequestRange(pdu, address, count)) return Exception(function, kIllegalValue);
-    const bool read = function == kReadInputRegisters;
-    const int limit = read ? kMaxReadRegisters : kMaxWriteRegisters;
+    const bool read = function == kFunctionReadInput;
+    const int limit = read ? kMaxReadQuantity : kMaxWriteQuantity;
     if (count < 1 || count > limit) return Exception(function, kIllegalValue);
     if (read ? pdu.size() != 5
              : pdu.size() < 6 || pdu[5] != 2 * count || pdu.size() != 6u + pdu[5]) {
@@ -90,8 +89,8 @@ std::vector<uint8_t> HandlePdu(DeviceModel& model, const std::vector<uint8_t>& p
 
 int RtuRequestLength(const uint8_t* data, std::size_t size) {
     if (size < 2) return 0;
-    if (data[1] == kReadInputRegisters) return 8;
-    if (data[1] == kWriteMultipleRegisters) return size < 7 ? 0 : 9 + data[6];
+    if (data[1] == kFunctionReadInput) return 8;
+    if (data[1] == kFunctionWriteMultiple) return size < 7 ? 0 : 9 + data[6];
     return -1;
 }
 
@@ -157,9 +156,9 @@ std::string DescribeRequest(const std::vector<uint8_t>& pdu) {
     int address = 0, count = 0;
     if (pdu.empty()) return "empty request";
     if (!RequestRange(pdu, address, count)) return "function " + std::to_string(pdu[0]);
-    std::string text = (pdu[0] == kReadInputRegisters ? "read " : "write ") +
+    std::string text = (pdu[0] == kFunctionReadInput ? "read " : "write ") +
                        std::to_string(address) + " x" + std::to_string(count);
-    if (pdu[0] == kWriteMultipleRegisters) {
+    if (pdu[0] == kFunctionWriteMultiple) {
         text += " =";
         char part[12];
         for (std::size_t at = 6; at + 1 < pdu.size() && at < 6 + 2 * 16; at += 2) {
@@ -181,7 +180,7 @@ std::string DescribeAnswer(const std::vector<uint8_t>& request,
     }
     int address = 0, count = 0;
     if (!RequestRange(request, address, count)) return "answer";
-    if (answer.empty() || answer[0] != kReadInputRegisters) return "written";
+    if (answer.empty() || answer[0] != kFunctionReadInput) return "written";
     std::string text = "values";
     for (std::size_t at = 2, i = 0; at + 1 < answer.size() && i < 16; at += 2, ++i) {
         text += " " + std::to_string(Word(answer, at));

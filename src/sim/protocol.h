@@ -13,9 +13,6 @@ namespace voltaro::sim {
 
 class DeviceModel;
 
-constexpr int kMaxReadRegisters = 125;
-constexpr int kMaxWriteRegisters = 123;
-
 // Answers one request PDU (function code and data). `rules` are the injected exception
 // rules: a request touching one of their addresses gets that rule's exception.
 std::vector<uint8_t> HandlePdu(DeviceModel& model, const std::vector<uint8_t>& pdu,

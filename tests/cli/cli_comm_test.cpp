@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "cli/cli_run.h"
 #include "core/comm/tcp_device.h"
 #include "core/model/device_type.h"
+#include "support/cli_run.h"
 
 namespace voltaro {
 namespace {
@@ -13,6 +13,9 @@ namespace {
 using test::CliRun;
 using test::RunCli;
 using test::TcpDevice;
+
+// Outputs below are compared with the program's errors in them.
+constexpr bool kWithErrors = true;
 
 uint16_t Identity(int address) {
     const DeviceTypeRecord& row = DeviceTypeTable()[0];
@@ -28,12 +31,12 @@ TEST(CliComm, ReadAndIdentifyOverTcp) {
     });
     const std::string tcp = "--tcp 127.0.0.1:" + device.Port();
 
-    CliRun readRun = RunCli("read 100 2 " + tcp + " --address 9");
+    CliRun readRun = RunCli("read 100 2 " + tcp + " --address 9", kWithErrors);
     EXPECT_EQ(readRun.status, 0) << readRun.out;
     EXPECT_EQ(readRun.out, "100\t200\t0x00C8\n101\t202\t0x00CA\n");
     EXPECT_EQ(device.Requests()[0][6], 9);  // unit address from --address
 
-    CliRun identify = RunCli("identify " + tcp);
+    CliRun identify = RunCli("identify " + tcp, kWithErrors);
     EXPECT_EQ(identify.status, 0) << identify.out;
     EXPECT_NE(identify.out.find("version: 1.02\n"), std::string::npos) << identify.out;
     EXPECT_NE(identify.out.find("catalogue row: 0\n"), std::string::npos) << identify.out;
@@ -47,7 +50,7 @@ TEST(CliComm, BadOptionsAndDeviceFailures) {
     EXPECT_EQ(RunCli("read 1 --tcp 127.0.0.1").status, 2);
     EXPECT_EQ(RunCli("read 1 2 --stop").status, 2);
 
-    CliRun missing = RunCli("read 1 2 --serial /dev/voltaro-no-such-port");
+    CliRun missing = RunCli("read 1 2 --serial /dev/voltaro-no-such-port", kWithErrors);
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.out.find("Communication port /dev/voltaro-no-such-port can not be opened."),
               std::string::npos)

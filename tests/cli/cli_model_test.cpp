@@ -1,16 +1,15 @@
 // voltaro-cli models / params: the catalogue and the parameter list of a default image.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <string>
 
-#include "cli/cli_run.h"
+#include <gtest/gtest.h>
 
-namespace voltaro {
+#include "support/cli_run.h"
+
 namespace {
 
-using test::CliRun;
-using test::RunCli;
+using voltaro::test::CliRun;
+using voltaro::test::RunCli;
 
 TEST(CliModel, ParamsOfADefaultImage) {
     CliRun run = RunCli("params --row 4");
@@ -45,4 +44,3 @@ TEST(CliModel, ModelsInListOrder) {
 }
 
 }  // namespace
-}  // namespace voltaro

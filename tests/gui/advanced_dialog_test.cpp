@@ -5,11 +5,12 @@
 #include <QComboBox>
 #include <QRadioButton>
 
-#include "dialog_test_support.h"
+#include "core/model/parameter_words.h"
 #include "gui/controls/data_grid_view.h"
 #include "gui/controls/edit_text.h"
 #include "gui/dialogs/grid_edit_binding.h"
 #include "gui/dialogs/tariff_dialog.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -21,7 +22,7 @@ void ClickGridCell(CDataGridView* grid, int column, int row) {
 }
 
 TEST(AdvancedDialog, SixteenChannelGridReplacesTheCurrentFields) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT));
     CAdvancedDialog dialog(image);
     auto* grid = Child<CDataGridView>(&dialog, CAdvancedDialog::kChannelGrid);
     EXPECT_FALSE(grid->isHidden());
@@ -31,61 +32,59 @@ TEST(AdvancedDialog, SixteenChannelGridReplacesTheCurrentFields) {
     EXPECT_EQ(grid->Model().Columns(), 4);
     EXPECT_EQ(grid->Model().Rows(), 8);
     EXPECT_TRUE(grid->IsLabelCell(3, 2));  // "12ch"
-    EXPECT_EQ(grid->Model().CellText(3, 3),
-              TenthsText(image.words[CAdvancedDialogModel::ChannelWord(12)]));
+    EXPECT_EQ(grid->Model().CellText(3, 3), TenthsText(image.words[LowEndCutoutCurrentWord(12)]));
 
     EXPECT_EQ(grid->CurrentRow(), 0) << "starts on channel 1";
     EXPECT_EQ(grid->CurrentColumn(), 1);
 
-    ParameterImage eight = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
+    ParameterImage eight = DefaultImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
     CAdvancedDialog eightDialog(eight);
     EXPECT_EQ(Child<CDataGridView>(&eightDialog, CAdvancedDialog::kChannelGrid)->Model().Columns(),
               2);
 }
 
 TEST(AdvancedDialog, ChannelEditNavigatesRefusesAndEscapes) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
     CAdvancedDialog dialog(image);
     ShowActive(dialog);
     auto* grid = Child<CDataGridView>(&dialog, CAdvancedDialog::kChannelGrid);
     ClickGridCell(grid, 1, 2);  // channel 3
     auto* edit = grid->findChild<CEditText*>(QStringLiteral("parEditText"));
     ASSERT_TRUE(edit != nullptr && edit->isVisible());
-    EXPECT_EQ(edit->selectedText(),
-              ToQString(TenthsText(image.words[CAdvancedDialogModel::ChannelWord(3)])));
+    EXPECT_EQ(edit->selectedText(), ToQString(TenthsText(image.words[LowEndCutoutCurrentWord(3)])));
 
     edit->setText(QStringLiteral("12.5"));
     QTest::keyClick(edit, Qt::Key_Down);
-    EXPECT_EQ(image.words[CAdvancedDialogModel::ChannelWord(3)], 125);
+    EXPECT_EQ(image.words[LowEndCutoutCurrentWord(3)], 125);
     EXPECT_EQ(grid->Model().CellText(1, 2), "12.5");
     EXPECT_EQ(grid->CurrentRow(), 3);
     ASSERT_TRUE(edit->isVisible()) << "the next cell is activated";
 
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     edit->setText(QStringLiteral("100"));
     QTest::keyClick(edit, Qt::Key_Return);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_NE(boxes.texts[0].find(LoadString(15156)), std::string::npos);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find(LoadString(15156)), std::string::npos);
     EXPECT_TRUE(edit->isVisible());
     EXPECT_TRUE(FocusedAndSelected(edit));
-    const uint16_t channel4 = image.words[CAdvancedDialogModel::ChannelWord(4)];
+    const uint16_t channel4 = image.words[LowEndCutoutCurrentWord(4)];
 
     Reactivate(&dialog);
     KeyOnFocus(Qt::Key_Escape);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(edit->isVisible());
     EXPECT_TRUE(grid->hasFocus());
-    EXPECT_EQ(image.words[CAdvancedDialogModel::ChannelWord(4)], channel4);
+    EXPECT_EQ(image.words[LowEndCutoutCurrentWord(4)], channel4);
 
     // OK on a ZC type stores frequency input 0.
-    image.words[37] = 3;
+    image.words[kWordFrequencyInput] = 3;
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[37], 0);
+    EXPECT_EQ(image.words[kWordFrequencyInput], 0);
 }
 
 TEST(AdvancedDialog, MeterFieldsAndDisabledTariffFunction) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_HKT2X, 0, FAM_ZB | FAM_ZC));
-    image.words[166] = 1;
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_HKT2X, 0, FAM_ZB | FAM_ZC));
+    image.words[kWordTariffFunction] = 1;
     CAdvancedDialog dialog(image);
     ShowActive(dialog);
     EXPECT_TRUE(Child<QWidget>(&dialog, CAdvancedDialog::kChannelGrid)->isHidden());
@@ -94,29 +93,29 @@ TEST(AdvancedDialog, MeterFieldsAndDisabledTariffFunction) {
     EXPECT_FALSE(Child<QWidget>(&dialog, CAdvancedDialog::kTariffLabel)->isEnabled());
     auto* voltage = Child<QLineEdit>(&dialog, CAdvancedDialog::kVoltageCutout);
     voltage->setText(QStringLiteral("100.0"));
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     EXPECT_FALSE(dialog.Accept());
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_TRUE(FocusedAndSelected(voltage));
     voltage->setText(QStringLiteral("1.5"));
     Child<QRadioButton>(&dialog, "apparentPowerSecond")->setChecked(true);
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[39], 15);
-    EXPECT_EQ(image.words[151], 1);
-    EXPECT_EQ(image.words[166], 1);
+    EXPECT_EQ(image.words[kWordLowEndCutoutVoltage], 15);
+    EXPECT_EQ(image.words[kWordCalculationOptionFirst + 3], 1);
+    EXPECT_EQ(image.words[kWordTariffFunction], 1);
 }
 
 TEST(TariffDialog, NoteColourAndVisibility) {
-    ParameterImage meter = ImageOfRow(RowWith(0, FAM_KT2_G2));
+    ParameterImage meter = DefaultImageOfRow(RowWith(0, FAM_KT2_G2));
     CTariffDialog dialog(meter);
     auto* note = Child<QLabel>(&dialog, CTariffDialog::kNote);
     EXPECT_FALSE(note->isHidden());
     EXPECT_EQ(note->palette().color(QPalette::WindowText), QColor(130, 130, 0));
     Child<QRadioButton>(&dialog, "tariffSecond")->setChecked(true);
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(meter.words[28], 1);
+    EXPECT_EQ(meter.words[kWordTariff], 1);
 
-    ParameterImage zb = ImageOfRow(RowWith(0, FAM_ZB));
+    ParameterImage zb = DefaultImageOfRow(RowWith(0, FAM_ZB));
     CTariffDialog zbDialog(zb);
     EXPECT_TRUE(Child<QLabel>(&zbDialog, CTariffDialog::kNote)->isHidden());
 }

@@ -15,7 +15,10 @@
 #include "core/comm/com_settings.h"
 #include "core/comm/modbus_interface.h"
 #include "core/files/config_file.h"
+#include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/comm_dialog.h"
@@ -33,11 +36,6 @@ using test::OnModal;
 
 constexpr int kRowKt2 = 4;
 constexpr int kRowKt2Ao = 5;  // the simulated device: another KT2 variant
-
-ParameterImage ImageOfRow(int row)
-{
-    return DefaultImageOfRow(row);
-}
 
 // A simulated device on loopback and a profile whose connection settings point at it.
 class SimulatedDevice : public ::testing::Test {
@@ -62,7 +60,7 @@ protected:
 
 TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
 {
-    ParameterImage carry = ImageOfRow(kRowKt2);
+    ParameterImage carry = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog window(carry, settings_);
     MessageBoxRecorder boxes;
     Connected([&] { window.Upload(); });
@@ -78,41 +76,42 @@ TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
 
     // A second window reads the value back from the device.
-    ParameterImage other = ImageOfRow(kRowKt2);
+    ParameterImage other = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog second(other, settings_);
     Connected([&] { second.Upload(); });
-    EXPECT_EQ(second.Image().words[32], 250);
+    EXPECT_EQ(second.Image().words[kWordPrimaryCurrent], 250);
     EXPECT_EQ(FindControlAs<QLineEdit>(&second, kIdCtPrimary)->text(), QStringLiteral("250"));
 }
 
 TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
 {
-    ParameterImage carry = ImageOfRow(kRowKt2);
+    ParameterImage carry = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog window(carry, settings_);
     Connected([&] { window.Upload(); });
     ParameterImage changed = window.Image();
-    changed.words[32] = static_cast<uint16_t>(changed.words[32] + 1);
+    changed.words[kWordPrimaryCurrent] =
+        static_cast<uint16_t>(changed.words[kWordPrimaryCurrent] + 1);
     CCompareDialog report(changed, settings_);
-    auto* status = FindControlAs<QLabel>(&report, 1072);
+    auto* status = FindControlAs<QLabel>(&report, CCompareDialog::kIdStatus);
     EXPECT_TRUE(status->text().isEmpty());
-    Connected([&] { FindControlAs<QPushButton>(&report, 1069)->click(); });
-    EXPECT_EQ(status->text().toStdString(), FormatMessageId(11005, {1}));
+    Connected([&] { FindControlAs<QPushButton>(&report, CCompareDialog::kIdDevice)->click(); });
+    EXPECT_EQ(status->text().toStdString(), FormatMessageId(kMsgParametersNotMatching, {1}));
     EXPECT_TRUE(status->styleSheet().contains(QStringLiteral("255, 0, 0")));
-    auto* list = FindControlAs<QTreeWidget>(&report, 1071);
-    EXPECT_EQ(list->headerItem()->text(2).toStdString(), LoadString(2453));
+    auto* list = FindControlAs<QTreeWidget>(&report, CCompareDialog::kIdList);
+    EXPECT_EQ(list->headerItem()->text(2).toStdString(), LoadString(kTextDevice));
     EXPECT_GT(list->topLevelItemCount(), 3);
 
     // Against a file of the same image: everything matches and the status is not red.
     const std::string file = profile_.File("same.cfg");
     SaveConfigFile(file, changed);
     test::ChooseFile(QString::fromStdString(file));
-    FindControlAs<QPushButton>(&report, 1073)->click();
-    EXPECT_EQ(status->text().toStdString(), LoadString(11004));
+    FindControlAs<QPushButton>(&report, CCompareDialog::kIdFile)->click();
+    EXPECT_EQ(status->text().toStdString(), LoadString(kMsgAllParametersMatch));
     EXPECT_FALSE(status->styleSheet().contains(QStringLiteral("255, 0, 0")));
     EXPECT_EQ(list->headerItem()->text(2), QStringLiteral("same.cfg"));
 
     // The hide box is stored in the profile at once.
-    auto* hide = FindControlAs<QCheckBox>(&report, 1154);
+    auto* hide = FindControlAs<QCheckBox>(&report, CCompareDialog::kIdHide);
     hide->setChecked(!hide->isChecked());
     EXPECT_EQ(CUserProfile(profile_.ProfilePath()).GetInt("Settings", "HideIgnoreParameters", -1),
               hide->isChecked() ? 1 : 0);
@@ -122,12 +121,12 @@ TEST(CompareDialog, ExportCsvWritesTheListedParameters)
 {
     test::ScratchProfile profile;
     AppSettings settings;
-    CCompareDialog report(ImageOfRow(kRowKt2), settings);
-    auto* status = FindControlAs<QLabel>(&report, 1072);
+    CCompareDialog report(DefaultImageOfRow(kRowKt2), settings);
+    auto* status = FindControlAs<QLabel>(&report, CCompareDialog::kIdStatus);
     EXPECT_TRUE(status->text().isEmpty());
     const std::string csv = profile.File("report.csv");
     test::ChooseFile(QString::fromStdString(csv));
-    FindControlAs<QPushButton>(&report, 1070)->click();
+    FindControlAs<QPushButton>(&report, CCompareDialog::kIdExportCsv)->click();
     const std::string written = test::ReadFile(csv);
     std::string expected;
     for (const std::string& line : report.Report().CsvLines(settings.hideIgnoreParameters)) {
@@ -150,14 +149,15 @@ protected:
 
 TEST_F(SlowDevice, CancelDuringUploadClosesWithoutMessage)
 {
-    ParameterImage carry = ImageOfRow(kRowKt2);
+    ParameterImage carry = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog window(carry, settings_);
     MessageBoxRecorder boxes;
     auto sawProgress = std::make_shared<bool>(false);
     auto cancelled = OnModal<CProgressDialog>([sawProgress](CProgressDialog* dialog) {
         QTimer::singleShot(900, dialog, [dialog, sawProgress] {
-            *sawProgress = FindControlAs<QProgressBar>(dialog, 1073)->value() > 0;
-            FindControlAs<QPushButton>(dialog, 2)->click();
+            *sawProgress =
+                FindControlAs<QProgressBar>(dialog, CProgressDialog::kIdProgressBar)->value() > 0;
+            FindControlAs<QPushButton>(dialog, kIdCancel)->click();
         });
     });
     Connected([&] { window.Upload(); });
@@ -197,7 +197,7 @@ TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
     infrared->click();
     EXPECT_EQ(port->currentText(), QStringLiteral("COM1"));
 
-    // Address 248 is refused with 11000 and the dialog stays open, nothing changed.
+    // Address 248 is refused with kMsgOutOfRange and the dialog stays open, nothing changed.
     rtu->click();
     auto* address = FindControlAs<QLineEdit>(&dialog, kIdConnectAddress);
     address->setText(QStringLiteral("248"));
@@ -208,7 +208,8 @@ TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
         QApplication::processEvents();
         ASSERT_EQ(boxes.Texts().size(), 1u);
         EXPECT_EQ(boxes.Texts()[0],
-                  FormatMessageId(11000, {LoadString(15200), std::string("1"), std::string("247")}));
+                  FormatMessageId(kMsgOutOfRange,
+                                  {LoadString(15200), std::string("1"), std::string("247")}));
     }
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.focusWidget(), address);
@@ -269,7 +270,7 @@ TEST(CommDialog, ConnectSavesOnlyWhatWasAccepted)
         stored.Save();
     }
     CModbusInterface client;
-    ClickOnModal<CCommDialog>(2);
+    ClickOnModal<CCommDialog>(kIdCancel);
     EXPECT_FALSE(Connect(nullptr, client));
     EXPECT_EQ(CUserProfile(profile.ProfilePath()).GetInt(kComSettingsSection, "Character", 0), 7);
 
@@ -318,8 +319,8 @@ TEST(ProgressDialog, InfraredShowsSuccessRateAndQualityIcon)
     auto shown = std::make_shared<bool>(false);
     OnModal<CProgressDialog>([shown](CProgressDialog* dialog) {
         QTimer::singleShot(700, dialog, [dialog, shown] {
-            auto* rate = FindControlAs<QLabel>(dialog, 1102);
-            auto* icon = FindControlAs<QLabel>(dialog, 1103);
+            auto* rate = FindControlAs<QLabel>(dialog, CProgressDialog::kIdSuccessRate);
+            auto* icon = FindControlAs<QLabel>(dialog, CProgressDialog::kIdQualityIcon);
             *shown = true;
             EXPECT_TRUE(rate->isVisible());
             EXPECT_EQ(rate->text(), QStringLiteral("100.0"));
@@ -336,9 +337,11 @@ TEST_F(SimulatedDevice, TcpProgressHidesTheQualityIndicator)
 {
     CModbusInterface client;
     auto checked = OnModal<CProgressDialog>([](CProgressDialog* dialog) {
-        EXPECT_FALSE(FindControl(dialog, 1102)->isVisible());
-        EXPECT_FALSE(FindControl(dialog, 1103)->isVisible());
-        EXPECT_EQ(FindControlAs<QLabel>(dialog, 1074)->text().toStdString(), LoadString(11014));
+        EXPECT_FALSE(FindControl(dialog, CProgressDialog::kIdSuccessRate)->isVisible());
+        EXPECT_FALSE(FindControl(dialog, CProgressDialog::kIdQualityIcon)->isVisible());
+        EXPECT_EQ(
+            FindControlAs<QLabel>(dialog, CProgressDialog::kIdProgressText)->text().toStdString(),
+            LoadString(kMsgUploadingNow));
     });
     ParameterImage image;
     EXPECT_TRUE(RunUploadWithProgress(nullptr, client, image));

@@ -1,6 +1,8 @@
 #pragma once
-// Helpers that drive modal dialogs from widget tests: a callback runs once the wanted kind
-// of dialog is the active modal widget, and message boxes that appear are recorded.
+// The driver of the widget tests: a callback runs once the wanted kind of dialog is the
+// active modal widget, message boxes that appear are recorded and closed, and widgets get
+// the activation, focus, clicks and choices that a user would give them. Controls are
+// found by their ids through gui/app/control_names.h or by their names through Child.
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
@@ -9,6 +11,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -18,7 +21,11 @@
 #include "core/comm/com_settings.h"
 #include "core/platform/profile.h"
 #include "core/platform/temp_dir.h"
+#include "core/settings/settings_test_support.h"
 #include "gui/app/control_names.h"
+#include "gui/app/qt_text.h"
+#include "gui/controls/edit_combo_box.h"
+#include "gui/controls/list_ctrl_info_tip.h"
 #include "gui/dialogs/comm_dialog.h"
 
 namespace voltaro::test {
@@ -71,18 +78,20 @@ inline std::shared_ptr<bool> ChooseFile(const QString& path) {
     });
 }
 
-// Records the text of every message box that becomes modal and closes it, while it lives.
+// Records the text and icon of every message box that appears and closes it, while it lives.
 class MessageBoxRecorder {
   public:
     MessageBoxRecorder() {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                texts_.push_back(box->text().toStdString());
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                auto* box = qobject_cast<QMessageBox*>(widget);
+                if (box == nullptr || !box->isVisible()) continue;
+                texts_.push_back(ToStdString(box->text()));
                 icons_.push_back(box->icon());
                 box->done(QMessageBox::Ok);
             }
         });
-        timer_.start(10);
+        timer_.start(5);
     }
     const std::vector<std::string>& Texts() const { return texts_; }
     const std::vector<QMessageBox::Icon>& Icons() const { return icons_; }
@@ -129,9 +138,56 @@ class ScratchProfile {
 
 // Runs command, which opens the Connect dialog, with the dialog accepted as it stands.
 inline void RunConnected(const std::function<void()>& command) {
-    auto connected = ClickOnModal<CCommDialog>(1);
+    auto connected = ClickOnModal<CCommDialog>(kIdOk);
     command();
     EXPECT_TRUE(*connected);
+}
+
+inline void ShowActive(QWidget& widget) {
+    widget.show();
+    QApplication::setActiveWindow(&widget);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&widget));
+}
+
+inline void KeyOnFocus(Qt::Key key) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClick(focus, key);
+}
+
+// The child named name (a readable name, not an id), which the test expects to exist.
+template <typename T>
+T* Child(const QWidget* parent, const char* name) {
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
+
+// Gives the window back the activation that a closed message box returns to it (the
+// offscreen platform has no window manager that does so).
+inline void Reactivate(QWidget* widget) {
+    QWidget* window = widget->window();
+    QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+// The field has the focus with its whole text selected.
+inline bool FocusedAndSelected(QLineEdit* edit) {
+    Reactivate(edit);
+    return edit->hasFocus() && edit->selectedText() == edit->text() && !edit->text().isEmpty();
+}
+
+// Confirms entry index of an open in-place drop-down as a choice from its list does.
+inline void ChooseInCombo(CEditComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    combo->hidePopup();
+    emit combo->activated(index);
+    QApplication::processEvents();
+}
+
+inline void ClickCell(CListCtrlInfoTip* list, int row, int column) {
+    const QRect cell = list->CellRect(list->topLevelItem(row), column);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
 }  // namespace voltaro::test

@@ -1,15 +1,17 @@
 // The CT/VT input page: grid layout by input count, editing in place with navigation,
 // typed first characters, Escape, and Save.
+#include "core/app/main_window_ids.h"
 #include "gui/dialogs/input2_page.h"
 
 #include <QDialog>
 #include <QVBoxLayout>
 
-#include "dialog_test_support.h"
+#include "core/model/parameter_words.h"
 #include "gui/controls/data_grid_view.h"
 #include "gui/controls/edit_text.h"
 #include "gui/dialogs/grid_edit_binding.h"
 #include "gui/dialogs/setting_dialog.h"
+#include "gui_driver.h"
 #include "recording_observer.h"
 
 namespace voltaro {
@@ -26,15 +28,15 @@ class Input2PageTest : public ::testing::Test {
         page->Load(image);
         Attach(*page, observer);
         ShowActive(host);
-        grid = FindControl<CDataGridView>(page, CInput2Page::kIdGrid);
+        grid = FindControlAs<CDataGridView>(page, CInput2Page::kIdGrid);
         edit = grid->findChild<CEditText*>(QStringLiteral("parEditText"));
         ASSERT_NE(edit, nullptr);
     }
     // An eight-input type whose first inputs use the sensor that has a primary current.
     static ParameterImage EightInputs() {
-        ParameterImage image = ImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
-        image.words[CInput2PageModel::SensorWord(1)] = 0;
-        image.words[CInput2PageModel::SensorWord(2)] = 0;
+        ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZC, 0, FAM_ZC_EXT));
+        image.words[CtSensorWord(1)] = 0;
+        image.words[CtSensorWord(2)] = 0;
         return image;
     }
     void ClickCell(int column, int row) {
@@ -50,7 +52,7 @@ class Input2PageTest : public ::testing::Test {
 };
 
 TEST_F(Input2PageTest, SixteenInputsEditTwelveChannelPrimaryIntoWord70OnSave) {
-    Open(ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT)));
+    Open(DefaultImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT)));
     EXPECT_EQ(grid->Model().Columns(), 6);
     EXPECT_EQ(grid->Model().Rows(), 9);
     EXPECT_TRUE(grid->IsLabelCell(4, 3));  // "12ch"
@@ -61,9 +63,9 @@ TEST_F(Input2PageTest, SixteenInputsEditTwelveChannelPrimaryIntoWord70OnSave) {
     EXPECT_FALSE(edit->isVisible());
     EXPECT_EQ(grid->Model().CellText(5, 4), "400");
     EXPECT_EQ(observer.sources.size(), 1u);
-    EXPECT_NE(image.words[70], 400) << "the page edits its own copy";
+    EXPECT_NE(image.words[PrimaryCurrentWord(12)], 400) << "the page edits its own copy";
     page->Save(image);
-    EXPECT_EQ(image.words[70], 400);
+    EXPECT_EQ(image.words[PrimaryCurrentWord(12)], 400);
 }
 
 TEST_F(Input2PageTest, TypedDigitStartsAnEditAndDownMovesOn) {
@@ -81,17 +83,17 @@ TEST_F(Input2PageTest, TypedDigitStartsAnEditAndDownMovesOn) {
     EXPECT_TRUE(edit->isVisible()) << "the next cell is activated";
     EXPECT_EQ(edit->selectedText(), ToQString(grid->Model().CellText(2, 2)));
     page->Save(image);
-    EXPECT_EQ(image.words[32], 75);
+    EXPECT_EQ(image.words[kWordPrimaryCurrent], 75);
 }
 
 TEST_F(Input2PageTest, RefusedPrimaryKeepsTheEditAndEscapeNeverCloses) {
     Open(EightInputs());
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     ClickCell(2, 1);
     edit->setText(QStringLiteral("20001"));
     QTest::keyClick(edit, Qt::Key_Return);
-    ASSERT_EQ(boxes.texts.size(), 1u);
-    EXPECT_NE(boxes.texts[0].find(LoadString(15151)), std::string::npos);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].find(LoadString(15151)), std::string::npos);
     EXPECT_TRUE(FocusedAndSelected(edit));
     EXPECT_TRUE(observer.sources.empty());
     Reactivate(page);
@@ -101,17 +103,17 @@ TEST_F(Input2PageTest, RefusedPrimaryKeepsTheEditAndEscapeNeverCloses) {
     EXPECT_FALSE(edit->isVisible());
     EXPECT_TRUE(grid->hasFocus());
     KeyOnFocus(Qt::Key_Escape);
-    FindControl<QLineEdit>(page, CInput2Page::kIdVtPrimary)->setFocus();
+    FindControlAs<QLineEdit>(page, kIdVtPrimary)->setFocus();
     KeyOnFocus(Qt::Key_Escape);
     EXPECT_TRUE(host.isVisible());
 }
 
 TEST_F(Input2PageTest, LoadingASmallerTypeBringsTheCurrentCellBack) {
-    Open(ImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT)));
+    Open(DefaultImageOfRow(RowWith(0, FAM_ZC | FAM_ZC_EXT)));
     ClickCell(4, 8);  // sensor of "16ch"
     ASSERT_EQ(grid->CurrentRow(), 8);
     page->Load(EightInputs());
-    page->Load(ImageOfRow(RowWith(0, FAM_ZB | FAM_ZB_INPUT)));
+    page->Load(DefaultImageOfRow(RowWith(0, FAM_ZB | FAM_ZB_INPUT)));
     ASSERT_EQ(grid->Model().Rows(), 3);
     EXPECT_LT(grid->CurrentRow(), 3);
     EXPECT_LT(grid->CurrentColumn(), 3);
@@ -129,7 +131,7 @@ TEST_F(Input2PageTest, SensorDropDownStoresTheChoice) {
     ChooseInCombo(combo, 2);
     EXPECT_EQ(observer.sources.size(), 1u);
     page->Save(image);
-    EXPECT_EQ(image.words[33], 2);
+    EXPECT_EQ(image.words[kWordSecondaryCurrent], 2);
 }
 
 TEST_F(Input2PageTest, FailedSaveStoresNothingAndSelectsTheField) {
@@ -137,7 +139,7 @@ TEST_F(Input2PageTest, FailedSaveStoresNothingAndSelectsTheField) {
     ClickCell(2, 1);
     edit->setText(QStringLiteral("321"));
     QTest::keyClick(edit, Qt::Key_Return);
-    auto* secondary = FindControl<QLineEdit>(page, CInput2Page::kIdVtSecondary);
+    auto* secondary = FindControlAs<QLineEdit>(page, kIdVtSecondary);
     secondary->setText(QStringLiteral("49"));
     const ParameterImage before = image;
     try {
@@ -150,8 +152,8 @@ TEST_F(Input2PageTest, FailedSaveStoresNothingAndSelectsTheField) {
     EXPECT_TRUE(FocusedAndSelected(secondary));
     secondary->setText(QStringLiteral("500"));
     page->Save(image);
-    EXPECT_EQ(image.words[36], 500);
-    EXPECT_EQ(image.words[32], 321);
+    EXPECT_EQ(image.words[kWordSecondaryVoltage], 500);
+    EXPECT_EQ(image.words[kWordPrimaryCurrent], 321);
 }
 
 }  // namespace

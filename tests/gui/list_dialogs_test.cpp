@@ -2,12 +2,13 @@
 // combo, per-cell commits and refusals.
 #include <QPushButton>
 
-#include "dialog_test_support.h"
+#include "core/model/parameter_words.h"
 #include "gui/controls/edit_text.h"
 #include "gui/dialogs/analog_output_dialog.h"
 #include "gui/dialogs/bar_dialog.h"
 #include "gui/dialogs/display_sigma_dialog.h"
 #include "gui/dialogs/list_dialog_binding.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -39,7 +40,7 @@ void EscapeEndsTheEditFirst(Dialog& dialog, int row, int column) {
 }
 
 TEST(AnalogOutputDialog, EscapeDuringAnEditDoesNotClose) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0));
     const ParameterImage before = image;
     CAnalogOutputDialog dialog(image);
     EscapeEndsTheEditFirst(dialog, 1, 1);
@@ -47,52 +48,50 @@ TEST(AnalogOutputDialog, EscapeDuringAnEditDoesNotClose) {
 }
 
 TEST(AnalogOutputDialog, InputComboIsWidenedAndCommitsTheCode) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0));
     CAnalogOutputDialog dialog(image);
     ShowActive(dialog);
     auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
     ASSERT_EQ(list->columnCount(), CAnalogOutputDialogModel(image).OutputCount() + 1);
-    ClickCell(list, CAnalogOutputDialogModel::kInputRow, 1);
+    ClickCell(list, kAoInput, 1);
     CEditComboBox* combo = ComboBox(list);
     ASSERT_TRUE(combo != nullptr && combo->isVisible());
     EXPECT_GE(combo->width(), 220);
     const ChoiceList choices = CAnalogOutputDialogModel(image).InputChoices();
     ChooseInCombo(combo, 3);
-    EXPECT_EQ(image.words[CAnalogOutputDialogModel::OutputBase(0)], choices.At(3).code);
+    EXPECT_EQ(image.words[AnalogOutputWord(0, kAoInput)], choices.At(3).code);
     EXPECT_EQ(list->topLevelItem(0)->text(1), ToQString(choices.At(3).text));
 }
 
 TEST(BarDialog, EscapeDuringAnEditDoesNotClose) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, 0));
     CBarDialog dialog(image);
     EscapeEndsTheEditFirst(dialog, 0, 1);
 }
 
 TEST(BarDialog, FullScaleRefusesANegativeValueWithoutStoring) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, 0));
     CBarDialog dialog(image);
     ShowActive(dialog);
     auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
     const int p = 2;
-    const uint32_t full = image.Get32(CBarDialogModel::ValueWord(p, CBarDialogModel::FullColumn));
-    MessageBoxCatcher boxes;
+    const uint32_t full = image.Get32(BarScaleWord(p, false));
+    MessageBoxRecorder boxes;
     ClickCell(list, p, CBarDialogModel::FullColumn);
     EditBox(list)->setText(QStringLiteral("-5"));
     QTest::keyClick(EditBox(list), Qt::Key_Return);
-    EXPECT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(image.Get32(CBarDialogModel::ValueWord(p, CBarDialogModel::FullColumn)), full);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(image.Get32(BarScaleWord(p, false)), full);
 
     ClickCell(list, p, CBarDialogModel::ZeroColumn);
     EditBox(list)->setText(QStringLiteral("-5"));
     QTest::keyClick(EditBox(list), Qt::Key_Return);
-    EXPECT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(static_cast<int32_t>(
-                  image.Get32(CBarDialogModel::ValueWord(p, CBarDialogModel::ZeroColumn))),
-              -5);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(static_cast<int32_t>(image.Get32(BarScaleWord(p, true))), -5);
 }
 
 TEST(DisplaySigmaDialog, GreyedRowsDoNotEditAndAChoiceIsStored) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_KT2_G2, 0, FAM_KT6));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_KT2_G2, 0, FAM_KT6));
     CDisplaySigmaDialog dialog(image);
     ShowActive(dialog);
     auto* list = Child<CListCtrlInfoTip>(&dialog, CListSettingDialog::kList);
@@ -112,8 +111,7 @@ TEST(DisplaySigmaDialog, GreyedRowsDoNotEditAndAChoiceIsStored) {
     ASSERT_TRUE(combo != nullptr && combo->isVisible());
     const ChoiceList choices = model.RowChoices(1);
     ChooseInCombo(combo, choices.Size() - 1);
-    EXPECT_EQ(image.words[CDisplaySigmaDialogModel::kFirstWord + 1],
-              choices.At(choices.Size() - 1).code);
+    EXPECT_EQ(image.words[SigmaLineWord(1)], choices.At(choices.Size() - 1).code);
 }
 
 }  // namespace

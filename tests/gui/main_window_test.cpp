@@ -9,7 +9,9 @@
 
 #include "core/app/main_window_ids.h"
 #include "core/files/config_file.h"
+#include "core/model/parameter_words.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/resource_module.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/passcode_dialog.h"
@@ -24,21 +26,15 @@ using test::PickComboEntry;
 
 constexpr int kRowKt2 = 4;
 
-ParameterImage ImageOfRow(int row)
-{
-    return DefaultImageOfRow(row);
-}
-
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest() : carry_(ImageOfRow(kRowKt2)), window_(carry_, settings_) {}
+  MainWindowTest() : carry_(DefaultImageOfRow(kRowKt2)), window_(carry_, settings_) {}
 
-    template <typename T>
-    T* Control(int id)
-    {
-        T* control = FindControlAs<T>(&window_, id);
-        EXPECT_NE(control, nullptr) << id;
-        return control;
+  template <typename T>
+  T* Control(int id) {
+      T* control = FindControlAs<T>(&window_, id);
+      EXPECT_NE(control, nullptr) << id;
+      return control;
     }
 
     test::ScratchProfile profile_;
@@ -92,11 +88,11 @@ TEST_F(MainWindowTest, ZcModelSwapsMeterControlsForDipBox)
     EXPECT_TRUE(Control<QPushButton>(kIdOthers)->isEnabled());
     // Checking the DIP box stores 0 in word 30 and locks the system choice.
     dip->setChecked(true);
-    EXPECT_EQ(window_.Image().words[30], 0);
+    EXPECT_EQ(window_.Image().words[kWordConfigurationMode], 0);
     EXPECT_FALSE(Control<QComboBox>(kIdSystem)->isEnabled());
     EXPECT_FALSE(FindControl(page, kIdVtPrimary)->isEnabled());
     dip->setChecked(false);
-    EXPECT_EQ(window_.Image().words[30], 1);
+    EXPECT_EQ(window_.Image().words[kWordConfigurationMode], 1);
     EXPECT_TRUE(Control<QComboBox>(kIdSystem)->isEnabled());
     EXPECT_TRUE(FindControl(page, kIdVtPrimary)->isEnabled());
     // Back to a meter: the box goes away again.
@@ -115,13 +111,14 @@ TEST_F(MainWindowTest, ZcInputPageIsReadWithTheControls)
     auto* primary = FindControlAs<QLineEdit>(page, kIdVtPrimary);
     primary->setText(QStringLiteral("6600"));
     ASSERT_TRUE(window_.ReadControls(true));
-    EXPECT_EQ(window_.Image().Get32(34), 6600u);
+    EXPECT_EQ(window_.Image().Get32(kWordPrimaryVoltage), 6600u);
     primary->setText(QStringLiteral("49"));
     MessageBoxRecorder boxes;
     EXPECT_FALSE(window_.ReadControls(true));
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0],
-              FormatMessageId(11000, {LoadString(15153), std::string("50"), std::string("400000")}));
+              FormatMessageId(kMsgOutOfRange,
+                              {LoadString(15153), std::string("50"), std::string("400000")}));
     EXPECT_EQ(window_.focusWidget(), primary);
 }
 
@@ -135,7 +132,7 @@ TEST_F(MainWindowTest, DiscreteInputDemandDisablesIntervalAndStoresZero)
     combo->setCurrentIndex(0);
     EXPECT_FALSE(interval->isEnabled());
     ASSERT_TRUE(window_.ReadControls(false));
-    EXPECT_EQ(window_.Image().words[143], 0);
+    EXPECT_EQ(window_.Image().words[kWordCurrentDemand], 0);
 }
 
 TEST_F(MainWindowTest, CommandButtonsCarryTheirToolTips)
@@ -160,8 +157,9 @@ TEST_F(MainWindowTest, SecondaryCurrentSixBlocksSaveFile)
     window_.SaveFile();
     EXPECT_TRUE(*chosen);
     ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts()[0],
-              FormatMessageId(11000, {LoadString(15152), std::string("1"), std::string("5")}));
+    EXPECT_EQ(
+        boxes.Texts()[0],
+        FormatMessageId(kMsgOutOfRange, {LoadString(15152), std::string("1"), std::string("5")}));
     EXPECT_EQ(boxes.Icons()[0], QMessageBox::Critical);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_EQ(window_.focusWidget(), secondary);
@@ -183,7 +181,7 @@ TEST_F(MainWindowTest, SaveThenOpenRestoresAndDamagedFileChangesNothing)
         ChooseFile(QString::fromStdString(damaged));
         window_.OpenFile();
         ASSERT_EQ(boxes.Texts().size(), 1u);
-        EXPECT_EQ(boxes.Texts()[0], LoadString(11008));
+        EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgInvalidFileFormat));
     }
     EXPECT_EQ(window_.Image().words, before.words);
     EXPECT_EQ(window_.Image().deviceType.typeIndex, before.deviceType.typeIndex);
@@ -192,15 +190,16 @@ TEST_F(MainWindowTest, SaveThenOpenRestoresAndDamagedFileChangesNothing)
     ChooseFile(QString::fromStdString(good));
     window_.OpenFile();
     EXPECT_EQ(Control<QLineEdit>(kIdCtPrimary)->text(), QStringLiteral("321"));
-    EXPECT_EQ(window_.Image().words[32], 321);
+    EXPECT_EQ(window_.Image().words[kWordPrimaryCurrent], 321);
 }
 
 TEST_F(MainWindowTest, PasscodeButtonRunsTheSettingDialogOnACopy)
 {
     auto* button = Control<QPushButton>(kIdPasscode);
     ASSERT_TRUE(button->isEnabled());
-    const uint16_t before = window_.Image().words[29];
-    // Three digits: refused with 11002, the dialog stays; then Cancel leaves the image.
+    const uint16_t before = window_.Image().words[kWordPasscode];
+    // Three digits: refused with kMsgInvalidPasscode, the dialog stays; then Cancel leaves the
+    // image.
     {
         MessageBoxRecorder boxes;
         test::OnModal<CPasscodeDialog>([](CPasscodeDialog* dialog) {
@@ -212,25 +211,25 @@ TEST_F(MainWindowTest, PasscodeButtonRunsTheSettingDialogOnACopy)
         });
         button->click();
         ASSERT_EQ(boxes.Texts().size(), 1u);
-        EXPECT_EQ(boxes.Texts()[0], LoadString(11002));
+        EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgInvalidPasscode));
     }
-    EXPECT_EQ(window_.Image().words[29], before);
+    EXPECT_EQ(window_.Image().words[kWordPasscode], before);
     test::OnModal<CPasscodeDialog>([](CPasscodeDialog* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("new_passcode"))->setText("0123");
         dialog->findChild<QLineEdit*>(QStringLiteral("confirm_passcode"))->setText("0123");
         dialog->accept();
     });
     button->click();
-    EXPECT_EQ(window_.Image().words[29], 123);
+    EXPECT_EQ(window_.Image().words[kWordPasscode], 123);
 }
 
 TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel)
 {
     test::ScratchProfile profile;
     AppSettings settings;
-    ParameterImage carry = ImageOfRow(kRowKt2);
+    ParameterImage carry = DefaultImageOfRow(kRowKt2);
     ASSERT_EQ(CurrentLanguage(), 0);
-    const std::string english = LoadString(11008);
+    const std::string english = LoadString(kMsgInvalidFileFormat);
     for (int round = 0; round < 2; ++round) {
         CBasicParameterDialog window(carry, settings);
         if (round == 0) {
@@ -239,7 +238,7 @@ TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel)
             FindControlAs<QLineEdit>(&window, kIdCtPrimary)->setText(QStringLiteral("777"));
         } else {
             // The window made anew in Japanese shows the same model and values.
-            EXPECT_NE(LoadString(11008), english);
+            EXPECT_NE(LoadString(kMsgInvalidFileFormat), english);
             EXPECT_EQ(FindControlAs<QComboBox>(&window, kIdModelPrefix)->currentText(),
                       QStringLiteral("KT6-"));
             EXPECT_EQ(FindControlAs<QLineEdit>(&window, kIdCtPrimary)->text(),
@@ -253,8 +252,8 @@ TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel)
     }
     EXPECT_EQ(CurrentLanguage(), 0);
     EXPECT_EQ(settings.displayLanguage, 0);
-    EXPECT_EQ(LoadString(11008), english);
-    EXPECT_EQ(carry.words[32], 777);
+    EXPECT_EQ(LoadString(kMsgInvalidFileFormat), english);
+    EXPECT_EQ(carry.words[kWordPrimaryCurrent], 777);
     EXPECT_TRUE(carry.deviceType.HasFeature(0, FAM_KT6));
 }
 

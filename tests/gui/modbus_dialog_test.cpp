@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "dialog_test_support.h"
+#include "core/model/parameter_words.h"
 #include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/dialogs/advanced_modbus_dialog.h"
 #include "gui/dialogs/cc_link_dialog.h"
 #include "gui/dialogs/modbus2_dialog.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -18,9 +19,9 @@ namespace {
 using namespace test;
 
 TEST(ModbusDialog, TransducerSetsModeAndRunLedInsteadOfAddressAndRate) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZB));
-    image.words[124] = 17;
-    image.words[131] = 1;
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZB));
+    image.words[kWordDeviceAddress] = 17;
+    image.words[kWordModbusMode] = 1;
     CModbusDialog dialog(image);
     for (const char* name :
          {CModbusDialog::kAddress, CModbusDialog::kAddressLabel, CModbusDialog::kRate,
@@ -36,14 +37,15 @@ TEST(ModbusDialog, TransducerSetsModeAndRunLedInsteadOfAddressAndRate) {
     Child<QRadioButton>(&dialog, "modeFirst")->setChecked(true);
     Child<QLineEdit>(&dialog, CModbusDialog::kRunLed)->setText(QStringLiteral("2.5"));
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[124], 17);
-    EXPECT_EQ(image.words[131], 0);
-    EXPECT_EQ(image.words[140], 25);
+    EXPECT_EQ(image.words[kWordDeviceAddress], 17);
+    EXPECT_EQ(image.words[kWordModbusMode], 0);
+    EXPECT_EQ(image.words[kWordRunLedTimeout], 25);
 }
 
 TEST(ModbusDialog, SerialMeterDisablesModeAndRefusesABadAddress) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
-    image.words[125] = 7;
+    ParameterImage image =
+        DefaultImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
+    image.words[kWordTransferRate] = 7;
     CModbusDialog dialog(image);
     ShowActive(dialog);
     EXPECT_FALSE(Child<QWidget>(&dialog, CModbusDialog::kRunLed)->isEnabled());
@@ -51,23 +53,22 @@ TEST(ModbusDialog, SerialMeterDisablesModeAndRefusesABadAddress) {
     EXPECT_EQ(Child<QComboBox>(&dialog, CModbusDialog::kRate)->currentIndex(), 5);
     auto* address = Child<QLineEdit>(&dialog, CModbusDialog::kAddress);
     address->setText(QStringLiteral("248"));
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     EXPECT_FALSE(dialog.Accept());
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(FocusedAndSelected(address));
 }
 
 TEST(ModbusDialog, AdvancedEditsOnlyTheModbusDialogsCopy) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
-    image.words[128] = 15;
-    image.words[129] = 35;
+    ParameterImage image =
+        DefaultImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
+    image.words[kWordT15] = 15;
+    image.words[kWordT35] = 35;
     CModbusDialog dialog(image);
     ShowActive(dialog);
-    MessageBoxCatcher boxes;
-    WhenModal([](QWidget* modal) {
-        auto* advanced = qobject_cast<CAdvancedModbusDialog*>(modal);
-        ASSERT_NE(advanced, nullptr);
+    MessageBoxRecorder boxes;
+    OnModal<CAdvancedModbusDialog>([](CAdvancedModbusDialog* advanced) {
         EXPECT_EQ(Child<QLabel>(advanced, CAdvancedModbusDialog::kWarning)
                       ->palette()
                       .color(QPalette::WindowText),
@@ -82,15 +83,15 @@ TEST(ModbusDialog, AdvancedEditsOnlyTheModbusDialogsCopy) {
         EXPECT_TRUE(advanced->Accept());
     });
     QTest::mouseClick(Child<QPushButton>(&dialog, CModbusDialog::kAdvanced), Qt::LeftButton);
-    EXPECT_EQ(boxes.texts.size(), 1u);
-    EXPECT_EQ(image.words[128], 20);
-    EXPECT_EQ(image.words[129], 45);
-    EXPECT_EQ(image.words[130], 1);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(image.words[kWordT15], 20);
+    EXPECT_EQ(image.words[kWordT35], 45);
+    EXPECT_EQ(image.words[kWordLongRegister], 1);
 }
 
 TEST(Modbus2Dialog, AddressesAndPortAreReadBack) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
-    image.words[138] = 502;
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
+    image.words[kWordPort] = 502;
     CModbus2Dialog dialog(image);
     ShowActive(dialog);
     auto* port = Child<QComboBox>(&dialog, CModbus2Dialog::kPort);
@@ -99,30 +100,30 @@ TEST(Modbus2Dialog, AddressesAndPortAreReadBack) {
     EXPECT_EQ(port->currentText(), QStringLiteral("502"));
     Child<CIPAddressCtrlExt>(&dialog, CModbus2Dialog::kAddress)->SetAddress({10, 1, 2, 3});
     port->setEditText(QStringLiteral("70000"));
-    MessageBoxCatcher boxes;
+    MessageBoxRecorder boxes;
     EXPECT_FALSE(dialog.Accept());
-    EXPECT_EQ(boxes.texts.size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_TRUE(FocusedAndSelected(port->lineEdit()));
     EXPECT_EQ(port->lineEdit()->selectedText(), QStringLiteral("70000"));
 
     port->setEditText(QStringLiteral("0x1F7"));
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[132], 0x0A01);
-    EXPECT_EQ(image.words[133], 0x0203);
-    EXPECT_EQ(image.words[138], 503);
+    EXPECT_EQ(image.words[kWordIpAddress], 0x0A01);
+    EXPECT_EQ(image.words[kWordIpAddress + 1], 0x0203);
+    EXPECT_EQ(image.words[kWordPort], 503);
 }
 
 TEST(CCLinkDialog, NodeAndRateRoundTrip) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_CCLINK, 0));
-    image.words[142] = 9;
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_CCLINK, 0));
+    image.words[kWordCcLinkRate] = 9;
     CCCLinkDialog dialog(image);
     auto* rate = Child<QComboBox>(&dialog, CCCLinkDialog::kRate);
     EXPECT_EQ(rate->currentIndex(), 4);
     Child<QLineEdit>(&dialog, CCCLinkDialog::kNode)->setText(QStringLiteral("64"));
     rate->setCurrentIndex(1);
     EXPECT_TRUE(dialog.Accept());
-    EXPECT_EQ(image.words[141], 64);
-    EXPECT_EQ(image.words[142], 1);
+    EXPECT_EQ(image.words[kWordCcLinkNode], 64);
+    EXPECT_EQ(image.words[kWordCcLinkRate], 1);
 }
 
 }  // namespace

@@ -7,6 +7,9 @@
 
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
+#include "core/model/device_registers.h"
+#include "core/model/parameter_words.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/comm_dialog.h"
@@ -67,10 +70,10 @@ TEST_F(ProtectedDevice, DownloadAsksForThePasscodeAndRemembersIt)
     Connected([&] { window.Download(); });
     EXPECT_TRUE(*asked);
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
-    EXPECT_EQ(simulator_->Register(4944), 0);  // relocked
+    EXPECT_EQ(simulator_->Register(kUnlockRegister), 0);  // relocked
 
     // The second time the prompt shows the twelve x and OK sends the remembered code.
-    window.Model().Image().words[32] = 0;
+    window.Model().Image().words[kWordPrimaryCurrent] = 0;
     FindControlAs<QLineEdit>(&window, kIdCtPrimary)->setText(QStringLiteral("650"));
     auto remembered = OnModal<CEnterPasscodeDialog>([](CEnterPasscodeDialog* dialog) {
         EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("passcode"))->text(),
@@ -85,7 +88,7 @@ TEST_F(ProtectedDevice, DownloadAsksForThePasscodeAndRemembersIt)
     ParameterImage other;
     CBasicParameterDialog second(other, settings_);
     Connected([&] { second.Upload(); });
-    EXPECT_EQ(second.Image().words[32], 650);
+    EXPECT_EQ(second.Image().words[kWordPrimaryCurrent], 650);
 }
 
 TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten)
@@ -100,12 +103,12 @@ TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten)
     });
     Connected([&] { window.Download(); });
     ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts()[0], LoadString(11019));
+    EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgPasscodeMismatch));
     EXPECT_EQ(boxes.Icons()[0], QMessageBox::Critical);
     ParameterImage other;
     CBasicParameterDialog second(other, settings_);
     Connected([&] { second.Upload(); });
-    EXPECT_NE(second.Image().words[32], 640);
+    EXPECT_NE(second.Image().words[kWordPrimaryCurrent], 640);
 }
 
 TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts)
@@ -116,7 +119,7 @@ TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts)
     auto protect = OnModal<CProtectDialog>([](CProtectDialog* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("new_passcode"))->setText("012");
         dialog->findChild<QLineEdit*>(QStringLiteral("confirm_passcode"))->setText("12");
-        dialog->accept();  // refused with 11003: the texts differ
+        dialog->accept();  // refused with kMsgPasscodeConfirmMismatch: the texts differ
         EXPECT_TRUE(dialog->isVisible());
         dialog->findChild<QLineEdit*>(QStringLiteral("new_passcode"))->setText("1234");
         dialog->findChild<QLineEdit*>(QStringLiteral("confirm_passcode"))->setText("1234");
@@ -125,8 +128,8 @@ TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts)
     Connected([&] { window.Protect(); });
     EXPECT_TRUE(*protect);
     ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts()[0], LoadString(11003));
-    const uint32_t stored = DevicePair(5333);
+    EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgPasscodeConfirmMismatch));
+    const uint32_t stored = DevicePair(kProtectionRegister);
     EXPECT_TRUE(stored == 1234u || stored == (1234u << 16)) << stored;
 }
 

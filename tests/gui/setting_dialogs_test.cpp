@@ -8,13 +8,16 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "dialog_test_support.h"
+#include "core/app/main_window_ids.h"
+#include "core/app/main_window_model.h"
+#include "core/model/parameter_words.h"
 #include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/dialogs/discrete_output_dialog.h"
 #include "gui/dialogs/display_dialog.h"
 #include "gui/dialogs/modbus2_dialog.h"
 #include "gui/dialogs/modbus_dialog.h"
 #include "gui/dialogs/pulse_dialog.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -22,22 +25,23 @@ namespace {
 using namespace test;
 
 TEST(SettingDialogs, EveryButtonHasItsDialog) {
-    for (int id : {1052, 1036, 1030, 1042, 1043, 1097, 1044, 1053, 1102, 1103, 1041, 1035, 1055}) {
-        EXPECT_TRUE(HasSettingDialog(id)) << id;
+    // Every setting button of the main window but "Passcode" (a prompt of the window's own).
+    for (int id : SettingButtonIds()) {
+        EXPECT_EQ(HasSettingDialog(id), id != kIdPasscode) << id;
     }
-    EXPECT_EQ(SettingDialogButtons().size(), 13u);
-    EXPECT_FALSE(HasSettingDialog(1054));
+    EXPECT_EQ(SettingDialogButtons().size(), SettingButtonIds().size() - 1);
+    EXPECT_FALSE(HasSettingDialog(kIdModelPrefix));
     ParameterImage image;
-    EXPECT_FALSE(RunSettingDialogForButton(1054, nullptr, image));
+    EXPECT_FALSE(RunSettingDialogForButton(kIdModelPrefix, nullptr, image));
 }
 
 // Every control can be found by its name: template id or a readable name.
 TEST(SettingDialogs, EveryControlIsNamed) {
     for (const int row : {RowWith(0, FAM_KT2_G2), RowWith(0, FAM_ZC | FAM_ZC_EXT)}) {
         for (const int id : SettingDialogButtons()) {
-            ParameterImage image = ImageOfRow(row);
+            ParameterImage image = DefaultImageOfRow(row);
             int controls = 0;
-            WhenModal([&](QWidget* modal) {
+            OnModal<QDialog>([&](QDialog* modal) {
                 for (QWidget* widget : modal->findChildren<QWidget*>()) {
                     const bool control =
                         qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
@@ -57,7 +61,7 @@ TEST(SettingDialogs, EveryControlIsNamed) {
                         << id << " " << widget->metaObject()->className() << " "
                         << ToStdString(widget->property("text").toString());
                 }
-                static_cast<QDialog*>(modal)->reject();
+                modal->reject();
             });
             EXPECT_FALSE(RunSettingDialogForButton(id, nullptr, image));
             EXPECT_GE(controls, 3) << id;
@@ -66,58 +70,52 @@ TEST(SettingDialogs, EveryControlIsNamed) {
 }
 
 TEST(SettingDialogs, CancelAfterEditsLeavesTheImageUnchanged) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_KT2_G2));
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_KT2_G2));
     const ParameterImage before = image;
-    WhenModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<CDisplayDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
+    OnModal<CDisplayDialog>([](CDisplayDialog* dialog) {
         Child<QLineEdit>(dialog, CDisplayDialog::kDataView)->setText(QStringLiteral("77"));
         Child<QComboBox>(dialog, CDisplayDialog::kOperationMode)->setCurrentIndex(2);
-        QTest::mouseClick(Child<QPushButton>(dialog, "id2"), Qt::LeftButton);
+        QTest::mouseClick(FindControlAs<QPushButton>(dialog, kIdCancel), Qt::LeftButton);
     });
-    EXPECT_FALSE(RunSettingDialogForButton(kButtonDisplay, nullptr, image));
+    EXPECT_FALSE(RunSettingDialogForButton(kIdDisplay, nullptr, image));
     EXPECT_EQ(image.words, before.words);
 }
 
 TEST(SettingDialogs, OkBringsBackTheWholeCopyWithNestedEdits) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO1, 0));
-    image.words[300] = 1234;  // not shown by the output dialog
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO1, 0));
+    image.words[AlarmHysteresisWord(15)] = 1234;  // not shown by the output dialog
     const int row = image.deviceType.typeIndex;
-    WhenModal([](QWidget* modal) {
-        auto* dialog = qobject_cast<CDiscreteOutputDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        WhenModal([](QWidget* nested) {
-            auto* pulse = qobject_cast<CPulseDialog*>(nested);
-            ASSERT_NE(pulse, nullptr);
+    OnModal<CDiscreteOutputDialog>([](CDiscreteOutputDialog* dialog) {
+        OnModal<CPulseDialog>([](CPulseDialog* pulse) {
             Child<QLineEdit>(pulse, CPulseDialog::kWeight)->setText(QStringLiteral("3.0"));
             EXPECT_TRUE(pulse->Accept());
         });
         QTest::mouseClick(
-            FindControl<QPushButton>(dialog, CDiscreteOutputDialog::kOutputIds[0].energy),
+            FindControlAs<QPushButton>(dialog, CDiscreteOutputDialog::kOutputIds[0].energy),
             Qt::LeftButton);
-        FindControl<QComboBox>(dialog, CDiscreteOutputDialog::kOutputIds[0].function)
+        FindControlAs<QComboBox>(dialog, CDiscreteOutputDialog::kOutputIds[0].function)
             ->setCurrentIndex(1);
-        QTest::mouseClick(Child<QPushButton>(dialog, "id1"), Qt::LeftButton);
+        QTest::mouseClick(FindControlAs<QPushButton>(dialog, kIdOk), Qt::LeftButton);
     });
-    EXPECT_TRUE(RunSettingDialogForButton(kButtonDoPo, nullptr, image));
-    EXPECT_EQ(image.Get32(163), 30u);
-    EXPECT_EQ(image.words[152], 1);
-    EXPECT_EQ(image.words[300], 1234);
+    EXPECT_TRUE(RunSettingDialogForButton(kIdDoPo, nullptr, image));
+    EXPECT_EQ(image.Get32(PulseRateWord(0)), 30u);
+    EXPECT_EQ(image.words[DiscreteOutputFunctionWord(0)], 1);
+    EXPECT_EQ(image.words[AlarmHysteresisWord(15)], 1234);
     EXPECT_EQ(image.deviceType.typeIndex, row);
 }
 
 TEST(SettingDialogs, ModbusButtonOpensTheDialogOfTheLink) {
     for (const bool tcp : {true, false}) {
         ParameterImage image =
-            tcp ? ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0))
-                : ImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
+            tcp ? DefaultImageOfRow(RowWith(FEAT_MODBUS_TCP, 0))
+                : DefaultImageOfRow(RowWith(FEAT_MODBUS, 0, FEAT_MODBUS_TCP, FAM_ZB | FAM_ZC));
         bool opened = false;
-        WhenModal([&](QWidget* modal) {
+        OnModal<QDialog>([&](QDialog* modal) {
             opened = tcp ? qobject_cast<CModbus2Dialog*>(modal) != nullptr
                          : qobject_cast<CModbusDialog*>(modal) != nullptr;
-            static_cast<QDialog*>(modal)->reject();
+            modal->reject();
         });
-        EXPECT_FALSE(RunSettingDialogForButton(kButtonModbus, nullptr, image));
+        EXPECT_FALSE(RunSettingDialogForButton(kIdModbus, nullptr, image));
         EXPECT_TRUE(opened) << tcp;
     }
 }

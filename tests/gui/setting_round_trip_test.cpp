@@ -10,7 +10,9 @@
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
 #include "core/model/model_list.h"
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "gui/app/main_window.h"
 #include "gui/dialogs/advanced_dialog.h"
@@ -31,10 +33,6 @@ using test::ClickOnModal;
 using test::MessageBoxRecorder;
 using test::OnModal;
 
-ParameterImage ImageOfRow(int row) {
-    return DefaultImageOfRow(row);
-}
-
 std::vector<int> SettingButtonsWithPasscode() {
     std::vector<int> ids = SettingDialogButtons();
     ids.push_back(kIdPasscode);
@@ -54,7 +52,7 @@ TEST(SettingButtons, OpenTheirDialogForEveryListedType) {
     ASSERT_EQ(rows.size(), 71u);
     int opened = 0;
     for (int row : rows) {
-        ParameterImage carry = ImageOfRow(row);
+        ParameterImage carry = DefaultImageOfRow(row);
         CBasicParameterDialog window(carry, settings);
         for (int id : SettingButtonsWithPasscode()) {
             auto* button = FindControlAs<QPushButton>(&window, id);
@@ -116,7 +114,7 @@ class RoundTrip : public ::testing::Test {
 };
 
 TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
-    ParameterImage carry = ImageOfRow(kRow);
+    ParameterImage carry = DefaultImageOfRow(kRow);
     CBasicParameterDialog window(carry, settings_);
     MessageBoxRecorder boxes;
     Connected([&] { window.Upload(); });
@@ -127,10 +125,10 @@ TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
     EditInDialog<CModbusDialog>(window, kIdModbus, CModbusDialog::kAddress, "17");
     EditInDialog<CDisplayDialog>(window, kIdDisplay, CDisplayDialog::kOffTimer, "120");
     ASSERT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
-    EXPECT_EQ(window.Image().words[188], 7);
-    EXPECT_EQ(window.Image().words[39], 123);
-    EXPECT_EQ(window.Image().words[124], 17);
-    EXPECT_EQ(window.Image().words[180], 120);
+    EXPECT_EQ(window.Image().words[kWordAlarmPowerOnDelay], 7);
+    EXPECT_EQ(window.Image().words[kWordLowEndCutoutVoltage], 123);
+    EXPECT_EQ(window.Image().words[kWordDeviceAddress], 17);
+    EXPECT_EQ(window.Image().words[kWordBacklightOffTimer], 120);
 
     Connected([&] { window.Download(); });
     ASSERT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
@@ -139,7 +137,7 @@ TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
     EXPECT_EQ(simulator_->Register(5728), 17);   // device address
     EXPECT_EQ(simulator_->Register(6625), 120);  // LCD off timer
 
-    ParameterImage fresh = ImageOfRow(kRow);
+    ParameterImage fresh = DefaultImageOfRow(kRow);
     CBasicParameterDialog second(fresh, settings_);
     Connected([&] { second.Upload(); });
     for (int word : {188, 39, 124, 180})
@@ -147,8 +145,9 @@ TEST_F(RoundTrip, ValuesEditedInSettingDialogsReachTheDevice) {
 
     // The report compares the edited image with the device: everything matches.
     CCompareDialog report(window.Image(), settings_);
-    Connected([&] { FindControlAs<QPushButton>(&report, 1069)->click(); });
-    EXPECT_EQ(FindControlAs<QLabel>(&report, 1072)->text().toStdString(), LoadString(11004));
+    Connected([&] { FindControlAs<QPushButton>(&report, CCompareDialog::kIdDevice)->click(); });
+    EXPECT_EQ(FindControlAs<QLabel>(&report, CCompareDialog::kIdStatus)->text().toStdString(),
+              LoadString(kMsgAllParametersMatch));
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
 }
 

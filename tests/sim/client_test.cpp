@@ -9,9 +9,13 @@
 #include "core/model/device_type.h"
 #include "core/platform/private_exception.h"
 #include "sim/simulator.h"
+#include "support/test_support.h"
 
 namespace voltaro::sim::test {
 namespace {
+
+using voltaro::test::kNoException;
+using voltaro::test::MessageOf;
 
 SimulatorOptions Row(int row, const FaultSettings& faults = {}, uint64_t seed = 1) {
     SimulatorOptions options;
@@ -45,15 +49,6 @@ struct Client : CModbusInterface {
         timeouts.serialScale = 0.05;
     }
 };
-
-std::string MessageOf(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const CPrivateException& e) {
-        return e.Message();
-    }
-    return "<no exception>";
-}
 
 TEST(SimClient, EveryListedRowIdentifiesThroughTheClient) {
     for (const ModelPair& pair : ModelPairTable()) {
@@ -107,7 +102,7 @@ TEST(SimClient, FaultsAsTheClientReportsThem) {
     sim.SetFaults(faults);
     EXPECT_NE(MessageOf(read).find("reason=timeout"), std::string::npos);
     sim.ClearFaults();
-    EXPECT_EQ(MessageOf(read), "<no exception>");
+    EXPECT_EQ(MessageOf(read), kNoException);
     EXPECT_EQ(value, 300);
 }
 

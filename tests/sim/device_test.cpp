@@ -8,6 +8,7 @@
 
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
 #include "raw_client.h"
 #include "sim/simulator.h"
@@ -37,8 +38,8 @@ TEST(SimDevice, ParametersStartFromTheRowsDefaultImageInTheDevicesWordOrder) {
         EXPECT_EQ(Read(tcp, 5735, 1)[0], swap ? 1 : 0);
         EXPECT_EQ(Read(tcp, 5375, 1)[0], swap ? 1 : 0);
         const auto input = Read(tcp, 5600, 6);
-        EXPECT_EQ(input[0], image.words[31]);
-        EXPECT_EQ(Pair(input, 3, swap), image.Get32(34));
+        EXPECT_EQ(input[0], image.words[kWordSystem]);
+        EXPECT_EQ(Pair(input, 3, swap), image.Get32(kWordPrimaryVoltage));
         // Every applying block reads back as the image holds it.
         for (const ParameterBlock& block : BlockTableFor(image.deviceType)) {
             if (!block.AppliesTo(image.deviceType.FeatureSet())) continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/platform/list_text_ids.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -62,13 +63,15 @@ const std::vector<int>& ConnectManagedControls()
     return ids;
 }
 
-int BaudSelection(int stored) { return Clamp(stored, kBaudTextCount - 1); }
+int BaudSelection(int stored) {
+    return Clamp(stored, kBaudRateTextCount - 1);
+}
 int ParitySelection(int stored) { return Clamp(stored, kParityTextCount - 1); }
 int StopSelection(int stored) { return stored != 0 ? 1 : 0; }
 
 int ReadDeviceAddress(const std::string& text)
 {
-    return static_cast<int>(ReadField(kIdConnectAddress, text, 1, 247, 1, kDeviceAddressNameId));
+    return static_cast<int>(ReadField(kIdConnectAddress, text, kDeviceAddressRange));
 }
 
 CComSettings AcceptConnectInput(const CComSettings& settings, const ConnectInput& input,

@@ -30,15 +30,6 @@ constexpr int kIdConnectServer = 1079;
 constexpr int kIdConnectServiceLabel = 1085;
 constexpr int kIdConnectService = 1092;
 
-// First string ids of the choice lists.
-constexpr int kBaudTextFirst = 1900;    // 1200 ... 38400 bps
-constexpr int kBaudTextCount = 6;
-constexpr int kParityTextFirst = 1950;  // None, Odd, Even
-constexpr int kParityTextCount = 3;
-constexpr int kStopTextFirst = 2000;    // 1 bit, 2 bit
-constexpr int kStopTextCount = 2;
-constexpr int kDeviceAddressNameId = 15200;
-
 // Whether control id is enabled for the selected link kind (labels follow their field).
 bool ConnectControlEnabled(int id, ConnectionMode mode);
 // Every control id that the enabling table governs.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/model/parameter_words.h"
 #include "core/model/value_helpers.h"
 #include "core/platform/string_table.h"
 #include "core/settings/setting_fields.h"
@@ -34,9 +35,6 @@ const ButtonRule kButtonRules[] = {
     {kIdCcLink, FEAT_CCLINK, 0},
 };
 
-constexpr int kMinVtPrimary = 50, kMaxVtPrimary = 400000, kNameVtPrimary = 15153;
-constexpr int kMinVtSecondary = 50, kMaxVtSecondary = 500, kNameVtSecondary = 15154;
-constexpr int kMinCtPrimary = 1, kMaxCtPrimary = 20000, kNameCtPrimary = 15151;
 constexpr int kMinCtSecondary = 1, kMaxCtSecondary = 5, kNameCtSecondary = 15152;
 constexpr int kMinBarVoltage = 50, kMaxBarVoltage = 400000, kNameBarVoltage = 15601;
 constexpr int kMinBarCurrent = 1, kMaxBarCurrent = 20000, kNameBarCurrent = 15600;
@@ -113,16 +111,16 @@ MainWindowView BuildMainWindowView(const ParameterImage& image)
         view.vtCtEnabled = false;
         view.barEnabled = false;
         view.dipVisible = true;
-        view.dipChecked = w[kWordDipMode] == 0;
-        view.systemEnabled = w[kWordDipMode] == 1;
+        view.dipChecked = w[kWordConfigurationMode] == 0;
+        view.systemEnabled = w[kWordConfigurationMode] == 1;
         view.inputPageEnabled = view.systemEnabled;
     } else {
         view.vtCtEnabled = true;
         view.systemEnabled = true;
-        view.vtPrimary = FormatScaledValue(image.Get32(kWordVtPrimary), 1);
-        view.vtSecondary = FormatScaledValue(w[kWordVtSecondary], 1);
-        view.ctPrimary = FormatScaledValue(w[kWordCtPrimary], 1);
-        view.ctSecondary = FormatScaledValue(w[kWordCtSecondary], 1);
+        view.vtPrimary = FormatScaledValue(image.Get32(kWordPrimaryVoltage), 1);
+        view.vtSecondary = FormatScaledValue(w[kWordSecondaryVoltage], 1);
+        view.ctPrimary = FormatScaledValue(w[kWordPrimaryCurrent], 1);
+        view.ctSecondary = FormatScaledValue(w[kWordSecondaryCurrent], 1);
         view.barEnabled = type.HasFeature(0, FAM_KT2);
         if (view.barEnabled) {
             view.barVoltage = FormatScaledValue(image.Get32(kWordBarVoltage), 1);
@@ -141,14 +139,13 @@ void ReadMainWindowControls(const MainWindowInput& in, ParameterImage& image)
     auto& w = image.words;
     w[kWordSystem] = static_cast<uint16_t>(std::max(in.systemIndex, 0));
     if (HasVtCtEdits(type)) {
-        image.Set32(kWordVtPrimary, static_cast<uint32_t>(ReadField(
-                                        kIdVtPrimary, in.vtPrimary, kMinVtPrimary,
-                                        kMaxVtPrimary, 1, kNameVtPrimary)));
-        w[kWordVtSecondary] = static_cast<uint16_t>(ReadField(
-            kIdVtSecondary, in.vtSecondary, kMinVtSecondary, kMaxVtSecondary, 1, kNameVtSecondary));
-        w[kWordCtPrimary] = static_cast<uint16_t>(ReadField(
-            kIdCtPrimary, in.ctPrimary, kMinCtPrimary, kMaxCtPrimary, 1, kNameCtPrimary));
-        w[kWordCtSecondary] = static_cast<uint16_t>(ReadField(
+        image.Set32(kWordPrimaryVoltage,
+                    static_cast<uint32_t>(ReadField(kIdVtPrimary, in.vtPrimary, kVtPrimaryRange)));
+        w[kWordSecondaryVoltage] =
+            static_cast<uint16_t>(ReadField(kIdVtSecondary, in.vtSecondary, kVtSecondaryRange));
+        w[kWordPrimaryCurrent] =
+            static_cast<uint16_t>(ReadField(kIdCtPrimary, in.ctPrimary, kCtPrimaryRange));
+        w[kWordSecondaryCurrent] = static_cast<uint16_t>(ReadField(
             kIdCtSecondary, in.ctSecondary, kMinCtSecondary, kMaxCtSecondary, 1, kNameCtSecondary));
     } else if (in.storeInputPage) {
         in.storeInputPage(image);
@@ -216,7 +213,7 @@ bool CMainWindowModel::SelectModel(Level level, int index, const MainWindowInput
 
 void CMainWindowModel::SetDipChecked(bool checked)
 {
-    image_.words[kWordDipMode] = checked ? 0 : 1;
+    image_.words[kWordConfigurationMode] = checked ? 0 : 1;
 }
 
 }  // namespace voltaro

@@ -14,18 +14,6 @@
 
 namespace voltaro {
 
-// Image words the main window edits.
-constexpr int kWordDipMode = 30;
-constexpr int kWordSystem = 31;
-constexpr int kWordCtPrimary = 32;
-constexpr int kWordCtSecondary = 33;
-constexpr int kWordVtPrimary = 34;  // 32-bit, words 34-35
-constexpr int kWordVtSecondary = 36;
-constexpr int kWordBarCurrent = 85;
-constexpr int kWordBarVoltage = 86;  // 32-bit, words 86-87
-constexpr int kWordCurrentDemand = 143;
-constexpr int kWordPowerDemand = 144;
-
 // Multi-circuit transducers: no display and not of the two HKT2 families. They show
 // the input page and the DIP check box instead of the VT/CT edits.
 bool IsMultiCircuitType(const CDeviceType& type);

@@ -3,11 +3,13 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/platform/message_ids.h"
+
 namespace voltaro {
 
 int ProgressTextId(CProgressThread::Direction direction)
 {
-    return direction == CProgressThread::kUpload ? kTextUploadingNow : kTextDownloadingNow;
+    return direction == CProgressThread::kUpload ? kMsgUploadingNow : kMsgDownloadingNow;
 }
 
 int QualityIconIndex(double percent)

@@ -6,10 +6,7 @@
 
 namespace voltaro {
 
-constexpr int kTextUploadingNow = 11014;
-constexpr int kTextDownloadingNow = 11015;
-
-// 11014 "Uploading now..." or 11015 "Downloading now...".
+// kMsgUploadingNow "Uploading now..." or kMsgDownloadingNow "Downloading now...".
 int ProgressTextId(CProgressThread::Direction direction);
 
 // The link-quality icon for a success rate in percent, 0 worst to 3 best:

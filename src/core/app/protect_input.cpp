@@ -1,13 +1,12 @@
 #include "core/app/protect_input.h"
 
 #include "core/device/passcode_store.h"
+#include "core/platform/message_ids.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
 
 namespace {
-
-constexpr int kConfirmMismatch = 11003;
 
 uint32_t ReadPasscode(int field, const std::string& text)
 {
@@ -21,7 +20,7 @@ ProtectionChange ReadProtectionInput(const std::string& current, const std::stri
                                      const std::string& confirm)
 {
     if (newPasscode != confirm) {
-        throw SettingFieldError(kProtectNewField, CPrivateException(kConfirmMismatch));
+        throw SettingFieldError(kProtectNewField, CPrivateException(kMsgPasscodeConfirmMismatch));
     }
     ProtectionChange change;
     change.current = ReadPasscode(kProtectCurrentField, current);

@@ -14,13 +14,12 @@
 
 #include "core/comm/cancel_event.h"
 #include "core/platform/cancelled.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/sys_error.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kTcpErrorId = 11018;
 
 std::atomic<uint16_t>& TransactionCounter() {
     static std::atomic<uint16_t> counter{0};
@@ -65,10 +64,10 @@ void CTcpConnection::Open(const std::string& host, const std::string& service,
                           uint32_t connectTimeoutMs, const CCancelEvent* cancel) {
     Close();
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_TCP);
-    if (fd < 0) throw CPrivateException(kTcpErrorId, errno);
+    if (fd < 0) throw CPrivateException(kMsgModbusTcpError, errno);
     auto fail = [&](int error) {
         ::close(fd);
-        throw CPrivateException(kTcpErrorId, error);
+        throw CPrivateException(kMsgModbusTcpError, error);
     };
 
     addrinfo hints{};
@@ -80,8 +79,8 @@ void CTcpConnection::Open(const std::string& host, const std::string& service,
     if (rc != 0 || found == nullptr) {
         int savedErrno = errno;
         ::close(fd);
-        if (rc == EAI_SYSTEM) throw CPrivateException(kTcpErrorId, savedErrno);
-        throw CPrivateException::WithSystemText(kTcpErrorId, ResolverErrorText(rc));
+        if (rc == EAI_SYSTEM) throw CPrivateException(kMsgModbusTcpError, savedErrno);
+        throw CPrivateException::WithSystemText(kMsgModbusTcpError, ResolverErrorText(rc));
     }
     rc = ::connect(fd, found->ai_addr, found->ai_addrlen);
     int error = errno;

@@ -29,7 +29,7 @@ public:
 
     // Resolves host/service to the first IPv4 stream address and connects, for at most
     // connectTimeoutMs; a signalled cancel event ends the wait at once. Failures throw
-    // message 11018 with the resolver's or the system's text; the socket is then closed.
+    // kMsgModbusTcpError with the resolver's or the system's text; the socket is then closed.
     void Open(const std::string& host, const std::string& service, uint32_t connectTimeoutMs,
               const CCancelEvent* cancel);
     void Close();

@@ -4,6 +4,7 @@
 
 #include "core/comm/crc16.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/trace.h"
 
@@ -92,11 +93,16 @@ ModbusFailure ValidateResponse(std::size_t n, uint16_t sentTransaction,
 
 std::string FailureReasonText(ModbusFailure failure, int exceptionCode) {
     switch (failure) {
-        case ModbusFailure::Timeout: return LoadString(11009);
-        case ModbusFailure::InvalidResponse: return LoadString(11010);
-        case ModbusFailure::Crc: return LoadString(11011);
-        case ModbusFailure::Exception: return FormatMessageId(11012, {exceptionCode});
-        case ModbusFailure::InvalidTransaction: return LoadString(11022);
+        case ModbusFailure::Timeout:
+            return LoadString(kMsgTimeout);
+        case ModbusFailure::InvalidResponse:
+            return LoadString(kMsgInvalidResponse);
+        case ModbusFailure::Crc:
+            return LoadString(kMsgCrcError);
+        case ModbusFailure::Exception:
+            return FormatMessageId(kMsgReceiveException, {exceptionCode});
+        case ModbusFailure::InvalidTransaction:
+            return LoadString(kMsgInvalidTransaction);
         case ModbusFailure::None: break;
     }
     return {};
@@ -104,8 +110,8 @@ std::string FailureReasonText(ModbusFailure failure, int exceptionCode) {
 
 std::string ModbusErrorMessage(const char* command, int address, int count, ModbusFailure failure,
                                int exceptionCode) {
-    return FormatMessageId(
-        11013, {command, address + 1, count, FailureReasonText(failure, exceptionCode)});
+    return FormatMessageId(kMsgModbusCommandFailed, {command, address + 1, count,
+                                                     FailureReasonText(failure, exceptionCode)});
 }
 
 void TraceFailure(ModbusFailure failure, int exceptionCode) {

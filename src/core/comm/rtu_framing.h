@@ -56,9 +56,9 @@ ModbusFailure ValidateResponse(std::size_t n, uint16_t sentTransaction,
                                uint16_t receivedTransaction, const std::vector<uint8_t>& response,
                                std::size_t expectedLength, int* exceptionCode);
 
-// The reason text of a failure (11009-11012, 11022).
+// The reason text of a failure (kMsgTimeout ... kMsgReceiveException, kMsgInvalidTransaction).
 std::string FailureReasonText(ModbusFailure failure, int exceptionCode);
-// Message 11013 for command at 0-based address (shown + 1) with count registers.
+// kMsgModbusCommandFailed for command at 0-based address (shown + 1) with count registers.
 std::string ModbusErrorMessage(const char* command, int address, int count, ModbusFailure failure,
                                int exceptionCode);
 // Writes the debug trace line of a failure ("Timeout\n", "Exception %d\n", ...).

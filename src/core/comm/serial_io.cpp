@@ -13,6 +13,7 @@
 #include "core/comm/cancel_event.h"
 #include "core/comm/rtu_framing.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 
 namespace voltaro {
@@ -100,7 +101,8 @@ void CSerialIO::Open() {
     const std::string& display =
         infrared ? settings.irComPortDisplayName : settings.comPortDisplayName;
     auto fail = [&]() {
-        throw CPrivateException(FormatMessageId(10000, {display.empty() ? portPath_ : display}));
+        throw CPrivateException(
+            FormatMessageId(kMsgPortCannotOpen, {display.empty() ? portPath_ : display}));
     };
     std::string device = SerialDevicePath(portPath_);
     if (device.empty()) fail();
@@ -124,7 +126,7 @@ void CSerialIO::Configure(const SerialLineSettings& line) {
     termios t{};
     if (fd_ < 0 || ::tcgetattr(fd_, &t) != 0 || !MakeRawTermios(t, line) ||
         ::tcsetattr(fd_, TCSANOW, &t) != 0)
-        throw CPrivateException(10001);
+        throw CPrivateException(kMsgPortSettingsFailed);
     applied_ = line;
 }
 
@@ -143,7 +145,7 @@ std::size_t CSerialIO::Write(const uint8_t* bytes, std::size_t count) {
             break;
         }
     }
-    if (written != count) throw CPrivateException(10001);
+    if (written != count) throw CPrivateException(kMsgPortSettingsFailed);
     ::tcdrain(fd_);
     return count;
 }

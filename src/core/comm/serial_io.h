@@ -42,14 +42,14 @@ public:
     CComSettings settings;
 
     // Opens the infra-red or the RS-485 port of `settings`, exclusively (TIOCEXCL and an
-    // flock that other instances respect); message 10000 with the port's display name.
+    // flock that other instances respect); kMsgPortCannotOpen with the port's display name.
     void Open();
     // Open, then Configure with LineSettingsFor(settings).
     void OpenAndConfigure();
-    // Applies the line settings in raw mode; message 10001 on failure.
+    // Applies the line settings in raw mode; kMsgPortSettingsFailed on failure.
     void Configure(const SerialLineSettings& line);
-    // Writes the whole buffer and waits until it has been transmitted; 10001 when the
-    // port takes fewer bytes than asked.
+    // Writes the whole buffer and waits until it has been transmitted;
+    // kMsgPortSettingsFailed when the port takes fewer bytes than asked.
     std::size_t Write(const uint8_t* bytes, std::size_t count);
     // One read bounded by a total time-out: returns when `count` bytes arrived, the
     // time-out ran out, or the cancel event was signalled. Returns the bytes read.

@@ -7,9 +7,9 @@ namespace voltaro {
 
 class IRegisterReader;
 
-// Identifies a connected device (registers 9600, 9601, 9622, 9623..9627; the extension id
-// masked with kExtensionIdMask) into a fresh CDeviceType with its row looked up. Fails
-// with 11023 for an unsupported device.
+// Identifies a connected device (its identification registers; the extension id masked
+// with kExtensionIdMask) into a fresh CDeviceType with its row looked up. An unsupported
+// device fails with kMsgUnsupportedDevice.
 CDeviceType ReadFromDevice(IRegisterReader& client);
 
 }  // namespace voltaro

@@ -7,15 +7,13 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_identification.h"
-#include "core/model/parameter_blocks.h"
+#include "core/model/device_registers.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/work/sync_objects.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kPasscodeMismatch = 11019;
-constexpr int kNoProtectionFeature = 11020;
 
 // Holds the client's lock and an open link for one stretch of device access.
 class OpenLink {
@@ -53,15 +51,9 @@ void WriteOneTo(CModbusInterface& client, int address, uint16_t value) {
     client.WriteMultipleRegisters(address, 1, &value);
 }
 
-struct MaintenanceRegisters {
-    int passcode;
-    int unlock;
-    int protection;
-};
-
 // The maintenance unlock of both register sets.
 bool MaintenanceUnlock(CModbusInterface& client, uint16_t code, IPasscodeInteraction& interaction,
-                       const MaintenanceRegisters& regs, bool useWordOrder) {
+                       const PasscodeRegisterSet& regs, bool useWordOrder) {
     bool highWordFirst = false;
     {
         OpenLink link(client);
@@ -75,11 +67,11 @@ bool MaintenanceUnlock(CModbusInterface& client, uint16_t code, IPasscodeInterac
     if (!passcode) return false;
     {
         OpenLink link(client);
-        WritePairTo(client, regs.passcode, *passcode, highWordFirst);
+        WritePairTo(client, regs.entered, *passcode, highWordFirst);
         WriteOneTo(client, regs.unlock, code);
         if (ReadOneFrom(client, regs.unlock) == code) return true;
     }
-    interaction.ShowError(LoadString(kPasscodeMismatch));
+    interaction.ShowError(LoadString(kMsgPasscodeMismatch));
     return false;
 }
 
@@ -153,7 +145,7 @@ bool CPasscodeProtection::Unlock(CModbusInterface& client) {
         }
     }
     if (!confirmed) {
-        interaction_.ShowError(LoadString(kPasscodeMismatch));
+        interaction_.ShowError(LoadString(kMsgPasscodeMismatch));
         return false;
     }
     unlocked_ = true;
@@ -183,7 +175,7 @@ bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
         supported = deviceType_.HasFeature(0, FAM_ZC) || ReadPair(kPasscodeRegister) != 0;
     }
     if (!supported) {
-        interaction_.ShowError(LoadString(kNoProtectionFeature));
+        interaction_.ShowError(LoadString(kMsgNoProtectionFeature));
         return false;
     }
     std::optional<ProtectionChange> change = interaction_.AskProtection();
@@ -201,19 +193,16 @@ bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
             return true;
         }
     }
-    interaction_.ShowError(LoadString(kPasscodeMismatch));
+    interaction_.ShowError(LoadString(kMsgPasscodeMismatch));
     return false;
 }
 
 bool UnlockForTest(CModbusInterface& client, uint16_t code, IPasscodeInteraction& interaction) {
-    return MaintenanceUnlock(client, code, interaction,
-                             {kPasscodeRegister, kUnlockRegister, kProtectionRegister}, true);
+    return MaintenanceUnlock(client, code, interaction, kMeterPasscodeRegisters, true);
 }
 
 bool UnlockZcForTest(CModbusInterface& client, IPasscodeInteraction& interaction) {
-    return MaintenanceUnlock(client, 1, interaction,
-                             {kZcPasscodeRegister, kZcUnlockRegister, kZcProtectionRegister},
-                             false);
+    return MaintenanceUnlock(client, 1, interaction, kZcPasscodeRegisters, false);
 }
 
 void RelockAfterTest(CModbusInterface& client, bool zc) {

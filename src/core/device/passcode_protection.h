@@ -6,20 +6,12 @@
 #include <cstdint>
 
 #include "core/device/passcode_interaction.h"
+#include "core/model/device_registers.h"
 #include "core/model/device_type.h"
 
 namespace voltaro {
 
 class CModbusInterface;
-
-// Registers of the meter and ZB types.
-constexpr int kPasscodeRegister = 4942;    // pair: the entered passcode
-constexpr int kUnlockRegister = 4944;      // 1 unlocks, 0 locks; reads 1 while unlocked
-constexpr int kProtectionRegister = 5333;  // pair: the protection passcode, 0 = off
-// Registers of the ZC series (always low word first).
-constexpr int kZcPasscodeRegister = 8976;
-constexpr int kZcUnlockRegister = 8978;
-constexpr int kZcProtectionRegister = 8993;
 
 struct PasscodeTimings {
     uint32_t unlockTimeoutMs = 1000;  // how long Unlock waits for the unlock to show
@@ -35,12 +27,13 @@ class CPasscodeProtection {
     CPasscodeProtection& operator=(const CPasscodeProtection&) = delete;
 
     // Unlocks the device for writing. False when the user cancelled the passcode prompt
-    // or the passcode was wrong (11019 shown). Modbus failures throw.
+    // or the passcode was wrong (kMsgPasscodeMismatch shown). Modbus failures throw.
     bool Unlock(CModbusInterface& client);
     // Locks the device again after a successful Unlock; failures throw.
     void Relock();
     // "Protect": asks for the current and new passcode and sets the new one. True when
-    // the new passcode was set; false when refused (11020, 11019 shown) or cancelled.
+    // the new passcode was set; false when refused (kMsgNoProtectionFeature,
+    // kMsgPasscodeMismatch shown) or cancelled.
     bool ChangeProtection(CModbusInterface& client);
 
     bool Unlocked() const { return unlocked_; }
@@ -72,7 +65,7 @@ class CPasscodeProtection {
 
 // Maintenance unlock of meters and ZB types for single commands: writes code to the
 // unlock register (asking for the passcode of a protected device). False when the user
-// cancelled or the passcode was wrong (11019 shown).
+// cancelled or the passcode was wrong (kMsgPasscodeMismatch shown).
 bool UnlockForTest(CModbusInterface& client, uint16_t code, IPasscodeInteraction& interaction);
 // The same for the ZC series (always code 1).
 bool UnlockZcForTest(CModbusInterface& client, IPasscodeInteraction& interaction);

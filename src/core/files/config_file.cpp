@@ -7,15 +7,12 @@
 
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kSaveError = 11006;
-constexpr int kLoadError = 11007;
-constexpr int kInvalidFormat = 11008;
 
 std::string RegisterKey(int address) {
     return "L" + std::to_string(address);
@@ -41,7 +38,7 @@ void ForEachValueKey(const CDeviceType& type, F&& f) {
 int32_t ReadInt(const CIniFile& ini, const std::string& key, const char* defaultValue) {
     std::optional<std::string> text = ini.Get(kConfigSection, key);
     std::optional<int> value = ParseProfileInt(text ? *text : std::string(defaultValue));
-    if (!value) throw CPrivateException(kInvalidFormat);
+    if (!value) throw CPrivateException(kMsgInvalidFileFormat);
     return *value;
 }
 
@@ -88,9 +85,9 @@ ParameterImage ReadConfig(const CIniFile& ini) {
 
 bool SaveConfigFile(const std::string& path, const ParameterImage& image) {
     CIniFile ini;
-    if (!ini.Load(path)) throw CPrivateException(kSaveError, errno);
+    if (!ini.Load(path)) throw CPrivateException(kMsgSaveError, errno);
     StoreConfig(ini, image);
-    if (!ini.Save(path)) throw CPrivateException(kSaveError, errno);
+    if (!ini.Save(path)) throw CPrivateException(kMsgSaveError, errno);
     return true;
 }
 
@@ -98,10 +95,10 @@ bool LoadConfigFile(const std::string& path, ParameterImage& image) {
     // A profile read of a file that is not there returns the defaults and sets the
     // last error; that is a load error, not an empty configuration.
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) throw CPrivateException(kLoadError, errno);
-    if (S_ISDIR(st.st_mode)) throw CPrivateException(kLoadError, EISDIR);
+    if (::stat(path.c_str(), &st) != 0) throw CPrivateException(kMsgLoadError, errno);
+    if (S_ISDIR(st.st_mode)) throw CPrivateException(kMsgLoadError, EISDIR);
     CIniFile ini;
-    if (!ini.Load(path)) throw CPrivateException(kLoadError, errno);
+    if (!ini.Load(path)) throw CPrivateException(kMsgLoadError, errno);
     ParameterImage loaded = ReadConfig(ini);
     image = loaded;
     return true;

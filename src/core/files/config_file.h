@@ -13,15 +13,15 @@ constexpr const char* kConfigSection = "KT2CFG";
 
 // Writes image to path; other sections and keys of an existing file are kept, and the
 // file is replaced in one write (a failed save leaves the old file). Throws
-// CPrivateException 11006 with the system's text on failure.
+// CPrivateException kMsgSaveError with the system's text on failure.
 bool SaveConfigFile(const std::string& path, const ParameterImage& image);
 // Reads path onto a fresh default image and, only when the whole file is valid, makes
-// that the new image. Throws 11007 (system error) or 11008 (invalid file format).
+// that the new image. Throws kMsgLoadError (system error) or kMsgInvalidFileFormat.
 bool LoadConfigFile(const std::string& path, ParameterImage& image);
 
 // The same on an INI object already in memory (the file functions wrap these).
 void StoreConfig(CIniFile& ini, const ParameterImage& image);
-// Throws 11008 for a missing, empty or malformed key.
+// Throws kMsgInvalidFileFormat for a missing, empty or malformed key.
 ParameterImage ReadConfig(const CIniFile& ini);
 
 }  // namespace voltaro

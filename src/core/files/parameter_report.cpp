@@ -9,6 +9,7 @@
 #include <cstdio>
 
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 #include "core/platform/text_encoding.h"
@@ -16,23 +17,12 @@
 namespace voltaro {
 namespace {
 
-constexpr int kTypeLong = 1;
-constexpr int kTypeAddress = 7;
-constexpr int kAllMatching = 11004;
-constexpr int kNotMatching = 11005;
-constexpr int kSaveError = 11006;
-
-bool TwoWordEntry(int word) {
-    int type = Definition(word).type;
-    return type == kTypeLong || type == kTypeAddress;
-}
-
 // Writes data to path through a temporary file renamed over it, so that a failed
 // export never leaves a half-written file under the chosen name.
 void WriteFileReplacing(const std::string& path, const std::string& data) {
     std::string temp = path + ".tmpXXXXXX";
     int fd = ::mkstemp(temp.data());
-    if (fd < 0) throw CPrivateException(kSaveError, errno);
+    if (fd < 0) throw CPrivateException(kMsgSaveError, errno);
     size_t done = 0;
     int error = 0;
     while (done < data.size()) {
@@ -49,7 +39,7 @@ void WriteFileReplacing(const std::string& path, const std::string& data) {
     if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
     if (error) {
         ::unlink(temp.c_str());
-        throw CPrivateException(kSaveError, error);
+        throw CPrivateException(kMsgSaveError, error);
     }
 }
 
@@ -57,7 +47,7 @@ void WriteFileReplacing(const std::string& path, const std::string& data) {
 
 std::vector<int> ReportEntryWords() {
     std::vector<int> words;
-    for (int word = 0; word < kImageWords; word += TwoWordEntry(word) ? 2 : 1)
+    for (int word = 0; word < kImageWords; word += StartsTwoWordEntry(word) ? 2 : 1)
         words.push_back(word);
     return words;
 }
@@ -74,7 +64,7 @@ RowState CParameterReport::StateOf(int word) const {
     if (!pcImage_.Applies(word)) return RowState::NotApplicable;
     if (!compared_) return RowState::Equal;
     if (!otherImage_.Applies(word)) return RowState::NotApplicable;
-    bool equal = TwoWordEntry(word)
+    bool equal = StartsTwoWordEntry(word)
                      // 32-bit values, and IPv4 addresses, compare as one value of both words.
                      ? pcImage_.Get32(word) == otherImage_.Get32(word)
                      : pcImage_.words[word] == otherImage_.words[word];
@@ -109,8 +99,8 @@ ReportListing CParameterReport::Build(bool hideIgnored) const {
 
 std::string CParameterReport::StatusText(const ReportListing& listing) const {
     if (!compared_) return {};
-    if (listing.mismatchCount == 0) return LoadString(kAllMatching);
-    return FormatMessageId(kNotMatching, {listing.mismatchCount});
+    if (listing.mismatchCount == 0) return LoadString(kMsgAllParametersMatch);
+    return FormatMessageId(kMsgParametersNotMatching, {listing.mismatchCount});
 }
 
 std::string CsvLine(const std::vector<std::string>& fields) {

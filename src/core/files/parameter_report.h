@@ -56,7 +56,8 @@ class CParameterReport {
     // State of one parameter (first word of the entry).
     RowState StateOf(int word) const;
 
-    // 11004 or 11005 after a comparison, empty before; alert when the count is not 0.
+    // kMsgAllParametersMatch or kMsgParametersNotMatching after a comparison, empty
+    // before; alert when the count is not 0.
     std::string StatusText(const ReportListing& listing) const;
     bool StatusIsAlert(const ReportListing& listing) const { return listing.mismatchCount != 0; }
 
@@ -64,7 +65,8 @@ class CParameterReport {
     // value texts are all empty are left out.
     std::vector<std::string> CsvLines(bool hideIgnored) const;
     // Writes the CSV file (replacing an existing one) in charset, which defaults to the
-    // current locale's. Throws CPrivateException 11006 with the system's text on failure.
+    // current locale's. Throws CPrivateException kMsgSaveError with the system's text on
+    // failure.
     void ExportCsv(const std::string& path, bool hideIgnored, std::string charset = "") const;
 
   private:

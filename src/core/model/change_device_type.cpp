@@ -1,26 +1,15 @@
 // Adjusting a parameter image to a newly chosen device type.
 #include <algorithm>
 
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
 
 namespace voltaro {
 namespace {
 
-constexpr int kSystemWord = 31;
-constexpr int kSecondaryCurrentWord = 33;
-constexpr int kFrequencyInputWord = 37;
-constexpr int kDisplayLineFirst = 4;
-constexpr int kDisplayLineCount = 24;
-constexpr int kDemandWords[] = {143, 144};
-constexpr int kPowerFormatWord = 147;
-constexpr int kDiscreteInputFunctionWord = 154;
-constexpr int kEnergyCountWords[] = {162, 167, 171, 175};
-constexpr int kDataDisplayWords[] = {1, 184};
-constexpr int kEnergyDisplayWords[] = {2, 185};
-constexpr int kDefaultDataDisplayWord = 184;
-constexpr int kAlarmOutputWords[] = {194, 201, 208, 215, 222, 229, 236, 243, 250, 257,
-                                     264, 271, 278, 285, 292, 299, 306, 313, 320};
-constexpr int kAnalogueOutputBases[] = {323, 351, 379, 407};
+constexpr int kDemandWords[] = {kWordCurrentDemand, kWordPowerDemand};
+constexpr int kDataDisplayWords[] = {kWordDataDisplayView, kWordDefaultDataView};
+constexpr int kEnergyDisplayWords[] = {kWordEnergyDisplayView, kWordDefaultEnergyView};
 
 bool Has(const CDeviceType& type, uint32_t feature, uint32_t family) {
     return type.HasFeature(feature, family);
@@ -46,25 +35,32 @@ int DiscreteOutputCount(const CDeviceType& t) {
     return 0;
 }
 
-// Output 0%, output 100% and table Y[0] to Y[9] of the output at base.
+// Output 0%, output 100% and table Y[0] to Y[9] of every analogue output.
 template <typename F>
 void ForEachOutputLevelWord(F&& f) {
-    for (int base : kAnalogueOutputBases) {
-        f(base + 5);
-        for (int offset = 7; offset <= 27; offset += 2)
-            f(base + offset);
+    for (int output = 0; output < kAnalogOutputCount; ++output) {
+        f(AnalogOutputWord(output, kAoOutputZero));
+        f(AnalogOutputWord(output, kAoOutputFull));
+        for (int point = 0; point < kAoTablePoints; ++point)
+            f(AnalogOutputWord(output, AoTableY(point)));
     }
 }
 
 void SetAnalogueOutputDefaults(ParameterImage& slot, uint16_t level0, uint16_t level100) {
-    for (int base : kAnalogueOutputBases) {
-        slot.words[base + 2] = 10000;  // adjust span
-        slot.words[base + 5] = level0;
-        slot.words[base + 6] = 10000;  // input 100%
-        slot.words[base + 7] = level100;
-        for (int m = 0; m < 10; ++m)
-            slot.words[base + 9 + 2 * m] = level0;
+    for (int output = 0; output < kAnalogOutputCount; ++output) {
+        slot.words[AnalogOutputWord(output, kAoAdjustSpan)] = 10000;
+        slot.words[AnalogOutputWord(output, kAoOutputZero)] = level0;
+        slot.words[AnalogOutputWord(output, kAoInputFull)] = 10000;
+        slot.words[AnalogOutputWord(output, kAoOutputFull)] = level100;
+        for (int point = 0; point < kAoTablePoints; ++point)
+            slot.words[AnalogOutputWord(output, AoTableY(point))] = level0;
     }
+}
+
+// Measurand codes of the neutral current (11) and its THD (33): only types with 3P4W measure
+// them.
+bool IsNeutralCode(uint16_t code) {
+    return code == 11 || code == 33;
 }
 
 void ZeroWhen(uint16_t& word, bool condition) {
@@ -90,8 +86,8 @@ void AdjustDisplayViews(ParameterImage& image, const CDeviceType& type) {
 void KeepDisplayLines(CSettingsStocker& store, ParameterImage& image, const CDeviceType& before,
                       const CDeviceType& after) {
     auto copyLines = [](const ParameterImage& from, ParameterImage& to) {
-        std::copy_n(from.words.begin() + kDisplayLineFirst, kDisplayLineCount,
-                    to.words.begin() + kDisplayLineFirst);
+        std::copy_n(from.words.begin() + kWordSigmaLineFirst, kSigmaLineCount,
+                    to.words.begin() + kWordSigmaLineFirst);
     };
     if (Has(before, 0, FAM_KT2_G2)) {
         copyLines(image, store.images[CSettingsStocker::kDisplayKt2G2]);
@@ -105,14 +101,16 @@ void KeepDisplayLines(CSettingsStocker& store, ParameterImage& image, const CDev
     }
     auto& w = image.words;
     if (IsKt6FirstGeneration(after)) {
-        for (int word = kDisplayLineFirst + 3; word < kDisplayLineFirst + kDisplayLineCount;
-             word += 4) {
-            ZeroWhen(w[word], w[word] >= 120);
+        // The fourth line of each screen.
+        for (int line = kSigmaLinesPerScreen - 1; line < kSigmaLineCount;
+             line += kSigmaLinesPerScreen) {
+            ZeroWhen(w[SigmaLineWord(line)], w[SigmaLineWord(line)] >= 120);
         }
     }
     if (IsKt6Without3P4W(after)) {
-        for (int word = kDisplayLineFirst; word < kDisplayLineFirst + kDisplayLineCount; ++word) {
-            ZeroWhen(w[word], w[word] == 11 || w[word] == 33);
+        for (int line = 0; line < kSigmaLineCount; ++line) {
+            const int word = SigmaLineWord(line);
+            ZeroWhen(w[word], IsNeutralCode(w[word]));
         }
     }
 }
@@ -122,20 +120,23 @@ void AdjustOutputs(CSettingsStocker& store, ParameterImage& image, const CDevice
     auto& w = image.words;
     const bool firstGeneration = IsKt2FirstGeneration(after) || IsKt6FirstGeneration(after);
     if (Has(after, FEAT_DI1, 0) && firstGeneration) {
-        ZeroWhen(w[kDiscreteInputFunctionWord], w[kDiscreteInputFunctionWord] >= 3);
+        ZeroWhen(w[kWordDiscreteInputFunction], w[kWordDiscreteInputFunction] >= 3);
     }
     const int outputs = DiscreteOutputCount(after);
     for (int i = 0; i < outputs; ++i) {
-        int word = kEnergyCountWords[i];
+        const int word = PulseEnergyWord(i);
         if (firstGeneration) ZeroWhen(w[word], w[word] > 8);
     }
-    for (int word : kAlarmOutputWords) {
+    for (int item = 0; item < kAlarmItemCount; ++item) {
         // An alarm through a discrete output that the type lacks shows on the display only.
-        if (w[word] > outputs + 1) w[word] = 1;
+        uint16_t& output = w[AlarmOutputWord(item)];
+        if (output > outputs + 1) output = 1;
     }
     if (Has(after, FEAT_AO_4_20MA | FEAT_AO_1_5V, 0) && IsKt6Without3P4W(after)) {
-        for (int base : kAnalogueOutputBases)
-            ZeroWhen(w[base], w[base] == 11 || w[base] == 33);
+        for (int output = 0; output < kAnalogOutputCount; ++output) {
+            uint16_t& input = w[AnalogOutputWord(output, kAoInput)];
+            ZeroWhen(input, IsNeutralCode(input));
+        }
     }
     ParameterImage& mA = store.images[CSettingsStocker::kAo4To20mA];
     ParameterImage& volt = store.images[CSettingsStocker::kAo1To5V];
@@ -160,11 +161,11 @@ void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image, b
     auto& w = image.words;
 
     if (freshDefaults) {
-        w[kSystemWord] = Has(after, 0, FAM_ZB) ? 3 : 5;
-        w[kDefaultDataDisplayWord] = 0;
+        w[kWordSystem] = Has(after, 0, FAM_ZB) ? 3 : 5;
+        w[kWordDefaultDataView] = 0;
         for (int word : kDemandWords)
             w[word] = 30;
-        if (Has(after, 0, FAM_KT6_G2)) w[kPowerFormatWord] = 1;
+        if (Has(after, 0, FAM_KT6_G2)) w[kWordPowerFormat] = 1;
         SetAnalogueOutputDefaults(store.images[CSettingsStocker::kAo4To20mA], 400, 2000);
         SetAnalogueOutputDefaults(store.images[CSettingsStocker::kAo1To5V], 1000, 5000);
     }
@@ -174,14 +175,14 @@ void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image, b
 
     if (!Has(after, FEAT_3P4W, 0)) {
         uint16_t limit = IsKt6(after) ? 3 : 5;
-        w[kSystemWord] = std::min(w[kSystemWord], limit);
+        w[kWordSystem] = std::min(w[kWordSystem], limit);
     }
 
     // Word 33 is a CT sensor index on multi-circuit types and a secondary current in
     // amperes on the meters: only a change between the two meanings resets it.
     const uint32_t multiCircuit = FAM_ZB | FAM_ZC;
     if (Has(before, 0, multiCircuit) && !Has(after, 0, multiCircuit)) {
-        w[kSecondaryCurrentWord] = 5;
+        w[kWordSecondaryCurrent] = 5;
     }
 
     if (!Has(after, FEAT_DI1, 0)) {
@@ -193,7 +194,7 @@ void ChangeDeviceType(CSettingsStocker& store, int row, ParameterImage& image, b
     AdjustOutputs(store, image, before, after);
 
     if (Has(before, 0, FAM_KT2_240) && !Has(after, 0, FAM_KT2_240)) {
-        ZeroWhen(w[kFrequencyInputWord], w[kFrequencyInputWord] > 1);
+        ZeroWhen(w[kWordFrequencyInput], w[kWordFrequencyInput] > 1);
     }
 }
 

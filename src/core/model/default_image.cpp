@@ -1,5 +1,6 @@
 // The default parameter image that every new image starts from.
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 
 namespace voltaro {
 
@@ -7,64 +8,65 @@ ParameterImage::ParameterImage() {
     deviceType.SelectRow(0);
     auto& w = words;
     // Sigma1 line1 ... Sigma6 line4.
-    const uint16_t sigma[24] = {1, 3, 6, 100, 1, 3, 2, 100, 1, 4, 2, 100,
-                                1, 5, 7, 100, 3, 8, 9, 10, 3, 12, 13, 14};
-    for (int i = 0; i < 24; ++i) w[4 + i] = sigma[i];
-    w[31] = 5;           // system
-    w[32] = 5;           // primary current, input 1
-    w[33] = 5;           // secondary current, input 1
-    w[34] = 110;         // primary voltage (32-bit, low word)
-    w[36] = 110;         // secondary voltage
-    w[38] = 10;          // low-end cutout current
-    w[39] = 10;          // low-end cutout voltage
-    for (int input = 0; input < 15; ++input) {  // inputs 2 to 16
-        w[40 + 3 * input] = 5;
-        w[41 + 3 * input] = 0;
-        w[42 + 3 * input] = 10;
+    const uint16_t sigma[kSigmaLineCount] = {1, 3, 6, 100, 1, 3, 2, 100, 1, 4,  2,  100,
+                                             1, 5, 7, 100, 3, 8, 9, 10,  3, 12, 13, 14};
+    for (int line = 0; line < kSigmaLineCount; ++line)
+        w[SigmaLineWord(line)] = sigma[line];
+    w[kWordSystem] = 5;
+    w[kWordPrimaryCurrent] = 5;
+    w[kWordSecondaryCurrent] = 5;
+    w[kWordPrimaryVoltage] = 110;  // 32-bit, low word
+    w[kWordSecondaryVoltage] = 110;
+    w[kWordLowEndCutoutCurrent] = 10;
+    w[kWordLowEndCutoutVoltage] = 10;
+    for (int input = 2; input <= kInputCount; ++input) {
+        w[PrimaryCurrentWord(input)] = 5;
+        w[CtSensorWord(input)] = 0;
+        w[LowEndCutoutCurrentWord(input)] = 10;
     }
-    w[85] = 5;           // bargraph current 100%
-    w[86] = 300;         // bargraph voltage 100%
-    w[88] = 5000;        // bargraph current 100% (/1000)
-    w[92] = 30000;       // bargraph voltage 100% (/100)
-    w[96] = 1500;        // active power 100%
-    w[100] = 1500;       // reactive power 100%
-    w[104] = 1500;       // apparent power 100%
-    w[108] = 10000;      // power factor 100%
-    w[112] = 6500;       // frequency 100%
-    w[114] = 4500;       // frequency 0%
-    w[116] = 1000;       // THD 100%
-    w[120] = 180;        // phase difference 100%
-    w[122] = 65356;      // phase difference 0%: -180 as 32 bits
-    w[123] = 65535;
-    w[124] = 1;          // device address
-    w[125] = 5;          // transfer rate 38400 bps
-    w[126] = 1;          // parity odd
-    w[128] = 15;         // t1.5
-    w[129] = 35;         // t3.5
-    w[132] = 0xC0A8;     // IP address 192.168.0.1
-    w[133] = 0x0001;
-    w[134] = 0xFFFF;     // subnet mask 255.255.255.0
-    w[135] = 0xFF00;
-    w[138] = 502;        // port
-    w[139] = 600;        // connection timeout
-    w[140] = 10;         // RUN LED timeout
-    w[141] = 1;          // CC-Link node address
-    w[142] = 4;          // CC-Link transfer rate 10 Mbps
-    w[143] = 30;         // current demand interval
-    w[144] = 30;         // power demand interval
-    for (int word : {163, 168, 172, 176}) w[word] = 10;  // pulse rates
-    for (int word : {165, 170, 174, 178}) w[word] = 1;   // pulse durations
-    w[180] = 600;        // LCD backlight off timer
-    w[181] = 2;          // brightness
-    w[187] = 1;          // short-cut menu "Clear alarm"
-    w[246] = 6500;       // frequency alarm high setpoint
-    w[248] = 4500;       // frequency alarm low setpoint
-    for (int base : {323, 351, 379, 407}) {
-        w[base + 2] = 10000;  // adjust span
-        w[base + 5] = 400;    // output 0%
-        w[base + 6] = 10000;  // input 100%
-        w[base + 7] = 2000;   // output 100%
-        for (int m = 0; m < 10; ++m) w[base + 9 + 2 * m] = 400;  // table Y
+    w[kWordBarCurrent] = 5;
+    w[kWordBarVoltage] = 300;
+    w[BarScaleWord(kBarScaleCurrent, false)] = 5000;   // /1000
+    w[BarScaleWord(kBarScaleVoltage, false)] = 30000;  // /100
+    w[BarScaleWord(kBarScaleActivePower, false)] = 1500;
+    w[BarScaleWord(kBarScaleReactivePower, false)] = 1500;
+    w[BarScaleWord(kBarScaleApparentPower, false)] = 1500;
+    w[BarScaleWord(kBarScalePowerFactor, false)] = 10000;
+    w[BarScaleWord(kBarScaleFrequency, false)] = 6500;
+    w[BarScaleWord(kBarScaleFrequency, true)] = 4500;
+    w[BarScaleWord(kBarScaleThd, false)] = 1000;
+    w[BarScaleWord(kBarScalePhaseDifference, false)] = 180;
+    Set32(BarScaleWord(kBarScalePhaseDifference, true), static_cast<uint32_t>(-180));
+    w[kWordDeviceAddress] = 1;
+    w[kWordTransferRate] = 5;  // 38400 bps
+    w[kWordParity] = 1;        // odd
+    w[kWordT15] = 15;
+    w[kWordT35] = 35;
+    SetAddress(kWordIpAddress, {192, 168, 0, 1});
+    SetAddress(kWordSubnetMask, {255, 255, 255, 0});
+    w[kWordPort] = 502;
+    w[kWordConnectionTimeout] = 600;
+    w[kWordRunLedTimeout] = 10;
+    w[kWordCcLinkNode] = 1;
+    w[kWordCcLinkRate] = 4;  // 10 Mbps
+    w[kWordCurrentDemand] = 30;
+    w[kWordPowerDemand] = 30;
+    for (int output = 0; output < kPulseOutputCount; ++output) {
+        w[PulseRateWord(output)] = 10;
+        w[PulseDurationWord(output)] = 1;
+    }
+    w[kWordBacklightOffTimer] = 600;
+    w[kWordBrightness] = 2;
+    w[kWordClearAlarmShortcut] = 1;
+    w[AlarmHighWord(kAlarmItemFrequency)] = 6500;
+    w[AlarmLowWord(kAlarmItemFrequency)] = 4500;
+    for (int output = 0; output < kAnalogOutputCount; ++output) {
+        w[AnalogOutputWord(output, kAoAdjustSpan)] = 10000;
+        w[AnalogOutputWord(output, kAoOutputZero)] = 400;
+        w[AnalogOutputWord(output, kAoInputFull)] = 10000;
+        w[AnalogOutputWord(output, kAoOutputFull)] = 2000;
+        for (int point = 0; point < kAoTablePoints; ++point)
+            w[AnalogOutputWord(output, AoTableY(point))] = 400;
     }
 }
 

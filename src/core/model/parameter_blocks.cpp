@@ -2,6 +2,7 @@
 #include "core/model/parameter_blocks.h"
 
 #include "core/model/device_type.h"
+#include "core/model/parameter_words.h"
 
 namespace voltaro {
 namespace {
@@ -166,6 +167,24 @@ std::span<const ParameterBlock> ZcBlockTable() { return kZcBlocks; }
 
 std::span<const ParameterBlock> BlockTableFor(const CDeviceType& type) {
     return type.HasFeature(0, FAM_ZC) ? ZcBlockTable() : MeterBlockTable();
+}
+
+int RegisterOfWord(std::span<const ParameterBlock> table, int word) {
+    for (const ParameterBlock& block : table) {
+        if (word >= block.word && word < block.word + block.Registers())
+            return block.address + (word - block.word);
+    }
+    return -1;
+}
+
+bool SetByDipSwitches(const ParameterBlock& block, bool zcTable) {
+    // The meter table keeps the system with input 1 in one block, and input 2 in another.
+    if (block.word == kWordSystem) return true;
+    const int inputs = zcTable ? kInputCount : 2;
+    for (int input = 1; input <= inputs; ++input) {
+        if (block.word == PrimaryCurrentWord(input)) return true;
+    }
+    return false;
 }
 
 }  // namespace voltaro

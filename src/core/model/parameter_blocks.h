@@ -8,14 +8,6 @@ namespace voltaro {
 
 class CDeviceType;
 
-// Register of the device's word order of 32-bit values (1: high half first).
-constexpr int kWordOrderRegister = 5735;
-constexpr int kFirmwareVersionRegister = 9601;
-// Configuration mode (DIP switch 1-8) of ZB and ZC types in bit 0; image word 30.
-constexpr int kZbModeRegister = 20302;
-constexpr int kZcModeRegister = 25502;
-constexpr int kModeWord = 30;
-
 struct ParameterBlock {
     int32_t address;     // first holding register
     int32_t count;       // number of values
@@ -40,5 +32,14 @@ std::span<const ParameterBlock> MeterBlockTable();  // 102 rows
 std::span<const ParameterBlock> ZcBlockTable();     // 43 rows
 // The ZC table for types of the ZC family, else the meter table.
 std::span<const ParameterBlock> BlockTableFor(const CDeviceType& type);
+
+// The holding register of image word in table (a block maps its words one to one onto its
+// registers), or -1 when no block of the table holds the word.
+int RegisterOfWord(std::span<const ParameterBlock> table, int word);
+
+// Whether the DIP switches set the block's values on a device in DIP mode (so that the
+// device refuses to have them written): the wiring system and the primary currents with
+// their sensors, of every input on the ZC series (zcTable), of inputs 1 and 2 otherwise.
+bool SetByDipSwitches(const ParameterBlock& block, bool zcTable);
 
 }  // namespace voltaro

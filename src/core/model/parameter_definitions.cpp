@@ -453,4 +453,9 @@ const ParameterDefinition& Definition(int word) {
     return kDefinitions[word];
 }
 
+bool StartsTwoWordEntry(int word) {
+    const int32_t type = Definition(word).type;
+    return type == kTypeValue32 || type == kTypeAddress;
+}
+
 }  // namespace voltaro

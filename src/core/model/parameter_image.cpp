@@ -1,38 +1,25 @@
 // Display texts, applicability and names of the parameter image's words.
-#include <cstdio>
-
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/model/value_helpers.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
 
-enum ValueType {
-    kSigned16 = 0,
-    kValue32 = 1,
-    kEnumeration = 2,
-    kPasscode = 3,
-    kMultiplied = 5,
-    kOutputLevel = 6,
-    kAddress = 7,
-};
-
-constexpr int kSecondaryCurrentWord = 33;
-constexpr int kCtSensorNameBase = 5600;
-constexpr int kEnergyCountBase = 3700;
-constexpr int kEnergyCountBaseG2 = 5000;
-constexpr int kAlarmOutputBase = 2400;
-constexpr int kAlarmOutputBaseComm = 2420;
-
 bool IsEnergyCountWord(int word) {
-    return word == 162 || word == 167 || word == 171 || word == 175;
+    for (int output = 0; output < kPulseOutputCount; ++output) {
+        if (word == PulseEnergyWord(output)) return true;
+    }
+    return false;
 }
 
 // The CT sensor word of the input whose primary current is `word`, or -1.
 int CtSensorWordOf(int word) {
-    if (word == 32) return 33;
-    if (word >= 40 && word <= 82 && (word - 40) % 3 == 0) return word + 1;
+    for (int input = 1; input <= kInputCount; ++input) {
+        if (word == PrimaryCurrentWord(input)) return CtSensorWord(input);
+    }
     return -1;
 }
 
@@ -43,14 +30,15 @@ std::string EnumerationText(int base, int value) {
     return std::to_string(value);
 }
 
-std::string AddressText(uint16_t high, uint16_t low) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%d.%d.%d.%d", high >> 8, high & 0xFF, low >> 8,
-                  low & 0xFF);
-    return buffer;
+}  // namespace
+
+bool HasExtendedFunctionSet(const CDeviceType& type) {
+    return type.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X);
 }
 
-}  // namespace
+int AlarmOutputTextBase(const CDeviceType& type) {
+    return type.HasFeature(0, FAM_HKT2 | FAM_HKT2X) ? kTextsAlarmOutputComm : kTextsAlarmOutput;
+}
 
 bool ParameterImage::Applies(int word) const {
     if (word < 0 || word >= kImageWords) return false;
@@ -66,47 +54,45 @@ std::string ParameterImage::ValueText(int word) const {
     const unsigned unsignedValue = words[word];
 
     if (multiCircuit) {
-        if (word == kSecondaryCurrentWord) {
-            return EnumerationText(kCtSensorNameBase, static_cast<int>(unsignedValue));
+        if (word == kWordSecondaryCurrent) {
+            return EnumerationText(kTextsCtSensor, static_cast<int>(unsignedValue));
         }
         int sensorWord = CtSensorWordOf(word);
         if (sensorWord >= 0 && words[sensorWord] != 0) return {};
     }
 
     switch (d.type) {
-        case kSigned16:
+        case kTypeSigned16:
             return FormatScaledValue(value, d.param);
-        case kValue32: {
+        case kTypeValue32: {
             if (word + 1 >= kImageWords) return FormatScaledValue(value, d.param);
             return FormatScaledValue(static_cast<int32_t>(Get32(word)), d.param);
         }
-        case kEnumeration: {
+        case kTypeEnumeration: {
             int base = d.param;
-            if (IsEnergyCountWord(word) && base == kEnergyCountBase &&
-                deviceType.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X)) {
-                base = kEnergyCountBaseG2;
+            if (IsEnergyCountWord(word) && base == kTextsEnergy &&
+                HasExtendedFunctionSet(deviceType)) {
+                base = kTextsEnergyExtended;
             }
-            if (base == kAlarmOutputBase && deviceType.HasFeature(0, FAM_HKT2 | FAM_HKT2X)) {
-                base = kAlarmOutputBaseComm;
-            }
+            if (base == kTextsAlarmOutput) base = AlarmOutputTextBase(deviceType);
             return EnumerationText(base, static_cast<int>(unsignedValue));
         }
-        case kPasscode:
+        case kTypePasscode:
             return "****";
-        case kMultiplied:
+        case kTypeMultiplied:
             return std::to_string(static_cast<long long>(unsignedValue) * d.param);
-        case kOutputLevel:
+        case kTypeOutputLevel:
             return deviceType.HasFeature(FEAT_AO_4_20MA, 0) ? FormatScaledValue(value, 100)
                                                             : FormatScaledValue(value, 1000);
-        case kAddress: {
+        case kTypeAddress: {
             // The second word of an address formats the pair it belongs to.
             int first = word;
-            if (word > 0 && Definition(word - 1).type == kAddress &&
+            if (word > 0 && Definition(word - 1).type == kTypeAddress &&
                 Definition(word - 1).nameId == d.nameId) {
                 first = word - 1;
             }
             if (first + 1 >= kImageWords) return {};
-            return AddressText(words[first], words[first + 1]);
+            return Ipv4Text(Address(first));
         }
         default:
             return std::to_string(value);

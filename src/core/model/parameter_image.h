@@ -6,23 +6,37 @@
 #include <string>
 
 #include "core/model/device_type.h"
+#include "core/model/ipv4_address.h"
 
 namespace voltaro {
 
 constexpr int kImageWords = 435;
 
+// Value types of the definitions table.
+enum ParameterType : int32_t {
+    kTypeSigned16 = 0,     // divided by param
+    kTypeValue32 = 1,      // 32-bit in this word (low half) and the next, divided by param
+    kTypeEnumeration = 2,  // string param + value
+    kTypePasscode = 3,
+    kTypeMultiplied = 5,   // value x param
+    kTypeOutputLevel = 6,  // analogue output level
+    kTypeAddress = 7,      // IPv4 address in this word and the next
+};
+
 // One row of the parameter definitions table (row i describes word i).
 struct ParameterDefinition {
     int32_t groupId;   // string id of the group name (16000 and up)
     int32_t nameId;    // string id of the parameter name
-    int32_t type;      // 0 signed 16, 1 32-bit (this word low), 2 enum, 3 passcode,
-                       // 5 scaled (x param), 6 analogue output level, 7 IPv4 address
+    int32_t type;      // ParameterType
     int32_t param;     // divisor, multiplier or enumeration base
     uint32_t featureMask;
     uint32_t familyMask;
 };
 
 const ParameterDefinition& Definition(int word);
+// Whether word is the first of a 32-bit value or of an address: callers that walk the
+// words entry by entry skip the word after it.
+bool StartsTwoWordEntry(int word);
 
 class ParameterImage {
 public:
@@ -39,6 +53,13 @@ public:
         words[word] = static_cast<uint16_t>(value & 0xFFFF);
         words[word + 1] = static_cast<uint16_t>(value >> 16);
     }
+    // The IPv4 address in word and the next.
+    Ipv4Octets Address(int word) const { return Ipv4OctetsOf({words[word], words[word + 1]}); }
+    void SetAddress(int word, const Ipv4Octets& octets) {
+        const Ipv4Words pair = Ipv4WordsOf(octets);
+        words[word] = pair.high;
+        words[word + 1] = pair.low;
+    }
 
     // Whether word applies to the image's device type (no row: nothing applies).
     bool Applies(int word) const;
@@ -47,6 +68,14 @@ public:
     std::string GroupName(int word) const;
     std::string ParameterName(int word) const;
 };
+
+// Types with any of the family bits KT2_G2, KT6_G2, HKT2, HKT2X have the extended
+// function set: two more discrete input functions and the energy counts with tariffs
+// (texts kTextsEnergyExtended + code instead of kTextsEnergy + code).
+bool HasExtendedFunctionSet(const CDeviceType& type);
+// First text of the alarm output choices: kTextsAlarmOutputComm ("Comm" ...) on HKT2 and
+// HKT2X, else kTextsAlarmOutput ("Display" ...).
+int AlarmOutputTextBase(const CDeviceType& type);
 
 // Copies the words and the device type's identity and row.
 void CopyParameterImage(ParameterImage& destination, const ParameterImage& source);

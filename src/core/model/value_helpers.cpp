@@ -7,16 +7,12 @@
 #include <system_error>
 
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kMsgOutOfRange = 11000;
-constexpr int kMsgNotNumber = 11026;
-constexpr int kMsgNotInteger = 11027;
-constexpr int kMsgOutOfRangeOrExtra = 11035;
 
 constexpr uint64_t kPowersOfTen[] = {1ULL,         10ULL,        100ULL,     1000ULL,
                                      10000ULL,     100000ULL,    1000000ULL, 10000000ULL,

@@ -21,8 +21,9 @@ int ScaleDecimals(int64_t scale);
 // Reads a number from text. Scale 1: a C-notation integer (decimal, 0x hex, leading-0
 // octal). Other scales: a decimal number multiplied by scale and rounded half away
 // from zero. Accepts min <= value <= max, or value == extra when extra is not
-// kNoExtraValue. Throws CPrivateException: 11027 (scale 1) or 11026 for text that is
-// not a number or does not fit, 11000 or 11035 (with extra) for a value out of range.
+// kNoExtraValue. Throws CPrivateException: kMsgNotInteger (scale 1) or kMsgNotNumber for
+// text that is not a number or does not fit, kMsgOutOfRange or kMsgOutOfRangeOrExtra (with
+// extra) for a value out of range.
 // nameId is the string id of the parameter's name used in the messages.
 int64_t ParseScaledValue(std::string_view text, int64_t min, int64_t max, int64_t scale, int nameId,
                          int64_t extra = kNoExtraValue);

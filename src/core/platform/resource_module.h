@@ -50,7 +50,7 @@ std::string LanguageModulePath(int index);
 // row's module, sets the thread locale and the library locale (numbers stay in the "C"
 // form so that formatting and parsing of values does not depend on the language).
 // Returns false when the row's module could not be loaded: English texts stay active and
-// the caller shows kCantLoadLanguageModuleId. The index stays current either way.
+// the caller shows kMsgCantLoadLanguageModule. The index stays current either way.
 bool LoadLanguage(int index);
 // The current language index (0 before any LoadLanguage).
 int CurrentLanguage();

@@ -7,9 +7,6 @@
 
 namespace voltaro {
 
-// Id of "Can't load language module" (a fixed text without an id of its own).
-constexpr int kCantLoadLanguageModuleId = 11100;
-
 struct StringEntry {
     int id;
     const char* text;
@@ -30,7 +27,7 @@ void SetActiveStringTable(std::span<const StringEntry> table);
 
 // The data blocks that make up the English table (one per source file).
 namespace strings {
-extern const std::span<const StringEntry> kMessages;    // 10000-11036
+extern const std::span<const StringEntry> kMessages;    // message_ids.h
 extern const std::span<const StringEntry> kUi;          // captions, labels, columns, units
 extern const std::span<const StringEntry> kLists;       // enumeration and list entries
 extern const std::span<const StringEntry> kModels;      // model strings 3500+

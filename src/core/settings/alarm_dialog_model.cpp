@@ -2,36 +2,35 @@
 
 #include <algorithm>
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
 
-constexpr int kA = 2350, kV = 2351, kW = 2352, kVar = 2353, kVA = 2354, kCosfi = 2355, kHz = 2356,
-              kPercent = 2357, kSec = 2358, kDeg = 2359;
 constexpr uint32_t kAll = 0x80000000u;
 constexpr uint32_t kNeutral = 0x20100000u;
 
 const ListItem kItems[CAlarmDialogModel::kItemCount] = {
-    {2300, 20000000, 0, 1000, kA, kAll, 0xA0},
-    {2301, 20000000, 0, 1000, kA, kNeutral, 0xA1},
-    {2302, 40000000, 0, 100, kV, kAll, 0xA0},
-    {2303, 40000000, 0, 100, kV, kAll, 0xA0},
-    {2304, 2000000000, -2000000000, 1, kW, kAll, 0xA0},
-    {2305, 2000000000, -2000000000, 1, kVar, kAll, 0xA0},
-    {2306, 2000000000, 0, 1, kVA, kAll, 0xA0},
-    {2307, 10000, -10000, 10000, kCosfi, kAll, 0xA0},
-    {2308, 6500, 4500, 100, kHz, kAll, 0xA0},
-    {2309, 20000000, 0, 1000, kA, kAll, 0xA0},
-    {2310, 20000000, 0, 1000, kA, kNeutral, 0xA1},
-    {2311, 2000000000, -2000000000, 1, kW, kAll, 0xA0},
-    {2312, 2000000000, -2000000000, 1, kVar, kAll, 0xA0},
-    {2313, 2000000000, 0, 1, kVA, kAll, 0xA0},
-    {2314, 9999, 0, 10, kPercent, kAll, 0xA0},
-    {2315, 9999, 0, 10, kPercent, kNeutral, 0xA1},
-    {2316, 9999, 0, 10, kPercent, kAll, 0xA0},
-    {2317, 9999, 0, 10, kPercent, kAll, 0xA0},
-    {2318, 180, -180, 1, kDeg, 0, 0xA6},
+    {2300, 20000000, 0, 1000, kTextUnitAmpere, kAll, 0xA0},
+    {2301, 20000000, 0, 1000, kTextUnitAmpere, kNeutral, 0xA1},
+    {2302, 40000000, 0, 100, kTextUnitVolt, kAll, 0xA0},
+    {2303, 40000000, 0, 100, kTextUnitVolt, kAll, 0xA0},
+    {2304, 2000000000, -2000000000, 1, kTextUnitWatt, kAll, 0xA0},
+    {2305, 2000000000, -2000000000, 1, kTextUnitVar, kAll, 0xA0},
+    {2306, 2000000000, 0, 1, kTextUnitVoltAmpere, kAll, 0xA0},
+    {2307, 10000, -10000, 10000, kTextUnitCosPhi, kAll, 0xA0},
+    {2308, 6500, 4500, 100, kTextUnitHertz, kAll, 0xA0},
+    {2309, 20000000, 0, 1000, kTextUnitAmpere, kAll, 0xA0},
+    {2310, 20000000, 0, 1000, kTextUnitAmpere, kNeutral, 0xA1},
+    {2311, 2000000000, -2000000000, 1, kTextUnitWatt, kAll, 0xA0},
+    {2312, 2000000000, -2000000000, 1, kTextUnitVar, kAll, 0xA0},
+    {2313, 2000000000, 0, 1, kTextUnitVoltAmpere, kAll, 0xA0},
+    {2314, 9999, 0, 10, kTextUnitPercent, kAll, 0xA0},
+    {2315, 9999, 0, 10, kTextUnitPercent, kNeutral, 0xA1},
+    {2316, 9999, 0, 10, kTextUnitPercent, kAll, 0xA0},
+    {2317, 9999, 0, 10, kTextUnitPercent, kAll, 0xA0},
+    {2318, 180, -180, 1, kTextUnitDegree, 0, 0xA6},
 };
 
 const ListColumn kColumns[] = {
@@ -54,17 +53,14 @@ std::span<const ListItem> CAlarmDialogModel::Items() {
 }
 
 CAlarmDialogModel::Inputs CAlarmDialogModel::Initial() const {
-    return {image_.words[189] == 1, std::to_string(image_.words[188])};
+    return {image_.words[kWordAlarmLatching] == 1,
+            std::to_string(image_.words[kWordAlarmPowerOnDelay])};
 }
 
 void CAlarmDialogModel::Accept(const Inputs& inputs) {
-    image_.words[189] = inputs.latching ? 1 : 0;
-    image_.words[188] =
+    image_.words[kWordAlarmLatching] = inputs.latching ? 1 : 0;
+    image_.words[kWordAlarmPowerOnDelay] =
         static_cast<uint16_t>(ReadField(PowerOnDelayField, inputs.powerOnDelay, 0, 999, 1, 15500));
-}
-
-int CAlarmDialogModel::OutputTextBase() const {
-    return image_.deviceType.HasFeature(0, FAM_HKT2 | FAM_HKT2X) ? 2420 : 2400;
 }
 
 int CAlarmDialogModel::OutputChoiceCount(int item) const {
@@ -80,7 +76,7 @@ int CAlarmDialogModel::OutputChoiceCount(int item) const {
         count = 3;
     // Widen the list so that a stored output through an absent Do can still be shown,
     // but never beyond the six texts the family has.
-    const int stored = image_.words[ItemWord(item) + 4];
+    const int stored = image_.words[AlarmOutputWord(item)];
     if (stored >= count) count = std::min(stored + 1, kOutputFamilySize);
     return count;
 }
@@ -97,18 +93,19 @@ std::string CAlarmDialogModel::CellText(int row, int column) const {
     const ListItem& item = kItems[row];
     if (column == NameColumn) return LoadString(item.nameId);
     if (!RowApplies(row)) return {};
-    const int base = ItemWord(row);
     switch (column) {
         case HighColumn:
-            return ScaledCellText(Signed32(image_, base), item.scale, item.unitId);
+            return ScaledCellText(Signed32(image_, AlarmHighWord(row)), item.scale, item.unitId);
         case LowColumn:
-            return ScaledCellText(Signed32(image_, base + 2), item.scale, item.unitId);
+            return ScaledCellText(Signed32(image_, AlarmLowWord(row)), item.scale, item.unitId);
         case HysteresisColumn:
-            return ScaledCellText(static_cast<int16_t>(image_.words[base + 5]), 10, kPercent);
+            return ScaledCellText(static_cast<int16_t>(image_.words[AlarmHysteresisWord(row)]), 10,
+                                  kTextUnitPercent);
         case DelayColumn:
-            return ScaledCellText(static_cast<int16_t>(image_.words[base + 6]), 1, kSec);
+            return ScaledCellText(static_cast<int16_t>(image_.words[AlarmDelayWord(row)]), 1,
+                                  kTextUnitSecond);
         case OutputColumn: {
-            const int stored = image_.words[base + 4];
+            const int stored = image_.words[AlarmOutputWord(row)];
             return stored < kOutputFamilySize ? LoadString(OutputTextBase() + stored)
                                               : std::to_string(stored);
         }
@@ -126,28 +123,27 @@ ComboSetup CAlarmDialogModel::ComboAt(int row, int column) const {
     if (EditorAt(row, column) != CellEditor::Combo) return {};
     const int count = OutputChoiceCount(row);
     return {StringList(count, OutputTextBase()),
-            IndexSelection(image_.words[ItemWord(row) + 4], count)};
+            IndexSelection(image_.words[AlarmOutputWord(row)], count)};
 }
 
 void CAlarmDialogModel::CommitText(int row, int column, const std::string& text) {
     if (EditorAt(row, column) != CellEditor::Edit) return;
     const ListItem& item = kItems[row];
-    const int base = ItemWord(row);
     switch (column) {
         case HighColumn:
-            image_.Set32(base, static_cast<uint32_t>(ParseScaledValue(text, item.min, item.max,
-                                                                      item.scale, kHighName)));
+            image_.Set32(AlarmHighWord(row), static_cast<uint32_t>(ParseScaledValue(
+                                                 text, item.min, item.max, item.scale, kHighName)));
             break;
         case LowColumn:
-            image_.Set32(base + 2, static_cast<uint32_t>(ParseScaledValue(text, item.min, item.max,
-                                                                          item.scale, kLowName)));
+            image_.Set32(AlarmLowWord(row), static_cast<uint32_t>(ParseScaledValue(
+                                                text, item.min, item.max, item.scale, kLowName)));
             break;
         case HysteresisColumn:
-            image_.words[base + 5] =
+            image_.words[AlarmHysteresisWord(row)] =
                 static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 10, kHysteresisName));
             break;
         case DelayColumn:
-            image_.words[base + 6] =
+            image_.words[AlarmDelayWord(row)] =
                 static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 1, kDelayName));
             break;
         default:
@@ -157,7 +153,7 @@ void CAlarmDialogModel::CommitText(int row, int column, const std::string& text)
 
 void CAlarmDialogModel::CommitChoice(int row, int column, int index) {
     if (EditorAt(row, column) != CellEditor::Combo) return;
-    StoreIndex(image_.words[ItemWord(row) + 4], index, OutputChoiceCount(row));
+    StoreIndex(image_.words[AlarmOutputWord(row)], index, OutputChoiceCount(row));
 }
 
 }  // namespace voltaro

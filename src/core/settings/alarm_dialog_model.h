@@ -5,13 +5,14 @@
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/settings/list_dialog_model.h"
 
 namespace voltaro {
 
 class CAlarmDialogModel : public ListDialogModel {
   public:
-    static constexpr int kItemCount = 19;
+    static constexpr int kItemCount = kAlarmItemCount;
     enum Column { NameColumn, HighColumn, LowColumn, HysteresisColumn, DelayColumn, OutputColumn };
     enum Field { PowerOnDelayField = 1 };
 
@@ -23,15 +24,14 @@ class CAlarmDialogModel : public ListDialogModel {
     explicit CAlarmDialogModel(ParameterImage& image) : image_(image) {}
 
     static std::span<const ListItem> Items();
-    static int ItemWord(int item) { return 190 + 7 * item; }
 
     // What Initialise shows in the two fields above the list.
     Inputs Initial() const;
-    // Word 189 from the check box, then word 188 validated (0 to 999, name 15500).
+    // Latching from the check box, then the power-on delay validated (0 to 999, name 15500).
     void Accept(const Inputs& inputs);
 
-    // First string of the output choice family: 2420 "Comm" on HKT2/HKT2X, else 2400.
-    int OutputTextBase() const;
+    // First string of the output choice family (AlarmOutputTextBase of the type).
+    int OutputTextBase() const { return AlarmOutputTextBase(image_.deviceType); }
     // Number of output choices for the item's stored index (widened to show it).
     int OutputChoiceCount(int item) const;
 

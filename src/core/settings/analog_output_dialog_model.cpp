@@ -2,36 +2,35 @@
 
 #include <array>
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
 
-constexpr int kPercent = 2357;
-
 // Rows with the output range of a current output (1.60 to 22.40 mA) or of a voltage
 // output (0.400 to 5.600 V); the other rows are the same in both tables.
 constexpr ListItem Level(int nameId, bool volts) {
-    return volts ? ListItem{nameId, 5600, 400, 1000, 2351, 0, 0}
-                 : ListItem{nameId, 2240, 160, 100, 2360, 0, 0};
+    return volts ? ListItem{nameId, 5600, 400, 1000, kTextUnitVolt, 0, 0}
+                 : ListItem{nameId, 2240, 160, 100, kTextUnitMilliampere, 0, 0};
 }
 constexpr ListItem Percent(int nameId, int32_t min, int32_t max) {
-    return {nameId, max, min, 100, kPercent, 0, 0};
+    return {nameId, max, min, 100, kTextUnitPercent, 0, 0};
 }
 
 constexpr std::array<ListItem, CAnalogOutputDialogModel::kRowCount> MakeItems(bool volts) {
     std::array<ListItem, CAnalogOutputDialogModel::kRowCount> items{};
-    items[0] = {3850, 0, 0, 1, 0, 0, 0};
-    items[1] = Percent(3851, -500, 500);
-    items[2] = Percent(3852, 9500, 10500);
-    items[3] = {3853, 0, 0, 1, 0, 0, 0};
-    items[4] = Percent(3854, -1500, 14000);
-    items[5] = Level(3855, volts);
-    items[6] = Percent(3856, -1500, 14000);
-    items[7] = Level(3857, volts);
-    for (int m = 0; m < 10; ++m) {
-        items[8 + 2 * m] = Percent(3858 + 2 * m, -1500, 14000);
-        items[9 + 2 * m] = Level(3859 + 2 * m, volts);
+    items[kAoInput] = {3850, 0, 0, 1, 0, 0, 0};
+    items[kAoAdjustZero] = Percent(3851, -500, 500);
+    items[kAoAdjustSpan] = Percent(3852, 9500, 10500);
+    items[kAoLinearizer] = {3853, 0, 0, 1, 0, 0, 0};
+    items[kAoInputZero] = Percent(3854, -1500, 14000);
+    items[kAoOutputZero] = Level(3855, volts);
+    items[kAoInputFull] = Percent(3856, -1500, 14000);
+    items[kAoOutputFull] = Level(3857, volts);
+    for (int point = 0; point < kAoTablePoints; ++point) {
+        items[static_cast<std::size_t>(AoTableX(point))] = Percent(3858 + 2 * point, -1500, 14000);
+        items[static_cast<std::size_t>(AoTableY(point))] = Level(3859 + 2 * point, volts);
     }
     return items;
 }
@@ -74,8 +73,8 @@ bool CAnalogOutputDialogModel::ExtendedInputList() const {
 }
 
 ChoiceList CAnalogOutputDialogModel::InputChoices() const {
-    return ExtendedInputList() ? ChoiceList::FromCodes(kExtendedCodes, kCodeTextBase)
-                               : ChoiceList::FromCodes(kStandardCodes, kCodeTextBase);
+    return ExtendedInputList() ? ChoiceList::FromCodes(kExtendedCodes, kTextsMeasurand)
+                               : ChoiceList::FromCodes(kStandardCodes, kTextsMeasurand);
 }
 
 std::vector<ColumnView> CAnalogOutputDialogModel::Columns() const {
@@ -90,24 +89,24 @@ std::string CAnalogOutputDialogModel::CellText(int row, int column) const {
     if (column == 0) return LoadString(item.nameId);
     if (column > OutputCount()) return {};
     const uint16_t value = Word(row, column);
-    if (row == kInputRow) return LoadString(kCodeTextBase + value);
-    if (row == kLinearizerRow) return LoadString(3900 + value);
+    if (row == kAoInput) return LoadString(kTextsMeasurand + value);
+    if (row == kAoLinearizer) return LoadString(kTextsLinearizer + value);
     return ScaledCellText(static_cast<int16_t>(value), item.scale, item.unitId);
 }
 
 CellEditor CAnalogOutputDialogModel::EditorAt(int row, int column) const {
     if (column < 1 || column > OutputCount() || row < 0 || row >= kRowCount)
         return CellEditor::None;
-    return row == kInputRow || row == kLinearizerRow ? CellEditor::Combo : CellEditor::Edit;
+    return row == kAoInput || row == kAoLinearizer ? CellEditor::Combo : CellEditor::Edit;
 }
 
 ComboSetup CAnalogOutputDialogModel::ComboAt(int row, int column) const {
     if (EditorAt(row, column) != CellEditor::Combo) return {};
-    if (row == kInputRow) {
+    if (row == kAoInput) {
         const ChoiceList choices = InputChoices();
         return {choices.Texts(), choices.IndexOfCode(Word(row, column)), kInputComboWidth};
     }
-    return {StringList(2, 3900), IndexSelection(Word(row, column), 2)};
+    return {StringList(2, kTextsLinearizer), IndexSelection(Word(row, column), 2)};
 }
 
 void CAnalogOutputDialogModel::CommitText(int row, int column, const std::string& text) {
@@ -119,7 +118,7 @@ void CAnalogOutputDialogModel::CommitText(int row, int column, const std::string
 
 void CAnalogOutputDialogModel::CommitChoice(int row, int column, int index) {
     if (EditorAt(row, column) != CellEditor::Combo) return;
-    if (row == kInputRow) {
+    if (row == kAoInput) {
         if (auto code = InputChoices().CodeAt(index))
             Word(row, column) = static_cast<uint16_t>(*code);
     } else {

@@ -1,24 +1,22 @@
 #pragma once
 // Decisions of the analog output dialog: a transposed list with one row per setting
-// (28 words per output) and one column per present output.
+// (kAnalogOutputWords per output) and one column per present output.
 #include <span>
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/settings/list_dialog_model.h"
 
 namespace voltaro {
 
 class CAnalogOutputDialogModel : public ListDialogModel {
   public:
-    static constexpr int kRowCount = 28;
-    static constexpr int kInputRow = 0;
-    static constexpr int kLinearizerRow = 3;
-    static constexpr int kCodeTextBase = 3600;
+    // One row per AnalogOutputSetting and table point.
+    static constexpr int kRowCount = kAnalogOutputWords;
 
     explicit CAnalogOutputDialogModel(ParameterImage& image) : image_(image) {}
 
-    static int OutputBase(int output) { return 323 + 28 * output; }
     // Number of outputs shown: 4, reduced by the missing Ao4, Ao3, Ao2, Ao1 bits in turn.
     int OutputCount() const;
     bool VoltageOutputs() const { return image_.deviceType.HasFeature(FEAT_AO_1_5V, 0); }
@@ -39,7 +37,9 @@ class CAnalogOutputDialogModel : public ListDialogModel {
     void CommitChoice(int row, int column, int index) override;
 
   private:
-    uint16_t& Word(int row, int column) const { return image_.words[OutputBase(column - 1) + row]; }
+    uint16_t& Word(int row, int column) const {
+        return image_.words[AnalogOutputWord(column - 1, row)];
+    }
 
     ParameterImage& image_;
 };

@@ -2,21 +2,22 @@
 
 #include <algorithm>
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
 
 const ListItem kItems[CBarDialogModel::kItemCount] = {
-    {4000, 20000000, 0, 1000, 2350, 0, 0},
-    {4001, 40000000, 0, 100, 2351, 0, 0},
-    {4002, 2000000000, -2000000000, 1, 2352, 0, 0},
-    {4003, 2000000000, -2000000000, 1, 2353, 0, 0},
-    {4004, 2000000000, 0, 1, 2354, 0, 0},
-    {4005, 10000, -10000, 10000, 2355, 0, 0},
-    {4006, 6500, 4500, 100, 2356, 0, 0},
-    {4007, 9999, 0, 10, 2357, 0, 0},
-    {4008, 180, -180, 1, 2359, 0, 0},
+    {4000, 20000000, 0, 1000, kTextUnitAmpere, 0, 0},
+    {4001, 40000000, 0, 100, kTextUnitVolt, 0, 0},
+    {4002, 2000000000, -2000000000, 1, kTextUnitWatt, 0, 0},
+    {4003, 2000000000, -2000000000, 1, kTextUnitVar, 0, 0},
+    {4004, 2000000000, 0, 1, kTextUnitVoltAmpere, 0, 0},
+    {4005, 10000, -10000, 10000, kTextUnitCosPhi, 0, 0},
+    {4006, 6500, 4500, 100, kTextUnitHertz, 0, 0},
+    {4007, 9999, 0, 10, kTextUnitPercent, 0, 0},
+    {4008, 180, -180, 1, kTextUnitDegree, 0, 0},
 };
 
 const ListColumn kColumns[] = {
@@ -44,7 +45,7 @@ std::string CBarDialogModel::CellText(int row, int column) const {
     const ListItem& item = kItems[row];
     if (column == NameColumn) return LoadString(item.nameId);
     if (EditorAt(row, column) == CellEditor::None) return {};
-    const auto value = static_cast<int32_t>(image_.Get32(ValueWord(row, column)));
+    const auto value = static_cast<int32_t>(image_.Get32(BarScaleWord(row, column == ZeroColumn)));
     return ScaledCellText(value, item.scale, item.unitId);
 }
 
@@ -59,7 +60,7 @@ void CBarDialogModel::CommitText(int row, int column, const std::string& text) {
     const ListItem& item = kItems[row];
     const int64_t value =
         ParseScaledValue(text, ColumnMinimum(row, column), item.max, item.scale, item.nameId);
-    image_.Set32(ValueWord(row, column), static_cast<uint32_t>(value));
+    image_.Set32(BarScaleWord(row, column == ZeroColumn), static_cast<uint32_t>(value));
 }
 
 }  // namespace voltaro

@@ -5,22 +5,19 @@
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/settings/list_dialog_model.h"
 
 namespace voltaro {
 
 class CBarDialogModel : public ListDialogModel {
   public:
-    static constexpr int kItemCount = 9;
+    static constexpr int kItemCount = kBarScaleCount;
     enum Column { NameColumn, FullColumn, ZeroColumn };
 
     explicit CBarDialogModel(ParameterImage& image) : image_(image) {}
 
     static std::span<const ListItem> Items();
-    // Word pair of the 100% value (FullColumn) or the 0% value (ZeroColumn) of item a.
-    static int ValueWord(int item, int column) {
-        return 88 + 4 * item + (column == ZeroColumn ? 2 : 0);
-    }
     // The bar's full scale is never negative: a negative item minimum becomes 0 there.
     static int32_t ColumnMinimum(int item, int column);
 

@@ -2,22 +2,18 @@
 
 namespace voltaro {
 
-bool HasExtendedFunctionSet(const CDeviceType& type) {
-    return type.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X);
-}
-
 ChoiceList CDiscreteInputDialogModel::Functions() const {
     return ChoiceList::FromStrings(HasExtendedFunctionSet(image_.deviceType) ? 5 : 3, 1700);
 }
 
 CDiscreteInputDialogModel::Inputs CDiscreteInputDialogModel::Initial() const {
-    return {IndexSelection(image_.words[154], Functions().Size()),
-            SecondRadioChecked(image_.words[155])};
+    return {IndexSelection(image_.words[kWordDiscreteInputFunction], Functions().Size()),
+            SecondRadioChecked(image_.words[kWordDiscreteInputContact])};
 }
 
 void CDiscreteInputDialogModel::Accept(const Inputs& inputs) {
-    StoreIndex(image_.words[154], inputs.function, Functions().Size());
-    image_.words[155] = RadioWord(inputs.normalClose);
+    StoreIndex(image_.words[kWordDiscreteInputFunction], inputs.function, Functions().Size());
+    image_.words[kWordDiscreteInputContact] = RadioWord(inputs.normalClose);
 }
 
 bool CDiscreteOutputDialogModel::Present(int output) const {
@@ -28,8 +24,8 @@ CDiscreteOutputDialogModel::Inputs CDiscreteOutputDialogModel::Initial() const {
     Inputs inputs{};
     for (int n = 0; n < kOutputCount; ++n) {
         if (!Present(n)) continue;
-        inputs[n] = {IndexSelection(image_.words[FunctionWord(n)], 3),
-                     SecondRadioChecked(image_.words[ContactWord(n)])};
+        inputs[n] = {IndexSelection(image_.words[DiscreteOutputFunctionWord(n)], 3),
+                     SecondRadioChecked(image_.words[DiscreteOutputContactWord(n)])};
     }
     return inputs;
 }
@@ -37,8 +33,8 @@ CDiscreteOutputDialogModel::Inputs CDiscreteOutputDialogModel::Initial() const {
 void CDiscreteOutputDialogModel::Accept(const Inputs& inputs) {
     for (int n = 0; n < kOutputCount; ++n) {
         if (!Present(n)) continue;
-        StoreIndex(image_.words[FunctionWord(n)], inputs[n].function, 3);
-        image_.words[ContactWord(n)] = RadioWord(inputs[n].normalClose);
+        StoreIndex(image_.words[DiscreteOutputFunctionWord(n)], inputs[n].function, 3);
+        image_.words[DiscreteOutputContactWord(n)] = RadioWord(inputs[n].normalClose);
     }
 }
 

@@ -3,13 +3,10 @@
 #include <array>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
-
-// Types with any of the family bits KT2_G2, KT6_G2, HKT2, HKT2X have the extended
-// function set: two more input functions and the energy counts with tariffs.
-bool HasExtendedFunctionSet(const CDeviceType& type);
 
 class CDiscreteInputDialogModel {
   public:
@@ -31,7 +28,7 @@ class CDiscreteInputDialogModel {
 
 class CDiscreteOutputDialogModel {
   public:
-    static constexpr int kOutputCount = 4;
+    static constexpr int kOutputCount = kDiscreteOutputCount;
     struct Output {
         int function = -1;
         bool normalClose = false;
@@ -40,8 +37,6 @@ class CDiscreteOutputDialogModel {
 
     explicit CDiscreteOutputDialogModel(ParameterImage& image) : image_(image) {}
 
-    static int FunctionWord(int output) { return output == 0 ? 152 : 154 + 2 * output; }
-    static int ContactWord(int output) { return FunctionWord(output) + 1; }
     // Outputs the type lacks are disabled (with their "Energy" buttons) and keep their words.
     bool Present(int output) const;
     ChoiceList Functions() const { return ChoiceList::FromStrings(3, 1800); }

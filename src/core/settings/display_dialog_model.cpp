@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -16,18 +18,18 @@ bool HasExtendedDisplay(const CDeviceType& type) {
 }
 
 ChoiceList EnergyViewChoices(const CDeviceType& type) {
-    if (!HasExtendedDisplay(type)) return ChoiceList::FromStrings(20, 3700);
+    if (!HasExtendedDisplay(type)) return ChoiceList::FromStrings(20, kTextsEnergy);
     ChoiceList list;
     auto add = [&list](int firstCode, int lastCode, int textBase) {
         for (int code = firstCode; code <= lastCode; ++code)
             list.Add(LoadString(textBase + code), code);
     };
-    add(0, 8, 3700);
-    add(210, 213, 5000);
-    add(9, 9, 3700);
-    add(10, 18, 3700);
-    add(310, 313, 5000);
-    add(19, 19, 3700);
+    add(0, 8, kTextsEnergy);
+    add(210, 213, kTextsEnergyExtended);
+    add(9, 9, kTextsEnergy);
+    add(10, 18, kTextsEnergy);
+    add(310, 313, kTextsEnergyExtended);
+    add(19, 19, kTextsEnergy);
     return list;
 }
 
@@ -48,39 +50,44 @@ void CDisplayDialogModel::StoreEnergyView(uint16_t& word, int selection) const {
 CDisplayDialogModel::Inputs CDisplayDialogModel::Initial() const {
     const auto& w = image_.words;
     Inputs in;
-    in.keyLock = IndexSelection(w[0], 3);
-    in.dataView = std::to_string(w[1]);
-    in.energyView = EnergyViewSelection(w[2]);
-    in.unit = IndexSelection(w[3], 2);
-    in.operationMode = IndexSelection(w[179], 3);
-    in.offTimer = std::to_string(w[180]);
-    in.brightness = std::clamp<int>(w[181], kBrightnessMin, kBrightnessMax);
-    in.updateRate = std::to_string(w[182]);
-    in.usePresetTimer = w[183] != 0;
-    in.presetTimer = in.usePresetTimer ? std::to_string(w[183]) : "1";
-    in.myDefaultDataView = std::to_string(static_cast<int16_t>(w[184]));
-    in.myDefaultEnergyView = EnergyViewSelection(w[185]);
-    in.myDefaultUnit = IndexSelection(w[186], 2);
+    in.keyLock = IndexSelection(w[kWordDisplayOperationMode], 3);
+    in.dataView = std::to_string(w[kWordDataDisplayView]);
+    in.energyView = EnergyViewSelection(w[kWordEnergyDisplayView]);
+    in.unit = IndexSelection(w[kWordEnergyDisplayUnit], 2);
+    in.operationMode = IndexSelection(w[kWordBacklightMode], 3);
+    in.offTimer = std::to_string(w[kWordBacklightOffTimer]);
+    in.brightness = std::clamp<int>(w[kWordBrightness], kBrightnessMin, kBrightnessMax);
+    in.updateRate = std::to_string(w[kWordUpdateRate]);
+    in.usePresetTimer = w[kWordDefaultTimer] != 0;
+    in.presetTimer = in.usePresetTimer ? std::to_string(w[kWordDefaultTimer]) : "1";
+    in.myDefaultDataView = std::to_string(static_cast<int16_t>(w[kWordDefaultDataView]));
+    in.myDefaultEnergyView = EnergyViewSelection(w[kWordDefaultEnergyView]);
+    in.myDefaultUnit = IndexSelection(w[kWordDefaultEnergyUnit], 2);
     return in;
 }
 
 void CDisplayDialogModel::Accept(const Inputs& in) {
     auto& w = image_.words;
-    StoreIndex(w[179], in.operationMode, 3);
+    StoreIndex(w[kWordBacklightMode], in.operationMode, 3);
     if (OffTimerEnabled(in.operationMode))
-        w[180] = static_cast<uint16_t>(ReadField(OffTimerField, in.offTimer, 1, 999, 1, 15551));
-    w[181] = static_cast<uint16_t>(std::clamp(in.brightness, kBrightnessMin, kBrightnessMax));
-    w[1] = static_cast<uint16_t>(ReadField(DataViewField, in.dataView, 0, 9999, 1, kDataViewName));
-    StoreEnergyView(w[2], in.energyView);
-    StoreIndex(w[3], in.unit, 2);
-    StoreIndex(w[0], in.keyLock, 3);
+        w[kWordBacklightOffTimer] =
+            static_cast<uint16_t>(ReadField(OffTimerField, in.offTimer, 1, 999, 1, 15551));
+    w[kWordBrightness] =
+        static_cast<uint16_t>(std::clamp(in.brightness, kBrightnessMin, kBrightnessMax));
+    w[kWordDataDisplayView] =
+        static_cast<uint16_t>(ReadField(DataViewField, in.dataView, 0, 9999, 1, kDataViewName));
+    StoreEnergyView(w[kWordEnergyDisplayView], in.energyView);
+    StoreIndex(w[kWordEnergyDisplayUnit], in.unit, 2);
+    StoreIndex(w[kWordDisplayOperationMode], in.keyLock, 3);
     if (UpdateRateEnabled())
-        w[182] = static_cast<uint16_t>(ReadField(UpdateRateField, in.updateRate, 0, 60, 1, 15553));
-    w[184] = static_cast<uint16_t>(ReadField(MyDefaultDataViewField, in.myDefaultDataView,
-                                             MyDefaultDataViewMin(), 9999, 1, kDataViewName));
-    StoreEnergyView(w[185], in.myDefaultEnergyView);
-    StoreIndex(w[186], in.myDefaultUnit, 2);
-    w[183] =
+        w[kWordUpdateRate] =
+            static_cast<uint16_t>(ReadField(UpdateRateField, in.updateRate, 0, 60, 1, 15553));
+    w[kWordDefaultDataView] =
+        static_cast<uint16_t>(ReadField(MyDefaultDataViewField, in.myDefaultDataView,
+                                        MyDefaultDataViewMin(), 9999, 1, kDataViewName));
+    StoreEnergyView(w[kWordDefaultEnergyView], in.myDefaultEnergyView);
+    StoreIndex(w[kWordDefaultEnergyUnit], in.myDefaultUnit, 2);
+    w[kWordDefaultTimer] =
         in.usePresetTimer
             ? static_cast<uint16_t>(ReadField(PresetTimerField, in.presetTimer, 1, 999, 1, 15650))
             : 0;

@@ -1,5 +1,6 @@
 #include "core/settings/display_option_models.h"
 
+#include "core/model/parameter_words.h"
 #include "core/settings/display_dialog_model.h"
 
 namespace voltaro {
@@ -10,16 +11,17 @@ bool CDisplayExpressionDialogModel::PowerFormatEnabled() const {
 
 CDisplayExpressionDialogModel::Inputs CDisplayExpressionDialogModel::Initial() const {
     const auto& w = image_.words;
-    return {SecondRadioChecked(w[145]), SecondRadioChecked(w[146]), SecondRadioChecked(w[147])};
+    return {SecondRadioChecked(w[kWordLineIndication]), SecondRadioChecked(w[kWordPhaseDirection]),
+            SecondRadioChecked(w[kWordPowerFormat])};
 }
 
 void CDisplayExpressionDialogModel::Accept(const Inputs& inputs) {
     auto& w = image_.words;
     if (IndicationEnabled()) {
-        w[145] = RadioWord(inputs.lineIndication);
-        w[146] = RadioWord(inputs.phaseIndication);
+        w[kWordLineIndication] = RadioWord(inputs.lineIndication);
+        w[kWordPhaseDirection] = RadioWord(inputs.phaseIndication);
     }
-    if (PowerFormatEnabled()) w[147] = RadioWord(inputs.powerFormat);
+    if (PowerFormatEnabled()) w[kWordPowerFormat] = RadioWord(inputs.powerFormat);
 }
 
 }  // namespace voltaro

@@ -1,6 +1,7 @@
 #pragma once
 // Decisions of the display expression and short-cut menu dialogs: radio pairs.
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -31,8 +32,8 @@ class CShortCutMenuDialogModel {
   public:
     explicit CShortCutMenuDialogModel(ParameterImage& image) : image_(image) {}
     // "Enable" (the second radio) is checked.
-    bool Initial() const { return SecondRadioChecked(image_.words[187]); }
-    void Accept(bool enable) { image_.words[187] = RadioWord(enable); }
+    bool Initial() const { return SecondRadioChecked(image_.words[kWordClearAlarmShortcut]); }
+    void Accept(bool enable) { image_.words[kWordClearAlarmShortcut] = RadioWord(enable); }
 
   private:
     ParameterImage& image_;

@@ -1,5 +1,6 @@
 #include "core/settings/display_sigma_dialog_model.h"
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -29,11 +30,11 @@ ChoiceList CDisplaySigmaDialogModel::RowChoices(int row) const {
     if (!SigmaCodeList()) {
         switch (line) {
             case 0:
-                return ChoiceList::FromCodes(kLine1Codes, 3600);
+                return ChoiceList::FromCodes(kLine1Codes, kTextsMeasurand);
             case 1:
-                return ChoiceList::FromCodes(kLine2Codes, 3600);
+                return ChoiceList::FromCodes(kLine2Codes, kTextsMeasurand);
             case 2:
-                return ChoiceList::FromCodes(kLine3Codes, 3600);
+                return ChoiceList::FromCodes(kLine3Codes, kTextsMeasurand);
             default:
                 return {};
         }
@@ -58,7 +59,7 @@ ChoiceList CDisplaySigmaDialogModel::RowChoices(int row) const {
 }
 
 std::string CDisplaySigmaDialogModel::CodeText(int code) {
-    return LoadString(code < 210 ? 3600 + code : 5000 + code);
+    return LoadString(code < 210 ? kTextsMeasurand + code : kTextsEnergyExtended + code);
 }
 
 std::vector<ColumnView> CDisplaySigmaDialogModel::Columns() const {
@@ -79,7 +80,7 @@ bool CDisplaySigmaDialogModel::RowApplies(int row) const {
 std::string CDisplaySigmaDialogModel::CellText(int row, int column) const {
     if (column == NameColumn) return LoadString(kRowNameBase + row);
     if (column != ValueColumn || !RowApplies(row)) return {};
-    return CodeText(image_.words[kFirstWord + row]);
+    return CodeText(image_.words[SigmaLineWord(row)]);
 }
 
 CellEditor CDisplaySigmaDialogModel::EditorAt(int row, int column) const {
@@ -89,13 +90,13 @@ CellEditor CDisplaySigmaDialogModel::EditorAt(int row, int column) const {
 ComboSetup CDisplaySigmaDialogModel::ComboAt(int row, int column) const {
     if (EditorAt(row, column) == CellEditor::None) return {};
     const ChoiceList choices = RowChoices(row);
-    return {choices.Texts(), choices.IndexOfCode(image_.words[kFirstWord + row])};
+    return {choices.Texts(), choices.IndexOfCode(image_.words[SigmaLineWord(row)])};
 }
 
 void CDisplaySigmaDialogModel::CommitChoice(int row, int column, int index) {
     if (EditorAt(row, column) == CellEditor::None) return;
     if (auto code = RowChoices(row).CodeAt(index))
-        image_.words[kFirstWord + row] = static_cast<uint16_t>(*code);
+        image_.words[SigmaLineWord(row)] = static_cast<uint16_t>(*code);
 }
 
 }  // namespace voltaro

@@ -1,9 +1,10 @@
 #pragma once
 // Decisions of the sigma display dialog: which measurand each line of the device's
-// sigma screens shows (words 4 to 27), one row per line.
+// sigma screens shows (SigmaLineWord), one row per line.
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/settings/list_dialog_model.h"
 
 namespace voltaro {
@@ -11,7 +12,6 @@ namespace voltaro {
 class CDisplaySigmaDialogModel : public ListDialogModel {
   public:
     enum Column { NameColumn, ValueColumn };
-    static constexpr int kFirstWord = 4;
 
     explicit CDisplaySigmaDialogModel(ParameterImage& image) : image_(image) {}
 
@@ -22,7 +22,7 @@ class CDisplaySigmaDialogModel : public ListDialogModel {
     ChoiceList RowChoices(int row) const;
     // List index of a stored code in row i's choices (-1: not in the list).
     int CodeToIndex(int row, int code) const { return RowChoices(row).IndexOfCode(code); }
-    // Text of a stored code: 3600 + code below 210, else 5000 + code.
+    // Text of a stored code: kTextsMeasurand + code below 210, else kTextsEnergyExtended + code.
     static std::string CodeText(int code);
 
     std::vector<ColumnView> Columns() const override;

@@ -1,13 +1,10 @@
 #include "core/settings/input2_page_model.h"
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kSensorHeader = 5550, kPrimaryHeader = 5551, kChannelLabelBase = 5499;
-constexpr int kPrimaryCurrentName = 15151;
-constexpr int kMaxInputs = 16;
 
 // Within a block of three columns: labels, sensor values, primary values.
 enum BlockColumn { LabelColumn, SensorColumn, PrimaryColumn };
@@ -19,20 +16,20 @@ void CInput2PageModel::Load(const ParameterImage& image) {
 }
 
 CInput2PageModel::VtInputs CInput2PageModel::InitialVt() const {
-    return {std::to_string(static_cast<int32_t>(image_.Get32(34))),
-            std::to_string(image_.words[36])};
+    return {std::to_string(static_cast<int32_t>(image_.Get32(kWordPrimaryVoltage))),
+            std::to_string(image_.words[kWordSecondaryVoltage])};
 }
 
 void CInput2PageModel::Save(ParameterImage& image, const VtInputs& vt) const {
-    const int64_t primary = ReadField(VtPrimaryField, vt.primary, 50, 400000, 1, 15153);
-    const int64_t secondary = ReadField(VtSecondaryField, vt.secondary, 50, 500, 1, 15154);
-    image.Set32(34, static_cast<uint32_t>(primary));
-    image.words[36] = static_cast<uint16_t>(secondary);
+    const int64_t primary = ReadField(VtPrimaryField, vt.primary, kVtPrimaryRange);
+    const int64_t secondary = ReadField(VtSecondaryField, vt.secondary, kVtSecondaryRange);
+    image.Set32(kWordPrimaryVoltage, static_cast<uint32_t>(primary));
+    image.words[kWordSecondaryVoltage] = static_cast<uint16_t>(secondary);
     // Only the words this page edits: the low-end cutouts between them belong to the
     // other-setting dialog and must not be overwritten with this page's older copy.
-    for (int input = 1; input <= kMaxInputs; ++input) {
-        image.words[PrimaryWord(input)] = image_.words[PrimaryWord(input)];
-        image.words[SensorWord(input)] = image_.words[SensorWord(input)];
+    for (int input = 1; input <= kInputCount; ++input) {
+        image.words[PrimaryCurrentWord(input)] = image_.words[PrimaryCurrentWord(input)];
+        image.words[CtSensorWord(input)] = image_.words[CtSensorWord(input)];
     }
 }
 
@@ -58,22 +55,37 @@ int CInput2PageModel::InputAt(int row, int column) const {
     return row + 8 * (column / 3);
 }
 
-std::string CInput2PageModel::GridCellText(int row, int column) const {
-    if (column < 0 || column >= GridColumnCount() || row < 0 || row >= GridRowCount()) return {};
-    const int block = column / 3;
+int CInput2PageModel::LabelIdAt(int row, int column) const {
+    if (column < 0 || column >= GridColumnCount() || row < 0 || row >= GridRowCount()) return 0;
     if (row == 0) {
         switch (column % 3) {
             case SensorColumn:
-                return LoadString(kSensorHeader);
+                return kTextSensorHeader;
             case PrimaryColumn:
-                return LoadString(kPrimaryHeader);
+                return kTextPrimaryHeader;
             default:
-                return " ";
+                return kTextBlank;
         }
     }
-    if (column % 3 == LabelColumn) return LoadString(kChannelLabelBase + row + 8 * block);
+    return column % 3 == LabelColumn ? InputLabelId(row + 8 * (column / 3)) : 0;
+}
+
+std::vector<CellBinding> CInput2PageModel::GridLabels() const {
+    std::vector<CellBinding> labels;
+    for (int column = 0; column < GridColumnCount(); ++column) {
+        for (int row = 0; row < GridRowCount(); ++row) {
+            if (const int id = LabelIdAt(row, column)) labels.push_back({id, column, row});
+        }
+    }
+    return labels;
+}
+
+std::string CInput2PageModel::GridCellText(int row, int column) const {
+    if (column < 0 || column >= GridColumnCount() || row < 0 || row >= GridRowCount()) return {};
+    if (const int id = LabelIdAt(row, column)) return LoadString(id);
     const int input = InputAt(row, column);
-    return image_.ValueText(column % 3 == SensorColumn ? SensorWord(input) : PrimaryWord(input));
+    return image_.ValueText(column % 3 == SensorColumn ? CtSensorWord(input)
+                                                       : PrimaryCurrentWord(input));
 }
 
 CellEditor CInput2PageModel::GridEditorAt(int row, int column) const {
@@ -84,18 +96,19 @@ CellEditor CInput2PageModel::GridEditorAt(int row, int column) const {
 ComboSetup CInput2PageModel::GridComboAt(int row, int column) const {
     if (GridEditorAt(row, column) != CellEditor::Combo) return {};
     const int input = InputAt(row, column);
-    return {SensorChoices().Texts(), IndexSelection(image_.words[SensorWord(input)], kSensorCount)};
+    return {SensorChoices().Texts(),
+            IndexSelection(image_.words[CtSensorWord(input)], kSensorCount)};
 }
 
 void CInput2PageModel::CommitGridText(int row, int column, const std::string& text) {
     if (GridEditorAt(row, column) != CellEditor::Edit) return;
-    image_.words[PrimaryWord(InputAt(row, column))] =
-        static_cast<uint16_t>(ParseScaledValue(text, 1, 20000, 1, kPrimaryCurrentName));
+    image_.words[PrimaryCurrentWord(InputAt(row, column))] =
+        static_cast<uint16_t>(ParseScaledValue(text, kCtPrimaryRange));
 }
 
 void CInput2PageModel::CommitGridChoice(int row, int column, int index) {
     if (GridEditorAt(row, column) != CellEditor::Combo) return;
-    StoreIndex(image_.words[SensorWord(InputAt(row, column))], index, kSensorCount);
+    StoreIndex(image_.words[CtSensorWord(InputAt(row, column))], index, kSensorCount);
 }
 
 }  // namespace voltaro

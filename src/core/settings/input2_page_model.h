@@ -4,6 +4,8 @@
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/settings/list_dialog_model.h"
 
 namespace voltaro {
@@ -12,8 +14,8 @@ class CInput2PageModel : public GridModel {
   public:
     enum Field { VtPrimaryField = 1, VtSecondaryField };
     struct VtInputs {
-        std::string primary;    // words 34-35, volts
-        std::string secondary;  // word 36, volts
+        std::string primary;    // kWordPrimaryVoltage, volts
+        std::string secondary;  // kWordSecondaryVoltage, volts
     };
     static constexpr int kSensorCount = 6;
 
@@ -27,14 +29,15 @@ class CInput2PageModel : public GridModel {
 
     const ParameterImage& Image() const { return image_; }
     int InputCount() const { return image_.deviceType.ioConfig[3]; }
-    static int PrimaryWord(int input) { return input == 1 ? 32 : 40 + 3 * (input - 2); }
-    static int SensorWord(int input) { return PrimaryWord(input) + 1; }
     // Input shown in a grid row and value block (0 for header and label cells).
     int InputAt(int row, int column) const;
-    ChoiceList SensorChoices() const { return ChoiceList::FromStrings(kSensorCount, 5600); }
+    ChoiceList SensorChoices() const {
+        return ChoiceList::FromStrings(kSensorCount, kTextsCtSensor);
+    }
 
     int GridColumnCount() const override { return InputCount() == 16 ? 6 : 3; }
     int GridRowCount() const override;
+    std::vector<CellBinding> GridLabels() const override;
     std::string GridCellText(int row, int column) const override;
     CellEditor GridEditorAt(int row, int column) const override;
     ComboSetup GridComboAt(int row, int column) const override;
@@ -43,6 +46,8 @@ class CInput2PageModel : public GridModel {
 
   private:
     int BlockRows() const;
+    // String id of the label at a cell, 0 for a value cell.
+    int LabelIdAt(int row, int column) const;
     ParameterImage image_;
 };
 

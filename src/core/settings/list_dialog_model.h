@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/model/device_type.h"
+#include "core/settings/cell_binding.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -79,6 +80,8 @@ class GridModel {
     virtual ~GridModel() = default;
     virtual int GridColumnCount() const = 0;
     virtual int GridRowCount() const = 0;
+    // The label cells: their string ids and places. GridCellText shows the same texts.
+    virtual std::vector<CellBinding> GridLabels() const = 0;
     virtual std::string GridCellText(int row, int column) const = 0;
     virtual CellEditor GridEditorAt(int row, int column) const = 0;
     virtual ComboSetup GridComboAt(int, int) const { return {}; }

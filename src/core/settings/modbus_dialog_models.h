@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/platform/list_text_ids.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -13,21 +14,16 @@ namespace voltaro {
 // The "Modbus" button opens the Modbus-TCP dialog for Ethernet devices, else the serial one.
 inline bool UsesModbus2Dialog(const CDeviceType& type) { return type.HasFeature(FEAT_MODBUS_TCP, 0); }
 
-using Ipv4Octets = std::array<uint8_t, 4>;
-// An address kept in two words: first octet << 8 | second, third octet << 8 | fourth.
-Ipv4Octets OctetsOfWords(const ParameterImage& image, int firstWord);
-void StoreOctets(ParameterImage& image, int firstWord, const Ipv4Octets& octets);
-
 class CModbusDialogModel {
   public:
     enum Field { AddressField = 1, RunLedTimeoutField };
     struct Inputs {
-        std::string address;        // word 124
-        int rate = -1;              // word 125
-        int parity = -1;            // word 126
-        int stop = -1;              // word 127
-        bool asciiMode = false;     // word 131
-        std::string runLedTimeout;  // word 140, one decimal
+        std::string address;
+        int rate = -1;
+        int parity = -1;
+        int stop = -1;
+        bool asciiMode = false;
+        std::string runLedTimeout;  // one decimal
     };
 
     explicit CModbusDialogModel(ParameterImage& image) : image_(image) {}
@@ -39,9 +35,11 @@ class CModbusDialogModel {
     bool AdvancedEnabled() const { return !TransducerVariant(); }
     bool ModeAndRunLedEnabled() const { return TransducerVariant(); }
 
-    ChoiceList Rates() const { return ChoiceList::FromStrings(6, 1900); }
-    ChoiceList Parities() const { return ChoiceList::FromStrings(3, 1950); }
-    ChoiceList StopBits() const { return ChoiceList::FromStrings(2, 2000); }
+    ChoiceList Rates() const { return ChoiceList::FromStrings(kBaudRateTextCount, kTextsBaudRate); }
+    ChoiceList Parities() const { return ChoiceList::FromStrings(kParityTextCount, kTextsParity); }
+    ChoiceList StopBits() const {
+        return ChoiceList::FromStrings(kStopBitsTextCount, kTextsStopBits);
+    }
 
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
@@ -54,9 +52,9 @@ class CAdvancedModbusDialogModel {
   public:
     enum Field { T15Field = 1, T35Field };
     struct Inputs {
-        bool swap = false;  // word 130: "Swap (high first)"
-        std::string t15;    // word 128, one decimal
-        std::string t35;    // word 129, one decimal
+        bool swap = false;  // "Swap (high first)"
+        std::string t15;    // one decimal
+        std::string t35;    // one decimal
     };
 
     explicit CAdvancedModbusDialogModel(ParameterImage& image) : image_(image) {}
@@ -72,12 +70,12 @@ class CModbus2DialogModel {
   public:
     enum Field { PortField = 1, ConnectionTimeoutField, RunLedTimeoutField };
     struct Inputs {
-        Ipv4Octets address{};           // words 132-133
-        Ipv4Octets mask{};              // words 134-135
-        Ipv4Octets gateway{};           // words 136-137
-        std::string port;               // word 138, any C notation ("0x1F6")
-        std::string connectionTimeout;  // word 139, one decimal
-        std::string runLedTimeout;      // word 140, one decimal
+        Ipv4Octets address{};
+        Ipv4Octets mask{};
+        Ipv4Octets gateway{};
+        std::string port;               // any C notation ("0x1F6")
+        std::string connectionTimeout;  // one decimal
+        std::string runLedTimeout;      // one decimal
     };
 
     explicit CModbus2DialogModel(ParameterImage& image) : image_(image) {}
@@ -94,8 +92,8 @@ class CCCLinkDialogModel {
   public:
     enum Field { NodeField = 1 };
     struct Inputs {
-        std::string node;  // word 141
-        int rate = -1;     // word 142
+        std::string node;
+        int rate = -1;
     };
 
     explicit CCCLinkDialogModel(ParameterImage& image) : image_(image) {}

@@ -14,8 +14,9 @@ class CPasscodeDialogModel {
 
     explicit CPasscodeDialogModel(ParameterImage& image) : image_(image) {}
 
-    // Exactly four digits (11002 "Invalid input passcode." otherwise, on the new passcode),
-    // equal to the confirmation (11003 otherwise); stores the decimal value ("0123" -> 123).
+    // Exactly four digits (kMsgInvalidPasscode otherwise, on the new passcode), equal to
+    // the confirmation (kMsgPasscodeConfirmMismatch otherwise); stores the decimal value
+    // ("0123" -> 123).
     void Accept(const std::string& passcode, const std::string& confirmation);
 
   private:

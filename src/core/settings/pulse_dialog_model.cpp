@@ -1,5 +1,6 @@
 #include "core/settings/pulse_dialog_model.h"
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 #include "core/settings/discrete_io_dialog_models.h"
 
@@ -27,12 +28,12 @@ int PulseUnitTextId(int energyCode) {
 }
 
 ChoiceList CPulseDialogModel::EnergyChoices() const {
-    if (!HasExtendedFunctionSet(image_.deviceType)) return ChoiceList::FromStrings(9, 3700);
+    if (!HasExtendedFunctionSet(image_.deviceType)) return ChoiceList::FromStrings(9, kTextsEnergy);
     ChoiceList list;
     for (int offset : {0, 200, 300}) {
         for (int quantity : kEnergyQuantities) {
             const int code = offset + quantity;
-            list.Add(LoadString(5000 + code), code);
+            list.Add(LoadString(kTextsEnergyExtended + code), code);
         }
     }
     return list;
@@ -47,12 +48,13 @@ ChoiceList CPulseDialogModel::DurationChoices() {
 
 CPulseDialogModel::Inputs CPulseDialogModel::Initial() const {
     const ChoiceList energies = EnergyChoices();
-    const int stored = image_.words[EnergyWord()];
+    const int stored = image_.words[PulseEnergyWord(output_)];
     int energy = energies.IndexOfCode(stored);
     // The extended list falls back to its first entry; the plain list shows no selection.
     if (energy < 0 && HasExtendedFunctionSet(image_.deviceType)) energy = 0;
-    return {energy, FormatScaledValue(static_cast<int32_t>(image_.Get32(WeightWord())), 10),
-            DurationChoices().IndexOfCode(image_.words[DurationWord()])};
+    return {energy,
+            FormatScaledValue(static_cast<int32_t>(image_.Get32(PulseRateWord(output_))), 10),
+            DurationChoices().IndexOfCode(image_.words[PulseDurationWord(output_)])};
 }
 
 std::string CPulseDialogModel::UnitText(int energySelection) const {
@@ -62,11 +64,12 @@ std::string CPulseDialogModel::UnitText(int energySelection) const {
 
 void CPulseDialogModel::Accept(const Inputs& inputs) {
     if (auto code = EnergyChoices().CodeAt(inputs.energy))
-        image_.words[EnergyWord()] = static_cast<uint16_t>(*code);
-    image_.Set32(WeightWord(), static_cast<uint32_t>(ReadField(PulseWeightField, inputs.weight, 1,
-                                                               100000, 10, 15451)));
+        image_.words[PulseEnergyWord(output_)] = static_cast<uint16_t>(*code);
+    image_.Set32(
+        PulseRateWord(output_),
+        static_cast<uint32_t>(ReadField(PulseWeightField, inputs.weight, 1, 100000, 10, 15451)));
     if (auto code = DurationChoices().CodeAt(inputs.duration))
-        image_.words[DurationWord()] = static_cast<uint16_t>(*code);
+        image_.words[PulseDurationWord(output_)] = static_cast<uint16_t>(*code);
 }
 
 }  // namespace voltaro

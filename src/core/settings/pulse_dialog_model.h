@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -25,12 +26,8 @@ class CPulseDialogModel {
     // output: 0 to 3.
     CPulseDialogModel(ParameterImage& image, int output) : image_(image), output_(output) {}
 
-    int EnergyWord() const { return kEnergyWords[output_]; }
-    int WeightWord() const { return EnergyWord() + 1; }
-    int DurationWord() const { return EnergyWord() + 3; }
-
     // Nine quantities (code = index) or, with the extended function set, the 36 totals,
-    // peak and off-peak counts with their codes (text 5000 + code).
+    // peak and off-peak counts with their codes (text kTextsEnergyExtended + code).
     ChoiceList EnergyChoices() const;
     // "100" ... "2000"; the stored code is the index + 1.
     static ChoiceList DurationChoices();
@@ -42,7 +39,6 @@ class CPulseDialogModel {
     void Accept(const Inputs& inputs);
 
   private:
-    static constexpr int kEnergyWords[4] = {162, 167, 171, 175};
     ParameterImage& image_;
     int output_;
 };

@@ -1,5 +1,6 @@
 #include "core/settings/tariff_dialog_models.h"
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -7,7 +8,6 @@ namespace {
 
 constexpr int kCurrentCutoutName = 15156;
 constexpr int kVoltageCutoutName = 15157;
-constexpr int kChannelLabelBase = 5499;
 
 }  // namespace
 
@@ -26,35 +26,36 @@ bool CAdvancedDialogModel::TariffFunctionEnabled() const {
 CAdvancedDialogModel::Inputs CAdvancedDialogModel::Initial() const {
     const auto& w = image_.words;
     Inputs in;
-    in.voltageCutout = TenthsText(w[39]);
-    in.currentCutout1 = TenthsText(w[38]);
-    in.currentCutout2 = TenthsText(w[42]);
-    in.frequencyInput =
-        FrequencyInputEnabled() ? IndexSelection(w[37], FrequencyInputs().Size()) : -1;
-    in.tariffEnabled = w[166] != 0;
-    for (int i = 0; i < 4; ++i)
-        in.calculation[i] = SecondRadioChecked(w[148 + i]);
+    in.voltageCutout = TenthsText(w[kWordLowEndCutoutVoltage]);
+    in.currentCutout1 = TenthsText(w[LowEndCutoutCurrentWord(1)]);
+    in.currentCutout2 = TenthsText(w[LowEndCutoutCurrentWord(2)]);
+    in.frequencyInput = FrequencyInputEnabled()
+                            ? IndexSelection(w[kWordFrequencyInput], FrequencyInputs().Size())
+                            : -1;
+    in.tariffEnabled = w[kWordTariffFunction] != 0;
+    for (int i = 0; i < kCalculationOptionCount; ++i)
+        in.calculation[i] = SecondRadioChecked(w[kWordCalculationOptionFirst + i]);
     return in;
 }
 
 void CAdvancedDialogModel::Accept(const Inputs& in) {
     auto& w = image_.words;
-    w[39] = static_cast<uint16_t>(
+    w[kWordLowEndCutoutVoltage] = static_cast<uint16_t>(
         ReadField(VoltageCutoutField, in.voltageCutout, 0, 999, 10, kVoltageCutoutName));
     if (IsZc()) {
-        w[37] = 0;
+        w[kWordFrequencyInput] = 0;
     } else {
-        w[38] = static_cast<uint16_t>(
+        w[LowEndCutoutCurrentWord(1)] = static_cast<uint16_t>(
             ReadField(CurrentCutout1Field, in.currentCutout1, 0, 999, 10, kCurrentCutoutName));
         if (Channel2Visible()) {
-            w[42] = static_cast<uint16_t>(
+            w[LowEndCutoutCurrentWord(2)] = static_cast<uint16_t>(
                 ReadField(CurrentCutout2Field, in.currentCutout2, 0, 999, 10, kCurrentCutoutName));
         }
-        StoreIndex(w[37], in.frequencyInput, FrequencyInputs().Size());
+        StoreIndex(w[kWordFrequencyInput], in.frequencyInput, FrequencyInputs().Size());
     }
-    if (TariffFunctionEnabled()) w[166] = in.tariffEnabled ? 1 : 0;
-    for (int i = 0; i < 4; ++i)
-        w[148 + i] = RadioWord(in.calculation[i]);
+    if (TariffFunctionEnabled()) w[kWordTariffFunction] = in.tariffEnabled ? 1 : 0;
+    for (int i = 0; i < kCalculationOptionCount; ++i)
+        w[kWordCalculationOptionFirst + i] = RadioWord(in.calculation[i]);
 }
 
 int CAdvancedDialogModel::ChannelCount() const {
@@ -67,11 +68,22 @@ int CAdvancedDialogModel::ChannelAt(int row, int column) const {
     return row + 1 + 8 * (column / 2);
 }
 
+std::vector<CellBinding> CAdvancedDialogModel::GridLabels() const {
+    std::vector<CellBinding> labels;
+    for (int column = 0; column < GridColumnCount(); column += 2) {
+        for (int row = 0; row < GridRowCount(); ++row) {
+            if (const int channel = ChannelAt(row, column))
+                labels.push_back({InputLabelId(channel), column, row});
+        }
+    }
+    return labels;
+}
+
 std::string CAdvancedDialogModel::GridCellText(int row, int column) const {
     const int channel = ChannelAt(row, column);
     if (channel == 0) return {};
-    if (column % 2 == 0) return LoadString(kChannelLabelBase + channel);
-    return TenthsText(image_.words[ChannelWord(channel)]);
+    if (column % 2 == 0) return LoadString(InputLabelId(channel));
+    return TenthsText(image_.words[LowEndCutoutCurrentWord(channel)]);
 }
 
 CellEditor CAdvancedDialogModel::GridEditorAt(int row, int column) const {
@@ -80,7 +92,7 @@ CellEditor CAdvancedDialogModel::GridEditorAt(int row, int column) const {
 
 void CAdvancedDialogModel::CommitGridText(int row, int column, const std::string& text) {
     if (GridEditorAt(row, column) == CellEditor::None) return;
-    image_.words[ChannelWord(ChannelAt(row, column))] =
+    image_.words[LowEndCutoutCurrentWord(ChannelAt(row, column))] =
         static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 10, kCurrentCutoutName));
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/settings/list_dialog_model.h"
 
 namespace voltaro {
@@ -21,8 +22,8 @@ class CTariffDialogModel {
     bool NoteVisible() const { return !image_.deviceType.HasFeature(0, FAM_ZB); }
     static constexpr RgbColour kNoteColour{130, 130, 0};
     // "Low tariff (Off-peak time)" (the second radio) is checked.
-    bool Initial() const { return SecondRadioChecked(image_.words[28]); }
-    void Accept(bool lowTariff) { image_.words[28] = RadioWord(lowTariff); }
+    bool Initial() const { return SecondRadioChecked(image_.words[kWordTariff]); }
+    void Accept(bool lowTariff) { image_.words[kWordTariff] = RadioWord(lowTariff); }
 
   private:
     ParameterImage& image_;
@@ -32,12 +33,13 @@ class CAdvancedDialogModel : public GridModel {
   public:
     enum Field { VoltageCutoutField = 1, CurrentCutout1Field, CurrentCutout2Field };
     struct Inputs {
-        std::string voltageCutout;          // word 39, one decimal
-        std::string currentCutout1;         // word 38 (not on ZC)
-        std::string currentCutout2;         // word 42 (two-input ZB only)
-        int frequencyInput = -1;            // word 37
-        bool tariffEnabled = false;         // word 166
-        std::array<bool, 4> calculation{};  // words 148-151: second button checked
+        std::string voltageCutout;   // one decimal
+        std::string currentCutout1;  // input 1 (not on ZC)
+        std::string currentCutout2;  // input 2 (two-input ZB only)
+        int frequencyInput = -1;
+        bool tariffEnabled = false;
+        // The calculation options: second button checked.
+        std::array<bool, kCalculationOptionCount> calculation{};
     };
 
     explicit CAdvancedDialogModel(ParameterImage& image) : image_(image) {}
@@ -56,12 +58,13 @@ class CAdvancedDialogModel : public GridModel {
 
     // ZC channel grid: 8 channels in a label and value column, or 16 in two such pairs.
     int ChannelCount() const;
-    static int ChannelWord(int channel) { return channel == 1 ? 38 : 42 + 3 * (channel - 2); }
     // Channel shown at a grid cell's row and value/label column, or 0 for none.
     int ChannelAt(int row, int column) const;
 
     int GridColumnCount() const override { return ChannelCount() == 16 ? 4 : 2; }
     int GridRowCount() const override { return 8; }
+    // The channel labels, beside their value cells.
+    std::vector<CellBinding> GridLabels() const override;
     std::string GridCellText(int row, int column) const override;
     CellEditor GridEditorAt(int row, int column) const override;
     void CommitGridText(int row, int column, const std::string& text) override;

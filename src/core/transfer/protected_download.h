@@ -25,7 +25,8 @@ class IDownloadView {
 
 enum class ProtectedDownloadResult {
     Completed,    // written, and locked again
-    NotUnlocked,  // prompt cancelled or passcode wrong (11019 shown): nothing written
+    NotUnlocked,  // prompt cancelled or passcode wrong (kMsgPasscodeMismatch shown):
+                  // nothing written
     Cancelled,    // the user cancelled the transfer; locked again
 };
 

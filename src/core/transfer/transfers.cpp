@@ -7,21 +7,18 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_identification.h"
+#include "core/model/device_registers.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/platform/cancelled.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/trace.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kCommunicationError = 11025;
-constexpr int kDifferentDevice = 11021;
-constexpr int kZbLonWorks = 11028;
-constexpr int kDipMismatch = 11029;
-constexpr int kZcLonWorks = 11033;
 
 uint16_t ReadOne(CModbusInterface& client, int address) {
     uint16_t value = 0;
@@ -42,8 +39,8 @@ double Percent(std::size_t index, std::size_t total) {
     return 100.0 * static_cast<double>(index + 1) / static_cast<double>(total);
 }
 
-// Runs a transfer step and turns every failure into 11025 naming the inner failure.
-// The user's Cancel is no failure and passes as it is.
+// Runs a transfer step and turns every failure into kMsgCommunicationError naming the inner
+// failure. The user's Cancel is no failure and passes as it is.
 template <typename F>
 bool Wrapped(F&& body) {
     try {
@@ -51,35 +48,30 @@ bool Wrapped(F&& body) {
     } catch (const CCancelled&) {
         throw;
     } catch (const CPrivateException& e) {
-        throw CPrivateException(FormatMessageId(kCommunicationError, {e.Message()}));
+        throw CPrivateException(FormatMessageId(kMsgCommunicationError, {e.Message()}));
     } catch (const std::exception& e) {
-        throw CPrivateException(FormatMessageId(kCommunicationError, {std::string(e.what())}));
+        throw CPrivateException(FormatMessageId(kMsgCommunicationError, {std::string(e.what())}));
     }
 }
 
 // Blocks that a download skips: the mode word itself, and in DIP mode the values that
 // the switches set.
 bool SkippedOnDownload(const ParameterBlock& block, bool zc, bool dipMode) {
-    if (block.word == kModeWord) return true;
-    if (!dipMode) return false;
-    if (zc) {
-        static constexpr std::array<int, 17> kZcDipWords = {31, 32, 40, 43, 46, 49, 52, 55, 58,
-                                                            61, 64, 67, 70, 73, 76, 79, 82};
-        return std::find(kZcDipWords.begin(), kZcDipWords.end(), block.word) != kZcDipWords.end();
-    }
-    return block.address == 5600 || block.address == 5609;
+    if (block.word == kWordConfigurationMode) return true;
+    return dipMode && SetByDipSwitches(block, zc);
 }
 
 bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
     bool swap = ReadSwapFlag(client);
     const CDeviceType identified = ReadFromDevice(client);
     image.deviceType = identified;
-    // The ZC series keeps 32-bit values low half first whatever 5735 says, and Download
-    // never swaps for it: swapping here would turn every 32-bit value round on the way back.
+    // The ZC series keeps 32-bit values low half first whatever kWordOrderRegister says, and
+    // Download never swaps for it: swapping here would turn every 32-bit value round on the
+    // way back.
     if (identified.HasFeature(0, FAM_ZC)) swap = false;
     const int row = identified.typeIndex;
-    if (row == 33 || row == 34) throw CPrivateException(kZbLonWorks);
-    if (row == 59 || row == 65) throw CPrivateException(kZcLonWorks);
+    if (row == 33 || row == 34) throw CPrivateException(kMsgZbLonWorksOnly);
+    if (row == 59 || row == 65) throw CPrivateException(kMsgZcLonWorksOnly);
 
     const auto blocks = BlockTableFor(image.deviceType);
     const uint64_t features = image.deviceType.FeatureSet();
@@ -89,7 +81,7 @@ bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& 
         uint16_t* target = image.words.data() + block.word;
         client.ReadHoldingRegisters(block.address, block.Registers(), target);
         if (block.kind == 0) {
-            if (block.word == kModeWord) image.words[kModeWord] &= 1;
+            if (block.word == kWordConfigurationMode) image.words[kWordConfigurationMode] &= 1;
         } else if (swap) {
             SwapPairs(target, block.count);
         }
@@ -104,7 +96,7 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
     const CDeviceType& type = image.deviceType;
     type.Record();  // looks the row up when none is set yet
     if (type.typeIndex < 0 || type.typeIndex != connected.typeIndex)
-        throw CPrivateException(kDifferentDevice);
+        throw CPrivateException(kMsgDifferentDevice);
 
     const bool zc = type.HasFeature(0, FAM_ZC);
     const bool swap = zc ? false : ReadSwapFlag(client);
@@ -114,8 +106,9 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
     bool dipMode = false;
     if (type.HasFeature(0, FAM_ZB | FAM_ZC)) {
         uint16_t mode = ReadOne(client, zc ? kZcModeRegister : kZbModeRegister);
-        if ((mode & 1) != image.words[kModeWord]) throw CPrivateException(kDipMismatch);
-        dipMode = image.words[kModeWord] == 0;
+        if ((mode & 1) != image.words[kWordConfigurationMode])
+            throw CPrivateException(kMsgDipSwitchMismatch);
+        dipMode = image.words[kWordConfigurationMode] == 0;
     }
 
     const auto blocks = BlockTableFor(type);

@@ -5,8 +5,6 @@
 // progress to a sink that can ask them to stop.
 #include <cstdint>
 
-#include "core/model/parameter_blocks.h"
-
 namespace voltaro {
 
 class CModbusInterface;
@@ -24,11 +22,12 @@ constexpr int kGroupBufferRegisters = 128;
 
 // Reads the device into image (its device type becomes the identified one). True when
 // complete, false when the sink asked to stop (the blocks read so far stay in image).
-// Failures throw CPrivateException 11025 naming the inner failure; CCancelled (a read
-// cut short by the user's Cancel) passes through unwrapped.
+// Failures throw CPrivateException kMsgCommunicationError naming the inner failure;
+// CCancelled (a read cut short by the user's Cancel) passes through unwrapped.
 bool Upload(ParameterImage& image, CModbusInterface& client, IProgressSink& progress);
-// Writes image to the device; refuses a different device (11021) or a mismatching
-// configuration mode (11029) before writing anything. Result and failures as Upload.
+// Writes image to the device; refuses a different device (kMsgDifferentDevice) or a
+// mismatching configuration mode (kMsgDipSwitchMismatch) before writing anything. Result and
+// failures as Upload.
 bool Download(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress);
 
 }  // namespace voltaro

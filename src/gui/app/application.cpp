@@ -13,6 +13,7 @@
 #include "core/app/app_settings.h"
 #include "core/comm/com_settings.h"
 #include "core/platform/cancelled.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/resource_module.h"
@@ -146,7 +147,7 @@ CSimulatedSetup::CSimulatedSetup(int row)
     port_ = simulator_->StartTcp("127.0.0.1", 0);
 
     std::string pattern = (std::filesystem::temp_directory_path() / "voltaro-sim-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw CPrivateException(11006, errno);
+    if (::mkdtemp(pattern.data()) == nullptr) throw CPrivateException(kMsgSaveError, errno);
     directory_ = pattern;
     profilePath_ = directory_ + "/VOLTARO.ini";
     ::setenv("VOLTARO_PROFILE", profilePath_.c_str(), 1);
@@ -158,7 +159,7 @@ CSimulatedSetup::CSimulatedSetup(int row)
     settings.servicePort = std::to_string(port_);
     settings.Save(profile);
     profile.SetInt(kSettingsSection, "DeviceId", row);
-    if (!profile.Save()) throw CPrivateException(11006, errno);
+    if (!profile.Save()) throw CPrivateException(kMsgSaveError, errno);
 }
 
 CSimulatedSetup::~CSimulatedSetup()
@@ -184,7 +185,8 @@ int RunApplication(const StartOptions& options, qint64 startNs)
     AppSettings settings = AppSettings::Load(CUserProfile(profilePath));
     CSettingsStocker stocker;
     ParameterImage carryOver = MakeCarryOverImage(stocker, settings.deviceId);
-    if (!LoadLanguage(settings.displayLanguage)) ShowError(nullptr, Text(kCantLoadLanguageModuleId));
+    if (!LoadLanguage(settings.displayLanguage))
+        ShowError(nullptr, Text(kMsgCantLoadLanguageModule));
 
     FirstPaintWatch watch(startNs);
     bool screenshotFailed = false;

@@ -32,7 +32,10 @@ void FocusControl(QWidget* root, int id)
         if (control == nullptr || candidate->isVisibleTo(root)) control = candidate;
         if (candidate->isVisibleTo(root)) break;
     }
-    if (control == nullptr) return;
+    if (control != nullptr) FocusAndSelect(control);
+}
+
+void FocusAndSelect(QWidget* control) {
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->selectAll();

@@ -22,6 +22,9 @@ namespace voltaro {
 
 namespace {
 
+// The window's own template id (its object name "id132").
+constexpr int kMainWindowTemplate = 132;
+
 // Ids of the bargraph labels beside the two bargraph edits.
 constexpr int kIdBarVoltageLabel = 1098;
 constexpr int kIdBarVoltageUnit = 1099;
@@ -65,7 +68,7 @@ CBasicParameterDialog::CBasicParameterDialog(ParameterImage& carryOver, AppSetti
                                              QWidget* parent)
     : QDialog(parent), model_(carryOver), carryOver_(carryOver), settings_(settings)
 {
-    setObjectName(QStringLiteral("id132"));
+    setObjectName(ControlObjectName(kMainWindowTemplate));
     setWindowTitle(WindowTitle());
     setWindowFlag(Qt::WindowMinimizeButtonHint);
     BuildWidgets();

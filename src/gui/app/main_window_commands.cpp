@@ -5,6 +5,8 @@
 #include "core/comm/modbus_interface.h"
 #include "core/device/passcode_protection.h"
 #include "core/files/config_file.h"
+#include "core/platform/list_text_ids.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/resource_module.h"
 #include "core/platform/string_table.h"
@@ -22,8 +24,6 @@
 namespace voltaro {
 
 namespace {
-
-constexpr int kConfigFileFilter = 2700;
 
 // The main window's part of the protected download: the progress dialog, and the wait
 // cursor while the passcode protection is unlocked and locked again.
@@ -51,7 +51,7 @@ FileDialogOptions ConfigFileOptions(int titleId)
 {
     FileDialogOptions options;
     options.title = Text(titleId);
-    options.filter = LoadString(kConfigFileFilter);
+    options.filter = LoadString(kTextConfigFileFilter);
     options.defaultSuffix = QStringLiteral("cfg");
     return options;
 }
@@ -138,7 +138,7 @@ void CBasicParameterDialog::SwitchLanguage()
 {
     if (!ReadControls(false)) return;
     const int next = NextLanguage(CurrentLanguage());
-    if (!LoadLanguage(next)) ShowError(this, Text(kCantLoadLanguageModuleId));
+    if (!LoadLanguage(next)) ShowError(this, Text(kMsgCantLoadLanguageModule));
     settings_.displayLanguage = next;
     done(kShowAgain);
 }

@@ -36,13 +36,13 @@ void CIPAddressCtrlExt::SetAddress(const Octets& octets) {
 }
 
 void CIPAddressCtrlExt::SetAddressWords(std::uint16_t high, std::uint16_t low) {
-    SetAddress({static_cast<std::uint8_t>(high >> 8), static_cast<std::uint8_t>(high & 0xFF),
-                static_cast<std::uint8_t>(low >> 8), static_cast<std::uint8_t>(low & 0xFF)});
+    SetAddress(Ipv4OctetsOf({high, low}));
 }
 
 void CIPAddressCtrlExt::GetAddressWords(std::uint16_t& high, std::uint16_t& low) const {
-    high = static_cast<std::uint16_t>(address_[0] << 8 | address_[1]);
-    low = static_cast<std::uint16_t>(address_[2] << 8 | address_[3]);
+    const Ipv4Words words = Ipv4WordsOf(address_);
+    high = words.high;
+    low = words.low;
 }
 
 int CIPAddressCtrlExt::OnFieldChanged(int field, int value) {

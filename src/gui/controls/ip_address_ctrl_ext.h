@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+#include "core/model/ipv4_address.h"
+
 class QLineEdit;
 
 namespace voltaro {
@@ -16,10 +18,10 @@ class CIPAddressCtrlExt : public QWidget {
   public:
     explicit CIPAddressCtrlExt(QWidget* parent = nullptr);
 
-    using Octets = std::array<std::uint8_t, 4>;
+    using Octets = Ipv4Octets;
     void SetAddress(const Octets& octets);
     Octets Address() const { return address_; }
-    // The address as two 16-bit words, high byte first: a.b.c.d is (a << 8 | b, c << 8 | d).
+    // The address as the parameter image keeps it (Ipv4Words).
     void SetAddressWords(std::uint16_t high, std::uint16_t low);
     void GetAddressWords(std::uint16_t& high, std::uint16_t& low) const;
 

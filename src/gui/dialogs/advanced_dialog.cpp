@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/ui_text_ids.h"
 #include "gui/app/qt_text.h"
 #include "gui/controls/data_grid_view.h"
@@ -17,8 +18,6 @@
 namespace voltaro {
 
 namespace {
-constexpr int kDisableEnableTexts = 3100;
-constexpr int kChannelLabelBase = 5499;  // + channel: "1ch" ...
 constexpr int kGridColumnWidth = 70;
 constexpr std::array<int, 4> kCalculationLabels{
     kTextOtherPowerFactorSign, kTextOtherReactivePowerSign, kTextOtherPhaseReactivePower,
@@ -66,7 +65,7 @@ CAdvancedDialog::CAdvancedDialog(ParameterImage& image, QWidget* parent)
     frequencyInput_->setEnabled(model_.FrequencyInputEnabled());
 
     QLabel* tariffLabel = MakeLabel(this, kTextOtherTariffFunction, kTariffLabel);
-    tariffFunction_ = MakeRadioPair(this, kTariffFunction, kDisableEnableTexts);
+    tariffFunction_ = MakeRadioPair(this, kTariffFunction, kTextsDisableEnable);
     const bool tariff = model_.TariffFunctionEnabled();
     if (tariff) tariffFunction_.Set(in.tariffEnabled);
     tariffFunction_.SetEnabled(tariff);
@@ -97,13 +96,9 @@ CAdvancedDialog::CAdvancedDialog(ParameterImage& image, QWidget* parent)
 }
 
 void CAdvancedDialog::LayOutChannelGrid() {
-    std::vector<CellBinding> labels;
-    for (int channel = 1; channel <= model_.ChannelCount(); ++channel) {
-        labels.push_back({kChannelLabelBase + channel, 2 * ((channel - 1) / 8), (channel - 1) % 8});
-    }
     gridBinding_ = new CGridEditBinding(*grid_, model_);
     // Rows start at 0 (no header row); only the value columns can take the current cell.
-    gridBinding_->Layout(labels, kGridColumnWidth, 0, 1);
+    gridBinding_->Layout(kGridColumnWidth, 0, 1);
 }
 
 bool CAdvancedDialog::CancelInPlaceEdit() {

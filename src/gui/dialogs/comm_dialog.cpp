@@ -12,6 +12,7 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/model/value_helpers.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/ui_text_ids.h"
@@ -69,9 +70,9 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
     port_ = new QComboBox(pc);
     NameControl(port_, kIdConnectPort, "com_port");
     for (const PortEntry& entry : ports_) port_->addItem(ToQString(entry.displayName));
-    baud_ = MakeList(pc, kIdConnectBaud, "baud_rate", kBaudTextCount, kBaudTextFirst);
-    parity_ = MakeList(pc, kIdConnectParity, "parity", kParityTextCount, kParityTextFirst);
-    stop_ = MakeList(pc, kIdConnectStop, "stop_bits", kStopTextCount, kStopTextFirst);
+    baud_ = MakeList(pc, kIdConnectBaud, "baud_rate", kBaudRateTextCount, kTextsBaudRate);
+    parity_ = MakeList(pc, kIdConnectParity, "parity", kParityTextCount, kTextsParity);
+    stop_ = MakeList(pc, kIdConnectStop, "stop_bits", kStopBitsTextCount, kTextsStopBits);
     grid->addWidget(MakeLabel(pc, kIdConnectPortLabel, "com_port_label", kTextConnectComPort), 2, 0);
     grid->addWidget(port_, 2, 1);
     grid->addWidget(MakeLabel(pc, kIdConnectBaudLabel, "baud_rate_label", kTextConnectBaudRate), 3, 0);
@@ -96,10 +97,10 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(Text(kTextConnectButton), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(ControlObjectName(1));
+    ok->setObjectName(ControlObjectName(kIdOk));
     ok->setDefault(true);
     QPushButton* cancel = buttons->addButton(Text(kTextCancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(ControlObjectName(2));
+    cancel->setObjectName(ControlObjectName(kIdCancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     top->addWidget(buttons);

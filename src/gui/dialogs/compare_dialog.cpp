@@ -11,6 +11,7 @@
 
 #include "core/comm/modbus_interface.h"
 #include "core/files/config_file.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/string_table.h"
@@ -26,17 +27,8 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kIdExportCsv = 1070;
-constexpr int kIdDevice = 1069;
-constexpr int kIdFile = 1073;
-constexpr int kIdList = 1071;
-constexpr int kIdStatus = 1072;
-constexpr int kIdHide = 1154;
 constexpr int kTextName = 2451;
 constexpr int kTextPc = 2452;
-constexpr int kTextDevice = 2453;
-constexpr int kConfigFilter = 2700;
-constexpr int kCsvFilter = 2701;
 
 QPushButton* MakeButton(QWidget* parent, int id, const char* name, int textId)
 {
@@ -90,7 +82,7 @@ CCompareDialog::CCompareDialog(const ParameterImage& pcImage, AppSettings& setti
     bottom->addWidget(hide_);
     bottom->addStretch(1);
     auto* close = new QPushButton(Text(kTextClose), this);
-    close->setObjectName(ControlObjectName(2));
+    close->setObjectName(ControlObjectName(kIdCancel));
     bottom->addWidget(close);
     top->addLayout(bottom);
 
@@ -167,7 +159,7 @@ void CCompareDialog::CompareWithFile()
 {
     FileDialogOptions options;
     options.title = Text(kTextReportFile);
-    options.filter = LoadString(kConfigFilter);
+    options.filter = LoadString(kTextConfigFileFilter);
     options.defaultSuffix = QStringLiteral("cfg");
     const QString path = GetOpenFileName(this, options);
     if (path.isEmpty()) return;
@@ -185,7 +177,7 @@ void CCompareDialog::ExportCsv()
 {
     FileDialogOptions options;
     options.title = Text(kTextReportExportCsv);
-    options.filter = LoadString(kCsvFilter);
+    options.filter = LoadString(kTextCsvFileFilter);
     options.defaultSuffix = QStringLiteral("csv");
     const QString path = GetSaveFileName(this, options);
     if (path.isEmpty()) return;

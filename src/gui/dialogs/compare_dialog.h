@@ -21,8 +21,14 @@ class CListCtrlInfoTip;
 class CCompareDialog : public QDialog {
     Q_OBJECT
 public:
-    CCompareDialog(const ParameterImage& pcImage, AppSettings& settings,
-                   QWidget* parent = nullptr);
+    static constexpr int kIdDevice = 1069;
+    static constexpr int kIdExportCsv = 1070;
+    static constexpr int kIdList = 1071;
+    static constexpr int kIdStatus = 1072;
+    static constexpr int kIdFile = 1073;
+    static constexpr int kIdHide = 1154;
+
+    CCompareDialog(const ParameterImage& pcImage, AppSettings& settings, QWidget* parent = nullptr);
 
     const CParameterReport& Report() const { return report_; }
 

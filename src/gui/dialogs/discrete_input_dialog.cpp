@@ -5,19 +5,16 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/ui_text_ids.h"
 
 namespace voltaro {
-
-namespace {
-constexpr int kContactTexts = 2500;  // "Normal open", "Normal close"
-}
 
 CDiscreteInputDialog::CDiscreteInputDialog(ParameterImage& image, QWidget* parent)
     : CSettingDialog(kTextDiCaption, parent), model_(image) {
     const CDiscreteInputDialogModel::Inputs initial = model_.Initial();
     function_ = MakeCombo(this, kFunction, model_.Functions(), initial.function);
-    contact_ = MakeRadioPair(this, kContact, kContactTexts);
+    contact_ = MakeRadioPair(this, kContact, kTextsContact);
     contact_.Set(initial.normalClose);
 
     auto* layout = new QGridLayout(this);

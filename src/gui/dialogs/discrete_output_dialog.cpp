@@ -9,15 +9,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/ui_text_ids.h"
 #include "gui/app/qt_text.h"
 #include "gui/dialogs/pulse_dialog.h"
 
 namespace voltaro {
-
-namespace {
-constexpr int kContactTexts = 2500;  // "Normal open", "Normal close"
-}
 
 CDiscreteOutputDialog::CDiscreteOutputDialog(ParameterImage& image, QWidget* parent)
     : CSettingDialog(kTextDoCaption, parent), image_(image), model_(image) {
@@ -27,19 +24,21 @@ CDiscreteOutputDialog::CDiscreteOutputDialog(ParameterImage& image, QWidget* par
         const OutputIds& ids = kOutputIds[static_cast<std::size_t>(n)];
         const bool present = model_.Present(n);
         auto* group = new QGroupBox(Text(kTextDoOutput1 + n), this);
-        group->setObjectName(ControlName(ids.group));
+        group->setObjectName(ControlObjectName(ids.group));
         QComboBox*& function = functions_[static_cast<std::size_t>(n)];
         RadioPair& contact = contacts_[static_cast<std::size_t>(n)];
-        function = MakeCombo(group, ControlName(ids.function), model_.Functions(),
+        function = MakeCombo(group, ControlObjectName(ids.function), model_.Functions(),
                              present ? initial[n].function : -1);
-        contact = MakeRadioPair(group, QString(), kContactTexts);
-        contact.first->setObjectName(ControlName(ids.normalOpen));
-        contact.second->setObjectName(ControlName(ids.normalClose));
+        contact = MakeRadioPair(group, QString(), kTextsContact);
+        contact.first->setObjectName(ControlObjectName(ids.normalOpen));
+        contact.second->setObjectName(ControlObjectName(ids.normalClose));
         if (present) contact.Set(initial[n].normalClose);
-        QLabel* functionLabel = MakeLabel(group, kTextDoFunction, ControlName(ids.functionLabel));
-        QLabel* contactLabel = MakeLabel(group, kTextDoContact, ControlName(ids.contactLabel));
+        QLabel* functionLabel =
+            MakeLabel(group, kTextDoFunction, ControlObjectName(ids.functionLabel));
+        QLabel* contactLabel =
+            MakeLabel(group, kTextDoContact, ControlObjectName(ids.contactLabel));
         auto* energy = new QPushButton(Text(kTextDoEnergy), group);
-        energy->setObjectName(ControlName(ids.energy));
+        energy->setObjectName(ControlObjectName(ids.energy));
         connect(energy, &QPushButton::clicked, this, [this, n] { EditPulseOutput(n); });
 
         auto* grid = new QGridLayout(group);

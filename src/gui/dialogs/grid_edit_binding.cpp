@@ -16,9 +16,9 @@ CGridEditBinding::~CGridEditBinding() {
     DetachAll();
 }
 
-void CGridEditBinding::Layout(const std::vector<CellBinding>& labels, int columnWidth, int firstRow,
-                              int firstColumn) {
-    grid_.SetLabels(labels, columnWidth, model_.GridRowCount() - 1, model_.GridColumnCount());
+void CGridEditBinding::Layout(int columnWidth, int firstRow, int firstColumn) {
+    grid_.SetLabels(model_.GridLabels(), columnWidth, model_.GridRowCount() - 1,
+                    model_.GridColumnCount());
     grid_.SetSelectable(true);
     grid_.SetFirstSelectable(firstRow, firstColumn);
     // Start on the first value cell of the first selectable row.

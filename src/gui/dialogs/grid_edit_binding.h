@@ -24,10 +24,9 @@ class CGridEditBinding : public QObject, public CObserver, public CObservable {
     CGridEditBinding(CDataGridView& grid, GridModel& model);
     ~CGridEditBinding() override;
 
-    // Lays the grid out with its label cells, selectable from (firstRow, firstColumn), and
-    // fills it.
-    void Layout(const std::vector<CellBinding>& labels, int columnWidth, int firstRow,
-                int firstColumn);
+    // Lays the grid out with the model's label cells, selectable from (firstRow,
+    // firstColumn), and fills it.
+    void Layout(int columnWidth, int firstRow, int firstColumn);
     // Shows the model's value cells again.
     void Fill();
     // Ends an active edit without acceptance, the focus back on the grid; true when one

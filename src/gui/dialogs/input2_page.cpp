@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "core/app/main_window_ids.h"
 #include "core/platform/ui_text_ids.h"
 #include "gui/app/qt_text.h"
 #include "gui/controls/data_grid_view.h"
@@ -16,15 +17,12 @@
 namespace voltaro {
 
 namespace {
-constexpr int kBlankLabel = 999;  // " "
-constexpr int kSensorHeader = 5550, kPrimaryHeader = 5551;
-constexpr int kChannelLabelBase = 5499;  // + input: "1ch" ...
 constexpr int kColumnWidth = 80;
 }  // namespace
 
 CInput2Page::CInput2Page(QWidget* parent) : QWidget(parent) {
-    vtPrimary_ = MakeEdit(this, ControlName(kIdVtPrimary));
-    vtSecondary_ = MakeEdit(this, ControlName(kIdVtSecondary));
+    vtPrimary_ = MakeEdit(this, ControlObjectName(kIdVtPrimary));
+    vtSecondary_ = MakeEdit(this, ControlObjectName(kIdVtSecondary));
     auto* vt = MakeGroup(this, kTextInputVtRating);
     auto* vtGrid = new QGridLayout(vt);
     vtGrid->addWidget(MakeLabel(vt, kTextInputPrimary), 0, 0);
@@ -36,7 +34,7 @@ CInput2Page::CInput2Page(QWidget* parent) : QWidget(parent) {
 
     auto* ct = MakeGroup(this, kTextInputCtSensor);
     grid_ = new CDataGridView(ct);
-    grid_->setObjectName(ControlName(kIdGrid));
+    grid_->setObjectName(ControlObjectName(kIdGrid));
     auto* ctLayout = new QVBoxLayout(ct);
     ctLayout->addWidget(grid_);
     ctLayout->addStretch();
@@ -55,16 +53,7 @@ CInput2Page::~CInput2Page() {
 void CInput2Page::Load(const ParameterImage& image) {
     binding_->CancelEdit();
     model_.Load(image);
-    std::vector<CellBinding> labels;
-    for (int column = 0; column < model_.GridColumnCount(); column += 3) {
-        labels.push_back({kBlankLabel, column, 0});
-        labels.push_back({kSensorHeader, column + 1, 0});
-        labels.push_back({kPrimaryHeader, column + 2, 0});
-        for (int row = 1; row < model_.GridRowCount(); ++row) {
-            labels.push_back({kChannelLabelBase + row + 8 * (column / 3), column, row});
-        }
-    }
-    binding_->Layout(labels, kColumnWidth, 1, 1);
+    binding_->Layout(kColumnWidth, 1, 1);
     const CInput2PageModel::VtInputs vt = model_.InitialVt();
     vtPrimary_->setText(ToQString(vt.primary));
     vtSecondary_->setText(ToQString(vt.secondary));
@@ -76,8 +65,7 @@ void CInput2Page::Save(ParameterImage& image) {
     } catch (const SettingFieldError& error) {
         QLineEdit* field =
             error.Field() == CInput2PageModel::VtPrimaryField ? vtPrimary_ : vtSecondary_;
-        field->setFocus(Qt::OtherFocusReason);
-        field->selectAll();
+        FocusAndSelect(field);
         throw;
     }
 }

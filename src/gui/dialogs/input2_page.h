@@ -18,8 +18,8 @@ class CGridEditBinding;
 class CInput2Page : public QWidget, public CObservable, public CObserver {
     Q_OBJECT
   public:
-    static constexpr int kIdVtPrimary = 1048;
-    static constexpr int kIdVtSecondary = 1049;
+    // The VT edits take the ids of the main window's VT edits they stand in for
+    // (kIdVtPrimary, kIdVtSecondary).
     static constexpr int kIdGrid = 1147;
 
     explicit CInput2Page(QWidget* parent = nullptr);

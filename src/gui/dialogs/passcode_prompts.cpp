@@ -22,6 +22,9 @@ namespace voltaro {
 
 namespace {
 
+// The template id of the "Enter passcode" prompt (its object name "id145").
+constexpr int kEnterPasscodeTemplate = 145;
+
 QLineEdit* MaskedField(QWidget* parent, const char* name, bool digitsOnly)
 {
     auto* edit = new QLineEdit(parent);
@@ -38,9 +41,9 @@ QDialogButtonBox* OkCancel(QDialog* dialog)
 {
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     box->button(QDialogButtonBox::Ok)->setText(Text(kTextOk));
-    box->button(QDialogButtonBox::Ok)->setObjectName(ControlObjectName(1));
+    box->button(QDialogButtonBox::Ok)->setObjectName(ControlObjectName(kIdOk));
     box->button(QDialogButtonBox::Cancel)->setText(Text(kTextCancel));
-    box->button(QDialogButtonBox::Cancel)->setObjectName(ControlObjectName(2));
+    box->button(QDialogButtonBox::Cancel)->setObjectName(ControlObjectName(kIdCancel));
     QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
     return box;
@@ -50,7 +53,7 @@ QDialogButtonBox* OkCancel(QDialog* dialog)
 
 CEnterPasscodeDialog::CEnterPasscodeDialog(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("id145"));
+    setObjectName(ControlObjectName(kEnterPasscodeTemplate));
     setWindowTitle(Text(kTextEnterPasscodeCaption));
     auto* top = new QVBoxLayout(this);
     top->addWidget(new QLabel(Text(kTextEnterPasscodeText), this));
@@ -101,8 +104,7 @@ void CProtectDialog::accept()
                                       ToStdString(confirm_->text()));
     } catch (const SettingFieldError& error) {
         QLineEdit* field = error.Field() == kProtectCurrentField ? current_ : new_;
-        field->setFocus(Qt::OtherFocusReason);
-        field->selectAll();
+        FocusAndSelect(field);
         ShowException(this, error);
         return;
     }

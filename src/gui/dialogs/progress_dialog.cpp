@@ -20,10 +20,6 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kIdProgressBar = 1073;
-constexpr int kIdProgressText = 1074;
-constexpr int kIdSuccessRate = 1102;
-constexpr int kIdQualityIcon = 1103;
 constexpr int kTickMs = 500;
 constexpr uint32_t kEndWaitMs = 10000;
 
@@ -86,7 +82,7 @@ CProgressDialog::CProgressDialog(CModbusInterface& client, CProgressThread::Dire
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     QPushButton* cancel = buttons->button(QDialogButtonBox::Cancel);
     cancel->setText(Text(kTextCancel));
-    cancel->setObjectName(ControlObjectName(2));
+    cancel->setObjectName(ControlObjectName(kIdCancel));
     connect(buttons, &QDialogButtonBox::rejected, this, &CProgressDialog::reject);
     top->addWidget(buttons);
 

@@ -2,8 +2,9 @@
 // "Processing...": watches one upload or download thread with a progress bar and Cancel,
 // and on infra-red links the success rate with a link-quality icon. The dialog closes by
 // itself when the thread reports that it is done: with OK, or with Cancel when the user
-// cancelled. What the end means (cancelled, failed, done) is the core's FinishTransfer. Controls: progress bar "id1073", text "id1074", success rate "id1102",
-// quality icon "id1103" (property "qualityIcon": 0 worst ... 3 best), Cancel "id2".
+// cancelled. What the end means (cancelled, failed, done) is the core's FinishTransfer.
+// Controls: progress bar "id1073", text "id1074", success rate "id1102", quality icon
+// "id1103" (property "qualityIcon": 0 worst ... 3 best), Cancel "id2".
 #include <QPixmap>
 #include <array>
 #include <memory>
@@ -24,6 +25,11 @@ class CModbusInterface;
 class CProgressDialog : public CObserverDialog {
     Q_OBJECT
 public:
+    static constexpr int kIdProgressBar = 1073;
+    static constexpr int kIdProgressText = 1074;
+    static constexpr int kIdSuccessRate = 1102;
+    static constexpr int kIdQualityIcon = 1103;
+
     CProgressDialog(CModbusInterface& client, CProgressThread::Direction direction,
                     const ParameterImage& image, QWidget* parent = nullptr);
     ~CProgressDialog() override;

@@ -20,10 +20,6 @@ namespace {
 constexpr int kEditWidth = 120;
 }  // namespace
 
-QString ControlName(int id) {
-    return QStringLiteral("id%1").arg(id);
-}
-
 QLabel* MakeLabel(QWidget* parent, int textId, const QString& name) {
     auto* label = new QLabel(Text(textId), parent);
     label->setObjectName(name.isEmpty() ? QStringLiteral("label%1").arg(textId) : name);
@@ -96,8 +92,8 @@ QDialogButtonBox* CSettingDialog::MakeButtons() {
     box->setObjectName(QStringLiteral("buttons"));
     QPushButton* ok = box->addButton(Text(kTextOk), QDialogButtonBox::AcceptRole);
     QPushButton* cancel = box->addButton(Text(kTextCancel), QDialogButtonBox::RejectRole);
-    ok->setObjectName(ControlName(kIdOk));
-    cancel->setObjectName(ControlName(kIdCancel));
+    ok->setObjectName(ControlObjectName(kIdOk));
+    cancel->setObjectName(ControlObjectName(kIdCancel));
     ok->setDefault(true);
     connect(box, &QDialogButtonBox::accepted, this, &CSettingDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &CSettingDialog::reject);
@@ -126,14 +122,7 @@ void CSettingDialog::reject() {
 
 void CSettingDialog::FocusField(int field) {
     const auto it = fields_.find(field);
-    if (it == fields_.end()) return;
-    QWidget* widget = it->second;
-    widget->setFocus(Qt::OtherFocusReason);
-    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->selectAll();
-    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit()) {
-        combo->lineEdit()->selectAll();
-    }
+    if (it != fields_.end()) FocusAndSelect(it->second);
 }
 
 }  // namespace voltaro

@@ -13,19 +13,15 @@
 
 #include "core/settings/run_setting_dialog.h"
 #include "core/settings/setting_fields.h"
+#include "gui/app/control_names.h"
 
 class QDialogButtonBox;
 class QGroupBox;
 
 namespace voltaro {
 
-// Object name of a control with a template id: "id<number>".
-QString ControlName(int id);
-// Finds the control of a dialog by its template id.
-template <typename T>
-T* FindControl(const QWidget* parent, int id) {
-    return parent->findChild<T*>(ControlName(id));
-}
+// Controls with a template id are named by ControlObjectName and found by FindControlAs
+// (gui/app/control_names.h).
 
 // Static texts and group boxes are named after their text: "label<textId>", "group<textId>".
 QLabel* MakeLabel(QWidget* parent, int textId, const QString& name = {});
@@ -52,9 +48,6 @@ RadioPair MakeRadioPair(QWidget* parent, const QString& name, int firstTextId,
 class CSettingDialog : public QDialog {
     Q_OBJECT
   public:
-    static constexpr int kIdOk = 1;
-    static constexpr int kIdCancel = 2;
-
     CSettingDialog(int captionId, QWidget* parent);
 
     // Reads every enabled control back through the model; true when the dialog closed with

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "core/app/main_window_ids.h"
 #include "core/settings/modbus_dialog_models.h"
 #include "gui/dialogs/advanced_dialog.h"
 #include "gui/dialogs/alarm_dialog.h"
@@ -31,19 +32,19 @@ bool RunModbusDialog(ParameterImage& image, QWidget* parent) {
 
 const std::map<int, DialogRunner>& Runners() {
     static const std::map<int, DialogRunner> runners{
-        {kButtonAlarm, &RunDialogOn<CAlarmDialog>},
-        {kButtonTariff, &RunDialogOn<CTariffDialog>},
-        {kButtonOthers, &RunDialogOn<CAdvancedDialog>},
-        {kButtonDisplay, &RunDialogOn<CDisplayDialog>},
-        {kButtonExtBar, &RunDialogOn<CBarDialog>},
-        {kButtonSigmaDisp, &RunDialogOn<CDisplaySigmaDialog>},
-        {kButtonExpression, &RunDialogOn<CDisplayExpressionDialog>},
-        {kButtonShortCut, &RunDialogOn<CShortCutMenuDialog>},
-        {kButtonDi, &RunDialogOn<CDiscreteInputDialog>},
-        {kButtonDoPo, &RunDialogOn<CDiscreteOutputDialog>},
-        {kButtonAo, &RunDialogOn<CAnalogOutputDialog>},
-        {kButtonModbus, &RunModbusDialog},
-        {kButtonCcLink, &RunDialogOn<CCCLinkDialog>},
+        {kIdAlarm, &RunDialogOn<CAlarmDialog>},
+        {kIdTariff, &RunDialogOn<CTariffDialog>},
+        {kIdOthers, &RunDialogOn<CAdvancedDialog>},
+        {kIdDisplay, &RunDialogOn<CDisplayDialog>},
+        {kIdExtBar, &RunDialogOn<CBarDialog>},
+        {kIdSigmaDisp, &RunDialogOn<CDisplaySigmaDialog>},
+        {kIdExpression, &RunDialogOn<CDisplayExpressionDialog>},
+        {kIdShortCut, &RunDialogOn<CShortCutMenuDialog>},
+        {kIdDi, &RunDialogOn<CDiscreteInputDialog>},
+        {kIdDoPo, &RunDialogOn<CDiscreteOutputDialog>},
+        {kIdAo, &RunDialogOn<CAnalogOutputDialog>},
+        {kIdModbus, &RunModbusDialog},
+        {kIdCcLink, &RunDialogOn<CCCLinkDialog>},
     };
     return runners;
 }

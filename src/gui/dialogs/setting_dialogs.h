@@ -9,23 +9,7 @@ class QWidget;
 
 namespace voltaro {
 
-// Button ids of the main window that open a setting dialog.
-enum SettingButton {
-    kButtonOthers = 1030,
-    kButtonModbus = 1035,
-    kButtonTariff = 1036,
-    kButtonAo = 1041,
-    kButtonDisplay = 1042,
-    kButtonExtBar = 1043,
-    kButtonExpression = 1044,
-    kButtonAlarm = 1052,
-    kButtonShortCut = 1053,
-    kButtonCcLink = 1055,
-    kButtonSigmaDisp = 1097,
-    kButtonDi = 1102,
-    kButtonDoPo = 1103,
-};
-
+// buttonId: a setting button of the main window (kIdAlarm ... kIdCcLink, main_window_ids.h).
 bool HasSettingDialog(int buttonId);
 std::vector<int> SettingDialogButtons();
 // Runs the button's dialog modally over parent on a copy of image; true when it ended

@@ -4,17 +4,14 @@
 #include <QGridLayout>
 #include <QRadioButton>
 
+#include "core/platform/list_text_ids.h"
 #include "core/platform/ui_text_ids.h"
 
 namespace voltaro {
 
-namespace {
-constexpr int kDisableEnableTexts = 3100;
-}
-
 CShortCutMenuDialog::CShortCutMenuDialog(ParameterImage& image, QWidget* parent)
     : CSettingDialog(kTextShortCutCaption, parent), model_(image) {
-    clearAlarm_ = MakeRadioPair(this, kClearAlarm, kDisableEnableTexts);
+    clearAlarm_ = MakeRadioPair(this, kClearAlarm, kTextsDisableEnable);
     clearAlarm_.Set(model_.Initial());
     auto* layout = new QGridLayout(this);
     layout->addWidget(MakeLabel(this, kTextShortCutClearAlarm), 0, 0);

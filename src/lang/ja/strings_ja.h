@@ -7,7 +7,7 @@
 
 namespace voltaro::ja {
 
-extern const std::span<const StringEntry> kMessages;    // messages 10000-11036, 11100
+extern const std::span<const StringEntry> kMessages;    // message_ids.h
 extern const std::span<const StringEntry> kUi;          // captions, labels, columns, units
 extern const std::span<const StringEntry> kDialogs;     // dialog texts of ui_text_ids.h
 extern const std::span<const StringEntry> kLists;       // enumeration and list entries

@@ -9,8 +9,9 @@
 #include "core/app/connect_model.h"
 #include "core/app/progress_view.h"
 #include "core/app/protect_input.h"
-#include "core/platform/string_table.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/profile.h"
+#include "core/platform/string_table.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -142,8 +143,8 @@ TEST(ProgressView, QualityIconsAndTexts)
     EXPECT_EQ(SuccessRateText(80), "80.0");
     EXPECT_EQ(ProgressBarPosition(99.9), 99);
     EXPECT_EQ(ProgressBarPosition(250), 100);
-    EXPECT_EQ(ProgressTextId(CProgressThread::kUpload), 11014);
-    EXPECT_EQ(ProgressTextId(CProgressThread::kDownload), 11015);
+    EXPECT_EQ(ProgressTextId(CProgressThread::kUpload), kMsgUploadingNow);
+    EXPECT_EQ(ProgressTextId(CProgressThread::kDownload), kMsgDownloadingNow);
 }
 
 class StartupSettings : public ::testing::Test {
@@ -226,7 +227,7 @@ TEST(ProtectInput, TextsAreComparedAndEmptyMeansZero)
         ReadProtectionInput("", "012", "12");
         FAIL();
     } catch (const SettingFieldError& error) {
-        EXPECT_EQ(error.Message(), LoadString(11003));
+        EXPECT_EQ(error.Message(), LoadString(kMsgPasscodeConfirmMismatch));
     }
     EXPECT_THROW(ReadProtectionInput("", "1000000000", "1000000000"), SettingFieldError);
     EXPECT_THROW(ReadProtectionInput("abc", "", ""), SettingFieldError);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app/main_window_model.h"
+#include "core/model/parameter_words.h"
+#include "core/platform/message_ids.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -12,11 +14,6 @@ constexpr int kRowKt2 = 4;         // KT2-1**... display meter
 constexpr int kRowKt6Single = 13;  // KT6-1**1, four wiring systems
 constexpr int kRowKt6ThreePhase = 19;  // KT6-2**1 3P4W, seven systems
 constexpr int kRowZc = 52;         // ZCDPQV-2*** Modbus, Input x8
-
-ParameterImage ImageOfRow(int row)
-{
-    return DefaultImageOfRow(row);
-}
 
 MainWindowInput InputFrom(const MainWindowView& view)
 {
@@ -39,7 +36,7 @@ MainWindowInput InputFrom(const MainWindowView& view)
 
 TEST(MainWindowModel, ZcTypeShowsDipBoxAndDisablesMeterControls)
 {
-    const ParameterImage image = ImageOfRow(kRowZc);
+    const ParameterImage image = DefaultImageOfRow(kRowZc);
     const MainWindowView view = BuildMainWindowView(image);
     EXPECT_TRUE(view.multiCircuit);
     EXPECT_FALSE(view.vtCtEnabled);
@@ -55,15 +52,15 @@ TEST(MainWindowModel, ZcTypeShowsDipBoxAndDisablesMeterControls)
 
 TEST(MainWindowModel, DipBoxControlsWordThirtyAndSystemEnabling)
 {
-    CMainWindowModel model(ImageOfRow(kRowZc));
+    CMainWindowModel model(DefaultImageOfRow(kRowZc));
     model.SetDipChecked(true);
-    EXPECT_EQ(model.Image().words[kWordDipMode], 0);
+    EXPECT_EQ(model.Image().words[kWordConfigurationMode], 0);
     MainWindowView view = model.Refresh();
     EXPECT_TRUE(view.dipChecked);
     EXPECT_FALSE(view.systemEnabled);
     EXPECT_FALSE(view.inputPageEnabled);
     model.SetDipChecked(false);
-    EXPECT_EQ(model.Image().words[kWordDipMode], 1);
+    EXPECT_EQ(model.Image().words[kWordConfigurationMode], 1);
     view = model.Refresh();
     EXPECT_FALSE(view.dipChecked);
     EXPECT_TRUE(view.systemEnabled);
@@ -71,16 +68,16 @@ TEST(MainWindowModel, DipBoxControlsWordThirtyAndSystemEnabling)
 
 TEST(MainWindowModel, WiringSystemsFollowTheKt6Variant)
 {
-    EXPECT_EQ(BuildMainWindowView(ImageOfRow(kRowKt6Single)).systems.size(), 4u);
-    EXPECT_EQ(BuildMainWindowView(ImageOfRow(kRowKt6ThreePhase)).systems.size(), 7u);
-    ParameterImage image = ImageOfRow(kRowKt6Single);
+    EXPECT_EQ(BuildMainWindowView(DefaultImageOfRow(kRowKt6Single)).systems.size(), 4u);
+    EXPECT_EQ(BuildMainWindowView(DefaultImageOfRow(kRowKt6ThreePhase)).systems.size(), 7u);
+    ParameterImage image = DefaultImageOfRow(kRowKt6Single);
     image.words[kWordSystem] = 6;  // beyond the four entries: the last is selected
     EXPECT_EQ(BuildMainWindowView(image).systemIndex, 3);
 }
 
 TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph)
 {
-    const ParameterImage kt2 = ImageOfRow(kRowKt2);
+    const ParameterImage kt2 = DefaultImageOfRow(kRowKt2);
     const MainWindowView view = BuildMainWindowView(kt2);
     EXPECT_TRUE(view.vtCtEnabled);
     EXPECT_FALSE(view.dipVisible);
@@ -88,7 +85,7 @@ TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph)
     EXPECT_FALSE(view.vtPrimary.empty());
     EXPECT_TRUE(SettingButtonEnabled(kIdDisplay, kt2.deviceType));
     EXPECT_TRUE(SettingButtonEnabled(kIdExpression, kt2.deviceType));
-    const MainWindowView kt6 = BuildMainWindowView(ImageOfRow(kRowKt6Single));
+    const MainWindowView kt6 = BuildMainWindowView(DefaultImageOfRow(kRowKt6Single));
     EXPECT_FALSE(kt6.barEnabled);
     EXPECT_TRUE(kt6.barVoltage.empty());
     EXPECT_TRUE(kt6.extBarEnabled);
@@ -96,7 +93,7 @@ TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph)
 
 TEST(MainWindowModel, ReadControlsStoresValuesAndDemandRule)
 {
-    ParameterImage image = ImageOfRow(kRowKt2);
+    ParameterImage image = DefaultImageOfRow(kRowKt2);
     MainWindowInput in = InputFrom(BuildMainWindowView(image));
     in.vtPrimary = "6600";
     in.vtSecondary = "110";
@@ -111,10 +108,10 @@ TEST(MainWindowModel, ReadControlsStoresValuesAndDemandRule)
     in.powerDemandIndex = 1;  // Internal timer
     in.powerDemandInterval = "15";
     ReadMainWindowControls(in, image);
-    EXPECT_EQ(image.Get32(kWordVtPrimary), 6600u);
-    EXPECT_EQ(image.words[kWordVtSecondary], 110);
-    EXPECT_EQ(image.words[kWordCtPrimary], 400);
-    EXPECT_EQ(image.words[kWordCtSecondary], 5);
+    EXPECT_EQ(image.Get32(kWordPrimaryVoltage), 6600u);
+    EXPECT_EQ(image.words[kWordSecondaryVoltage], 110);
+    EXPECT_EQ(image.words[kWordPrimaryCurrent], 400);
+    EXPECT_EQ(image.words[kWordSecondaryCurrent], 5);
     EXPECT_EQ(image.Get32(kWordBarVoltage), 300000u);
     EXPECT_EQ(image.words[kWordBarCurrent], 1200);
     EXPECT_EQ(image.words[kWordCurrentDemand], 0);
@@ -133,16 +130,24 @@ TEST(MainWindowModel, ReadControlsNamesTheFailingControl)
         int messageId;
     };
     const Case cases[] = {
-        {"secondary current 6", [](MainWindowInput& i) { i.ctSecondary = "6"; }, kIdCtSecondary, 11000},
-        {"primary voltage 49", [](MainWindowInput& i) { i.vtPrimary = "49"; }, kIdVtPrimary, 11000},
-        {"empty secondary voltage", [](MainWindowInput& i) { i.vtSecondary = ""; }, kIdVtSecondary, 11027},
-        {"bar current 20001", [](MainWindowInput& i) { i.barCurrent = "20001"; }, kIdBarCurrent, 11000},
-        {"interval 61", [](MainWindowInput& i) { i.powerDemandIndex = 1; i.powerDemandInterval = "61"; },
-         kIdPowerDemandInterval, 11000},
+        {"secondary current 6", [](MainWindowInput& i) { i.ctSecondary = "6"; }, kIdCtSecondary,
+         kMsgOutOfRange},
+        {"primary voltage 49", [](MainWindowInput& i) { i.vtPrimary = "49"; }, kIdVtPrimary,
+         kMsgOutOfRange},
+        {"empty secondary voltage", [](MainWindowInput& i) { i.vtSecondary = ""; }, kIdVtSecondary,
+         kMsgNotInteger},
+        {"bar current 20001", [](MainWindowInput& i) { i.barCurrent = "20001"; }, kIdBarCurrent,
+         kMsgOutOfRange},
+        {"interval 61",
+         [](MainWindowInput& i) {
+             i.powerDemandIndex = 1;
+             i.powerDemandInterval = "61";
+         },
+         kIdPowerDemandInterval, kMsgOutOfRange},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ParameterImage image = ImageOfRow(kRowKt2);
+        ParameterImage image = DefaultImageOfRow(kRowKt2);
         MainWindowInput in = InputFrom(BuildMainWindowView(image));
         c.edit(in);
         try {
@@ -157,7 +162,7 @@ TEST(MainWindowModel, ReadControlsNamesTheFailingControl)
 
 TEST(MainWindowModel, SecondaryCurrentMessageNamesRangeAndParameter)
 {
-    ParameterImage image = ImageOfRow(kRowKt2);
+    ParameterImage image = DefaultImageOfRow(kRowKt2);
     MainWindowInput in = InputFrom(BuildMainWindowView(image));
     in.ctSecondary = "6";
     try {
@@ -172,26 +177,26 @@ TEST(MainWindowModel, SecondaryCurrentMessageNamesRangeAndParameter)
 TEST(MainWindowModel, InputPageStoresInPlaceOfTheEditsForMultiCircuitTypes)
 {
     for (int row : {kRowZc, kRowKt2}) {
-        ParameterImage image = ImageOfRow(row);
+        ParameterImage image = DefaultImageOfRow(row);
         MainWindowInput in = InputFrom(BuildMainWindowView(image));
         int calls = 0;
         in.storeInputPage = [&calls](ParameterImage& target) {
             ++calls;
-            target.words[kWordCtPrimary] = 42;
+            target.words[kWordPrimaryCurrent] = 42;
         };
         in.currentDemandIndex = 1;
         in.currentDemandInterval = "0";  // fails after the input page
         EXPECT_THROW(ReadMainWindowControls(in, image), SettingFieldError);
         EXPECT_EQ(calls, row == kRowZc ? 1 : 0);
         if (row == kRowZc) {
-            EXPECT_EQ(image.words[kWordCtPrimary], 42);
+            EXPECT_EQ(image.words[kWordPrimaryCurrent], 42);
         }
     }
 }
 
 TEST(MainWindowModel, ModelChangeReadsControlsAndChangesType)
 {
-    CMainWindowModel model(ImageOfRow(kRowKt2));
+    CMainWindowModel model(DefaultImageOfRow(kRowKt2));
     MainWindowInput in = InputFrom(model.Refresh());
     in.ctPrimary = "250";
     const auto& prefixes = model.Selection().Prefixes();
@@ -201,14 +206,14 @@ TEST(MainWindowModel, ModelChangeReadsControlsAndChangesType)
     ASSERT_GE(kt6, 0);
     EXPECT_TRUE(model.SelectModel(CMainWindowModel::Level::Prefix, kt6, in));
     EXPECT_TRUE(model.Image().deviceType.HasFeature(0, FAM_KT6));
-    EXPECT_EQ(model.Image().words[kWordCtPrimary], 250);
+    EXPECT_EQ(model.Image().words[kWordPrimaryCurrent], 250);
     // The same pick again changes nothing.
     EXPECT_FALSE(model.SelectModel(CMainWindowModel::Level::Prefix, kt6, in));
 }
 
 TEST(MainWindowModel, FailedModelChangeKeepsTypeAndCombos)
 {
-    CMainWindowModel model(ImageOfRow(kRowKt2));
+    CMainWindowModel model(DefaultImageOfRow(kRowKt2));
     MainWindowInput in = InputFrom(model.Refresh());
     const std::string prefix = model.Selection().Prefix();
     in.ctSecondary = "6";

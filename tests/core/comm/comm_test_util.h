@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/platform/private_exception.h"
+#include "support/test_support.h"
 
 namespace voltaro::test {
 
@@ -20,16 +21,6 @@ using Clock = std::chrono::steady_clock;
 
 inline long long MsSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
-
-// The message of the CPrivateException that body throws.
-inline std::string MessageOf(const std::function<void()>& body) {
-    try {
-        body();
-    } catch (const CPrivateException& e) {
-        return e.Message();
-    }
-    return "<no exception>";
 }
 
 // A TCP socket bound to a free loopback port, listening with the given backlog

@@ -6,6 +6,7 @@
 #include "core/comm/register_reader.h"
 #include "core/device/device_identification.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 
 namespace voltaro {
@@ -34,7 +35,7 @@ TEST(DeviceTypeIdentification, MasksTheExtensionIdAndRefusesUnknownDevices) {
         ReadFromDevice(device);
         FAIL() << "an unknown device was accepted";
     } catch (const CPrivateException& e) {
-        EXPECT_EQ(e.Message(), FormatMessageId(11023, {7000, 2}));
+        EXPECT_EQ(e.Message(), FormatMessageId(kMsgUnsupportedDevice, {7000, 2}));
     }
     // A feature word of 0 alone does not make a device unsupported (ZB CC-Link unit).
     device.values = {{9600, 7851}, {9622, 0x0110}, {9626, 1}, {9627, 4}};

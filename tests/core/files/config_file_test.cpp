@@ -1,7 +1,6 @@
 // Configuration files: layout, round trips for every device type, invalid files and
 // the safety of saving.
 #include "core/files/config_file.h"
-#include "core/files/image_helpers.h"  // tests/core/files
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -9,16 +8,18 @@
 
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/string_table.h"
 #include "core/platform/temp_dir.h"  // tests/core/platform
+#include "support/test_support.h"
 
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
 using test::MessageOf;
 
 using test::ReadFile;
@@ -46,7 +47,7 @@ ParameterImage LoadText(const std::string& path, const std::string& text) {
 // A minimal valid file for row 4 with every parameter key present.
 std::string ValidFileOfRow4(const TempDir& dir) {
     std::string path = dir.File("base.cfg");
-    SaveConfigFile(path, ImageOfRow(4));
+    SaveConfigFile(path, DefaultImageOfRow(4));
     return ReadFile(path);
 }
 
@@ -60,7 +61,7 @@ TEST(ConfigFile, StartsWithTheIdentificationOfTheDeviceType) {
 
 TEST(ConfigFile, ExtensionIdIsMaskedOnSavingAndTakenAsWrittenOnLoading) {
     TempDir dir;
-    ParameterImage image = ImageOfRow(4);
+    ParameterImage image = DefaultImageOfRow(4);
     image.deviceType.extensionId = 0xFFFF;
     std::string path = dir.File("ext.cfg");
     SaveConfigFile(path, image);
@@ -75,14 +76,14 @@ TEST(ConfigFile, RoundTripsEveryDeviceType) {
     TempDir dir;
     for (int row = 0; row < kDeviceTypeCount; ++row) {
         SCOPED_TRACE(row);
-        ParameterImage image = ImageOfRow(row);
+        ParameterImage image = DefaultImageOfRow(row);
         uint16_t seed = static_cast<uint16_t>(row * 977 + 13);
         for (int word : CoveredWords(image))
             image.words[word] = seed += 40503;
         std::string path = dir.File("row" + std::to_string(row) + ".cfg");
         ASSERT_TRUE(SaveConfigFile(path, image));
 
-        ParameterImage loaded = ImageOfRow(row == 0 ? 1 : 0);
+        ParameterImage loaded = DefaultImageOfRow(row == 0 ? 1 : 0);
         ASSERT_TRUE(LoadConfigFile(path, loaded));
         EXPECT_EQ(loaded.deviceType.deviceId, image.deviceType.deviceId);
         EXPECT_EQ(loaded.deviceType.version, image.deviceType.version);
@@ -94,10 +95,10 @@ TEST(ConfigFile, RoundTripsEveryDeviceType) {
 
 TEST(ConfigFile, ThirtyTwoBitKeysCountValuesAndKeepTheirSign) {
     TempDir dir;
-    ParameterImage image = ImageOfRow(4);
+    ParameterImage image = DefaultImageOfRow(4);
     ASSERT_TRUE(image.deviceType.HasFeature(FEAT_DISPLAY, 0));
-    image.Set32(190, 0xFFFFFFFE);  // block 6370, first 32-bit value
-    image.Set32(192, 70000);       // second value: key L6371, registers 6372-6373
+    image.Set32(AlarmHighWord(0), 0xFFFFFFFE);  // block 6370, first 32-bit value
+    image.Set32(AlarmLowWord(0), 70000);        // second value: key L6371, registers 6372-6373
     std::string path = dir.File("a.cfg");
     SaveConfigFile(path, image);
     std::string text = ReadFile(path);
@@ -107,7 +108,7 @@ TEST(ConfigFile, ThirtyTwoBitKeysCountValuesAndKeepTheirSign) {
 TEST(ConfigFile, ZcFilesUseTheZcRegisterMap) {
     TempDir dir;
     for (int row = 0; row < kDeviceTypeCount; ++row) {
-        ParameterImage image = ImageOfRow(row);
+        ParameterImage image = DefaultImageOfRow(row);
         if (!image.deviceType.HasFeature(0, FAM_ZC)) continue;
         std::string path = dir.File("zc.cfg");
         SaveConfigFile(path, image);
@@ -129,7 +130,7 @@ TEST(ConfigFile, IdentificationDefaultsAndInvalidValues) {
     noModel.erase(noModel.find("Model=7811\r\n"), 12);
     EXPECT_EQ(load(noModel).deviceType.deviceId, 7811);
 
-    const std::string invalid = LoadString(11008);
+    const std::string invalid = LoadString(kMsgInvalidFileFormat);
     for (const char* bad :
          {"Model=\r\n", "Model=78x1\r\n", "Model=4294967296\r\n", "Model= \r\n"}) {
         std::string text = base;
@@ -154,11 +155,12 @@ TEST(ConfigFile, ParameterKeys) {
         return text;
     };
     // Word 0 is register 5200 on row 4.
-    EXPECT_EQ(load(replaceKey("L5200", "-1")).words[0], 65535);
-    EXPECT_EQ(load(base + "L99999=5\r\nOther=x\r\n[More]\r\nL5200=3\r\n").words[0],
-              load(base).words[0]);
+    EXPECT_EQ(load(replaceKey("L5200", "-1")).words[kWordDisplayOperationMode], 65535);
+    EXPECT_EQ(load(base + "L99999=5\r\nOther=x\r\n[More]\r\nL5200=3\r\n")
+                  .words[kWordDisplayOperationMode],
+              load(base).words[kWordDisplayOperationMode]);
 
-    const std::string invalid = LoadString(11008);
+    const std::string invalid = LoadString(kMsgInvalidFileFormat);
     for (const char* bad : {"", "1e3", "12abc", "99999999999", "0x10"})
         EXPECT_EQ(MessageOf([&] { load(replaceKey("L5200", bad)); }), invalid) << bad;
     std::string missing = base;
@@ -174,8 +176,8 @@ TEST(ConfigFile, FailedLoadLeavesTheImageUnchanged) {
               "[KT2CFG]\r\nModel=7811\r\nDeviceExtension=2\r\nDeviceVersion=0\r\n"
               "DeviceIO0=1\r\nDeviceIO1=1\r\nDeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\n"
               "L5200=1\r\n");
-    ParameterImage image = ImageOfRow(40);
-    image.words[0] = 4242;
+    ParameterImage image = DefaultImageOfRow(40);
+    image.words[kWordDisplayOperationMode] = 4242;
     ParameterImage before = image;
     EXPECT_THROW(LoadConfigFile(path, image), CPrivateException);
     EXPECT_EQ(image.words, before.words);
@@ -184,17 +186,17 @@ TEST(ConfigFile, FailedLoadLeavesTheImageUnchanged) {
     // A file that is not there is a load error with the system's reason.
     std::string missing = MessageOf([&] { LoadConfigFile(dir.File("none.cfg"), image); });
     EXPECT_THAT(missing, ::testing::StartsWith("Load error. "));
-    EXPECT_NE(missing, LoadString(11008));
+    EXPECT_NE(missing, LoadString(kMsgInvalidFileFormat));
 }
 
 TEST(ConfigFile, SavingAgainRewritesKeysInPlaceAndKeepsOtherContent) {
     TempDir dir;
     std::string path = dir.File("twice.cfg");
-    ParameterImage image = ImageOfRow(4);
+    ParameterImage image = DefaultImageOfRow(4);
     SaveConfigFile(path, image);
     WriteFile(path, "; notes\r\n[Site]\r\nName=North\r\n" + ReadFile(path) + "Comment=mine\r\n");
     std::string first = ReadFile(path);
-    image.words[0] = 3;
+    image.words[kWordDisplayOperationMode] = 3;
     SaveConfigFile(path, image);
     std::string second = ReadFile(path);
     EXPECT_EQ(second.size(), first.size());  // one value changed from 1 digit to 1 digit
@@ -205,15 +207,16 @@ TEST(ConfigFile, SavingAgainRewritesKeysInPlaceAndKeepsOtherContent) {
 
 TEST(ConfigFile, FailedSaveKeepsTheOldFile) {
     TempDir dir;
-    EXPECT_THAT(MessageOf([&] { SaveConfigFile(dir.File("no/such/dir.cfg"), ImageOfRow(4)); }),
-                ::testing::StartsWith("Save error. "));
+    EXPECT_THAT(
+        MessageOf([&] { SaveConfigFile(dir.File("no/such/dir.cfg"), DefaultImageOfRow(4)); }),
+        ::testing::StartsWith("Save error. "));
 
     // Running as root, permissions do not stop a write; a file size limit does.
     std::string path = dir.File("old.cfg");
-    ParameterImage image = ImageOfRow(4);
+    ParameterImage image = DefaultImageOfRow(4);
     SaveConfigFile(path, image);
     std::string old = ReadFile(path);
-    image.words[0] = 7;
+    image.words[kWordDisplayOperationMode] = 7;
     std::string message;
     {
         test::FileSizeLimit limit(64);

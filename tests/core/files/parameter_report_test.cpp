@@ -1,18 +1,18 @@
 // Parameter report: row states, comparison, hide rule, status texts and CSV lines.
 #include "core/files/parameter_report.h"
-#include "core/files/image_helpers.h"  // tests/core/files
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/temp_dir.h"  // tests/core/platform
+#include "support/test_support.h"
 
 namespace voltaro {
 namespace {
-
-using test::ImageOfRow;
 
 int FirstRow(uint32_t features, uint32_t family, uint32_t withoutFeatures = 0) {
     for (const DeviceTypeRecord& r : DeviceTypeTable())
@@ -34,7 +34,7 @@ TEST(ParameterReport, EntriesSkipTheSecondWordOfLongAndAddressValues) {
 }
 
 TEST(ParameterReport, BeforeComparisonStatesFollowThePcImageOnly) {
-    ParameterImage image = ImageOfRow(FirstRow(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(FirstRow(FEAT_DISPLAY, 0));
     CParameterReport report(image);
     ReportListing listing = report.Build(false);
     EXPECT_EQ(listing.rows.size(), ReportEntryWords().size());
@@ -53,20 +53,20 @@ TEST(ParameterReport, BeforeComparisonStatesFollowThePcImageOnly) {
 }
 
 TEST(ParameterReport, SelfComparisonMatchesAndCountsNothing) {
-    ParameterImage image = ImageOfRow(FirstRow(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(FirstRow(FEAT_DISPLAY, 0));
     CParameterReport report(image);
     report.CompareWith(image, "Device");
     ReportListing listing = report.Build(false);
     EXPECT_EQ(listing.mismatchCount, 0);
     EXPECT_EQ(listing.firstMismatch, -1);
-    EXPECT_EQ(report.StatusText(listing), LoadString(11004));
+    EXPECT_EQ(report.StatusText(listing), LoadString(kMsgAllParametersMatch));
     EXPECT_FALSE(report.StatusIsAlert(listing));
 }
 
 TEST(ParameterReport, ALongValueDifferingInItsHighWordIsOneDifference) {
-    ParameterImage image = ImageOfRow(FirstRow(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(FirstRow(FEAT_DISPLAY, 0));
     ParameterImage other = image;
-    other.words[35] ^= 1;  // high half of the 32-bit value at word 34
+    other.words[kWordPrimaryVoltage + 1] ^= 1;  // high half of the 32-bit primary voltage
     CParameterReport report(image);
     report.CompareWith(other, "x.cfg");
     ReportListing listing = report.Build(true);
@@ -78,8 +78,8 @@ TEST(ParameterReport, ALongValueDifferingInItsHighWordIsOneDifference) {
 }
 
 TEST(ParameterReport, AddressesCompareBothWordsAsOneDifference) {
-    ParameterImage image = ImageOfRow(FirstRow(FEAT_MODBUS_TCP, 0));
-    ASSERT_TRUE(image.Applies(132));
+    ParameterImage image = DefaultImageOfRow(FirstRow(FEAT_MODBUS_TCP, 0));
+    ASSERT_TRUE(image.Applies(kWordIpAddress));
     for (int word : {132, 133}) {
         ParameterImage other = image;
         other.words[word] ^= 0x0100;
@@ -92,8 +92,8 @@ TEST(ParameterReport, AddressesCompareBothWordsAsOneDifference) {
 }
 
 TEST(ParameterReport, WordsOfOnlyOneDeviceTypeAreNotDifferences) {
-    ParameterImage kt2 = ImageOfRow(FirstRow(0, FAM_KT2));
-    ParameterImage kt6 = ImageOfRow(FirstRow(0, FAM_KT6));
+    ParameterImage kt2 = DefaultImageOfRow(FirstRow(0, FAM_KT2));
+    ParameterImage kt6 = DefaultImageOfRow(FirstRow(0, FAM_KT6));
     CParameterReport report(kt2);
     report.CompareWith(kt6, "kt6.cfg");
     ReportListing listing = report.Build(false);
@@ -109,7 +109,7 @@ TEST(ParameterReport, WordsOfOnlyOneDeviceTypeAreNotDifferences) {
 
 TEST(ParameterReport, HiddenRowsLeaveTheListAndTheCsv) {
     int row = FirstRow(FEAT_DISPLAY, 0, FEAT_AO1 | FEAT_AO2 | FEAT_AO3 | FEAT_AO4);
-    ParameterImage image = ImageOfRow(row);
+    ParameterImage image = DefaultImageOfRow(row);
     CParameterReport report(image);
     auto hasAo1 = [](const std::vector<std::string>& lines) {
         for (const auto& l : lines)
@@ -128,7 +128,7 @@ TEST(ParameterReport, HiddenRowsLeaveTheListAndTheCsv) {
 }
 
 TEST(ParameterReport, CsvLineOfOperationMode) {
-    ParameterImage image = ImageOfRow(FirstRow(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(FirstRow(FEAT_DISPLAY, 0));
     CParameterReport report(image);
     const std::string expected =
         "\"Display\",\"Operation mode\",\"All key operations are available\"\r\n";
@@ -149,7 +149,7 @@ TEST(ParameterReport, CsvQuotesInsideTextsAreDoubled) {
 
 TEST(ParameterReport, CsvFileInTheLocaleCharacterSet) {
     test::TempDir dir;
-    ParameterImage image = ImageOfRow(FirstRow(FEAT_DISPLAY, 0));
+    ParameterImage image = DefaultImageOfRow(FirstRow(FEAT_DISPLAY, 0));
     CParameterReport report(image);
     std::string utf8Path = dir.File("u.csv");
     report.ExportCsv(utf8Path, true, "UTF-8");

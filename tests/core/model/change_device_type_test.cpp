@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
 
 namespace voltaro {
@@ -21,17 +22,18 @@ constexpr int kZc8Ethernet = 61;
 TEST(ChangeDeviceType, FreshDefaultsFollowTheNewType) {
     CSettingsStocker store;
     ParameterImage image;
-    image.words[184] = 7;
-    image.words[143] = 5;
+    image.words[kWordDefaultDataView] = 7;
+    image.words[kWordCurrentDemand] = 5;
     ChangeDeviceType(store, kZbCounter, image, true);
     EXPECT_EQ(image.deviceType.typeIndex, kZbCounter);
-    EXPECT_EQ(image.words[31], 3);
-    EXPECT_EQ(image.words[184], 0);
-    EXPECT_EQ(image.words[143], 30);
+    EXPECT_EQ(image.words[kWordSystem], 3);
+    EXPECT_EQ(image.words[kWordDefaultDataView], 0);
+    EXPECT_EQ(image.words[kWordCurrentDemand], 30);
     ChangeDeviceType(store, kKt6G2, image, true);
-    EXPECT_EQ(image.words[31], 3);  // 5, clamped to the four systems of a KT6 1**
-    EXPECT_EQ(image.words[147], 1);
-    EXPECT_EQ(store.images[CSettingsStocker::kAo1To5V].words[323 + 7], 5000);
+    EXPECT_EQ(image.words[kWordSystem], 3);  // 5, clamped to the four systems of a KT6 1**
+    EXPECT_EQ(image.words[kWordPowerFormat], 1);
+    EXPECT_EQ(store.images[CSettingsStocker::kAo1To5V].words[AnalogOutputWord(0, kAoOutputFull)],
+              5000);
 }
 
 TEST(ChangeDeviceType, UnknownRowKeepsTheType) {
@@ -51,123 +53,123 @@ TEST(ChangeDeviceType, DisplayLinesAreKeptPerFamily) {
     for (int word = 4; word < 28; ++word)
         image.words[word] = static_cast<uint16_t>(word + 40);
     ChangeDeviceType(store, kKt6G2, image, false);
-    EXPECT_EQ(image.words[4], 1);  // the KT6 lines (defaults so far)
-    image.words[4] = 77;
+    EXPECT_EQ(image.words[SigmaLineWord(0)], 1);  // the KT6 lines (defaults so far)
+    image.words[SigmaLineWord(0)] = 77;
     ChangeDeviceType(store, kKt2G2Ao420, image, false);
     for (int word = 4; word < 28; ++word)
         EXPECT_EQ(image.words[word], word + 40) << word;
     ChangeDeviceType(store, kKt6_3P4W, image, false);
-    EXPECT_EQ(image.words[4], 77);
+    EXPECT_EQ(image.words[SigmaLineWord(0)], 77);
 }
 
 TEST(ChangeDeviceType, DisplayLinesTheNewTypeCannotShowAreCleared) {
     CSettingsStocker store;
     ParameterImage image;
     ChangeDeviceType(store, kKt6_3P4W, image, false);
-    image.words[7] = 120;
-    image.words[5] = 11;
-    image.words[6] = 33;
-    image.words[11] = 119;
+    image.words[SigmaLineWord(3)] = 120;
+    image.words[SigmaLineWord(1)] = 11;
+    image.words[SigmaLineWord(2)] = 33;
+    image.words[SigmaLineWord(7)] = 119;
     ChangeDeviceType(store, kKt6FirstAo, image, false);
-    EXPECT_EQ(image.words[7], 0);  // fourth line, first generation
-    EXPECT_EQ(image.words[11], 119);
-    EXPECT_EQ(image.words[5], 0);  // no 3P4W
-    EXPECT_EQ(image.words[6], 0);
+    EXPECT_EQ(image.words[SigmaLineWord(3)], 0);  // fourth line, first generation
+    EXPECT_EQ(image.words[SigmaLineWord(7)], 119);
+    EXPECT_EQ(image.words[SigmaLineWord(1)], 0);  // no 3P4W
+    EXPECT_EQ(image.words[SigmaLineWord(2)], 0);
 }
 
 TEST(ChangeDeviceType, SystemIsClampedByVariant) {
     CSettingsStocker store;
     ParameterImage image;
     ChangeDeviceType(store, kKt6_3P4W, image, false);
-    image.words[31] = 6;
+    image.words[kWordSystem] = 6;
     ChangeDeviceType(store, kKt6_3P4W, image, false);
-    EXPECT_EQ(image.words[31], 6);
+    EXPECT_EQ(image.words[kWordSystem], 6);
     ChangeDeviceType(store, kKt6G2, image, false);
-    EXPECT_EQ(image.words[31], 3);
-    image.words[31] = 6;
+    EXPECT_EQ(image.words[kWordSystem], 3);
+    image.words[kWordSystem] = 6;
     ChangeDeviceType(store, kKt2G2, image, false);
-    EXPECT_EQ(image.words[31], 5);
+    EXPECT_EQ(image.words[kWordSystem], 5);
 }
 
 TEST(ChangeDeviceType, CtSensorOfInputOneOnlyResetsWhenItsMeaningChanges) {
     CSettingsStocker store;
     ParameterImage image;
     ChangeDeviceType(store, kZc8, image, false);
-    image.words[33] = 2;
+    image.words[kWordSecondaryCurrent] = 2;
     ChangeDeviceType(store, kZc8Ethernet, image, false);
-    EXPECT_EQ(image.words[33], 2);  // still a CT sensor
+    EXPECT_EQ(image.words[kWordSecondaryCurrent], 2);  // still a CT sensor
     ChangeDeviceType(store, kZbCounter, image, false);
-    EXPECT_EQ(image.words[33], 2);
+    EXPECT_EQ(image.words[kWordSecondaryCurrent], 2);
     ChangeDeviceType(store, kKt2G2, image, false);
-    EXPECT_EQ(image.words[33], 5);  // now a secondary current in amperes
+    EXPECT_EQ(image.words[kWordSecondaryCurrent], 5);  // now a secondary current in amperes
 }
 
 TEST(ChangeDeviceType, ViewsDemandAndInputsOfOlderFirmware) {
     CSettingsStocker store;
     ParameterImage image;
     ChangeDeviceType(store, kKt2G2, image, false);
-    image.words[1] = 320;
-    image.words[184] = 336;
-    image.words[2] = 20;
-    image.words[185] = 19;
-    image.words[154] = 3;
+    image.words[kWordDataDisplayView] = 320;
+    image.words[kWordDefaultDataView] = 336;
+    image.words[kWordEnergyDisplayView] = 20;
+    image.words[kWordDefaultEnergyView] = 19;
+    image.words[kWordDiscreteInputFunction] = 3;
     ChangeDeviceType(store, kKt2First, image, false);
-    EXPECT_EQ(image.words[1], 0);
-    EXPECT_EQ(image.words[184], 336);
-    EXPECT_EQ(image.words[2], 0);
-    EXPECT_EQ(image.words[185], 19);
-    EXPECT_EQ(image.words[154], 0);
+    EXPECT_EQ(image.words[kWordDataDisplayView], 0);
+    EXPECT_EQ(image.words[kWordDefaultDataView], 336);
+    EXPECT_EQ(image.words[kWordEnergyDisplayView], 0);
+    EXPECT_EQ(image.words[kWordDefaultEnergyView], 19);
+    EXPECT_EQ(image.words[kWordDiscreteInputFunction], 0);
 
-    image.words[143] = 0;
-    image.words[144] = 0;
+    image.words[kWordCurrentDemand] = 0;
+    image.words[kWordPowerDemand] = 0;
     ChangeDeviceType(store, kKt6NoDi, image, false);
-    EXPECT_EQ(image.words[143], 1);
-    EXPECT_EQ(image.words[144], 1);
+    EXPECT_EQ(image.words[kWordCurrentDemand], 1);
+    EXPECT_EQ(image.words[kWordPowerDemand], 1);
 
     ChangeDeviceType(store, kKt2_240, image, false);
-    image.words[37] = 2;
+    image.words[kWordFrequencyInput] = 2;
     ChangeDeviceType(store, kKt2_240 + 1, image, false);
-    EXPECT_EQ(image.words[37], 2);
+    EXPECT_EQ(image.words[kWordFrequencyInput], 2);
     ChangeDeviceType(store, kKt2G2, image, false);
-    EXPECT_EQ(image.words[37], 0);
+    EXPECT_EQ(image.words[kWordFrequencyInput], 0);
 }
 
 TEST(ChangeDeviceType, OutputsTheTypeLacks) {
     CSettingsStocker store;
     ParameterImage image;
     ChangeDeviceType(store, 12, image, false);  // KT2 Do x4
-    image.words[162] = 9;
-    image.words[175] = 9;
-    image.words[194] = 5;                           // Display + Do4
-    image.words[201] = 2;                           // Display + Do1
+    image.words[PulseEnergyWord(0)] = 9;
+    image.words[PulseEnergyWord(3)] = 9;
+    image.words[AlarmOutputWord(0)] = 5;            // Display + Do4
+    image.words[AlarmOutputWord(1)] = 2;            // Display + Do1
     ChangeDeviceType(store, kKt2G2, image, false);  // Do x1
-    EXPECT_EQ(image.words[162], 9);                 // second generation keeps it
-    EXPECT_EQ(image.words[194], 1);
-    EXPECT_EQ(image.words[201], 2);
+    EXPECT_EQ(image.words[PulseEnergyWord(0)], 9);  // second generation keeps it
+    EXPECT_EQ(image.words[AlarmOutputWord(0)], 1);
+    EXPECT_EQ(image.words[AlarmOutputWord(1)], 2);
     ChangeDeviceType(store, kKt2First, image, false);
-    EXPECT_EQ(image.words[162], 0);
-    EXPECT_EQ(image.words[175], 9);  // beyond the outputs of the type
+    EXPECT_EQ(image.words[PulseEnergyWord(0)], 0);
+    EXPECT_EQ(image.words[PulseEnergyWord(3)], 9);  // beyond the outputs of the type
 }
 
 TEST(ChangeDeviceType, OutputLevelsAreKeptPerOutputKind) {
     CSettingsStocker store;
     ParameterImage image;
     ChangeDeviceType(store, kKt2G2Ao420, image, true);
-    EXPECT_EQ(image.words[328], 400);
-    image.words[328] = 500;
+    EXPECT_EQ(image.words[AnalogOutputWord(0, kAoOutputZero)], 400);
+    image.words[AnalogOutputWord(0, kAoOutputZero)] = 500;
     ChangeDeviceType(store, kKt2G2Ao15, image, false);
-    EXPECT_EQ(image.words[328], 1000);
-    EXPECT_EQ(image.words[330], 5000);
-    EXPECT_EQ(image.words[434], 1000);
-    image.words[330] = 4000;
+    EXPECT_EQ(image.words[AnalogOutputWord(0, kAoOutputZero)], 1000);
+    EXPECT_EQ(image.words[AnalogOutputWord(0, kAoOutputFull)], 5000);
+    EXPECT_EQ(image.words[AnalogOutputWord(3, AoTableY(9))], 1000);
+    image.words[AnalogOutputWord(0, kAoOutputFull)] = 4000;
     ChangeDeviceType(store, kKt2G2Ao420, image, false);
-    EXPECT_EQ(image.words[328], 500);
+    EXPECT_EQ(image.words[AnalogOutputWord(0, kAoOutputZero)], 500);
     ChangeDeviceType(store, kKt2G2Ao15, image, false);
-    EXPECT_EQ(image.words[330], 4000);
+    EXPECT_EQ(image.words[AnalogOutputWord(0, kAoOutputFull)], 4000);
 
-    image.words[323] = 33;
+    image.words[AnalogOutputWord(0, kAoInput)] = 33;
     ChangeDeviceType(store, kKt6FirstAo, image, false);
-    EXPECT_EQ(image.words[323], 0);
+    EXPECT_EQ(image.words[AnalogOutputWord(0, kAoInput)], 0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "core/model/value_helpers.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 
@@ -22,10 +23,10 @@ std::string Failure(std::string_view text, int64_t min, int64_t max, int64_t sca
 }
 
 std::string NotNumber() {
-    return FormatMessageId(11026, {LoadString(kName)});
+    return FormatMessageId(kMsgNotNumber, {LoadString(kName)});
 }
 std::string NotInteger() {
-    return FormatMessageId(11027, {LoadString(kName)});
+    return FormatMessageId(kMsgNotInteger, {LoadString(kName)});
 }
 
 TEST(ParseScaledValue, ScaledNumbersRoundHalfAwayFromZero) {
@@ -72,9 +73,9 @@ TEST(ParseScaledValue, ValuesThatDoNotFitAreRejectedNotWrapped) {
 
 TEST(ParseScaledValue, RangeMessagesShowScaledBounds) {
     EXPECT_EQ(Failure("49", 50, 400000, 1),
-              FormatMessageId(11000, {LoadString(kName), "50", "400000"}));
+              FormatMessageId(kMsgOutOfRange, {LoadString(kName), "50", "400000"}));
     EXPECT_EQ(Failure("400001", 50, 400000, 1),
-              FormatMessageId(11000, {LoadString(kName), "50", "400000"}));
+              FormatMessageId(kMsgOutOfRange, {LoadString(kName), "50", "400000"}));
     EXPECT_EQ(ParseScaledValue("400000", 50, 400000, 1, kName), 400000);
 
     EXPECT_EQ(ParseScaledValue32("0", 4500, 6500, 100, kName, 0), 0);
@@ -85,12 +86,15 @@ TEST(ParseScaledValue, RangeMessagesShowScaledBounds) {
     } catch (const CPrivateException& e) {
         withExtra = e.Message();
     }
-    EXPECT_EQ(withExtra, FormatMessageId(11035, {LoadString(kName), "45.00", "65.00", "0.00"}));
+    EXPECT_EQ(withExtra, FormatMessageId(kMsgOutOfRangeOrExtra,
+                                         {LoadString(kName), "45.00", "65.00", "0.00"}));
     EXPECT_NE(withExtra.find("45.00"), std::string::npos);
     EXPECT_NE(withExtra.find("65.00"), std::string::npos);
-    // The 32-bit sentinel means no extra value, so 11000 rather than 11035.
+    // The 32-bit sentinel means no extra value, so kMsgOutOfRange rather than
+    // kMsgOutOfRangeOrExtra.
     EXPECT_THROW(ParseScaledValue32("0", 1, 5, 1, kName), CPrivateException);
-    EXPECT_EQ(Failure("0", 1, 5, 1), FormatMessageId(11000, {LoadString(kName), "1", "5"}));
+    EXPECT_EQ(Failure("0", 1, 5, 1),
+              FormatMessageId(kMsgOutOfRange, {LoadString(kName), "1", "5"}));
 }
 
 TEST(FormatScaledBound, SignIntegerPartAndPaddedRemainder) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -40,13 +41,13 @@ TEST(MessageFormat, PlainSequentialFormsAndPercent) {
 }
 
 TEST(MessageFormat, MessagesOfTheTable) {
-    EXPECT_EQ(FormatMessageId(11000, {"Device address", "1", "247"}),
+    EXPECT_EQ(FormatMessageId(kMsgOutOfRange, {"Device address", "1", "247"}),
               "You should input Device address within the range of 1 - 247.");
-    EXPECT_EQ(FormatMessageId(11013, {"read", 5200, 10, "timeout"}),
+    EXPECT_EQ(FormatMessageId(kMsgModbusCommandFailed, {"read", 5200, 10, "timeout"}),
               "Modbus command failed. command=read address=5200 size=10 reason=timeout.");
-    EXPECT_EQ(FormatMessageId(11023, {7811, 2}),
+    EXPECT_EQ(FormatMessageId(kMsgUnsupportedDevice, {7811, 2}),
               "This device is not supported. (device id=7811, extension id=2)");
-    EXPECT_EQ(FormatMessageId(11025, {"crc error"}),
+    EXPECT_EQ(FormatMessageId(kMsgCommunicationError, {"crc error"}),
               "Communication error. Please check device address, pc communication port setting, "
               "cable, device power.\r\rError Information:\rcrc error");
 }

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "core/platform/cancelled.h"
+#include "core/platform/message_ids.h"
 
 namespace voltaro {
 namespace {
@@ -16,8 +17,8 @@ static_assert(!std::is_base_of_v<CCancelled, CPrivateException>);
 
 TEST(PrivateException, BuildsItsTextThreeWays) {
     EXPECT_EQ(CPrivateException("as given").Message(), "as given");
-    EXPECT_EQ(CPrivateException(11019).Message(), "Modbus passcode mismatch!");
-    CPrivateException withSystem(11006, ENOENT);
+    EXPECT_EQ(CPrivateException(kMsgPasscodeMismatch).Message(), "Modbus passcode mismatch!");
+    CPrivateException withSystem(kMsgSaveError, ENOENT);
     EXPECT_EQ(withSystem.Message(), "Save error. No such file or directory");
 }
 

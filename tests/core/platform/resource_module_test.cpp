@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/paths.h"
 #include "core/platform/resource_module.h"
 #include "core/platform/temp_dir.h"
@@ -13,7 +14,7 @@ namespace {
 
 const std::string kBin = std::string(VOLTARO_BINARY_DIR) + "/bin/";
 const std::string kTestModule = kBin + "test_core_platform_jpn.so";
-const std::string kEnglish11017 = "Are you sure?";
+const std::string kEnglishAreYouSure = "Are you sure?";
 
 class LanguageTest : public ::testing::Test {
   protected:
@@ -70,12 +71,12 @@ TEST_F(LanguageTest, LoadsTheModuleBesideTheProgramAndReturnsToEnglish) {
     EXPECT_EQ(CurrentLanguage(), 1);
     EXPECT_TRUE(LanguageModuleLoaded());
     EXPECT_EQ(ThreadLocaleId(), kLocaleJapanese);
-    EXPECT_EQ(LoadString(11017), "よろしいですか?");
-    EXPECT_EQ(LoadString(11004), "All parameters matching.");  // not in the module
+    EXPECT_EQ(LoadString(kMsgAreYouSure), "よろしいですか?");
+    EXPECT_EQ(LoadString(kMsgAllParametersMatch), "All parameters matching.");  // not in the module
     // The module's text takes the range bound before the lower one.
-    EXPECT_EQ(FormatMessageId(11000, {"機器アドレス", "1", "247"}),
+    EXPECT_EQ(FormatMessageId(kMsgOutOfRange, {"機器アドレス", "1", "247"}),
               "機器アドレスには247以下、1以上の値を入力してください。");
-    EXPECT_EQ(FormatMessageId(11023, {7811, 2}),
+    EXPECT_EQ(FormatMessageId(kMsgUnsupportedDevice, {7811, 2}),
               "この機器はサポートされていません。(機器ID=7811, 拡張ID=2)");
 
     EXPECT_TRUE(LoadLanguage(-1));  // the thread locale is Japanese now
@@ -84,7 +85,7 @@ TEST_F(LanguageTest, LoadsTheModuleBesideTheProgramAndReturnsToEnglish) {
     EXPECT_TRUE(LoadLanguage(0));
     EXPECT_EQ(CurrentLanguage(), 0);
     EXPECT_FALSE(LanguageModuleLoaded());
-    EXPECT_EQ(LoadString(11017), kEnglish11017);
+    EXPECT_EQ(LoadString(kMsgAreYouSure), kEnglishAreYouSure);
     EXPECT_EQ(ThreadLocaleId(), kLocaleUserDefault);
 }
 
@@ -102,7 +103,7 @@ TEST_F(LanguageTest, UnusableModulesFailAndKeepEnglish) {
         EXPECT_FALSE(LoadLanguageModule(path, &error)) << path;
         EXPECT_FALSE(error.empty()) << path;
         EXPECT_FALSE(LanguageModuleLoaded());
-        EXPECT_EQ(LoadString(11017), kEnglish11017) << path;
+        EXPECT_EQ(LoadString(kMsgAreYouSure), kEnglishAreYouSure) << path;
     }
     std::string error;
     EXPECT_FALSE(LoadLanguageModule(kBin + "voltaro_test_no_table.so", &error));

@@ -1,4 +1,6 @@
 #include "core/settings/analog_output_dialog_model.h"
+#include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 
 #include "settings_test_support.h"
 
@@ -9,7 +11,7 @@ using namespace test;
 using Model = CAnalogOutputDialogModel;
 
 TEST(AnalogOutputDialogModel, ColumnsFollowTheOutputBits) {
-    ParameterImage two = ImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0, FEAT_AO3 | FEAT_AO4));
+    ParameterImage two = DefaultImageOfRow(RowWith(FEAT_AO1 | FEAT_AO2, 0, FEAT_AO3 | FEAT_AO4));
     Model model(two);
     EXPECT_EQ(model.OutputCount(), 2);
     const auto columns = model.Columns();
@@ -20,65 +22,66 @@ TEST(AnalogOutputDialogModel, ColumnsFollowTheOutputBits) {
     EXPECT_EQ(model.EditorAt(1, 3), CellEditor::None);
     EXPECT_EQ(model.EditorAt(1, 2), CellEditor::Edit);
 
-    ParameterImage four = ImageOfRow(RowWith(0xF0, 0));
+    ParameterImage four = DefaultImageOfRow(RowWith(0xF0, 0));
     EXPECT_EQ(Model(four).OutputCount(), 4);
-    ParameterImage none = ImageOfRow(RowWith(0, 0, 0xF0));
+    ParameterImage none = DefaultImageOfRow(RowWith(0, 0, 0xF0));
     EXPECT_EQ(Model(none).OutputCount(), 0);
     EXPECT_EQ(Model(none).Columns().size(), 1u);
 }
 
 TEST(AnalogOutputDialogModel, AdjustSpanAndOutputLevels) {
-    ParameterImage current = ImageOfRow(RowWith(FEAT_AO_4_20MA | FEAT_AO2, 0));
+    ParameterImage current = DefaultImageOfRow(RowWith(FEAT_AO_4_20MA | FEAT_AO2, 0));
     Model mA(current);
     mA.CommitText(2, 2, "100");
-    EXPECT_EQ(current.words[351 + 2], 10000);
+    EXPECT_EQ(current.words[AnalogOutputWord(1, kAoAdjustSpan)], 10000);
     EXPECT_EQ(MessageOf([&] { mA.CommitText(2, 1, "94.99"); }),
               RangeMessage(3852, "95.00", "105.00"));
     mA.CommitText(7, 1, "20");
-    EXPECT_EQ(current.words[323 + 7], 2000);
-    EXPECT_EQ(mA.CellText(7, 1), "20.00 (" + LoadString(2360) + ")");
+    EXPECT_EQ(current.words[AnalogOutputWord(0, kAoOutputFull)], 2000);
+    EXPECT_EQ(mA.CellText(7, 1), "20.00 (" + LoadString(kTextUnitMilliampere) + ")");
     EXPECT_EQ(MessageOf([&] { mA.CommitText(27, 1, "22.41"); }),
               RangeMessage(3877, "1.60", "22.40"));
 
-    ParameterImage voltage = ImageOfRow(RowWith(FEAT_AO_1_5V | FEAT_AO1, 0));
+    ParameterImage voltage = DefaultImageOfRow(RowWith(FEAT_AO_1_5V | FEAT_AO1, 0));
     Model v(voltage);
     v.CommitText(7, 1, "5.6");
-    EXPECT_EQ(voltage.words[323 + 7], 5600);
-    EXPECT_EQ(v.CellText(7, 1), "5.600 (" + LoadString(2351) + ")");
+    EXPECT_EQ(voltage.words[AnalogOutputWord(0, kAoOutputFull)], 5600);
+    EXPECT_EQ(v.CellText(7, 1), "5.600 (" + LoadString(kTextUnitVolt) + ")");
     EXPECT_EQ(MessageOf([&] { v.CommitText(5, 1, "0.399"); }),
               RangeMessage(3855, "0.400", "5.600"));
     // Table points are not checked for increasing order; negative inputs show signed.
     v.CommitText(8, 1, "-15");
     v.CommitText(10, 1, "-15");
-    EXPECT_EQ(v.CellText(8, 1), "-15.00 (" + LoadString(2357) + ")");
+    EXPECT_EQ(v.CellText(8, 1), "-15.00 (" + LoadString(kTextUnitPercent) + ")");
 }
 
 TEST(AnalogOutputDialogModel, InputCodesConvertThroughTheActiveList) {
-    ParameterImage standard = ImageOfRow(RowWith(FEAT_AO1, 0, FEAT_3P4W | FEAT_V3, FAM_KT2_G2));
+    ParameterImage standard =
+        DefaultImageOfRow(RowWith(FEAT_AO1, 0, FEAT_3P4W | FEAT_V3, FAM_KT2_G2));
     Model model(standard);
     EXPECT_FALSE(model.ExtendedInputList());
     EXPECT_EQ(model.InputChoices().Size(), 40);
-    standard.words[323] = 44;
+    standard.words[AnalogOutputWord(0, kAoInput)] = 44;
     ComboSetup combo = model.ComboAt(0, 1);
     EXPECT_EQ(combo.selected, 39);
     EXPECT_EQ(combo.minWidth, 220);
-    standard.words[323] = 11;  // the neutral current is not offered here
+    standard.words[AnalogOutputWord(0, kAoInput)] = 11;  // the neutral current is not offered here
     EXPECT_EQ(model.ComboAt(0, 1).selected, -1);
     EXPECT_EQ(model.CellText(0, 1), LoadString(3611));
     model.CommitChoice(0, 1, 11);
-    EXPECT_EQ(standard.words[323], 12);
+    EXPECT_EQ(standard.words[AnalogOutputWord(0, kAoInput)], 12);
 
-    ParameterImage extended = ImageOfRow(RowWith(FEAT_AO1 | FEAT_3P4W, 0));
+    ParameterImage extended = DefaultImageOfRow(RowWith(FEAT_AO1 | FEAT_3P4W, 0));
     Model ext(extended);
     EXPECT_EQ(ext.InputChoices().Size(), 42);
     ext.CommitChoice(0, 1, 11);
-    EXPECT_EQ(extended.words[323], 11);
+    EXPECT_EQ(extended.words[AnalogOutputWord(0, kAoInput)], 11);
     ext.CommitChoice(0, 1, 33);
-    EXPECT_EQ(extended.words[323], 33);
+    EXPECT_EQ(extended.words[AnalogOutputWord(0, kAoInput)], 33);
 
     // Linearizer: two entries, index stored.
     ext.CommitChoice(3, 1, 1);
-    EXPECT_EQ(extended.words[326], 1);
+    EXPECT_EQ(extended.words[AnalogOutputWord(0, kAoLinearizer)], 1);
     EXPECT_EQ(ext.CellText(3, 1), LoadString(3901));
     EXPECT_EQ(ext.ComboAt(3, 1).texts.size(), 2u);
 }

@@ -1,4 +1,6 @@
 #include "core/settings/discrete_io_dialog_models.h"
+#include "core/model/parameter_words.h"
+#include "core/platform/list_text_ids.h"
 #include "core/settings/pulse_dialog_model.h"
 
 #include "settings_test_support.h"
@@ -11,28 +13,29 @@ using namespace test;
 constexpr uint32_t kExtendedFamilies = FAM_KT2_G2 | FAM_KT6_G2 | FAM_HKT2 | FAM_HKT2X;
 
 TEST(DiscreteInputDialogModel, FunctionCountFollowsTheExtendedSet) {
-    ParameterImage plain = ImageOfRow(RowWith(FEAT_DI1, 0, 0, kExtendedFamilies));
+    ParameterImage plain = DefaultImageOfRow(RowWith(FEAT_DI1, 0, 0, kExtendedFamilies));
     CDiscreteInputDialogModel model(plain);
     EXPECT_EQ(model.Functions().Size(), 3);
-    plain.words[154] = 4;  // a stored function the list cannot show
+    plain.words[kWordDiscreteInputFunction] = 4;  // a stored function the list cannot show
     EXPECT_EQ(model.Initial().function, -1);
     model.Accept(model.Initial());
-    EXPECT_EQ(plain.words[154], 4) << "no selection keeps the stored function";
+    EXPECT_EQ(plain.words[kWordDiscreteInputFunction], 4)
+        << "no selection keeps the stored function";
 
-    ParameterImage extended = ImageOfRow(RowWith(FEAT_DI1, FAM_KT6_G2));
+    ParameterImage extended = DefaultImageOfRow(RowWith(FEAT_DI1, FAM_KT6_G2));
     CDiscreteInputDialogModel ext(extended);
     EXPECT_EQ(ext.Functions().Size(), 5);
     EXPECT_EQ(ext.Functions().At(4).text, LoadString(1704));
     ext.Accept({4, true});
-    EXPECT_EQ(extended.words[154], 4);
-    EXPECT_EQ(extended.words[155], 1);
+    EXPECT_EQ(extended.words[kWordDiscreteInputFunction], 4);
+    EXPECT_EQ(extended.words[kWordDiscreteInputContact], 1);
 }
 
 TEST(DiscreteOutputDialogModel, AbsentOutputsKeepTheirWords) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO1 | FEAT_DO2, 0, FEAT_DO3 | FEAT_DO4));
-    image.words[158] = 2;
-    image.words[159] = 1;
-    image.words[160] = 7;
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO1 | FEAT_DO2, 0, FEAT_DO3 | FEAT_DO4));
+    image.words[DiscreteOutputFunctionWord(2)] = 2;
+    image.words[DiscreteOutputContactWord(2)] = 1;
+    image.words[DiscreteOutputFunctionWord(3)] = 7;
     CDiscreteOutputDialogModel model(image);
     EXPECT_TRUE(model.Present(1));
     EXPECT_FALSE(model.Present(2));
@@ -42,17 +45,17 @@ TEST(DiscreteOutputDialogModel, AbsentOutputsKeepTheirWords) {
     in[2] = {0, false};
     in[3] = {0, false};
     model.Accept(in);
-    EXPECT_EQ(image.words[152], 1);
-    EXPECT_EQ(image.words[153], 1);
-    EXPECT_EQ(image.words[156], 2);
-    EXPECT_EQ(image.words[157], 0);
-    EXPECT_EQ(image.words[158], 2);
-    EXPECT_EQ(image.words[159], 1);
-    EXPECT_EQ(image.words[160], 7);
+    EXPECT_EQ(image.words[DiscreteOutputFunctionWord(0)], 1);
+    EXPECT_EQ(image.words[DiscreteOutputContactWord(0)], 1);
+    EXPECT_EQ(image.words[DiscreteOutputFunctionWord(1)], 2);
+    EXPECT_EQ(image.words[DiscreteOutputContactWord(1)], 0);
+    EXPECT_EQ(image.words[DiscreteOutputFunctionWord(2)], 2);
+    EXPECT_EQ(image.words[DiscreteOutputContactWord(2)], 1);
+    EXPECT_EQ(image.words[DiscreteOutputFunctionWord(3)], 7);
 }
 
 TEST(PulseDialogModel, WeightAndDuration) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO2, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO2, 0));
     CPulseDialogModel model(image, 1);
     CPulseDialogModel::Inputs in = model.Initial();
     EXPECT_EQ(in.weight, "1.0");  // default 10 tenths
@@ -60,8 +63,8 @@ TEST(PulseDialogModel, WeightAndDuration) {
     in.weight = "0.06";
     in.duration = 19;
     model.Accept(in);
-    EXPECT_EQ(image.Get32(168), 1u);
-    EXPECT_EQ(image.words[170], 20);
+    EXPECT_EQ(image.Get32(PulseRateWord(1)), 1u);
+    EXPECT_EQ(image.words[PulseDurationWord(1)], 20);
     EXPECT_EQ(CPulseDialogModel::DurationChoices().At(19).text, "2000");
 
     in.weight = "0.04";
@@ -70,12 +73,12 @@ TEST(PulseDialogModel, WeightAndDuration) {
     EXPECT_EQ(failure.message, RangeMessage(15451, "0.1", "10000.0"));
     in.weight = "10000";
     model.Accept(in);
-    EXPECT_EQ(image.Get32(168), 100000u);
+    EXPECT_EQ(image.Get32(PulseRateWord(1)), 100000u);
 }
 
 TEST(PulseDialogModel, PlainEnergyListStoresTheIndex) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO1, 0, 0, kExtendedFamilies));
-    image.words[162] = 2;
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO1, 0, 0, kExtendedFamilies));
+    image.words[PulseEnergyWord(0)] = 2;
     CPulseDialogModel model(image, 0);
     ASSERT_EQ(model.EnergyChoices().Size(), 9);
     CPulseDialogModel::Inputs in = model.Initial();
@@ -85,16 +88,16 @@ TEST(PulseDialogModel, PlainEnergyListStoresTheIndex) {
     EXPECT_EQ(model.UnitText(8), LoadString(2201));
     in.energy = 8;
     model.Accept(in);
-    EXPECT_EQ(image.words[162], 8);
+    EXPECT_EQ(image.words[PulseEnergyWord(0)], 8);
 }
 
 TEST(PulseDialogModel, ExtendedEnergyListStoresCodesAndUnitsFollowTheCode) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_DO1, FAM_KT2_G2));
-    image.words[162] = 313;
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DO1, FAM_KT2_G2));
+    image.words[PulseEnergyWord(0)] = 313;
     CPulseDialogModel model(image, 0);
     const ChoiceList list = model.EnergyChoices();
     ASSERT_EQ(list.Size(), 36);
-    EXPECT_EQ(list.At(0).text, LoadString(5000));
+    EXPECT_EQ(list.At(0).text, LoadString(kTextsEnergyExtended));
     CPulseDialogModel::Inputs in = model.Initial();
     EXPECT_EQ(list.CodeAt(in.energy), 313);
     // Unit by energy quantity, not by list position.
@@ -106,9 +109,9 @@ TEST(PulseDialogModel, ExtendedEnergyListStoresCodesAndUnitsFollowTheCode) {
     EXPECT_EQ(PulseUnitTextId(312), 2200);                               // active in-out
     in.energy = list.IndexOfCode(208);
     model.Accept(in);
-    EXPECT_EQ(image.words[162], 208);
+    EXPECT_EQ(image.words[PulseEnergyWord(0)], 208);
 
-    image.words[162] = 9;  // not a pulse energy: the first entry is selected
+    image.words[PulseEnergyWord(0)] = 9;  // not a pulse energy: the first entry is selected
     EXPECT_EQ(model.Initial().energy, 0);
 }
 

@@ -1,4 +1,5 @@
 #include "core/settings/modbus_dialog_models.h"
+#include "core/model/parameter_words.h"
 
 #include "settings_test_support.h"
 
@@ -13,10 +14,10 @@ int FailedField(Model& model, const typename Model::Inputs& in) {
 }
 
 TEST(ModbusDialogModel, MeterSetsAddressAndClampedRate) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS, 0, 0, FAM_ZB | FAM_ZC));
-    image.words[125] = 7;
-    image.words[126] = 9;
-    image.words[127] = 3;
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_MODBUS, 0, 0, FAM_ZB | FAM_ZC));
+    image.words[kWordTransferRate] = 7;
+    image.words[kWordParity] = 9;
+    image.words[kWordStopBits] = 3;
     CModbusDialogModel model(image);
     EXPECT_TRUE(model.AddressAndRateEnabled());
     EXPECT_FALSE(model.ModeAndRunLedEnabled());
@@ -30,16 +31,16 @@ TEST(ModbusDialogModel, MeterSetsAddressAndClampedRate) {
     EXPECT_EQ(MessageOf([&] { model.Accept(in); }), RangeMessage(15200, "1", "247"));
     in.address = "247";
     model.Accept(in);
-    EXPECT_EQ(image.words[124], 247);
-    EXPECT_EQ(image.words[125], 5);
-    EXPECT_EQ(image.words[126], 2);
-    EXPECT_EQ(image.words[127], 1);
+    EXPECT_EQ(image.words[kWordDeviceAddress], 247);
+    EXPECT_EQ(image.words[kWordTransferRate], 5);
+    EXPECT_EQ(image.words[kWordParity], 2);
+    EXPECT_EQ(image.words[kWordStopBits], 1);
 }
 
 TEST(ModbusDialogModel, TransducerKeepsAddressAndRate) {
-    ParameterImage image = ImageOfRow(RowWith(0, FAM_ZB));
-    image.words[124] = 17;
-    image.words[125] = 2;
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_ZB));
+    image.words[kWordDeviceAddress] = 17;
+    image.words[kWordTransferRate] = 2;
     CModbusDialogModel model(image);
     EXPECT_FALSE(model.AddressAndRateEnabled());
     EXPECT_FALSE(model.AdvancedEnabled());
@@ -52,14 +53,14 @@ TEST(ModbusDialogModel, TransducerKeepsAddressAndRate) {
     EXPECT_EQ(FailedField(model, in), CModbusDialogModel::RunLedTimeoutField);
     in.runLedTimeout = "3200";
     model.Accept(in);
-    EXPECT_EQ(image.words[124], 17);
-    EXPECT_EQ(image.words[125], 2);
-    EXPECT_EQ(image.words[131], 1);
-    EXPECT_EQ(image.words[140], 32000);
+    EXPECT_EQ(image.words[kWordDeviceAddress], 17);
+    EXPECT_EQ(image.words[kWordTransferRate], 2);
+    EXPECT_EQ(image.words[kWordModbusMode], 1);
+    EXPECT_EQ(image.words[kWordRunLedTimeout], 32000);
 }
 
 TEST(AdvancedModbusDialogModel, T35MustExceedT15) {
-    ParameterImage image = ImageOfRow(0);
+    ParameterImage image = DefaultImageOfRow(0);
     CAdvancedModbusDialogModel model(image);
     CAdvancedModbusDialogModel::Inputs in = model.Initial();
     EXPECT_EQ(in.t15, "1.5");
@@ -74,15 +75,15 @@ TEST(AdvancedModbusDialogModel, T35MustExceedT15) {
     in.t15 = "2.0";
     in.t35 = "2.1";
     model.Accept(in);
-    EXPECT_EQ(image.words[128], 20);
-    EXPECT_EQ(image.words[129], 21);
-    EXPECT_EQ(image.words[130], 1);
+    EXPECT_EQ(image.words[kWordT15], 20);
+    EXPECT_EQ(image.words[kWordT35], 21);
+    EXPECT_EQ(image.words[kWordLongRegister], 1);
 }
 
 TEST(Modbus2DialogModel, AddressesPortAndTimeouts) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
     EXPECT_TRUE(UsesModbus2Dialog(image.deviceType));
-    EXPECT_FALSE(UsesModbus2Dialog(ImageOfRow(0).deviceType));
+    EXPECT_FALSE(UsesModbus2Dialog(DefaultImageOfRow(0).deviceType));
     CModbus2DialogModel model(image);
     CModbus2DialogModel::Inputs in = model.Initial();
     EXPECT_EQ(in.address, (Ipv4Octets{192, 168, 0, 1}));
@@ -94,25 +95,25 @@ TEST(Modbus2DialogModel, AddressesPortAndTimeouts) {
     in.port = "0x1F6";
     in.connectionTimeout = "0.9";
     EXPECT_EQ(FailedField(model, in), CModbus2DialogModel::ConnectionTimeoutField);
-    EXPECT_EQ(image.words[138], 502);
+    EXPECT_EQ(image.words[kWordPort], 502);
     in.port = "65536";
     EXPECT_EQ(FailedField(model, in), CModbus2DialogModel::PortField);
     in.port = "0x1F7";
     in.connectionTimeout = "1";
     in.runLedTimeout = "0";
     model.Accept(in);
-    EXPECT_EQ(image.words[132], 0x0A01);
-    EXPECT_EQ(image.words[133], 0x0203);
-    EXPECT_EQ(image.words[136], 0x0A01);
-    EXPECT_EQ(image.words[137], 0x02FE);
-    EXPECT_EQ(image.words[138], 503);
-    EXPECT_EQ(image.words[139], 10);
-    EXPECT_EQ(image.words[140], 0);
+    EXPECT_EQ(image.words[kWordIpAddress], 0x0A01);
+    EXPECT_EQ(image.words[kWordIpAddress + 1], 0x0203);
+    EXPECT_EQ(image.words[kWordDefaultGateway], 0x0A01);
+    EXPECT_EQ(image.words[kWordDefaultGateway + 1], 0x02FE);
+    EXPECT_EQ(image.words[kWordPort], 503);
+    EXPECT_EQ(image.words[kWordConnectionTimeout], 10);
+    EXPECT_EQ(image.words[kWordRunLedTimeout], 0);
 }
 
 TEST(CCLinkDialogModel, NodeAndRate) {
-    ParameterImage image = ImageOfRow(RowWith(FEAT_CCLINK, 0));
-    image.words[142] = 9;
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_CCLINK, 0));
+    image.words[kWordCcLinkRate] = 9;
     CCCLinkDialogModel model(image);
     CCCLinkDialogModel::Inputs in = model.Initial();
     EXPECT_EQ(in.rate, 4);
@@ -122,8 +123,8 @@ TEST(CCLinkDialogModel, NodeAndRate) {
     in.node = "64";
     in.rate = 2;
     model.Accept(in);
-    EXPECT_EQ(image.words[141], 64);
-    EXPECT_EQ(image.words[142], 2);
+    EXPECT_EQ(image.words[kWordCcLinkNode], 64);
+    EXPECT_EQ(image.words[kWordCcLinkRate], 2);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "core/model/parameter_words.h"
+#include "core/platform/message_ids.h"
 #include "core/settings/passcode_dialog_model.h"
 #include "core/settings/pulse_dialog_model.h"
 #include "core/settings/run_setting_dialog.h"
@@ -18,29 +20,29 @@ int PasscodeFailure(CPasscodeDialogModel& model, const std::string& a, const std
 
 TEST(PasscodeDialogModel, FourDigitsEqualToTheConfirmation) {
     ParameterImage image;
-    image.words[29] = 4711;
+    image.words[kWordPasscode] = 4711;
     CPasscodeDialogModel model(image);
     std::string message;
     EXPECT_EQ(PasscodeFailure(model, "123", "123", &message),
               CPasscodeDialogModel::NewPasscodeField);
-    EXPECT_EQ(message, LoadString(11002));
+    EXPECT_EQ(message, LoadString(kMsgInvalidPasscode));
     EXPECT_EQ(PasscodeFailure(model, "12345", "12345"), CPasscodeDialogModel::NewPasscodeField);
     EXPECT_EQ(PasscodeFailure(model, "12a4", "12a4"), CPasscodeDialogModel::NewPasscodeField);
     EXPECT_EQ(PasscodeFailure(model, "0123", "0124", &message), CPasscodeDialogModel::ConfirmField);
-    EXPECT_EQ(message, LoadString(11003));
-    EXPECT_EQ(image.words[29], 4711);
+    EXPECT_EQ(message, LoadString(kMsgPasscodeConfirmMismatch));
+    EXPECT_EQ(image.words[kWordPasscode], 4711);
     model.Accept("0123", "0123");
-    EXPECT_EQ(image.words[29], 123);
+    EXPECT_EQ(image.words[kWordPasscode], 123);
     model.Accept("9999", "9999");
-    EXPECT_EQ(image.words[29], 9999);
+    EXPECT_EQ(image.words[kWordPasscode], 9999);
 }
 
 TEST(RunSettingDialog, CancelLeavesTheSourceAndOkCopiesEverythingBack) {
-    ParameterImage main = ImageOfRow(RowWith(FEAT_DO1, FAM_KT2_G2));
+    ParameterImage main = DefaultImageOfRow(RowWith(FEAT_DO1, FAM_KT2_G2));
     const ParameterImage before = main;
     const bool ok = RunSettingDialog(main, [](ParameterImage& working) {
-        working.words[29] = 1;
-        working.words[434] = 2;
+        working.words[kWordPasscode] = 1;
+        working.words[kImageWords - 1] = 2;
         working.deviceType.SelectRow(0);
         return false;
     });
@@ -51,7 +53,7 @@ TEST(RunSettingDialog, CancelLeavesTheSourceAndOkCopiesEverythingBack) {
     // OK: the dialog's fields and words it never showed both travel back; a nested
     // dialog's OK updates only the outer working copy until the outer OK.
     EXPECT_TRUE(RunSettingDialog(main, [&](ParameterImage& outer) {
-        outer.words[434] = 0xBEEF;
+        outer.words[kImageWords - 1] = 0xBEEF;
         RunSettingDialog(outer, [](ParameterImage& inner) {
             CPulseDialogModel pulse(inner, 0);
             CPulseDialogModel::Inputs in = pulse.Initial();
@@ -59,12 +61,12 @@ TEST(RunSettingDialog, CancelLeavesTheSourceAndOkCopiesEverythingBack) {
             pulse.Accept(in);
             return true;
         });
-        EXPECT_EQ(outer.Get32(163), 25u);
-        EXPECT_EQ(main.Get32(163), 10u);
+        EXPECT_EQ(outer.Get32(PulseRateWord(0)), 25u);
+        EXPECT_EQ(main.Get32(PulseRateWord(0)), 10u);
         return true;
     }));
-    EXPECT_EQ(main.words[434], 0xBEEF);
-    EXPECT_EQ(main.Get32(163), 25u);
+    EXPECT_EQ(main.words[kImageWords - 1], 0xBEEF);
+    EXPECT_EQ(main.Get32(PulseRateWord(0)), 25u);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 // The transfer worker thread: results, cancellation, failures and flaky links.
-#include "core/files/image_helpers.h"  // tests/core/files
 #include "core/transfer/progress_thread.h"
 
 #include <gmock/gmock.h>
@@ -7,14 +6,14 @@
 #include <chrono>
 #include <thread>
 
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
 #include "core/platform/private_exception.h"
 #include "sim_link.h"
+#include "support/test_support.h"
 
 namespace voltaro {
 namespace {
-
-using test::ImageOfRow;
 
 using test::SimLink;
 using test::SimRow;
@@ -45,8 +44,8 @@ TEST(ProgressThread, UploadHandsOverTheFilledImage) {
     Watcher watcher;
     ASSERT_TRUE(RunUpload(*link.client, image, &watcher));
     EXPECT_EQ(image.deviceType.typeIndex, kMeterRow);
-    EXPECT_EQ(image.words[0], 7);
-    EXPECT_EQ(image.words[3], 10);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], 7);
+    EXPECT_EQ(image.words[kWordEnergyDisplayUnit], 10);
     EXPECT_EQ(watcher.doneNotifications, 1);
     ASSERT_FALSE(watcher.seen.empty());
     EXPECT_EQ(watcher.seen.back(), 100.0);
@@ -56,11 +55,11 @@ TEST(ProgressThread, UploadHandsOverTheFilledImage) {
 TEST(ProgressThread, CancelReturnsFalseWithoutMessageAndKeepsTheImage) {
     SimLink link(SimRow(kMeterRow));
     ParameterImage image;
-    image.words[0] = 4242;
+    image.words[kWordDisplayOperationMode] = 4242;
     Watcher watcher;
     watcher.cancelAt = 30;
     EXPECT_FALSE(RunUpload(*link.client, image, &watcher));
-    EXPECT_EQ(image.words[0], 4242);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], 4242);
     EXPECT_LT(watcher.seen.back(), 100.0);
     EXPECT_FALSE(link.client->IsOpen());
 }
@@ -94,7 +93,7 @@ TEST(ProgressThread, FlakyLinkRecoversByRetries) {
     link.simulator.SetRegisters(7552, {1234});
     ParameterImage image;
     ASSERT_TRUE(RunUpload(*link.client, image));
-    EXPECT_EQ(image.words[187], 1234);
+    EXPECT_EQ(image.words[kWordClearAlarmShortcut], 1234);
     EXPECT_GT(link.simulator.Counts().dropped, 0u);
 }
 
@@ -104,7 +103,7 @@ TEST(ProgressThread, DeadLinkFailsWithTheWrappedModbusError) {
     SimLink link(options);
     link.client->timeouts.tcpResponseMs = 50;
     ParameterImage image;
-    image.words[0] = 4242;
+    image.words[kWordDisplayOperationMode] = 4242;
     try {
         RunUpload(*link.client, image);
         FAIL() << "no exception";
@@ -113,7 +112,7 @@ TEST(ProgressThread, DeadLinkFailsWithTheWrappedModbusError) {
         EXPECT_THAT(e.Message(), ::testing::HasSubstr("ReadHoldingRegister"));
         EXPECT_THAT(e.Message(), ::testing::HasSubstr("timeout"));
     }
-    EXPECT_EQ(image.words[0], 4242);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], 4242);
 }
 
 TEST(ProgressThread, DownloadFailingAtTheThirdBlockThrowsTheWrappedMessage) {
@@ -122,7 +121,7 @@ TEST(ProgressThread, DownloadFailingAtTheThirdBlockThrowsTheWrappedMessage) {
     SimLink link(options);
     Watcher watcher;  // the way a progress window runs it
     std::unique_ptr<CProgressThread> thread =
-        StartDownload(*link.client, ImageOfRow(kMeterRow), watcher);
+        StartDownload(*link.client, DefaultImageOfRow(kMeterRow), watcher);
     try {
         FinishTransfer(*thread, nullptr);
         FAIL() << "no exception";

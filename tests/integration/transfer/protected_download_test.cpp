@@ -4,16 +4,18 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/files/image_helpers.h"  // tests/core/files
+#include "core/model/device_registers.h"
+#include "core/model/settings_stocker.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/transfer/progress_thread.h"
 #include "passcode_support.h"
 #include "sim_link.h"
+#include "support/test_support.h"
 
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
 using test::MessageOf;
 using test::Protected;
 using test::ReadRegister;
@@ -64,7 +66,7 @@ void ExpectUnlockedAroundAndLockedAfter(SimLink& link) {
 
 TEST(ProtectedDownload, WritesTheImageBetweenUnlockAndRelock) {
     SimLink link(Protected(kMeterRow, kPasscode));
-    ParameterImage image = ImageOfRow(kMeterRow);
+    ParameterImage image = DefaultImageOfRow(kMeterRow);
     image.words[0] = 3;
     ScriptedInteraction ui;
     ui.passcode = kPasscode;
@@ -82,17 +84,19 @@ TEST(ProtectedDownload, NoTransferWithoutTheUnlock) {
     ScriptedInteraction ui;
     ui.passcode = kPasscode + 1;
     RecordingView view;
-    EXPECT_EQ(RunProtectedDownload(*link.client, ImageOfRow(kMeterRow), ui, view, kShortTimings),
-              ProtectedDownloadResult::NotUnlocked);
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11019)}));
+    EXPECT_EQ(
+        RunProtectedDownload(*link.client, DefaultImageOfRow(kMeterRow), ui, view, kShortTimings),
+        ProtectedDownloadResult::NotUnlocked);
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(kMsgPasscodeMismatch)}));
     EXPECT_EQ(view.transfers, 0);
     EXPECT_EQ(view.busy, (std::vector<bool>{true, false}));
     EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kPasscodeRegister, kUnlockRegister}));
 
     ui.passcode.reset();  // the user cancels the prompt
     link.proxy.Clear();
-    EXPECT_EQ(RunProtectedDownload(*link.client, ImageOfRow(kMeterRow), ui, view, kShortTimings),
-              ProtectedDownloadResult::NotUnlocked);
+    EXPECT_EQ(
+        RunProtectedDownload(*link.client, DefaultImageOfRow(kMeterRow), ui, view, kShortTimings),
+        ProtectedDownloadResult::NotUnlocked);
     EXPECT_EQ(view.transfers, 0);
     EXPECT_TRUE(link.proxy.Writes().empty());
 }
@@ -103,8 +107,9 @@ TEST(ProtectedDownload, CancelledTransferIsLockedAgain) {
     ui.passcode = kPasscode;
     RecordingView view;
     view.cancelAt = 30;
-    EXPECT_EQ(RunProtectedDownload(*link.client, ImageOfRow(kMeterRow), ui, view, kShortTimings),
-              ProtectedDownloadResult::Cancelled);
+    EXPECT_EQ(
+        RunProtectedDownload(*link.client, DefaultImageOfRow(kMeterRow), ui, view, kShortTimings),
+        ProtectedDownloadResult::Cancelled);
     EXPECT_EQ(view.transfers, 1);
     EXPECT_EQ(view.busy, (std::vector<bool>{true, false, true, false}));
     ExpectUnlockedAroundAndLockedAfter(link);
@@ -115,9 +120,9 @@ TEST(ProtectedDownload, FailedTransferIsThrownAfterTheDeviceIsLockedAgain) {
     ScriptedInteraction ui;
     ui.passcode = kPasscode;
     RecordingView view;
-    const ParameterImage otherRow = ImageOfRow(4);  // refused by the device check (11021)
+    const ParameterImage otherRow = DefaultImageOfRow(4);  // refused by the device check
     EXPECT_THAT(MessageOf([&] { RunProtectedDownload(*link.client, otherRow, ui, view); }),
-                ::testing::HasSubstr(LoadString(11021)));
+                ::testing::HasSubstr(LoadString(kMsgDifferentDevice)));
     EXPECT_EQ(view.transfers, 1);
     EXPECT_EQ(WriteAddresses(link.proxy),
               (std::vector<int>{kPasscodeRegister, kUnlockRegister, kUnlockRegister,

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <chrono>
 
+#include "core/model/device_registers.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 #include "passcode_support.h"
@@ -41,7 +43,7 @@ TEST(Protection, UnprotectedDeviceIsStillUnlockedAndRelocked) {
         EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 1);
     }
     EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 0);
-    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{4944, 4944, 4942}));
+    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kUnlockRegister, kUnlockRegister, kPasscodeRegister}));
 }
 
 TEST(Protection, RightPasscodeUnlocksForWritingUntilRelock) {
@@ -72,7 +74,7 @@ TEST(Protection, WrongPasscodeShowsMismatchAfterTheUnlockPoll) {
     auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(elapsed, std::chrono::milliseconds(1000));
     EXPECT_LT(elapsed, std::chrono::milliseconds(1800));
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11019)}));
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(kMsgPasscodeMismatch)}));
     EXPECT_FALSE(protection.Unlocked());
     EXPECT_FALSE(link.client->IsOpen());
 }
@@ -101,7 +103,8 @@ TEST(Protection, ZcSeriesUsesItsOwnRegistersAndNoWordOrder) {
     }
     for (const auto& r : link.proxy.Requests())
         EXPECT_NE(r.address, kWordOrderRegister);
-    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{8976, 8978, 8978, 8976}));
+    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kZcPasscodeRegister, kZcUnlockRegister, kZcUnlockRegister,
+                                                    kZcPasscodeRegister}));
 }
 
 TEST(Protection, ChangeProtectionOnAndOff) {
@@ -118,7 +121,7 @@ TEST(Protection, ChangeProtectionOnAndOff) {
 
     ui.change = ProtectionChange{1, 0};  // wrong current passcode
     EXPECT_FALSE(protection.ChangeProtection(*link.client));
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11019)}));
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(kMsgPasscodeMismatch)}));
 
     ui.change = ProtectionChange{70000, 0};
     ASSERT_TRUE(protection.ChangeProtection(*link.client));
@@ -136,7 +139,7 @@ TEST(Protection, DeviceWithoutTheFeatureIsRefused) {
     ui.change = ProtectionChange{0, 5};
     CPasscodeProtection protection(ui, {1000, 20});
     EXPECT_FALSE(protection.ChangeProtection(*link.client));
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11020)}));
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(kMsgNoProtectionFeature)}));
     EXPECT_EQ(ui.protectionQuestions, 0);
     EXPECT_TRUE(link.proxy.Writes().empty());
 }
@@ -171,7 +174,7 @@ TEST(Protection, MaintenanceUnlockWritesTheCallersCodeAndRelocks) {
 
     ui.passcode = 1;
     EXPECT_FALSE(UnlockForTest(*link.client, 1, ui));
-    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(11019)}));
+    EXPECT_EQ(ui.errors, (std::vector<std::string>{LoadString(kMsgPasscodeMismatch)}));
 
     SimLink zc(Protected(kZc16Row, 55));
     ui.passcode = 55;

@@ -2,18 +2,20 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "core/files/image_helpers.h"  // tests/core/files
+#include "core/model/device_registers.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 #include "sim_link.h"
+#include "support/test_support.h"
 
 namespace voltaro {
 namespace {
 
-using test::ImageOfRow;
 using test::MessageOf;
 
 using test::RecordedRequest;
@@ -26,7 +28,7 @@ constexpr int kZbRow = 35;    // ZB, one measuring input
 constexpr int kZc16Row = 66;  // ZC, 16 inputs
 
 std::string Wrapped(int inner) {
-    std::string text = LoadString(11025);
+    std::string text = LoadString(kMsgCommunicationError);
     return text.substr(0, text.find("%s")) + LoadString(inner);
 }
 
@@ -35,7 +37,7 @@ void FillDevice(sim::Simulator& sim) {
     const uint64_t features = sim.Type().FeatureSet();
     uint16_t value = 1000;
     for (const ParameterBlock& b : BlockTableFor(sim.Type())) {
-        if (!b.AppliesTo(features) || b.word == kModeWord) continue;
+        if (!b.AppliesTo(features) || b.word == kWordConfigurationMode) continue;
         std::vector<uint16_t> regs(static_cast<size_t>(b.Registers()));
         for (auto& r : regs)
             r = value += 7;
@@ -70,7 +72,7 @@ TEST(TransferUpload, ReadsTheDevicesRegistersIntoTheImage) {
         SCOPED_TRACE(row);
         SimLink link(SimRow(row));
         FillDevice(link.simulator);
-        ParameterImage image = ImageOfRow(0);
+        ParameterImage image = DefaultImageOfRow(0);
         RecordingSink sink;
         ASSERT_TRUE(UploadFrom(link, image, sink));
         EXPECT_EQ(image.deviceType.typeIndex, row);
@@ -80,7 +82,7 @@ TEST(TransferUpload, ReadsTheDevicesRegistersIntoTheImage) {
             if (!b.AppliesTo(features)) continue;
             std::vector<uint16_t> regs = link.simulator.Registers(b.address, b.Registers());
             for (int i = 0; i < b.Registers(); ++i, ++checked) {
-                uint16_t expected = b.word == kModeWord ? (regs[i] & 1) : regs[i];
+                uint16_t expected = b.word == kWordConfigurationMode ? (regs[i] & 1) : regs[i];
                 EXPECT_EQ(image.words[b.word + i], expected) << "register " << b.address + i;
             }
         }
@@ -99,9 +101,9 @@ TEST(TransferUpload, SwappedDeviceGivesLowHalfFirstAndDownloadSwapsBack) {
     ParameterImage image;
     RecordingSink sink;
     ASSERT_TRUE(UploadFrom(link, image, sink));
-    EXPECT_EQ(image.Get32(34), 0x00010002u);
+    EXPECT_EQ(image.Get32(kWordPrimaryVoltage), 0x00010002u);
 
-    image.Set32(34, 0x00030004);
+    image.Set32(kWordPrimaryVoltage, 0x00030004);
     ASSERT_TRUE(DownloadTo(link, image, sink));
     EXPECT_EQ(link.simulator.Registers(5603, 2), (std::vector<uint16_t>{0x0003, 0x0004}));
 
@@ -111,8 +113,9 @@ TEST(TransferUpload, SwappedDeviceGivesLowHalfFirstAndDownloadSwapsBack) {
 }
 
 TEST(TransferUpload, LonWorksTypesAreRefusedBeforeAnyParameterRead) {
-    for (auto [row, message] : {std::pair{33, 11028}, std::pair{34, 11028}, std::pair{59, 11033},
-                                std::pair{65, 11033}}) {
+    for (auto [row, message] :
+         {std::pair{33, kMsgZbLonWorksOnly}, std::pair{34, kMsgZbLonWorksOnly},
+          std::pair{59, kMsgZcLonWorksOnly}, std::pair{65, kMsgZcLonWorksOnly}}) {
         SCOPED_TRACE(row);
         SimLink link(SimRow(row));
         ParameterImage image;
@@ -120,22 +123,23 @@ TEST(TransferUpload, LonWorksTypesAreRefusedBeforeAnyParameterRead) {
         EXPECT_EQ(MessageOf([&] { UploadFrom(link, image, sink); }), Wrapped(message));
         EXPECT_EQ(image.deviceType.typeIndex, row);
         for (const RecordedRequest& r : link.proxy.Requests())
-            EXPECT_TRUE(r.address == kWordOrderRegister || r.address >= 9600) << r.address;
+            EXPECT_TRUE(r.address == kWordOrderRegister || r.address >= kDeviceIdRegister)
+                << r.address;
         EXPECT_TRUE(sink.reports.empty());
     }
 }
 
 TEST(TransferUpload, UnsupportedDeviceLeavesTheImageAlone) {
     SimLink link(SimRow(kMeterRow));
-    link.simulator.SetRegisters(9600, {1234});  // a device id no row carries
-    ParameterImage image = ImageOfRow(kZbRow);
-    image.words[0] = 0xBEEF;
+    link.simulator.SetRegisters(kDeviceIdRegister, {1234});  // a device id no row carries
+    ParameterImage image = DefaultImageOfRow(kZbRow);
+    image.words[kWordDisplayOperationMode] = 0xBEEF;
     RecordingSink sink;
     std::string message = MessageOf([&] { UploadFrom(link, image, sink); });
     EXPECT_THAT(message, ::testing::StartsWith("Communication error. Please check"));
     EXPECT_THAT(message, ::testing::HasSubstr("not supported. (device id=1234"));
     EXPECT_EQ(image.deviceType.typeIndex, kZbRow);
-    EXPECT_EQ(image.words[0], 0xBEEF);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], 0xBEEF);
     EXPECT_TRUE(sink.reports.empty());
 }
 
@@ -143,14 +147,14 @@ TEST(TransferUpload, CancelKeepsTheBlocksReadSoFar) {
     SimLink link(SimRow(kMeterRow));
     FillDevice(link.simulator);
     ParameterImage image;
-    image.words[0] = 0xBEEF;
-    image.words[187] = 0xBEEF;  // last block of the meter table
+    image.words[kWordDisplayOperationMode] = 0xBEEF;
+    image.words[kWordClearAlarmShortcut] = 0xBEEF;  // last block of the meter table
     RecordingSink sink;
     sink.stopAt = 2;
     EXPECT_FALSE(UploadFrom(link, image, sink));
     EXPECT_EQ(sink.reports.size(), 2u);
-    EXPECT_EQ(image.words[0], link.simulator.Register(5200));
-    EXPECT_EQ(image.words[187], 0xBEEF);
+    EXPECT_EQ(image.words[kWordDisplayOperationMode], link.simulator.Register(5200));
+    EXPECT_EQ(image.words[kWordClearAlarmShortcut], 0xBEEF);
 }
 
 // Address and register count of every write a download of row sends.
@@ -166,7 +170,7 @@ TEST(TransferDownload, Kt2FirmwareOneZeroZeroWritesOneRequestPerBlock) {
     using ::testing::Not;
     using ::testing::Pair;
     RecordingSink sink;
-    ParameterImage image = ImageOfRow(kMeterRow);
+    ParameterImage image = DefaultImageOfRow(kMeterRow);
 
     SimLink old(SimRow(kMeterRow, 100));
     ASSERT_TRUE(DownloadTo(old, image, sink));
@@ -193,7 +197,7 @@ TEST(TransferDownload, Kt2FirmwareOneZeroZeroWritesOneRequestPerBlock) {
         mergedRegisters += n;
     EXPECT_EQ(mergedRegisters - singleRegisters, 10);
     // The image arrives on the device.
-    EXPECT_EQ(current.simulator.Register(6374), image.words[194]);
+    EXPECT_EQ(current.simulator.Register(6374), image.words[AlarmOutputWord(0)]);
     EXPECT_THAT(merged, Contains(Pair(6386, 47)));
     EXPECT_EQ(current.simulator.Register(6393), 0);  // gaps inside a group are written as 0
 }
@@ -205,8 +209,8 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
     sim::SimulatorOptions zb = SimRow(kZbRow);
     zb.device.dip = true;
     SimLink link(zb);
-    ParameterImage image = ImageOfRow(kZbRow);
-    image.words[kModeWord] = 0;
+    ParameterImage image = DefaultImageOfRow(kZbRow);
+    image.words[kWordConfigurationMode] = 0;
     ASSERT_TRUE(DownloadTo(link, image, sink));
     auto writes = WritesOf(link.proxy.Requests());
     EXPECT_THAT(writes, Contains(Pair(5603, 6)));
@@ -219,8 +223,8 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
     sim::SimulatorOptions zc = SimRow(kZc16Row);
     zc.device.dip = true;
     SimLink zcLink(zc);
-    ParameterImage zcImage = ImageOfRow(kZc16Row);
-    zcImage.words[kModeWord] = 0;
+    ParameterImage zcImage = DefaultImageOfRow(kZc16Row);
+    zcImage.words[kWordConfigurationMode] = 0;
     ASSERT_TRUE(DownloadTo(zcLink, zcImage, sink));
     auto zcWrites = WritesOf(zcLink.proxy.Requests());
     for (int skipped : {9040, 9392, 9396, 9400, 9452, kZcModeRegister})
@@ -231,7 +235,7 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
 
     // Not in DIP mode, the same device takes those blocks (mode word itself never).
     SimLink full(SimRow(kZc16Row));
-    zcImage.words[kModeWord] = 1;
+    zcImage.words[kWordConfigurationMode] = 1;
     ASSERT_TRUE(DownloadTo(full, zcImage, sink));
     auto fullWrites = WritesOf(full.proxy.Requests());
     EXPECT_THAT(fullWrites, Contains(Pair(9040, 1)));
@@ -241,12 +245,12 @@ TEST(TransferDownload, DipModeSkipsWhatTheSwitchesSet) {
 }
 
 TEST(TransferDownload, ZcTypesIgnoreTheWordOrderRegister) {
-    // A ZC device keeps 32-bit values low half first whatever 5735 says.
+    // A ZC device keeps 32-bit values low half first whatever kWordOrderRegister says.
     SimLink link(SimRow(kZc16Row));
     link.simulator.SetRegisters(kWordOrderRegister, {1});
-    ParameterImage image = ImageOfRow(kZc16Row);
-    image.words[kModeWord] = 1;  // configured from the PC, as the device reports
-    image.Set32(34, 0x00030004);
+    ParameterImage image = DefaultImageOfRow(kZc16Row);
+    image.words[kWordConfigurationMode] = 1;  // configured from the PC, as the device reports
+    image.Set32(kWordPrimaryVoltage, 0x00030004);
     RecordingSink sink;
     ASSERT_TRUE(DownloadTo(link, image, sink));
     EXPECT_EQ(link.simulator.Registers(9043, 2), (std::vector<uint16_t>{0x0004, 0x0003}));
@@ -255,14 +259,15 @@ TEST(TransferDownload, ZcTypesIgnoreTheWordOrderRegister) {
 }
 
 TEST(TransferUpload, ZcTypesIgnoreTheWordOrderRegister) {
-    // Upload must agree with Download: ZC values stay low half first even when 5735 reads 1.
+    // Upload must agree with Download: ZC values stay low half first even when kWordOrderRegister
+    // reads 1.
     SimLink link(SimRow(kZc16Row));
     link.simulator.SetRegisters(kWordOrderRegister, {1});
     link.simulator.SetRegisters(9043, {0x0004, 0x0003});
     ParameterImage image;
     RecordingSink sink;
     ASSERT_TRUE(UploadFrom(link, image, sink));
-    EXPECT_EQ(image.Get32(34), 0x00030004u);
+    EXPECT_EQ(image.Get32(kWordPrimaryVoltage), 0x00030004u);
 }
 
 TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
@@ -271,14 +276,16 @@ TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
         sim::SimulatorOptions zb = SimRow(kZbRow);
         zb.device.dip = true;
         SimLink link(zb);
-        ParameterImage image = ImageOfRow(kZbRow);
-        image.words[kModeWord] = 1;
-        EXPECT_EQ(MessageOf([&] { DownloadTo(link, image, sink); }), Wrapped(11029));
+        ParameterImage image = DefaultImageOfRow(kZbRow);
+        image.words[kWordConfigurationMode] = 1;
+        EXPECT_EQ(MessageOf([&] { DownloadTo(link, image, sink); }),
+                  Wrapped(kMsgDipSwitchMismatch));
         EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
     }
     {  // settings of another device type
         SimLink link(SimRow(kMeterRow));
-        EXPECT_EQ(MessageOf([&] { DownloadTo(link, ImageOfRow(5), sink); }), Wrapped(11021));
+        EXPECT_EQ(MessageOf([&] { DownloadTo(link, DefaultImageOfRow(5), sink); }),
+                  Wrapped(kMsgDifferentDevice));
         EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
         EXPECT_TRUE(sink.reports.empty());
     }
@@ -289,7 +296,7 @@ TEST(TransferDownload, ModbusFailureIsWrappedWithTheInnerMessage) {
     options.faults.exceptions.push_back({2, 6368, 6368});
     SimLink link(options);
     RecordingSink sink;
-    std::string message = MessageOf([&] { DownloadTo(link, ImageOfRow(kMeterRow), sink); });
+    std::string message = MessageOf([&] { DownloadTo(link, DefaultImageOfRow(kMeterRow), sink); });
     EXPECT_THAT(message, ::testing::StartsWith("Communication error. Please check"));
     EXPECT_THAT(message, ::testing::HasSubstr("WriteMultipleRegisters"));
     EXPECT_THAT(message, ::testing::HasSubstr("6369"));

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/resource_module.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
@@ -121,7 +122,7 @@ TEST_F(JapaneseModuleTest, TextsAreUtf8AndTranslated) {
                    kTextMainUpload, kTextPasscodeCaption})
         EXPECT_NE(LoadString(id), EnglishText(id)) << id;
     // Monitors show this text centred in a value field: it keeps its padding.
-    const std::string error = LoadString(11016);
+    const std::string error = LoadString(kMsgMonitorCommunicationError);
     EXPECT_TRUE(error.starts_with("    ") && error.ends_with("    ")) << error;
 }
 
@@ -143,23 +144,25 @@ TEST_F(JapaneseModuleTest, FileFiltersKeepTheirPatterns) {
 TEST_F(JapaneseModuleTest, MessagesFormatInJapaneseOrderAndEnglishReturns) {
     ASSERT_TRUE(LoadLanguageModule(kModule));
     // The reason comes first in Japanese, the command details after it.
-    EXPECT_EQ(FormatMessageId(11013, {"Read", 9600, 28, LoadString(11009)}),
+    EXPECT_EQ(FormatMessageId(kMsgModbusCommandFailed, {"Read", 9600, 28, LoadString(kMsgTimeout)}),
               "タイムアウトのため、Modbusコマンドが失敗しました。"
               "コマンド=Read アドレス=9600 サイズ=28");
-    EXPECT_EQ(FormatMessageId(11000, {"機器アドレス", "1", "247"}),
+    EXPECT_EQ(FormatMessageId(kMsgOutOfRange, {"機器アドレス", "1", "247"}),
               "機器アドレスは1～247の範囲で入力してください。");
-    EXPECT_EQ(FormatMessageId(11035, {"出力", "4.000", "20.000", "0"}),
+    EXPECT_EQ(FormatMessageId(kMsgOutOfRangeOrExtra, {"出力", "4.000", "20.000", "0"}),
               "出力は0、または4.000～20.000の範囲で入力してください。");
-    EXPECT_EQ(FormatMessageId(11023, {7811, 2}),
+    EXPECT_EQ(FormatMessageId(kMsgUnsupportedDevice, {7811, 2}),
               "この機器には対応していません。(機器ID=7811、拡張ID=2)");
-    EXPECT_EQ(FormatMessageId(11005, {3}), "3個のパラメータが一致していません。");
+    EXPECT_EQ(FormatMessageId(kMsgParametersNotMatching, {3}),
+              "3個のパラメータが一致していません。");
     EXPECT_EQ(FormatMessageId(kTextDetailChannelSuffix, {5}), " (5ch)");
-    const std::string wrapped = FormatMessageId(11025, {LoadString(11010)});
+    const std::string wrapped =
+        FormatMessageId(kMsgCommunicationError, {LoadString(kMsgInvalidResponse)});
     EXPECT_TRUE(wrapped.ends_with("\r\rエラー情報:\r不正な応答")) << wrapped;
 
     UnloadLanguageModule();
-    EXPECT_EQ(LoadString(11017), "Are you sure?");
-    EXPECT_EQ(FormatMessageId(11013, {"Read", 9600, 28, "timeout"}),
+    EXPECT_EQ(LoadString(kMsgAreYouSure), "Are you sure?");
+    EXPECT_EQ(FormatMessageId(kMsgModbusCommandFailed, {"Read", 9600, 28, "timeout"}),
               "Modbus command failed. command=Read address=9600 size=28 reason=timeout.");
 }
 

@@ -3,15 +3,16 @@
 #include <cstddef>
 #include <iterator>
 
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 
 namespace {
 
 const voltaro::StringEntry kTable[] = {
-    {11000, "%1!s!には%3!s!以下、%2!s!以上の値を入力してください。"},
-    {11008, "読み込みエラー。ファイル形式が正しくありません。"},
-    {11017, "よろしいですか?"},
-    {11023, "この機器はサポートされていません。(機器ID=%d, 拡張ID=%d)"},
+    {voltaro::kMsgOutOfRange, "%1!s!には%3!s!以下、%2!s!以上の値を入力してください。"},
+    {voltaro::kMsgInvalidFileFormat, "読み込みエラー。ファイル形式が正しくありません。"},
+    {voltaro::kMsgAreYouSure, "よろしいですか?"},
+    {voltaro::kMsgUnsupportedDevice, "この機器はサポートされていません。(機器ID=%d, 拡張ID=%d)"},
 };
 
 }  // namespace

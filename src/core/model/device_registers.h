@@ -1,0 +1,51 @@
+#pragma once
+// Holding registers of the devices that the code addresses by name (0-based Modbus
+// register numbers; messages show the address plus 1). The parameter blocks have their
+// own table (parameter_blocks.h).
+
+namespace voltaro {
+
+// Identification, 28 registers from 9600.
+constexpr int kDeviceIdRegister = 9600;
+constexpr int kFirmwareVersionRegister = 9601;  // major x 100 + minor
+constexpr int kSerialNumberRegister = 9602;     // 4 registers of text
+constexpr int kTagRegister = 9606;              // 8 registers of text, writable
+constexpr int kExtensionIdRegister = 9622;
+constexpr int kIoConfigRegister = 9623;  // 5 registers
+constexpr int kIoConfigRegisters = 5;
+constexpr int kIdentificationRegisters = 28;
+
+// Word order of 32-bit values (1: high half first): of the parameters and of the
+// measured values. The ZC series has neither and keeps the low half first.
+constexpr int kWordOrderRegister = 5735;
+constexpr int kMeasuredWordOrderRegister = 5375;
+
+// Configuration mode (DIP switch 1-8) of ZB and ZC types in bit 0, image word
+// kWordConfigurationMode: 0 set by the switches, 1 set from the PC.
+constexpr int kZbModeRegister = 20302;
+constexpr int kZcModeRegister = 25502;
+
+// Passcode protection of the meter and ZB types.
+constexpr int kPasscodeRegister = 4942;    // pair: the entered passcode
+constexpr int kUnlockRegister = 4944;      // 1 unlocks, 0 locks; reads 1 while unlocked
+constexpr int kProtectionRegister = 5333;  // pair: the protection passcode, 0 = off
+// The same of the ZC series (pairs always low word first).
+constexpr int kZcPasscodeRegister = 8976;
+constexpr int kZcUnlockRegister = 8978;
+constexpr int kZcProtectionRegister = 8993;
+
+struct PasscodeRegisterSet {
+    int entered;  // pair
+    int unlock;
+    int protection;  // pair
+};
+constexpr PasscodeRegisterSet kMeterPasscodeRegisters{kPasscodeRegister, kUnlockRegister,
+                                                      kProtectionRegister};
+constexpr PasscodeRegisterSet kZcPasscodeRegisters{kZcPasscodeRegister, kZcUnlockRegister,
+                                                   kZcProtectionRegister};
+
+// The clock: three BCD registers (YYMM, DDhh, mmss).
+constexpr int kClockRegister = 9104;
+constexpr int kClockRegisters = 3;
+
+}  // namespace voltaro

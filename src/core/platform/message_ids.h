@@ -1,0 +1,62 @@
+#pragma once
+// String ids of the system's messages: the texts that report a failure, ask a question or
+// tell what is going on. Every use of a message goes through these names; the English
+// texts are in strings_en_messages.cpp, the Japanese ones in the language module.
+namespace voltaro {
+
+// Serial port
+constexpr int kMsgPortCannotOpen = 10000;      // "Communication port %s can not be opened."
+constexpr int kMsgPortSettingsFailed = 10001;  // "... can not be change settings."
+
+// Input validation
+constexpr int kMsgOutOfRange = 11000;               // "You should input %1 within the range ..."
+constexpr int kMsgInvalidPasscode = 11002;          // "Invalid input passcode."
+constexpr int kMsgPasscodeConfirmMismatch = 11003;  // "Confirm passcode do not match. ..."
+constexpr int kMsgNotNumber = 11026;                // "You should input the numerical value ..."
+constexpr int kMsgNotInteger = 11027;               // "You should input the integer value ..."
+constexpr int kMsgOutOfRangeOrExtra = 11035;        // "... within %4 or the range of %2 - %3."
+constexpr int kMsgInvalidDate = 11030;              // "Error input date."
+
+// Comparison and files
+constexpr int kMsgAllParametersMatch = 11004;     // "All parameters matching."
+constexpr int kMsgParametersNotMatching = 11005;  // "%1!d! parameter(s) not matching."
+constexpr int kMsgSaveError = 11006;              // "Save error. %1!s!"
+constexpr int kMsgLoadError = 11007;              // "Load error. %1!s!"
+constexpr int kMsgInvalidFileFormat = 11008;      // "Load error. Invalid file format."
+
+// Reasons of a failed Modbus exchange, and the message that names them
+constexpr int kMsgTimeout = 11009;              // "timeout"
+constexpr int kMsgInvalidResponse = 11010;      // "invalid response"
+constexpr int kMsgCrcError = 11011;             // "crc error"
+constexpr int kMsgReceiveException = 11012;     // "receive exception %1!d!"
+constexpr int kMsgInvalidTransaction = 11022;   // "invalid transaction"
+constexpr int kMsgModbusCommandFailed = 11013;  // "Modbus command failed. command=..."
+constexpr int kMsgModbusTcpError = 11018;       // "Modbus-TCP Error. %1!s!"
+
+// Transfers and their progress
+constexpr int kMsgUploadingNow = 11014;        // "Uploading now..."
+constexpr int kMsgDownloadingNow = 11015;      // "Downloading now..."
+constexpr int kMsgCommunicationError = 11025;  // "Communication error. Please check ..."
+constexpr int kMsgDifferentDevice = 11021;     // "The settings of a different device ..."
+constexpr int kMsgUnsupportedDevice = 11023;   // "This device is not supported. (...)"
+constexpr int kMsgZbLonWorksOnly = 11028;      // "... not support to configuration ZBNPQV. ..."
+constexpr int kMsgZcLonWorksOnly = 11033;      // "... not support to configuration ZCNPQV. ..."
+constexpr int kMsgDipSwitchMismatch = 11029;   // "DIP SW1-8 setting does not match ..."
+
+// Passcode protection
+constexpr int kMsgPasscodeMismatch = 11019;     // "Modbus passcode mismatch!"
+constexpr int kMsgNoProtectionFeature = 11020;  // "This device is not support Modbus passcode ..."
+
+// Monitors, utilities and loop tests
+constexpr int kMsgMonitorCommunicationError = 11016;  // "    Communication error    "
+constexpr int kMsgAreYouSure = 11017;                 // "Are you sure?"
+constexpr int kMsgCommunicating = 11024;              // "Communicating"
+constexpr int kMsgProcessingNow = 11031;              // "(Processing now...)"
+constexpr int kMsgFixedAo = 11034;                    // "Fixed AO"
+constexpr int kMsgLoopTestWarning = 11036;            // "You can communicate confirmation by ..."
+
+// The message shown when a language module cannot be loaded: its text is fixed, its id
+// is this program's own.
+constexpr int kMsgCantLoadLanguageModule = 11100;  // "Can't load language module"
+
+}  // namespace voltaro
