@@ -63,8 +63,8 @@ public:
         clock_gettime(CLOCK_BOOTTIME, &boot);
         const double nowMs =
             static_cast<double>(boot.tv_sec) * 1000.0 + static_cast<double>(boot.tv_nsec) / 1e6;
-        return nowMs - static_cast<double>(startTicks) * 1000.0 /
-                           static_cast<double>(sysconf(_SC_CLK_TCK));
+        return nowMs -
+               static_cast<double>(startTicks) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
     }
 
     static qint64 NowNs()
