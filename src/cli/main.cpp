@@ -20,7 +20,8 @@ void PrintUsage(std::FILE* out) {
     auto commands = Commands();
     std::sort(commands.begin(), commands.end(),
               [](const Command& a, const Command& b) { return a.name < b.name; });
-    for (const auto& c : commands) std::fprintf(out, "  %s\n", c.synopsis.c_str());
+    for (const auto& c : commands)
+        std::fprintf(out, "  %s\n", c.synopsis.c_str());
 }
 
 }  // namespace

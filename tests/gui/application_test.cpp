@@ -1,12 +1,12 @@
 // Start-up options, the simulated set-up of voltaro --simulate, and the main window loop.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
-#include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include "core/app/app_settings.h"
 #include "core/app/main_window_ids.h"
@@ -22,8 +22,7 @@
 namespace voltaro {
 namespace {
 
-TEST(StartOptions, SimulateScreenshotAndErrors)
-{
+TEST(StartOptions, SimulateScreenshotAndErrors) {
     StartOptions options;
     QString error;
     ASSERT_TRUE(ParseStartOptions({"--simulate"}, options, error));
@@ -40,8 +39,7 @@ TEST(StartOptions, SimulateScreenshotAndErrors)
     }
 }
 
-TEST(SimulatedSetup, PrivateProfilePointsAtTheSimulatedDevice)
-{
+TEST(SimulatedSetup, PrivateProfilePointsAtTheSimulatedDevice) {
     std::string directory;
     {
         CSimulatedSetup setup(4);
@@ -69,8 +67,7 @@ TEST(SimulatedSetup, PrivateProfilePointsAtTheSimulatedDevice)
 
 // The start-up loop: the window is made anew after each language switch from the carry-over
 // image, and closing it for good saves the model shown last and the language.
-TEST(RunApplication, LanguageLoopKeepsTheImageAndSavesTheSettings)
-{
+TEST(RunApplication, LanguageLoopKeepsTheImageAndSavesTheSettings) {
     test::ScratchProfile profile;
     {
         CUserProfile stored(profile.ProfilePath());

@@ -1,6 +1,7 @@
 // Device commands of the main window against the in-process simulator, through the real
 // Connect and progress dialogs; the Connect dialog's port memory and address check; the
 // report dialog.
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -9,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
@@ -39,9 +39,8 @@ constexpr int kRowKt2Ao = 5;  // the simulated device: another KT2 variant
 
 // A simulated device on loopback and a profile whose connection settings point at it.
 class SimulatedDevice : public ::testing::Test {
-protected:
-    explicit SimulatedDevice(sim::FaultSettings faults = {})
-    {
+  protected:
+    explicit SimulatedDevice(sim::FaultSettings faults = {}) {
         sim::SimulatorOptions options;
         options.device.row = kRowKt2Ao;
         options.faults = faults;
@@ -58,8 +57,7 @@ protected:
     AppSettings settings_;
 };
 
-TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
-{
+TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip) {
     ParameterImage carry = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog window(carry, settings_);
     MessageBoxRecorder boxes;
@@ -67,9 +65,10 @@ TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
     EXPECT_EQ(window.Image().deviceType.typeIndex, kRowKt2Ao);
     const std::string description = LoadString(kModelStringBase + kRowKt2Ao);
-    EXPECT_NE(description.find(
-                  FindControlAs<QComboBox>(&window, kIdModelDescription)->currentText().toStdString()),
-              std::string::npos);
+    EXPECT_NE(
+        description.find(
+            FindControlAs<QComboBox>(&window, kIdModelDescription)->currentText().toStdString()),
+        std::string::npos);
 
     FindControlAs<QLineEdit>(&window, kIdCtPrimary)->setText(QStringLiteral("250"));
     Connected([&] { window.Download(); });
@@ -83,8 +82,7 @@ TEST_F(SimulatedDevice, UploadThenDownloadRoundTrip)
     EXPECT_EQ(FindControlAs<QLineEdit>(&second, kIdCtPrimary)->text(), QStringLiteral("250"));
 }
 
-TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
-{
+TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue) {
     ParameterImage carry = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog window(carry, settings_);
     Connected([&] { window.Upload(); });
@@ -117,8 +115,7 @@ TEST_F(SimulatedDevice, CompareWithDeviceFindsTheChangedValue)
               hide->isChecked() ? 1 : 0);
 }
 
-TEST(CompareDialog, ExportCsvWritesTheListedParameters)
-{
+TEST(CompareDialog, ExportCsvWritesTheListedParameters) {
     test::ScratchProfile profile;
     AppSettings settings;
     CCompareDialog report(DefaultImageOfRow(kRowKt2), settings);
@@ -137,9 +134,8 @@ TEST(CompareDialog, ExportCsvWritesTheListedParameters)
 }
 
 class SlowDevice : public SimulatedDevice {
-protected:
-    static sim::FaultSettings Slow()
-    {
+  protected:
+    static sim::FaultSettings Slow() {
         sim::FaultSettings faults;
         faults.delayMs = 60;
         return faults;
@@ -147,8 +143,7 @@ protected:
     SlowDevice() : SimulatedDevice(Slow()) {}
 };
 
-TEST_F(SlowDevice, CancelDuringUploadClosesWithoutMessage)
-{
+TEST_F(SlowDevice, CancelDuringUploadClosesWithoutMessage) {
     ParameterImage carry = DefaultImageOfRow(kRowKt2);
     CBasicParameterDialog window(carry, settings_);
     MessageBoxRecorder boxes;
@@ -167,11 +162,12 @@ TEST_F(SlowDevice, CancelDuringUploadClosesWithoutMessage)
     EXPECT_EQ(window.Image().deviceType.typeIndex, kRowKt2);
 }
 
-TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
-{
+TEST(CommDialog, PortMemoryPerModeAndAddressCheck) {
     test::ScratchProfile profile;
-    PortList ports = {{"/dev/ttyS0", "COM1"}, {"/dev/ttyUSB0", "USB Serial"},
-                      {"/dev/ttyS2", "COM3"}, {"/dev/ttyUSB1", "USB Serial"}};
+    PortList ports = {{"/dev/ttyS0", "COM1"},
+                      {"/dev/ttyUSB0", "USB Serial"},
+                      {"/dev/ttyS2", "COM3"},
+                      {"/dev/ttyUSB1", "USB Serial"}};
     CComSettings settings;
     settings.comPortDisplayName = "USB Serial";
     settings.irComPortDisplayName = "COM3";
@@ -224,8 +220,7 @@ TEST(CommDialog, PortMemoryPerModeAndAddressCheck)
     EXPECT_EQ(dialog.Settings().comPortDisplayName, "USB Serial");
 }
 
-TEST(CommDialog, FreshProfileShowsTheDefaultsAndAGonePortKeepsTheFirst)
-{
+TEST(CommDialog, FreshProfileShowsTheDefaultsAndAGonePortKeepsTheFirst) {
     test::ScratchProfile profile;
     const PortList ports = {{"/dev/ttyS0", "COM1"}, {"/dev/ttyS1", "COM2"}};
     CCommDialog fresh(CComSettings(CUserProfile(profile.ProfilePath())), ports);
@@ -261,8 +256,7 @@ TEST(CommDialog, FreshProfileShowsTheDefaultsAndAGonePortKeepsTheFirst)
     EXPECT_EQ(dialog.Settings().comPortDisplayName, "COM1");
 }
 
-TEST(CommDialog, ConnectSavesOnlyWhatWasAccepted)
-{
+TEST(CommDialog, ConnectSavesOnlyWhatWasAccepted) {
     test::ScratchProfile profile;
     {
         CUserProfile stored(profile.ProfilePath());
@@ -291,8 +285,7 @@ TEST(CommDialog, ConnectSavesOnlyWhatWasAccepted)
     EXPECT_EQ(CUserProfile(profile.ProfilePath()).GetInt(kComSettingsSection, "Character", 0), 1);
 }
 
-TEST(ProgressDialog, QualityIconsDifferFromWorstToBest)
-{
+TEST(ProgressDialog, QualityIconsDifferFromWorstToBest) {
     const auto icons = CProgressDialog::QualityIcons();
     for (std::size_t i = 1; i < icons.size(); ++i) {
         EXPECT_NE(icons[i].toImage(), icons[i - 1].toImage()) << i;
@@ -305,8 +298,7 @@ TEST(ProgressDialog, QualityIconsDifferFromWorstToBest)
 namespace voltaro {
 namespace {
 
-TEST(ProgressDialog, InfraredShowsSuccessRateAndQualityIcon)
-{
+TEST(ProgressDialog, InfraredShowsSuccessRateAndQualityIcon) {
     test::ScratchProfile profile;
     sim::SimulatorOptions options;
     options.device.row = kRowKt2Ao;
@@ -333,8 +325,7 @@ TEST(ProgressDialog, InfraredShowsSuccessRateAndQualityIcon)
     EXPECT_EQ(image.deviceType.typeIndex, kRowKt2Ao);
 }
 
-TEST_F(SimulatedDevice, TcpProgressHidesTheQualityIndicator)
-{
+TEST_F(SimulatedDevice, TcpProgressHidesTheQualityIndicator) {
     CModbusInterface client;
     auto checked = OnModal<CProgressDialog>([](CProgressDialog* dialog) {
         EXPECT_FALSE(FindControl(dialog, CProgressDialog::kIdSuccessRate)->isVisible());

@@ -1,7 +1,7 @@
 // The CT/VT input page: grid layout by input count, editing in place with navigation,
 // typed first characters, Escape, and Save.
-#include "core/app/main_window_ids.h"
 #include "gui/dialogs/input2_page.h"
+#include "core/app/main_window_ids.h"
 
 #include <QDialog>
 #include <QVBoxLayout>

@@ -1,11 +1,11 @@
 // The main window driven by its control names: model combos, enabling, demand rule,
 // validation before saving, opening files, the language switch and setting dialogs.
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <filesystem>
-#include <gtest/gtest.h>
 
 #include "core/app/main_window_ids.h"
 #include "core/files/config_file.h"
@@ -27,14 +27,14 @@ using test::PickComboEntry;
 constexpr int kRowKt2 = 4;
 
 class MainWindowTest : public ::testing::Test {
-protected:
-  MainWindowTest() : carry_(DefaultImageOfRow(kRowKt2)), window_(carry_, settings_) {}
+  protected:
+    MainWindowTest() : carry_(DefaultImageOfRow(kRowKt2)), window_(carry_, settings_) {}
 
-  template <typename T>
-  T* Control(int id) {
-      T* control = FindControlAs<T>(&window_, id);
-      EXPECT_NE(control, nullptr) << id;
-      return control;
+    template <typename T>
+    T* Control(int id) {
+        T* control = FindControlAs<T>(&window_, id);
+        EXPECT_NE(control, nullptr) << id;
+        return control;
     }
 
     test::ScratchProfile profile_;
@@ -43,8 +43,7 @@ protected:
     CBasicParameterDialog window_;
 };
 
-TEST_F(MainWindowTest, Kt6VariantsOfferFourOrSevenSystems)
-{
+TEST_F(MainWindowTest, Kt6VariantsOfferFourOrSevenSystems) {
     auto* prefix = Control<QComboBox>(kIdModelPrefix);
     auto* description = Control<QComboBox>(kIdModelDescription);
     auto* system = Control<QComboBox>(kIdSystem);
@@ -60,8 +59,7 @@ TEST_F(MainWindowTest, Kt6VariantsOfferFourOrSevenSystems)
     EXPECT_TRUE(Control<QPushButton>(kIdExtBar)->property("applies").toBool());
 }
 
-TEST_F(MainWindowTest, ZcModelSwapsMeterControlsForDipBox)
-{
+TEST_F(MainWindowTest, ZcModelSwapsMeterControlsForDipBox) {
     window_.show();
     ASSERT_TRUE(PickComboEntry(Control<QComboBox>(kIdModelPrefix), QStringLiteral("ZC")));
     auto* vtGroup = window_.findChild<QWidget*>(QStringLiteral("vt_rating"));
@@ -78,7 +76,9 @@ TEST_F(MainWindowTest, ZcModelSwapsMeterControlsForDipBox)
     EXPECT_TRUE(page->isVisible());
     auto* dip = Control<QCheckBox>(kIdDipSwitch);
     EXPECT_TRUE(dip->isVisible());
-    auto applies = [this](int id) { return Control<QPushButton>(id)->property("applies").toBool(); };
+    auto applies = [this](int id) {
+        return Control<QPushButton>(id)->property("applies").toBool();
+    };
     EXPECT_TRUE(applies(kIdOthers));
     EXPECT_TRUE(applies(kIdModbus));
     EXPECT_FALSE(applies(kIdDisplay));
@@ -103,8 +103,7 @@ TEST_F(MainWindowTest, ZcModelSwapsMeterControlsForDipBox)
     EXPECT_TRUE(FindControl(vtGroup, kIdVtPrimary)->isEnabled());
 }
 
-TEST_F(MainWindowTest, ZcInputPageIsReadWithTheControls)
-{
+TEST_F(MainWindowTest, ZcInputPageIsReadWithTheControls) {
     ASSERT_TRUE(PickComboEntry(Control<QComboBox>(kIdModelPrefix), QStringLiteral("ZC")));
     Control<QCheckBox>(kIdDipSwitch)->setChecked(false);
     auto* page = window_.findChild<QWidget*>(QStringLiteral("input_page"));
@@ -122,8 +121,7 @@ TEST_F(MainWindowTest, ZcInputPageIsReadWithTheControls)
     EXPECT_EQ(window_.focusWidget(), primary);
 }
 
-TEST_F(MainWindowTest, DiscreteInputDemandDisablesIntervalAndStoresZero)
-{
+TEST_F(MainWindowTest, DiscreteInputDemandDisablesIntervalAndStoresZero) {
     auto* combo = Control<QComboBox>(kIdCurrentDemand);
     auto* interval = Control<QLineEdit>(kIdCurrentDemandInterval);
     ASSERT_EQ(combo->count(), 2);
@@ -135,8 +133,7 @@ TEST_F(MainWindowTest, DiscreteInputDemandDisablesIntervalAndStoresZero)
     EXPECT_EQ(window_.Image().words[kWordCurrentDemand], 0);
 }
 
-TEST_F(MainWindowTest, CommandButtonsCarryTheirToolTips)
-{
+TEST_F(MainWindowTest, CommandButtonsCarryTheirToolTips) {
     EXPECT_EQ(window_.windowTitle(),
               QStringLiteral(VOLTARO_PRODUCT_NAME " Version " VOLTARO_PRODUCT_VERSION));
     EXPECT_EQ(Control<QPushButton>(kIdUpload)->toolTip().toStdString(), LoadString(4100));
@@ -147,8 +144,7 @@ TEST_F(MainWindowTest, CommandButtonsCarryTheirToolTips)
     EXPECT_FALSE(Control<QPushButton>(kIdMonitor)->toolTip().isEmpty());
 }
 
-TEST_F(MainWindowTest, SecondaryCurrentSixBlocksSaveFile)
-{
+TEST_F(MainWindowTest, SecondaryCurrentSixBlocksSaveFile) {
     auto* secondary = Control<QLineEdit>(kIdCtSecondary);
     secondary->setText(QStringLiteral("6"));
     const std::string path = profile_.File("blocked.cfg");
@@ -165,8 +161,7 @@ TEST_F(MainWindowTest, SecondaryCurrentSixBlocksSaveFile)
     EXPECT_EQ(window_.focusWidget(), secondary);
 }
 
-TEST_F(MainWindowTest, SaveThenOpenRestoresAndDamagedFileChangesNothing)
-{
+TEST_F(MainWindowTest, SaveThenOpenRestoresAndDamagedFileChangesNothing) {
     Control<QLineEdit>(kIdCtPrimary)->setText(QStringLiteral("321"));
     const std::string good = profile_.File("good.cfg");
     ChooseFile(QString::fromStdString(good));
@@ -193,8 +188,7 @@ TEST_F(MainWindowTest, SaveThenOpenRestoresAndDamagedFileChangesNothing)
     EXPECT_EQ(window_.Image().words[kWordPrimaryCurrent], 321);
 }
 
-TEST_F(MainWindowTest, PasscodeButtonRunsTheSettingDialogOnACopy)
-{
+TEST_F(MainWindowTest, PasscodeButtonRunsTheSettingDialogOnACopy) {
     auto* button = Control<QPushButton>(kIdPasscode);
     ASSERT_TRUE(button->isEnabled());
     const uint16_t before = window_.Image().words[kWordPasscode];
@@ -223,8 +217,7 @@ TEST_F(MainWindowTest, PasscodeButtonRunsTheSettingDialogOnACopy)
     EXPECT_EQ(window_.Image().words[kWordPasscode], 123);
 }
 
-TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel)
-{
+TEST(MainWindowLanguage, TwoSwitchesReturnToEnglishWithImageAndModel) {
     test::ScratchProfile profile;
     AppSettings settings;
     ParameterImage carry = DefaultImageOfRow(kRowKt2);

@@ -1,9 +1,9 @@
 // Download to a passcode-protected simulated device through the passcode prompt, with the
 // remembered passcode, and the Protect command with its dialog.
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "core/app/main_window_ids.h"
 #include "core/comm/com_settings.h"
@@ -27,9 +27,8 @@ using test::OnModal;
 constexpr int kRow = 4;
 
 class ProtectedDevice : public ::testing::Test {
-protected:
-    void Start(uint32_t passcode)
-    {
+  protected:
+    void Start(uint32_t passcode) {
         sim::SimulatorOptions options;
         options.device.row = kRow;
         options.device.passcode = passcode;
@@ -42,8 +41,7 @@ protected:
 
     void Connected(const std::function<void()>& command) { test::RunConnected(command); }
 
-    uint32_t DevicePair(int address) const
-    {
+    uint32_t DevicePair(int address) const {
         const std::vector<uint16_t> r = simulator_->Registers(address, 2);
         return static_cast<uint32_t>(r[0]) | (static_cast<uint32_t>(r[1]) << 16);
     }
@@ -54,8 +52,7 @@ protected:
     ParameterImage carry_;
 };
 
-TEST_F(ProtectedDevice, DownloadAsksForThePasscodeAndRemembersIt)
-{
+TEST_F(ProtectedDevice, DownloadAsksForThePasscodeAndRemembersIt) {
     Start(4321);
     CBasicParameterDialog window(carry_, settings_);
     MessageBoxRecorder boxes;
@@ -91,8 +88,7 @@ TEST_F(ProtectedDevice, DownloadAsksForThePasscodeAndRemembersIt)
     EXPECT_EQ(second.Image().words[kWordPrimaryCurrent], 650);
 }
 
-TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten)
-{
+TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten) {
     Start(4321);
     CBasicParameterDialog window(carry_, settings_);
     FindControlAs<QLineEdit>(&window, kIdCtPrimary)->setText(QStringLiteral("640"));
@@ -111,8 +107,7 @@ TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten)
     EXPECT_NE(second.Image().words[kWordPrimaryCurrent], 640);
 }
 
-TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts)
-{
+TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts) {
     Start(0);
     CBasicParameterDialog window(carry_, settings_);
     MessageBoxRecorder boxes;

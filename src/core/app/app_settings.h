@@ -13,8 +13,8 @@ class CUserProfile;
 constexpr const char* kSettingsSection = "Settings";
 
 struct AppSettings {
-    int deviceId = 0;               // "DeviceId": table row selected when the program closed
-    int displayLanguage = -1;       // "DisplayLanguage": -1 chooses by the locale
+    int deviceId = 0;                  // "DeviceId": table row selected when the program closed
+    int displayLanguage = -1;          // "DisplayLanguage": -1 chooses by the locale
     bool hideIgnoreParameters = true;  // "HideIgnoreParameters"
 
     static AppSettings Load(const CUserProfile& profile);

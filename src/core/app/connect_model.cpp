@@ -17,27 +17,35 @@ struct EnableRule {
 };
 
 const EnableRule kEnableRules[] = {
-    {kIdConnectAddressLabel, kMaskRtu | kMaskTcp}, {kIdConnectAddress, kMaskRtu | kMaskTcp},
-    {kIdConnectPortLabel, kMaskRtu | kMaskInfrared}, {kIdConnectPort, kMaskRtu | kMaskInfrared},
-    {kIdConnectBaudLabel, kMaskRtu},    {kIdConnectBaud, kMaskRtu},
-    {kIdConnectParityLabel, kMaskRtu},  {kIdConnectParity, kMaskRtu},
-    {kIdConnectStopLabel, kMaskRtu},    {kIdConnectStop, kMaskRtu},
-    {kIdConnectServerLabel, kMaskTcp},  {kIdConnectServer, kMaskTcp},
-    {kIdConnectServiceLabel, kMaskTcp}, {kIdConnectService, kMaskTcp},
+    {kIdConnectAddressLabel, kMaskRtu | kMaskTcp},
+    {kIdConnectAddress, kMaskRtu | kMaskTcp},
+    {kIdConnectPortLabel, kMaskRtu | kMaskInfrared},
+    {kIdConnectPort, kMaskRtu | kMaskInfrared},
+    {kIdConnectBaudLabel, kMaskRtu},
+    {kIdConnectBaud, kMaskRtu},
+    {kIdConnectParityLabel, kMaskRtu},
+    {kIdConnectParity, kMaskRtu},
+    {kIdConnectStopLabel, kMaskRtu},
+    {kIdConnectStop, kMaskRtu},
+    {kIdConnectServerLabel, kMaskTcp},
+    {kIdConnectServer, kMaskTcp},
+    {kIdConnectServiceLabel, kMaskTcp},
+    {kIdConnectService, kMaskTcp},
 };
 
-int ModeMask(ConnectionMode mode)
-{
+int ModeMask(ConnectionMode mode) {
     switch (mode) {
-    case ModbusRtu: return kMaskRtu;
-    case ModbusTcp: return kMaskTcp;
-    case Infrared: return kMaskInfrared;
+        case ModbusRtu:
+            return kMaskRtu;
+        case ModbusTcp:
+            return kMaskTcp;
+        case Infrared:
+            return kMaskInfrared;
     }
     return 0;
 }
 
-int Clamp(int stored, int last)
-{
+int Clamp(int stored, int last) {
     return std::clamp(stored, 0, last);
 }
 
@@ -45,19 +53,18 @@ const std::string kNoName;
 
 }  // namespace
 
-bool ConnectControlEnabled(int id, ConnectionMode mode)
-{
+bool ConnectControlEnabled(int id, ConnectionMode mode) {
     for (const EnableRule& rule : kEnableRules) {
         if (rule.id == id) return (rule.mask & ModeMask(mode)) != 0;
     }
     return true;
 }
 
-const std::vector<int>& ConnectManagedControls()
-{
+const std::vector<int>& ConnectManagedControls() {
     static const std::vector<int> ids = [] {
         std::vector<int> result;
-        for (const EnableRule& rule : kEnableRules) result.push_back(rule.id);
+        for (const EnableRule& rule : kEnableRules)
+            result.push_back(rule.id);
         return result;
     }();
     return ids;
@@ -66,48 +73,47 @@ const std::vector<int>& ConnectManagedControls()
 int BaudSelection(int stored) {
     return Clamp(stored, kBaudRateTextCount - 1);
 }
-int ParitySelection(int stored) { return Clamp(stored, kParityTextCount - 1); }
-int StopSelection(int stored) { return stored != 0 ? 1 : 0; }
+int ParitySelection(int stored) {
+    return Clamp(stored, kParityTextCount - 1);
+}
+int StopSelection(int stored) {
+    return stored != 0 ? 1 : 0;
+}
 
-int ReadDeviceAddress(const std::string& text)
-{
+int ReadDeviceAddress(const std::string& text) {
     return static_cast<int>(ReadField(kIdConnectAddress, text, kDeviceAddressRange));
 }
 
 CComSettings AcceptConnectInput(const CComSettings& settings, const ConnectInput& input,
-                                const PortList& ports)
-{
+                                const PortList& ports) {
     CComSettings result = settings;
     if (input.mode != Infrared) result.address = ReadDeviceAddress(input.address);
     result.mode = input.mode;
     switch (input.mode) {
-    case ModbusRtu:
-        result.comPortName = PortDevicePath(ports, input.port);
-        result.comPortDisplayName = PortDisplayName(ports, input.port);
-        result.baudrate = input.baudrate;
-        result.parity = input.parity;
-        result.stop = input.stop;
-        break;
-    case ModbusTcp:
-        result.serverAddress = input.serverAddress;
-        result.servicePort = input.servicePort;
-        break;
-    case Infrared:
-        result.irComPortName = PortDevicePath(ports, input.port);
-        result.irComPortDisplayName = PortDisplayName(ports, input.port);
-        break;
+        case ModbusRtu:
+            result.comPortName = PortDevicePath(ports, input.port);
+            result.comPortDisplayName = PortDisplayName(ports, input.port);
+            result.baudrate = input.baudrate;
+            result.parity = input.parity;
+            result.stop = input.stop;
+            break;
+        case ModbusTcp:
+            result.serverAddress = input.serverAddress;
+            result.servicePort = input.servicePort;
+            break;
+        case Infrared:
+            result.irComPortName = PortDevicePath(ports, input.port);
+            result.irComPortDisplayName = PortDisplayName(ports, input.port);
+            break;
     }
     return result;
 }
 
 CPortMemory::CPortMemory(std::vector<std::string> displayNames, std::string rtuName,
                          std::string irName)
-    : names_(std::move(displayNames)), rtuName_(std::move(rtuName)), irName_(std::move(irName))
-{
-}
+    : names_(std::move(displayNames)), rtuName_(std::move(rtuName)), irName_(std::move(irName)) {}
 
-int CPortMemory::Reselect(ConnectionMode mode, int current) const
-{
+int CPortMemory::Reselect(ConnectionMode mode, int current) const {
     if (mode == ModbusTcp) return current;
     const std::string& wanted = Remembered(mode);
     int found = current;
@@ -117,15 +123,13 @@ int CPortMemory::Reselect(ConnectionMode mode, int current) const
     return found;
 }
 
-void CPortMemory::Selected(ConnectionMode mode, int index)
-{
+void CPortMemory::Selected(ConnectionMode mode, int index) {
     if (index < 0 || index >= static_cast<int>(names_.size())) return;
     if (mode == ModbusRtu) rtuName_ = names_[static_cast<std::size_t>(index)];
     if (mode == Infrared) irName_ = names_[static_cast<std::size_t>(index)];
 }
 
-const std::string& CPortMemory::Remembered(ConnectionMode mode) const
-{
+const std::string& CPortMemory::Remembered(ConnectionMode mode) const {
     if (mode == ModbusRtu) return rtuName_;
     if (mode == Infrared) return irName_;
     return kNoName;

@@ -68,7 +68,7 @@ CComSettings AcceptConnectInput(const CComSettings& settings, const ConnectInput
 // The port memory of the dialog: the display name last chosen for Modbus-RTU and for
 // Infrared, and the port to select when the link kind changes.
 class CPortMemory {
-public:
+  public:
     CPortMemory(std::vector<std::string> displayNames, std::string rtuName, std::string irName);
 
     // Index of the last port whose display name equals the remembered one of mode
@@ -79,7 +79,7 @@ public:
 
     const std::string& Remembered(ConnectionMode mode) const;
 
-private:
+  private:
     std::vector<std::string> names_;
     std::string rtuName_;
     std::string irName_;

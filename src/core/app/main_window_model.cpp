@@ -41,16 +41,15 @@ constexpr int kMinBarCurrent = 1, kMaxBarCurrent = 20000, kNameBarCurrent = 1560
 constexpr int kMinInterval = 1, kMaxInterval = 60;
 constexpr int kNameCurrentInterval = 15250, kNamePowerInterval = 15251;
 
-bool HasVtCtEdits(const CDeviceType& type)
-{
+bool HasVtCtEdits(const CDeviceType& type) {
     return type.HasFeature(FEAT_DISPLAY, FAM_HKT2 | FAM_HKT2X);
 }
 
-DemandRowView BuildDemandRow(const CDeviceType& type, uint16_t stored)
-{
+DemandRowView BuildDemandRow(const CDeviceType& type, uint16_t stored) {
     DemandRowView row;
     const DemandChoices choices = DemandTriggerChoices(type, stored);
-    for (int id : choices.textIds) row.choices.push_back(LoadString(id));
+    for (int id : choices.textIds)
+        row.choices.push_back(LoadString(id));
     row.selected = choices.selected;
     row.intervalText = FormatScaledValue(stored, 1);
     row.intervalEnabled =
@@ -58,14 +57,12 @@ DemandRowView BuildDemandRow(const CDeviceType& type, uint16_t stored)
     return row;
 }
 
-uint16_t ReadDemand(int field, int count, int index, const std::string& text, int nameId)
-{
+uint16_t ReadDemand(int field, int count, int index, const std::string& text, int nameId) {
     if (!DemandIntervalFromEdit(count, index)) return 0;
     return static_cast<uint16_t>(ReadField(field, text, kMinInterval, kMaxInterval, 1, nameId));
 }
 
-bool RowListed(const CModelSelection& selection, int row)
-{
+bool RowListed(const CModelSelection& selection, int row) {
     for (const ModelListEntry& entry : selection.Entries()) {
         if (entry.row == row) return true;
     }
@@ -74,13 +71,11 @@ bool RowListed(const CModelSelection& selection, int row)
 
 }  // namespace
 
-bool IsMultiCircuitType(const CDeviceType& type)
-{
+bool IsMultiCircuitType(const CDeviceType& type) {
     return !HasVtCtEdits(type);
 }
 
-bool SettingButtonEnabled(int id, const CDeviceType& type)
-{
+bool SettingButtonEnabled(int id, const CDeviceType& type) {
     for (const ButtonRule& rule : kButtonRules) {
         if (rule.id != id) continue;
         if (id == kIdExtBar && IsMultiCircuitType(type)) return false;
@@ -89,18 +84,17 @@ bool SettingButtonEnabled(int id, const CDeviceType& type)
     return false;
 }
 
-const std::vector<int>& SettingButtonIds()
-{
+const std::vector<int>& SettingButtonIds() {
     static const std::vector<int> ids = [] {
         std::vector<int> result;
-        for (const ButtonRule& rule : kButtonRules) result.push_back(rule.id);
+        for (const ButtonRule& rule : kButtonRules)
+            result.push_back(rule.id);
         return result;
     }();
     return ids;
 }
 
-MainWindowView BuildMainWindowView(const ParameterImage& image)
-{
+MainWindowView BuildMainWindowView(const ParameterImage& image) {
     const CDeviceType& type = image.deviceType;
     const auto& w = image.words;
     MainWindowView view;
@@ -133,8 +127,7 @@ MainWindowView BuildMainWindowView(const ParameterImage& image)
     return view;
 }
 
-void ReadMainWindowControls(const MainWindowInput& in, ParameterImage& image)
-{
+void ReadMainWindowControls(const MainWindowInput& in, ParameterImage& image) {
     const CDeviceType& type = image.deviceType;
     auto& w = image.words;
     w[kWordSystem] = static_cast<uint16_t>(std::max(in.systemIndex, 0));
@@ -151,34 +144,32 @@ void ReadMainWindowControls(const MainWindowInput& in, ParameterImage& image)
         in.storeInputPage(image);
     }
     if (type.HasFeature(0, FAM_KT2)) {
-        image.Set32(kWordBarVoltage, static_cast<uint32_t>(ReadField(
-                                         kIdBarVoltage, in.barVoltage, kMinBarVoltage,
-                                         kMaxBarVoltage, 1, kNameBarVoltage)));
+        image.Set32(kWordBarVoltage,
+                    static_cast<uint32_t>(ReadField(kIdBarVoltage, in.barVoltage, kMinBarVoltage,
+                                                    kMaxBarVoltage, 1, kNameBarVoltage)));
         w[kWordBarCurrent] = static_cast<uint16_t>(ReadField(
             kIdBarCurrent, in.barCurrent, kMinBarCurrent, kMaxBarCurrent, 1, kNameBarCurrent));
     }
     w[kWordCurrentDemand] =
         ReadDemand(kIdCurrentDemandInterval, in.currentDemandCount, in.currentDemandIndex,
                    in.currentDemandInterval, kNameCurrentInterval);
-    w[kWordPowerDemand] = ReadDemand(kIdPowerDemandInterval, in.powerDemandCount,
-                                     in.powerDemandIndex, in.powerDemandInterval, kNamePowerInterval);
+    w[kWordPowerDemand] =
+        ReadDemand(kIdPowerDemandInterval, in.powerDemandCount, in.powerDemandIndex,
+                   in.powerDemandInterval, kNamePowerInterval);
 }
 
-CMainWindowModel::CMainWindowModel(const ParameterImage& start)
-{
+CMainWindowModel::CMainWindowModel(const ParameterImage& start) {
     CopyParameterImage(image_, start);
 }
 
-MainWindowView CMainWindowModel::Refresh()
-{
+MainWindowView CMainWindowModel::Refresh() {
     const CDeviceType& type = image_.deviceType;
     if (type.typeIndex < 0) type.Lookup();
     selection_.SelectFromRow(type.typeIndex);
     return BuildMainWindowView(image_);
 }
 
-void CMainWindowModel::ReadControls(const MainWindowInput& input, bool takeModel)
-{
+void CMainWindowModel::ReadControls(const MainWindowInput& input, bool takeModel) {
     if (takeModel) {
         // The combos show the image's row, or the first model when the row has no model
         // entry (a type that can only be identified). Only a different, listed choice
@@ -192,13 +183,18 @@ void CMainWindowModel::ReadControls(const MainWindowInput& input, bool takeModel
     ReadMainWindowControls(input, image_);
 }
 
-bool CMainWindowModel::SelectModel(Level level, int index, const MainWindowInput& input)
-{
+bool CMainWindowModel::SelectModel(Level level, int index, const MainWindowInput& input) {
     bool changed = false;
     switch (level) {
-    case Level::Prefix: changed = selection_.SelectPrefix(index); break;
-    case Level::Description: changed = selection_.SelectDescription(index); break;
-    case Level::Version: changed = selection_.SelectVersion(index); break;
+        case Level::Prefix:
+            changed = selection_.SelectPrefix(index);
+            break;
+        case Level::Description:
+            changed = selection_.SelectDescription(index);
+            break;
+        case Level::Version:
+            changed = selection_.SelectVersion(index);
+            break;
     }
     if (!changed) return false;
     try {
@@ -211,8 +207,7 @@ bool CMainWindowModel::SelectModel(Level level, int index, const MainWindowInput
     return true;
 }
 
-void CMainWindowModel::SetDipChecked(bool checked)
-{
+void CMainWindowModel::SetDipChecked(bool checked) {
     image_.words[kWordConfigurationMode] = checked ? 0 : 1;
 }
 

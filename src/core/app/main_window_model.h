@@ -74,7 +74,7 @@ void ReadMainWindowControls(const MainWindowInput& input, ParameterImage& image)
 // The main window's state: its image, the per-family store of values and the model
 // combos.
 class CMainWindowModel {
-public:
+  public:
     explicit CMainWindowModel(const ParameterImage& start);
 
     ParameterImage& Image() { return image_; }
@@ -101,7 +101,7 @@ public:
     // Replaces the image (upload, open file, setting dialog OK).
     void SetImage(const ParameterImage& image) { CopyParameterImage(image_, image); }
 
-private:
+  private:
     ParameterImage image_;
     CSettingsStocker stocker_;
     CModelSelection selection_;

@@ -7,28 +7,24 @@
 
 namespace voltaro {
 
-int ProgressTextId(CProgressThread::Direction direction)
-{
+int ProgressTextId(CProgressThread::Direction direction) {
     return direction == CProgressThread::kUpload ? kMsgUploadingNow : kMsgDownloadingNow;
 }
 
-int QualityIconIndex(double percent)
-{
+int QualityIconIndex(double percent) {
     if (percent >= 80) return 3;
     if (percent >= 40) return 2;
     if (percent > 0) return 1;
     return 0;
 }
 
-std::string SuccessRateText(double percent)
-{
+std::string SuccessRateText(double percent) {
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%.1lf", percent);
     return buffer;
 }
 
-int ProgressBarPosition(double percent)
-{
+int ProgressBarPosition(double percent) {
     if (!(percent > 0)) return 0;  // also NaN
     return std::min(static_cast<int>(percent), 100);
 }

@@ -8,8 +8,7 @@ namespace voltaro {
 
 namespace {
 
-uint32_t ReadPasscode(int field, const std::string& text)
-{
+uint32_t ReadPasscode(int field, const std::string& text) {
     if (text.empty()) return 0;
     return static_cast<uint32_t>(ReadField(field, text, 1, kMaxPasscode, 1, kPasscodeNameId));
 }
@@ -17,8 +16,7 @@ uint32_t ReadPasscode(int field, const std::string& text)
 }  // namespace
 
 ProtectionChange ReadProtectionInput(const std::string& current, const std::string& newPasscode,
-                                     const std::string& confirm)
-{
+                                     const std::string& confirm) {
     if (newPasscode != confirm) {
         throw SettingFieldError(kProtectNewField, CPrivateException(kMsgPasscodeConfirmMismatch));
     }

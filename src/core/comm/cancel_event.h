@@ -5,7 +5,7 @@
 namespace voltaro {
 
 class CCancelEvent {
-public:
+  public:
     CCancelEvent();
     ~CCancelEvent();
     CCancelEvent(const CCancelEvent&) = delete;
@@ -16,7 +16,7 @@ public:
     bool IsSignalled() const;
     int fd() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 

@@ -4,7 +4,9 @@
 
 namespace voltaro {
 
-CComSettings CComSettings::LoadFromUserProfile() { return CComSettings(CUserProfile()); }
+CComSettings CComSettings::LoadFromUserProfile() {
+    return CComSettings(CUserProfile());
+}
 
 void CComSettings::Load(const CUserProfile& profile) {
     const CComSettings defaults;

@@ -10,7 +10,7 @@ class CUserProfile;
 enum ConnectionMode { ModbusRtu = 0, ModbusTcp = 1, Infrared = 2 };
 
 class CComSettings {
-public:
+  public:
     // Default values, without touching any profile (a plain value: tests, tools and
     // copies use it). LoadFromUserProfile gives the stored settings.
     CComSettings() = default;

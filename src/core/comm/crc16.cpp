@@ -13,7 +13,8 @@ struct CrcTables {
     CrcTables() {
         for (unsigned i = 0; i < 256; ++i) {
             uint16_t crc = static_cast<uint16_t>(i);
-            for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc & 1) ? (crc >> 1) ^ 0xA001 : crc >> 1;
             high[i] = static_cast<uint8_t>(crc >> 8);
             low[i] = static_cast<uint8_t>(crc & 0xFF);
         }

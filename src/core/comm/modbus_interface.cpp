@@ -53,9 +53,13 @@ void CModbusInterface::Close() {
     }
 }
 
-bool CModbusInterface::IsOpen() const { return socket_.IsOpen() || serial_.IsOpen(); }
+bool CModbusInterface::IsOpen() const {
+    return socket_.IsOpen() || serial_.IsOpen();
+}
 
-void CModbusInterface::CancelBlockingCall() { cancel_.Signal(); }
+void CModbusInterface::CancelBlockingCall() {
+    cancel_.Signal();
+}
 
 void CModbusInterface::RequestAbort() {
     abortRequested = true;
@@ -76,7 +80,8 @@ void CModbusInterface::PushQuality(bool success) {
     qualityHistory_.push_back(success);
     if (qualityHistory_.size() > 8) qualityHistory_.pop_front();
     auto good = std::count(qualityHistory_.begin(), qualityHistory_.end(), true);
-    qualityPercent_ = 100.0 * static_cast<double>(good) / static_cast<double>(qualityHistory_.size());
+    qualityPercent_ =
+        100.0 * static_cast<double>(good) / static_cast<double>(qualityHistory_.size());
 }
 
 void CModbusInterface::StartRequest() {
@@ -97,7 +102,9 @@ int CModbusInterface::BlockLimit(bool write, int count) const {
     return count <= limit ? limit : limit - 1;
 }
 
-int CModbusInterface::Attempts() const { return settings.mode == Infrared ? 10 : 3; }
+int CModbusInterface::Attempts() const {
+    return settings.mode == Infrared ? 10 : 3;
+}
 
 std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
     // Send: drop late bytes of an earlier exchange, then the framed request.
@@ -107,7 +114,8 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
 
     const uint32_t rate = settings.mode == Infrared ? 1200 : BaudRateOfIndex(settings.baudrate);
     const auto byteCount = static_cast<uint32_t>(ex.request.size() + ex.expectedLength + 4);
-    responseTimeoutMs_ = Scaled(ResponseTimeoutMs(byteCount, ex.baseMs, rate), timeouts.serialScale);
+    responseTimeoutMs_ =
+        Scaled(ResponseTimeoutMs(byteCount, ex.baseMs, rate), timeouts.serialScale);
 
     std::vector<uint8_t> raw(ex.expectedLength + 2, 0);
     std::size_t received = serial_.Read(raw.data(), raw.size(), responseTimeoutMs_, &cancel_);
@@ -118,15 +126,16 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
             ModbusErrorMessage(ex.command, ex.address, ex.count, ModbusFailure::Crc, 0));
     }
     // Keep consecutive requests apart on the bus.
-    const uint32_t guard = Scaled(GuardDelayMs(BaudRateOfIndex(settings.baudrate)),
-                                  timeouts.serialScale);
+    const uint32_t guard =
+        Scaled(GuardDelayMs(BaudRateOfIndex(settings.baudrate)), timeouts.serialScale);
     std::this_thread::sleep_for(std::chrono::milliseconds(guard));
 
     int code = 0;
     ModbusFailure failure = ValidateResponse(receipt.n, 0, 0, response, ex.expectedLength, &code);
     if (failure != ModbusFailure::None) {
         TraceFailure(failure, code);
-        throw CPrivateException(ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
+        throw CPrivateException(
+            ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
     }
     return response;
 }
@@ -153,7 +162,8 @@ std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
         ValidateResponse(n, transaction, receivedTransaction, response, ex.expectedLength, &code);
     if (failure != ModbusFailure::None) {
         TraceFailure(failure, code);
-        throw CPrivateException(ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
+        throw CPrivateException(
+            ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
     }
     return response;
 }
@@ -189,12 +199,16 @@ bool CModbusInterface::ReadHoldingRegisters(int address, int count, uint16_t* va
         if (done > 0 && abortRequested) throw CCancelled();
         const int size = std::min(limit, count - done);
         TraceF("ReadHoldingRegisters: adrs=%d size=%d\n", address + done + 1, size);
-        Exchange ex{kReadCommandName, address + done, size,
+        Exchange ex{kReadCommandName,
+                    address + done,
+                    size,
                     BuildReadRequest(UnitAddress(), address + done, size),
-                    ReadResponseLength(size), timeouts.readBaseMs};
+                    ReadResponseLength(size),
+                    timeouts.readBaseMs};
         std::vector<uint8_t> response = RunWithRetries(ex, true);
         for (int i = 0; i < size; ++i)
-            values[done + i] = static_cast<uint16_t>(response[3 + 2 * i] << 8 | response[4 + 2 * i]);
+            values[done + i] =
+                static_cast<uint16_t>(response[3 + 2 * i] << 8 | response[4 + 2 * i]);
     }
     PushQuality(true);
     return true;
@@ -207,9 +221,12 @@ bool CModbusInterface::WriteMultipleRegisters(int address, int count, const uint
         if (done > 0 && abortRequested) throw CCancelled();
         const int size = std::min(limit, count - done);
         TraceF("WriteMultipleRegisters: adrs=%d size=%d\n", address + done + 1, size);
-        Exchange ex{kWriteCommandName, address + done, size,
+        Exchange ex{kWriteCommandName,
+                    address + done,
+                    size,
                     BuildWriteRequest(UnitAddress(), address + done, size, values + done),
-                    kWriteResponseLength, timeouts.writeBaseMs};
+                    kWriteResponseLength,
+                    timeouts.writeBaseMs};
         RunWithRetries(ex, false);
     }
     PushQuality(true);
@@ -230,7 +247,8 @@ bool CModbusInterface::WriteRegisterPairs(int address, int pairCount, const uint
 
 bool CModbusInterface::SwapRegisterPairs(uint32_t* values32, int pairCount, bool swap) {
     if (!swap) return true;
-    for (int i = 0; i < pairCount; ++i) values32[i] = values32[i] << 16 | values32[i] >> 16;
+    for (int i = 0; i < pairCount; ++i)
+        values32[i] = values32[i] << 16 | values32[i] >> 16;
     return true;
 }
 

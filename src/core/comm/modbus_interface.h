@@ -39,7 +39,7 @@ struct ModbusTimeouts {
 };
 
 class CModbusInterface : public CObserver, public CMutexObject, public IRegisterReader {
-public:
+  public:
     // Settings loaded from the user profile's "ComSettings".
     CModbusInterface();
     explicit CModbusInterface(const CComSettings& settings);
@@ -83,7 +83,7 @@ public:
     void Update(CObservable* source) override;
     CTimerThread* TimerThread() const { return timerThread_.get(); }
 
-private:
+  private:
     struct Exchange {
         const char* command;
         int address;

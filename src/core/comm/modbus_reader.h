@@ -10,7 +10,7 @@
 namespace voltaro {
 
 class CModbusReader : public CObservable {
-public:
+  public:
     CModbusReader(CModbusInterface& reader, uint32_t* values, bool swapped)
         : client(reader), destination(values), swap(swapped) {}
 

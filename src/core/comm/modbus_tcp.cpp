@@ -27,16 +27,20 @@ std::atomic<uint16_t>& TransactionCounter() {
 }
 
 int RemainingMs(std::chrono::steady_clock::time_point deadline) {
-    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline -
-                                                             std::chrono::steady_clock::now());
+    auto left =
+        std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
 }  // namespace
 
-uint16_t NextTransactionId() { return static_cast<uint16_t>(TransactionCounter().fetch_add(1) + 1); }
+uint16_t NextTransactionId() {
+    return static_cast<uint16_t>(TransactionCounter().fetch_add(1) + 1);
+}
 
-void SetTransactionCounter(uint16_t value) { TransactionCounter().store(value); }
+void SetTransactionCounter(uint16_t value) {
+    TransactionCounter().store(value);
+}
 
 std::vector<uint8_t> BuildMbapFrame(uint16_t transaction, const std::vector<uint8_t>& request) {
     std::vector<uint8_t> frame;
@@ -51,7 +55,9 @@ std::vector<uint8_t> BuildMbapFrame(uint16_t transaction, const std::vector<uint
     return frame;
 }
 
-CTcpConnection::~CTcpConnection() { Close(); }
+CTcpConnection::~CTcpConnection() {
+    Close();
+}
 
 void CTcpConnection::Close() {
     if (fd_ >= 0) {
@@ -124,8 +130,8 @@ bool CTcpConnection::Send(const std::vector<uint8_t>& frame) {
 std::size_t CTcpConnection::Receive(std::vector<uint8_t>& buffer, std::size_t capacity,
                                     const CCancelEvent* cancel, int backstopMs) {
     buffer.assign(capacity, 0);
-    const auto deadline =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(backstopMs < 0 ? 0 : backstopMs);
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::milliseconds(backstopMs < 0 ? 0 : backstopMs);
     std::size_t got = 0;
     std::size_t wanted = capacity;  // until the header tells the real length
     uint8_t chunk[512];

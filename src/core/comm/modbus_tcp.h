@@ -21,7 +21,7 @@ void SetTransactionCounter(uint16_t value);
 std::vector<uint8_t> BuildMbapFrame(uint16_t transaction, const std::vector<uint8_t>& request);
 
 class CTcpConnection {
-public:
+  public:
     CTcpConnection() = default;
     ~CTcpConnection();
     CTcpConnection(const CTcpConnection&) = delete;
@@ -47,7 +47,7 @@ public:
 
     int fd() const { return fd_; }
 
-private:
+  private:
     int fd_ = -1;
 };
 

@@ -15,7 +15,8 @@ std::string ReadFirstLine(const fs::path& file) {
     std::ifstream in(file);
     std::string line;
     std::getline(in, line);
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
+        line.pop_back();
     return line;
 }
 
@@ -73,13 +74,15 @@ void AddSystemPorts(const std::string& root, PortList& list) {
         if (!fs::exists(device, exists)) continue;
         if (prefix == "ttyS" && IsPlaceholderPort(it->path(), device)) continue;
         std::string product = ProductName(device);
-        found.push_back({prefix, number,
+        found.push_back({prefix,
+                         number,
                          {"/dev/" + name, product.empty() ? name : product + " (" + name + ")"}});
     }
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
         return a.prefix != b.prefix ? a.prefix < b.prefix : a.number < b.number;
     });
-    for (auto& f : found) list.push_back(std::move(f.entry));
+    for (auto& f : found)
+        list.push_back(std::move(f.entry));
 }
 
 void AddVirtualPorts(const std::string& folder, PortList& list) {
@@ -111,16 +114,18 @@ PortList BuildPortList(const std::string& sysfsTtyRoot, const std::string& virtu
     return list;
 }
 
-PortList BuildPortList() { return BuildPortList("/sys/class/tty", VirtualPortDirectory()); }
+PortList BuildPortList() {
+    return BuildPortList("/sys/class/tty", VirtualPortDirectory());
+}
 
 std::string PortDevicePath(const PortList& list, int index) {
     return index >= 0 && index < static_cast<int>(list.size()) ? list[index].devicePath
-                                                                : std::string();
+                                                               : std::string();
 }
 
 std::string PortDisplayName(const PortList& list, int index) {
     return index >= 0 && index < static_cast<int>(list.size()) ? list[index].displayName
-                                                                : std::string();
+                                                               : std::string();
 }
 
 }  // namespace voltaro

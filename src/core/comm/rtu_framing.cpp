@@ -60,7 +60,9 @@ uint32_t ResponseTimeoutMs(uint32_t byteCount, uint32_t baseMs, uint32_t rate) {
     return baseMs + (byteCount * 17000u) / rate;
 }
 
-uint32_t GuardDelayMs(uint32_t rate) { return 120000u / rate + 1; }
+uint32_t GuardDelayMs(uint32_t rate) {
+    return 120000u / rate + 1;
+}
 
 RtuReceipt ParseRtuResponse(const uint8_t* raw, std::size_t received, std::size_t expectedLength,
                             std::vector<uint8_t>& response) {
@@ -103,7 +105,8 @@ std::string FailureReasonText(ModbusFailure failure, int exceptionCode) {
             return FormatMessageId(kMsgReceiveException, {exceptionCode});
         case ModbusFailure::InvalidTransaction:
             return LoadString(kMsgInvalidTransaction);
-        case ModbusFailure::None: break;
+        case ModbusFailure::None:
+            break;
     }
     return {};
 }
@@ -116,12 +119,21 @@ std::string ModbusErrorMessage(const char* command, int address, int count, Modb
 
 void TraceFailure(ModbusFailure failure, int exceptionCode) {
     switch (failure) {
-        case ModbusFailure::Timeout: Trace("Timeout\n"); break;
-        case ModbusFailure::InvalidTransaction: Trace("Invalid transaction\n"); break;
-        case ModbusFailure::InvalidResponse: Trace("Invalid response\n"); break;
-        case ModbusFailure::Exception: TraceF("Exception %d\n", exceptionCode); break;
+        case ModbusFailure::Timeout:
+            Trace("Timeout\n");
+            break;
+        case ModbusFailure::InvalidTransaction:
+            Trace("Invalid transaction\n");
+            break;
+        case ModbusFailure::InvalidResponse:
+            Trace("Invalid response\n");
+            break;
+        case ModbusFailure::Exception:
+            TraceF("Exception %d\n", exceptionCode);
+            break;
         case ModbusFailure::Crc:
-        case ModbusFailure::None: break;
+        case ModbusFailure::None:
+            break;
     }
 }
 

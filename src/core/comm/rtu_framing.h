@@ -9,8 +9,8 @@
 
 namespace voltaro {
 
-constexpr uint8_t kFunctionReadInput = 4;         // read (function code 4)
-constexpr uint8_t kFunctionWriteMultiple = 16;    // write (function code 16)
+constexpr uint8_t kFunctionReadInput = 4;       // read (function code 4)
+constexpr uint8_t kFunctionWriteMultiple = 16;  // write (function code 16)
 constexpr const char* kReadCommandName = "ReadHoldingRegister";
 constexpr const char* kWriteCommandName = "WriteMultipleRegisters";
 
@@ -24,7 +24,9 @@ std::vector<uint8_t> BuildReadRequest(uint8_t unit, int address, int count);
 std::vector<uint8_t> BuildWriteRequest(uint8_t unit, int address, int count,
                                        const uint16_t* values);
 // Expected response lengths without check bytes.
-constexpr std::size_t ReadResponseLength(int count) { return 2 * static_cast<std::size_t>(count) + 3; }
+constexpr std::size_t ReadResponseLength(int count) {
+    return 2 * static_cast<std::size_t>(count) + 3;
+}
 constexpr std::size_t kWriteResponseLength = 6;
 
 // The request followed by its CRC-16, low byte first.
@@ -43,7 +45,7 @@ enum class ModbusFailure { None, Timeout, InvalidTransaction, Exception, Invalid
 // (at most expectedLength + 2). The response bytes (check bytes not counted) are
 // copied into response (sized expectedLength, zero-filled beyond what arrived).
 struct RtuReceipt {
-    std::size_t n = 0;        // bytes received minus the check bytes
+    std::size_t n = 0;         // bytes received minus the check bytes
     bool crcMismatch = false;  // a complete answer whose CRC does not match
 };
 RtuReceipt ParseRtuResponse(const uint8_t* raw, std::size_t received, std::size_t expectedLength,

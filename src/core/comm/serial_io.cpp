@@ -21,20 +21,26 @@ namespace {
 
 speed_t SpeedCode(uint32_t baud) {
     switch (baud) {
-        case 1200: return B1200;
-        case 2400: return B2400;
-        case 4800: return B4800;
-        case 9600: return B9600;
-        case 19200: return B19200;
-        case 38400: return B38400;
-        default: return B0;
+        case 1200:
+            return B1200;
+        case 2400:
+            return B2400;
+        case 4800:
+            return B4800;
+        case 9600:
+            return B9600;
+        case 19200:
+            return B19200;
+        case 38400:
+            return B38400;
+        default:
+            return B0;
     }
 }
 
 bool EqualsIgnoreCase(const std::string& a, std::size_t pos, const char* b) {
     for (std::size_t i = 0; b[i]; ++i) {
-        if (pos + i >= a.size() ||
-            std::toupper(static_cast<unsigned char>(a[pos + i])) != b[i])
+        if (pos + i >= a.size() || std::toupper(static_cast<unsigned char>(a[pos + i])) != b[i])
             return false;
     }
     return true;
@@ -78,11 +84,20 @@ bool MakeRawTermios(termios& t, const SerialLineSettings& line) {
     t.c_cflag &= ~(CSIZE | PARENB | PARODD | CSTOPB | CRTSCTS | CMSPAR);
     t.c_cflag |= CLOCAL | CREAD | (line.dataBits == 8 ? CS8 : CS7);
     switch (line.parity) {
-        case 1: t.c_cflag |= PARENB | PARODD; break;
-        case 2: t.c_cflag |= PARENB; break;
-        case 3: t.c_cflag |= PARENB | PARODD | CMSPAR; break;
-        case 4: t.c_cflag |= PARENB | CMSPAR; break;
-        default: break;
+        case 1:
+            t.c_cflag |= PARENB | PARODD;
+            break;
+        case 2:
+            t.c_cflag |= PARENB;
+            break;
+        case 3:
+            t.c_cflag |= PARENB | PARODD | CMSPAR;
+            break;
+        case 4:
+            t.c_cflag |= PARENB | CMSPAR;
+            break;
+        default:
+            break;
     }
     if (line.stopBits == 2) t.c_cflag |= CSTOPB;
     t.c_cc[VMIN] = 0;
@@ -92,7 +107,9 @@ bool MakeRawTermios(termios& t, const SerialLineSettings& line) {
     return true;
 }
 
-CSerialIO::~CSerialIO() { Close(); }
+CSerialIO::~CSerialIO() {
+    Close();
+}
 
 void CSerialIO::Open() {
     const bool infrared = settings.mode == Infrared;

@@ -32,7 +32,7 @@ std::string SerialDevicePath(const std::string& portName);
 bool MakeRawTermios(termios& t, const SerialLineSettings& line);
 
 class CSerialIO {
-public:
+  public:
     CSerialIO() = default;
     virtual ~CSerialIO();
     CSerialIO(const CSerialIO&) = delete;
@@ -63,7 +63,7 @@ public:
     const std::string& PortPath() const { return portPath_; }
     const SerialLineSettings& AppliedLine() const { return applied_; }
 
-private:
+  private:
     int fd_ = -1;
     std::string portPath_;
     SerialLineSettings applied_;

@@ -6,7 +6,9 @@ namespace voltaro {
 
 CTimerThread::CTimerThread() : thread_([this] { Run(); }) {}
 
-CTimerThread::~CTimerThread() { Stop(); }
+CTimerThread::~CTimerThread() {
+    Stop();
+}
 
 bool CTimerThread::Arm(uint32_t periodMs) {
     std::unique_lock<std::mutex> lock(mutex_);
@@ -52,9 +54,8 @@ void CTimerThread::Run() {
         changed_.wait(lock, [&] { return quit_ || generation_ != seen; });
         if (quit_) break;
         seen = generation_;
-        bool ended = changed_.wait_until(lock, deadline_, [&] {
-            return quit_ || !armed_ || generation_ != seen;
-        });
+        bool ended = changed_.wait_until(lock, deadline_,
+                                         [&] { return quit_ || !armed_ || generation_ != seen; });
         if (!ended) {
             ++expiries_;
             lock.unlock();

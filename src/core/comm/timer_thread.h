@@ -14,7 +14,7 @@
 namespace voltaro {
 
 class CTimerThread : public CObservable {
-public:
+  public:
     CTimerThread();
     // Stops the thread.
     ~CTimerThread() override;
@@ -32,13 +32,13 @@ public:
     // Number of periods that ran out (for tests and traces).
     uint32_t ExpiryCount() const;
 
-private:
+  private:
     void Run();
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     bool armed_ = false;
-    bool busy_ = false;      // the thread is watching or notifying for a period
+    bool busy_ = false;  // the thread is watching or notifying for a period
     bool quit_ = false;
     uint64_t generation_ = 0;  // incremented by every Arm
     std::chrono::steady_clock::time_point deadline_;

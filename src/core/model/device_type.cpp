@@ -31,7 +31,8 @@ void CDeviceType::SelectRow(int row) {
     deviceId = record.deviceId;
     version = record.versionMin;
     extensionId = record.extensionId;
-    for (int i = 0; i < 5; ++i) ioConfig[i] = record.ioConfigA[i];
+    for (int i = 0; i < 5; ++i)
+        ioConfig[i] = record.ioConfigA[i];
     typeIndex = row;
 }
 

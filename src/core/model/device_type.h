@@ -77,7 +77,7 @@ struct ModelPair {
 std::span<const ModelPair> ModelPairTable();
 
 class CDeviceType {
-public:
+  public:
     CDeviceType() = default;
     // Explicit identification values; the row is looked up lazily.
     CDeviceType(uint16_t deviceId, uint16_t version, uint16_t extensionId,

@@ -162,8 +162,12 @@ const ParameterBlock kZcBlocks[] = {
 
 }  // namespace
 
-std::span<const ParameterBlock> MeterBlockTable() { return kMeterBlocks; }
-std::span<const ParameterBlock> ZcBlockTable() { return kZcBlocks; }
+std::span<const ParameterBlock> MeterBlockTable() {
+    return kMeterBlocks;
+}
+std::span<const ParameterBlock> ZcBlockTable() {
+    return kZcBlocks;
+}
 
 std::span<const ParameterBlock> BlockTableFor(const CDeviceType& type) {
     return type.HasFeature(0, FAM_ZC) ? ZcBlockTable() : MeterBlockTable();

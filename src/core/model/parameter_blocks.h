@@ -9,12 +9,12 @@ namespace voltaro {
 class CDeviceType;
 
 struct ParameterBlock {
-    int32_t address;     // first holding register
-    int32_t count;       // number of values
-    int32_t word;        // first image word
-    int32_t kind;        // 0: 16-bit values; 1: 32-bit values (2 registers and 2 words each)
-    int32_t endsGroup;   // 1: a download write request ends after this block
-    int32_t reserved;    // always 0
+    int32_t address;    // first holding register
+    int32_t count;      // number of values
+    int32_t word;       // first image word
+    int32_t kind;       // 0: 16-bit values; 1: 32-bit values (2 registers and 2 words each)
+    int32_t endsGroup;  // 1: a download write request ends after this block
+    int32_t reserved;   // always 0
     uint32_t featureMask;
     uint32_t familyMask;
 

@@ -25,10 +25,10 @@ enum ParameterType : int32_t {
 
 // One row of the parameter definitions table (row i describes word i).
 struct ParameterDefinition {
-    int32_t groupId;   // string id of the group name (16000 and up)
-    int32_t nameId;    // string id of the parameter name
-    int32_t type;      // ParameterType
-    int32_t param;     // divisor, multiplier or enumeration base
+    int32_t groupId;  // string id of the group name (16000 and up)
+    int32_t nameId;   // string id of the parameter name
+    int32_t type;     // ParameterType
+    int32_t param;    // divisor, multiplier or enumeration base
     uint32_t featureMask;
     uint32_t familyMask;
 };
@@ -39,7 +39,7 @@ const ParameterDefinition& Definition(int word);
 bool StartsTwoWordEntry(int word);
 
 class ParameterImage {
-public:
+  public:
     // The default image: every word 0 but the defaults, device type row 0.
     ParameterImage();
 

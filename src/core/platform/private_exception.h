@@ -9,7 +9,7 @@
 namespace voltaro {
 
 class CPrivateException : public std::exception {
-public:
+  public:
     // The text as given.
     explicit CPrivateException(std::string message);
     // The string-table text of stringId.
@@ -28,7 +28,7 @@ public:
     // Copies at most size - 1 characters, always terminates the buffer, returns true.
     bool GetErrorMessage(char* buffer, std::size_t size) const;
 
-private:
+  private:
     std::string message_;
 };
 

@@ -6,19 +6,19 @@
 // place; other sections, keys and comments are kept; new files use CRLF; reads LF, CRLF,
 // a UTF-8 BOM and UTF-16LE (with BOM; such a file is written back as UTF-8). Values read
 // are trimmed of surrounding blanks and of one pair of surrounding double quotes; of
-// duplicate keys the first is read, replaced and listed. Save writes a temporary file beside the target
-// and renames it over, so a failed save never damages the old file. Edits are made in
+// duplicate keys the first is read, replaced and listed. Save writes a temporary file beside the
+// target and renames it over, so a failed save never damages the old file. Edits are made in
 // memory: a batch of writes costs one file write.
+#include <sys/types.h>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <vector>
 
 namespace voltaro {
 
 class CIniFile {
-public:
+  public:
     CIniFile() = default;
 
     // Reads path. A missing file gives an empty profile and true. Other read failures
@@ -34,11 +34,11 @@ public:
     // Keys of a section in file order (original spelling).
     std::vector<std::string> Keys(std::string_view section) const;
 
-private:
+  private:
     struct Line {
-        std::string text;     // the line as read (without its end of line)
-        std::string section;  // section it belongs to (original spelling)
-        std::string key;      // non-empty for key=value lines
+        std::string text;        // the line as read (without its end of line)
+        std::string section;     // section it belongs to (original spelling)
+        std::string key;         // non-empty for key=value lines
         bool header = false;     // a [section] line
         bool inSection = false;  // false for lines before the first section header
     };
@@ -56,7 +56,7 @@ std::optional<int> ParseProfileInt(std::string_view text);
 // The per-user profile: $VOLTARO_PROFILE, else $XDG_CONFIG_HOME/Orvanta/VOLTARO.ini
 // (default ~/.config/Orvanta/VOLTARO.ini). Created with mode 0600.
 class CUserProfile {
-public:
+  public:
     static std::string DefaultPath();
     // Loads the profile at path (a missing file is an empty profile).
     explicit CUserProfile(std::string path = DefaultPath());
@@ -73,7 +73,7 @@ public:
     // with the read's errno.
     bool Save();
 
-private:
+  private:
     std::string path_;
     CIniFile file_;
     int loadErrno_ = 0;

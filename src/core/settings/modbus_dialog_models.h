@@ -12,7 +12,9 @@
 namespace voltaro {
 
 // The "Modbus" button opens the Modbus-TCP dialog for Ethernet devices, else the serial one.
-inline bool UsesModbus2Dialog(const CDeviceType& type) { return type.HasFeature(FEAT_MODBUS_TCP, 0); }
+inline bool UsesModbus2Dialog(const CDeviceType& type) {
+    return type.HasFeature(FEAT_MODBUS_TCP, 0);
+}
 
 class CModbusDialogModel {
   public:

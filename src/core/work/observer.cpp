@@ -14,16 +14,20 @@ CObservable::~CObservable() {
 void CObservable::NotifyObservers(CObservable* source) {
     CObservable* passed = source ? source : this;
     // Index loop: an observer may detach itself from inside Update.
-    for (std::size_t i = 0; i < observers_.size(); ++i) observers_[i]->Update(passed);
+    for (std::size_t i = 0; i < observers_.size(); ++i)
+        observers_[i]->Update(passed);
 }
 
 void CObservable::Detach(CObserver& observer) {
-    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer), observers_.end());
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer),
+                     observers_.end());
     auto& list = observer.observables_;
     list.erase(std::remove(list.begin(), list.end(), this), list.end());
 }
 
-CObserver::~CObserver() { DetachAll(); }
+CObserver::~CObserver() {
+    DetachAll();
+}
 
 void CObserver::DetachAll() {
     std::vector<CObservable*> observables;

@@ -12,7 +12,7 @@ namespace voltaro {
 class CObserver;
 
 class CObservable {
-public:
+  public:
     CObservable() = default;
     CObservable(const CObservable&) = delete;
     CObservable& operator=(const CObservable&) = delete;
@@ -25,14 +25,14 @@ public:
     void Detach(CObserver& observer);
     std::size_t ObserverCount() const { return observers_.size(); }
 
-private:
+  private:
     friend class CObserver;
     friend void Attach(CObservable& observable, CObserver& observer);
     std::vector<CObserver*> observers_;
 };
 
 class CObserver {
-public:
+  public:
     CObserver() = default;
     CObserver(const CObserver&) = delete;
     CObserver& operator=(const CObserver&) = delete;
@@ -40,12 +40,12 @@ public:
     virtual ~CObserver();
     virtual void Update(CObservable* source) = 0;
 
-protected:
+  protected:
     // Detaches from every observable; subclasses whose Update touches members call
     // this first in their own destructor.
     void DetachAll();
 
-private:
+  private:
     friend class CObservable;
     friend void Attach(CObservable& observable, CObserver& observer);
     std::vector<CObservable*> observables_;

@@ -10,7 +10,9 @@ bool CMutexObject::Lock(uint32_t timeoutMs) {
     return mutex_.try_lock_for(std::chrono::milliseconds(timeoutMs));
 }
 
-void CMutexObject::Unlock() { mutex_.unlock(); }
+void CMutexObject::Unlock() {
+    mutex_.unlock();
+}
 
 bool CSemaphoreObject::Lock(uint32_t timeoutMs) {
     if (timeoutMs == kInfinite) {
@@ -20,6 +22,8 @@ bool CSemaphoreObject::Lock(uint32_t timeoutMs) {
     return semaphore_.try_acquire_for(std::chrono::milliseconds(timeoutMs));
 }
 
-void CSemaphoreObject::Unlock() { semaphore_.release(); }
+void CSemaphoreObject::Unlock() {
+    semaphore_.release();
+}
 
 }  // namespace voltaro

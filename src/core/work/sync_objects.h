@@ -12,7 +12,7 @@ namespace voltaro {
 constexpr uint32_t kInfinite = 0xFFFFFFFFu;
 
 class CSyncObjectInterface {
-public:
+  public:
     virtual ~CSyncObjectInterface() = default;
     // True unless the wait timed out.
     virtual bool Lock(uint32_t timeoutMs = kInfinite) = 0;
@@ -20,28 +20,28 @@ public:
 };
 
 class CMutexObject : public CSyncObjectInterface {
-public:
+  public:
     bool Lock(uint32_t timeoutMs = kInfinite) override;
     void Unlock() override;
 
-private:
+  private:
     std::recursive_timed_mutex mutex_;
 };
 
 class CSemaphoreObject : public CSyncObjectInterface {
-public:
+  public:
     // True only when a count was taken.
     bool Lock(uint32_t timeoutMs = kInfinite) override;
     // Releases one count.
     void Unlock() override;
 
-private:
+  private:
     std::counting_semaphore<0x7FFFFFFF> semaphore_{0};
 };
 
 // Scoped holder: locks with an infinite wait on construction, unlocks on destruction.
 class CAccessRight {
-public:
+  public:
     explicit CAccessRight(CSyncObjectInterface& object) : object_(object), locked_(object.Lock()) {}
     ~CAccessRight() {
         if (locked_) object_.Unlock();
@@ -50,7 +50,7 @@ public:
     CAccessRight& operator=(const CAccessRight&) = delete;
     bool Locked() const { return locked_; }
 
-private:
+  private:
     CSyncObjectInterface& object_;
     bool locked_;
 };

@@ -1,5 +1,6 @@
 #include "gui/app/application.h"
 
+#include <unistd.h>
 #include <QApplication>
 #include <QEvent>
 #include <QMessageBox>
@@ -8,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <unistd.h>
 
 #include "core/app/app_settings.h"
 #include "core/comm/com_settings.h"
@@ -29,10 +29,9 @@ namespace {
 
 // Reports the first paint of the window it watches.
 class FirstPaintWatch : public QObject {
-public:
+  public:
     explicit FirstPaintWatch(qint64 startNs) : startNs_(startNs) {}
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !reported_) {
             reported_ = true;
             const double sinceMain = static_cast<double>(NowNs() - startNs_) / 1e6;
@@ -43,8 +42,7 @@ public:
     }
     // Time since the process was created (10 ms resolution), from its start time in
     // /proc/self/stat and the boot-time clock; -1 when unknown.
-    static double ProcessAgeMs()
-    {
+    static double ProcessAgeMs() {
         std::FILE* stat = std::fopen("/proc/self/stat", "r");
         if (stat == nullptr) return -1;
         char buffer[1024] = {};
@@ -55,8 +53,10 @@ public:
         const char* rest = std::strrchr(buffer, ')');
         unsigned long long startTicks = 0;
         if (rest == nullptr ||
-            std::sscanf(rest + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %*u %*u %*d %*d "
-                                  "%*d %*d %*d %*d %llu", &startTicks) != 1) {
+            std::sscanf(rest + 2,
+                        "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %*u %*u %*d %*d "
+                        "%*d %*d %*d %*d %llu",
+                        &startTicks) != 1) {
             return -1;
         }
         timespec boot{};
@@ -67,22 +67,20 @@ public:
                static_cast<double>(startTicks) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
     }
 
-    static qint64 NowNs()
-    {
+    static qint64 NowNs() {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         return static_cast<qint64>(now.tv_sec) * 1000000000 + now.tv_nsec;
     }
 
-private:
+  private:
     qint64 startNs_;
     bool reported_ = false;
 };
 
 // The unattended screenshot run: accepts every Connect dialog as it stands, and closes
 // every message box, printing its text and marking the run as failed.
-void AnswerDialogsUnattended(QObject* owner, bool& failed)
-{
+void AnswerDialogsUnattended(QObject* owner, bool& failed) {
     auto* timer = new QTimer(owner);
     QObject::connect(timer, &QTimer::timeout, owner, [&failed] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -99,8 +97,7 @@ void AnswerDialogsUnattended(QObject* owner, bool& failed)
 
 }  // namespace
 
-bool CVoltaroApplication::notify(QObject* receiver, QEvent* event)
-{
+bool CVoltaroApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const CCancelled&) {
@@ -113,8 +110,7 @@ bool CVoltaroApplication::notify(QObject* receiver, QEvent* event)
     return false;
 }
 
-bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QString& error)
-{
+bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QString& error) {
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (argument == QLatin1String("--simulate")) {
@@ -123,7 +119,8 @@ bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QStr
             bool ok = false;
             const int row = argument.mid(11).toInt(&ok);
             if (!ok || row < 0 || row >= kDeviceTypeCount) {
-                error = QStringLiteral("--simulate: row 0 to %1 expected").arg(kDeviceTypeCount - 1);
+                error =
+                    QStringLiteral("--simulate: row 0 to %1 expected").arg(kDeviceTypeCount - 1);
                 return false;
             }
             options.simulateRow = row;
@@ -139,8 +136,7 @@ bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QStr
     return true;
 }
 
-CSimulatedSetup::CSimulatedSetup(int row)
-{
+CSimulatedSetup::CSimulatedSetup(int row) {
     sim::SimulatorOptions options;
     options.device.row = row;
     simulator_ = std::make_unique<sim::Simulator>(options);
@@ -162,15 +158,13 @@ CSimulatedSetup::CSimulatedSetup(int row)
     if (!profile.Save()) throw CPrivateException(kMsgSaveError, errno);
 }
 
-CSimulatedSetup::~CSimulatedSetup()
-{
+CSimulatedSetup::~CSimulatedSetup() {
     if (simulator_) simulator_->Stop();
     std::error_code ignored;
     if (!directory_.empty()) std::filesystem::remove_all(directory_, ignored);
 }
 
-int RunApplication(const StartOptions& options, qint64 startNs)
-{
+int RunApplication(const StartOptions& options, qint64 startNs) {
     std::unique_ptr<CSimulatedSetup> simulated;
     if (options.simulateRow) {
         try {

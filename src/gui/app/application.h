@@ -24,7 +24,7 @@ class Simulator;
 // escapes an event handler is shown with the stop icon instead of ending the program; the
 // window that was handling the event stays as it is.
 class CVoltaroApplication : public QApplication {
-public:
+  public:
     CVoltaroApplication(int& argc, char** argv) : QApplication(argc, argv) {}
     bool notify(QObject* receiver, QEvent* event) override;
 };
@@ -43,13 +43,13 @@ bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QStr
 // A simulated device on loopback with a private profile pointing at it (VOLTARO_PROFILE is
 // set for the rest of the process). The directory goes when the object goes.
 class CSimulatedSetup {
-public:
+  public:
     explicit CSimulatedSetup(int row);
     ~CSimulatedSetup();
     int Port() const { return port_; }
     const std::string& ProfilePath() const { return profilePath_; }
 
-private:
+  private:
     std::unique_ptr<sim::Simulator> simulator_;
     std::string directory_;
     std::string profilePath_;

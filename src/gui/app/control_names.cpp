@@ -8,24 +8,20 @@
 
 namespace voltaro {
 
-QString ControlObjectName(int id)
-{
+QString ControlObjectName(int id) {
     return QStringLiteral("id%1").arg(id);
 }
 
-void NameControl(QWidget* widget, int id, const char* readableName)
-{
+void NameControl(QWidget* widget, int id, const char* readableName) {
     widget->setObjectName(ControlObjectName(id));
     widget->setProperty("controlName", QString::fromLatin1(readableName));
 }
 
-QWidget* FindControl(const QWidget* root, int id)
-{
+QWidget* FindControl(const QWidget* root, int id) {
     return root->findChild<QWidget*>(ControlObjectName(id));
 }
 
-void FocusControl(QWidget* root, int id)
-{
+void FocusControl(QWidget* root, int id) {
     // A page may reuse the ids of controls it replaces: take the one that is shown.
     QWidget* control = nullptr;
     for (QWidget* candidate : root->findChildren<QWidget*>(ControlObjectName(id))) {
@@ -44,8 +40,7 @@ void FocusAndSelect(QWidget* control) {
     }
 }
 
-void ReportFailure(QWidget* dialog, const CPrivateException& error)
-{
+void ReportFailure(QWidget* dialog, const CPrivateException& error) {
     if (const auto* field = dynamic_cast<const SettingFieldError*>(&error)) {
         FocusControl(dialog, field->Field());
     }

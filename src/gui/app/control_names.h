@@ -20,8 +20,7 @@ void NameControl(QWidget* widget, int id, const char* readableName);
 // The child of root named after id, or nullptr.
 QWidget* FindControl(const QWidget* root, int id);
 template <typename T>
-T* FindControlAs(const QWidget* root, int id)
-{
+T* FindControlAs(const QWidget* root, int id) {
     return qobject_cast<T*>(FindControl(root, id));
 }
 

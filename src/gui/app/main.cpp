@@ -5,8 +5,7 @@
 
 #include "gui/app/application.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     timespec start{};
     clock_gettime(CLOCK_MONOTONIC, &start);
     const qint64 startNs = static_cast<qint64>(start.tv_sec) * 1000000000 + start.tv_nsec;

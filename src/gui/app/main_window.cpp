@@ -33,13 +33,11 @@ constexpr int kIdBarCurrentUnit = 1101;
 // Tool tips of the command buttons.
 constexpr int kTipUpload = 4100;
 
-QString WindowTitle()
-{
+QString WindowTitle() {
     return QStringLiteral(VOLTARO_PRODUCT_NAME " Version " VOLTARO_PRODUCT_VERSION);
 }
 
-QLineEdit* MakeEdit(QWidget* parent, int id, const char* name)
-{
+QLineEdit* MakeEdit(QWidget* parent, int id, const char* name) {
     auto* edit = new QLineEdit(parent);
     NameControl(edit, id, name);
     edit->setAlignment(Qt::AlignRight);
@@ -47,18 +45,17 @@ QLineEdit* MakeEdit(QWidget* parent, int id, const char* name)
     return edit;
 }
 
-QComboBox* MakeCombo(QWidget* parent, int id, const char* name)
-{
+QComboBox* MakeCombo(QWidget* parent, int id, const char* name) {
     auto* combo = new QComboBox(parent);
     NameControl(combo, id, name);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return combo;
 }
 
-void FillCombo(QComboBox* combo, const std::vector<std::string>& texts, int selected)
-{
+void FillCombo(QComboBox* combo, const std::vector<std::string>& texts, int selected) {
     combo->clear();
-    for (const std::string& text : texts) combo->addItem(ToQString(text));
+    for (const std::string& text : texts)
+        combo->addItem(ToQString(text));
     combo->setCurrentIndex(selected);
 }
 
@@ -66,8 +63,7 @@ void FillCombo(QComboBox* combo, const std::vector<std::string>& texts, int sele
 
 CBasicParameterDialog::CBasicParameterDialog(ParameterImage& carryOver, AppSettings& settings,
                                              QWidget* parent)
-    : QDialog(parent), model_(carryOver), carryOver_(carryOver), settings_(settings)
-{
+    : QDialog(parent), model_(carryOver), carryOver_(carryOver), settings_(settings) {
     setObjectName(ControlObjectName(kMainWindowTemplate));
     setWindowTitle(WindowTitle());
     setWindowFlag(Qt::WindowMinimizeButtonHint);
@@ -75,16 +71,14 @@ CBasicParameterDialog::CBasicParameterDialog(ParameterImage& carryOver, AppSetti
     Refresh();
 }
 
-QPushButton* CBasicParameterDialog::MakeButton(int id, const char* name, int textId)
-{
+QPushButton* CBasicParameterDialog::MakeButton(int id, const char* name, int textId) {
     auto* button = new QPushButton(Text(textId), this);
     NameControl(button, id, name);
     button->setAutoDefault(false);
     return button;
 }
 
-void CBasicParameterDialog::BuildWidgets()
-{
+void CBasicParameterDialog::BuildWidgets() {
     auto* top = new QVBoxLayout(this);
     top->addWidget(BuildCommandButtons());
     auto* middle = new QHBoxLayout;
@@ -98,8 +92,7 @@ void CBasicParameterDialog::BuildWidgets()
     top->addLayout(middle);
 }
 
-QWidget* CBasicParameterDialog::BuildCommandButtons()
-{
+QWidget* CBasicParameterDialog::BuildCommandButtons() {
     struct Command {
         int id;
         const char* name;
@@ -128,15 +121,15 @@ QWidget* CBasicParameterDialog::BuildCommandButtons()
         } else {
             // The measurement monitors are not part of this program yet.
             button->setEnabled(false);
-            button->setToolTip(button->toolTip() + QStringLiteral(" ") + Text(kTextMainNotAvailableYet));
+            button->setToolTip(button->toolTip() + QStringLiteral(" ") +
+                               Text(kTextMainNotAvailableYet));
         }
         row->addWidget(button);
     }
     return box;
 }
 
-QWidget* CBasicParameterDialog::BuildModelGroup()
-{
+QWidget* CBasicParameterDialog::BuildModelGroup() {
     auto* group = new QGroupBox(Text(kTextMainModel), this);
     group->setObjectName(QStringLiteral("model_group"));
     auto* grid = new QGridLayout(group);
@@ -169,8 +162,7 @@ QWidget* CBasicParameterDialog::BuildModelGroup()
     return group;
 }
 
-QWidget* CBasicParameterDialog::BuildRatingGroup()
-{
+QWidget* CBasicParameterDialog::BuildRatingGroup() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -225,8 +217,7 @@ QWidget* CBasicParameterDialog::BuildRatingGroup()
     return box;
 }
 
-QWidget* CBasicParameterDialog::BuildDemandGroup()
-{
+QWidget* CBasicParameterDialog::BuildDemandGroup() {
     auto* group = new QGroupBox(Text(kTextMainDemand), this);
     auto* grid = new QGridLayout(group);
     currentDemand_ = MakeCombo(group, kIdCurrentDemand, "current_demand");
@@ -250,8 +241,7 @@ QWidget* CBasicParameterDialog::BuildDemandGroup()
     return group;
 }
 
-QWidget* CBasicParameterDialog::BuildSettingButtons()
-{
+QWidget* CBasicParameterDialog::BuildSettingButtons() {
     struct Entry {
         int id;
         const char* name;
@@ -290,8 +280,7 @@ QWidget* CBasicParameterDialog::BuildSettingButtons()
     return box;
 }
 
-void CBasicParameterDialog::FillModelCombos()
-{
+void CBasicParameterDialog::FillModelCombos() {
     const CModelSelection& selection = model_.Selection();
     FillCombo(prefix_, selection.Prefixes(), selection.PrefixIndex());
     FillCombo(description_, selection.Descriptions(), selection.DescriptionIndex());
@@ -299,14 +288,12 @@ void CBasicParameterDialog::FillModelCombos()
     version_->setEnabled(selection.VersionEnabled());
 }
 
-void CBasicParameterDialog::Refresh()
-{
+void CBasicParameterDialog::Refresh() {
     const MainWindowView view = model_.Refresh();
     ShowView(view);
 }
 
-void CBasicParameterDialog::ShowView(const MainWindowView& view)
-{
+void CBasicParameterDialog::ShowView(const MainWindowView& view) {
     filling_ = true;
     FillModelCombos();
     FillCombo(system_, view.systems, view.systemIndex);
@@ -314,12 +301,14 @@ void CBasicParameterDialog::ShowView(const MainWindowView& view)
     for (QLineEdit* edit : {vtPrimary_, vtSecondary_, ctPrimary_, ctSecondary_}) {
         edit->setEnabled(view.vtCtEnabled);
     }
-    for (QWidget* group : ratingGroups_) group->setEnabled(view.vtCtEnabled);
+    for (QWidget* group : ratingGroups_)
+        group->setEnabled(view.vtCtEnabled);
     vtPrimary_->setText(ToQString(view.vtPrimary));
     vtSecondary_->setText(ToQString(view.vtSecondary));
     ctPrimary_->setText(ToQString(view.ctPrimary));
     ctSecondary_->setText(ToQString(view.ctSecondary));
-    for (QWidget* control : barControls_) control->setEnabled(view.barEnabled);
+    for (QWidget* control : barControls_)
+        control->setEnabled(view.barEnabled);
     barVoltage_->setText(ToQString(view.barVoltage));
     barCurrent_->setText(ToQString(view.barCurrent));
     FillCombo(currentDemand_, view.currentDemand.choices, view.currentDemand.selected);
@@ -328,7 +317,8 @@ void CBasicParameterDialog::ShowView(const MainWindowView& view)
     powerInterval_->setText(ToQString(view.powerDemand.intervalText));
     dip_->setVisible(view.dipVisible);
     dip_->setChecked(view.dipChecked);
-    for (QWidget* group : ratingGroups_) group->setVisible(!view.multiCircuit);
+    for (QWidget* group : ratingGroups_)
+        group->setVisible(!view.multiCircuit);
     inputPage_->setVisible(view.multiCircuit);
     inputPage_->setEnabled(view.inputPageEnabled);
     if (view.multiCircuit) inputPage_->Load(model_.Image());
@@ -337,16 +327,14 @@ void CBasicParameterDialog::ShowView(const MainWindowView& view)
     EnableButtons();
 }
 
-void CBasicParameterDialog::UpdateDemandEdits()
-{
+void CBasicParameterDialog::UpdateDemandEdits() {
     currentInterval_->setEnabled(
         DemandIntervalFromEdit(currentDemand_->count(), currentDemand_->currentIndex()));
     powerInterval_->setEnabled(
         DemandIntervalFromEdit(powerDemand_->count(), powerDemand_->currentIndex()));
 }
 
-void CBasicParameterDialog::EnableButtons()
-{
+void CBasicParameterDialog::EnableButtons() {
     const CDeviceType& type = model_.Image().deviceType;
     for (auto& [id, button] : settingButtons_) {
         // "applies": the type has the feature, whether or not the dialog is built yet.
@@ -356,8 +344,7 @@ void CBasicParameterDialog::EnableButtons()
     }
 }
 
-MainWindowInput CBasicParameterDialog::CollectInput() const
-{
+MainWindowInput CBasicParameterDialog::CollectInput() const {
     MainWindowInput in;
     in.systemIndex = system_->currentIndex();
     in.vtPrimary = ToStdString(vtPrimary_->text());
@@ -376,8 +363,7 @@ MainWindowInput CBasicParameterDialog::CollectInput() const
     return in;
 }
 
-bool CBasicParameterDialog::ReadControls(bool takeModel)
-{
+bool CBasicParameterDialog::ReadControls(bool takeModel) {
     try {
         model_.ReadControls(CollectInput(), takeModel);
         return true;
@@ -387,8 +373,7 @@ bool CBasicParameterDialog::ReadControls(bool takeModel)
     }
 }
 
-void CBasicParameterDialog::ModelPicked(CMainWindowModel::Level level, int index)
-{
+void CBasicParameterDialog::ModelPicked(CMainWindowModel::Level level, int index) {
     try {
         if (model_.SelectModel(level, index, CollectInput())) Refresh();
     } catch (const CPrivateException& error) {
@@ -397,8 +382,7 @@ void CBasicParameterDialog::ModelPicked(CMainWindowModel::Level level, int index
     }
 }
 
-void CBasicParameterDialog::RunSettingButton(int id)
-{
+void CBasicParameterDialog::RunSettingButton(int id) {
     try {
         if (id == kIdPasscode) {
             RunDialogOn<CPasscodeDialog>(model_.Image(), this);
@@ -410,13 +394,11 @@ void CBasicParameterDialog::RunSettingButton(int id)
     }
 }
 
-bool CBasicParameterDialog::HasDialog(int id)
-{
+bool CBasicParameterDialog::HasDialog(int id) {
     return id == kIdPasscode || HasSettingDialog(id);
 }
 
-void CBasicParameterDialog::done(int result)
-{
+void CBasicParameterDialog::done(int result) {
     CopyParameterImage(carryOver_, model_.Image());
     QDialog::done(result);
 }

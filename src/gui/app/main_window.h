@@ -26,7 +26,7 @@ class CModbusInterface;
 
 class CBasicParameterDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Result asking the start-up loop to show the window again (language switch).
     static constexpr int kShowAgain = 1;
 
@@ -54,7 +54,7 @@ public:
 
     void done(int result) override;
 
-private:
+  private:
     void BuildWidgets();
     QWidget* BuildModelGroup();
     QWidget* BuildRatingGroup();

@@ -28,27 +28,24 @@ namespace {
 // The main window's part of the protected download: the progress dialog, and the wait
 // cursor while the passcode protection is unlocked and locked again.
 class CDownloadView : public IDownloadView {
-public:
+  public:
     explicit CDownloadView(QWidget* parent) : parent_(parent) {}
-    bool TransferWithProgress(CModbusInterface& client, const ParameterImage& image) override
-    {
+    bool TransferWithProgress(CModbusInterface& client, const ParameterImage& image) override {
         return RunWithProgress(parent_, client, image);
     }
-    void ShowBusy(bool busy) override
-    {
+    void ShowBusy(bool busy) override {
         if (busy)
             wait_.emplace();
         else
             wait_.reset();
     }
 
-private:
+  private:
     QWidget* parent_;
     std::optional<WaitCursor> wait_;
 };
 
-FileDialogOptions ConfigFileOptions(int titleId)
-{
+FileDialogOptions ConfigFileOptions(int titleId) {
     FileDialogOptions options;
     options.title = Text(titleId);
     options.filter = LoadString(kTextConfigFileFilter);
@@ -58,8 +55,7 @@ FileDialogOptions ConfigFileOptions(int titleId)
 
 }  // namespace
 
-void CBasicParameterDialog::Upload()
-{
+void CBasicParameterDialog::Upload() {
     try {
         CModbusInterface client;
         if (!Connect(this, client)) return;
@@ -73,8 +69,7 @@ void CBasicParameterDialog::Upload()
     }
 }
 
-void CBasicParameterDialog::Download()
-{
+void CBasicParameterDialog::Download() {
     try {
         CModbusInterface client;
         if (!Connect(this, client)) return;
@@ -87,8 +82,7 @@ void CBasicParameterDialog::Download()
     }
 }
 
-void CBasicParameterDialog::Protect()
-{
+void CBasicParameterDialog::Protect() {
     try {
         CModbusInterface client;
         if (!Connect(this, client)) return;
@@ -100,15 +94,13 @@ void CBasicParameterDialog::Protect()
     }
 }
 
-void CBasicParameterDialog::Report()
-{
+void CBasicParameterDialog::Report() {
     if (!ReadControls(true)) return;
     CCompareDialog dialog(model_.Image(), settings_, this);
     dialog.exec();
 }
 
-void CBasicParameterDialog::SaveFile()
-{
+void CBasicParameterDialog::SaveFile() {
     const QString path = GetSaveFileName(this, ConfigFileOptions(kTextMainSaveFile));
     if (path.isEmpty()) return;
     if (!ReadControls(true)) return;
@@ -119,8 +111,7 @@ void CBasicParameterDialog::SaveFile()
     }
 }
 
-void CBasicParameterDialog::OpenFile()
-{
+void CBasicParameterDialog::OpenFile() {
     const QString path = GetOpenFileName(this, ConfigFileOptions(kTextMainOpenFile));
     if (path.isEmpty()) return;
     try {
@@ -134,8 +125,7 @@ void CBasicParameterDialog::OpenFile()
     }
 }
 
-void CBasicParameterDialog::SwitchLanguage()
-{
+void CBasicParameterDialog::SwitchLanguage() {
     if (!ReadControls(false)) return;
     const int next = NextLanguage(CurrentLanguage());
     if (!LoadLanguage(next)) ShowError(this, Text(kMsgCantLoadLanguageModule));

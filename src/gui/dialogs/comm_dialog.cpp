@@ -23,26 +23,24 @@ namespace voltaro {
 
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, int id, const char* name, int textId)
-{
+QLabel* MakeLabel(QWidget* parent, int id, const char* name, int textId) {
     auto* label = new QLabel(Text(textId), parent);
     NameControl(label, id, name);
     return label;
 }
 
-QComboBox* MakeList(QWidget* parent, int id, const char* name, int count, int firstId)
-{
+QComboBox* MakeList(QWidget* parent, int id, const char* name, int count, int firstId) {
     auto* combo = new QComboBox(parent);
     NameControl(combo, id, name);
-    for (const std::string& text : StringList(count, firstId)) combo->addItem(ToQString(text));
+    for (const std::string& text : StringList(count, firstId))
+        combo->addItem(ToQString(text));
     return combo;
 }
 
 }  // namespace
 
 CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* parent)
-    : QDialog(parent), settings_(settings), ports_(std::move(ports))
-{
+    : QDialog(parent), settings_(settings), ports_(std::move(ports)) {
     setObjectName(QStringLiteral("id138"));
     setWindowTitle(Text(kTextConnectCaption));
     auto* top = new QVBoxLayout(this);
@@ -51,9 +49,9 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
     auto* targetRow = new QGridLayout(target);
     address_ = new QLineEdit(target);
     NameControl(address_, kIdConnectAddress, "device_address");
-    targetRow->addWidget(
-        MakeLabel(target, kIdConnectAddressLabel, "device_address_label", kTextConnectDeviceAddress),
-        0, 0);
+    targetRow->addWidget(MakeLabel(target, kIdConnectAddressLabel, "device_address_label",
+                                   kTextConnectDeviceAddress),
+                         0, 0);
     targetRow->addWidget(address_, 0, 1);
     top->addWidget(target);
 
@@ -69,13 +67,16 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
     grid->addWidget(rtu_, 1, 0, 1, 2);
     port_ = new QComboBox(pc);
     NameControl(port_, kIdConnectPort, "com_port");
-    for (const PortEntry& entry : ports_) port_->addItem(ToQString(entry.displayName));
+    for (const PortEntry& entry : ports_)
+        port_->addItem(ToQString(entry.displayName));
     baud_ = MakeList(pc, kIdConnectBaud, "baud_rate", kBaudRateTextCount, kTextsBaudRate);
     parity_ = MakeList(pc, kIdConnectParity, "parity", kParityTextCount, kTextsParity);
     stop_ = MakeList(pc, kIdConnectStop, "stop_bits", kStopBitsTextCount, kTextsStopBits);
-    grid->addWidget(MakeLabel(pc, kIdConnectPortLabel, "com_port_label", kTextConnectComPort), 2, 0);
+    grid->addWidget(MakeLabel(pc, kIdConnectPortLabel, "com_port_label", kTextConnectComPort), 2,
+                    0);
     grid->addWidget(port_, 2, 1);
-    grid->addWidget(MakeLabel(pc, kIdConnectBaudLabel, "baud_rate_label", kTextConnectBaudRate), 3, 0);
+    grid->addWidget(MakeLabel(pc, kIdConnectBaudLabel, "baud_rate_label", kTextConnectBaudRate), 3,
+                    0);
     grid->addWidget(baud_, 3, 1);
     grid->addWidget(MakeLabel(pc, kIdConnectParityLabel, "parity_label", kTextConnectParity), 4, 0);
     grid->addWidget(parity_, 4, 1);
@@ -89,9 +90,11 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
     service_->setEditable(true);
     service_->addItem(QStringLiteral("502"));
     grid->addWidget(
-        MakeLabel(pc, kIdConnectServerLabel, "server_address_label", kTextConnectStationAddress), 7, 0);
+        MakeLabel(pc, kIdConnectServerLabel, "server_address_label", kTextConnectStationAddress), 7,
+        0);
     grid->addWidget(server_, 7, 1);
-    grid->addWidget(MakeLabel(pc, kIdConnectServiceLabel, "service_port_label", kTextConnectPort), 8, 0);
+    grid->addWidget(MakeLabel(pc, kIdConnectServiceLabel, "service_port_label", kTextConnectPort),
+                    8, 0);
     grid->addWidget(service_, 8, 1);
     top->addWidget(pc);
 
@@ -110,15 +113,22 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
     memory_ = std::make_unique<CPortMemory>(
         [this] {
             std::vector<std::string> names;
-            for (const PortEntry& entry : ports_) names.push_back(entry.displayName);
+            for (const PortEntry& entry : ports_)
+                names.push_back(entry.displayName);
             return names;
         }(),
         settings_.comPortDisplayName, settings_.irComPortDisplayName);
     address_->setText(QString::number(settings_.address));
     switch (settings_.mode) {
-    case ModbusTcp: tcp_->setChecked(true); break;
-    case Infrared: infrared_->setChecked(true); break;
-    default: rtu_->setChecked(true); break;
+        case ModbusTcp:
+            tcp_->setChecked(true);
+            break;
+        case Infrared:
+            infrared_->setChecked(true);
+            break;
+        default:
+            rtu_->setChecked(true);
+            break;
     }
     baud_->setCurrentIndex(BaudSelection(settings_.baudrate));
     parity_->setCurrentIndex(ParitySelection(settings_.parity));
@@ -134,15 +144,13 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
             [this](int index) { memory_->Selected(SelectedMode(), index); });
 }
 
-ConnectionMode CCommDialog::SelectedMode() const
-{
+ConnectionMode CCommDialog::SelectedMode() const {
     if (tcp_->isChecked()) return ModbusTcp;
     if (infrared_->isChecked()) return Infrared;
     return ModbusRtu;
 }
 
-void CCommDialog::ModeChanged()
-{
+void CCommDialog::ModeChanged() {
     const ConnectionMode mode = SelectedMode();
     for (int id : ConnectManagedControls()) {
         if (QWidget* control = FindControl(this, id)) {
@@ -152,8 +160,7 @@ void CCommDialog::ModeChanged()
     port_->setCurrentIndex(memory_->Reselect(mode, port_->currentIndex()));
 }
 
-void CCommDialog::accept()
-{
+void CCommDialog::accept() {
     ConnectInput input;
     input.mode = SelectedMode();
     input.address = ToStdString(address_->text());
@@ -172,8 +179,7 @@ void CCommDialog::accept()
     QDialog::accept();
 }
 
-bool Connect(QWidget* parent, CModbusInterface& client)
-{
+bool Connect(QWidget* parent, CModbusInterface& client) {
     CUserProfile profile;
     CCommDialog dialog(CComSettings(profile), BuildPortList(), parent);
     if (dialog.exec() != QDialog::Accepted) return false;

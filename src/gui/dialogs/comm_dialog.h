@@ -19,7 +19,7 @@ class CModbusInterface;
 
 class CCommDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Builds the port list (ports) and fills the controls from settings.
     CCommDialog(const CComSettings& settings, PortList ports, QWidget* parent = nullptr);
 
@@ -28,7 +28,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     ConnectionMode SelectedMode() const;
     void ModeChanged();
 

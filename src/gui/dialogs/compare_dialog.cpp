@@ -30,8 +30,7 @@ namespace {
 constexpr int kTextName = 2451;
 constexpr int kTextPc = 2452;
 
-QPushButton* MakeButton(QWidget* parent, int id, const char* name, int textId)
-{
+QPushButton* MakeButton(QWidget* parent, int id, const char* name, int textId) {
     auto* button = new QPushButton(Text(textId), parent);
     NameControl(button, id, name);
     button->setAutoDefault(false);
@@ -42,8 +41,7 @@ QPushButton* MakeButton(QWidget* parent, int id, const char* name, int textId)
 
 CCompareDialog::CCompareDialog(const ParameterImage& pcImage, AppSettings& settings,
                                QWidget* parent)
-    : QDialog(parent), report_(pcImage), settings_(settings)
-{
+    : QDialog(parent), report_(pcImage), settings_(settings) {
     setObjectName(QStringLiteral("id142"));
     setWindowTitle(Text(kTextReportCaption));
     resize(560, 600);
@@ -98,8 +96,7 @@ CCompareDialog::CCompareDialog(const ParameterImage& pcImage, AppSettings& setti
     FillList();
 }
 
-void CCompareDialog::FillList()
-{
+void CCompareDialog::FillList() {
     const ReportListing listing = report_.Build(settings_.hideIgnoreParameters);
     list_->setUpdatesEnabled(false);
     list_->clear();
@@ -141,8 +138,7 @@ void CCompareDialog::FillList()
     if (firstMismatch != nullptr) list_->scrollToItem(firstMismatch);
 }
 
-void CCompareDialog::CompareWithDevice()
-{
+void CCompareDialog::CompareWithDevice() {
     try {
         CModbusInterface client;
         if (!Connect(this, client)) return;
@@ -155,8 +151,7 @@ void CCompareDialog::CompareWithDevice()
     }
 }
 
-void CCompareDialog::CompareWithFile()
-{
+void CCompareDialog::CompareWithFile() {
     FileDialogOptions options;
     options.title = Text(kTextReportFile);
     options.filter = LoadString(kTextConfigFileFilter);
@@ -173,8 +168,7 @@ void CCompareDialog::CompareWithFile()
     }
 }
 
-void CCompareDialog::ExportCsv()
-{
+void CCompareDialog::ExportCsv() {
     FileDialogOptions options;
     options.title = Text(kTextReportExportCsv);
     options.filter = LoadString(kTextCsvFileFilter);

@@ -20,7 +20,7 @@ class CListCtrlInfoTip;
 
 class CCompareDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kIdDevice = 1069;
     static constexpr int kIdExportCsv = 1070;
     static constexpr int kIdList = 1071;
@@ -36,7 +36,7 @@ public:
     void CompareWithFile();
     void ExportCsv();
 
-private:
+  private:
     void FillList();
 
     CParameterReport report_;

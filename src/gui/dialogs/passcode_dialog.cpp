@@ -12,8 +12,7 @@ namespace voltaro {
 
 namespace {
 
-QLineEdit* MakeDigitField(QWidget* parent, const char* name)
-{
+QLineEdit* MakeDigitField(QWidget* parent, const char* name) {
     QLineEdit* edit = MakeEdit(parent, QString::fromLatin1(name));
     edit->setEchoMode(QLineEdit::Password);
     edit->setMaxLength(CPasscodeDialogModel::kDigits);
@@ -25,8 +24,7 @@ QLineEdit* MakeDigitField(QWidget* parent, const char* name)
 }  // namespace
 
 CPasscodeDialog::CPasscodeDialog(ParameterImage& image, QWidget* parent)
-    : CSettingDialog(kTextPasscodeCaption, parent), model_(image)
-{
+    : CSettingDialog(kTextPasscodeCaption, parent), model_(image) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeLabel(this, kTextPasscodeEnter4Digits));
     auto* form = new QFormLayout;
@@ -40,8 +38,7 @@ CPasscodeDialog::CPasscodeDialog(ParameterImage& image, QWidget* parent)
     layout->addWidget(MakeButtons());
 }
 
-void CPasscodeDialog::Store()
-{
+void CPasscodeDialog::Store() {
     model_.Accept(TextOf(newPasscode_), TextOf(confirm_));
 }
 

@@ -8,13 +8,13 @@ namespace voltaro {
 
 class CPasscodeDialog : public CSettingDialog {
     Q_OBJECT
-public:
+  public:
     CPasscodeDialog(ParameterImage& image, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void Store() override;
 
-private:
+  private:
     CPasscodeDialogModel model_;
     QLineEdit* newPasscode_;
     QLineEdit* confirm_;

@@ -25,8 +25,7 @@ namespace {
 // The template id of the "Enter passcode" prompt (its object name "id145").
 constexpr int kEnterPasscodeTemplate = 145;
 
-QLineEdit* MaskedField(QWidget* parent, const char* name, bool digitsOnly)
-{
+QLineEdit* MaskedField(QWidget* parent, const char* name, bool digitsOnly) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
     edit->setEchoMode(QLineEdit::Password);
@@ -37,8 +36,7 @@ QLineEdit* MaskedField(QWidget* parent, const char* name, bool digitsOnly)
     return edit;
 }
 
-QDialogButtonBox* OkCancel(QDialog* dialog)
-{
+QDialogButtonBox* OkCancel(QDialog* dialog) {
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     box->button(QDialogButtonBox::Ok)->setText(Text(kTextOk));
     box->button(QDialogButtonBox::Ok)->setObjectName(ControlObjectName(kIdOk));
@@ -51,8 +49,7 @@ QDialogButtonBox* OkCancel(QDialog* dialog)
 
 }  // namespace
 
-CEnterPasscodeDialog::CEnterPasscodeDialog(QWidget* parent) : QDialog(parent)
-{
+CEnterPasscodeDialog::CEnterPasscodeDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(ControlObjectName(kEnterPasscodeTemplate));
     setWindowTitle(Text(kTextEnterPasscodeCaption));
     auto* top = new QVBoxLayout(this);
@@ -71,16 +68,14 @@ CEnterPasscodeDialog::CEnterPasscodeDialog(QWidget* parent) : QDialog(parent)
     connect(field_, &QLineEdit::textEdited, this, [this] { changed_ = true; });
 }
 
-void CEnterPasscodeDialog::accept()
-{
+void CEnterPasscodeDialog::accept() {
     CUserProfile profile;
     CEnterPasscodeModel model(profile);
     passcode_ = model.Accept(changed_, ToStdString(field_->text()), save_->isChecked());
     QDialog::accept();
 }
 
-CProtectDialog::CProtectDialog(QWidget* parent) : QDialog(parent)
-{
+CProtectDialog::CProtectDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("id146"));
     setWindowTitle(Text(kTextProtectCaption));
     auto* top = new QVBoxLayout(this);
@@ -89,7 +84,8 @@ CProtectDialog::CProtectDialog(QWidget* parent) : QDialog(parent)
     current_ = MaskedField(this, "current_passcode", true);
     new_ = MaskedField(this, "new_passcode", true);
     confirm_ = MaskedField(this, "confirm_passcode", true);
-    for (QLineEdit* edit : {current_, new_, confirm_}) edit->setMaxLength(9);
+    for (QLineEdit* edit : {current_, new_, confirm_})
+        edit->setMaxLength(9);
     form->addRow(Text(kTextProtectCurrent), current_);
     form->addRow(Text(kTextProtectNew), new_);
     form->addRow(Text(kTextProtectConfirm), confirm_);
@@ -97,8 +93,7 @@ CProtectDialog::CProtectDialog(QWidget* parent) : QDialog(parent)
     top->addWidget(OkCancel(this));
 }
 
-void CProtectDialog::accept()
-{
+void CProtectDialog::accept() {
     try {
         result_ = ReadProtectionInput(ToStdString(current_->text()), ToStdString(new_->text()),
                                       ToStdString(confirm_->text()));
@@ -111,27 +106,23 @@ void CProtectDialog::accept()
     QDialog::accept();
 }
 
-std::optional<uint32_t> CPasscodePrompts::AskPasscode()
-{
+std::optional<uint32_t> CPasscodePrompts::AskPasscode() {
     CEnterPasscodeDialog dialog(parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Passcode();
 }
 
-std::optional<ProtectionChange> CPasscodePrompts::AskProtection()
-{
+std::optional<ProtectionChange> CPasscodePrompts::AskProtection() {
     CProtectDialog dialog(parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Result();
 }
 
-void CPasscodePrompts::ShowError(const std::string& text)
-{
+void CPasscodePrompts::ShowError(const std::string& text) {
     voltaro::ShowError(parent_, text);
 }
 
-bool CPasscodePrompts::Confirm(const std::string& text)
-{
+bool CPasscodePrompts::Confirm(const std::string& text) {
     return Ask(parent_, ToQString(text));
 }
 

@@ -16,13 +16,13 @@ namespace voltaro {
 // Masked field "passcode", check box "save_passcode".
 class CEnterPasscodeDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CEnterPasscodeDialog(QWidget* parent = nullptr);
     // The passcode to send (valid after OK).
     uint32_t Passcode() const { return passcode_; }
     void accept() override;
 
-private:
+  private:
     QLineEdit* field_;
     QCheckBox* save_;
     bool changed_ = false;
@@ -32,12 +32,12 @@ private:
 // Masked digit fields "current_passcode", "new_passcode", "confirm_passcode".
 class CProtectDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CProtectDialog(QWidget* parent = nullptr);
     const ProtectionChange& Result() const { return result_; }
     void accept() override;
 
-private:
+  private:
     QLineEdit* current_;
     QLineEdit* new_;
     QLineEdit* confirm_;
@@ -45,14 +45,14 @@ private:
 };
 
 class CPasscodePrompts : public IPasscodeInteraction {
-public:
+  public:
     explicit CPasscodePrompts(QWidget* parent) : parent_(parent) {}
     std::optional<uint32_t> AskPasscode() override;
     std::optional<ProtectionChange> AskProtection() override;
     void ShowError(const std::string& text) override;
     bool Confirm(const std::string& text) override;
 
-private:
+  private:
     QWidget* parent_;
 };
 

@@ -25,8 +25,7 @@ constexpr uint32_t kEndWaitMs = 10000;
 
 }  // namespace
 
-std::array<QPixmap, 4> CProgressDialog::QualityIcons()
-{
+std::array<QPixmap, 4> CProgressDialog::QualityIcons() {
     // Signal bars: none lit and a red cross for no answer at all, then one, two and
     // three lit bars in red, amber and green.
     const QColor lit[4] = {QColor(200, 0, 0), QColor(220, 40, 40), QColor(230, 160, 0),
@@ -55,8 +54,7 @@ std::array<QPixmap, 4> CProgressDialog::QualityIcons()
 
 CProgressDialog::CProgressDialog(CModbusInterface& client, CProgressThread::Direction direction,
                                  const ParameterImage& image, QWidget* parent)
-    : CObserverDialog(parent), client_(client), direction_(direction)
-{
+    : CObserverDialog(parent), client_(client), direction_(direction) {
     CopyParameterImage(image_, image);
     setObjectName(QStringLiteral("id143"));
     setWindowTitle(Text(kTextProgressCaption));
@@ -95,23 +93,20 @@ CProgressDialog::CProgressDialog(CModbusInterface& client, CProgressThread::Dire
     connect(timer_, &QTimer::timeout, this, &CProgressDialog::Tick);
 }
 
-CProgressDialog::~CProgressDialog()
-{
+CProgressDialog::~CProgressDialog() {
     // The worker must not notify a dialog that is gone: stop observing, then wait.
     DetachAll();
     thread_.reset();
 }
 
-int CProgressDialog::exec()
-{
+int CProgressDialog::exec() {
     thread_ = direction_ == CProgressThread::kUpload ? StartUpload(client_, image_, *this)
                                                      : StartDownload(client_, image_, *this);
     timer_->start();
     return CObserverDialog::exec();
 }
 
-void CProgressDialog::Tick()
-{
+void CProgressDialog::Tick() {
     if (client_.settings.mode != Infrared) return;
     const double percent = client_.QualityPercent();
     rate_->setText(ToQString(SuccessRateText(percent)));
@@ -120,8 +115,7 @@ void CProgressDialog::Tick()
     icon_->setProperty("qualityIcon", level);
 }
 
-void CProgressDialog::OnObservableUpdate(CObservable* /*source*/)
-{
+void CProgressDialog::OnObservableUpdate(CObservable* /*source*/) {
     if (finished_ || !thread_) return;
     if (!thread_->Done()) {
         bar_->setValue(ProgressBarPosition(thread_->Progress()));
@@ -138,32 +132,27 @@ void CProgressDialog::OnObservableUpdate(CObservable* /*source*/)
     }
 }
 
-void CProgressDialog::reject()
-{
+void CProgressDialog::reject() {
     // The dialog stays until the thread reports that it is done.
     if (thread_ && !finished_) thread_->Cancel();
 }
 
-void CProgressDialog::closeEvent(QCloseEvent* event)
-{
+void CProgressDialog::closeEvent(QCloseEvent* event) {
     event->ignore();
     reject();
 }
 
-bool CProgressDialog::Finish(ParameterImage* uploadTarget)
-{
+bool CProgressDialog::Finish(ParameterImage* uploadTarget) {
     return thread_ && FinishTransfer(*thread_, uploadTarget);
 }
 
-bool RunWithProgress(QWidget* parent, CModbusInterface& client, const ParameterImage& image)
-{
+bool RunWithProgress(QWidget* parent, CModbusInterface& client, const ParameterImage& image) {
     CProgressDialog dialog(client, CProgressThread::kDownload, image, parent);
     dialog.exec();
     return dialog.Finish(nullptr);
 }
 
-bool RunUploadWithProgress(QWidget* parent, CModbusInterface& client, ParameterImage& image)
-{
+bool RunUploadWithProgress(QWidget* parent, CModbusInterface& client, ParameterImage& image) {
     CProgressDialog dialog(client, CProgressThread::kUpload, image, parent);
     dialog.exec();
     return dialog.Finish(&image);

@@ -24,7 +24,7 @@ class CModbusInterface;
 
 class CProgressDialog : public CObserverDialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kIdProgressBar = 1073;
     static constexpr int kIdProgressText = 1074;
     static constexpr int kIdSuccessRate = 1102;
@@ -46,11 +46,11 @@ public:
     // The four link-quality pictures, worst to best.
     static std::array<QPixmap, 4> QualityIcons();
 
-protected:
+  protected:
     void OnObservableUpdate(CObservable* source) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void Tick();
 
     CModbusInterface& client_;

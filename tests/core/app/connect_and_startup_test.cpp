@@ -17,8 +17,7 @@
 namespace voltaro {
 namespace {
 
-TEST(ConnectModel, EnablingFollowsTheSelectedLink)
-{
+TEST(ConnectModel, EnablingFollowsTheSelectedLink) {
     EXPECT_TRUE(ConnectControlEnabled(kIdConnectAddress, ModbusRtu));
     EXPECT_TRUE(ConnectControlEnabled(kIdConnectAddress, ModbusTcp));
     EXPECT_FALSE(ConnectControlEnabled(kIdConnectAddress, Infrared));
@@ -30,8 +29,7 @@ TEST(ConnectModel, EnablingFollowsTheSelectedLink)
     EXPECT_FALSE(ConnectControlEnabled(kIdConnectServer, ModbusRtu));
 }
 
-TEST(ConnectModel, LineSettingSelectionsAreClamped)
-{
+TEST(ConnectModel, LineSettingSelectionsAreClamped) {
     EXPECT_EQ(BaudSelection(5), 5);
     EXPECT_EQ(BaudSelection(9), 5);
     EXPECT_EQ(BaudSelection(-3), 0);
@@ -40,8 +38,7 @@ TEST(ConnectModel, LineSettingSelectionsAreClamped)
     EXPECT_EQ(StopSelection(0), 0);
 }
 
-TEST(ConnectModel, DeviceAddressRange)
-{
+TEST(ConnectModel, DeviceAddressRange) {
     EXPECT_EQ(ReadDeviceAddress("1"), 1);
     EXPECT_EQ(ReadDeviceAddress("247"), 247);
     for (const char* bad : {"248", "0", "", "12x"}) {
@@ -60,8 +57,7 @@ TEST(ConnectModel, DeviceAddressRange)
     }
 }
 
-TEST(ConnectModel, ConnectStoresTheFieldsOfTheChosenLinkOnly)
-{
+TEST(ConnectModel, ConnectStoresTheFieldsOfTheChosenLinkOnly) {
     const PortList ports = {{"/dev/ttyS0", "COM1"}, {"/dev/ttyUSB0", "USB Serial"}};
     CComSettings stored;
     stored.address = 17;
@@ -117,22 +113,20 @@ TEST(ConnectModel, ConnectStoresTheFieldsOfTheChosenLinkOnly)
     }
 }
 
-TEST(ConnectModel, PortMemoryPerModeExactAndLastMatch)
-{
+TEST(ConnectModel, PortMemoryPerModeExactAndLastMatch) {
     CPortMemory memory({"COM1", "USB Serial", "com3", "USB Serial", "IR"}, "USB Serial", "IR");
     EXPECT_EQ(memory.Reselect(ModbusRtu, 0), 3);  // last of two matches
     EXPECT_EQ(memory.Reselect(Infrared, 0), 4);
     EXPECT_EQ(memory.Reselect(ModbusTcp, 2), 2);
     memory.Selected(Infrared, 0);
     EXPECT_EQ(memory.Reselect(Infrared, 3), 0);
-    EXPECT_EQ(memory.Reselect(ModbusRtu, 0), 3);  // RTU memory untouched
+    EXPECT_EQ(memory.Reselect(ModbusRtu, 0), 3);         // RTU memory untouched
     CPortMemory gone({"COM1", "COM2"}, "COM3", "Com1");  // case matters
     EXPECT_EQ(gone.Reselect(ModbusRtu, 0), 0);
     EXPECT_EQ(gone.Reselect(Infrared, 1), 1);
 }
 
-TEST(ProgressView, QualityIconsAndTexts)
-{
+TEST(ProgressView, QualityIconsAndTexts) {
     EXPECT_EQ(QualityIconIndex(100), 3);
     EXPECT_EQ(QualityIconIndex(80), 3);
     EXPECT_EQ(QualityIconIndex(79.9), 2);
@@ -148,11 +142,10 @@ TEST(ProgressView, QualityIconsAndTexts)
 }
 
 class StartupSettings : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir_ = std::filesystem::temp_directory_path() /
-               ("voltaro_app_" + std::to_string(::getpid()));
+  protected:
+    void SetUp() override {
+        dir_ =
+            std::filesystem::temp_directory_path() / ("voltaro_app_" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir_);
         path_ = (dir_ / "profile.ini").string();
     }
@@ -161,8 +154,7 @@ protected:
     std::string path_;
 };
 
-TEST_F(StartupSettings, DefaultsAndRoundTrip)
-{
+TEST_F(StartupSettings, DefaultsAndRoundTrip) {
     CUserProfile profile(path_);
     AppSettings settings = AppSettings::Load(profile);
     EXPECT_EQ(settings.deviceId, 0);
@@ -179,8 +171,7 @@ TEST_F(StartupSettings, DefaultsAndRoundTrip)
     EXPECT_FALSE(back.hideIgnoreParameters);
 }
 
-TEST_F(StartupSettings, SavingKeepsKeysWrittenByOthers)
-{
+TEST_F(StartupSettings, SavingKeepsKeysWrittenByOthers) {
     {
         CUserProfile other(path_);
         other.SetString("ComSettings", "ServerAddress", "10.0.0.7");
@@ -196,8 +187,7 @@ TEST_F(StartupSettings, SavingKeepsKeysWrittenByOthers)
     EXPECT_EQ(back.GetInt("Settings", "HideIgnoreParameters", -1), 0);
 }
 
-TEST(CarryOver, RememberedRowAndUnknownRow)
-{
+TEST(CarryOver, RememberedRowAndUnknownRow) {
     CSettingsStocker stocker;
     EXPECT_EQ(MakeCarryOverImage(stocker, 19).deviceType.typeIndex, 19);
     EXPECT_EQ(MakeCarryOverImage(stocker, 79).deviceType.typeIndex, 0);
@@ -211,12 +201,10 @@ TEST(CarryOver, RememberedRowAndUnknownRow)
 }  // namespace
 }  // namespace voltaro
 
-
 namespace voltaro {
 namespace {
 
-TEST(ProtectInput, TextsAreComparedAndEmptyMeansZero)
-{
+TEST(ProtectInput, TextsAreComparedAndEmptyMeansZero) {
     const ProtectionChange none = ReadProtectionInput("", "", "");
     EXPECT_EQ(none.current, 0u);
     EXPECT_EQ(none.newPasscode, 0u);

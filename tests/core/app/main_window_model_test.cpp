@@ -10,13 +10,12 @@
 namespace voltaro {
 namespace {
 
-constexpr int kRowKt2 = 4;         // KT2-1**... display meter
-constexpr int kRowKt6Single = 13;  // KT6-1**1, four wiring systems
+constexpr int kRowKt2 = 4;             // KT2-1**... display meter
+constexpr int kRowKt6Single = 13;      // KT6-1**1, four wiring systems
 constexpr int kRowKt6ThreePhase = 19;  // KT6-2**1 3P4W, seven systems
-constexpr int kRowZc = 52;         // ZCDPQV-2*** Modbus, Input x8
+constexpr int kRowZc = 52;             // ZCDPQV-2*** Modbus, Input x8
 
-MainWindowInput InputFrom(const MainWindowView& view)
-{
+MainWindowInput InputFrom(const MainWindowView& view) {
     MainWindowInput in;
     in.systemIndex = view.systemIndex;
     in.vtPrimary = view.vtPrimary;
@@ -34,8 +33,7 @@ MainWindowInput InputFrom(const MainWindowView& view)
     return in;
 }
 
-TEST(MainWindowModel, ZcTypeShowsDipBoxAndDisablesMeterControls)
-{
+TEST(MainWindowModel, ZcTypeShowsDipBoxAndDisablesMeterControls) {
     const ParameterImage image = DefaultImageOfRow(kRowZc);
     const MainWindowView view = BuildMainWindowView(image);
     EXPECT_TRUE(view.multiCircuit);
@@ -50,8 +48,7 @@ TEST(MainWindowModel, ZcTypeShowsDipBoxAndDisablesMeterControls)
     EXPECT_FALSE(SettingButtonEnabled(kIdExtBar, image.deviceType));
 }
 
-TEST(MainWindowModel, DipBoxControlsWordThirtyAndSystemEnabling)
-{
+TEST(MainWindowModel, DipBoxControlsWordThirtyAndSystemEnabling) {
     CMainWindowModel model(DefaultImageOfRow(kRowZc));
     model.SetDipChecked(true);
     EXPECT_EQ(model.Image().words[kWordConfigurationMode], 0);
@@ -66,8 +63,7 @@ TEST(MainWindowModel, DipBoxControlsWordThirtyAndSystemEnabling)
     EXPECT_TRUE(view.systemEnabled);
 }
 
-TEST(MainWindowModel, WiringSystemsFollowTheKt6Variant)
-{
+TEST(MainWindowModel, WiringSystemsFollowTheKt6Variant) {
     EXPECT_EQ(BuildMainWindowView(DefaultImageOfRow(kRowKt6Single)).systems.size(), 4u);
     EXPECT_EQ(BuildMainWindowView(DefaultImageOfRow(kRowKt6ThreePhase)).systems.size(), 7u);
     ParameterImage image = DefaultImageOfRow(kRowKt6Single);
@@ -75,8 +71,7 @@ TEST(MainWindowModel, WiringSystemsFollowTheKt6Variant)
     EXPECT_EQ(BuildMainWindowView(image).systemIndex, 3);
 }
 
-TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph)
-{
+TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph) {
     const ParameterImage kt2 = DefaultImageOfRow(kRowKt2);
     const MainWindowView view = BuildMainWindowView(kt2);
     EXPECT_TRUE(view.vtCtEnabled);
@@ -91,8 +86,7 @@ TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph)
     EXPECT_TRUE(kt6.extBarEnabled);
 }
 
-TEST(MainWindowModel, ReadControlsStoresValuesAndDemandRule)
-{
+TEST(MainWindowModel, ReadControlsStoresValuesAndDemandRule) {
     ParameterImage image = DefaultImageOfRow(kRowKt2);
     MainWindowInput in = InputFrom(BuildMainWindowView(image));
     in.vtPrimary = "6600";
@@ -121,8 +115,7 @@ TEST(MainWindowModel, ReadControlsStoresValuesAndDemandRule)
     EXPECT_TRUE(view.powerDemand.intervalEnabled);
 }
 
-TEST(MainWindowModel, ReadControlsNamesTheFailingControl)
-{
+TEST(MainWindowModel, ReadControlsNamesTheFailingControl) {
     struct Case {
         const char* what;
         void (*edit)(MainWindowInput&);
@@ -160,8 +153,7 @@ TEST(MainWindowModel, ReadControlsNamesTheFailingControl)
     }
 }
 
-TEST(MainWindowModel, SecondaryCurrentMessageNamesRangeAndParameter)
-{
+TEST(MainWindowModel, SecondaryCurrentMessageNamesRangeAndParameter) {
     ParameterImage image = DefaultImageOfRow(kRowKt2);
     MainWindowInput in = InputFrom(BuildMainWindowView(image));
     in.ctSecondary = "6";
@@ -174,8 +166,7 @@ TEST(MainWindowModel, SecondaryCurrentMessageNamesRangeAndParameter)
     }
 }
 
-TEST(MainWindowModel, InputPageStoresInPlaceOfTheEditsForMultiCircuitTypes)
-{
+TEST(MainWindowModel, InputPageStoresInPlaceOfTheEditsForMultiCircuitTypes) {
     for (int row : {kRowZc, kRowKt2}) {
         ParameterImage image = DefaultImageOfRow(row);
         MainWindowInput in = InputFrom(BuildMainWindowView(image));
@@ -194,8 +185,7 @@ TEST(MainWindowModel, InputPageStoresInPlaceOfTheEditsForMultiCircuitTypes)
     }
 }
 
-TEST(MainWindowModel, ModelChangeReadsControlsAndChangesType)
-{
+TEST(MainWindowModel, ModelChangeReadsControlsAndChangesType) {
     CMainWindowModel model(DefaultImageOfRow(kRowKt2));
     MainWindowInput in = InputFrom(model.Refresh());
     in.ctPrimary = "250";
@@ -211,21 +201,19 @@ TEST(MainWindowModel, ModelChangeReadsControlsAndChangesType)
     EXPECT_FALSE(model.SelectModel(CMainWindowModel::Level::Prefix, kt6, in));
 }
 
-TEST(MainWindowModel, FailedModelChangeKeepsTypeAndCombos)
-{
+TEST(MainWindowModel, FailedModelChangeKeepsTypeAndCombos) {
     CMainWindowModel model(DefaultImageOfRow(kRowKt2));
     MainWindowInput in = InputFrom(model.Refresh());
     const std::string prefix = model.Selection().Prefix();
     in.ctSecondary = "6";
-    EXPECT_THROW(model.SelectModel(CMainWindowModel::Level::Prefix,
-                                   model.Selection().PrefixIndex() + 1, in),
-                 SettingFieldError);
+    EXPECT_THROW(
+        model.SelectModel(CMainWindowModel::Level::Prefix, model.Selection().PrefixIndex() + 1, in),
+        SettingFieldError);
     EXPECT_EQ(model.Image().deviceType.typeIndex, kRowKt2);
     EXPECT_EQ(model.Selection().Prefix(), prefix);
 }
 
-TEST(MainWindowModel, TakeModelKeepsAnIdentifiedUnlistedType)
-{
+TEST(MainWindowModel, TakeModelKeepsAnIdentifiedUnlistedType) {
     ParameterImage image;
     image.deviceType.SelectRow(33);  // a row without a model entry
     CMainWindowModel model(image);

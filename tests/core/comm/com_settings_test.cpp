@@ -11,9 +11,10 @@ namespace {
 namespace fs = std::filesystem;
 
 struct ProfileFile {
-    ProfileFile() : path((fs::temp_directory_path() /
-                          ("voltaro-comsettings-" + std::to_string(::getpid()) + ".ini"))
-                             .string()) {
+    ProfileFile()
+        : path((fs::temp_directory_path() /
+                ("voltaro-comsettings-" + std::to_string(::getpid()) + ".ini"))
+                   .string()) {
         fs::remove(path);
     }
     ~ProfileFile() { fs::remove(path); }

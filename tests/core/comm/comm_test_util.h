@@ -42,7 +42,7 @@ inline int LoopbackSocket(int backlog, uint16_t& port) {
 
 // The requests a scripted device received, in order, for the test thread to inspect.
 class RequestLog {
-public:
+  public:
     using Bytes = std::vector<uint8_t>;
     // Records request and returns its index.
     int Add(const Bytes& request) {
@@ -66,7 +66,7 @@ public:
                                  [&] { return requests_.size() >= count; });
     }
 
-private:
+  private:
     std::mutex mutex_;
     std::condition_variable arrived_;
     std::vector<Bytes> requests_;

@@ -10,7 +10,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class PortListTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         root = fs::temp_directory_path() /
                ("voltaro-ports-test-" + std::to_string(::getpid()) + "-" +
@@ -32,7 +32,9 @@ protected:
         fs::create_directories(file.parent_path());
         std::ofstream(file) << text << "\n";
     }
-    PortList Build() { return BuildPortList((root / "class/tty").string(), (root / "virtual").string()); }
+    PortList Build() {
+        return BuildPortList((root / "class/tty").string(), (root / "virtual").string());
+    }
 
     fs::path root;
 };
@@ -57,7 +59,7 @@ TEST_F(PortListTest, SystemPortsThenVirtualPorts) {
     Write(root / "class/tty/ttyS0/type", "4");
     AddTty("ttyS1", "platform/serial8250");  // placeholder without hardware
     Write(root / "class/tty/ttyS1/type", "0");
-    AddTty("ttyS2", "platform/serial8250");  // placeholder of an older kernel (no type)
+    AddTty("ttyS2", "platform/serial8250");           // placeholder of an older kernel (no type)
     fs::create_directories(root / "class/tty/tty0");  // consoles are not serial ports
     fs::create_directory_symlink(root / "devices/pci0", root / "class/tty/tty0/device");
     fs::create_directories(root / "class/tty/ttyUSB7");  // gone: no device link

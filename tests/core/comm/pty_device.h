@@ -22,7 +22,9 @@ namespace voltaro::test {
 
 using Bytes = std::vector<uint8_t>;
 
-inline uint16_t RegisterValue(int address) { return static_cast<uint16_t>(address * 7 + 3); }
+inline uint16_t RegisterValue(int address) {
+    return static_cast<uint16_t>(address * 7 + 3);
+}
 
 // The correct answer of a simulated device to a read or write request (without CRC).
 inline Bytes AnswerTo(const Bytes& request) {
@@ -41,7 +43,7 @@ inline Bytes AnswerTo(const Bytes& request) {
 }
 
 class PtyDevice {
-public:
+  public:
     // Handler: gets the request (without CRC) and its index; returns the bytes to send
     // back (already framed), or nothing for a silent device. It may also write to fd().
     using Handler = std::function<Bytes(const Bytes& request, int index)>;
@@ -68,9 +70,11 @@ public:
 
     std::vector<Bytes> Requests() { return log_.Requests(); }
     bool WaitForRequests(std::size_t count) { return log_.WaitForRequests(count); }
-    void Send(const Bytes& bytes) { [[maybe_unused]] auto n = ::write(master_, bytes.data(), bytes.size()); }
+    void Send(const Bytes& bytes) {
+        [[maybe_unused]] auto n = ::write(master_, bytes.data(), bytes.size());
+    }
 
-private:
+  private:
     void Run() {
         Bytes pending;
         while (!stop_) {

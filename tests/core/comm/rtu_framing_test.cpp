@@ -21,7 +21,8 @@ TEST(RtuFraming, TimeoutAndGuardFormulas) {
     EXPECT_EQ(ResponseTimeoutMs(33, 1000, BaudRateOfIndex(3)), 1058u);
     EXPECT_EQ(ResponseTimeoutMs(21, 4000, 1200), 4297u);
     const uint32_t guards[] = {101, 51, 26, 13, 7, 4};
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(GuardDelayMs(BaudRateOfIndex(i)), guards[i]);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(GuardDelayMs(BaudRateOfIndex(i)), guards[i]);
     EXPECT_EQ(BaudRateOfIndex(6), 1200u);
     EXPECT_EQ(BaudRateOfIndex(-1), 1200u);
 }

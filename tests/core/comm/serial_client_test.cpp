@@ -18,10 +18,10 @@ namespace {
 
 using test::AnswerTo;
 using test::Bytes;
-using test::PtyDevice;
 using test::Clock;
 using test::MessageOf;
 using test::MsSince;
+using test::PtyDevice;
 
 CComSettings SerialSettings(const std::string& path, int mode = ModbusRtu) {
     CComSettings s;
@@ -89,7 +89,8 @@ TEST(SerialLine, InfraredOpensAt1200Odd8N1AndTalksToUnitOne) {
     // 20 registers on infra-red: requests of 8, 8 and 4.
     uint16_t values[20] = {};
     client.ReadHoldingRegisters(100, 20, values);
-    for (int i = 0; i < 20; ++i) EXPECT_EQ(values[i], test::RegisterValue(100 + i));
+    for (int i = 0; i < 20; ++i)
+        EXPECT_EQ(values[i], test::RegisterValue(100 + i));
     auto requests = device.Requests();
     ASSERT_EQ(requests.size(), 3u);
     EXPECT_EQ(requests[0], (Bytes{1, 4, 0, 100, 0, 8}));
@@ -177,9 +178,8 @@ TEST(SerialLine, SilentDeviceShortAnswerAndQualityHistory) {
 }
 
 TEST(SerialLine, RetriesAndTheLastEightExchangesCount) {
-    PtyDevice device([](const Bytes& r, int index) {
-        return index < 2 ? Bytes{} : FrameRtu(AnswerTo(r));
-    });
+    PtyDevice device(
+        [](const Bytes& r, int index) { return index < 2 ? Bytes{} : FrameRtu(AnswerTo(r)); });
     Client client(SerialSettings(device.SlavePath()));
     client.Open();
     uint16_t v[3];
@@ -187,7 +187,8 @@ TEST(SerialLine, RetriesAndTheLastEightExchangesCount) {
     EXPECT_EQ(v[2], test::RegisterValue(7));
     EXPECT_EQ(client.QualityHistory(), (std::deque<bool>{false, false, true}));
     EXPECT_NEAR(client.QualityPercent(), 33.3, 0.1);
-    for (int i = 0; i < 9; ++i) client.ReadHoldingRegisters(5, 1, v);
+    for (int i = 0; i < 9; ++i)
+        client.ReadHoldingRegisters(5, 1, v);
     EXPECT_EQ(client.QualityHistory().size(), 8u);
     EXPECT_DOUBLE_EQ(client.QualityPercent(), 100.0);
 }
@@ -270,7 +271,8 @@ TEST(SerialLine, LongReadsAreSplitIntoLegalRequests) {
     client.Open();
     std::vector<uint16_t> values(300);
     client.ReadHoldingRegisters(1000, 300, values.data());
-    for (int i = 0; i < 300; ++i) ASSERT_EQ(values[i], test::RegisterValue(1000 + i));
+    for (int i = 0; i < 300; ++i)
+        ASSERT_EQ(values[i], test::RegisterValue(1000 + i));
     auto requests = device.Requests();
     ASSERT_EQ(requests.size(), 3u);
     EXPECT_EQ(requests[0][5], 124);

@@ -30,7 +30,9 @@ using test::Clock;
 using test::MessageOf;
 using test::MsSince;
 
-uint16_t Value(int address) { return static_cast<uint16_t>(address + 1000); }
+uint16_t Value(int address) {
+    return static_cast<uint16_t>(address + 1000);
+}
 
 CComSettings TcpSettings(const std::string& port, const std::string& host = "127.0.0.1") {
     CComSettings s;
@@ -41,7 +43,9 @@ CComSettings TcpSettings(const std::string& port, const std::string& host = "127
     return s;
 }
 
-TcpDevice::Reply Good(const Bytes& request) { return {{TcpDevice::Answer(request, Value)}}; }
+TcpDevice::Reply Good(const Bytes& request) {
+    return {{TcpDevice::Answer(request, Value)}};
+}
 
 TEST(ModbusTcp, EnvelopeCounterAndValues) {
     TcpDevice device([](const Bytes& r, int) { return Good(r); });
@@ -60,7 +64,8 @@ TEST(ModbusTcp, EnvelopeCounterAndValues) {
     client.ReadHoldingRegisters(3, 1, values);
     auto requests = device.Requests();
     ASSERT_EQ(requests.size(), 3u);
-    EXPECT_EQ(requests[1], (Bytes{0xFF, 0xFF, 0, 0, 0, 11, 5, 16, 0x13, 0x4E, 0, 2, 4, 0, 2, 0, 1}));
+    EXPECT_EQ(requests[1],
+              (Bytes{0xFF, 0xFF, 0, 0, 0, 11, 5, 16, 0x13, 0x4E, 0, 2, 4, 0, 2, 0, 1}));
     EXPECT_EQ(requests[2][0] << 8 | requests[2][1], 0);
     EXPECT_EQ(values[0], Value(3));
     client.WriteRegisterPairs(4942, 1, &pair, true);
@@ -107,9 +112,8 @@ TEST(ModbusTcp, AnswerSplitAcrossSegmentsIsReassembled) {
 }
 
 TEST(ModbusTcp, WrongTransactionAndClosedConnection) {
-    TcpDevice wrong([](const Bytes& r, int) {
-        return TcpDevice::Reply{{TcpDevice::Answer(r, Value, 1)}};
-    });
+    TcpDevice wrong(
+        [](const Bytes& r, int) { return TcpDevice::Reply{{TcpDevice::Answer(r, Value, 1)}}; });
     CModbusInterface client(TcpSettings(wrong.Port()));
     client.Open();
     uint16_t v[2];
@@ -221,7 +225,8 @@ TEST(ModbusTcp, ConnectIsBoundedAndCancellable) {
     EXPECT_THROW(cancelled.Open(), CCancelled);
     user.join();
     EXPECT_LT(MsSince(start), 1500);
-    for (int fd : fillers) ::close(fd);
+    for (int fd : fillers)
+        ::close(fd);
     ::close(listener);
 }
 
@@ -231,7 +236,8 @@ TEST(ModbusTcp, IdentifiesADevice) {
     registers[9600] = row.deviceId;
     registers[9601] = row.versionMin;
     registers[9622] = static_cast<uint16_t>(row.extensionId | 0x8000);  // masked away
-    for (int i = 0; i < 5; ++i) registers[9623 + i] = row.ioConfigA[i];
+    for (int i = 0; i < 5; ++i)
+        registers[9623 + i] = row.ioConfigA[i];
     TcpDevice device([](const Bytes& r, int) {
         return TcpDevice::Reply{{TcpDevice::Answer(r, [](int a) { return registers[a]; })}};
     });

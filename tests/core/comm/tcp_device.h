@@ -21,7 +21,7 @@
 namespace voltaro::test {
 
 class TcpDevice {
-public:
+  public:
     using Bytes = std::vector<uint8_t>;
     struct Reply {
         std::vector<Bytes> segments;  // sent one after the other with a pause between
@@ -58,15 +58,17 @@ public:
                 pdu.push_back(static_cast<uint8_t>(v & 0xFF));
             }
         } else {
-            for (std::size_t i = 6; i < 12; ++i) pdu.push_back(request[i]);
+            for (std::size_t i = 6; i < 12; ++i)
+                pdu.push_back(request[i]);
         }
-        Bytes frame{static_cast<uint8_t>(tx >> 8), static_cast<uint8_t>(tx & 0xFF), 0, 0, 0,
+        Bytes frame{static_cast<uint8_t>(tx >> 8),   static_cast<uint8_t>(tx & 0xFF), 0, 0, 0,
                     static_cast<uint8_t>(pdu.size())};
-        for (uint8_t b : pdu) frame.push_back(b);
+        for (uint8_t b : pdu)
+            frame.push_back(b);
         return frame;
     }
 
-private:
+  private:
     void Run() {
         while (!stop_) {
             pollfd p{listener_, POLLIN, 0};

@@ -124,9 +124,8 @@ TEST(ProtectedDownload, FailedTransferIsThrownAfterTheDeviceIsLockedAgain) {
     EXPECT_THAT(MessageOf([&] { RunProtectedDownload(*link.client, otherRow, ui, view); }),
                 ::testing::HasSubstr(LoadString(kMsgDifferentDevice)));
     EXPECT_EQ(view.transfers, 1);
-    EXPECT_EQ(WriteAddresses(link.proxy),
-              (std::vector<int>{kPasscodeRegister, kUnlockRegister, kUnlockRegister,
-                                kPasscodeRegister}));
+    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kPasscodeRegister, kUnlockRegister,
+                                                            kUnlockRegister, kPasscodeRegister}));
     EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 0);
     EXPECT_FALSE(TryWrite(*link.client, 5200, 1));
 }

@@ -43,7 +43,8 @@ TEST(Protection, UnprotectedDeviceIsStillUnlockedAndRelocked) {
         EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 1);
     }
     EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 0);
-    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kUnlockRegister, kUnlockRegister, kPasscodeRegister}));
+    EXPECT_EQ(WriteAddresses(link.proxy),
+              (std::vector<int>{kUnlockRegister, kUnlockRegister, kPasscodeRegister}));
 }
 
 TEST(Protection, RightPasscodeUnlocksForWritingUntilRelock) {
@@ -103,8 +104,9 @@ TEST(Protection, ZcSeriesUsesItsOwnRegistersAndNoWordOrder) {
     }
     for (const auto& r : link.proxy.Requests())
         EXPECT_NE(r.address, kWordOrderRegister);
-    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kZcPasscodeRegister, kZcUnlockRegister, kZcUnlockRegister,
-                                                    kZcPasscodeRegister}));
+    EXPECT_EQ(WriteAddresses(link.proxy),
+              (std::vector<int>{kZcPasscodeRegister, kZcUnlockRegister, kZcUnlockRegister,
+                                kZcPasscodeRegister}));
 }
 
 TEST(Protection, ChangeProtectionOnAndOff) {
@@ -153,8 +155,7 @@ TEST(Protection, ZcChangeProtectionNeitherChecksTheFeatureNorTheWordOrder) {
     ASSERT_TRUE(protection.ChangeProtection(*link.client));
     EXPECT_TRUE(ui.errors.empty());
     EXPECT_FALSE(protection.HighWordFirst());
-    EXPECT_EQ(link.simulator.Registers(kZcProtectionRegister, 2),
-              (std::vector<uint16_t>{4464, 1}));
+    EXPECT_EQ(link.simulator.Registers(kZcProtectionRegister, 2), (std::vector<uint16_t>{4464, 1}));
     for (const auto& r : link.proxy.Requests()) {
         EXPECT_NE(r.address, kWordOrderRegister);
         EXPECT_NE(r.address, kPasscodeRegister);
