@@ -7,7 +7,9 @@ LAYERs are the folders of SRC_DIR/core from the bottom up: a file in one of them
 include only its own folder and the folders listed before it. Besides that:
   - nothing under core/ includes Qt or the desktop program, the CLI or the simulator
     (gui/, cli/, sim/);
-  - the simulator and the CLI (sim/, cli/) never include Qt or the desktop program.
+  - the simulator and the CLI (sim/, cli/) never include Qt or the desktop program;
+  - the installer launcher (setup/) shares no code: it includes nothing of ours outside
+    setup/ and no Qt.
 A folder under core/ that is missing from the order is an error too, so that a new
 folder has to be given its place. Prints one line per violation; exit status 1 when
 there is any.
@@ -49,7 +51,7 @@ def check(src, layers):
         for entry in sorted(os.listdir(core)):
             if os.path.isdir(os.path.join(core, entry)) and entry not in rank:
                 problems.append(f'{os.path.join(core, entry)}: folder has no place in the layer order')
-    for area in ('core', 'cli', 'sim'):
+    for area in ('core', 'cli', 'sim', 'setup'):
         top = os.path.join(src, area)
         if not os.path.isdir(top):
             continue
@@ -64,7 +66,8 @@ def check(src, layers):
                     problems.append(f'{where}: includes by a relative path upward')
                 elif is_qt(name):
                     problems.append(f'{where}: {area}/ must not use Qt')
-                elif parts[0] == 'gui' or (area == 'core' and parts[0] in ('cli', 'sim')):
+                elif parts[0] == 'gui' or (area == 'core' and parts[0] in ('cli', 'sim')) or (
+                        area == 'setup' and parts[0] in ('core', 'cli', 'sim', 'lang')):
                     problems.append(f'{where}: {area}/ must not include {parts[0]}/')
                 elif area == 'core' and parts[0] == 'core' and len(parts) > 2:
                     target = parts[1]

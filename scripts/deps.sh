@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
+#   scripts/deps.sh            what the build and scripts/run need
+#   scripts/deps.sh package    that, and what building and checking the Debian package
+#                              needs beyond it (scripts/package, scripts/test)
 # g++ brings the sanitizer run-time libraries (AddressSanitizer, UndefinedBehaviorSanitizer,
 # ThreadSanitizer) that scripts/test builds with; clang-format is the layout check.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
           qt6-base-dev xvfb xauth mbpoll fonts-ipafont-gothic clang-format)
 packages+=(python3-minimal)  # runs the include-rule check (scripts/check_includes.py)
+# The package's contents made by the build: icons rendered from their SVG (rsvg-convert);
+# cpack's dependency list (dpkg-shlibdeps, and file to find the programs).
+packages+=(librsvg2-bin dpkg-dev file)
+for group in "$@"; do
+    case $group in
+        # lintian checks the package; the package test reads its manual pages with man.
+        package) packages+=(lintian man-db) ;;
+        *) echo "deps.sh: unknown group \"$group\"" >&2; exit 2 ;;
+    esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

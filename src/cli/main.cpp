@@ -5,6 +5,7 @@
 
 #include "cli/cli_command.h"
 #include "core/platform/cancelled.h"
+#include "core/platform/program_version.h"
 
 namespace voltaro::cli {
 
@@ -36,6 +37,11 @@ int main(int argc, char** argv) {
     std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(stdout);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        voltaro::LoadCommandLineLanguage();
+        std::fputs(voltaro::VersionText().c_str(), stdout);
         return kExitOk;
     }
     for (const auto& command : Commands()) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/platform/private_exception.h"
+#include "core/platform/program_version.h"
 #include "sim/options.h"
 #include "sim/simulator.h"
 
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
     }
     if (line.help) {
         std::fputs(sim::UsageText().c_str(), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::fputs(VersionText().c_str(), stdout);
         return 0;
     }
     if (line.listRows) {

@@ -93,7 +93,7 @@ int FindRowByModel(const std::string& text, int version) {
             list += "\n  row " + std::to_string(row) + ": " + ModelText(row);
         throw CPrivateException("\"" + text +
                                 "\" fits several models; give more of the text or "
-                                "--version:" +
+                                "--firmware:" +
                                 list);
     }
     return rows.front();
@@ -129,9 +129,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             o.device.row = static_cast<int>(Integer(arg, value(), 0, kDeviceTypeCount - 1));
         else if (arg == "--model")
             model = value();
-        else if (arg == "--version")
+        else if (arg == "--firmware")
             o.device.version = static_cast<int>(Integer(arg, value(), 0, 65535));
-        else if (arg == "--serial-number")
+        else if (arg == "--version") {
+            // Followed by a number it is the older spelling of --firmware.
+            if (i + 1 < args.size() && !args[i + 1].empty() &&
+                std::isdigit(static_cast<unsigned char>(args[i + 1][0])))
+                o.device.version = static_cast<int>(Integer(arg, value(), 0, 65535));
+            else
+                line.version = true;
+        } else if (arg == "--serial-number")
             o.device.serial = value();
         else if (arg == "--serial-port")
             line.serialPort = value();
@@ -206,7 +213,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     }
     if (!model.empty()) o.device.row = FindRowByModel(model, o.device.version);
     if (!line.tcp && !line.pty && line.serialPort.empty()) line.tcp = true;  // a free TCP port
-    if (!line.help && !line.listRows) ValidateOptions(o);
+    if (!line.help && !line.listRows && !line.version) ValidateOptions(o);
     return line;
 }
 
@@ -218,9 +225,10 @@ Device:
   --row N                catalogue row 0-78 (default 0); --list shows them
   --model TEXT           the listed model whose text starts with TEXT, case-insensitive
                          (prefix and description joined, then the version note), e.g.
-                         "KT2-1**2" --version 240, or "KT6-1**1 Modbus, Do x1, Di x1 Ver.3";
+                         "KT2-1**2" --firmware 240, or "KT6-1**1 Modbus, Do x1, Di x1 Ver.3";
                          a text equal to a model's whole text picks that model
-  --version V            firmware version (major*100+minor) within the row's range
+  --firmware V           firmware version (major*100+minor) within the row's range
+                         (--version V is the same)
   --serial TEXT          serial number (8 bytes); --serial-number TEXT is the same
   --tag TEXT             tag number (16 bytes)
   --unit N               RTU address answered (1-247, default 1); TCP does not check it
@@ -248,6 +256,9 @@ Faults (deterministic for --seed N):
   --close-after N        close a TCP connection after answering N requests
 Output:
   --log                  every request and answer on stderr (hex and decoded)
+  --list                 every catalogue row with its model text, then quit
+  --help                 this text, then quit
+  --version              the program's version, then quit
 Exception answers: 01 function other than 4 and 16; 02 register not in the row's map
 (or not writable); 03 quantity 0 or above 125 read / 123 written, byte count wrong, or a
 value the register does not take; 04 write refused in the device's state (protected and

@@ -16,6 +16,7 @@ struct CommandLine {
     std::string ptyLink;
     std::string serialPort;
     bool help = false;
+    bool version = false;  // --version without a number: print the program's version
     bool listRows = false;
 };
 

@@ -77,6 +77,11 @@ std::string RtuServer::StartPty(const std::string& link) {
     if (slaveFd_ >= 0) MakeRaw(slaveFd_, core_.Line(), false);
     const std::string directory = VirtualPortDirectory();
     mkdir(directory.c_str(), 0700);
+    // The port list ignores a folder that is not the user's own; publishing there would
+    // also follow links that another user put in place.
+    if (!IsPrivateDirectory(directory))
+        throw CPrivateException("Cannot publish the port in " + directory +
+                                ": the folder is not private to this user.");
     linkPath_ = directory + "/" + (link.empty() ? "VOLTARO-SIM-" + std::to_string(getpid()) : link);
     unlink(linkPath_.c_str());
     if (symlink(name, linkPath_.c_str()) != 0) {

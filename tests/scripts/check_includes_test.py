@@ -45,6 +45,7 @@ CLEAN = {
     'gui/w.cpp': '#include <QWidget>\n#include "core/comm/d.h"\n',
     'cli/m.cpp': '#include "core/comm/d.h"\n#include "sim/s.h"\n',
     'sim/s.cpp': '#include "core/model/e.h"\n',
+    'setup/l.cpp': '#include "setup/l.h"\n#include <spawn.h>\n',
 }
 
 
@@ -91,6 +92,13 @@ class CheckIncludes(unittest.TestCase):
                            'sim/ must not include gui/')
         self.assertRefused(with_file('cli/n.cpp', '#include <QCoreApplication>\n'),
                            'cli/ must not use Qt')
+
+    def test_the_installer_launcher_shares_no_code(self):
+        for other in ('core/platform/a.h', 'cli/m.h', 'sim/s.h', 'gui/w.h', 'lang/ja/j.h'):
+            self.assertRefused(with_file('setup/l.cpp', f'#include "{other}"\n'),
+                               f'setup/ must not include {other.split("/")[0]}/')
+        self.assertRefused(with_file('setup/l.cpp', '#include <QProcess>\n'),
+                           'setup/ must not use Qt')
 
     def test_relative_paths_and_folders_outside_the_order_are_refused(self):
         self.assertRefused(with_file('core/work/g.cpp', '#include "../comm/d.h"\n'),

@@ -25,6 +25,20 @@ std::string ErrorOf(const std::vector<std::string>& args) {
     return "";
 }
 
+TEST(SimOptions, VersionAloneAsksForTheProgramsVersionAndWithANumberIsTheFirmware) {
+    const CommandLine alone = ParseCommandLine({"--row", "4", "--version"});
+    EXPECT_TRUE(alone.version);
+    EXPECT_TRUE(ParseCommandLine({"--version", "--row", "4"}).version);
+    // Asking for the version needs no valid device: an invalid passcode setting is not checked.
+    EXPECT_TRUE(ParseCommandLine({"--row", "0", "--passcode", "3", "--version"}).version);
+
+    const CommandLine firmware = ParseCommandLine({"--row", "38", "--firmware", "120"});
+    EXPECT_FALSE(firmware.version);
+    EXPECT_EQ(firmware.options.device.version, 120);
+    EXPECT_EQ(ParseCommandLine({"--row", "38", "--version", "120"}).options.device.version, 120);
+    EXPECT_NE(ErrorOf({"--row", "4", "--firmware", "240"}).find("outside"), std::string::npos);
+}
+
 TEST(SimOptions, ParsesDeviceTransportAndFaults) {
     const CommandLine line = ParseCommandLine({"--row",       "38",
                                                "--version",   "120",

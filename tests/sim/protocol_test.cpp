@@ -1,14 +1,19 @@
 // The simulator's protocol seen from raw bytes: identification of every row, exception
 // answers and limits, MBAP segmentation, concurrent clients and RTU framing on a pty.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <string>
 #include <thread>
 
 #include "core/comm/crc16.h"
 #include "core/device/device_identification.h"
 #include "core/model/device_type.h"
+#include "core/platform/private_exception.h"
+#include "core/platform/temp_dir.h"
 #include "raw_client.h"
 #include "sim/simulator.h"
+#include "support/scoped_env.h"
 
 namespace voltaro::sim::test {
 namespace {
@@ -134,6 +139,24 @@ TEST(SimProtocol, RtuFramingOnPty) {
     const std::string link = sim.LinkPath();
     sim.Stop();
     EXPECT_NE(access(link.c_str(), F_OK), 0);  // the symlink is gone
+}
+
+// A port folder that other users may write to is refused, not used: a link planted there
+// could send the port anywhere.
+TEST(SimProtocol, RtuPortIsNotPublishedInAFolderOthersMayWriteTo) {
+    voltaro::test::TempDir dir;
+    voltaro::test::ScopedEnv runtime("XDG_RUNTIME_DIR", dir.Path().c_str());
+    const std::string ports = dir.File("voltaro-ports");
+    ASSERT_EQ(::mkdir(ports.c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(ports.c_str(), 0777), 0);
+    Simulator sim(Row(4));
+    try {
+        sim.StartPty("VOLTARO-SIM-SHARED");
+        ADD_FAILURE() << "published in a shared folder";
+    } catch (const CPrivateException& e) {
+        EXPECT_NE(std::string(e.what()).find("not private"), std::string::npos) << e.what();
+    }
+    EXPECT_NE(::access((ports + "/VOLTARO-SIM-SHARED").c_str(), F_OK), 0);
 }
 
 TEST(SimProtocol, IncompleteRtuFrameIsDroppedAfterSilence) {

@@ -86,6 +86,8 @@ void AddSystemPorts(const std::string& root, PortList& list) {
 }
 
 void AddVirtualPorts(const std::string& folder, PortList& list) {
+    // Links in a folder that another user owns or may write to could name any device.
+    if (!IsPrivateDirectory(folder)) return;
     PortList found;
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {

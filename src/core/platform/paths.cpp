@@ -1,8 +1,10 @@
 #include "core/platform/paths.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace voltaro {
 
@@ -30,8 +32,14 @@ std::string ProgramName() {
 
 std::string VirtualPortDirectory() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    std::string base = (runtime && *runtime) ? runtime : "/tmp";
-    return base + "/voltaro-ports";
+    if (runtime && runtime[0] == '/') return std::string(runtime) + "/voltaro-ports";
+    return "/tmp/voltaro-ports-" + std::to_string(::geteuid());
+}
+
+bool IsPrivateDirectory(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() &&
+           (st.st_mode & (S_IWGRP | S_IWOTH)) == 0;
 }
 
 }  // namespace voltaro

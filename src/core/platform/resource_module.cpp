@@ -2,10 +2,12 @@
 #include "core/platform/resource_module.h"
 
 #include <dlfcn.h>
+#include <unistd.h>
 
 #include <array>
 #include <clocale>
 #include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <string_view>
 
@@ -74,7 +76,17 @@ std::string LanguageModulePath(int index) {
     const LanguageRow& row =
         kLanguages[static_cast<std::size_t>(ResolveLanguageIndex(index, ThreadLocaleId()))];
     if (!row.moduleSuffix) return {};
-    return ProgramDirectory() + "/" + ProgramName() + row.moduleSuffix;
+    return FindLanguageModule(ProgramDirectory(), ProgramName() + row.moduleSuffix);
+}
+
+std::string FindLanguageModule(const std::string& programDirectory, const std::string& fileName) {
+    const std::string beside = programDirectory + "/" + fileName;
+    if (::access(beside.c_str(), F_OK) == 0) return beside;
+    const std::string installed =
+        std::filesystem::path(programDirectory + "/" VOLTARO_INSTALLED_MODULE_DIR "/" + fileName)
+            .lexically_normal()
+            .string();
+    return ::access(installed.c_str(), F_OK) == 0 ? installed : beside;
 }
 
 bool CResourceModule::Open(const std::string& path, std::string* errorText) {

@@ -1,8 +1,9 @@
 #pragma once
 // Language resource modules and the language table.
 //
-// A language module is a shared object beside the program, named after the program file
-// with the row's suffix ("voltaro_jpn.so" beside "voltaro"). It exports
+// A language module is a shared object beside the program (or in the installed module
+// folder), named after the program file with the row's suffix ("voltaro_jpn.so" for
+// "voltaro"). It exports
 //     extern "C" const voltaro::StringEntry* voltaro_string_table(std::size_t* count);
 // whose entries replace the English texts of their ids; ids it lacks stay English.
 #include <cstddef>
@@ -43,8 +44,14 @@ uint32_t ThreadLocaleId();
 int ResolveLanguageIndex(int index, uint32_t localeId);
 // The language after index, wrapping to 0 (the "Language" command).
 int NextLanguage(int index);
-// Module file of row index: <program dir>/<program name><suffix>; empty for English.
+// Module file of row index: FindLanguageModule(<program dir>, <program name><suffix>);
+// empty for English.
 std::string LanguageModulePath(int index);
+// Where a program looks for its language module: beside it (a build tree, or a copy of the
+// program with its module), else in the installed module folder relative to the program's
+// folder (../lib/<arch>/voltaro for a program in /usr/bin), so that an installed tree works
+// wherever it is unpacked. When neither file exists, the path beside the program.
+std::string FindLanguageModule(const std::string& programDirectory, const std::string& fileName);
 
 // Makes language index (resolved as above) current: unloads a loaded module, loads the
 // row's module, sets the thread locale and the library locale (numbers stay in the "C"

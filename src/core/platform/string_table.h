@@ -35,6 +35,8 @@ extern const std::span<const StringEntry> kParameters;  // parameter and group n
 // Texts whose wording was not given with their id and was written to fit their
 // neighbours; kept in one place so they can be corrected later.
 extern const std::span<const StringEntry> kInvented;
+// What the programs print for --version and --help (30600 ...).
+extern const std::span<const StringEntry> kPrograms;
 }  // namespace strings
 
 }  // namespace voltaro

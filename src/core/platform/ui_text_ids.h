@@ -318,4 +318,10 @@ constexpr int kTextZcPresetCaption = 27000;
 // Preset (171)
 constexpr int kTextPresetCaption = 27100;
 
+// What the programs print for --version and --help (strings_en_programs.cpp)
+constexpr int kTextVersionLine = 30600;      // product name and version
+constexpr int kTextLanguageEnglish = 30601;  // the built-in texts are in use
+constexpr int kTextLanguageModule = 30602;   // a language module is in use, and its file
+constexpr int kTextDesktopUsage = 30603;     // voltaro --help
+
 }  // namespace voltaro

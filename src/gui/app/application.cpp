@@ -9,14 +9,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <string_view>
 
 #include "core/app/app_settings.h"
 #include "core/comm/com_settings.h"
 #include "core/platform/cancelled.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
+#include "core/platform/program_version.h"
 #include "core/platform/resource_module.h"
+#include "core/platform/ui_text_ids.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
@@ -106,6 +110,22 @@ bool CVoltaroApplication::notify(QObject* receiver, QEvent* event) {
         ShowException(activeWindow(), error);
     } catch (const std::exception& error) {
         ShowError(activeWindow(), std::string(error.what()));
+    }
+    return false;
+}
+
+bool PrintHelpOrVersion(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        const bool help = argument == "--help" || argument == "-h";
+        if (!help && argument != "--version") continue;
+        LoadCommandLineLanguage();
+        const std::string text =
+            help ? FormatMessageId(kTextDesktopUsage, {kDeviceTypeCount - 1, kDefaultSimulatedRow,
+                                                       CUserProfile::DefaultPath()})
+                 : VersionText();
+        std::fputs(text.c_str(), stdout);
+        return true;
     }
     return false;
 }

@@ -9,6 +9,7 @@
 //   --screenshot PATH  upload from the device once the window is up (accepting the Connect
 //                      dialog as it stands), save a picture of the main window to PATH, quit
 //   --startup-time     print the time from start to the first paint of the main window
+//   --help, --version  print the usage or the version and quit (no display needed)
 #include <QApplication>
 #include <QString>
 #include <memory>
@@ -36,6 +37,11 @@ struct StartOptions {
 };
 
 constexpr int kDefaultSimulatedRow = 4;
+
+// When the arguments after the program name hold --help (-h) or --version, prints the
+// usage or the version text in the locale's language and returns true. Runs before the
+// application object exists, so that it needs no display.
+bool PrintHelpOrVersion(int argc, char** argv);
 
 // Parses the arguments after the program name; false with a message for unknown ones.
 bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QString& error);

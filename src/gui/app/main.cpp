@@ -1,5 +1,6 @@
 // Entry point of the desktop program.
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
 #include <ctime>
 
@@ -10,9 +11,13 @@ int main(int argc, char** argv) {
     clock_gettime(CLOCK_MONOTONIC, &start);
     const qint64 startNs = static_cast<qint64>(start.tv_sec) * 1000000000 + start.tv_nsec;
 
+    if (voltaro::PrintHelpOrVersion(argc, argv)) return 0;
     voltaro::CVoltaroApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral(VOLTARO_PRODUCT_NAME));
     QApplication::setApplicationVersion(QStringLiteral(VOLTARO_PRODUCT_VERSION));
+    // The installed menu entry and icon, so that the desktop shows the windows with them.
+    QApplication::setDesktopFileName(QStringLiteral(VOLTARO_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(VOLTARO_APP_ID)));
 
     voltaro::StartOptions options;
     QString error;

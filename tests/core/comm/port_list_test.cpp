@@ -82,5 +82,18 @@ TEST_F(PortListTest, SystemPortsThenVirtualPorts) {
     EXPECT_EQ(list[20].devicePath, (root / "pts-target").string());
 }
 
+// Links in a folder that others may write to, or reached through a link, could have been
+// planted by another user: none of them is listed.
+TEST_F(PortListTest, VirtualPortsOnlyFromAFolderPrivateToTheUser) {
+    fs::create_symlink("/dev/pts/7", root / "virtual/planted");
+    fs::create_directory_symlink(root / "virtual", root / "linked");
+    EXPECT_EQ(BuildPortList((root / "class/tty").string(), (root / "linked").string()).size(), 16u);
+    fs::permissions(root / "virtual", fs::perms::others_write, fs::perm_options::add);
+    EXPECT_EQ(Build().size(), 16u);
+    fs::permissions(root / "virtual", fs::perms::others_write | fs::perms::group_write,
+                    fs::perm_options::remove);
+    EXPECT_EQ(Build().size(), 17u);
+}
+
 }  // namespace
 }  // namespace voltaro

@@ -5,37 +5,14 @@
 
 #include "core/platform/profile.h"
 #include "core/platform/temp_dir.h"
+#include "support/scoped_env.h"
 
 namespace voltaro {
 namespace {
 
 using test::ReadFile;
+using test::ScopedEnv;
 using test::TempDir;
-
-// Sets an environment variable for the scope of a test and restores it afterwards.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name) {
-        const char* old = std::getenv(name);
-        if (old) old_ = old;
-        had_ = old != nullptr;
-        if (value)
-            ::setenv(name, value, 1);
-        else
-            ::unsetenv(name);
-    }
-    ~ScopedEnv() {
-        if (had_)
-            ::setenv(name_, old_.c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-
-  private:
-    const char* name_;
-    std::string old_;
-    bool had_ = false;
-};
 
 TEST(UserProfile, DefaultPathFollowsTheEnvironment) {
     ScopedEnv profile("VOLTARO_PROFILE", nullptr);

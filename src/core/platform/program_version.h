@@ -1,0 +1,16 @@
+#pragma once
+// What the programs print for --version, and the language of their command-line output.
+#include <string>
+
+namespace voltaro {
+
+// Command-line output follows the locale (LC_ALL, LC_MESSAGES, LANG), not the desktop
+// program's language setting. Loads that language; when its module cannot be loaded,
+// says so on standard error (with the module file) and keeps the English texts.
+void LoadCommandLineLanguage();
+
+// "<product> Version <version>", then the language in use: English, or the language of
+// the loaded module with the file it came from. Each line ends with a line break.
+std::string VersionText();
+
+}  // namespace voltaro

@@ -1,0 +1,35 @@
+#pragma once
+// Sets (or, with nullptr, unsets) an environment variable for a scope and restores what it
+// was afterwards.
+#include <cstdlib>
+#include <string>
+
+namespace voltaro::test {
+
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        const char* old = std::getenv(name);
+        had_ = old != nullptr;
+        if (old) old_ = old;
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (had_)
+            ::setenv(name_, old_.c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+    std::string old_;
+    bool had_ = false;
+};
+
+}  // namespace voltaro::test
