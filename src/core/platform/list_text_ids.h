@@ -6,6 +6,11 @@ namespace voltaro {
 
 constexpr int kTextBlank = 999;  // " ", the empty corner cell of a grid
 
+// Tabs of the meter monitor: "Trend", "Max", "Min"; the two tariffs' energy views and
+// "Counter".
+constexpr int kTextsTrendTabs = 100;
+constexpr int kTextsEnergyTabs = 200;
+
 // Units after a value in the setting lists.
 constexpr int kTextUnitAmpere = 2350;
 constexpr int kTextUnitVolt = 2351;
