@@ -114,6 +114,7 @@ class CMeterMonitorModel {
     MonitorRequest NextRequest();
 
     int step_ = 0;
+    int statusTextId_ = 0;  // none until the first command completed
     bool commError_ = false;
     bool blinkOn_ = false;
     uint32_t ledColor_ = kColorLedOff;

@@ -70,6 +70,7 @@ class CBackThread {
     std::condition_variable wake_;
     std::deque<Request> queue_;
     bool stopping_ = false;
+    bool ended_ = false;
     CDeviceType deviceType_;
     bool swapWords_ = false;
 };

@@ -20,12 +20,18 @@ struct MonitorCommandState {
 };
 
 // Runs command (1 .. 10; argument: the harmonic set of command 8) with the client's link
-// open. A multi-block read stops before its next block once `stop` is set. Modbus
-// failures throw (CPrivateException, or CCancelled after an abort).
-// Command 1 of a ZC device identifies it and reads nothing more.
+// open. A command of several reads stops before its next read once `running` (when
+// given) is false. Modbus failures throw (CPrivateException, or CCancelled after an
+// abort). Command 1 of a ZC device identifies it and reads nothing more. The second
+// input's registers are used only when state.channel is 1 and the device type has two
+// measuring inputs.
 void ExecuteMonitorCommand(CModbusInterface& client, CMeasurandsKT2& store,
                            MonitorCommandState& state, int command, int argument,
-                           const std::atomic<bool>* stop = nullptr);
+                           const std::atomic<bool>* running = nullptr);
+
+// The input whose registers the commands read: 1 only for channel 1 on a device type with
+// two measuring inputs.
+int EffectiveChannel(const MonitorCommandState& state);
 
 // Whether a device type is of the ZC series (monitored by the power management monitor).
 bool IsZcDevice(const CDeviceType& type);

@@ -35,6 +35,8 @@ extern const std::span<const StringEntry> kParameters;  // parameter and group n
 // Texts whose wording was not given with their id and was written to fit their
 // neighbours; kept in one place so they can be corrected later.
 extern const std::span<const StringEntry> kInvented;
+// Texts of the meter monitor and its log: measurand names and messages (30000 .. 30149).
+extern const std::span<const StringEntry> kMonitor;
 }  // namespace strings
 
 }  // namespace voltaro
