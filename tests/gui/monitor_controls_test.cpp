@@ -103,13 +103,13 @@ TEST_F(VectorChartPixels, AnAngleWordOf16384PointsRight) {
 TEST_F(VectorChartPixels, VectorsTheWiringSystemLacksAreNotDrawn) {
     VectorChartData data;
     data.voltageLength = {1.0, 1.0, 0.0};
-    data.voltageAngle = {0, 180, 0};
+    data.voltageAngle = {0, 135, 0};
     data.wiringSystem = 5;  // three-phase 4-wire: U2N is drawn
     chart_.SetVectors(data);
-    EXPECT_EQ(At(180, 0.6), kU2);
+    EXPECT_EQ(At(135, 0.6), kU2);
     data.wiringSystem = 0;  // single-phase 2-wire: U1N only
     chart_.SetVectors(data);
-    EXPECT_EQ(At(180, 0.6), kChartGrey);
+    EXPECT_EQ(At(135, 0.6), kChartGrey);
     EXPECT_EQ(At(0, 0.6), kU1);
 }
 

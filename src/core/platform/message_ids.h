@@ -65,7 +65,4 @@ constexpr int kMsgZcMonitorNotAvailable = 30103;  // "This device belongs to the
 // is this program's own.
 constexpr int kMsgCantLoadLanguageModule = 11100;  // "Can't load language module"
 
-// Messages of the meter monitor's own.
-constexpr int kMsgZcMonitorNotAvailable = 30150;  // "This device is of the 8-input series ..."
-
 }  // namespace voltaro

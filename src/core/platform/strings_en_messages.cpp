@@ -59,10 +59,6 @@ const StringEntry kData[] = {
     // The message shown when a language module cannot be loaded; the text is fixed,
     // its id is this program's own.
     {kMsgCantLoadLanguageModule, "Can't load language module"},
-    // The meter monitor's own messages.
-    {kMsgZcMonitorNotAvailable,
-     "This device is of the 8-input series. Its monitor (Power Management Monitor) is not "
-     "available in this version yet."},
 };
 
 }  // namespace

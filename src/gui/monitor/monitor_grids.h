@@ -7,11 +7,12 @@
 #include "core/model/cell_binding.h"
 #include "core/monitor/measurand_format.h"
 
+class QWidget;
+
 namespace voltaro {
 
 class CDataGridView;
 class CGridFrame;
-class QWidget;
 
 void ShowCells(CDataGridView& grid, const std::vector<MeasurandCell>& cells);
 void FillGrid(CDataGridView& grid, const CMeasurandsKT2& store,

@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "core/app/monitor_launch.h"
 #include "core/app/monitor_page_lists.h"
 #include "core/platform/list_text_ids.h"
 #include "core/platform/message_ids.h"
@@ -197,9 +198,8 @@ QWidget* CMyVOLTARODlg::BuildStatusLine() {
     status_ = new QLabel(box);
     NameControl(status_, kIdStatus, "status");
     status_->setAlignment(Qt::AlignCenter);
-    status_->setMinimumWidth(status_->fontMetrics().horizontalAdvance(
-                                 Text(kMsgMonitorCommunicationError)) +
-                             8);
+    status_->setMinimumWidth(
+        status_->fontMetrics().horizontalAdvance(Text(kMsgMonitorCommunicationError)) + 8);
     row->addWidget(status_);
     fixedAo_ = new QLabel(box);
     NameControl(fixedAo_, kIdFixedAo, "fixed_ao");
@@ -238,7 +238,8 @@ void CMyVOLTARODlg::OnObservableUpdate(CObservable* source) {
 }
 
 void CMyVOLTARODlg::CommandDone() {
-    const CycleUpdate update = model_.OnCommandDone(thread_.lastFailed, thread_.DeviceType(), store_);
+    const CycleUpdate update =
+        model_.OnCommandDone(thread_.lastFailed, thread_.DeviceType(), store_);
     if (update.handOver) {
         done(kMonitorAlternate);
         return;

@@ -58,9 +58,6 @@ const StringEntry kData[] = {
      "運転中の機器を意図せずループテストモードに切り替えると、上位システムで予期しない"
      "結果を招くおそれがあります。\r\nループテスト機能を使用しますか？"},
     {kMsgCantLoadLanguageModule, "言語モジュールを読み込めません"},
-    {kMsgZcMonitorNotAvailable,
-     "この機器は8入力シリーズです。このバージョンでは、そのモニタ（電力管理モニタ）は"
-     "まだ使用できません。"},
 };
 
 }  // namespace
