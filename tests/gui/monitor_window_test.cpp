@@ -91,6 +91,13 @@ TEST_F(MonitorWindow, ShowsLivingValuesAndFillsATabAtItsNextStep) {
             monitor->findChild<CDataGridView*>(ControlObjectName(CMyVOLTARODlg::kIdDeviceInfoGrid));
         ASSERT_NE(info, nullptr);
         EXPECT_EQ(CellText(info, 1, 2), "KT2");
+        // Value cells lie inside the drawn grids: a column and a row beyond the labels.
+        EXPECT_EQ(info->Model().Columns(), 2);
+        const auto* outputs = monitor->findChild<CDataGridView*>(
+            ControlObjectName(CMyVOLTARODlg::kIdAnalogOutputGrid));
+        ASSERT_NE(outputs, nullptr);
+        EXPECT_EQ(outputs->Model().Rows(), 2);
+        EXPECT_FALSE(CellText(outputs, 0, 1).empty());
         EXPECT_EQ(monitor->findChild<QLabel*>(ControlObjectName(CMyVOLTARODlg::kIdStatus))
                       ->text()
                       .toStdString(),
@@ -148,6 +155,7 @@ TEST_F(MonitorWindow, DeviceInfoReadsTheDeviceIntoItsGrid) {
         std::string passcode;
         auto ran = OnModal<CDeviceInfoDialog>([&](CDeviceInfoDialog* dialog) {
             model = CellText(dialog->Grid()->Grid(), 1, 2);
+            EXPECT_EQ(dialog->Grid()->Grid()->Model().Columns(), 2);
             passcode = CellText(dialog->Grid()->Grid(), 1, 1);
             dialog->reject();
         });

@@ -30,7 +30,7 @@ CDeviceInfoDialog::CDeviceInfoDialog(CModbusInterface& client, QWidget* parent)
     setWindowTitle(Text(kTextDeviceInfoCaption));
     setWindowIcon(ProgramIcon());
     grid_ = MakeGridFrame(this, kIdGrid, "device_information");
-    grid_->SetLayoutRule(ToVector(DeviceInfoLabels()), kColumns, kMinColumnWidth);
+    grid_->SetLayoutRule(ToVector(DeviceInfoLabels()), kColumns, kMinColumnWidth, 0, 2);
     auto* close = new QPushButton(Text(kTextClose), this);
     NameControl(close, kIdCancel, "close");
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

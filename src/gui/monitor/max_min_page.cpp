@@ -16,6 +16,8 @@ namespace {
 
 constexpr double kInstantaneousColumns = 7;  // column width = grid width / 7
 constexpr int kInstantaneousMinWidth = 64;
+// Demand columns are at least 80 pixels wide and share the width beyond.
+constexpr double kDemandColumns = 6;
 constexpr int kDemandColumnWidth = 80;
 
 QGroupBox* Group(QWidget* parent, int textId, QWidget* content) {
@@ -33,7 +35,7 @@ CMaxMinPage::CMaxMinPage(QWidget* parent) : QWidget(parent) {
     demand_ = MakeGridFrame(this, kIdDemand, "demand");
     instantaneous_->SetLayoutRule(ToVector(InstantaneousLabels()), kInstantaneousColumns,
                                   kInstantaneousMinWidth);
-    demand_->SetLayoutRule(ToVector(DemandLabels(0)), 0, kDemandColumnWidth);
+    demand_->SetLayoutRule(ToVector(DemandLabels(0)), kDemandColumns, kDemandColumnWidth);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Group(this, kTextMaxMinInstantaneous, instantaneous_));
     layout->addWidget(Group(this, kTextMaxMinDemand, demand_));

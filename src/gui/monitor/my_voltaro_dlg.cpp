@@ -39,6 +39,9 @@ constexpr double kAnalogOutputColumns = 4;
 constexpr int kThdMinWidth = 72;
 constexpr int kDeviceInfoMinWidth = 110;
 constexpr int kAnalogOutputMinWidth = 56;
+// The window's first size: room for the grids' texts and a round vector chart.
+constexpr int kInitialWidth = 1240;
+constexpr int kInitialHeight = 720;
 // The THD grid's first value row (rows 1 to 10 are the harmonic sets).
 constexpr int kThdFirstRow = 1;
 
@@ -57,6 +60,8 @@ QWidget* TabbedPage(QWidget* parent, QTabBar* tabs, QWidget* page) {
     layout->setSpacing(0);
     tabs->setDrawBase(false);
     tabs->setExpanding(false);
+    // Every tab stays in sight: the page is at least as wide as its tabs.
+    tabs->setUsesScrollButtons(false);
     layout->addWidget(tabs);
     auto* frame = new QFrame(box);
     frame->setFrameShape(QFrame::StyledPanel);
@@ -97,6 +102,7 @@ CMyVOLTARODlg::CMyVOLTARODlg(CModbusInterface& client, QWidget* parent)
     body->addWidget(BuildDisplays(), 4);
     top->addLayout(body, 1);
     top->addWidget(BuildStatusLine());
+    resize(sizeHint().expandedTo(QSize(kInitialWidth, kInitialHeight)));
 
     Attach(store_, *this);
     Attach(*ThdGrid(), *this);
@@ -165,12 +171,14 @@ QWidget* CMyVOLTARODlg::BuildDisplays() {
     grid->addWidget(Group(box, kTextMonitorHarmonics, graph_), 1, 0, 1, 2);
 
     deviceInfo_ = MakeGridFrame(box, kIdDeviceInfoGrid, "device_information");
+    // Labels fill the first column only, values the second: two columns.
     deviceInfo_->SetLayoutRule(ToVector(DeviceInfoLabels()), kDeviceInfoColumns,
-                               kDeviceInfoMinWidth);
+                               kDeviceInfoMinWidth, 0, 2);
     grid->addWidget(Group(box, kTextMonitorDeviceInformation, deviceInfo_), 2, 0, 1, 2);
     analogOutputs_ = MakeGridFrame(box, kIdAnalogOutputGrid, "analog_outputs");
+    // Labels fill the first row only, values the second: two rows.
     analogOutputs_->SetLayoutRule(ToVector(AnalogOutputLabels()), kAnalogOutputColumns,
-                                  kAnalogOutputMinWidth);
+                                  kAnalogOutputMinWidth, 1);
     grid->addWidget(Group(box, kTextMonitorAnalogOutput, analogOutputs_), 3, 0, 1, 2);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(0, 1);
