@@ -15,6 +15,7 @@
 #include "core/platform/list_text_ids.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
 #include "gui/app/main_window.h"
 #include "gui/controls/grid_frame.h"
 #include "gui/controls/harmonics_graph.h"
@@ -31,10 +32,11 @@ namespace {
 using test::MessageBoxRecorder;
 using test::OnModal;
 
-constexpr int kRowKt2 = 7;   // 7811 with analogue outputs: one measuring input
-constexpr int kRowZb1 = 37;  // 7851 with one measuring input
-constexpr int kRowZb2 = 38;  // 7851 with two measuring inputs
-constexpr int kRowZc = 52;   // the 8-input series
+constexpr int kRowKt2 = 7;    // 7811 with analogue outputs: one measuring input
+constexpr int kRowZb1 = 37;   // 7851 with one measuring input
+constexpr int kRowZb2 = 38;   // 7851 with two measuring inputs
+constexpr int kRowZc = 52;    // the 8-input series
+constexpr int kRowHkt2 = 53;  // 7812
 constexpr int kWaitMs = 10000;
 
 std::string CellText(const CDataGridView* grid, int column, int row) {
@@ -43,9 +45,10 @@ std::string CellText(const CDataGridView* grid, int column, int row) {
 
 class MonitorWindow : public ::testing::Test {
   protected:
-    void StartDevice(int row) {
+    void StartDevice(int row, int version = -1) {
         sim::SimulatorOptions options;
         options.device.row = row;
+        options.device.version = version;
         simulator_ = std::make_unique<sim::Simulator>(options);
         profile_.ConnectTo(simulator_->StartTcp());
     }
@@ -97,7 +100,7 @@ TEST_F(MonitorWindow, ShowsLivingValuesAndFillsATabAtItsNextStep) {
             ControlObjectName(CMyVOLTARODlg::kIdAnalogOutputGrid));
         ASSERT_NE(outputs, nullptr);
         EXPECT_EQ(outputs->Model().Rows(), 2);
-        EXPECT_FALSE(CellText(outputs, 0, 1).empty());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !CellText(outputs, 0, 1).empty(); }, kWaitMs));
         EXPECT_EQ(monitor->findChild<QLabel*>(ControlObjectName(CMyVOLTARODlg::kIdStatus))
                       ->text()
                       .toStdString(),
@@ -174,6 +177,22 @@ TEST_F(MonitorWindow, TwoInputsEnableTheChannelSelector) {
         channel->setCurrentIndex(1);
         EXPECT_EQ(monitor->Thread().channel.load(), 1);
     });
+}
+
+TEST_F(MonitorWindow, LoopTestShowsForHkt2FromFirmware200AndWaitsForItsDialog) {
+    for (const int version : {199, 200}) {
+        StartDevice(kRowHkt2, version);
+        Monitor([version](CMyVOLTARODlg* monitor) {
+            auto* loopTest = FindControlAs<QPushButton>(monitor, CMyVOLTARODlg::kIdLoopTest);
+            auto* outputs = monitor->findChild<CDataGridView*>(
+                ControlObjectName(CMyVOLTARODlg::kIdAnalogOutputGrid));
+            EXPECT_TRUE(
+                QTest::qWaitFor([&] { return !outputs->Model().Cells().empty(); }, kWaitMs));
+            EXPECT_EQ(loopTest->isVisibleTo(monitor), version == 200) << version;
+            EXPECT_FALSE(loopTest->isEnabled());
+            EXPECT_EQ(loopTest->toolTip().toStdString(), LoadString(kTextMonitorLoopTestLater));
+        });
+    }
 }
 
 TEST_F(MonitorWindow, AZcDeviceGetsAMessageAndTheMainWindowComesBack) {
