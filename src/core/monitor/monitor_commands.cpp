@@ -9,9 +9,7 @@
 namespace voltaro {
 namespace {
 
-constexpr int kIdentityRegisters = 14;  // 9600 .. 9613
-constexpr int kExtensionRegisters = 5;  // 9622 .. 9626
-constexpr int kIoCounters = 4;          // fifth I/O word of a device type
+constexpr int kIoCounters = 4;  // fifth I/O word of a device type
 constexpr uint16_t kFixedOutputFirmware = 120;
 constexpr int32_t kSensorRatings[] = {50, 100, 200, 400, 600};  // CT sensor types 1 .. 5
 
@@ -57,16 +55,16 @@ class CommandRun {
 };
 
 void CommandRun::Identity() {
-    state_.deviceType = ReadFromDevice(client_);
+    // One read of the identification registers identifies the device and gives the store
+    // its identity fields.
+    uint16_t identification[kIdentificationRegisters] = {};
+    client_.ReadHoldingRegisters(kDeviceIdRegister, kIdentificationRegisters, identification);
+    state_.deviceType = DeviceTypeOfRegisters(identification);
     if (IsZcDevice(state_.deviceType) || Stopped()) return;
     state_.swapWords = ReadOne(kMeasuredWordOrderRegister) == 1;
     store_.supportInfo = ReadPair(kProtectionRegister);
-    uint16_t identity[kIdentityRegisters] = {};
-    client_.ReadHoldingRegisters(kDeviceIdRegister, kIdentityRegisters, identity);
-    store_.SetIdentityRegisters(identity);
-    uint16_t extension[kExtensionRegisters] = {};
-    client_.ReadHoldingRegisters(kExtensionIdRegister, kExtensionRegisters, extension);
-    store_.SetExtensionRegisters(extension);
+    store_.SetIdentityRegisters(identification);
+    store_.SetExtensionRegisters(&identification[kExtensionIdRegister - kDeviceIdRegister]);
     if (Stopped()) return;
 
     const int channel = EffectiveChannel(state_);
