@@ -195,6 +195,29 @@ TEST_F(MonitorWindow, LoopTestShowsForHkt2FromFirmware200AndWaitsForItsDialog) {
     }
 }
 
+// As in the program, the main window runs its own modal loop: hiding it for the monitor
+// (or for the message about a ZC device) and closing that again must leave the loop running.
+TEST_F(MonitorWindow, ClosingTheMonitorKeepsTheMainWindowRunning) {
+    constexpr int kStillRunning = 42;
+    for (const int row : {kRowKt2, kRowZc}) {
+        StartDevice(row);
+        ParameterImage carry = DefaultImageOfRow(kRowKt2);
+        CBasicParameterDialog window(carry, settings_);
+        MessageBoxRecorder boxes;
+        auto closed = OnModal<CMyVOLTARODlg>([](CMyVOLTARODlg* monitor) {
+            FindControlAs<QPushButton>(monitor, kIdCancel)->click();
+        });
+        QTimer::singleShot(0, &window, [&window] {
+            test::RunConnected([&window] { window.Monitor(); });
+            QTimer::singleShot(100, &window, [&window] { window.done(kStillRunning); });
+        });
+        window.show();
+        EXPECT_EQ(window.exec(), kStillRunning) << row;
+        EXPECT_EQ(*closed, row == kRowKt2);
+        EXPECT_EQ(boxes.Texts().size(), row == kRowZc ? 1u : 0u);
+    }
+}
+
 TEST_F(MonitorWindow, AZcDeviceGetsAMessageAndTheMainWindowComesBack) {
     StartDevice(kRowZc);
     ParameterImage carry = DefaultImageOfRow(kRowKt2);

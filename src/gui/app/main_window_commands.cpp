@@ -147,7 +147,8 @@ void CBasicParameterDialog::Monitor() {
             WaitCursor wait;
             type = IdentifyForMonitor(client);
         }
-        hide();
+        // QDialog's own hiding would end the modal loop this window runs in.
+        QWidget::setVisible(false);
         MonitorWindow window = FirstMonitorWindow(type);
         while (RunMonitorWindow(window, client, this) == kMonitorAlternate)
             window = OtherMonitorWindow(window);
