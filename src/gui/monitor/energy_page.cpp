@@ -77,7 +77,7 @@ void CEnergyPage::BeginEdit() {
     row_ = Grid()->CurrentRow();
     if (model_.EditableEntry(column_, row_) == nullptr) return;
     editor_->BeginTextEdit(Grid()->CellRect(column_, row_), ToQString(Grid()->RequestText()),
-                          Grid()->RequestChar());
+                           Grid()->RequestChar());
 }
 
 void CEnergyPage::EndEdit() {
