@@ -14,7 +14,6 @@ namespace voltaro::sim {
 namespace {
 
 // Ratings (current and 32-bit voltage) that the meter monitor reads for the vector chart.
-constexpr int kRatingsRegister = 6752;
 constexpr int kRatingsRegisters = 3;
 // Measured values are brought up to date at most this often.
 constexpr double kRefreshSeconds = 0.05;
@@ -135,7 +134,7 @@ void DeviceModel::BuildMap(const SimulatorOptions& options) {
     if (!zc_) {
         map_.Add(kMeasuredWordOrderRegister, 1, kReadable);
         if (type_.deviceId == 7811 || type_.deviceId == 7812 || type_.deviceId == 7813) {
-            map_.Add(kRatingsRegister, kRatingsRegisters, kReadable);
+            map_.Add(kMeterRatingRegister, kRatingsRegisters, kReadable);
         }
     }
     measured_->AddRanges(map_);
@@ -182,11 +181,12 @@ void DeviceModel::RefreshLocked() {
     lastRefresh_ = now;
     const std::tm clock = BreakDown(DeviceTime());
     measured_->Refresh(regs_, Setup(), now, clock);
-    if (!zc_ && map_.Access(kRatingsRegister) && (map_.Access(kRatingsRegister) & kWritable) == 0) {
+    if (!zc_ && map_.Access(kMeterRatingRegister) &&
+        (map_.Access(kMeterRatingRegister) & kWritable) == 0) {
         // Ratings of the types whose bargraph block does not hold them.
         const auto table = MeterBlockTable();
-        regs_.Set(kRatingsRegister, regs_.Get(RegisterOfWord(table, kWordPrimaryCurrent)));
-        regs_.Set32(kRatingsRegister + 1,
+        regs_.Set(kMeterRatingRegister, regs_.Get(RegisterOfWord(table, kWordPrimaryCurrent)));
+        regs_.Set32(kMeterRatingRegister + 1,
                     regs_.Get32(RegisterOfWord(table, kWordPrimaryVoltage), swap_), swap_);
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/model/device_registers.h"
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_words.h"
 #include "sim/zc_values.h"
@@ -10,10 +11,8 @@
 namespace voltaro::sim {
 namespace {
 
-constexpr int kCounters = 3136;
 constexpr int kResetMainRegister = 5329;
 constexpr int kResetSecondRegister = 5337;
-constexpr int kResetFixedRegister = 5339;
 
 // The 33 instantaneous values in register order (0-15, then 32-81).
 std::array<int32_t, 33> Instantaneous(const ElectricalValues& v) {
@@ -65,12 +64,12 @@ MeterValues::MeterValues(const CDeviceType& type, bool highFirst, uint64_t seed)
     for (int c = 0; c < inputs; ++c) {
         Channel ch;
         if (c == 1) {
-            ch.offset = 4000;
+            ch.offset = kSecondInputOffset;
             ch.maxBase = 2768;
             ch.thd = 8280;
             ch.harmonics = 8536;
-            ch.flag = 5338;
-            ch.angles = 30100;
+            ch.flag = kVectorUnavailableRegister2;
+            ch.angles = kPhaseAngleRegister2;
         }
         channels_.push_back(ch);
         if (zb_) {
@@ -82,9 +81,9 @@ MeterValues::MeterValues(const CDeviceType& type, bool highFirst, uint64_t seed)
     }
     MarkArea(kResetMainRegister, 1, kResetMain, 0);
     if (zb_) MarkArea(kResetSecondRegister, 1, kResetSecond, 1);
-    if (counters_ > 0) MarkArea(kCounters, 2 * counters_, kCounter, 0);
-    if (analogOutputs_) MarkArea(kCounters, 4, kAnalogOut, 0);
-    if (analogOutputs_ || counters_ == 8) MarkArea(kResetFixedRegister, 1, kResetFixed, 0);
+    if (counters_ > 0) MarkArea(kCounterRegister, 2 * counters_, kCounter, 0);
+    if (analogOutputs_) MarkArea(kCounterRegister, 4, kAnalogOut, 0);
+    if (analogOutputs_ || counters_ == 8) MarkArea(kFixedOutputRegister, 1, kResetFixed, 0);
 }
 
 void MeterValues::MarkArea(int first, int count, Area area, int channel) {
@@ -113,9 +112,10 @@ void MeterValues::AddRanges(RegisterMap& map) const {
     map.Add(kResetMainRegister, 1, kReadWrite);
     if (zb_) map.Add(kResetSecondRegister, 1, kReadWrite);
     if (counters_ > 0)
-        map.Add(kCounters, 16, kReadable), map.Add(kCounters, 2 * counters_, kWritable);
-    if (analogOutputs_) map.Add(kCounters, 4, kReadWrite);
-    if (analogOutputs_ || counters_ == 8) map.Add(kResetFixedRegister, 1, kReadWrite);
+        map.Add(kCounterRegister, 16, kReadable),
+            map.Add(kCounterRegister, 2 * counters_, kWritable);
+    if (analogOutputs_) map.Add(kCounterRegister, 4, kReadWrite);
+    if (analogOutputs_ || counters_ == 8) map.Add(kFixedOutputRegister, 1, kReadWrite);
 }
 
 bool MeterValues::Owns(int address, int count) const {
@@ -158,7 +158,8 @@ void MeterValues::Refresh(RegisterFile& regs, const MeasuringSetup& setup, doubl
                 const double low = level(kAoOutputZero);
                 const double high = level(kAoOutputFull);
                 const double share = std::clamp(v.loadFraction[out % 3], 0.0, 1.0);
-                regs.Set(kCounters + out, static_cast<uint16_t>(Whole(low + (high - low) * share)));
+                regs.Set(kCounterRegister + out,
+                         static_cast<uint16_t>(Whole(low + (high - low) * share)));
             }
         }
     }
@@ -166,7 +167,7 @@ void MeterValues::Refresh(RegisterFile& regs, const MeasuringSetup& setup, doubl
         counterFraction_[k] += dt * 0.2 * (k + 1);
         const double whole = std::floor(counterFraction_[k]);
         counterFraction_[k] -= whole;
-        const int address = kCounters + 2 * k;
+        const int address = kCounterRegister + 2 * k;
         regs.Set32(address, regs.Get32(address, highFirst_) + static_cast<uint32_t>(whole),
                    highFirst_);
     }
@@ -339,7 +340,7 @@ void MeterValues::Commit(RegisterFile& regs, int address, uint16_t value) {
         case kResetMain:
         case kResetSecond:
             if (value == 15) {
-                for (int a = kCounters; a < kCounters + 2 * counters_; ++a)
+                for (int a = kCounterRegister; a < kCounterRegister + 2 * counters_; ++a)
                     regs.Set(a, 0);
             } else if (value != 0) {
                 const int target = area_[address] == kResetMain ? 0 : 1;
@@ -353,7 +354,7 @@ void MeterValues::Commit(RegisterFile& regs, int address, uint16_t value) {
                 regs.Set(address, value);
             } else {
                 if (value == 255) {
-                    for (int a = kCounters; a < kCounters + 16; ++a)
+                    for (int a = kCounterRegister; a < kCounterRegister + 16; ++a)
                         regs.Set(a, 0);
                 }
                 regs.Set(address, 0);

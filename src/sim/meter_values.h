@@ -6,6 +6,7 @@
 #include <array>
 #include <vector>
 
+#include "core/model/device_registers.h"
 #include "sim/electrical.h"
 
 namespace voltaro::sim {
@@ -38,8 +39,8 @@ class MeterValues : public MeasuredValues {
         int maxBase = 768;     // 768 or 2768: maxima and minima
         int thd = 1280;        // 1280 or 8280
         int harmonics = 1536;  // 1536 or 8536
-        int flag = 5335;       // vector-unavailable word / ZB loop-test flag
-        int angles = 30000;    // 30000 or 30100
+        int flag = kVectorUnavailableRegister;  // also the ZB loop-test flag
+        int angles = kPhaseAngleRegister;       // phase angles of the input
         bool loopTest = false;
         bool haveExtremes = false;
         std::array<int32_t, 30> max{}, min{};

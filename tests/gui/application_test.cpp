@@ -17,6 +17,7 @@
 #include "core/platform/resource_module.h"
 #include "gui/app/application.h"
 #include "gui/app/main_window.h"
+#include "gui/app/screenshot_run.h"
 #include "gui_driver.h"
 
 namespace voltaro {
@@ -28,11 +29,16 @@ TEST(StartOptions, SimulateScreenshotAndErrors) {
     ASSERT_TRUE(ParseStartOptions({"--simulate"}, options, error));
     EXPECT_EQ(options.simulateRow, kDefaultSimulatedRow);
     options = {};
-    ASSERT_TRUE(ParseStartOptions({"--simulate=52", "--screenshot", "/tmp/x.png"}, options, error));
+    ASSERT_TRUE(ParseStartOptions(
+        {"--simulate=52", "--screenshot", "/tmp/x.png", "--monitor-seconds", "60"}, options,
+        error));
     EXPECT_EQ(options.simulateRow, 52);
     EXPECT_EQ(options.screenshotPath, QStringLiteral("/tmp/x.png"));
-    for (const QStringList& bad : {QStringList{"--simulate=79"}, QStringList{"--simulate=x"},
-                                   QStringList{"--screenshot"}, QStringList{"--bogus"}}) {
+    EXPECT_EQ(options.monitorSeconds, 60.0);
+    EXPECT_EQ(MonitorPicturePath(options.screenshotPath), QStringLiteral("/tmp/x-monitor.png"));
+    for (const QStringList& bad :
+         {QStringList{"--simulate=79"}, QStringList{"--simulate=x"}, QStringList{"--screenshot"},
+          QStringList{"--monitor-seconds", "-1"}, QStringList{"--bogus"}}) {
         options = {};
         EXPECT_FALSE(ParseStartOptions(bad, options, error)) << bad.join(' ').toStdString();
         EXPECT_FALSE(error.isEmpty());

@@ -140,8 +140,8 @@ TEST_F(MainWindowTest, CommandButtonsCarryTheirToolTips) {
     EXPECT_EQ(Control<QPushButton>(kIdLanguage)->toolTip().toStdString(), LoadString(4107));
     EXPECT_TRUE(Control<QPushButton>(kIdAlarm)->toolTip().isEmpty());
     EXPECT_TRUE(Control<QPushButton>(kIdAlarm)->isEnabled());
-    EXPECT_FALSE(Control<QPushButton>(kIdMonitor)->isEnabled());
-    EXPECT_FALSE(Control<QPushButton>(kIdMonitor)->toolTip().isEmpty());
+    EXPECT_TRUE(Control<QPushButton>(kIdMonitor)->isEnabled());
+    EXPECT_EQ(Control<QPushButton>(kIdMonitor)->toolTip().toStdString(), LoadString(4106));
 }
 
 TEST_F(MainWindowTest, SecondaryCurrentSixBlocksSaveFile) {

@@ -1,11 +1,18 @@
 #!/usr/bin/env bash
 # Starts the desktop program on its simulated device under a virtual X server, lets it
-# upload, and checks that it saved a picture of its main window: screenshot_test.sh VOLTARO PNG
+# upload and monitor, and checks that it saved pictures of its main window and of the meter
+# monitor, in English and in Japanese: screenshot_test.sh VOLTARO PNG
+# (PNG and PNG with "-monitor" before ".png"; the Japanese pair with "-ja" after the name).
 set -euo pipefail
 program=$1
 picture=$2
+japanese=${picture%.png}-ja.png
 mkdir -p "$(dirname "$picture")"
-rm -f "$picture"
+for file in "$picture" "$japanese"; do rm -f "$file" "${file%.png}-monitor.png"; done
 xvfb-run -a "$program" --simulate --screenshot "$picture" --startup-time
-test -s "$picture"
-echo "saved $picture"
+LANG=ja_JP.UTF-8 LC_ALL= LC_MESSAGES= xvfb-run -a "$program" --simulate --screenshot "$japanese"
+for file in "$picture" "$japanese"; do
+    test -s "$file"
+    test -s "${file%.png}-monitor.png"
+    echo "saved $file and ${file%.png}-monitor.png"
+done

@@ -16,20 +16,20 @@ bool CTimerThread::Arm(uint32_t periodMs) {
     if (!changed_.wait_for(lock, std::chrono::milliseconds(100), [this] { return !armed_; }))
         return false;
     // A previous period may still be finishing its notification.
-    changed_.wait(lock, [this] { return !busy_; });
+    changed_.wait(lock, [this] { return !notifying_; });
     armed_ = true;
     deadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(periodMs);
     ++generation_;
-    busy_ = true;  // the thread clears it when this period is over
-    changed_.notify_all();
+    // A thread that sleeps until a later time (or without limit) must look again; one that
+    // wakes before the new deadline finds it by itself.
+    if (sleepingUntil_ > deadline_) changed_.notify_all();
     return true;
 }
 
 void CTimerThread::Disarm() {
     std::unique_lock<std::mutex> lock(mutex_);
     armed_ = false;
-    changed_.notify_all();
-    changed_.wait(lock, [this] { return !busy_; });
+    changed_.wait(lock, [this] { return !notifying_; });
 }
 
 void CTimerThread::Stop() {
@@ -48,24 +48,29 @@ uint32_t CTimerThread::ExpiryCount() const {
 }
 
 void CTimerThread::Run() {
+    using Clock = std::chrono::steady_clock;
     std::unique_lock<std::mutex> lock(mutex_);
-    uint64_t seen = 0;
-    for (;;) {
-        changed_.wait(lock, [&] { return quit_ || generation_ != seen; });
-        if (quit_) break;
-        seen = generation_;
-        bool ended = changed_.wait_until(lock, deadline_,
-                                         [&] { return quit_ || !armed_ || generation_ != seen; });
-        if (!ended) {
+    while (!quit_) {
+        const bool watching = armed_ && expired_ != generation_;
+        if (watching && Clock::now() >= deadline_) {
+            expired_ = generation_;
             ++expiries_;
+            notifying_ = true;
             lock.unlock();
             NotifyObservers();
             lock.lock();
+            notifying_ = false;
+            changed_.notify_all();
+            continue;
         }
-        busy_ = false;
-        changed_.notify_all();
+        sleepingUntil_ = watching ? deadline_ : Clock::time_point::max();
+        if (watching)
+            changed_.wait_until(lock, deadline_);
+        else
+            changed_.wait(lock);
+        sleepingUntil_ = Clock::time_point::max();
     }
-    busy_ = false;
+    notifying_ = false;
     changed_.notify_all();
 }
 

@@ -2,7 +2,9 @@
 // Receive watchdog: one thread per open Modbus-TCP connection. Before a blocking receive
 // the requester arms a period; when the period runs out before Disarm, the thread
 // notifies its observers (the client), which cancel the blocked call. Not a periodic
-// timer: it acts only when armed.
+// timer: it acts only when armed. Arming and disarming cost no wake-up of the thread while
+// it already sleeps until an earlier deadline: it wakes at that deadline, finds the period
+// over or renewed, and sleeps on, so an answer that arrives in time costs no thread switch.
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -38,10 +40,14 @@ class CTimerThread : public CObservable {
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     bool armed_ = false;
-    bool busy_ = false;  // the thread is watching or notifying for a period
+    bool notifying_ = false;  // an expiry notification is under way
     bool quit_ = false;
     uint64_t generation_ = 0;  // incremented by every Arm
+    uint64_t expired_ = 0;     // the generation whose period ran out last
     std::chrono::steady_clock::time_point deadline_;
+    // What the thread sleeps until (time_point::max() when it waits for an Arm).
+    std::chrono::steady_clock::time_point sleepingUntil_ =
+        std::chrono::steady_clock::time_point::max();
     uint32_t expiries_ = 0;
     std::thread thread_;
 };

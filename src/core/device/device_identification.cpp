@@ -9,18 +9,25 @@
 namespace voltaro {
 
 CDeviceType ReadFromDevice(IRegisterReader& client) {
+    uint16_t identification[kIdentificationRegisters] = {};
+    client.ReadHoldingRegisters(kDeviceIdRegister, 1, &identification[0]);
+    client.ReadHoldingRegisters(kFirmwareVersionRegister, 1,
+                                &identification[kFirmwareVersionRegister - kDeviceIdRegister]);
+    client.ReadHoldingRegisters(kExtensionIdRegister, 1,
+                                &identification[kExtensionIdRegister - kDeviceIdRegister]);
+    client.ReadHoldingRegisters(kIoConfigRegister, kIoConfigRegisters,
+                                &identification[kIoConfigRegister - kDeviceIdRegister]);
+    return DeviceTypeOfRegisters(identification);
+}
+
+CDeviceType DeviceTypeOfRegisters(const uint16_t* identification) {
+    const auto at = [&](int address) { return identification[address - kDeviceIdRegister]; };
     CDeviceType type;
-    uint16_t value = 0;
-    client.ReadHoldingRegisters(kDeviceIdRegister, 1, &value);
-    type.deviceId = value;
-    client.ReadHoldingRegisters(kFirmwareVersionRegister, 1, &value);
-    type.version = value;
-    client.ReadHoldingRegisters(kExtensionIdRegister, 1, &value);
-    type.extensionId = static_cast<uint16_t>(value & kExtensionIdMask);
-    uint16_t io[kIoConfigRegisters] = {};
-    client.ReadHoldingRegisters(kIoConfigRegister, kIoConfigRegisters, io);
+    type.deviceId = at(kDeviceIdRegister);
+    type.version = at(kFirmwareVersionRegister);
+    type.extensionId = static_cast<uint16_t>(at(kExtensionIdRegister) & kExtensionIdMask);
     for (int i = 0; i < kIoConfigRegisters; ++i)
-        type.ioConfig[i] = io[i];
+        type.ioConfig[static_cast<std::size_t>(i)] = at(kIoConfigRegister + i);
     type.Lookup();
     const DeviceTypeRecord* record = type.Record();
     if (!record || (record->features == 0 && record->family == 0)) {

@@ -1,6 +1,8 @@
 #pragma once
 // Identification of a connected device: its identification registers, read through the
 // client, looked up in the device catalogue.
+#include <cstdint>
+
 #include "core/model/device_type.h"
 
 namespace voltaro {
@@ -11,5 +13,8 @@ class IRegisterReader;
 // with kExtensionIdMask) into a fresh CDeviceType with its row looked up. An unsupported
 // device fails with kMsgUnsupportedDevice.
 CDeviceType ReadFromDevice(IRegisterReader& client);
+// The same decision from identification registers already read (kIdentificationRegisters
+// from kDeviceIdRegister on): the catalogue row of the device, or kMsgUnsupportedDevice.
+CDeviceType DeviceTypeOfRegisters(const uint16_t* identification);
 
 }  // namespace voltaro

@@ -44,6 +44,35 @@ constexpr PasscodeRegisterSet kMeterPasscodeRegisters{kPasscodeRegister, kUnlock
 constexpr PasscodeRegisterSet kZcPasscodeRegisters{kZcPasscodeRegister, kZcUnlockRegister,
                                                    kZcProtectionRegister};
 
+// Measured values of the meter and ZB map that the monitors address by name. A second
+// measuring input (2-input ZB types) has its own copy of most of them.
+constexpr int kSecondInputOffset = 4000;          // instantaneous values, energies, demand
+constexpr int kVectorUnavailableRegister = 5335;  // not 0: no phase angles to show
+constexpr int kVectorUnavailableRegister2 = 5338;
+constexpr int kPhaseAngleRegister = 30000;  // 6 signed words: I1, U1, I2, U2, I3, U3
+constexpr int kPhaseAngleRegister2 = 30100;
+constexpr int kPhaseAngleRegisters = 6;
+constexpr int kWiringSystemRegister = 5600;  // 0..6
+// Ratings that scale the vector chart. KT2, HKT2, HKT2X: current (16 bits) and voltage
+// (pair). KT6: current in mA and voltage in 0.01 V, both pairs. ZB: CT sensor type and
+// primary current per input, primary voltage (pair) shared by both inputs.
+constexpr int kMeterRatingRegister = 6752;
+constexpr int kKt6RatedCurrentRegister = 6768;
+constexpr int kKt6RatedVoltageRegister = 6772;
+constexpr int kZbPrimaryCurrentRegister = 5601;
+constexpr int kZbSensorTypeRegister = 5602;
+constexpr int kZbPrimaryVoltageRegister = 5603;
+constexpr int kZbPrimaryCurrentRegister2 = 5609;
+constexpr int kZbSensorTypeRegister2 = 5610;
+// Counters (pairs); types with analogue outputs hold their four output levels (single
+// words) here instead.
+constexpr int kCounterRegister = 3136;
+constexpr int kAnalogOutputLevels = 4;
+// 1 while an analogue output loop test holds the outputs (HKT2 from firmware 1.20).
+constexpr int kFixedOutputRegister = 5339;
+// The fraction word of an energy value lies this far above the value's register.
+constexpr int kEnergyFractionDistance = 64;
+
 // The clock: three BCD registers (YYMM, DDhh, mmss).
 constexpr int kClockRegister = 9104;
 constexpr int kClockRegisters = 3;

@@ -6,6 +6,11 @@ namespace voltaro {
 
 constexpr int kTextBlank = 999;  // " ", the empty corner cell of a grid
 
+// Tabs of the meter monitor: "Trend", "Max", "Min"; the two tariffs' energy views and
+// "Counter".
+constexpr int kTextsTrendTabs = 100;
+constexpr int kTextsEnergyTabs = 200;
+
 // Units after a value in the setting lists.
 constexpr int kTextUnitAmpere = 2350;
 constexpr int kTextUnitVolt = 2351;
@@ -44,6 +49,46 @@ constexpr int kTextsInputLabel = 5499;      // + input or channel number: "1ch" 
 constexpr int kTextSensorHeader = 5550;     // "Sensor"
 constexpr int kTextPrimaryHeader = 5551;    // "Primary"
 constexpr int kTextsCtSensor = 5600;        // "TRVA-R5" ...
+
+// The meter monitor: tab texts, grid labels and status texts.
+constexpr int kTextsTrendTab = 100;      // "Trend", "Max", "Min"
+constexpr int kTextsEnergyTab = 200;     // "High tariff (peak time) 1" ... "Counter"
+constexpr int kTextEnergyGroup = 210;    // "Energy"
+constexpr int kTextCounterGroup = 211;   // "Counter"
+constexpr int kTextsQuantity = 1000;     // "Voltage", "Current", "Active power", "React. power",
+                                         // "App. power", "Power factor", "Frequency", "N. current"
+constexpr int kTextsPhase = 1100;        // "Sigma", "1-N", "2-N", "3-N", "1-2", "2-3", "3-1"
+constexpr int kTextsTrendColumn = 1200;  // "Latest", "History1" ... "History4"
+constexpr int kTextsMaxColumn = 1250;    // "Max", "Max (in)", "Max (out)", "Max (LAG)",
+                                         // "Max (LEAD)", "Min"
+constexpr int kTextsDemandRow = 1301;    // "Current 1", "Current 2", "Current 3",
+                                         // "Active power", "React.power", "App. power"
+constexpr int kTextsEnergy1 = 1400;      // "Time", "Active in", ... "Reactive LEAD out",
+                                         // "Apparent", "Reactive in" ... "Reactive in+out"
+constexpr int kTextsVoltage = 1500;      // "Voltage 1", "Voltage 2", "Voltage 3", "Voltage 1-2",
+                                         // "Voltage 2-3", "Voltage 3-1"
+constexpr int kTextsDeviceInfo = 3300;   // "Firmware version", "Serial", "Tag No.",
+                                         // "Support information", "Model", "Modbus passcode"
+constexpr int kTextPasscodeEnabled = 3400;
+constexpr int kTextPasscodeDisabled = 3401;
+constexpr int kTextPasscodeNotSupported = 3402;
+constexpr int kTextsAnalogOutput = 3801;  // "Ao1" ... "Ao4"
+constexpr int kTextsCounter = 4300;       // "Counter1" ... "Counter8"
+
+// Names of measurand indexes (measurand_labels.h), ids 30000 .. 30099.
+constexpr int kTextsMeasurandName = 30000;     // + index 0 .. 32: "Current (sum)" ... "Lead/lag 3"
+constexpr int kTextsEnergyName = 30040;        // + offset in an energy set: "Active energy in" ...
+constexpr int kTextTariff1Name = 30060;        // "Tariff 1 %1!s!"
+constexpr int kTextTariff2Name = 30061;        // "Tariff 2 %1!s!"
+constexpr int kTextDemandName = 30062;         // "Demand %1!s!"
+constexpr int kTextDemandHistoryName = 30063;  // "Demand history %1!d! %2!s!"
+constexpr int kTextMaxName = 30064;            // "Max %1!s!"
+constexpr int kTextMinName = 30065;            // "Min %1!s!"
+constexpr int kTextThdName = 30066;            // "THD %1!s!"
+constexpr int kTextMaxThdName = 30067;         // "Max THD %1!s!"
+constexpr int kTextMaxDemandName = 30068;      // "Max demand %1!s!"
+constexpr int kTextIndexName = 30069;          // "Measurand %1!d!"
+constexpr int kTextsMaxDemandPowerName = 30070;  // "Active power in" ... "Apparent power"
 
 constexpr int InputLabelId(int input) {
     return kTextsInputLabel + input;

@@ -55,6 +55,12 @@ constexpr int kMsgProcessingNow = 11031;              // "(Processing now...)"
 constexpr int kMsgFixedAo = 11034;                    // "Fixed AO"
 constexpr int kMsgLoopTestWarning = 11036;            // "You can communicate confirmation by ..."
 
+// Meter monitor and its log file (ids 30100 .. 30149)
+constexpr int kMsgLogOtherHeader = 30100;         // "The file %1!s! already holds a log ..."
+constexpr int kMsgLogCannotOpen = 30101;          // "The log file %1!s! cannot be opened. %2!s!"
+constexpr int kMsgLogCannotWrite = 30102;         // "The log file %1!s! cannot be written. %2!s!"
+constexpr int kMsgZcMonitorNotAvailable = 30103;  // "This device belongs to the ZC series ..."
+
 // The message shown when a language module cannot be loaded: its text is fixed, its id
 // is this program's own.
 constexpr int kMsgCantLoadLanguageModule = 11100;  // "Can't load language module"

@@ -37,6 +37,8 @@ extern const std::span<const StringEntry> kParameters;  // parameter and group n
 extern const std::span<const StringEntry> kInvented;
 // What the programs print for --version and --help (30600 ...).
 extern const std::span<const StringEntry> kPrograms;
+// Texts of the meter monitor and its log: measurand names and messages (30000 .. 30149).
+extern const std::span<const StringEntry> kMonitor;
 }  // namespace strings
 
 }  // namespace voltaro

@@ -225,6 +225,10 @@ const StringEntry kData[] = {
     {kTextMonitorVector, "Vector"},
     {kTextMonitorAnalogOutput, "Analog Output"},
     {kTextMonitorDeviceInformation, "Device Information"},
+    {kTextMonitorLoopTestLater,
+     "The analogue output loop test is not available in this version yet."},
+    {kTextMonitorChannel1, "CH1"},
+    {kTextMonitorChannel2, "CH2"},
     // Max/min page of the meter monitor (130)
     {kTextMaxMinInstantaneous, "Instantaneous"},
     {kTextMaxMinDemand, "Demand"},

@@ -3,7 +3,6 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QEvent>
-#include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -24,7 +23,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
-#include "gui/dialogs/comm_dialog.h"
+#include "gui/app/screenshot_run.h"
 #include "sim/simulator.h"
 
 namespace voltaro {
@@ -82,23 +81,6 @@ class FirstPaintWatch : public QObject {
     bool reported_ = false;
 };
 
-// The unattended screenshot run: accepts every Connect dialog as it stands, and closes
-// every message box, printing its text and marking the run as failed.
-void AnswerDialogsUnattended(QObject* owner, bool& failed) {
-    auto* timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, owner, [&failed] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* dialog = qobject_cast<CCommDialog*>(modal)) {
-            dialog->accept();
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            std::fprintf(stderr, "voltaro: %s\n", box->text().toLocal8Bit().constData());
-            failed = true;
-            box->done(QMessageBox::Ok);
-        }
-    });
-    timer->start(20);
-}
-
 }  // namespace
 
 bool CVoltaroApplication::notify(QObject* receiver, QEvent* event) {
@@ -146,6 +128,13 @@ bool ParseStartOptions(const QStringList& arguments, StartOptions& options, QStr
             options.simulateRow = row;
         } else if (argument == QLatin1String("--screenshot") && i + 1 < arguments.size()) {
             options.screenshotPath = arguments[++i];
+        } else if (argument == QLatin1String("--monitor-seconds") && i + 1 < arguments.size()) {
+            bool ok = false;
+            options.monitorSeconds = arguments[++i].toDouble(&ok);
+            if (!ok || options.monitorSeconds < 0) {
+                error = QStringLiteral("--monitor-seconds: a number of seconds expected");
+                return false;
+            }
         } else if (argument == QLatin1String("--startup-time")) {
             options.printStartupTime = true;
         } else {
@@ -211,10 +200,8 @@ int RunApplication(const StartOptions& options, qint64 startNs) {
         if (first && options.printStartupTime) window.installEventFilter(&watch);
         if (first && !options.screenshotPath.isEmpty()) {
             QTimer::singleShot(0, &window, [&window, &options, &screenshotFailed] {
-                AnswerDialogsUnattended(&window, screenshotFailed);
-                window.Upload();
-                if (!window.grab().save(options.screenshotPath)) screenshotFailed = true;
-                window.done(0);
+                RunScreenshots(window, options.screenshotPath,
+                               static_cast<int>(options.monitorSeconds * 1000), screenshotFailed);
             });
         }
         first = false;

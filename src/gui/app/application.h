@@ -7,7 +7,11 @@
 //                      loopback port and use a profile of its own, in a fresh temporary
 //                      directory, whose connection settings point at it
 //   --screenshot PATH  upload from the device once the window is up (accepting the Connect
-//                      dialog as it stands), save a picture of the main window to PATH, quit
+//                      dialog as it stands), save a picture of the main window to PATH, then
+//                      open the monitor and, once it shows living values, save a picture of
+//                      it beside (PATH with "-monitor" before the extension), quit
+//   --monitor-seconds N  with --screenshot: keep monitoring N seconds (default 1.5) before
+//                      the monitor's picture is taken (measurements of a running monitor)
 //   --startup-time     print the time from start to the first paint of the main window
 //   --help, --version  print the usage or the version and quit (no display needed)
 #include <QApplication>
@@ -33,6 +37,7 @@ class CVoltaroApplication : public QApplication {
 struct StartOptions {
     std::optional<int> simulateRow;
     QString screenshotPath;
+    double monitorSeconds = 1.5;
     bool printStartupTime = false;
 };
 

@@ -14,6 +14,7 @@
 #include "core/platform/ui_text_ids.h"
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
+#include "gui/app/window_icon.h"
 #include "gui/dialogs/input2_page.h"
 #include "gui/dialogs/passcode_dialog.h"
 #include "gui/dialogs/setting_dialogs.h"
@@ -67,6 +68,7 @@ CBasicParameterDialog::CBasicParameterDialog(ParameterImage& carryOver, AppSetti
     setObjectName(ControlObjectName(kMainWindowTemplate));
     setWindowTitle(WindowTitle());
     setWindowFlag(Qt::WindowMinimizeButtonHint);
+    setWindowIcon(ProgramIcon());
     BuildWidgets();
     Refresh();
 }
@@ -106,7 +108,7 @@ QWidget* CBasicParameterDialog::BuildCommandButtons() {
         {kIdReport, "report", kTextMainReport, &CBasicParameterDialog::Report},
         {kIdSaveFile, "save_file", kTextMainSaveFile, &CBasicParameterDialog::SaveFile},
         {kIdOpenFile, "open_file", kTextMainOpenFile, &CBasicParameterDialog::OpenFile},
-        {kIdMonitor, "monitor", kTextMainMonitor, nullptr},
+        {kIdMonitor, "monitor", kTextMainMonitor, &CBasicParameterDialog::Monitor},
         {kIdLanguage, "language", kTextMainLanguage, &CBasicParameterDialog::SwitchLanguage},
     };
     auto* box = new QWidget(this);
@@ -116,14 +118,7 @@ QWidget* CBasicParameterDialog::BuildCommandButtons() {
     for (const Command& command : commands) {
         QPushButton* button = MakeButton(command.id, command.name, command.textId);
         button->setToolTip(Text(tip++));
-        if (command.run != nullptr) {
-            connect(button, &QPushButton::clicked, this, command.run);
-        } else {
-            // The measurement monitors are not part of this program yet.
-            button->setEnabled(false);
-            button->setToolTip(button->toolTip() + QStringLiteral(" ") +
-                               Text(kTextMainNotAvailableYet));
-        }
+        connect(button, &QPushButton::clicked, this, command.run);
         row->addWidget(button);
     }
     return box;

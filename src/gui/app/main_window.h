@@ -49,6 +49,9 @@ class CBasicParameterDialog : public QDialog {
     void Report();
     void SaveFile();
     void OpenFile();
+    // Connects, identifies the device and shows its monitor window (the main window is
+    // hidden meanwhile).
+    void Monitor();
     void SwitchLanguage();
     void RunSettingButton(int id);
 

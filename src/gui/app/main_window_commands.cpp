@@ -2,6 +2,7 @@
 #include <QFileInfo>
 #include <optional>
 
+#include "core/app/monitor_launch.h"
 #include "core/comm/modbus_interface.h"
 #include "core/device/passcode_protection.h"
 #include "core/files/config_file.h"
@@ -20,6 +21,7 @@
 #include "gui/dialogs/compare_dialog.h"
 #include "gui/dialogs/passcode_prompts.h"
 #include "gui/dialogs/progress_dialog.h"
+#include "gui/monitor/my_voltaro_dlg.h"
 
 namespace voltaro {
 
@@ -44,6 +46,17 @@ class CDownloadView : public IDownloadView {
     QWidget* parent_;
     std::optional<WaitCursor> wait_;
 };
+
+// Runs one monitor window modally; its result tells whether the other one is wanted.
+int RunMonitorWindow(MonitorWindow window, CModbusInterface& client, QWidget* parent) {
+    if (window == MonitorWindow::Meter) {
+        CMyVOLTARODlg monitor(client, parent);
+        return monitor.exec();
+    }
+    // The power management monitor of the 8-input series is not part of this program yet.
+    ShowInformation(parent, Text(kMsgZcMonitorNotAvailable));
+    return 0;
+}
 
 FileDialogOptions ConfigFileOptions(int titleId) {
     FileDialogOptions options;
@@ -121,6 +134,27 @@ void CBasicParameterDialog::OpenFile() {
             Refresh();
         }
     } catch (const CPrivateException& error) {
+        ReportFailure(this, error);
+    }
+}
+
+void CBasicParameterDialog::Monitor() {
+    try {
+        CModbusInterface client;
+        if (!Connect(this, client)) return;
+        CDeviceType type;
+        {
+            WaitCursor wait;
+            type = IdentifyForMonitor(client);
+        }
+        // QDialog's own hiding would end the modal loop this window runs in.
+        QWidget::setVisible(false);
+        MonitorWindow window = FirstMonitorWindow(type);
+        while (RunMonitorWindow(window, client, this) == kMonitorAlternate)
+            window = OtherMonitorWindow(window);
+        show();
+    } catch (const CPrivateException& error) {
+        show();
         ReportFailure(this, error);
     }
 }

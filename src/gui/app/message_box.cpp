@@ -49,6 +49,10 @@ void ShowException(QWidget* parent, const CPrivateException& error) {
     ShowError(parent, error.Message());
 }
 
+void ShowInformation(QWidget* parent, const QString& text) {
+    MakeBox(parent, text, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok)->exec();
+}
+
 bool Ask(QWidget* parent, const QString& text, AskIcon icon) {
     return MakeAskBox(parent, text, icon)->exec() == QMessageBox::Yes;
 }

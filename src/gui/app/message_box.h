@@ -26,6 +26,8 @@ void ShowError(QWidget* parent, const std::string& text);
 // Shows the exception's message with the stop icon. (A Cancel is no CPrivateException:
 // it travels as CCancelled and shows nothing.)
 void ShowException(QWidget* parent, const CPrivateException& error);
+// Shows a notice with the information icon.
+void ShowInformation(QWidget* parent, const QString& text);
 // True when the user answered Yes.
 bool Ask(QWidget* parent, const QString& text, AskIcon icon = AskIcon::Question);
 

@@ -8,6 +8,7 @@
 #include <QToolTip>
 
 #include "gui/app/qt_text.h"
+#include "gui/controls/edit_text.h"
 
 namespace voltaro {
 
@@ -68,6 +69,25 @@ void CDataGridView::MoveLeft() {
 void CDataGridView::MoveRight() {
     model_.Move(1, 0);
     update();
+}
+
+bool CDataGridView::MoveBy(int navigation) {
+    switch (navigation) {
+        case kNavigateDown:
+            MoveDown();
+            return true;
+        case kNavigateUp:
+            MoveUp();
+            return true;
+        case kNavigateLeft:
+            MoveLeft();
+            return true;
+        case kNavigateRight:
+            MoveRight();
+            return true;
+        default:
+            return false;
+    }
 }
 
 void CDataGridView::Activate(int ch) {

@@ -36,6 +36,9 @@ class CDataGridView : public QWidget, public CObservable {
     void MoveDown();
     void MoveLeft();
     void MoveRight();
+    // Moves as an in-place editor's navigation code asks (1 down, 2 up, 3 left, 4 right);
+    // false for any other code.
+    bool MoveBy(int navigation);
     // Activates the current cell: ch 0 (Enter, a click) copies the cell's text into
     // RequestText; a typed character is passed in RequestChar. Notifies the observers.
     void Activate(int ch);

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/settings/cell_binding.h"
+#include "core/model/cell_binding.h"
 
 namespace voltaro {
 

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "gui/controls/paint_support.h"
+
 namespace voltaro {
 
 CLedIndicator::CLedIndicator(QWidget* parent) : QWidget(parent) {}
@@ -13,8 +15,7 @@ void CLedIndicator::SetColor(const QColor& color) {
 }
 
 void CLedIndicator::SetColorRef(std::uint32_t colorRef) {
-    SetColor(QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
-                    static_cast<int>((colorRef >> 16) & 0xFF)));
+    SetColor(ColorFromRef(colorRef));
 }
 
 QRect CLedIndicator::CircleRect(const QSize& size) {

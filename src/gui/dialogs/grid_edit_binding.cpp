@@ -91,23 +91,7 @@ void CGridEditBinding::EndEdit() {
     NotifyObservers(this);
     grid_.setFocus(Qt::OtherFocusReason);
     editor_.Hide();
-    switch (navigation) {
-        case kNavigateDown:
-            grid_.MoveDown();
-            break;
-        case kNavigateUp:
-            grid_.MoveUp();
-            break;
-        case kNavigateLeft:
-            grid_.MoveLeft();
-            break;
-        case kNavigateRight:
-            grid_.MoveRight();
-            break;
-        default:
-            return;
-    }
-    grid_.Activate(0);
+    if (grid_.MoveBy(navigation)) grid_.Activate(0);
 }
 
 void CGridEditBinding::Update(CObservable* source) {

@@ -10,7 +10,7 @@
 #include <QObject>
 #include <vector>
 
-#include "core/settings/cell_binding.h"
+#include "core/model/cell_binding.h"
 #include "core/settings/list_dialog_model.h"
 #include "core/work/observer.h"
 #include "gui/controls/data_grid_view.h"

@@ -23,6 +23,10 @@ const StringEntry kData[] = {
     {kTextMonitorVector, "ベクトル"},
     {kTextMonitorAnalogOutput, "アナログ出力"},
     {kTextMonitorDeviceInformation, "機器情報"},
+    {kTextMonitorLoopTestLater,
+     "このバージョンでは、アナログ出力のループテストはまだ使用できません。"},
+    {kTextMonitorChannel1, "CH1"},
+    {kTextMonitorChannel2, "CH2"},
     // Max/min page of the meter monitor (130)
     {kTextMaxMinInstantaneous, "瞬時値"},
     {kTextMaxMinDemand, "デマンド"},

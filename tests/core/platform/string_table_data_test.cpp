@@ -23,7 +23,7 @@ std::vector<Block> AllBlocks() {
     return {{"messages", strings::kMessages},     {"ui", strings::kUi},
             {"lists", strings::kLists},           {"models", strings::kModels},
             {"parameters", strings::kParameters}, {"invented", strings::kInvented},
-            {"programs", strings::kPrograms}};
+            {"programs", strings::kPrograms},     {"monitor", strings::kMonitor}};
 }
 
 const StringEntry* FindEnglish(int id) {

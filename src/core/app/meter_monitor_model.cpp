@@ -1,0 +1,161 @@
+#include "core/app/meter_monitor_model.h"
+
+#include "core/monitor/monitor_commands.h"
+#include "core/monitor/monitor_registers.h"
+#include "core/platform/message_ids.h"
+#include "core/platform/string_table.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kStepCount = 10;
+constexpr int kStepIdentity = 0;
+constexpr int kStepMaxMinFirst = 1;  // 1 .. 3: Trend, Max, Min
+constexpr int kStepEnergyFirst = 4;  // 4 .. 6: first tariff, second tariff, counters
+constexpr int kStepCounters = 6;
+constexpr int kStepThd = 7;
+constexpr int kStepHarmonics = 8;
+constexpr int kStepAnalogOutputs = 9;
+constexpr uint16_t kLoopTestDevice = 7812;
+constexpr uint16_t kLoopTestFirmwareAbove = 199;
+
+}  // namespace
+
+MonitorRequest CMeterMonitorModel::Start() {
+    step_ = kStepIdentity;
+    commError_ = false;
+    return {kCmdIdentity, 0};
+}
+
+MonitorRequest CMeterMonitorModel::NextRequest() {
+    for (;;) {
+        switch (step_) {
+            case kStepIdentity:
+                return {kCmdIdentity, 0};
+            case kStepMaxMinFirst:
+            case kStepMaxMinFirst + 1:
+            case kStepMaxMinFirst + 2:
+                if (trendTab_ == step_ - kStepMaxMinFirst)
+                    return {kCmdInstantaneous + trendTab_, 0};
+                break;
+            case kStepEnergyFirst:
+                if (energyTab_ == 0 || energyTab_ == 1) return {kCmdEnergy1, 0};
+                break;
+            case kStepEnergyFirst + 1:
+                if (energyTab_ == 2 || energyTab_ == 3) return {kCmdEnergy2, 0};
+                break;
+            case kStepCounters:
+                if (energyTab_ == kEnergyTabCounter) return {kCmdCounters, 0};
+                step_ = kStepThd;
+                return {kCmdThd, 0};
+            case kStepThd:
+                return {kCmdThd, 0};
+            case kStepHarmonics:
+                return {kCmdHarmonics, harmonicSet_};
+            default:
+                return {kCmdAnalogOutputs, 0};
+        }
+        ++step_;
+    }
+}
+
+CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType& type,
+                                              const CMeasurandsKT2& store) {
+    CycleUpdate update;
+    if (lastFailed) {
+        commError_ = true;
+        statusTextId_ = kMsgMonitorCommunicationError;
+        update.next = NextRequest();
+        return update;
+    }
+    if (IsZcDevice(type)) {
+        update.handOver = true;
+        return update;
+    }
+    switch (step_) {
+        case kStepIdentity:
+            update.fillDeviceInfo = true;
+            update.channelEnabled = store.ioConfig[kIoMeasuringInputs] == 2;
+            if (type.ioConfig[kIoMeasuringInputs] < 2) {
+                update.channelEnabled = false;
+                update.resetChannel = true;
+            }
+            break;
+        case kStepMaxMinFirst:
+        case kStepMaxMinFirst + 1:
+        case kStepMaxMinFirst + 2:
+            update.fillMaxMin = step_ == trendTab_ + kStepMaxMinFirst;
+            break;
+        case kStepEnergyFirst:
+        case kStepEnergyFirst + 1:
+        case kStepCounters:
+            update.fillEnergy = step_ == energyTab_ / 2 + kStepEnergyFirst ||
+                                (step_ == kStepCounters && energyTab_ == kEnergyTabCounter);
+            break;
+        case kStepThd:
+            update.fillThd = true;
+            break;
+        case kStepHarmonics:
+            update.fillHarmonics = true;
+            break;
+        default:
+            update.fillAnalogOutputs = true;
+            fixedAo_ = store.fixedOutputStatus != 0;
+            loopTestVisible_ =
+                type.deviceId == kLoopTestDevice && type.version > kLoopTestFirmwareAbove;
+            break;
+    }
+    statusTextId_ = kMsgCommunicating;
+    commError_ = false;
+    ledColor_ = blinkOn_ ? kColorLedOn : kColorLedOff;
+    blinkOn_ = !blinkOn_;
+    step_ = (step_ + 1) % kStepCount;
+    update.next = NextRequest();
+    return update;
+}
+
+void CMeterMonitorModel::OnTimer() {
+    if (commError_) blinkOn_ = !blinkOn_;
+    fixedBlink_ = !fixedBlink_;
+}
+
+bool CMeterMonitorModel::SelectThdRow(int row) {
+    if (row < 1 || row > kHarmonicSetCount) return false;
+    harmonicSet_ = row - 1;
+    return true;
+}
+
+int CMeterMonitorModel::InitialThdRow(int currentRow) {
+    return currentRow >= 1 && currentRow <= kHarmonicSetCount ? currentRow : 1;
+}
+
+StatusView CMeterMonitorModel::Status() const {
+    StatusView view;
+    view.text = statusTextId_ != 0 ? LoadString(statusTextId_) : "";
+    view.textColor = commError_ ? kColorRed : kColorBlue;
+    if (commError_ && blinkOn_) {
+        view.textColor = kColorWhite;
+        view.backColor = kColorRed;
+    }
+    return view;
+}
+
+uint32_t CMeterMonitorModel::LedColor() const {
+    if (commError_) return blinkOn_ ? kColorRed : kColorLedOff;
+    return ledColor_;
+}
+
+FixedAoView CMeterMonitorModel::FixedAo() const {
+    FixedAoView view;
+    if (!fixedAo_) return view;
+    view.text = LoadString(kMsgFixedAo);
+    if (fixedBlink_) {
+        view.textColor = kColorGoldenrod;
+    } else {
+        view.textColor = kColorWhite;
+        view.backColor = kColorGoldenrod;
+    }
+    return view;
+}
+
+}  // namespace voltaro

@@ -1,0 +1,129 @@
+#pragma once
+// The meter monitor's cycle without its widgets: which command to post next (steps 0 to 9,
+// skipping the views that are not shown), which part of the window a completed command
+// fills, the Channel selector's state, the status text with its colours and blinking, the
+// indicator colour, the THD grid's selection of the harmonic set, and the hand-over of a
+// ZC device to the power management monitor. The window copies what it is told into its
+// widgets and posts the commands to its CBackThread.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/model/device_type.h"
+#include "core/monitor/measurand_store.h"
+
+namespace voltaro {
+
+// Colours as 0x00BBGGRR.
+constexpr uint32_t kColorRed = 0x0000FF;
+constexpr uint32_t kColorBlue = 0xFF0000;
+constexpr uint32_t kColorWhite = 0xFFFFFF;
+constexpr uint32_t kColorBlack = 0x000000;
+constexpr uint32_t kColorGoldenrod = 0x20A5DA;
+constexpr uint32_t kColorLedOn = 0xFF6464;  // the indicator's blink while communicating
+constexpr uint32_t kColorLedOff = 0x000000;
+
+// Tabs of tab control 1001 and 1002.
+enum TrendTab : int { kTabTrend = 0, kTabMax = 1, kTabMin = 2 };
+constexpr int kTrendTabCount = 3;
+constexpr int kEnergyTabCount = 5;
+constexpr int kEnergyTabCounter = 4;
+
+struct MonitorRequest {
+    int command = 0;
+    int argument = 0;
+    bool operator==(const MonitorRequest&) const = default;
+};
+
+// What the window does after a command completed.
+struct CycleUpdate {
+    // A ZC device: end the window with OK (the main window then shows the power
+    // management monitor); nothing else applies and no command is posted.
+    bool handOver = false;
+    // Parts to fill from the store (only when the command succeeded).
+    bool fillDeviceInfo = false;     // device-information grid and vector chart (step 0)
+    bool fillMaxMin = false;         // max/min page; enable tab control 1001
+    bool fillEnergy = false;         // energy page; enable tab control 1002
+    bool fillThd = false;            // THD grid
+    bool fillHarmonics = false;      // copy the selected set into the harmonics graph
+    bool fillAnalogOutputs = false;  // analogue-output grid, text 1185, button 1186
+    // Step 0 only: the Channel selector. When resetChannel, select its first entry and
+    // give the thread channel 0.
+    std::optional<bool> channelEnabled;
+    bool resetChannel = false;
+    // The command to post next.
+    MonitorRequest next;
+};
+
+// How the status text is drawn.
+struct StatusView {
+    std::string text;  // 11016 or 11024
+    uint32_t textColor = kColorBlue;
+    std::optional<uint32_t> backColor;  // white text on red while blinking on an error
+};
+
+// How text 1185 ("Fixed AO") is drawn: empty text draws nothing.
+struct FixedAoView {
+    std::string text;
+    uint32_t textColor = kColorWhite;
+    std::optional<uint32_t> backColor;
+};
+
+class CMeterMonitorModel {
+  public:
+    // Starting: step 0, no error; the first command is kCmdIdentity.
+    MonitorRequest Start();
+
+    // A command completed. lastFailed is the thread's flag; type the device type the
+    // thread identified; store the window's store.
+    CycleUpdate OnCommandDone(bool lastFailed, const CDeviceType& type,
+                              const CMeasurandsKT2& store);
+
+    // The window's 500 ms timer: blinks the error state and the fixed-output text.
+    void OnTimer();
+
+    // Views shown (tab 1001: TrendTab; tab 1002: 0 .. 4). A switch takes effect at the next
+    // step that reads the view.
+    void SetTrendTab(int tab) { trendTab_ = tab; }
+    void SetEnergyTab(int tab) { energyTab_ = tab; }
+    int TrendTabShown() const { return trendTab_; }
+    int EnergyTabShown() const { return energyTab_; }
+
+    // The THD grid: a row activated by the user selects harmonic set row - 1 (rows 1 .. 10;
+    // other rows change nothing). Returns whether the set changed hands to the graph
+    // (which then waits for data).
+    bool SelectThdRow(int row);
+    int HarmonicSet() const { return harmonicSet_; }
+    // The THD grid's current row brought into 1 .. 10 at start (1 when unset).
+    static int InitialThdRow(int currentRow);
+
+    // Status text and indicator.
+    StatusView Status() const;
+    // The indicator colour; while commError, also set by painting the status text.
+    uint32_t LedColor() const;
+    FixedAoView FixedAo() const;
+    // Whether the "Loop Test" button is shown (device 7812, firmware above 199).
+    bool LoopTestVisible() const { return loopTestVisible_; }
+
+    int Step() const { return step_; }
+    bool CommError() const { return commError_; }
+    bool BlinkOn() const { return blinkOn_; }
+
+  private:
+    // The command of the current step, advancing past steps whose view is hidden.
+    MonitorRequest NextRequest();
+
+    int step_ = 0;
+    int statusTextId_ = 0;  // none until the first command completed
+    bool commError_ = false;
+    bool blinkOn_ = false;
+    uint32_t ledColor_ = kColorLedOff;
+    bool fixedAo_ = false;
+    bool fixedBlink_ = false;
+    bool loopTestVisible_ = false;
+    int trendTab_ = kTabTrend;
+    int energyTab_ = 0;
+    int harmonicSet_ = 0;
+};
+
+}  // namespace voltaro

@@ -1,0 +1,12 @@
+#pragma once
+// The name of a measurand index in the active language ("Current 1", "Max Voltage 1-2",
+// "Tariff 1 Active energy in", "Counter3", ...), for lists and log headers that show
+// indexes outside a page's grid. Every index of the meter part and every derived index
+// has its own name; other indexes are named by number.
+#include <string>
+
+namespace voltaro {
+
+std::string MeasurandLabel(int index);
+
+}  // namespace voltaro

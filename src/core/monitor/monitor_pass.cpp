@@ -1,0 +1,115 @@
+#include "core/monitor/monitor_pass.h"
+
+#include <algorithm>
+
+#include "core/comm/modbus_interface.h"
+#include "core/monitor/measurand_format.h"
+#include "core/monitor/measurand_labels.h"
+#include "core/platform/cancelled.h"
+#include "core/platform/private_exception.h"
+#include "core/work/sync_objects.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kIoCounters = 4;  // fifth I/O word of a device type
+
+void AddRange(std::vector<int>& out, int first, int count) {
+    for (int i = 0; i < count; ++i)
+        out.push_back(first + i);
+}
+
+// The commands of a pass, in order, before the harmonic sets.
+constexpr int kPassCommands[] = {kCmdIdentity, kCmdInstantaneous, kCmdMaxima,
+                                 kCmdMinima,   kCmdEnergy1,       kCmdEnergy2,
+                                 kCmdThd,      kCmdCounters,      kCmdAnalogOutputs};
+
+}  // namespace
+
+std::vector<int> IndexesOfCommand(int command, const CDeviceType& type) {
+    std::vector<int> out;
+    switch (command) {
+        case kCmdIdentity:
+            AddRange(out, kIdxModelName, kIdxTagNumber - kIdxModelName + 1);
+            break;
+        case kCmdInstantaneous:
+            AddRange(out, kIdxCurrentSum, kInstantaneousCount);
+            AddRange(out, kIdxDemandCurrent, kIdxMaximum - kIdxDemandCurrent);
+            break;
+        case kCmdMaxima:
+            AddRange(out, kIdxMaximum, kIdxFrequency + 1);
+            AddRange(out, kIdxMaximumPhase, kIdxMaximumThd - kIdxMaximumPhase);
+            AddRange(out, kIdxMaxDemandCurrent, kIdxMinimum - kIdxMaxDemandCurrent);
+            break;
+        case kCmdMinima:
+            AddRange(out, kIdxMinimum, kIdxFrequency + 1);
+            AddRange(out, kIdxMinimumPhase, kIdxThd - kIdxMinimumPhase);
+            break;
+        case kCmdEnergy1:
+            AddRange(out, kIdxEnergySet1, kEnergySetSize);
+            break;
+        case kCmdEnergy2:
+            AddRange(out, kIdxEnergySet2, kEnergySetSize);
+            break;
+        case kCmdThd:
+            AddRange(out, kIdxThd, kHarmonicSetCount);
+            AddRange(out, kIdxMaximumThd, kHarmonicSetCount);
+            break;
+        case kCmdCounters:
+            AddRange(out, kIdxCounter1, std::min<int>(type.ioConfig[kIoCounters], kCounterCount));
+            break;
+        case kCmdAnalogOutputs:
+            AddRange(out, kIdxAnalogOutput1,
+                     std::min<int>(type.ioConfig[kIoAnalogOutputs], kAnalogOutputCount));
+            break;
+        default:
+            break;
+    }
+    return out;
+}
+
+MonitorPassResult ReadMonitorPass(CModbusInterface& client, CMeasurandsKT2& store,
+                                  const MonitorPassOptions& options,
+                                  const std::atomic<bool>* stop) {
+    MonitorPassResult result;
+    result.state.channel = options.channel;
+    std::atomic<bool> running{true};
+    const auto stopped = [&] { return stop != nullptr && stop->load(); };
+    CAccessRight access(client);
+    try {
+        client.Open();
+        for (int command : kPassCommands) {
+            if (stopped()) throw CCancelled();
+            ExecuteMonitorCommand(client, store, result.state, command, 0, &running);
+            if (command == kCmdIdentity && IsZcDevice(result.state.deviceType)) {
+                result.zcDevice = true;
+                break;
+            }
+            for (int index : IndexesOfCommand(command, result.state.deviceType))
+                result.indexes.push_back(index);
+        }
+        for (int set : result.zcDevice ? std::vector<int>{} : options.harmonicSets) {
+            if (stopped()) throw CCancelled();
+            ExecuteMonitorCommand(client, store, result.state, kCmdHarmonics, set, &running);
+        }
+        result.ok = true;
+    } catch (const CPrivateException& e) {
+        result.error = e.Message();
+    } catch (const CCancelled&) {
+        result.error.clear();
+    }
+    client.Close();
+    std::sort(result.indexes.begin(), result.indexes.end());
+    return result;
+}
+
+std::vector<MeasurandEntry> MeasurandEntries(const CMeasurandsKT2& store,
+                                             const std::vector<int>& indexes) {
+    std::vector<MeasurandEntry> entries;
+    entries.reserve(indexes.size());
+    for (int index : indexes)
+        entries.push_back({index, MeasurandLabel(index), FormatMeasurand(store, index)});
+    return entries;
+}
+
+}  // namespace voltaro

@@ -1,0 +1,341 @@
+#include "gui/monitor/my_voltaro_dlg.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "core/app/monitor_launch.h"
+#include "core/app/monitor_page_lists.h"
+#include "core/platform/list_text_ids.h"
+#include "core/platform/message_ids.h"
+#include "core/platform/ui_text_ids.h"
+#include "gui/app/control_names.h"
+#include "gui/app/qt_text.h"
+#include "gui/app/window_icon.h"
+#include "gui/controls/grid_frame.h"
+#include "gui/controls/harmonics_graph.h"
+#include "gui/controls/led_indicator.h"
+#include "gui/controls/paint_support.h"
+#include "gui/controls/vector_chart.h"
+#include "gui/dialogs/device_info_dialog.h"
+#include "gui/monitor/energy_page.h"
+#include "gui/monitor/max_min_page.h"
+#include "gui/monitor/monitor_grids.h"
+
+namespace voltaro {
+
+namespace {
+
+// Column widths as parts of the grid's width, and the least width a column gets.
+constexpr double kThdColumns = 2.8;
+constexpr double kDeviceInfoColumns = 2;
+constexpr double kAnalogOutputColumns = 4;
+constexpr int kThdMinWidth = 72;
+constexpr int kDeviceInfoMinWidth = 110;
+constexpr int kAnalogOutputMinWidth = 56;
+// The window's first size: room for the grids' texts and a round vector chart.
+constexpr int kInitialWidth = 1240;
+constexpr int kInitialHeight = 720;
+// The THD grid's first value row (rows 1 to 10 are the harmonic sets).
+constexpr int kThdFirstRow = 1;
+
+QGroupBox* Group(QWidget* parent, int textId, QWidget* content) {
+    auto* group = new QGroupBox(Text(textId), parent);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(content);
+    return group;
+}
+
+// A tab bar with the page it switches below it, framed like a tab widget.
+QWidget* TabbedPage(QWidget* parent, QTabBar* tabs, QWidget* page) {
+    auto* box = new QWidget(parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    tabs->setDrawBase(false);
+    tabs->setExpanding(false);
+    // Every tab stays in sight: the page is at least as wide as its tabs.
+    tabs->setUsesScrollButtons(false);
+    layout->addWidget(tabs);
+    auto* frame = new QFrame(box);
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto* inner = new QVBoxLayout(frame);
+    inner->setContentsMargins(2, 2, 2, 2);
+    inner->addWidget(page);
+    layout->addWidget(frame);
+    return box;
+}
+
+QTabBar* MakeTabs(QWidget* parent, int id, const char* name, int firstTextId, int count) {
+    auto* tabs = new QTabBar(parent);
+    NameControl(tabs, id, name);
+    for (int i = 0; i < count; ++i)
+        tabs->addTab(Text(firstTextId + i));
+    return tabs;
+}
+
+void Colour(QLabel* label, std::uint32_t text, std::optional<std::uint32_t> back) {
+    QPalette colours = label->palette();
+    colours.setColor(QPalette::WindowText, ColorFromRef(text));
+    label->setAutoFillBackground(back.has_value());
+    if (back) colours.setColor(QPalette::Window, ColorFromRef(*back));
+    label->setPalette(colours);
+}
+
+}  // namespace
+
+CMyVOLTARODlg::CMyVOLTARODlg(CModbusInterface& client, QWidget* parent)
+    : CObserverDialog(parent), client_(client), thread_(client, store_) {
+    setObjectName(ControlObjectName(kTemplate));
+    setWindowTitle(Text(kTextMonitorCaption) + QStringLiteral(" - " VOLTARO_PRODUCT_NAME));
+    setWindowIcon(ProgramIcon());
+    setWindowFlag(Qt::WindowMinMaxButtonsHint);
+    auto* top = new QVBoxLayout(this);
+    auto* body = new QHBoxLayout;
+    body->addWidget(BuildViews(), 5);
+    body->addWidget(BuildDisplays(), 4);
+    top->addLayout(body, 1);
+    top->addWidget(BuildStatusLine());
+    resize(sizeHint().expandedTo(QSize(kInitialWidth, kInitialHeight)));
+
+    Attach(store_, *this);
+    Attach(*ThdGrid(), *this);
+    connect(&blink_, &QTimer::timeout, this, &CMyVOLTARODlg::Blink);
+
+    // Each tab control is enabled by the first fill of its page.
+    trendTabs_->setEnabled(false);
+    energyTabs_->setEnabled(false);
+    const MonitorRequest first = model_.Start();
+    ShowStatus();
+    thread_.Start();
+    thread_.Post(first.command, first.argument);
+    blink_.start(kBlinkMs);
+}
+
+CMyVOLTARODlg::~CMyVOLTARODlg() {
+    StopMonitoring();
+}
+
+CDataGridView* CMyVOLTARODlg::ThdGrid() const {
+    return thd_->Grid();
+}
+
+QWidget* CMyVOLTARODlg::BuildViews() {
+    auto* box = new QWidget(this);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    trendTabs_ = MakeTabs(box, kIdTrendTabs, "trend_tabs", kTextsTrendTabs, kTrendTabCount);
+    maxMinPage_ = new CMaxMinPage(box);
+    layout->addWidget(TabbedPage(box, trendTabs_, maxMinPage_));
+    energyTabs_ = MakeTabs(box, kIdEnergyTabs, "energy_tabs", kTextsEnergyTabs, kEnergyTabCount);
+    energyPage_ = new CEnergyPage(box);
+    layout->addWidget(TabbedPage(box, energyTabs_, energyPage_));
+    layout->addStretch(1);
+    connect(trendTabs_, &QTabBar::currentChanged, this, &CMyVOLTARODlg::TrendTabChanged);
+    connect(energyTabs_, &QTabBar::currentChanged, this, &CMyVOLTARODlg::EnergyTabChanged);
+    return box;
+}
+
+QWidget* CMyVOLTARODlg::BuildDisplays() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+
+    thd_ = MakeGridFrame(box, kIdThdGrid, "thd");
+    thd_->SetLayoutRule(ToVector(ThdLabels()), kThdColumns, kThdMinWidth);
+    CDataGridView* thd = ThdGrid();
+    thd->SetSelectable(true);
+    thd->SetFirstSelectable(kThdFirstRow, 1);
+    for (int row = thd->CurrentRow(); row < CMeterMonitorModel::InitialThdRow(row); ++row)
+        thd->MoveDown();
+    auto* thdBox = new QWidget(box);
+    auto* thdLayout = new QVBoxLayout(thdBox);
+    thdLayout->setContentsMargins(0, 0, 0, 0);
+    thdLayout->addWidget(thd_);
+    thdLayout->addStretch(1);
+    grid->addWidget(Group(box, kTextMonitorThd, thdBox), 0, 0);
+
+    vectors_ = new CVectorChart(box);
+    NameControl(vectors_, kIdVectorChart, "vectors");
+    grid->addWidget(Group(box, kTextMonitorVector, vectors_), 0, 1);
+
+    graph_ = new CHarmonicsGraph(box);
+    NameControl(graph_, kIdHarmonicsGraph, "harmonics");
+    graph_->SelectSet(model_.HarmonicSet());
+    grid->addWidget(Group(box, kTextMonitorHarmonics, graph_), 1, 0, 1, 2);
+
+    deviceInfo_ = MakeGridFrame(box, kIdDeviceInfoGrid, "device_information");
+    // Labels fill the first column only, values the second: two columns.
+    deviceInfo_->SetLayoutRule(ToVector(DeviceInfoLabels()), kDeviceInfoColumns,
+                               kDeviceInfoMinWidth, 0, 2);
+    grid->addWidget(Group(box, kTextMonitorDeviceInformation, deviceInfo_), 2, 0, 1, 2);
+    analogOutputs_ = MakeGridFrame(box, kIdAnalogOutputGrid, "analog_outputs");
+    // Labels fill the first row only, values the second: two rows.
+    analogOutputs_->SetLayoutRule(ToVector(AnalogOutputLabels()), kAnalogOutputColumns,
+                                  kAnalogOutputMinWidth, 1);
+    grid->addWidget(Group(box, kTextMonitorAnalogOutput, analogOutputs_), 3, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+    return box;
+}
+
+QWidget* CMyVOLTARODlg::BuildStatusLine() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(new QLabel(Text(kTextMonitorChannel), box));
+    channel_ = new QComboBox(box);
+    NameControl(channel_, kIdChannel, "channel");
+    channel_->addItems({Text(kTextMonitorChannel1), Text(kTextMonitorChannel2)});
+    channel_->setEnabled(false);
+    connect(channel_, &QComboBox::currentIndexChanged, this, &CMyVOLTARODlg::ChannelChanged);
+    row->addWidget(channel_);
+    row->addSpacing(12);
+
+    led_ = new CLedIndicator(box);
+    NameControl(led_, kIdIndicator, "indicator");
+    led_->setFixedSize(16, 16);
+    row->addWidget(led_);
+    status_ = new QLabel(box);
+    NameControl(status_, kIdStatus, "status");
+    status_->setAlignment(Qt::AlignCenter);
+    status_->setMinimumWidth(
+        status_->fontMetrics().horizontalAdvance(Text(kMsgMonitorCommunicationError)) + 8);
+    row->addWidget(status_);
+    fixedAo_ = new QLabel(box);
+    NameControl(fixedAo_, kIdFixedAo, "fixed_ao");
+    fixedAo_->setAlignment(Qt::AlignCenter);
+    fixedAo_->setMinimumWidth(fixedAo_->fontMetrics().horizontalAdvance(Text(kMsgFixedAo)) + 8);
+    row->addWidget(fixedAo_);
+    row->addStretch(1);
+
+    loopTest_ = new QPushButton(Text(kTextMonitorLoopTest), box);
+    NameControl(loopTest_, kIdLoopTest, "loop_test");
+    // The analogue output loop test comes with the maintenance commands.
+    loopTest_->setEnabled(false);
+    loopTest_->setToolTip(Text(kTextMonitorLoopTestLater));
+    loopTest_->setVisible(false);
+    row->addWidget(loopTest_);
+    auto* info = new QPushButton(Text(kTextMonitorDeviceInfo), box);
+    NameControl(info, kIdDeviceInfo, "device_info");
+    connect(info, &QPushButton::clicked, this, &CMyVOLTARODlg::ShowDeviceInfo);
+    row->addWidget(info);
+    auto* close = new QPushButton(Text(kTextClose), box);
+    NameControl(close, kIdCancel, "close");
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+    row->addWidget(close);
+    for (QPushButton* button : {loopTest_, info, close})
+        button->setAutoDefault(false);
+    return box;
+}
+
+void CMyVOLTARODlg::OnObservableUpdate(CObservable* source) {
+    if (stopped_) return;
+    if (source == ThdGrid()) {
+        if (model_.SelectThdRow(ThdGrid()->CurrentRow())) graph_->SelectSet(model_.HarmonicSet());
+    } else if (source == &store_) {
+        CommandDone();
+    }
+}
+
+void CMyVOLTARODlg::CommandDone() {
+    const CycleUpdate update =
+        model_.OnCommandDone(thread_.lastFailed, thread_.DeviceType(), store_);
+    if (update.handOver) {
+        done(kMonitorAlternate);
+        return;
+    }
+    ShowUpdate(update);
+    ShowStatus();
+    thread_.Post(update.next.command, update.next.argument);
+}
+
+void CMyVOLTARODlg::ShowUpdate(const CycleUpdate& update) {
+    if (update.fillDeviceInfo) {
+        FillGrid(*deviceInfo_->Grid(), store_, DeviceInfoValues());
+        vectors_->SetData(store_);
+    }
+    if (update.channelEnabled) channel_->setEnabled(*update.channelEnabled);
+    if (update.resetChannel) {
+        const QSignalBlocker quiet(channel_);
+        channel_->setCurrentIndex(0);
+        ChannelChanged(0);
+    }
+    if (update.fillMaxMin) {
+        maxMinPage_->Fill(store_);
+        trendTabs_->setEnabled(true);
+    }
+    if (update.fillEnergy) {
+        energyPage_->Fill(store_, thread_.DeviceType());
+        energyTabs_->setEnabled(true);
+    }
+    if (update.fillThd) FillGrid(*ThdGrid(), store_, ThdValues());
+    if (update.fillHarmonics) graph_->SetData(store_);
+    if (update.fillAnalogOutputs) {
+        FillGrid(*analogOutputs_->Grid(), store_, AnalogOutputValues());
+        ShowFixedAo();
+        loopTest_->setVisible(model_.LoopTestVisible());
+    }
+}
+
+void CMyVOLTARODlg::TrendTabChanged(int tab) {
+    model_.SetTrendTab(tab);
+    maxMinPage_->SetView(tab);
+    trendTabs_->setEnabled(false);
+}
+
+void CMyVOLTARODlg::EnergyTabChanged(int tab) {
+    model_.SetEnergyTab(tab);
+    energyPage_->SetView(tab);
+    energyTabs_->setEnabled(false);
+}
+
+void CMyVOLTARODlg::ChannelChanged(int entry) {
+    thread_.channel = entry;
+    energyPage_->Model().channel = entry;
+}
+
+void CMyVOLTARODlg::Blink() {
+    model_.OnTimer();
+    ShowStatus();
+    ShowFixedAo();
+}
+
+void CMyVOLTARODlg::ShowStatus() {
+    const StatusView status = model_.Status();
+    status_->setText(ToQString(status.text));
+    Colour(status_, status.textColor, status.backColor);
+    led_->SetColorRef(model_.LedColor());
+}
+
+void CMyVOLTARODlg::ShowFixedAo() {
+    const FixedAoView view = model_.FixedAo();
+    fixedAo_->setText(ToQString(view.text));
+    Colour(fixedAo_, view.textColor, view.text.empty() ? std::nullopt : view.backColor);
+}
+
+void CMyVOLTARODlg::ShowDeviceInfo() {
+    CDeviceInfoDialog dialog(client_, this);
+    dialog.Run();
+}
+
+void CMyVOLTARODlg::StopMonitoring() {
+    if (stopped_) return;
+    stopped_ = true;
+    thread_.Stop();
+    blink_.stop();
+}
+
+void CMyVOLTARODlg::done(int result) {
+    StopMonitoring();
+    CObserverDialog::done(result);
+}
+
+}  // namespace voltaro
