@@ -14,5 +14,6 @@ extern const std::span<const StringEntry> kLists;       // enumeration and list 
 extern const std::span<const StringEntry> kParameters;  // parameter and group names
 extern const std::span<const StringEntry> kInvented;    // texts of the English invented block
 extern const std::span<const StringEntry> kMonitor;     // meter monitor and its log
+extern const std::span<const StringEntry> kMonitorCli;  // voltaro-cli monitor
 
 }  // namespace voltaro::ja
