@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/parameter_words.h"
 #include "core/work/observer.h"
 
 namespace voltaro {
@@ -73,7 +74,6 @@ constexpr int kIdxSupportInfo = 1704;
 constexpr int kIdxPasscodeState = 1705;
 constexpr int kIdxTagNumber = 1706;
 constexpr int kIdxAnalogOutput1 = 1707;  // 1707 .. 1710
-constexpr int kAnalogOutputCount = 4;
 constexpr int kIdxBlank = 1711;
 
 // ioConfig words of the store (registers 9623 ..): discrete inputs, discrete outputs,

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "core/model/device_type.h"
 #include "core/model/cell_binding.h"
+#include "core/model/device_type.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
