@@ -122,7 +122,7 @@ std::string ParseArguments(const std::vector<std::string>& args, MonitorArgument
     if (json && csv) return Exclusive("--json", "--csv");
     if (csv) {
         // "--csv --json" would otherwise log into a file named "--json".
-        if (csv->empty() || csv->rfind("--", 0) == 0) return "--csv needs a file name";
+        if (csv->empty() || csv->rfind("--", 0) == 0) return LoadString(kMsgMonitorCsvFileOption);
         arguments.output.format = MonitorFormat::kCsv;
         arguments.output.csvPath = *csv;
     }

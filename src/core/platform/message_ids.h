@@ -73,6 +73,7 @@ constexpr int kMsgMonitorNoSecondInput = 30167;    // "The connected device has 
 constexpr int kMsgMonitorPassFailed = 30168;       // "The pass at %1!s! failed: %2!s!"
 constexpr int kMsgMonitorNothingMeasured = 30169;  // "Stopped before a pass was completed."
 constexpr int kMsgMonitorOutputFailed = 30170;     // "The output cannot be written. %1!s!"
+constexpr int kMsgMonitorCsvFileOption = 30171;    // "--csv needs a file name."
 
 // The message shown when a language module cannot be loaded: its text is fixed, its id
 // is this program's own.

@@ -46,6 +46,7 @@ const StringEntry kData[] = {
     {kMsgMonitorPassFailed, "The pass at %1!s! failed: %2!s!"},
     {kMsgMonitorNothingMeasured, "Stopped before a pass was completed."},
     {kMsgMonitorOutputFailed, "The output cannot be written. %1!s!"},
+    {kMsgMonitorCsvFileOption, "--csv needs a file name."},
 };
 
 }  // namespace

@@ -43,6 +43,7 @@ const StringEntry kData[] = {
     {kMsgMonitorPassFailed, "%1!s! の読み出しに失敗しました: %2!s!"},
     {kMsgMonitorNothingMeasured, "読み出しが完了する前に停止しました。"},
     {kMsgMonitorOutputFailed, "出力を書き込めません。%1!s!"},
+    {kMsgMonitorCsvFileOption, "--csv にはファイル名を指定してください。"},
 };
 
 }  // namespace
