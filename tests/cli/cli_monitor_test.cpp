@@ -84,6 +84,18 @@ int ClosedPort() {
     return ntohs(address.sin_port);
 }
 
+// Waits (reading the program's output meanwhile) until the device has left one more
+// request unanswered: the program is then blocked in a pass.
+bool WaitForDroppedRequest(SimDevice& device, CliProcess& process) {
+    const uint64_t before = device.simulator.Counts().dropped;
+    const auto end = std::chrono::steady_clock::now() + 10s;
+    while (device.simulator.Counts().dropped == before) {
+        if (std::chrono::steady_clock::now() >= end) return false;
+        process.Drain(10ms);
+    }
+    return true;
+}
+
 TEST(CliMonitor, OncePrintsOneJsonPassOfAMeterWithItsSpectra) {
     SimDevice device(kKt2Row);
     const CliRun run = RunCli("monitor --once --json --harmonics 9,0 " + device.Tcp());
@@ -271,7 +283,8 @@ TEST(CliMonitor, CtrlCEndsCleanlyAlsoDuringABlockedPass) {
         sim::FaultSettings silent;
         silent.drop = 1.0;
         device.simulator.SetFaults(silent);
-        std::this_thread::sleep_for(300ms);
+        ASSERT_TRUE(WaitForDroppedRequest(device, process)) << process.Err();
+        process.Drain(200ms);  // the passes completed before
         const std::size_t before = process.Lines();
         const auto interrupted = std::chrono::steady_clock::now();
         process.Signal(SIGINT);
@@ -284,7 +297,7 @@ TEST(CliMonitor, CtrlCEndsCleanlyAlsoDuringABlockedPass) {
     // Interrupted before any pass was completed: nothing was measured, exit 1.
     {
         CliProcess process(args, {});
-        std::this_thread::sleep_for(300ms);
+        ASSERT_TRUE(WaitForDroppedRequest(device, process)) << process.Err();
         process.Signal(SIGTERM);
         EXPECT_EQ(process.Wait(3s), 1);
         EXPECT_EQ(process.Out(), "");

@@ -103,6 +103,13 @@ class CliProcess {
         return true;
     }
 
+    // Reads whatever comes for `time`.
+    void Drain(std::chrono::milliseconds time) {
+        const auto end = std::chrono::steady_clock::now() + time;
+        while (std::chrono::steady_clock::now() < end)
+            Pump(10);
+    }
+
     void Signal(int signal) {
         if (pid_ > 0) ::kill(pid_, signal);
     }
