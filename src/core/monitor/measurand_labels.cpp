@@ -83,4 +83,9 @@ std::string MeasurandLabel(int index) {
     return FormatMessageId(kTextIndexName, {index});
 }
 
+std::string HarmonicSetName(int set) {
+    if (set < 0 || set >= kHarmonicSetCount) return "";
+    return LoadString(kHarmonicSetNames[set]);
+}
+
 }  // namespace voltaro

@@ -9,4 +9,8 @@ namespace voltaro {
 
 std::string MeasurandLabel(int index);
 
+// The name of harmonic set 0 .. 9 as the THD grid labels its rows ("Current 1" ...,
+// "Voltage 3"); empty outside 0 .. 9.
+std::string HarmonicSetName(int set);
+
 }  // namespace voltaro

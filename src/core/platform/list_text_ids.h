@@ -90,6 +90,10 @@ constexpr int kTextMaxDemandName = 30068;      // "Max demand %1!s!"
 constexpr int kTextIndexName = 30069;          // "Measurand %1!d!"
 constexpr int kTextsMaxDemandPowerName = 30070;  // "Active power in" ... "Apparent power"
 
+// Texts of the command line's monitor (ids 30150 .. 30159).
+constexpr int kTextMonitorSectionTitle = 30150;  // "%1!s!: %2!s!" (group, then view)
+constexpr int kTextHarmonicColumn = 30151;       // "%1!s! harmonic %2!d!" (set name, order)
+
 constexpr int InputLabelId(int input) {
     return kTextsInputLabel + input;
 }

@@ -61,6 +61,20 @@ constexpr int kMsgLogCannotOpen = 30101;          // "The log file %1!s! cannot 
 constexpr int kMsgLogCannotWrite = 30102;         // "The log file %1!s! cannot be written. %2!s!"
 constexpr int kMsgZcMonitorNotAvailable = 30103;  // "This device belongs to the ZC series ..."
 
+// The command line's monitor (ids 30160 .. 30199)
+constexpr int kMsgMonitorUsage = 30160;               // the "voltaro-cli monitor --help" text
+constexpr int kMsgMonitorChannelOption = 30161;       // "--channel must be 1 or 2."
+constexpr int kMsgMonitorIntervalOption = 30162;      // "--interval must be a number ..."
+constexpr int kMsgMonitorCountOption = 30163;         // "--count must be a whole number ..."
+constexpr int kMsgMonitorHarmonicsOption = 30164;     // "--harmonics takes harmonic sets ..."
+constexpr int kMsgMonitorOptionsExclusive = 30165;    // "%1!s! and %2!s! cannot be used together."
+constexpr int kMsgMonitorUnexpectedArgument = 30166;  // "Unexpected argument \"%1!s!\"."
+constexpr int kMsgMonitorNoSecondInput = 30167;    // "The connected device has one measuring ..."
+constexpr int kMsgMonitorPassFailed = 30168;       // "The pass at %1!s! failed: %2!s!"
+constexpr int kMsgMonitorNothingMeasured = 30169;  // "Stopped before a pass was completed."
+constexpr int kMsgMonitorOutputFailed = 30170;     // "The output cannot be written. %1!s!"
+constexpr int kMsgMonitorCsvFileOption = 30171;    // "--csv needs a file name."
+
 // The message shown when a language module cannot be loaded: its text is fixed, its id
 // is this program's own.
 constexpr int kMsgCantLoadLanguageModule = 11100;  // "Can't load language module"

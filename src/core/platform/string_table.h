@@ -39,6 +39,8 @@ extern const std::span<const StringEntry> kInvented;
 extern const std::span<const StringEntry> kPrograms;
 // Texts of the meter monitor and its log: measurand names and messages (30000 .. 30149).
 extern const std::span<const StringEntry> kMonitor;
+// Texts of voltaro-cli's monitor command (30150 .. 30199).
+extern const std::span<const StringEntry> kMonitorCli;
 }  // namespace strings
 
 }  // namespace voltaro

@@ -12,7 +12,7 @@ const std::vector<voltaro::StringEntry>& Table() {
         std::vector<voltaro::StringEntry> all;
         for (auto block : {voltaro::ja::kMessages, voltaro::ja::kUi, voltaro::ja::kDialogs,
                            voltaro::ja::kLists, voltaro::ja::kParameters, voltaro::ja::kInvented,
-                           voltaro::ja::kPrograms, voltaro::ja::kMonitor})
+                           voltaro::ja::kPrograms, voltaro::ja::kMonitor, voltaro::ja::kMonitorCli})
             all.insert(all.end(), block.begin(), block.end());
         return all;
     }();

@@ -15,5 +15,6 @@ extern const std::span<const StringEntry> kParameters;  // parameter and group n
 extern const std::span<const StringEntry> kInvented;    // texts of the English invented block
 extern const std::span<const StringEntry> kPrograms;    // --version and --help texts
 extern const std::span<const StringEntry> kMonitor;     // meter monitor and its log
+extern const std::span<const StringEntry> kMonitorCli;  // voltaro-cli monitor
 
 }  // namespace voltaro::ja

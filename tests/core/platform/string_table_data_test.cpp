@@ -23,7 +23,8 @@ std::vector<Block> AllBlocks() {
     return {{"messages", strings::kMessages},     {"ui", strings::kUi},
             {"lists", strings::kLists},           {"models", strings::kModels},
             {"parameters", strings::kParameters}, {"invented", strings::kInvented},
-            {"programs", strings::kPrograms},     {"monitor", strings::kMonitor}};
+            {"programs", strings::kPrograms},     {"monitor", strings::kMonitor},
+            {"monitor cli", strings::kMonitorCli}};
 }
 
 const StringEntry* FindEnglish(int id) {

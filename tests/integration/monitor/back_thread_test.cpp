@@ -276,7 +276,11 @@ TEST(BackThread, VanishedSerialPortGivesTheErrorWithoutSpinning) {
     sim::SimulatorOptions options = SimRow(kZb1Row);
     auto simulator = std::make_unique<sim::Simulator>(options);
     CComSettings settings;
-    settings.comPortName = simulator->StartPty();
+    simulator->StartPty();
+    // The published name, not the terminal's own: once the simulator is gone another
+    // program (a parallel test) may get a pseudo-terminal of the same number, which
+    // would then answer or time out instead of being missing.
+    settings.comPortName = simulator->LinkPath();
     settings.comPortDisplayName = "simulator";
     settings.parity = 0;  // a pseudo-terminal keeps no parity setting
     CModbusInterface client(settings);
