@@ -61,7 +61,7 @@ constexpr int kMsgLogCannotOpen = 30101;          // "The log file %1!s! cannot 
 constexpr int kMsgLogCannotWrite = 30102;         // "The log file %1!s! cannot be written. %2!s!"
 constexpr int kMsgZcMonitorNotAvailable = 30103;  // "This device belongs to the ZC series ..."
 
-// The command line's monitor (ids 30160 .. 30199)
+// The command line's monitor (ids 30160 .. 30179)
 constexpr int kMsgMonitorUsage = 30160;               // the "voltaro-cli monitor --help" text
 constexpr int kMsgMonitorChannelOption = 30161;       // "--channel must be 1 or 2."
 constexpr int kMsgMonitorIntervalOption = 30162;      // "--interval must be a number ..."

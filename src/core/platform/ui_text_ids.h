@@ -26,10 +26,10 @@ constexpr int kTextMonitorHarmonics = 20207;
 constexpr int kTextMonitorVector = 20208;
 constexpr int kTextMonitorAnalogOutput = 20209;
 constexpr int kTextMonitorDeviceInformation = 20210;
-// The meter monitor's own texts.
-constexpr int kTextMonitorLoopTestLater = 30160;  // tool tip of the disabled "Loop Test"
-constexpr int kTextMonitorChannel1 = 30161;       // entries of the Channel selector
-constexpr int kTextMonitorChannel2 = 30162;
+// The meter monitor window's own texts (30180 .. 30199).
+constexpr int kTextMonitorLoopTestLater = 30180;  // tool tip of the disabled "Loop Test"
+constexpr int kTextMonitorChannel1 = 30181;       // entries of the Channel selector
+constexpr int kTextMonitorChannel2 = 30182;
 
 // Max/min page of the meter monitor (130)
 constexpr int kTextMaxMinInstantaneous = 23000;
