@@ -108,6 +108,7 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     CCancelEvent cancel_;
     std::unique_ptr<CTimerThread> timerThread_;
     uint32_t responseTimeoutMs_ = 3000;
+    bool tcpUnclean_ = false;  // the last TCP exchange failed: drop what is left before the next
     std::deque<bool> qualityHistory_;
     std::atomic<double> qualityPercent_{0.0};
     mutable std::mutex qualityMutex_;

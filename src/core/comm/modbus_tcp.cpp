@@ -42,6 +42,11 @@ void SetTransactionCounter(uint16_t value) {
     TransactionCounter().store(value);
 }
 
+bool IsEarlierTransaction(uint16_t received, uint16_t sent) {
+    const auto behind = static_cast<uint16_t>(sent - received);
+    return behind != 0 && behind < 0x8000;
+}
+
 std::vector<uint8_t> BuildMbapFrame(uint16_t transaction, const std::vector<uint8_t>& request) {
     std::vector<uint8_t> frame;
     frame.reserve(6 + request.size());
@@ -60,6 +65,7 @@ CTcpConnection::~CTcpConnection() {
 }
 
 void CTcpConnection::Close() {
+    pending_.clear();
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -134,22 +140,50 @@ std::size_t CTcpConnection::Receive(std::vector<uint8_t>& buffer, std::size_t ca
                           std::chrono::milliseconds(backstopMs < 0 ? 0 : backstopMs);
     std::size_t got = 0;
     std::size_t wanted = capacity;  // until the header tells the real length
+    bool lengthKnown = false;
+    // Takes bytes of this answer from data; returns how many belonged to it.
+    auto take = [&](const uint8_t* data, std::size_t size) {
+        std::size_t used = 0;
+        for (; used < size && got < wanted; ++used, ++got) {
+            if (got < capacity) buffer[got] = data[used];
+            if (got + 1 == 6 && !lengthKnown) {
+                std::size_t length = static_cast<std::size_t>(buffer[4]) << 8 | buffer[5];
+                // A plausible length (unit id + PDU) fixes the end of this answer.
+                if (length >= 1 && length <= 254) {
+                    wanted = 6 + length;
+                    lengthKnown = true;
+                }
+            }
+        }
+        return used;
+    };
+    // Bytes that arrived behind the previous answer belong to the next one.
+    const std::size_t fromPending = take(pending_.data(), pending_.size());
+    pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(fromPending));
     uint8_t chunk[512];
     while (fd_ >= 0 && got < wanted) {
         int ready = WaitReady(fd_, POLLIN, cancel, backstopMs < 0 ? -1 : RemainingMs(deadline));
         if (ready != 1) break;
-        ssize_t n = ::recv(fd_, chunk, std::min(sizeof chunk, wanted - got), 0);
+        ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
         if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
         if (n <= 0) break;  // closed by the peer, or a connection error
-        for (ssize_t i = 0; i < n; ++i, ++got)
-            if (got < capacity) buffer[got] = chunk[i];
-        if (got >= 6 && wanted == capacity) {
-            std::size_t length = static_cast<std::size_t>(buffer[4]) << 8 | buffer[5];
-            // A plausible length (unit id + PDU) fixes the end of this answer.
-            if (length >= 1 && length <= 254) wanted = 6 + length;
-        }
+        const std::size_t used = take(chunk, static_cast<std::size_t>(n));
+        pending_.insert(pending_.end(), chunk + used, chunk + n);
     }
     return std::min(got, capacity);
+}
+
+std::size_t CTcpConnection::DiscardPending() {
+    std::size_t dropped = pending_.size();
+    pending_.clear();
+    uint8_t chunk[512];
+    while (fd_ >= 0) {
+        ssize_t n = ::recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;  // nothing more (EAGAIN), closed, or failed: the receive tells
+        dropped += static_cast<std::size_t>(n);
+    }
+    return dropped;
 }
 
 }  // namespace voltaro

@@ -16,6 +16,10 @@ uint16_t NextTransactionId();
 // Test hook: the next NextTransactionId returns value + 1 (mod 65536).
 void SetTransactionCounter(uint16_t value);
 
+// Whether an answer's transaction id belongs to a request sent before the one carrying
+// `sent` (the older half of the 16-bit ring): a late answer to an earlier attempt.
+bool IsEarlierTransaction(uint16_t received, uint16_t sent);
+
 // Transaction id (2), protocol id 0 (2), length (2: high 0, low = request size), then the
 // request itself, whose first byte is the unit identifier.
 std::vector<uint8_t> BuildMbapFrame(uint16_t transaction, const std::vector<uint8_t>& request);
@@ -41,14 +45,19 @@ class CTcpConnection {
     // Receives one response into buffer (resized to `capacity` and zero-filled): reads
     // until the length announced by the MBAP header has arrived, the peer closes, the
     // connection fails, the cancel event is signalled or backstopMs passed (-1: no limit).
-    // Bytes beyond capacity are read and dropped. Returns the bytes stored (<= capacity).
+    // Bytes of the answer beyond capacity are read and dropped; bytes that arrived behind
+    // it are kept for the next Receive. Returns the bytes stored (<= capacity).
     std::size_t Receive(std::vector<uint8_t>& buffer, std::size_t capacity,
                         const CCancelEvent* cancel, int backstopMs);
+    // Reads and drops whatever has already arrived (the rest of a garbled or late answer).
+    // Returns the number of bytes dropped.
+    std::size_t DiscardPending();
 
     int fd() const { return fd_; }
 
   private:
     int fd_ = -1;
+    std::vector<uint8_t> pending_;  // received behind the last answer
 };
 
 }  // namespace voltaro
