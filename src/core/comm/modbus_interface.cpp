@@ -155,14 +155,13 @@ std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
         std::chrono::steady_clock::now() + std::chrono::milliseconds(responseTimeoutMs_);
     const bool watched = timerThread_ && timerThread_->Arm(responseTimeoutMs_);
     std::size_t received = 0;
-    uint16_t receivedTransaction = 0;
     for (;;) {
         // Unwatched (the watchdog was busy): the poll's own limit bounds the receive instead.
         const auto left = std::chrono::ceil<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
         received = socket_.Receive(buffer, ex.expectedLength + 6, &cancel_,
                                    watched ? -1 : std::max(0, static_cast<int>(left.count())));
-        receivedTransaction = static_cast<uint16_t>(buffer[0] << 8 | buffer[1]);
+        const auto receivedTransaction = static_cast<uint16_t>(buffer[0] << 8 | buffer[1]);
         // A late answer to an earlier request (a previous attempt, or one answered twice)
         // is not this request's answer: drop it and wait on for the right one.
         if (received < 6 || !IsEarlierTransaction(receivedTransaction, transaction)) break;
@@ -173,11 +172,10 @@ std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
     // A watchdog expiry is over once Disarm returned; a user's Cancel stays signalled.
     if (!abortRequested) cancel_.Clear();
 
-    std::size_t n = received > 6 ? received - 6 : 0;
-    std::vector<uint8_t> response(buffer.begin() + 6, buffer.begin() + 6 + ex.expectedLength);
+    std::vector<uint8_t> response;
     int code = 0;
-    ModbusFailure failure =
-        ValidateResponse(n, transaction, receivedTransaction, response, ex.expectedLength, &code);
+    const ModbusFailure failure =
+        JudgeTcpAnswer(buffer, received, ex.expectedLength, transaction, response, &code);
     if (failure != ModbusFailure::None) {
         TraceFailure(failure, code);
         throw CPrivateException(
