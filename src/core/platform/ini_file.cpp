@@ -1,13 +1,7 @@
 // CIniFile: an in-memory private-profile file that keeps every line it does not change.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
-#include <cstring>
 
 #include "core/platform/profile.h"
 #include "core/platform/text_encoding.h"
@@ -50,63 +44,22 @@ std::string OneLine(std::string_view text) {
     return out;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool ReadAll(const std::string& path, std::string& data) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int saved = errno;
-            ::close(fd);
-            errno = saved;
-            return false;
-        }
-        if (n == 0) break;
-        data.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return true;
-}
-
-// The file that a save replaces: a symbolic link is followed so that the link stays.
-std::string SaveTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            std::string resolved(real);
-            std::free(real);
-            return resolved;
-        }
-    }
-    return path;
-}
-
 }  // namespace
 
-bool CIniFile::Load(const std::string& path) {
+FileStatus CIniFile::Load(const std::string& path) {
+    std::string data;
+    FileStatus status = ReadSmallFile(path, kMaxSettingsFileBytes, data);
+    if (status.error == FileError::Missing) status = FileStatus::Ok();
+    const int saved = errno;
+    Parse(status ? std::move(data) : std::string());
+    errno = saved;
+    return status;
+}
+
+void CIniFile::Parse(std::string data) {
     lines_.clear();
     crlf_ = true;
     utf8Bom_ = false;
-    std::string data;
-    if (!ReadAll(path, data)) {
-        if (errno == ENOENT) return true;
-        return false;
-    }
     if (data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF &&
         static_cast<unsigned char>(data[1]) == 0xFE) {
         data = Utf16LeToUtf8(std::string_view(data).substr(2));
@@ -143,10 +96,9 @@ bool CIniFile::Load(const std::string& path) {
         line.inSection = inSection;
         lines_.push_back(std::move(line));
     }
-    return true;
 }
 
-bool CIniFile::Save(const std::string& path, mode_t mode) const {
+std::string CIniFile::Text() const {
     std::string data;
     if (utf8Bom_) data = "\xEF\xBB\xBF";
     const char* eol = crlf_ ? "\r\n" : "\n";
@@ -154,38 +106,11 @@ bool CIniFile::Save(const std::string& path, mode_t mode) const {
         data += line.text;
         data += eol;
     }
+    return data;
+}
 
-    const std::string target = SaveTarget(path);
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) mode = st.st_mode & 07777;
-
-    std::string temp = target + ".tmp.XXXXXX";
-    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, data) && ::fsync(fd) == 0;
-    int saved = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        saved = errno;
-    }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        ok = false;
-        saved = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        errno = saved;
-        return false;
-    }
-    // Make the rename itself durable; a failure here does not undo a completed save.
-    std::size_t slash = target.rfind('/');
-    std::string dir = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
-    int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
+FileStatus CIniFile::Save(const std::string& path, mode_t mode) const {
+    return WriteFileSafely(path, Text(), mode);
 }
 
 const CIniFile::Line* CIniFile::FindKey(std::string_view section, std::string_view key) const {

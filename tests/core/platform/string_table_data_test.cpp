@@ -22,7 +22,8 @@ struct Block {
 std::vector<Block> AllBlocks() {
     return {{"messages", strings::kMessages},     {"ui", strings::kUi},
             {"lists", strings::kLists},           {"models", strings::kModels},
-            {"parameters", strings::kParameters}, {"invented", strings::kInvented}};
+            {"parameters", strings::kParameters}, {"invented", strings::kInvented},
+            {"safety", strings::kSafety}};
 }
 
 const StringEntry* FindEnglish(int id) {
