@@ -16,12 +16,16 @@ constexpr const char* kConfigSection = "KT2CFG";
 // CPrivateException kMsgSaveError with the system's text on failure.
 bool SaveConfigFile(const std::string& path, const ParameterImage& image);
 // Reads path onto a fresh default image and, only when the whole file is valid, makes
-// that the new image. Throws kMsgLoadError (system error) or kMsgInvalidFileFormat.
+// that the new image. Throws kMsgLoadError (system error, not a regular file, too large)
+// or the failures of ReadConfig.
 bool LoadConfigFile(const std::string& path, ParameterImage& image);
 
 // The same on an INI object already in memory (the file functions wrap these).
 void StoreConfig(CIniFile& ini, const ParameterImage& image);
-// Throws kMsgInvalidFileFormat for a missing, empty or malformed key.
+// Throws kMsgInvalidFileFormat for a missing, empty or malformed key; kMsgValueDoesNotFit
+// for a value that does not fit its register; kMsgUnknownDeviceType for a Model that no
+// catalogue row has; kMsgParameterNotAllowed (FindInvalidParameter) for a value the
+// parameter may not hold.
 ParameterImage ReadConfig(const CIniFile& ini);
 
 }  // namespace voltaro

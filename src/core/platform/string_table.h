@@ -35,6 +35,8 @@ extern const std::span<const StringEntry> kParameters;  // parameter and group n
 // Texts whose wording was not given with their id and was written to fit their
 // neighbours; kept in one place so they can be corrected later.
 extern const std::span<const StringEntry> kInvented;
+// Messages about files, settings and devices left in an unsafe state (30400+).
+extern const std::span<const StringEntry> kSafety;
 }  // namespace strings
 
 }  // namespace voltaro

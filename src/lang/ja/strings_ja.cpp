@@ -10,8 +10,9 @@ namespace {
 const std::vector<voltaro::StringEntry>& Table() {
     static const std::vector<voltaro::StringEntry> table = [] {
         std::vector<voltaro::StringEntry> all;
-        for (auto block : {voltaro::ja::kMessages, voltaro::ja::kUi, voltaro::ja::kDialogs,
-                           voltaro::ja::kLists, voltaro::ja::kParameters, voltaro::ja::kInvented})
+        for (auto block :
+             {voltaro::ja::kMessages, voltaro::ja::kUi, voltaro::ja::kDialogs, voltaro::ja::kLists,
+              voltaro::ja::kParameters, voltaro::ja::kInvented, voltaro::ja::kSafety})
             all.insert(all.end(), block.begin(), block.end());
         return all;
     }();

@@ -13,5 +13,6 @@ extern const std::span<const StringEntry> kDialogs;     // dialog texts of ui_te
 extern const std::span<const StringEntry> kLists;       // enumeration and list entries
 extern const std::span<const StringEntry> kParameters;  // parameter and group names
 extern const std::span<const StringEntry> kInvented;    // texts of the English invented block
+extern const std::span<const StringEntry> kSafety;      // files, settings, unsafe device states
 
 }  // namespace voltaro::ja
