@@ -2,6 +2,7 @@
 #include "core/model/parameter_check.h"
 
 #include <algorithm>
+#include <map>
 
 #include "core/model/parameter_blocks.h"
 #include "core/model/parameter_words.h"
@@ -15,13 +16,28 @@ namespace {
 
 // Codes of one list whose text is list base + code: a list is the run of texts from its
 // base, except for the two lists that leave gaps between groups of codes.
-int CodeSpan(int base) {
+int MeasureCodeSpan(int base) {
     if (base == kTextsMeasurand) return 120;       // measurands, then energy views 100-119
     if (base == kTextsEnergyExtended) return 400;  // total, peak (200+), off peak (300+)
     int span = 0;
     while (HasString(base + span))
         ++span;
     return span;
+}
+
+// The spans of every list a word's value can index, measured once (the texts are fixed).
+int CodeSpan(int base) {
+    static const std::map<int, int> spans = [] {
+        std::map<int, int> all;
+        for (int list : {kTextsEnergyExtended, kTextsAlarmOutputComm, kTextsCtSensor})
+            all[list] = MeasureCodeSpan(list);
+        for (int word = 0; word < kImageWords; ++word)
+            if (Definition(word).type == kTypeEnumeration)
+                all.emplace(Definition(word).param, MeasureCodeSpan(Definition(word).param));
+        return all;
+    }();
+    const auto found = spans.find(base);
+    return found != spans.end() ? found->second : MeasureCodeSpan(base);
 }
 
 // The energy views and Sigma lines of the extended display also offer these codes (their
@@ -36,6 +52,16 @@ bool OffersExtendedEnergyCodes(const CDeviceType& type, int word) {
 }
 
 }  // namespace
+
+bool IsAllowedValue(const CDeviceType& type, int word, uint16_t value) {
+    const int base = EnumerationTextBase(type, word);
+    if (base < 0) return true;
+    if (value < CodeSpan(base) && HasString(base + value)) return true;
+    if (!OffersExtendedEnergyCodes(type, word)) return false;
+    for (int code : kExtendedEnergyCodes)
+        if (code == value) return HasString(kTextsEnergyExtended + code);
+    return false;
+}
 
 bool AllowedValues::Allows(uint16_t value) const {
     return any || std::binary_search(codes.begin(), codes.end(), static_cast<int>(value));
@@ -75,10 +101,9 @@ AllowedValues AllowedValuesOf(const CDeviceType& type, int word) {
 
 std::optional<ParameterViolation> FindInvalidParameter(const ParameterImage& image) {
     for (int word = 0; word < kImageWords; ++word) {
-        if (!image.Applies(word)) continue;
-        AllowedValues allowed = AllowedValuesOf(image.deviceType, word);
-        if (!allowed.Allows(image.words[word]))
-            return ParameterViolation{word, image.words[word], std::move(allowed)};
+        if (!image.Applies(word) || IsAllowedValue(image.deviceType, word, image.words[word]))
+            continue;
+        return ParameterViolation{word, image.words[word], AllowedValuesOf(image.deviceType, word)};
     }
     return std::nullopt;
 }

@@ -25,6 +25,8 @@ struct AllowedValues {
 
 // What word may hold on a device of type.
 AllowedValues AllowedValuesOf(const CDeviceType& type, int word);
+// Whether word may hold value on a device of type (AllowedValuesOf(...).Allows, quicker).
+bool IsAllowedValue(const CDeviceType& type, int word, uint16_t value);
 
 struct ParameterViolation {
     int word = -1;

@@ -1,5 +1,5 @@
 // CIniFile: an in-memory private-profile file that keeps every line it does not change.
-#include <cctype>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 
@@ -21,18 +21,13 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x < 0x80 && y < 0x80) {
-            if (std::tolower(x) != std::tolower(y)) return false;
-        } else if (x != y) {
-            return false;
-        }
-    }
-    return true;
+// The form in which two names compare equal when they are the same name: ASCII letters
+// in lower case, every other byte as it is.
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
 }
 
 // A line break inside a written value would split it into two lines of the file and
@@ -93,6 +88,8 @@ void CIniFile::Parse(std::string data) {
         }
         line.text = std::move(text);
         line.section = section;
+        line.sectionId = Folded(section);
+        line.keyId = Folded(line.key);
         line.inSection = inSection;
         lines_.push_back(std::move(line));
     }
@@ -114,9 +111,11 @@ FileStatus CIniFile::Save(const std::string& path, mode_t mode) const {
 }
 
 const CIniFile::Line* CIniFile::FindKey(std::string_view section, std::string_view key) const {
+    const std::string sectionId = Folded(section);
+    const std::string keyId = Folded(key);
     for (const Line& line : lines_)
-        if (line.inSection && !line.key.empty() && SameName(line.section, section) &&
-            SameName(line.key, key))
+        if (line.inSection && !line.key.empty() && line.keyId == keyId &&
+            line.sectionId == sectionId)
             return &line;
     return nullptr;
 }
@@ -142,15 +141,17 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
     }
     Line line;
     line.key = OneLine(key);
+    line.keyId = Folded(line.key);
     line.text = line.key + "=" + written;
     line.inSection = true;
 
     // Position after the last key line of the section's first block (or its header).
+    const std::string sectionId = Folded(section);
     std::size_t insertAt = lines_.size();
     bool found = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const Line& l = lines_[i];
-        if (!l.inSection || !SameName(l.section, section)) {
+        if (!l.inSection || l.sectionId != sectionId) {
             if (found) break;
             continue;
         }
@@ -159,6 +160,7 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
             insertAt = i + 1;
             found = true;
             line.section = l.section;
+            line.sectionId = l.sectionId;
         }
     }
     if (found) {
@@ -167,39 +169,41 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
     }
     Line header;
     header.section = OneLine(section);
+    header.sectionId = Folded(header.section);
     header.text = "[" + header.section + "]";
     header.header = true;
     header.inSection = true;
     line.section = header.section;
+    line.sectionId = header.sectionId;
     lines_.push_back(std::move(header));
     lines_.push_back(std::move(line));
 }
 
 void CIniFile::Remove(std::string_view section, std::string_view key) {
-    section = Trim(section);
-    key = Trim(key);
+    const std::string sectionId = Folded(Trim(section));
+    const std::string keyId = Folded(Trim(key));
     std::erase_if(lines_, [&](const Line& line) {
-        return line.inSection && !line.key.empty() && SameName(line.section, section) &&
-               SameName(line.key, key);
+        return line.inSection && !line.key.empty() && line.sectionId == sectionId &&
+               line.keyId == keyId;
     });
 }
 
 bool CIniFile::HasSection(std::string_view section) const {
-    section = Trim(section);
+    const std::string sectionId = Folded(Trim(section));
     for (const Line& line : lines_)
-        if (line.header && SameName(line.section, section)) return true;
+        if (line.header && line.sectionId == sectionId) return true;
     return false;
 }
 
 std::vector<std::string> CIniFile::Keys(std::string_view section) const {
-    section = Trim(section);
+    const std::string sectionId = Folded(Trim(section));
     std::vector<std::string> keys;
+    std::vector<std::string> seenIds;
     for (const Line& line : lines_) {
-        if (!line.inSection || line.key.empty() || !SameName(line.section, section)) continue;
-        bool seen = false;
-        for (const std::string& k : keys)
-            seen = seen || SameName(k, line.key);
-        if (!seen) keys.push_back(line.key);
+        if (!line.inSection || line.key.empty() || line.sectionId != sectionId) continue;
+        if (std::find(seenIds.begin(), seenIds.end(), line.keyId) != seenIds.end()) continue;
+        seenIds.push_back(line.keyId);
+        keys.push_back(line.key);
     }
     return keys;
 }

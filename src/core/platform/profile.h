@@ -45,9 +45,11 @@ class CIniFile {
 
   private:
     struct Line {
-        std::string text;        // the line as read (without its end of line)
-        std::string section;     // section it belongs to (original spelling)
-        std::string key;         // non-empty for key=value lines
+        std::string text;       // the line as read (without its end of line)
+        std::string section;    // section it belongs to (original spelling)
+        std::string key;        // non-empty for key=value lines
+        std::string sectionId;  // section and key folded for comparing (Folded)
+        std::string keyId;
         bool header = false;     // a [section] line
         bool inSection = false;  // false for lines before the first section header
     };
