@@ -13,8 +13,10 @@
 #include <chrono>
 
 #include "core/comm/cancel_event.h"
+#include "core/comm/com_settings.h"
 #include "core/comm/rtu_framing.h"
 #include "core/platform/cancelled.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/sys_error.h"
@@ -76,6 +78,9 @@ void CTcpConnection::Close() {
 void CTcpConnection::Open(const std::string& host, const std::string& service,
                           uint32_t connectTimeoutMs, const CCancelEvent* cancel) {
     Close();
+    // A number outside 1 - 65535 would be taken modulo 65536 by the resolver.
+    if (!IsValidServicePort(service))
+        throw CPrivateException(FormatMessageId(kMsgPortOutOfRange, {service}));
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_TCP);
     if (fd < 0) throw CPrivateException(kMsgModbusTcpError, errno);
     auto fail = [&](int error) {

@@ -44,6 +44,7 @@ const StringEntry kData[] = {
     {kMsgNoPortChosen, "No communication port is chosen: choose one in the Connect settings."},
     {kMsgPortGone, "Communication port %1!s! can not be used any more (%2!s!)."},
     {kMsgOutputWriteError, "The output could not be written: %1!s!"},
+    {kMsgProfileAddressRange, "a device address is 1 to 247"},
 };
 
 }  // namespace

@@ -45,6 +45,7 @@ const StringEntry kData[] = {
     {kMsgNoPortChosen, "通信ポートが選択されていません。接続設定でポートを選択してください。"},
     {kMsgPortGone, "通信ポート %1!s! はもう使用できません(%2!s!)。"},
     {kMsgOutputWriteError, "出力を書き込めませんでした: %1!s!"},
+    {kMsgProfileAddressRange, "機器アドレスは 1～247 です"},
 };
 
 }  // namespace
