@@ -31,8 +31,9 @@ enum class ProtectedDownloadResult {
 };
 
 // Unlock, download, relock. A failing download is thrown after the device was locked
-// again (a failure of that relock is dropped then: the download's failure is the one to
-// tell); failures of the unlock or of the relock after a download are thrown as they are.
+// again; failures of the unlock are thrown as they are. When the relock fails, the
+// device may still accept writes: that is thrown as kMsgRelockFailed, carrying the
+// download's failure (if any) and the relock's.
 ProtectedDownloadResult RunProtectedDownload(CModbusInterface& client, const ParameterImage& image,
                                              IPasscodeInteraction& interaction, IDownloadView& view,
                                              PasscodeTimings timings = {});
