@@ -56,6 +56,19 @@ TEST(SimProtocol, ExceptionAnswersAndLimits) {
     EXPECT_EQ(tcp.Request(WritePdu(9606, {0x4142})), (Bytes{0x10, 0x25, 0x86, 0, 1}));
 }
 
+// A value that its parameter does not take is refused with 03 and changes nothing, also
+// inside a longer write; the values it takes are written.
+TEST(SimProtocol, ValuesAParameterDoesNotTakeAreRefused) {
+    Simulator sim(Row(40));
+    RawTcp tcp(sim.StartTcp());
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {3})), (Bytes{0x90, 3}));  // operation mode 0-2
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {0xFFFF})), (Bytes{0x90, 3}));
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {0, 1, 70})), (Bytes{0x90, 3}));  // 5202: 70
+    EXPECT_EQ(sim.Register(5200), 0);
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {2, 1})), (Bytes{0x10, 0x14, 0x50, 0, 2}));
+    EXPECT_EQ(sim.Register(5200), 2);
+}
+
 TEST(SimProtocol, LenientMapReadsZeroAndTakesWrites) {
     SimulatorOptions options = Row(39);
     options.device.lenient = true;

@@ -135,6 +135,7 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
     ModbusFailure failure = ValidateResponse(receipt.n, 0, 0, response, ex.expectedLength, &code);
     if (failure != ModbusFailure::None) {
         TraceFailure(failure, code);
+        lastRefused_ = failure == ModbusFailure::Exception;
         throw CPrivateException(
             ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
     }
@@ -178,6 +179,7 @@ std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
         JudgeTcpAnswer(buffer, received, ex.expectedLength, transaction, response, &code);
     if (failure != ModbusFailure::None) {
         TraceFailure(failure, code);
+        lastRefused_ = failure == ModbusFailure::Exception;
         throw CPrivateException(
             ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
     }
@@ -186,6 +188,7 @@ std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
 }
 
 std::vector<uint8_t> CModbusInterface::RunAttempt(const Exchange& ex) {
+    lastRefused_ = false;
     return settings.mode == ModbusTcp ? TcpAttempt(ex) : SerialAttempt(ex);
 }
 

@@ -67,7 +67,7 @@ constexpr int kMsgProtectNotRelocked = 30407;   // "The new passcode is set, but
 constexpr int kMsgParameterNotAllowed = 30408;  // "Load error. %1!s! ... allowed: %4!s!."
 constexpr int kMsgValueDoesNotFit = 30409;      // "Load error. %1!s!=%2!s! does not fit ..."
 constexpr int kMsgUnknownDeviceType = 30410;    // "Load error. Model=%1!s! is no device ..."
-constexpr int kMsgPartlyWritten = 30411;        // "The device is now partly written ..."
+constexpr int kMsgPartlyWritten = 30411;        // "The device is now partly written: ..."
 constexpr int kMsgDeviceRefused = 30412;        // "The device refused the request ..."
 constexpr int kMsgDeviceInUseWaiting = 30413;   // "Another program is using %1!s! ..."
 constexpr int kMsgDeviceInUse = 30414;          // "%1!s! is still in use by another program ..."

@@ -31,9 +31,8 @@ const StringEntry kData[] = {
     {kMsgValueDoesNotFit, "Load error. %1!s!=%2!s! does not fit its register (%3!s! - %4!s!)."},
     {kMsgUnknownDeviceType, "Load error. Model=%1!s! is no device of this program's catalogue."},
     {kMsgPartlyWritten,
-     "The device is now partly written: the blocks before register %1!d! (%2!s!) were written, "
-     "that block and those after it were not. Download again, or upload to see what the device "
-     "holds.\r\rError Information:\r%3!s!"},
+     "The device is now partly written: register %1!d! (%2!s!) and the blocks after it were "
+     "not written. Download again.\r\rError Information:\r%3!s!"},
     {kMsgDeviceRefused,
      "The device refused the request: it does not take a value or register that was sent. "
      "Check the values of the parameters of that register.\r\rError Information:\r%1!s!"},
