@@ -2,6 +2,14 @@
 // answers and limits, MBAP segmentation, concurrent clients and RTU framing on a pty.
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <thread>
 
 #include "core/comm/crc16.h"
@@ -97,6 +105,40 @@ TEST(SimProtocol, SplitAndCoalescedMbapRequests) {
     ASSERT_EQ(answers.size(), 22u);
     EXPECT_EQ(answers[1], 7);
     EXPECT_EQ(answers[12], 8);
+}
+
+// A burst of clients connecting at once is taken in without the one-second wait of a
+// dropped connection request (a short listen queue drops them).
+TEST(SimProtocol, BurstOfConnectionsIsTakenAtOnce) {
+    Simulator sim(Row(70));
+    const int port = sim.StartTcp();
+    constexpr int kClients = 200;
+    std::vector<int> sockets;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    for (int i = 0; i < kClients; ++i) {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        ASSERT_GE(fd, 0);
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        sockets.push_back(fd);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(800);
+    int connected = 0;
+    for (const int fd : sockets) {
+        pollfd p{fd, POLLOUT, 0};
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        int error = -1;
+        socklen_t length = sizeof error;
+        if (::poll(&p, 1, std::max(0, static_cast<int>(left.count()))) == 1 &&
+            ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0)
+            ++connected;
+    }
+    for (const int fd : sockets)
+        ::close(fd);
+    EXPECT_EQ(connected, kClients);
 }
 
 TEST(SimProtocol, TwoClientsAtOnce) {
