@@ -5,6 +5,7 @@
 #include <optional>
 #include <thread>
 
+#include "core/comm/device_lock.h"
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_identification.h"
 #include "core/model/device_registers.h"
@@ -170,6 +171,7 @@ void CPasscodeProtection::Relock() {
 
 bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
     client_ = &client;
+    const CDeviceLock deviceLock(client.settings);  // not between another's unlock and relock
     bool supported = true;
     {
         OpenLink link(client);

@@ -23,11 +23,19 @@ NoticeState& State() {
 }  // namespace
 
 void TellUserOnce(const std::string& text) {
-    NoticeHandler handler;
     {
         NoticeState& state = State();
         std::lock_guard<std::mutex> lock(state.mutex);
         if (!state.told.insert(text).second) return;
+    }
+    TellUser(text);
+}
+
+void TellUser(const std::string& text) {
+    NoticeHandler handler;
+    {
+        NoticeState& state = State();
+        std::lock_guard<std::mutex> lock(state.mutex);
         handler = state.handler;
     }
     if (handler) {

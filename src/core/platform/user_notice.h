@@ -10,6 +10,8 @@ namespace voltaro {
 
 // Tells text to the user, unless the same text was told before in this process.
 void TellUserOnce(const std::string& text);
+// Tells text every time (a state that may come again, such as a wait).
+void TellUser(const std::string& text);
 
 // Replaces the way notices are told (the default prints "PROGRAM: text" on standard
 // error). An empty handler returns to the default. Returns the previous handler.

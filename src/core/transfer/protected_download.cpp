@@ -3,6 +3,8 @@
 #include <exception>
 #include <string>
 
+#include "core/comm/device_lock.h"
+#include "core/comm/modbus_interface.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
@@ -41,6 +43,8 @@ void RelockOrTell(CPasscodeProtection& protection, IDownloadView& view,
 ProtectedDownloadResult RunProtectedDownload(CModbusInterface& client, const ParameterImage& image,
                                              IPasscodeInteraction& interaction, IDownloadView& view,
                                              PasscodeTimings timings) {
+    // Another program's download to the same device would relock it half-way through.
+    const CDeviceLock deviceLock(client.settings);
     CPasscodeProtection protection(interaction, timings);
     {
         BusyView busy(view);
