@@ -121,6 +121,11 @@ bool SaveConfigFile(const std::string& path, const ParameterImage& image) {
     return true;
 }
 
+void CheckSaveFile(const std::string& path) {
+    if (FileStatus status = CheckSaveTarget(path); !status)
+        throw CPrivateException::WithSystemText(kMsgSaveError, status.Text(path));
+}
+
 bool LoadConfigFile(const std::string& path, ParameterImage& image) {
     // A missing file is a load error, not an empty configuration.
     std::string data;

@@ -15,6 +15,10 @@ constexpr const char* kConfigSection = "KT2CFG";
 // file is replaced in one write (a failed save leaves the old file). Throws
 // CPrivateException kMsgSaveError with the system's text on failure.
 bool SaveConfigFile(const std::string& path, const ParameterImage& image);
+// Throws what a save to path would throw when path is no file that can be saved to (a
+// device node, a FIFO, a directory, a file the user may not write), writing nothing:
+// commands check their output files before they talk to a device.
+void CheckSaveFile(const std::string& path);
 // Reads path onto a fresh default image and, only when the whole file is valid, makes
 // that the new image. Throws kMsgLoadError (system error, not a regular file, too large)
 // or the failures of ReadConfig.
