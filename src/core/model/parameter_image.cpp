@@ -42,8 +42,7 @@ int AlarmOutputTextBase(const CDeviceType& type) {
 
 int EnumerationTextBase(const CDeviceType& type, int word) {
     if (word < 0 || word >= kImageWords) return -1;
-    if (word == kWordSecondaryCurrent && type.HasFeature(0, FAM_ZB | FAM_ZC))
-        return kTextsCtSensor;
+    if (word == kWordSecondaryCurrent && type.HasFeature(0, FAM_ZB | FAM_ZC)) return kTextsCtSensor;
     const ParameterDefinition& d = Definition(word);
     if (d.type != kTypeEnumeration) return -1;
     if (IsEnergyCountWord(word) && d.param == kTextsEnergy && HasExtendedFunctionSet(type))
