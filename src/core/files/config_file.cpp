@@ -95,6 +95,13 @@ ParameterImage ReadConfig(const CIniFile& ini) {
     if (!IsCatalogueDeviceId(id)) {
         throw CPrivateException(FormatMessageId(kMsgUnknownDeviceType, {std::to_string(id)}));
     }
+    // An identification that matches no row has no parameters to read: it would load as
+    // a file of defaults, and its saved copy (extension id masked) as another row.
+    if (image.deviceType.Record() == nullptr) {
+        throw CPrivateException(FormatMessageId(
+            kMsgNoDeviceTypeRow,
+            {std::to_string(id), std::to_string(extension), std::to_string(version)}));
+    }
     ForEachValueKey(image.deviceType,
                     [&](const std::string& key, const ParameterBlock& block, int j) {
                         if (block.kind == 0) {

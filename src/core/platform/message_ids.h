@@ -75,6 +75,7 @@ constexpr int kMsgNoPortChosen = 30415;         // "No communication port is cho
 constexpr int kMsgPortGone = 30416;             // "Communication port %1!s! is no longer ..."
 constexpr int kMsgOutputWriteError = 30417;     // "The output could not be written: %1!s!"
 constexpr int kMsgProfileAddressRange = 30418;  // "a device address is 1 to 247"
+constexpr int kMsgNoDeviceTypeRow = 30419;      // "Load error. Model=%1!s!, DeviceExtension=..."
 
 // The message shown when a language module cannot be loaded: its text is fixed, its id
 // is this program's own.

@@ -44,6 +44,9 @@ const StringEntry kData[] = {
     {kMsgPortGone, "Communication port %1!s! can not be used any more (%2!s!)."},
     {kMsgOutputWriteError, "The output could not be written: %1!s!"},
     {kMsgProfileAddressRange, "a device address is 1 to 247"},
+    {kMsgNoDeviceTypeRow,
+     "Load error. Model=%1!s!, DeviceExtension=%2!s!, DeviceVersion=%3!s! and the DeviceIO "
+     "values are no device type of this program's catalogue."},
 };
 
 }  // namespace

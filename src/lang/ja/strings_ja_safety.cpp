@@ -45,6 +45,9 @@ const StringEntry kData[] = {
     {kMsgPortGone, "通信ポート %1!s! はもう使用できません(%2!s!)。"},
     {kMsgOutputWriteError, "出力を書き込めませんでした: %1!s!"},
     {kMsgProfileAddressRange, "機器アドレスは 1～247 です"},
+    {kMsgNoDeviceTypeRow,
+     "読み込みエラー。Model=%1!s!、DeviceExtension=%2!s!、DeviceVersion=%3!s! と DeviceIO の値は"
+     "本プログラムの機種一覧にありません。"},
 };
 
 }  // namespace

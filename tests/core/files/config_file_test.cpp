@@ -12,6 +12,7 @@
 #include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
 #include "core/platform/file_io.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
@@ -61,7 +62,10 @@ TEST(ConfigFile, StartsWithTheIdentificationOfTheDeviceType) {
                                             "DeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\nL5200="));
 }
 
-TEST(ConfigFile, ExtensionIdIsMaskedOnSavingAndTakenAsWrittenOnLoading) {
+// The extension id is taken as written; one with bits outside the mask (or any
+// identification) that matches no row is refused: it would load as a file of defaults,
+// and its saved copy, masked, as another row that the saved keys do not fill.
+TEST(ConfigFile, ExtensionIdIsMaskedOnSavingAndAnIdentificationWithoutRowIsRefused) {
     TempDir dir;
     ParameterImage image = DefaultImageOfRow(4);
     image.deviceType.extensionId = 0xFFFF;
@@ -71,7 +75,18 @@ TEST(ConfigFile, ExtensionIdIsMaskedOnSavingAndTakenAsWrittenOnLoading) {
     EXPECT_THAT(text, ::testing::HasSubstr("\r\nDeviceExtension=1431\r\n"));  // 0x0597
 
     text.replace(text.find("DeviceExtension=1431"), 20, "DeviceExtension=2050");
-    EXPECT_EQ(LoadText(path, text).deviceType.extensionId, 2050);
+    EXPECT_EQ(
+        MessageOf([&] { LoadText(path, text); }),
+        FormatMessageId(kMsgNoDeviceTypeRow, {std::to_string(image.deviceType.deviceId), "2050",
+                                              std::to_string(image.deviceType.version)}));
+
+    ParameterImage row61 = DefaultImageOfRow(61);
+    SaveConfigFile(path, row61);
+    text = ReadFile(path);
+    const std::size_t at = text.find("DeviceExtension=");
+    text.replace(at, text.find('\r', at) - at, "DeviceExtension=9");  // masks to 1
+    EXPECT_THAT(MessageOf([&] { LoadText(path, text); }),
+                ::testing::StartsWith("Load error. Model="));
 }
 
 TEST(ConfigFile, RoundTripsEveryDeviceType) {
