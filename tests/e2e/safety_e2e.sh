@@ -4,16 +4,7 @@
 #   safety_e2e.sh CLI SIM
 set -u
 cli=$(realpath "$1") sim=$(realpath "$2")
-work=$(mktemp -d)
-export VOLTARO_PROFILE=$work/profile.ini XDG_RUNTIME_DIR=$work
-sim_pid=
-cleanup() {
-    [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/e2e_support.sh"
 
 # start_sim ARGS...: a simulator on a free TCP port; sets link.
 start_sim() {
@@ -30,15 +21,6 @@ stop_sim() {
     wait "$sim_pid" 2>/dev/null
     sim_pid=
 }
-# run EXPECTED_RC ARGS...: runs voltaro-cli (at most 20 s), keeps stdout/stderr in $out/$err.
-run() {
-    local expected=$1; shift
-    timeout 20 "$cli" "$@" >"$work/out" 2>"$work/err" </dev/null
-    local rc=$?
-    out=$(cat "$work/out") err=$(cat "$work/err")
-    [ "$rc" = "$expected" ] || fail "voltaro-cli $* gave $rc, expected $expected: $out $err"
-}
-expect_in() { case "$2" in *"$1"*) ;; *) fail "expected \"$1\" in: $2" ;; esac; }
 cd "$work"
 
 # The simulator refuses shares that are no number from 0 to 1.
