@@ -6,11 +6,14 @@
 
 #include <atomic>
 #include <cstdio>
+#include <iterator>
 
 #include "cli/cli_command.h"
 
 #include "core/app/progress_view.h"
 #include "core/device/passcode_store.h"
+#include "core/model/device_type.h"
+#include "core/model/model_list.h"
 #include "core/platform/profile.h"
 #include "core/platform/string_table.h"
 #include "core/transfer/progress_thread.h"
@@ -57,21 +60,28 @@ bool RunTransferWithProgress(CProgressThread& thread, ParameterImage* uploadTarg
     ProgressBar bar(LoadString(ProgressTextId(thread.GetDirection())));
     Attach(thread, bar);
     runningTransfer = &thread;
+    // Ending the program (SIGTERM, a closed terminal's SIGHUP) cancels like Ctrl-C, so that a
+    // protected download still locks the device again before the program ends.
+    constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
     struct sigaction action {};
-    struct sigaction previous {};
+    struct sigaction previous[std::size(kSignals)] = {};
     action.sa_handler = CancelOnInterrupt;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous);
+    for (std::size_t i = 0; i < std::size(kSignals); ++i)
+        sigaction(kSignals[i], &action, &previous[i]);
+    auto restore = [&] {
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            sigaction(kSignals[i], &previous[i], nullptr);
+        runningTransfer = nullptr;
+    };
     bool result = false;
     try {
         result = RunTransfer(thread, uploadTarget);
     } catch (...) {
-        sigaction(SIGINT, &previous, nullptr);
-        runningTransfer = nullptr;
+        restore();
         throw;
     }
-    sigaction(SIGINT, &previous, nullptr);
-    runningTransfer = nullptr;
+    restore();
     return result;
 }
 
@@ -105,7 +115,7 @@ std::optional<uint32_t> CliPasscodeInteraction::AskPasscode() {
 
 void CliPasscodeInteraction::ShowError(const std::string& text) {
     shownError_ = true;
-    std::fprintf(stderr, "voltaro-cli %s: %s\n", command_.c_str(), text.c_str());
+    std::fprintf(stderr, "voltaro-cli %s: %s\n", command_.c_str(), TerminalText(text).c_str());
 }
 
 std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name,
@@ -130,6 +140,13 @@ std::optional<std::string> TakeOption(std::vector<std::string>& args, const std:
     return std::nullopt;
 }
 
+std::string UnknownOptionError(const std::vector<std::string>& args) {
+    for (const std::string& arg : args)
+        if (arg.size() > 1 && arg[0] == '-')
+            return "unknown option " + arg.substr(0, arg.find('='));
+    return {};
+}
+
 bool TakeFlag(std::vector<std::string>& args, const std::string& name) {
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == name) {
@@ -151,13 +168,37 @@ std::optional<uint32_t> ParsePasscode(const std::string& text) {
 }
 
 int UsageError(const char* command, const std::string& text) {
-    std::fprintf(stderr, "voltaro-cli %s: %s\n", command, text.c_str());
+    std::fprintf(stderr, "voltaro-cli %s: %s\n", command, TerminalText(text).c_str());
     return kExitUsage;
 }
 
 int Failure(const char* command, const std::string& text) {
-    std::fprintf(stderr, "voltaro-cli %s: %s\n", command, text.c_str());
+    std::fprintf(stderr, "voltaro-cli %s: %s\n", command, TerminalText(text).c_str());
     return kExitFailure;
+}
+
+std::string TerminalText(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            out += text[i];
+        } else if (i + 1 >= text.size() || text[i + 1] != '\n') {
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+std::string ModelText(const CDeviceType& type) {
+    const DeviceTypeRecord* record = type.Record();
+    if (!record || record->modelOffset < 0) return "not listed";
+    // The model string is "prefix|description|note"; shown as one line of text.
+    const ModelListEntry entry = SplitModelString(
+        LoadString(kModelStringBase + record->modelOffset), static_cast<uint16_t>(record->index));
+    std::string text = entry.prefix + entry.description;
+    if (!entry.note.empty()) text += " " + entry.note;
+    return text;
 }
 
 }  // namespace voltaro::cli

@@ -12,6 +12,7 @@
 #include "core/work/observer.h"
 
 namespace voltaro {
+class CDeviceType;
 class CModbusInterface;
 class ParameterImage;
 }  // namespace voltaro
@@ -32,8 +33,8 @@ class ProgressBar : public CObserver {
 };
 
 // Runs a transfer thread (not started yet) under a progress bar labelled as the progress
-// dialog is; Ctrl-C (SIGINT) cancels it like the Cancel button, so that the link is closed
-// and the caller can still relock the device. Returns false when cancelled; failures
+// dialog is; Ctrl-C (SIGINT), SIGTERM and SIGHUP cancel it like the Cancel button, so that the link
+// is closed and the caller can still relock the device. Returns false when cancelled; failures
 // throw as RunTransfer does (an upload's image is copied into uploadTarget).
 bool RunTransferWithProgress(CProgressThread& thread, ParameterImage* uploadTarget);
 
@@ -68,12 +69,25 @@ class CliPasscodeInteraction : public IPasscodeInteraction {
 // option without a value sets error.
 std::optional<std::string> TakeOption(std::vector<std::string>& args, const std::string& name,
                                       std::string& error);
+// "unknown option --x" for the first argument left in args that looks like an option
+// (starts with "-" and is more than "-"); empty when there is none. Commands call it
+// after taking their own options, so that a mistyped option is not taken for a file or
+// reported as a missing argument.
+std::string UnknownOptionError(const std::vector<std::string>& args);
 // Takes a flag out of args.
 bool TakeFlag(std::vector<std::string>& args, const std::string& name);
 // A passcode 0 .. 999999999 in decimal.
 std::optional<uint32_t> ParsePasscode(const std::string& text);
 
+// Print "voltaro-cli COMMAND: text" on stderr, the message's line breaks (CR, CR LF)
+// as the terminal's; UsageError returns kExitUsage, Failure kExitFailure.
 int UsageError(const char* command, const std::string& text);
 int Failure(const char* command, const std::string& text);
+// A message's text with every line break (CR LF, a lone CR) as LF.
+std::string TerminalText(const std::string& text);
+
+// The catalogue's model text of type on one line ("not listed" when it has none), as
+// every command prints it.
+std::string ModelText(const CDeviceType& type);
 
 }  // namespace voltaro::cli

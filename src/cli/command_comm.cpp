@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_command.h"
+#include "cli/cli_transfer_support.h"
 #include "cli/connection_options.h"
 #include "core/comm/modbus_interface.h"
 #include "core/comm/port_list.h"
@@ -18,11 +19,6 @@
 
 namespace voltaro::cli {
 namespace {
-
-int UsageError(const char* command, const std::string& text) {
-    std::fprintf(stderr, "voltaro-cli %s: %s\n", command, text.c_str());
-    return kExitUsage;
-}
 
 int RunPorts(const std::vector<std::string>& args) {
     if (!args.empty()) return UsageError("ports", "unexpected argument \"" + args[0] + "\"");
@@ -44,8 +40,7 @@ int WithDevice(const char* command, const CComSettings& settings, Body body) {
         body(client);
         client.Close();
     } catch (const CPrivateException& e) {
-        std::fprintf(stderr, "voltaro-cli %s: %s\n", command, e.Message().c_str());
-        return kExitFailure;
+        return Failure(command, e.Message());
     }
     return kExitOk;
 }
@@ -53,6 +48,8 @@ int WithDevice(const char* command, const CComSettings& settings, Body body) {
 int RunIdentify(const std::vector<std::string>& args) {
     ConnectionArguments parsed = ParseConnectionOptions(args);
     if (!parsed.error.empty()) return UsageError("identify", parsed.error);
+    if (std::string unknown = UnknownOptionError(parsed.rest); !unknown.empty())
+        return UsageError("identify", unknown);
     if (!parsed.rest.empty())
         return UsageError("identify", "unexpected argument \"" + parsed.rest[0] + "\"");
     return WithDevice("identify", parsed.settings, [](CModbusInterface& client) {
@@ -62,18 +59,8 @@ int RunIdentify(const std::vector<std::string>& args) {
         std::printf("extension id: %u\n", type.extensionId);
         std::printf("I/O words: %u %u %u %u %u\n", type.ioConfig[0], type.ioConfig[1],
                     type.ioConfig[2], type.ioConfig[3], type.ioConfig[4]);
-        const DeviceTypeRecord* record = type.Record();
         std::printf("catalogue row: %d\n", type.typeIndex);
-        if (record && record->modelOffset >= 0) {
-            // The model string is "prefix|description|note"; show it as one line of text.
-            ModelListEntry entry =
-                SplitModelString(LoadString(kModelStringBase + record->modelOffset),
-                                 static_cast<uint16_t>(record->index));
-            std::string text = entry.prefix + entry.description;
-            if (!entry.note.empty()) text += " " + entry.note;
-            std::printf("model: %s\n", text.c_str());
-        } else
-            std::printf("model: not listed\n");
+        std::printf("model: %s\n", ModelText(type).c_str());
     });
 }
 
@@ -90,6 +77,8 @@ bool ParseNumber(const std::string& text, int low, int high, int& value) {
 int RunRead(const std::vector<std::string>& args) {
     ConnectionArguments parsed = ParseConnectionOptions(args);
     if (!parsed.error.empty()) return UsageError("read", parsed.error);
+    if (std::string unknown = UnknownOptionError(parsed.rest); !unknown.empty())
+        return UsageError("read", unknown);
     int address = 0;
     int count = 0;
     if (parsed.rest.size() != 2) return UsageError("read", "needs ADDR COUNT");

@@ -21,6 +21,8 @@ int RunProtect(const std::vector<std::string>& args) {
     std::optional<std::string> currentText = TakeOption(parsed.rest, "--current", error);
     std::optional<std::string> newText = TakeOption(parsed.rest, "--new", error);
     if (!error.empty()) return UsageError("protect", error);
+    if (std::string unknown = UnknownOptionError(parsed.rest); !unknown.empty())
+        return UsageError("protect", unknown);
     if (!parsed.rest.empty())
         return UsageError("protect", "unexpected argument \"" + parsed.rest[0] + "\"");
     if (!newText) return UsageError("protect", "needs --new M (0 turns protection off)");

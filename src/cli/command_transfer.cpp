@@ -27,15 +27,6 @@ std::string DeviceTitle() {
     return title.empty() ? "Device" : title;
 }
 
-std::string ModelText(const CDeviceType& type) {
-    const DeviceTypeRecord* record = type.Record();
-    if (!record || record->modelOffset < 0) return "not listed";
-    std::string text = LoadString(kModelStringBase + record->modelOffset);
-    for (char& c : text)
-        if (c == '|') c = ' ';
-    return text;
-}
-
 std::string FileName(const std::string& path) {
     size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
@@ -52,8 +43,11 @@ int RunUploadCommand(const std::vector<std::string>& args) {
     ConnectionArguments parsed = ParseConnectionOptions(args);
     if (!parsed.error.empty()) return UsageError("upload", parsed.error);
     const bool timing = TakeFlag(parsed.rest, "--timing");
+    if (std::string unknown = UnknownOptionError(parsed.rest); !unknown.empty())
+        return UsageError("upload", unknown);
     if (parsed.rest.size() != 1) return UsageError("upload", "needs FILE.cfg");
     try {
+        CheckSaveFile(parsed.rest[0]);  // before the device is read
         ParameterImage image;
         const auto start = std::chrono::steady_clock::now();
         if (!UploadDevice(parsed.settings, image)) return Failure("upload", "cancelled");
@@ -79,6 +73,8 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
     std::optional<std::string> passcodeText = TakeOption(parsed.rest, "--passcode", error);
     bool remember = TakeFlag(parsed.rest, "--remember");
     if (!error.empty()) return UsageError("download", error);
+    if (std::string unknown = UnknownOptionError(parsed.rest); !unknown.empty())
+        return UsageError("download", unknown);
     std::optional<uint32_t> passcode;
     if (passcodeText && !(passcode = ParsePasscode(*passcodeText)))
         return UsageError("download", "--passcode must be 0 to 999999999");
@@ -110,6 +106,8 @@ void PrintDifferences(const CParameterReport& report, const ReportListing& listi
 int RunCompareCommand(const std::vector<std::string>& args) {
     ConnectionArguments parsed = ParseConnectionOptions(args);
     if (!parsed.error.empty()) return UsageError("compare", parsed.error);
+    if (std::string unknown = UnknownOptionError(parsed.rest); !unknown.empty())
+        return UsageError("compare", unknown);
     if (parsed.rest.empty() || parsed.rest.size() > 2)
         return UsageError("compare", "needs FILE.cfg [OTHER.cfg]");
     try {
@@ -143,17 +141,19 @@ int RunReportCommand(const std::vector<std::string>& args) {
     bool device = TakeFlag(parsed.rest, "--device");
     bool all = TakeFlag(parsed.rest, "--all");
     if (!error.empty()) return UsageError("report", error);
+    if (std::string unknown = UnknownOptionError(parsed.rest); !unknown.empty())
+        return UsageError("report", unknown);
     if (parsed.rest.size() > 1 || (parsed.rest.empty() && !device))
         return UsageError("report", "needs FILE.cfg, --device or both");
     try {
+        // The files first: a file that cannot be read or written costs no device access.
         ParameterImage pc;
+        if (!parsed.rest.empty()) LoadConfigFile(parsed.rest[0], pc);
+        if (csv) CheckSaveFile(*csv);
         ParameterImage fromDevice;
         if (device && !UploadDevice(parsed.settings, fromDevice))
             return Failure("report", "cancelled");
-        if (!parsed.rest.empty())
-            LoadConfigFile(parsed.rest[0], pc);
-        else
-            pc = fromDevice;
+        if (parsed.rest.empty()) pc = fromDevice;
         CParameterReport report(pc);
         // A file and the device: the report compares them.
         if (device && !parsed.rest.empty()) report.CompareWith(fromDevice, DeviceTitle());

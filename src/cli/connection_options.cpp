@@ -24,6 +24,8 @@ std::string Apply(const std::string& name, const std::string& value, CComSetting
         if (colon != std::string::npos) {
             if (colon + 1 >= value.size()) return "--tcp HOST:PORT needs a port after the colon";
             s.servicePort = value.substr(colon + 1);
+            if (!IsValidServicePort(s.servicePort))
+                return "--tcp HOST:PORT needs a port 1 to 65535";
         }
         return {};
     }
@@ -37,7 +39,8 @@ std::string Apply(const std::string& name, const std::string& value, CComSetting
     }
     if (name == "--address") {
         int address = 0;
-        if (!ParseInt(value, 1, 247, address)) return "--address must be 1 to 247";
+        if (!ParseInt(value, kMinDeviceAddress, kMaxDeviceAddress, address))
+            return "--address must be 1 to 247";
         s.address = address;
         return {};
     }

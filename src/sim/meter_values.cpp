@@ -135,8 +135,10 @@ bool MeterValues::NeedsUnlock(int address, int count) const {
 void MeterValues::AddEnergy(RegisterFile& regs, int address, double tenths) {
     const auto whole = static_cast<int64_t>(regs.GetSigned32(address, highFirst_));
     const uint32_t fraction = regs.Get32(address + 64, highFirst_);
-    int64_t fixed = whole * 4294967296ll + fraction;
-    fixed += static_cast<int64_t>(std::llround(tenths * 4294967296.0));
+    // Unsigned arithmetic: a counter preset near its end wraps round as the device's
+    // 32-bit register does, instead of overflowing.
+    uint64_t fixed = (static_cast<uint64_t>(whole) << 32) + fraction;
+    fixed += static_cast<uint64_t>(std::llround(tenths * 4294967296.0));
     regs.Set32(address, static_cast<uint32_t>(fixed >> 32), highFirst_);
     regs.Set32(address + 64, static_cast<uint32_t>(fixed & 0xFFFFFFFFll), highFirst_);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 
 #include "core/model/device_type.h"
 #include "core/platform/private_exception.h"
@@ -31,7 +32,9 @@ long long Integer(const std::string& option, const std::string& text, long long 
 double Share(const std::string& option, const std::string& text) {
     double value = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0 || value > 1) {
+    // NaN passes every comparison below: it is no share.
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value) ||
+        value < 0 || value > 1) {
         throw CPrivateException(option + " needs a share from 0 to 1, not \"" + text + "\".");
     }
     return value;

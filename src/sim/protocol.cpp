@@ -1,9 +1,12 @@
 #include "sim/protocol.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/comm/crc16.h"
 #include "core/comm/rtu_framing.h"
+#include "core/model/parameter_blocks.h"
+#include "core/model/parameter_check.h"
 #include "sim/device_model.h"
 
 namespace voltaro::sim {
@@ -32,6 +35,21 @@ const char* ExceptionName(uint8_t code) {
         default:
             return "injected";
     }
+}
+
+// Whether a write carries a value that its parameter does not take (a list code the
+// device has no entry for): the device refuses the whole request with exception 03.
+bool TakesValues(const CDeviceType& type, int address, int count, const uint16_t* values) {
+    const uint64_t features = type.FeatureSet();
+    for (const ParameterBlock& block : BlockTableFor(type)) {
+        if (block.kind != 0 || !block.AppliesTo(features)) continue;
+        const int first = std::max(address, block.address);
+        const int end = std::min(address + count, block.address + block.count);
+        for (int a = first; a < end; ++a)
+            if (!IsAllowedValue(type, block.word + a - block.address, values[a - address]))
+                return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -82,6 +100,8 @@ std::vector<uint8_t> HandlePdu(DeviceModel& model, const std::vector<uint8_t>& p
         values[static_cast<std::size_t>(i)] =
             static_cast<uint16_t>(Word(pdu, 6 + 2 * static_cast<std::size_t>(i)));
     }
+    if (!TakesValues(model.Type(), address, count, values.data()))
+        return Exception(function, kIllegalValue);
     const uint8_t result = model.Write(address, count, values.data());
     if (result != 0) return Exception(function, result);
     return {function, pdu[1], pdu[2], pdu[3], pdu[4]};

@@ -32,7 +32,7 @@ int TcpServer::Start(const std::string& host, int port) {
     const int yes = 1;
     setsockopt(listenFd_, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
     if (listenFd_ < 0 || bind(listenFd_, found->ai_addr, found->ai_addrlen) != 0 ||
-        listen(listenFd_, 16) != 0) {
+        listen(listenFd_, SOMAXCONN) != 0) {  // a burst of clients must not wait for a retry
         const int error = errno;
         freeaddrinfo(found);
         if (listenFd_ >= 0) close(listenFd_);

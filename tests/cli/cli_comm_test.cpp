@@ -48,6 +48,8 @@ TEST(CliComm, BadOptionsAndDeviceFailures) {
     EXPECT_EQ(RunCli("read 1 2 --parity mark").status, 2);
     EXPECT_EQ(RunCli("read 1 2 --address 248").status, 2);
     EXPECT_EQ(RunCli("read 1 --tcp 127.0.0.1").status, 2);
+    for (const char* port : {"80556", "0", "65536"})  // once wrapped to another port
+        EXPECT_EQ(RunCli(std::string("read 1 2 --tcp 127.0.0.1:") + port).status, 2) << port;
     EXPECT_EQ(RunCli("read 1 2 --stop").status, 2);
 
     CliRun missing = RunCli("read 1 2 --serial /dev/voltaro-no-such-port", kWithErrors);

@@ -4,16 +4,7 @@
 # Upload, edit the file, download, compare (no differences), protection on and off.
 set -u
 cli=$(realpath "$1") sim=$(realpath "$2") transport=$3
-work=$(mktemp -d)
-export VOLTARO_PROFILE=$work/profile.ini XDG_RUNTIME_DIR=$work
-sim_pid=
-cleanup() {
-    [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+. "$(dirname "$0")/e2e_support.sh"
 # The simulator ends cleanly on SIGTERM: any other status (a sanitizer report, for one)
 # is a failure.
 stop_sim() {
@@ -42,15 +33,6 @@ else
 fi
 [ ${#link[@]} -gt 1 ] || { echo "simulator did not start: $(cat "$work/sim.err")"; exit 1; }
 
-# run EXPECTED_RC ARGS...: runs voltaro-cli, keeps stdout/stderr in $out/$err.
-run() {
-    local expected=$1; shift
-    "$cli" "$@" >"$work/out" 2>"$work/err"
-    local rc=$?
-    out=$(cat "$work/out") err=$(cat "$work/err")
-    [ "$rc" = "$expected" ] || fail "voltaro-cli $* gave $rc, expected $expected: $out $err"
-}
-expect_in() { case "$2" in *"$1"*) ;; *) fail "expected \"$1\" in: $2" ;; esac; }
 
 cd "$work"
 run 0 upload a.cfg "${link[@]}"

@@ -97,7 +97,8 @@ TEST(SimOptions, ModelTextPicksARow) {
 TEST(SimOptions, BadInputGetsAClearError) {
     EXPECT_NE(ErrorOf({"--row", "79"}).find("0 to 78"), std::string::npos);
     EXPECT_NE(ErrorOf({"--row", "4", "--version", "240"}).find("outside"), std::string::npos);
-    EXPECT_NE(ErrorOf({"--drop", "x"}).find("share"), std::string::npos);
+    for (const char* share : {"x", "nan", "-nan", "inf", "1.5", "-0.1", ""})
+        EXPECT_NE(ErrorOf({"--drop", share}).find("share"), std::string::npos) << share;
     EXPECT_NE(ErrorOf({"--exception", "4:12"}).find("CODE@ADDR"), std::string::npos);
     EXPECT_NE(ErrorOf({"--exception", "4@9-3"}).find("ends before"), std::string::npos);
     EXPECT_NE(ErrorOf({"--tag", "seventeen chars!!"}).find("16"), std::string::npos);

@@ -3,6 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
 #include <string>
 #include <thread>
 
@@ -61,6 +69,19 @@ TEST(SimProtocol, ExceptionAnswersAndLimits) {
     EXPECT_EQ(tcp.Request(WritePdu(9606, {0x4142})), (Bytes{0x10, 0x25, 0x86, 0, 1}));
 }
 
+// A value that its parameter does not take is refused with 03 and changes nothing, also
+// inside a longer write; the values it takes are written.
+TEST(SimProtocol, ValuesAParameterDoesNotTakeAreRefused) {
+    Simulator sim(Row(40));
+    RawTcp tcp(sim.StartTcp());
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {3})), (Bytes{0x90, 3}));  // operation mode 0-2
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {0xFFFF})), (Bytes{0x90, 3}));
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {0, 1, 70})), (Bytes{0x90, 3}));  // 5202: 70
+    EXPECT_EQ(sim.Register(5200), 0);
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {2, 1})), (Bytes{0x10, 0x14, 0x50, 0, 2}));
+    EXPECT_EQ(sim.Register(5200), 2);
+}
+
 TEST(SimProtocol, LenientMapReadsZeroAndTakesWrites) {
     SimulatorOptions options = Row(39);
     options.device.lenient = true;
@@ -89,6 +110,40 @@ TEST(SimProtocol, SplitAndCoalescedMbapRequests) {
     ASSERT_EQ(answers.size(), 22u);
     EXPECT_EQ(answers[1], 7);
     EXPECT_EQ(answers[12], 8);
+}
+
+// A burst of clients connecting at once is taken in without the one-second wait of a
+// dropped connection request (a short listen queue drops them).
+TEST(SimProtocol, BurstOfConnectionsIsTakenAtOnce) {
+    Simulator sim(Row(70));
+    const int port = sim.StartTcp();
+    constexpr int kClients = 200;
+    std::vector<int> sockets;
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    for (int i = 0; i < kClients; ++i) {
+        const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        ASSERT_GE(fd, 0);
+        ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        sockets.push_back(fd);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(800);
+    int connected = 0;
+    for (const int fd : sockets) {
+        pollfd p{fd, POLLOUT, 0};
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        int error = -1;
+        socklen_t length = sizeof error;
+        if (::poll(&p, 1, std::max(0, static_cast<int>(left.count()))) == 1 &&
+            ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0)
+            ++connected;
+    }
+    for (const int fd : sockets)
+        ::close(fd);
+    EXPECT_EQ(connected, kClients);
 }
 
 TEST(SimProtocol, TwoClientsAtOnce) {

@@ -2,6 +2,7 @@
 // The PC side of a connection: link kind, ports, line settings, device address and
 // TCP server, kept in the per-user profile under section "ComSettings".
 #include <string>
+#include <string_view>
 
 namespace voltaro {
 
@@ -40,5 +41,14 @@ class CComSettings {
 };
 
 constexpr const char* kComSettingsSection = "ComSettings";
+
+// Modbus unit addresses of a single device (0 broadcasts; above 247 is reserved).
+constexpr int kMinDeviceAddress = 1;
+constexpr int kMaxDeviceAddress = 247;
+constexpr int kMaxServicePort = 65535;
+
+bool IsValidDeviceAddress(int address);
+// Whether text is a TCP port number 1 - 65535 (decimal digits only: nothing may wrap).
+bool IsValidServicePort(std::string_view text);
 
 }  // namespace voltaro

@@ -45,6 +45,7 @@ void CModbusInterface::Open() {
 
 void CModbusInterface::Close() {
     socket_.Close();
+    tcpUnclean_ = false;
     serial_.Close();
     if (timerThread_) {
         timerThread_->Stop();
@@ -134,6 +135,7 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
     ModbusFailure failure = ValidateResponse(receipt.n, 0, 0, response, ex.expectedLength, &code);
     if (failure != ModbusFailure::None) {
         TraceFailure(failure, code);
+        lastRefused_ = failure == ModbusFailure::Exception;
         throw CPrivateException(
             ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
     }
@@ -141,34 +143,52 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
 }
 
 std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
+    // After a failed exchange the stream may still hold the rest of a garbled answer or a
+    // late one: drop what has arrived, so that one bad answer costs one retry.
+    if (tcpUnclean_) socket_.DiscardPending();
+    tcpUnclean_ = true;  // until this exchange succeeds
     const uint16_t transaction = NextTransactionId();
     socket_.Send(BuildMbapFrame(transaction, ex.request));
     responseTimeoutMs_ = timeouts.tcpResponseMs;
 
     std::vector<uint8_t> buffer;
+    const auto deadline =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(responseTimeoutMs_);
     const bool watched = timerThread_ && timerThread_->Arm(responseTimeoutMs_);
-    // Unwatched (the watchdog was busy): the poll's own limit bounds the receive instead.
-    std::size_t received = socket_.Receive(buffer, ex.expectedLength + 6, &cancel_,
-                                           watched ? -1 : static_cast<int>(responseTimeoutMs_));
+    std::size_t received = 0;
+    for (;;) {
+        // Unwatched (the watchdog was busy): the poll's own limit bounds the receive instead.
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        received = socket_.Receive(buffer, ex.expectedLength + 6, &cancel_,
+                                   watched ? -1 : std::max(0, static_cast<int>(left.count())));
+        const auto receivedTransaction = static_cast<uint16_t>(buffer[0] << 8 | buffer[1]);
+        // A late answer to an earlier request (a previous attempt, or one answered twice)
+        // is not this request's answer: drop it and wait on for the right one.
+        if (received < 6 || !IsEarlierTransaction(receivedTransaction, transaction)) break;
+        TraceF("stale answer %u dropped (waiting for %u)\n", receivedTransaction, transaction);
+        if (!watched && left.count() <= 0) break;
+    }
     if (watched) timerThread_->Disarm();
     // A watchdog expiry is over once Disarm returned; a user's Cancel stays signalled.
     if (!abortRequested) cancel_.Clear();
 
-    std::size_t n = received > 6 ? received - 6 : 0;
-    std::vector<uint8_t> response(buffer.begin() + 6, buffer.begin() + 6 + ex.expectedLength);
-    const uint16_t receivedTransaction = static_cast<uint16_t>(buffer[0] << 8 | buffer[1]);
+    std::vector<uint8_t> response;
     int code = 0;
-    ModbusFailure failure =
-        ValidateResponse(n, transaction, receivedTransaction, response, ex.expectedLength, &code);
+    const ModbusFailure failure =
+        JudgeTcpAnswer(buffer, received, ex.expectedLength, transaction, response, &code);
     if (failure != ModbusFailure::None) {
         TraceFailure(failure, code);
+        lastRefused_ = failure == ModbusFailure::Exception;
         throw CPrivateException(
             ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
     }
+    tcpUnclean_ = false;
     return response;
 }
 
 std::vector<uint8_t> CModbusInterface::RunAttempt(const Exchange& ex) {
+    lastRefused_ = false;
     return settings.mode == ModbusTcp ? TcpAttempt(ex) : SerialAttempt(ex);
 }
 

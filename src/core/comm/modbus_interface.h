@@ -78,6 +78,9 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     // Success rate of the last (at most 8) exchanges, in percent.
     double QualityPercent() const { return qualityPercent_.load(); }
     std::deque<bool> QualityHistory() const;
+    // Whether the last exchange failed with the device's exception answer: the device
+    // refused the request (a value or register it does not take); the link is fine.
+    bool LastFailureWasRefusal() const { return lastRefused_; }
 
     // Watchdog expiry: cancels the blocked receive. Other notifiers are ignored.
     void Update(CObservable* source) override;
@@ -108,6 +111,8 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     CCancelEvent cancel_;
     std::unique_ptr<CTimerThread> timerThread_;
     uint32_t responseTimeoutMs_ = 3000;
+    bool lastRefused_ = false;
+    bool tcpUnclean_ = false;  // the last TCP exchange failed: drop what is left before the next
     std::deque<bool> qualityHistory_;
     std::atomic<double> qualityPercent_{0.0};
     mutable std::mutex qualityMutex_;

@@ -13,7 +13,10 @@
 #include <chrono>
 
 #include "core/comm/cancel_event.h"
+#include "core/comm/com_settings.h"
+#include "core/comm/rtu_framing.h"
 #include "core/platform/cancelled.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/sys_error.h"
@@ -42,6 +45,11 @@ void SetTransactionCounter(uint16_t value) {
     TransactionCounter().store(value);
 }
 
+bool IsEarlierTransaction(uint16_t received, uint16_t sent) {
+    const auto behind = static_cast<uint16_t>(sent - received);
+    return behind != 0 && behind < 0x8000;
+}
+
 std::vector<uint8_t> BuildMbapFrame(uint16_t transaction, const std::vector<uint8_t>& request) {
     std::vector<uint8_t> frame;
     frame.reserve(6 + request.size());
@@ -60,6 +68,7 @@ CTcpConnection::~CTcpConnection() {
 }
 
 void CTcpConnection::Close() {
+    pending_.clear();
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
@@ -69,6 +78,9 @@ void CTcpConnection::Close() {
 void CTcpConnection::Open(const std::string& host, const std::string& service,
                           uint32_t connectTimeoutMs, const CCancelEvent* cancel) {
     Close();
+    // A number outside 1 - 65535 would be taken modulo 65536 by the resolver.
+    if (!IsValidServicePort(service))
+        throw CPrivateException(FormatMessageId(kMsgPortOutOfRange, {service}));
     int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, IPPROTO_TCP);
     if (fd < 0) throw CPrivateException(kMsgModbusTcpError, errno);
     auto fail = [&](int error) {
@@ -127,29 +139,71 @@ bool CTcpConnection::Send(const std::vector<uint8_t>& frame) {
     return sent == frame.size();
 }
 
-std::size_t CTcpConnection::Receive(std::vector<uint8_t>& buffer, std::size_t capacity,
-                                    const CCancelEvent* cancel, int backstopMs) {
-    buffer.assign(capacity, 0);
-    const auto deadline = std::chrono::steady_clock::now() +
-                          std::chrono::milliseconds(backstopMs < 0 ? 0 : backstopMs);
-    std::size_t got = 0;
-    std::size_t wanted = capacity;  // until the header tells the real length
-    uint8_t chunk[512];
-    while (fd_ >= 0 && got < wanted) {
-        int ready = WaitReady(fd_, POLLIN, cancel, backstopMs < 0 ? -1 : RemainingMs(deadline));
-        if (ready != 1) break;
-        ssize_t n = ::recv(fd_, chunk, std::min(sizeof chunk, wanted - got), 0);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        if (n <= 0) break;  // closed by the peer, or a connection error
-        for (ssize_t i = 0; i < n; ++i, ++got)
-            if (got < capacity) buffer[got] = chunk[i];
-        if (got >= 6 && wanted == capacity) {
-            std::size_t length = static_cast<std::size_t>(buffer[4]) << 8 | buffer[5];
+MbapCollector::MbapCollector(std::vector<uint8_t>& buffer, std::size_t capacity)
+    : buffer_(buffer), capacity_(capacity), wanted_(capacity) {
+    buffer_.assign(capacity, 0);
+}
+
+std::size_t MbapCollector::Take(const uint8_t* data, std::size_t size) {
+    std::size_t used = 0;
+    for (; used < size && got_ < wanted_; ++used, ++got_) {
+        const uint8_t byte = data[used];
+        if (got_ < capacity_) buffer_[got_] = byte;
+        if (got_ < header_.size()) header_[got_] = byte;
+        if (got_ + 1 == header_.size()) {
+            const std::size_t length = static_cast<std::size_t>(header_[4]) << 8 | header_[5];
             // A plausible length (unit id + PDU) fixes the end of this answer.
-            if (length >= 1 && length <= 254) wanted = 6 + length;
+            if (length >= 1 && length <= 254) wanted_ = header_.size() + length;
         }
     }
-    return std::min(got, capacity);
+    return used;
+}
+
+ModbusFailure JudgeTcpAnswer(const std::vector<uint8_t>& buffer, std::size_t received,
+                             std::size_t expectedLength, uint16_t sentTransaction,
+                             std::vector<uint8_t>& response, int* exceptionCode) {
+    const std::size_t n = received > 6 ? received - 6 : 0;
+    response.assign(expectedLength, 0);
+    for (std::size_t i = 0; i < expectedLength && 6 + i < buffer.size(); ++i)
+        response[i] = buffer[6 + i];
+    const uint16_t receivedTransaction =
+        buffer.size() >= 2 ? static_cast<uint16_t>(buffer[0] << 8 | buffer[1]) : 0;
+    return ValidateResponse(n, sentTransaction, receivedTransaction, response, expectedLength,
+                            exceptionCode);
+}
+
+std::size_t CTcpConnection::Receive(std::vector<uint8_t>& buffer, std::size_t capacity,
+                                    const CCancelEvent* cancel, int backstopMs) {
+    const auto deadline = std::chrono::steady_clock::now() +
+                          std::chrono::milliseconds(backstopMs < 0 ? 0 : backstopMs);
+    MbapCollector answer(buffer, capacity);
+    // Bytes that arrived behind the previous answer belong to the next one.
+    const std::size_t fromPending = answer.Take(pending_.data(), pending_.size());
+    pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(fromPending));
+    uint8_t chunk[512];
+    while (fd_ >= 0 && !answer.Complete()) {
+        int ready = WaitReady(fd_, POLLIN, cancel, backstopMs < 0 ? -1 : RemainingMs(deadline));
+        if (ready != 1) break;
+        ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (n <= 0) break;  // closed by the peer, or a connection error
+        const std::size_t used = answer.Take(chunk, static_cast<std::size_t>(n));
+        pending_.insert(pending_.end(), chunk + used, chunk + n);
+    }
+    return answer.Stored();
+}
+
+std::size_t CTcpConnection::DiscardPending() {
+    std::size_t dropped = pending_.size();
+    pending_.clear();
+    uint8_t chunk[512];
+    while (fd_ >= 0) {
+        ssize_t n = ::recv(fd_, chunk, sizeof chunk, MSG_DONTWAIT);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;  // nothing more (EAGAIN), closed, or failed: the receive tells
+        dropped += static_cast<std::size_t>(n);
+    }
+    return dropped;
 }
 
 }  // namespace voltaro

@@ -15,9 +15,15 @@
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
+#include "core/platform/sys_error.h"
 
 namespace voltaro {
 namespace {
+
+// The errors of a port whose adapter was unplugged (or whose far end is gone).
+bool IsPortGone(int error) {
+    return error == EIO || error == ENXIO || error == ENODEV;
+}
 
 speed_t SpeedCode(uint32_t baud) {
     switch (baud) {
@@ -121,6 +127,7 @@ void CSerialIO::Open() {
         throw CPrivateException(
             FormatMessageId(kMsgPortCannotOpen, {display.empty() ? portPath_ : display}));
     };
+    if (portPath_.empty()) throw CPrivateException(kMsgNoPortChosen);
     std::string device = SerialDevicePath(portPath_);
     if (device.empty()) fail();
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -142,9 +149,18 @@ void CSerialIO::OpenAndConfigure() {
 void CSerialIO::Configure(const SerialLineSettings& line) {
     termios t{};
     if (fd_ < 0 || ::tcgetattr(fd_, &t) != 0 || !MakeRawTermios(t, line) ||
-        ::tcsetattr(fd_, TCSANOW, &t) != 0)
+        ::tcsetattr(fd_, TCSANOW, &t) != 0) {
+        if (fd_ >= 0 && IsPortGone(errno)) ThrowPortGone(errno);
         throw CPrivateException(kMsgPortSettingsFailed);
+    }
     applied_ = line;
+}
+
+void CSerialIO::ThrowPortGone(int error) const {
+    const std::string& display =
+        settings.mode == Infrared ? settings.irComPortDisplayName : settings.comPortDisplayName;
+    throw CPrivateException(FormatMessageId(
+        kMsgPortGone, {display.empty() ? portPath_ : display, SystemErrorText(error)}));
 }
 
 std::size_t CSerialIO::Write(const uint8_t* bytes, std::size_t count) {
@@ -159,6 +175,8 @@ std::size_t CSerialIO::Write(const uint8_t* bytes, std::size_t count) {
             // Output buffer full: wait for room, but never for ever.
             if (WaitReady(fd_, POLLOUT, nullptr, 2000) != 1) break;
         } else {
+            // An unplugged adapter: the port is gone, not misconfigured.
+            if (n < 0 && IsPortGone(errno)) ThrowPortGone(errno);
             break;
         }
     }

@@ -64,6 +64,9 @@ class CSerialIO {
     const SerialLineSettings& AppliedLine() const { return applied_; }
 
   private:
+    // Throws kMsgPortGone naming the port, with the system's text of error.
+    [[noreturn]] void ThrowPortGone(int error) const;
+
     int fd_ = -1;
     std::string portPath_;
     SerialLineSettings applied_;

@@ -5,10 +5,13 @@
 #include <optional>
 #include <thread>
 
+#include "core/comm/device_lock.h"
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_identification.h"
 #include "core/model/device_registers.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 #include "core/work/sync_objects.h"
 
@@ -168,6 +171,7 @@ void CPasscodeProtection::Relock() {
 
 bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
     client_ = &client;
+    const CDeviceLock deviceLock(client.settings);  // not between another's unlock and relock
     bool supported = true;
     {
         OpenLink link(client);
@@ -180,18 +184,27 @@ bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
     }
     std::optional<ProtectionChange> change = interaction_.AskProtection();
     if (!change) return false;
-    {
+    // How far the change came: a failure after the unlock leaves the device in a state
+    // that the message must name.
+    enum { kNothingWritten, kUnlocking, kNewPasscodeSet } stage = kNothingWritten;
+    try {
         OpenLink link(client);
         WritePair(passcodeRegister_, change->current);
+        stage = kUnlocking;
         WriteOne(unlockRegister_, 1);
         if (ReadOne(unlockRegister_) == 1) {
             WritePair(protectionRegister_, change->newPasscode);
+            stage = kNewPasscodeSet;
             // Lock again: the unlock must not outlast the change, or the device would
             // stay writable under its new passcode.
             WriteOne(unlockRegister_, 0);
             WritePair(passcodeRegister_, 0);
             return true;
         }
+    } catch (const CPrivateException& e) {
+        if (stage == kNothingWritten) throw;
+        throw CPrivateException(FormatMessageId(
+            stage == kUnlocking ? kMsgProtectStateUnknown : kMsgProtectNotRelocked, {e.Message()}));
     }
     interaction_.ShowError(LoadString(kMsgPasscodeMismatch));
     return false;

@@ -33,7 +33,9 @@ class CPasscodeProtection {
     void Relock();
     // "Protect": asks for the current and new passcode and sets the new one. True when
     // the new passcode was set; false when refused (kMsgNoProtectionFeature,
-    // kMsgPasscodeMismatch shown) or cancelled.
+    // kMsgPasscodeMismatch shown) or cancelled. A Modbus failure after the unlock throws
+    // kMsgProtectStateUnknown (new passcode perhaps not set) or kMsgProtectNotRelocked
+    // (set, but perhaps not locked again), carrying the failure.
     bool ChangeProtection(CModbusInterface& client);
 
     bool Unlocked() const { return unlocked_; }

@@ -15,13 +15,21 @@ constexpr const char* kConfigSection = "KT2CFG";
 // file is replaced in one write (a failed save leaves the old file). Throws
 // CPrivateException kMsgSaveError with the system's text on failure.
 bool SaveConfigFile(const std::string& path, const ParameterImage& image);
+// Throws what a save to path would throw when path is no file that can be saved to (a
+// device node, a FIFO, a directory, a file the user may not write), writing nothing:
+// commands check their output files before they talk to a device.
+void CheckSaveFile(const std::string& path);
 // Reads path onto a fresh default image and, only when the whole file is valid, makes
-// that the new image. Throws kMsgLoadError (system error) or kMsgInvalidFileFormat.
+// that the new image. Throws kMsgLoadError (system error, not a regular file, too large)
+// or the failures of ReadConfig.
 bool LoadConfigFile(const std::string& path, ParameterImage& image);
 
 // The same on an INI object already in memory (the file functions wrap these).
 void StoreConfig(CIniFile& ini, const ParameterImage& image);
-// Throws kMsgInvalidFileFormat for a missing, empty or malformed key.
+// Throws kMsgInvalidFileFormat for a missing, empty or malformed key; kMsgValueDoesNotFit
+// for a value that does not fit its register; kMsgUnknownDeviceType for a Model that no
+// catalogue row has; kMsgParameterNotAllowed (FindInvalidParameter) for a value the
+// parameter may not hold.
 ParameterImage ReadConfig(const CIniFile& ini);
 
 }  // namespace voltaro

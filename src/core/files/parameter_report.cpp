@@ -1,13 +1,10 @@
 // Parameter report model, comparison and CSV export.
 #include "core/files/parameter_report.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <cerrno>
 #include <clocale>
 #include <cstdio>
 
+#include "core/platform/file_io.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
@@ -15,36 +12,6 @@
 #include "core/platform/text_encoding.h"
 
 namespace voltaro {
-namespace {
-
-// Writes data to path through a temporary file renamed over it, so that a failed
-// export never leaves a half-written file under the chosen name.
-void WriteFileReplacing(const std::string& path, const std::string& data) {
-    std::string temp = path + ".tmpXXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) throw CPrivateException(kMsgSaveError, errno);
-    size_t done = 0;
-    int error = 0;
-    while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = errno;
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (!error && ::fchmod(fd, 0644) != 0) error = errno;
-    if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
-    if (error) {
-        ::unlink(temp.c_str());
-        throw CPrivateException(kMsgSaveError, error);
-    }
-}
-
-}  // namespace
-
 std::vector<int> ReportEntryWords() {
     std::vector<int> words;
     for (int word = 0; word < kImageWords; word += StartsTwoWordEntry(word) ? 2 : 1)
@@ -135,7 +102,8 @@ void CParameterReport::ExportCsv(const std::string& path, bool hideIgnored,
     std::string data;
     for (const std::string& line : CsvLines(hideIgnored))
         data += ConvertFromUtf8(line, charset);
-    WriteFileReplacing(path, data);
+    if (FileStatus status = WriteFileSafely(path, data, 0644); !status)
+        throw CPrivateException::WithSystemText(kMsgSaveError, status.Text(path));
 }
 
 }  // namespace voltaro

@@ -40,6 +40,17 @@ int AlarmOutputTextBase(const CDeviceType& type) {
     return type.HasFeature(0, FAM_HKT2 | FAM_HKT2X) ? kTextsAlarmOutputComm : kTextsAlarmOutput;
 }
 
+int EnumerationTextBase(const CDeviceType& type, int word) {
+    if (word < 0 || word >= kImageWords) return -1;
+    if (word == kWordSecondaryCurrent && type.HasFeature(0, FAM_ZB | FAM_ZC)) return kTextsCtSensor;
+    const ParameterDefinition& d = Definition(word);
+    if (d.type != kTypeEnumeration) return -1;
+    if (IsEnergyCountWord(word) && d.param == kTextsEnergy && HasExtendedFunctionSet(type))
+        return kTextsEnergyExtended;
+    if (d.param == kTextsAlarmOutput) return AlarmOutputTextBase(type);
+    return d.param;
+}
+
 bool ParameterImage::Applies(int word) const {
     if (word < 0 || word >= kImageWords) return false;
     const ParameterDefinition& d = Definition(word);
@@ -53,10 +64,9 @@ std::string ParameterImage::ValueText(int word) const {
     const int value = static_cast<int16_t>(words[word]);
     const unsigned unsignedValue = words[word];
 
+    if (const int base = EnumerationTextBase(deviceType, word); base >= 0)
+        return EnumerationText(base, static_cast<int>(unsignedValue));
     if (multiCircuit) {
-        if (word == kWordSecondaryCurrent) {
-            return EnumerationText(kTextsCtSensor, static_cast<int>(unsignedValue));
-        }
         int sensorWord = CtSensorWordOf(word);
         if (sensorWord >= 0 && words[sensorWord] != 0) return {};
     }
@@ -67,15 +77,6 @@ std::string ParameterImage::ValueText(int word) const {
         case kTypeValue32: {
             if (word + 1 >= kImageWords) return FormatScaledValue(value, d.param);
             return FormatScaledValue(static_cast<int32_t>(Get32(word)), d.param);
-        }
-        case kTypeEnumeration: {
-            int base = d.param;
-            if (IsEnergyCountWord(word) && base == kTextsEnergy &&
-                HasExtendedFunctionSet(deviceType)) {
-                base = kTextsEnergyExtended;
-            }
-            if (base == kTextsAlarmOutput) base = AlarmOutputTextBase(deviceType);
-            return EnumerationText(base, static_cast<int>(unsignedValue));
         }
         case kTypePasscode:
             return "****";

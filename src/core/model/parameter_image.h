@@ -77,6 +77,12 @@ bool HasExtendedFunctionSet(const CDeviceType& type);
 // HKT2X, else kTextsAlarmOutput ("Display" ...).
 int AlarmOutputTextBase(const CDeviceType& type);
 
+// First text of the list that the enumeration word's value is added to for type (the
+// definition's base, or the base the type uses instead: extended energy counts, alarm
+// outputs through "Comm", CT sensors of word 33 on ZB and ZC types); -1 when word is no
+// enumeration for type.
+int EnumerationTextBase(const CDeviceType& type, int word);
+
 // Copies the words and the device type's identity and row.
 void CopyParameterImage(ParameterImage& destination, const ParameterImage& source);
 

@@ -1,13 +1,7 @@
 // CIniFile: an in-memory private-profile file that keeps every line it does not change.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cctype>
+#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
-#include <cstring>
 
 #include "core/platform/profile.h"
 #include "core/platform/text_encoding.h"
@@ -27,18 +21,13 @@ std::string_view Trim(std::string_view text) {
     return text;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        unsigned char x = static_cast<unsigned char>(a[i]);
-        unsigned char y = static_cast<unsigned char>(b[i]);
-        if (x < 0x80 && y < 0x80) {
-            if (std::tolower(x) != std::tolower(y)) return false;
-        } else if (x != y) {
-            return false;
-        }
-    }
-    return true;
+// The form in which two names compare equal when they are the same name: ASCII letters
+// in lower case, every other byte as it is.
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
 }
 
 // A line break inside a written value would split it into two lines of the file and
@@ -50,63 +39,22 @@ std::string OneLine(std::string_view text) {
     return out;
 }
 
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool ReadAll(const std::string& path, std::string& data) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            int saved = errno;
-            ::close(fd);
-            errno = saved;
-            return false;
-        }
-        if (n == 0) break;
-        data.append(buffer, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return true;
-}
-
-// The file that a save replaces: a symbolic link is followed so that the link stays.
-std::string SaveTarget(const std::string& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(path.c_str(), nullptr)) {
-            std::string resolved(real);
-            std::free(real);
-            return resolved;
-        }
-    }
-    return path;
-}
-
 }  // namespace
 
-bool CIniFile::Load(const std::string& path) {
+FileStatus CIniFile::Load(const std::string& path) {
+    std::string data;
+    FileStatus status = ReadSmallFile(path, kMaxSettingsFileBytes, data);
+    if (status.error == FileError::Missing) status = FileStatus::Ok();
+    const int saved = errno;
+    Parse(status ? std::move(data) : std::string());
+    errno = saved;
+    return status;
+}
+
+void CIniFile::Parse(std::string data) {
     lines_.clear();
     crlf_ = true;
     utf8Bom_ = false;
-    std::string data;
-    if (!ReadAll(path, data)) {
-        if (errno == ENOENT) return true;
-        return false;
-    }
     if (data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF &&
         static_cast<unsigned char>(data[1]) == 0xFE) {
         data = Utf16LeToUtf8(std::string_view(data).substr(2));
@@ -140,13 +88,14 @@ bool CIniFile::Load(const std::string& path) {
         }
         line.text = std::move(text);
         line.section = section;
+        line.sectionId = Folded(section);
+        line.keyId = Folded(line.key);
         line.inSection = inSection;
         lines_.push_back(std::move(line));
     }
-    return true;
 }
 
-bool CIniFile::Save(const std::string& path, mode_t mode) const {
+std::string CIniFile::Text() const {
     std::string data;
     if (utf8Bom_) data = "\xEF\xBB\xBF";
     const char* eol = crlf_ ? "\r\n" : "\n";
@@ -154,44 +103,19 @@ bool CIniFile::Save(const std::string& path, mode_t mode) const {
         data += line.text;
         data += eol;
     }
+    return data;
+}
 
-    const std::string target = SaveTarget(path);
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) mode = st.st_mode & 07777;
-
-    std::string temp = target + ".tmp.XXXXXX";
-    int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, data) && ::fsync(fd) == 0;
-    int saved = errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        saved = errno;
-    }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
-        ok = false;
-        saved = errno;
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-        errno = saved;
-        return false;
-    }
-    // Make the rename itself durable; a failure here does not undo a completed save.
-    std::size_t slash = target.rfind('/');
-    std::string dir = slash == std::string::npos ? "." : target.substr(0, slash == 0 ? 1 : slash);
-    int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
-    }
-    return true;
+FileStatus CIniFile::Save(const std::string& path, mode_t mode) const {
+    return WriteFileSafely(path, Text(), mode);
 }
 
 const CIniFile::Line* CIniFile::FindKey(std::string_view section, std::string_view key) const {
+    const std::string sectionId = Folded(section);
+    const std::string keyId = Folded(key);
     for (const Line& line : lines_)
-        if (line.inSection && !line.key.empty() && SameName(line.section, section) &&
-            SameName(line.key, key))
+        if (line.inSection && !line.key.empty() && line.keyId == keyId &&
+            line.sectionId == sectionId)
             return &line;
     return nullptr;
 }
@@ -217,15 +141,17 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
     }
     Line line;
     line.key = OneLine(key);
+    line.keyId = Folded(line.key);
     line.text = line.key + "=" + written;
     line.inSection = true;
 
     // Position after the last key line of the section's first block (or its header).
+    const std::string sectionId = Folded(section);
     std::size_t insertAt = lines_.size();
     bool found = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const Line& l = lines_[i];
-        if (!l.inSection || !SameName(l.section, section)) {
+        if (!l.inSection || l.sectionId != sectionId) {
             if (found) break;
             continue;
         }
@@ -234,6 +160,7 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
             insertAt = i + 1;
             found = true;
             line.section = l.section;
+            line.sectionId = l.sectionId;
         }
     }
     if (found) {
@@ -242,39 +169,41 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
     }
     Line header;
     header.section = OneLine(section);
+    header.sectionId = Folded(header.section);
     header.text = "[" + header.section + "]";
     header.header = true;
     header.inSection = true;
     line.section = header.section;
+    line.sectionId = header.sectionId;
     lines_.push_back(std::move(header));
     lines_.push_back(std::move(line));
 }
 
 void CIniFile::Remove(std::string_view section, std::string_view key) {
-    section = Trim(section);
-    key = Trim(key);
+    const std::string sectionId = Folded(Trim(section));
+    const std::string keyId = Folded(Trim(key));
     std::erase_if(lines_, [&](const Line& line) {
-        return line.inSection && !line.key.empty() && SameName(line.section, section) &&
-               SameName(line.key, key);
+        return line.inSection && !line.key.empty() && line.sectionId == sectionId &&
+               line.keyId == keyId;
     });
 }
 
 bool CIniFile::HasSection(std::string_view section) const {
-    section = Trim(section);
+    const std::string sectionId = Folded(Trim(section));
     for (const Line& line : lines_)
-        if (line.header && SameName(line.section, section)) return true;
+        if (line.header && line.sectionId == sectionId) return true;
     return false;
 }
 
 std::vector<std::string> CIniFile::Keys(std::string_view section) const {
-    section = Trim(section);
+    const std::string sectionId = Folded(Trim(section));
     std::vector<std::string> keys;
+    std::vector<std::string> seenIds;
     for (const Line& line : lines_) {
-        if (!line.inSection || line.key.empty() || !SameName(line.section, section)) continue;
-        bool seen = false;
-        for (const std::string& k : keys)
-            seen = seen || SameName(k, line.key);
-        if (!seen) keys.push_back(line.key);
+        if (!line.inSection || line.key.empty() || line.sectionId != sectionId) continue;
+        if (std::find(seenIds.begin(), seenIds.end(), line.keyId) != seenIds.end()) continue;
+        seenIds.push_back(line.keyId);
+        keys.push_back(line.key);
     }
     return keys;
 }

@@ -1,5 +1,6 @@
 #include "core/platform/message_format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -59,6 +60,9 @@ std::string MessageArg::AsText() const {
 
 namespace {
 
+// Widest field and longest precision of one insert.
+constexpr std::size_t kMaxFieldWidth = 256;
+
 // snprintf into a string of whatever length the result needs.
 template <typename T>
 std::string Printf(const std::string& format, T value) {
@@ -82,12 +86,19 @@ std::string Convert(std::string_view format, const MessageArg* arg) {
     std::string head = "%";
     while (i < format.size() && std::strchr("-+ #0", format[i]))
         head += format[i++];
-    while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i])))
-        head += format[i++];
-    if (i < format.size() && format[i] == '.') {
-        head += format[i++];
+    // Width and precision, at most kMaxFieldWidth each: a pattern asking for gigabytes of
+    // padding gets a field of sane size instead.
+    auto number = [&] {
+        std::size_t value = 0;
         while (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i])))
-            head += format[i++];
+            value = std::min<std::size_t>(value * 10 + static_cast<std::size_t>(format[i++] - '0'),
+                                          kMaxFieldWidth);
+        return std::to_string(value);
+    };
+    if (i < format.size() && std::isdigit(static_cast<unsigned char>(format[i]))) head += number();
+    if (i < format.size() && format[i] == '.') {
+        ++i;
+        head += "." + number();
     }
     int bits = 32;
     if (format.substr(i, 3) == "I64") {

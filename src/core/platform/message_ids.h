@@ -75,6 +75,28 @@ constexpr int kMsgMonitorNothingMeasured = 30169;  // "Stopped before a pass was
 constexpr int kMsgMonitorOutputFailed = 30170;     // "The output cannot be written. %1!s!"
 constexpr int kMsgMonitorCsvFileOption = 30171;    // "--csv needs a file name."
 
+// Data and device safety: files, settings, relocking, shared devices
+constexpr int kMsgNotRegularFile = 30400;       // "%1!s! is not a regular file."
+constexpr int kMsgFileTooLarge = 30401;         // "%1!s! is larger than %2!s! bytes ..."
+constexpr int kMsgProfileUnreadable = 30402;    // "The settings file %1!s! cannot be read ..."
+constexpr int kMsgProfileValueInvalid = 30403;  // "The setting %1!s!=%2!s! in %3!s! is invalid ..."
+constexpr int kMsgPortOutOfRange = 30404;       // "The port %1!s! is outside 1 - 65535."
+constexpr int kMsgRelockFailed = 30405;         // "The device could not be locked again ..."
+constexpr int kMsgProtectStateUnknown = 30406;  // "... protection may not have been changed ..."
+constexpr int kMsgProtectNotRelocked = 30407;   // "The new passcode is set, but ... writes ..."
+constexpr int kMsgParameterNotAllowed = 30408;  // "Load error. %1!s! ... allowed: %4!s!."
+constexpr int kMsgValueDoesNotFit = 30409;      // "Load error. %1!s!=%2!s! does not fit ..."
+constexpr int kMsgUnknownDeviceType = 30410;    // "Load error. Model=%1!s! is no device ..."
+constexpr int kMsgPartlyWritten = 30411;        // "The device is now partly written: ..."
+constexpr int kMsgDeviceRefused = 30412;        // "The device refused the request ..."
+constexpr int kMsgDeviceInUseWaiting = 30413;   // "Another program is using %1!s! ..."
+constexpr int kMsgDeviceInUse = 30414;          // "%1!s! is still in use by another program ..."
+constexpr int kMsgNoPortChosen = 30415;         // "No communication port is chosen ..."
+constexpr int kMsgPortGone = 30416;             // "Communication port %1!s! is no longer ..."
+constexpr int kMsgOutputWriteError = 30417;     // "The output could not be written: %1!s!"
+constexpr int kMsgProfileAddressRange = 30418;  // "a device address is 1 to 247"
+constexpr int kMsgNoDeviceTypeRow = 30419;      // "Load error. Model=%1!s!, DeviceExtension=..."
+
 // The message shown when a language module cannot be loaded: its text is fixed, its id
 // is this program's own.
 constexpr int kMsgCantLoadLanguageModule = 11100;  // "Can't load language module"

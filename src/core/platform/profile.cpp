@@ -6,7 +6,10 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/profile.h"
+#include "core/platform/user_notice.h"
 
 namespace voltaro {
 namespace {
@@ -42,7 +45,9 @@ std::string CUserProfile::DefaultPath() {
 }
 
 CUserProfile::CUserProfile(std::string path) : path_(std::move(path)) {
-    file_.Load(path_);
+    loadStatus_ = file_.Load(path_);
+    if (!loadStatus_)
+        TellUserOnce(FormatMessageId(kMsgProfileUnreadable, {path_, loadStatus_.Text(path_)}));
 }
 
 int CUserProfile::GetInt(std::string_view section, std::string_view key, int defaultValue) const {
@@ -67,12 +72,13 @@ void CUserProfile::SetString(std::string_view section, std::string_view key,
 }
 
 bool CUserProfile::Save() {
-    if (loadErrno_ != 0) {
-        errno = loadErrno_;
+    if (!loadStatus_) {
+        // Writing would replace every section and key that could not be read.
+        errno = loadStatus_.systemError != 0 ? loadStatus_.systemError : EACCES;
         return false;
     }
     if (!CreateParentDirectories(path_)) return false;
-    return file_.Save(path_, 0600);
+    return static_cast<bool>(file_.Save(path_, 0600));
 }
 
 }  // namespace voltaro

@@ -6,14 +6,18 @@
 // place; other sections, keys and comments are kept; new files use CRLF; reads LF, CRLF,
 // a UTF-8 BOM and UTF-16LE (with BOM; such a file is written back as UTF-8). Values read
 // are trimmed of surrounding blanks and of one pair of surrounding double quotes; of
-// duplicate keys the first is read, replaced and listed. Save writes a temporary file beside the
-// target and renames it over, so a failed save never damages the old file. Edits are made in
-// memory: a batch of writes costs one file write.
+// duplicate keys the first is read, replaced and listed. Files are read and written with
+// the care of file_io.h: regular files only, at most kMaxSettingsFileBytes, saved
+// atomically with the target's mode, owner and links kept. Edits are made in memory: a
+// batch of writes costs one file write.
 #include <sys/types.h>
+
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/platform/file_io.h"
 
 namespace voltaro {
 
@@ -21,11 +25,16 @@ class CIniFile {
   public:
     CIniFile() = default;
 
-    // Reads path. A missing file gives an empty profile and true. Other read failures
-    // return false with errno set and leave the object empty.
-    bool Load(const std::string& path);
-    // Writes atomically; returns false with errno set on failure (the old file stays).
-    bool Save(const std::string& path, mode_t mode = 0644) const;
+    // Reads path. A missing file gives an empty profile and success. Other failures
+    // (errno set for system errors) leave the object empty.
+    FileStatus Load(const std::string& path);
+    // Writes the file (WriteFileSafely; a new file gets mode); on failure the old file
+    // stays as it was, errno set for system errors.
+    FileStatus Save(const std::string& path, mode_t mode = 0644) const;
+    // Replaces the content by the file text data (as Load does after reading).
+    void Parse(std::string data);
+    // The file text that Save writes.
+    std::string Text() const;
 
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;
     void Set(std::string_view section, std::string_view key, std::string_view value);
@@ -36,9 +45,11 @@ class CIniFile {
 
   private:
     struct Line {
-        std::string text;        // the line as read (without its end of line)
-        std::string section;     // section it belongs to (original spelling)
-        std::string key;         // non-empty for key=value lines
+        std::string text;       // the line as read (without its end of line)
+        std::string section;    // section it belongs to (original spelling)
+        std::string key;        // non-empty for key=value lines
+        std::string sectionId;  // section and key folded for comparing (Folded)
+        std::string keyId;
         bool header = false;     // a [section] line
         bool inSection = false;  // false for lines before the first section header
     };
@@ -58,7 +69,9 @@ std::optional<int> ParseProfileInt(std::string_view text);
 class CUserProfile {
   public:
     static std::string DefaultPath();
-    // Loads the profile at path (a missing file is an empty profile).
+    // Loads the profile at path (a missing file is an empty profile). A profile that exists
+    // but cannot be read (no permission, not a regular file, too large) gives the defaults,
+    // is told to the user once (TellUserOnce) and is never written.
     explicit CUserProfile(std::string path = DefaultPath());
 
     const std::string& Path() const { return path_; }
@@ -70,13 +83,15 @@ class CUserProfile {
     void SetString(std::string_view section, std::string_view key, std::string_view value);
     // Writes the profile (one file write for all changes since loading); false with errno.
     // A profile that existed but could not be read is never overwritten: Save then fails
-    // with the read's errno.
+    // with the read's errno (EACCES when the read failed for another reason).
     bool Save();
+    // The result of reading the file (a missing file counts as read).
+    const FileStatus& LoadStatus() const { return loadStatus_; }
 
   private:
     std::string path_;
     CIniFile file_;
-    int loadErrno_ = 0;
+    FileStatus loadStatus_;
 };
 
 }  // namespace voltaro

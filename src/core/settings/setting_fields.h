@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/comm/com_settings.h"
 #include "core/model/value_helpers.h"
 #include "core/platform/private_exception.h"
 
@@ -37,7 +38,7 @@ struct FieldRange {
     int nameId;
 };
 // Modbus unit address, of the device and of the Connect dialog.
-constexpr FieldRange kDeviceAddressRange{1, 247, 1, 15200};
+constexpr FieldRange kDeviceAddressRange{kMinDeviceAddress, kMaxDeviceAddress, 1, 15200};
 // VT and CT ratings, in the main window and on the CT/VT page.
 constexpr FieldRange kVtPrimaryRange{50, 400000, 1, 15153};
 constexpr FieldRange kVtSecondaryRange{50, 500, 1, 15154};

@@ -1,5 +1,14 @@
 #include "core/transfer/protected_download.h"
 
+#include <exception>
+#include <string>
+
+#include "core/comm/device_lock.h"
+#include "core/comm/modbus_interface.h"
+#include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
+#include "core/platform/private_exception.h"
+
 namespace voltaro {
 namespace {
 
@@ -15,22 +24,42 @@ class BusyView {
     IDownloadView& view_;
 };
 
+// Locks the device again; a failure is told in plain words (the device may still accept
+// writes), after the failure of the transfer when there was one.
+void RelockOrTell(CPasscodeProtection& protection, IDownloadView& view,
+                  const std::string& transferFailure) {
+    try {
+        BusyView busy(view);
+        protection.Relock();
+    } catch (const CPrivateException& e) {
+        const std::string why =
+            transferFailure.empty() ? e.Message() : transferFailure + "\r\r" + e.Message();
+        throw CPrivateException(FormatMessageId(kMsgRelockFailed, {why}));
+    }
+}
+
 }  // namespace
 
 ProtectedDownloadResult RunProtectedDownload(CModbusInterface& client, const ParameterImage& image,
                                              IPasscodeInteraction& interaction, IDownloadView& view,
                                              PasscodeTimings timings) {
+    // Another program's download to the same device would relock it half-way through.
+    const CDeviceLock deviceLock(client.settings);
     CPasscodeProtection protection(interaction, timings);
     {
         BusyView busy(view);
         if (!protection.Unlock(client)) return ProtectedDownloadResult::NotUnlocked;
     }
-    // A failing transfer leaves through the destructor of protection, which locks again.
-    const bool completed = view.TransferWithProgress(client, image);
-    {
-        BusyView busy(view);
-        protection.Relock();
+    bool completed = false;
+    try {
+        completed = view.TransferWithProgress(client, image);
+    } catch (const CPrivateException& e) {
+        RelockOrTell(protection, view, e.Message());
+        throw;
     }
+    // Anything else (a cancel, a lack of memory) leaves through the destructor of
+    // protection, which still tries to lock again.
+    RelockOrTell(protection, view, {});
     return completed ? ProtectedDownloadResult::Completed : ProtectedDownloadResult::Cancelled;
 }
 

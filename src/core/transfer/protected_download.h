@@ -30,9 +30,10 @@ enum class ProtectedDownloadResult {
     Cancelled,    // the user cancelled the transfer; locked again
 };
 
-// Unlock, download, relock. A failing download is thrown after the device was locked
-// again (a failure of that relock is dropped then: the download's failure is the one to
-// tell); failures of the unlock or of the relock after a download are thrown as they are.
+// Unlock, download, relock, under the device's lock (CDeviceLock) from start to end. A failing
+// download is thrown after the device was locked again; failures of the unlock are thrown as they
+// are. When the relock fails, the device may still accept writes: that is thrown as
+// kMsgRelockFailed, carrying the download's failure (if any) and the relock's.
 ProtectedDownloadResult RunProtectedDownload(CModbusInterface& client, const ParameterImage& image,
                                              IPasscodeInteraction& interaction, IDownloadView& view,
                                              PasscodeTimings timings = {});

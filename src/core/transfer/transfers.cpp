@@ -39,16 +39,32 @@ double Percent(std::size_t index, std::size_t total) {
     return 100.0 * static_cast<double>(index + 1) / static_cast<double>(total);
 }
 
-// Runs a transfer step and turns every failure into kMsgCommunicationError naming the inner
-// failure. The user's Cancel is no failure and passes as it is.
+// A failure whose message already tells the device's state (partly written): passed on as
+// it is.
+struct DeviceStateFailure : CPrivateException {
+    using CPrivateException::CPrivateException;
+};
+
+// The message of a failed exchange: the device refused it (a value or register it does
+// not take), or the link failed (address, port, cable, power).
+std::string ExchangeFailureText(const CModbusInterface& client, const std::string& failure) {
+    return FormatMessageId(
+        client.LastFailureWasRefusal() ? kMsgDeviceRefused : kMsgCommunicationError, {failure});
+}
+
+// Runs a transfer step and turns every failure into kMsgCommunicationError (or
+// kMsgDeviceRefused) naming the inner failure. The user's Cancel is no failure and passes
+// as it is.
 template <typename F>
-bool Wrapped(F&& body) {
+bool Wrapped(const CModbusInterface& client, F&& body) {
     try {
         return body();
     } catch (const CCancelled&) {
         throw;
+    } catch (const DeviceStateFailure&) {
+        throw;
     } catch (const CPrivateException& e) {
-        throw CPrivateException(FormatMessageId(kMsgCommunicationError, {e.Message()}));
+        throw CPrivateException(ExchangeFailureText(client, e.Message()));
     } catch (const std::exception& e) {
         throw CPrivateException(FormatMessageId(kMsgCommunicationError, {std::string(e.what())}));
     }
@@ -115,6 +131,8 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
     const uint64_t features = type.FeatureSet();
     std::array<uint16_t, kGroupBufferRegisters> buffer{};
     int groupStart = -1;
+    int groupWord = -1;
+    bool written = false;  // a group reached the device
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const ParameterBlock& block = blocks[i];
         if (!block.AppliesTo(features)) continue;
@@ -123,6 +141,7 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
         } else {
             if (groupStart < 0) {
                 groupStart = block.address;
+                groupWord = block.word;
                 buffer.fill(0);
             }
             const int offset = block.address - groupStart;
@@ -133,7 +152,16 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
             std::copy_n(image.words.data() + block.word, registers, buffer.data() + offset);
             if (block.kind == 1 && swap) SwapPairs(buffer.data() + offset, block.count);
             if (block.endsGroup == 1 || singleBlock) {
-                client.WriteMultipleRegisters(groupStart, offset + registers, buffer.data());
+                try {
+                    client.WriteMultipleRegisters(groupStart, offset + registers, buffer.data());
+                } catch (const CPrivateException& e) {
+                    if (!written) throw;
+                    // The device holds a mix of old and new values now: say so, and where.
+                    throw DeviceStateFailure(FormatMessageId(
+                        kMsgPartlyWritten,
+                        {groupStart + 1, image.ParameterName(groupWord), e.Message()}));
+                }
+                written = true;
                 groupStart = -1;
             }
         }
@@ -146,11 +174,11 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
 }  // namespace
 
 bool Upload(ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
-    return Wrapped([&] { return UploadBody(image, client, progress); });
+    return Wrapped(client, [&] { return UploadBody(image, client, progress); });
 }
 
 bool Download(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
-    return Wrapped([&] { return DownloadBody(image, client, progress); });
+    return Wrapped(client, [&] { return DownloadBody(image, client, progress); });
 }
 
 }  // namespace voltaro

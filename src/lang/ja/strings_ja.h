@@ -16,5 +16,6 @@ extern const std::span<const StringEntry> kInvented;    // texts of the English 
 extern const std::span<const StringEntry> kPrograms;    // --version and --help texts
 extern const std::span<const StringEntry> kMonitor;     // meter monitor and its log
 extern const std::span<const StringEntry> kMonitorCli;  // voltaro-cli monitor
+extern const std::span<const StringEntry> kSafety;      // files, settings, unsafe device states
 
 }  // namespace voltaro::ja

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/platform/profile.h"
+#include "core/platform/user_notice.h"
 
 namespace voltaro {
 namespace {
@@ -73,6 +74,48 @@ TEST(ComSettings, RoundTripAndCharacterAlwaysOne) {
     EXPECT_EQ(s.stop, 1);
     EXPECT_EQ(s.serverAddress, "meter-7.plant");
     EXPECT_EQ(s.servicePort, "1502");
+}
+
+// Wrapping values (Address=257 once talked to unit 1, Address=0 broadcast, ServicePort=80556
+// to port 15020) are refused: the default is used and the user told of each.
+TEST(ComSettings, StoredValuesOutOfRangeGiveTheDefaultsAndAreTold) {
+    ProfileFile file;
+    std::vector<std::string> told;
+    NoticeHandler previous =
+        SetNoticeHandler([&](const std::string& text) { told.push_back(text); });
+    for (const char* address : {"257", "513", "-255", "0", "248"}) {
+        for (const char* port : {"80556", "0", "65536", "-1", "5 02", "http"}) {
+            ForgetToldNotices();
+            told.clear();
+            CUserProfile profile(file.path);
+            profile.SetString(kComSettingsSection, "Address", address);
+            profile.SetString(kComSettingsSection, "ServicePort", port);
+            CComSettings s{profile};
+            EXPECT_EQ(s.address, 1) << address;
+            EXPECT_EQ(s.servicePort, "502") << port;
+            ASSERT_EQ(told.size(), 2u);
+            EXPECT_NE(told[0].find(std::string("Address=") + address), std::string::npos)
+                << told[0];
+            EXPECT_NE(told[1].find(std::string("ServicePort=") + port), std::string::npos)
+                << told[1];
+        }
+    }
+    CUserProfile profile(file.path);
+    profile.SetString(kComSettingsSection, "Address", "247");
+    profile.SetString(kComSettingsSection, "ServicePort", "65535");
+    told.clear();
+    CComSettings s{profile};
+    EXPECT_EQ(s.address, 247);
+    EXPECT_EQ(s.servicePort, "65535");
+    EXPECT_TRUE(told.empty());
+    SetNoticeHandler(previous);
+}
+
+TEST(ComSettings, ServicePortsAreDecimalNumbersThatFit) {
+    for (const char* good : {"1", "502", "65535", "00502"})
+        EXPECT_TRUE(IsValidServicePort(good)) << good;
+    for (const char* bad : {"", "0", "65536", "80556", "999999", "+502", "502 ", "0x1f6", "modbus"})
+        EXPECT_FALSE(IsValidServicePort(bad)) << bad;
 }
 
 }  // namespace

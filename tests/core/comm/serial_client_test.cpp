@@ -1,4 +1,6 @@
 // The Modbus client over the serial line, against a scripted device on a pseudo-terminal.
+#include <fcntl.h>
+#include <stdlib.h>
 #include <termios.h>
 
 #include <gtest/gtest.h>
@@ -11,7 +13,9 @@
 #include "core/comm/pty_device.h"
 #include "core/comm/serial_io.h"
 #include "core/platform/cancelled.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
+#include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
@@ -61,6 +65,27 @@ TEST(SerialLine, SettingsTablesAndPaths) {
     EXPECT_EQ(SerialDevicePath("com3"), "/dev/ttyS2");
     EXPECT_EQ(SerialDevicePath("/dev/ttyUSB0"), "/dev/ttyUSB0");
     EXPECT_EQ(SerialDevicePath("COMX"), "COMX");
+}
+
+// An unplugged adapter and an unchosen port are told as such, not as a settings problem
+// or as "Communication port  can not be opened." without a name.
+TEST(SerialLine, VanishedAndUnchosenPortsAreNamed) {
+    CSerialIO none;
+    none.settings = SerialSettings("");
+    EXPECT_EQ(MessageOf([&] { none.Open(); }), LoadString(kMsgNoPortChosen));
+
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    CSerialIO port;
+    port.settings = SerialSettings(::ptsname(master));
+    port.OpenAndConfigure();
+    ::close(master);  // the adapter is pulled out
+    const uint8_t frame[] = {1, 3, 0, 0, 0, 1, 0x84, 0x0A};
+    const std::string message = MessageOf([&] { port.Write(frame, sizeof frame); });
+    EXPECT_NE(message.find("RS-485 adapter (pts) can not be used any more"), std::string::npos)
+        << message;
 }
 
 TEST(SerialLine, InfraredOpensAt1200Odd8N1AndTalksToUnitOne) {

@@ -132,6 +132,57 @@ TEST(ModbusTcp, WrongTransactionAndClosedConnection) {
     EXPECT_LT(MsSince(start), 1000);  // a closed connection ends each receive at once
 }
 
+// Late, doubled and garbled answers: each costs at most one retry, as on RTU.
+TEST(ModbusTcp, StaleAnswersAreDroppedNotCarriedIntoTheNextRequest) {
+    // The first answer comes after the time-out: the retry must not take it for its own.
+    TcpDevice late([](const Bytes& r, int index) {
+        if (index == 0) std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        return Good(r);
+    });
+    CModbusInterface client(TcpSettings(late.Port()));
+    client.timeouts.tcpResponseMs = 100;
+    client.Open();
+    uint16_t v[2] = {};
+    client.ReadHoldingRegisters(40, 2, v);
+    EXPECT_EQ(v[1], Value(41));
+    EXPECT_EQ(late.Requests().size(), 2u);
+    client.ReadHoldingRegisters(50, 1, v);  // and the link is clean afterwards
+    EXPECT_EQ(v[0], Value(50));
+    EXPECT_EQ(late.Requests().size(), 3u);
+    client.Close();
+
+    // One request answered twice: the next request skips the extra copy, without a retry.
+    TcpDevice doubled([](const Bytes& r, int index) {
+        Bytes answer = TcpDevice::Answer(r, Value);
+        if (index == 0) return TcpDevice::Reply{{answer, answer}};
+        return TcpDevice::Reply{{answer}};
+    });
+    CModbusInterface second(TcpSettings(doubled.Port()));
+    second.Open();
+    second.ReadHoldingRegisters(7, 1, v);
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the copy has arrived
+    second.ReadHoldingRegisters(8, 2, v);
+    EXPECT_EQ(v[1], Value(9));
+    EXPECT_EQ(doubled.Requests().size(), 2u);
+    second.Close();
+
+    // A garbled answer (cut short, then junk): one retry.
+    TcpDevice garbled([](const Bytes& r, int index) {
+        if (index == 0) {
+            Bytes junk = {r[0], r[1], 0, 0, 0, 3, 5, 4, 2};
+            junk.resize(64, 0xEE);
+            return TcpDevice::Reply{{junk}};
+        }
+        return Good(r);
+    });
+    CModbusInterface third(TcpSettings(garbled.Port()));
+    third.timeouts.tcpResponseMs = 200;
+    third.Open();
+    third.ReadHoldingRegisters(60, 1, v);
+    EXPECT_EQ(v[0], Value(60));
+    EXPECT_EQ(garbled.Requests().size(), 2u);
+}
+
 TEST(ModbusTcp, SilentServerIsCutByTheWatchdog) {
     TcpDevice silent([](const Bytes&, int) { return TcpDevice::Reply{}; });
     CModbusInterface client(TcpSettings(silent.Port()));

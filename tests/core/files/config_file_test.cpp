@@ -7,9 +7,12 @@
 #include <sys/stat.h>
 
 #include "core/model/parameter_blocks.h"
+#include "core/model/parameter_check.h"
 #include "core/model/parameter_image.h"
 #include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/file_io.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
@@ -59,7 +62,10 @@ TEST(ConfigFile, StartsWithTheIdentificationOfTheDeviceType) {
                                             "DeviceIO2=0\r\nDeviceIO3=0\r\nDeviceIO4=0\r\nL5200="));
 }
 
-TEST(ConfigFile, ExtensionIdIsMaskedOnSavingAndTakenAsWrittenOnLoading) {
+// The extension id is taken as written; one with bits outside the mask (or any
+// identification) that matches no row is refused: it would load as a file of defaults,
+// and its saved copy, masked, as another row that the saved keys do not fill.
+TEST(ConfigFile, ExtensionIdIsMaskedOnSavingAndAnIdentificationWithoutRowIsRefused) {
     TempDir dir;
     ParameterImage image = DefaultImageOfRow(4);
     image.deviceType.extensionId = 0xFFFF;
@@ -69,7 +75,18 @@ TEST(ConfigFile, ExtensionIdIsMaskedOnSavingAndTakenAsWrittenOnLoading) {
     EXPECT_THAT(text, ::testing::HasSubstr("\r\nDeviceExtension=1431\r\n"));  // 0x0597
 
     text.replace(text.find("DeviceExtension=1431"), 20, "DeviceExtension=2050");
-    EXPECT_EQ(LoadText(path, text).deviceType.extensionId, 2050);
+    EXPECT_EQ(
+        MessageOf([&] { LoadText(path, text); }),
+        FormatMessageId(kMsgNoDeviceTypeRow, {std::to_string(image.deviceType.deviceId), "2050",
+                                              std::to_string(image.deviceType.version)}));
+
+    ParameterImage row61 = DefaultImageOfRow(61);
+    SaveConfigFile(path, row61);
+    text = ReadFile(path);
+    const std::size_t at = text.find("DeviceExtension=");
+    text.replace(at, text.find('\r', at) - at, "DeviceExtension=9");  // masks to 1
+    EXPECT_THAT(MessageOf([&] { LoadText(path, text); }),
+                ::testing::StartsWith("Load error. Model="));
 }
 
 TEST(ConfigFile, RoundTripsEveryDeviceType) {
@@ -78,8 +95,14 @@ TEST(ConfigFile, RoundTripsEveryDeviceType) {
         SCOPED_TRACE(row);
         ParameterImage image = DefaultImageOfRow(row);
         uint16_t seed = static_cast<uint16_t>(row * 977 + 13);
-        for (int word : CoveredWords(image))
-            image.words[word] = seed += 40503;
+        for (int word : CoveredWords(image)) {
+            // Any value where any is allowed, else one of the word's codes.
+            const AllowedValues allowed = AllowedValuesOf(image.deviceType, word);
+            seed = static_cast<uint16_t>(seed + 40503);
+            image.words[word] =
+                allowed.any ? seed
+                            : static_cast<uint16_t>(allowed.codes[seed % allowed.codes.size()]);
+        }
         std::string path = dir.File("row" + std::to_string(row) + ".cfg");
         ASSERT_TRUE(SaveConfigFile(path, image));
 
@@ -154,8 +177,8 @@ TEST(ConfigFile, ParameterKeys) {
         text.replace(at, end - at, key + "=" + value);
         return text;
     };
-    // Word 0 is register 5200 on row 4.
-    EXPECT_EQ(load(replaceKey("L5200", "-1")).words[kWordDisplayOperationMode], 65535);
+    // Word 0 is register 5200 on row 4, word 1 (a number) register 5201.
+    EXPECT_EQ(load(replaceKey("L5201", "-1")).words[kWordDataDisplayView], 65535);
     EXPECT_EQ(load(base + "L99999=5\r\nOther=x\r\n[More]\r\nL5200=3\r\n")
                   .words[kWordDisplayOperationMode],
               load(base).words[kWordDisplayOperationMode]);
@@ -224,6 +247,57 @@ TEST(ConfigFile, FailedSaveKeepsTheOldFile) {
     }
     EXPECT_THAT(message, ::testing::StartsWith("Save error. "));
     EXPECT_EQ(ReadFile(path), old);
+}
+
+// Values that would change on their way to the device are refused with their key.
+TEST(ConfigFile, ValuesThatDoNotFitOrAreNotAllowedRefuseTheFile) {
+    TempDir dir;
+    const std::string base = ValidFileOfRow4(dir);
+    const std::string path = dir.File("edit.cfg");
+    auto loadWith = [&](const std::string& key, const std::string& value) {
+        std::string text = base;
+        size_t at = text.find("\r\n" + key + "=") + 2;
+        text.replace(at, text.find("\r\n", at) - at, key + "=" + value);
+        return MessageOf([&] { LoadText(path, text); });
+    };
+    // Register 5600 holds the wiring system (word 31) on row 4: seven entries.
+    EXPECT_EQ(loadWith("L5600", "70000"),
+              "Load error. L5600=70000 does not fit its register (-32768 - 65535).");
+    EXPECT_EQ(loadWith("L5600", "7"),
+              "Load error. Input - System (register 5600) holds 7; allowed: 0 - 6.");
+    EXPECT_EQ(loadWith("L5600", "6"), test::kNoException);
+    // A model id that does not fit would wrap round to another model.
+    EXPECT_EQ(loadWith("Model", "73347"),
+              "Load error. Model=73347 does not fit its register (0 - 65535).");
+    EXPECT_EQ(loadWith("Model", "1234"),
+              "Load error. Model=1234 is no device of this program's catalogue.");
+    EXPECT_EQ(loadWith("DeviceIO0", "-1"),
+              "Load error. DeviceIO0=-1 does not fit its register (0 - 65535).");
+}
+
+TEST(ConfigFile, OnlyRegularFilesOfSaneSizeAreLoadedOrSaved) {
+    TempDir dir;
+    ParameterImage image;
+    ASSERT_EQ(::mkfifo(dir.File("fifo.cfg").c_str(), 0600), 0);
+    EXPECT_EQ(MessageOf([&] { LoadConfigFile(dir.File("fifo.cfg"), image); }),
+              "Load error. " + dir.File("fifo.cfg") + " is not a regular file.");
+    EXPECT_EQ(MessageOf([&] { SaveConfigFile("/dev/null", image); }),
+              "Save error. /dev/null is not a regular file.");
+
+    const std::string huge = dir.File("huge.cfg");
+    WriteFile(huge, ValidFileOfRow4(dir) + std::string(kMaxSettingsFileBytes, ';'));
+    EXPECT_EQ(MessageOf([&] { LoadConfigFile(huge, image); }),
+              "Load error. " + huge + " is larger than " + std::to_string(kMaxSettingsFileBytes) +
+                  " bytes: it cannot be one of this program's files.");
+
+    // A private file stays private when saved again.
+    const std::string mine = dir.File("mine.cfg");
+    SaveConfigFile(mine, DefaultImageOfRow(4));
+    ::chmod(mine.c_str(), 0600);
+    SaveConfigFile(mine, DefaultImageOfRow(4));
+    struct stat st {};
+    ::stat(mine.c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0600u);
 }
 
 }  // namespace

@@ -32,6 +32,15 @@ TEST(MessageFormat, ConversionsFollowTheirSpecification) {
     EXPECT_EQ(FormatMessageText("%1!-3s!", {longText}), longText);  // no truncation
 }
 
+// A width or precision of gigabytes (a damaged or hostile pattern) gives a field of at most
+// 256 characters instead of exhausting memory.
+TEST(MessageFormat, HugeWidthsAndPrecisionsAreCapped) {
+    EXPECT_EQ(FormatMessageText("%1!.0000000000001909036676i!", {7}).size(), 256u);
+    EXPECT_EQ(FormatMessageText("%1!999999999999999999999s!", {"x"}).size(), 256u);
+    EXPECT_EQ(FormatMessageText("%1!.f!", {2.5}), "2");  // an empty precision stays 0
+    EXPECT_EQ(FormatMessageText("%1!8.3f!", {2.5}), "   2.500");
+}
+
 TEST(MessageFormat, PlainSequentialFormsAndPercent) {
     EXPECT_EQ(FormatMessageText("%s=%d", {"a", 7}), "a=7");
     EXPECT_EQ(FormatMessageText("%.1lf V", {230.04}), "230.0 V");

@@ -3,9 +3,12 @@
 
 #include <cstdlib>
 
+#include "core/platform/file_io.h"
 #include "core/platform/profile.h"
 #include "core/platform/temp_dir.h"
+#include "core/platform/user_notice.h"
 #include "support/scoped_env.h"
+#include "support/unprivileged.h"
 
 namespace voltaro {
 namespace {
@@ -59,6 +62,57 @@ TEST(UserProfile, InvalidIntegersGiveTheDefault) {
     CUserProfile profile(dir.File("p.ini"));
     EXPECT_EQ(profile.GetInt("Settings", "DeviceId", 0), 0);
     EXPECT_EQ(profile.GetInt("Settings", "DisplayLanguage", -1), -1);
+}
+
+// Collects the notices told while it lives.
+class ToldNotices {
+  public:
+    ToldNotices() {
+        ForgetToldNotices();
+        previous_ = SetNoticeHandler([this](const std::string& text) { texts.push_back(text); });
+    }
+    ~ToldNotices() { SetNoticeHandler(previous_); }
+    std::vector<std::string> texts;
+
+  private:
+    NoticeHandler previous_;
+};
+
+TEST(UserProfile, AProfileThatCannotBeReadIsToldOnceAndNeverWritten) {
+    TempDir dir;
+    // Too large to be a profile: read by nobody, also not by root.
+    const std::string big = dir.File("big.ini");
+    const std::string content =
+        "[Settings]\r\nDeviceId=4\r\n" + std::string(kMaxSettingsFileBytes, ';');
+    test::WriteFile(big, content);
+    ToldNotices told;
+    for (int run = 0; run < 2; ++run) {
+        CUserProfile profile(big);
+        EXPECT_EQ(profile.LoadStatus().error, FileError::TooLarge);
+        EXPECT_EQ(profile.GetInt("Settings", "DeviceId", 0), 0);  // the default
+        profile.SetInt("ComSettings", "Address", 5);
+        EXPECT_FALSE(profile.Save());
+    }
+    EXPECT_EQ(ReadFile(big), content);
+    ASSERT_EQ(told.texts.size(), 1u);
+    EXPECT_EQ(told.texts[0].rfind("The settings file " + big + " cannot be read (", 0), 0u)
+        << told.texts[0];
+
+    // No permission to read (mode 000): the user's other settings survive a save.
+    const std::string locked = dir.File("locked.ini");
+    test::WriteFile(locked, "[Settings]\r\nDeviceId=4\r\n[Other]\r\nKept=1\r\n");
+    ::chmod(locked.c_str(), 0);
+    test::GiveToPlainUser(dir.Path());
+    EXPECT_EQ(test::AsPlainUser([&]() -> std::string {
+                  CUserProfile profile(locked);
+                  if (profile.LoadStatus().systemError != EACCES) return "the profile was read";
+                  profile.SetInt("Settings", "DeviceId", 7);
+                  if (profile.Save()) return "an unreadable profile was written";
+                  return {};
+              }),
+              "");
+    ::chmod(locked.c_str(), 0600);
+    EXPECT_EQ(ReadFile(locked), "[Settings]\r\nDeviceId=4\r\n[Other]\r\nKept=1\r\n");
 }
 
 }  // namespace

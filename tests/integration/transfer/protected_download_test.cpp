@@ -6,6 +6,7 @@
 
 #include "core/model/device_registers.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/transfer/progress_thread.h"
@@ -67,13 +68,13 @@ void ExpectUnlockedAroundAndLockedAfter(SimLink& link) {
 TEST(ProtectedDownload, WritesTheImageBetweenUnlockAndRelock) {
     SimLink link(Protected(kMeterRow, kPasscode));
     ParameterImage image = DefaultImageOfRow(kMeterRow);
-    image.words[0] = 3;
+    image.words[0] = 2;
     ScriptedInteraction ui;
     ui.passcode = kPasscode;
     RecordingView view;
     EXPECT_EQ(RunProtectedDownload(*link.client, image, ui, view, kShortTimings),
               ProtectedDownloadResult::Completed);
-    EXPECT_EQ(link.simulator.Register(5200), 3);
+    EXPECT_EQ(link.simulator.Register(5200), 2);
     EXPECT_EQ(ui.passcodeQuestions, 1);
     EXPECT_EQ(view.busy, (std::vector<bool>{true, false, true, false}));
     ExpectUnlockedAroundAndLockedAfter(link);
@@ -128,6 +129,39 @@ TEST(ProtectedDownload, FailedTransferIsThrownAfterTheDeviceIsLockedAgain) {
                                                             kUnlockRegister, kPasscodeRegister}));
     EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 0);
     EXPECT_FALSE(TryWrite(*link.client, 5200, 1));
+}
+
+// The link is lost after the transfer (or while it fails): the relock cannot reach the
+// device, which may still accept writes, and the user is told so.
+TEST(ProtectedDownload, FailedRelockIsToldAsADeviceThatMayStillAcceptWrites) {
+    const std::string relockText = FormatMessageId(kMsgRelockFailed, {""});
+    for (const bool transferFails : {false, true}) {
+        SimLink link(Protected(kMeterRow, kPasscode));
+        link.client->timeouts.connectMs = 200;
+        ScriptedInteraction ui;
+        ui.passcode = kPasscode;
+        // The link goes before the transfer (which fails) or after it (which completed).
+        struct LinkLostView : RecordingView {
+            SimLink* link = nullptr;
+            bool before = false;
+            bool TransferWithProgress(CModbusInterface& client,
+                                      const ParameterImage& image) override {
+                if (before) link->simulator.Stop();
+                const bool done = RecordingView::TransferWithProgress(client, image);
+                link->simulator.Stop();
+                return done;
+            }
+        } view;
+        view.link = &link;
+        view.before = transferFails;
+        const std::string message = MessageOf([&] {
+            RunProtectedDownload(*link.client, DefaultImageOfRow(kMeterRow), ui, view,
+                                 kShortTimings);
+        });
+        EXPECT_THAT(message, ::testing::StartsWith(relockText)) << transferFails;
+        EXPECT_GT(message.size(), relockText.size());
+        EXPECT_EQ(link.simulator.Register(kUnlockRegister), 1);  // indeed still unlocked
+    }
 }
 
 }  // namespace

@@ -7,15 +7,18 @@
 
 #include "core/model/device_registers.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 #include "passcode_support.h"
 #include "sim_link.h"
+#include "support/test_support.h"
 
 namespace voltaro {
 namespace {
 
+using test::MessageOf;
 using test::Protected;
 using test::ReadRegister;
 using test::ScriptedInteraction;
@@ -49,19 +52,19 @@ TEST(Protection, UnprotectedDeviceIsStillUnlockedAndRelocked) {
 
 TEST(Protection, RightPasscodeUnlocksForWritingUntilRelock) {
     SimLink link(Protected(kMeterRow, 123456));
-    EXPECT_FALSE(TryWrite(*link.client, 5200, 3));
+    EXPECT_FALSE(TryWrite(*link.client, 5200, 2));
     ScriptedInteraction ui;
     ui.passcode = 123456;
     {
         CPasscodeProtection protection(ui, {1000, 20});
         ASSERT_TRUE(protection.Unlock(*link.client));
         EXPECT_EQ(ui.passcodeQuestions, 1);
-        EXPECT_TRUE(TryWrite(*link.client, 5200, 3));
+        EXPECT_TRUE(TryWrite(*link.client, 5200, 2));
         protection.Relock();
         EXPECT_FALSE(protection.Unlocked());
     }
-    EXPECT_FALSE(TryWrite(*link.client, 5200, 4));
-    EXPECT_EQ(link.simulator.Register(5200), 3);
+    EXPECT_FALSE(TryWrite(*link.client, 5200, 1));
+    EXPECT_EQ(link.simulator.Register(5200), 2);
     EXPECT_TRUE(ui.errors.empty());
 }
 
@@ -119,7 +122,7 @@ TEST(Protection, ChangeProtectionOnAndOff) {
     ASSERT_TRUE(protection.ChangeProtection(*link.client));
     EXPECT_TRUE(protection.HighWordFirst());
     EXPECT_EQ(link.simulator.Registers(kProtectionRegister, 2), (std::vector<uint16_t>{1, 4464}));
-    EXPECT_FALSE(TryWrite(*link.client, 5200, 3));  // locked again after the change
+    EXPECT_FALSE(TryWrite(*link.client, 5200, 2));  // locked again after the change
 
     ui.change = ProtectionChange{1, 0};  // wrong current passcode
     EXPECT_FALSE(protection.ChangeProtection(*link.client));
@@ -128,11 +131,24 @@ TEST(Protection, ChangeProtectionOnAndOff) {
     ui.change = ProtectionChange{70000, 0};
     ASSERT_TRUE(protection.ChangeProtection(*link.client));
     EXPECT_EQ(link.simulator.Registers(kProtectionRegister, 2), (std::vector<uint16_t>{0, 0}));
-    EXPECT_TRUE(TryWrite(*link.client, 5200, 3));
+    EXPECT_TRUE(TryWrite(*link.client, 5200, 2));
 
     ui.change.reset();  // cancelled dialog
     EXPECT_FALSE(protection.ChangeProtection(*link.client));
     EXPECT_EQ(ui.errors.size(), 1u);
+}
+
+TEST(Protection, ChangeThatFailsAfterTheUnlockSaysWhatStateTheDeviceIsIn) {
+    SimLink link(SimRow(kMeterRow));
+    sim::FaultSettings faults;
+    faults.exceptions.push_back({4, kProtectionRegister, kProtectionRegister + 1});
+    link.simulator.SetFaults(faults);
+    ScriptedInteraction ui;
+    CPasscodeProtection protection(ui, {1000, 20});
+    ui.change = ProtectionChange{0, 70000};
+    const std::string message = MessageOf([&] { protection.ChangeProtection(*link.client); });
+    EXPECT_THAT(message, ::testing::StartsWith(FormatMessageId(kMsgProtectStateUnknown, {""})));
+    EXPECT_GT(message.size(), FormatMessageId(kMsgProtectStateUnknown, {""}).size());
 }
 
 TEST(Protection, DeviceWithoutTheFeatureIsRefused) {

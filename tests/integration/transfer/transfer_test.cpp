@@ -7,6 +7,7 @@
 #include "core/model/parameter_image.h"
 #include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
@@ -291,16 +292,39 @@ TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
     }
 }
 
-TEST(TransferDownload, ModbusFailureIsWrappedWithTheInnerMessage) {
-    sim::SimulatorOptions options = SimRow(kMeterRow);
-    options.faults.exceptions.push_back({2, 6368, 6368});
-    SimLink link(options);
+// A device that refuses a write part-way holds old and new values: the message says so
+// and names the block; a refusal of the first write is the device's answer, not a cable
+// or power problem.
+TEST(TransferDownload, RefusedWritesTellTheDevicesState) {
     RecordingSink sink;
-    std::string message = MessageOf([&] { DownloadTo(link, DefaultImageOfRow(kMeterRow), sink); });
-    EXPECT_THAT(message, ::testing::StartsWith("Communication error. Please check"));
-    EXPECT_THAT(message, ::testing::HasSubstr("WriteMultipleRegisters"));
-    EXPECT_THAT(message, ::testing::HasSubstr("6369"));
-    EXPECT_FALSE(WritesOf(link.proxy.Requests()).empty());  // earlier groups stay written
+    {
+        sim::SimulatorOptions options = SimRow(kMeterRow);
+        options.faults.exceptions.push_back({2, 6368, 6368});
+        SimLink link(options);
+        const std::string message =
+            MessageOf([&] { DownloadTo(link, DefaultImageOfRow(kMeterRow), sink); });
+        const std::string expected =
+            FormatMessageId(kMsgPartlyWritten, {6369, "Power ON delay", "Modbus command failed."});
+        EXPECT_THAT(message, ::testing::StartsWith(expected));
+        EXPECT_THAT(message, ::testing::HasSubstr("command=WriteMultipleRegisters"));
+        EXPECT_FALSE(WritesOf(link.proxy.Requests()).empty());  // earlier groups stay written
+    }
+    {  // a value the device does not take, in the first group: nothing was written
+        SimLink link(SimRow(kMeterRow));
+        ParameterImage image = DefaultImageOfRow(kMeterRow);
+        image.words[kWordDisplayOperationMode] = 3;  // takes 0 to 2
+        const std::string message = MessageOf([&] { DownloadTo(link, image, sink); });
+        EXPECT_THAT(message, ::testing::StartsWith(FormatMessageId(kMsgDeviceRefused, {""})));
+        EXPECT_THAT(message, ::testing::HasSubstr("receive exception 3"));
+        EXPECT_EQ(link.simulator.Register(5200), 0);
+    }
+    {  // a link that fails is still told as one
+        SimLink link(SimRow(kMeterRow));
+        link.simulator.Stop();
+        link.client->timeouts.connectMs = 200;
+        EXPECT_THAT(MessageOf([&] { DownloadTo(link, DefaultImageOfRow(kMeterRow), sink); }),
+                    ::testing::StartsWith("Communication error. Please check"));
+    }
 }
 
 }  // namespace
