@@ -3,6 +3,7 @@
 // plain user may not do runs its body through AsPlainUser: as root, in a child process
 // that has dropped to the unprivileged user "nobody" (65534); otherwise right here.
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,11 +25,11 @@ inline bool RunningAsRoot() {
 // the body of AsPlainUser owns what the test made for it.
 inline void GiveToPlainUser(const std::string& path) {
     if (!RunningAsRoot()) return;
-    ::lchown(path.c_str(), kPlainUserId, kPlainGroupId);
+    EXPECT_EQ(::lchown(path.c_str(), kPlainUserId, kPlainGroupId), 0) << path;
     std::error_code ignored;
     if (!std::filesystem::is_directory(path, ignored)) return;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(path, ignored))
-        ::lchown(entry.path().c_str(), kPlainUserId, kPlainGroupId);
+        EXPECT_EQ(::lchown(entry.path().c_str(), kPlainUserId, kPlainGroupId), 0) << entry.path();
 }
 
 // Runs body as a plain user. body returns "" when everything held, else what went

@@ -39,7 +39,7 @@ TEST(FileIo, ReadsOnlyRegularFilesWithinTheLimitAndNeverBlocks) {
 
     // A FIFO nobody writes to, a link to it and a device node would block or never end.
     ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
-    ::symlink(dir.File("fifo").c_str(), dir.File("to-fifo").c_str());
+    ASSERT_EQ(::symlink(dir.File("fifo").c_str(), dir.File("to-fifo").c_str()), 0);
     for (const std::string& path :
          {dir.File("fifo"), dir.File("to-fifo"), std::string("/dev/zero")}) {
         FileStatus status = ReadSmallFile(path, 100, data);
@@ -61,7 +61,7 @@ TEST(FileIo, SaveKeepsModeOwnerLinksAndOtherNames) {
     WriteFile(file, "old");
     ::chmod(file.c_str(), 0400);  // read-only for its owner: root may still write it
     if (test::RunningAsRoot()) {
-        ::chown(file.c_str(), test::kPlainUserId, test::kPlainGroupId);
+        ASSERT_EQ(::chown(file.c_str(), test::kPlainUserId, test::kPlainGroupId), 0);
         ASSERT_TRUE(WriteFileSafely(file, "new", 0644));
         struct stat st {};
         ::stat(file.c_str(), &st);
@@ -75,8 +75,8 @@ TEST(FileIo, SaveKeepsModeOwnerLinksAndOtherNames) {
 
     // A link is written through; a dangling one creates its target and stays a link.
     WriteFile(dir.File("target.cfg"), "old");
-    ::symlink("target.cfg", dir.File("link.cfg").c_str());
-    ::symlink("made.cfg", dir.File("dangling.cfg").c_str());
+    ASSERT_EQ(::symlink("target.cfg", dir.File("link.cfg").c_str()), 0);
+    ASSERT_EQ(::symlink("made.cfg", dir.File("dangling.cfg").c_str()), 0);
     ASSERT_TRUE(WriteFileSafely(dir.File("link.cfg"), "through", 0644));
     ASSERT_TRUE(WriteFileSafely(dir.File("dangling.cfg"), "made", 0600));
     EXPECT_TRUE(S_ISLNK(ModeOf(dir.File("link.cfg"))));
@@ -84,12 +84,12 @@ TEST(FileIo, SaveKeepsModeOwnerLinksAndOtherNames) {
     EXPECT_EQ(ReadFile(dir.File("target.cfg")), "through");
     EXPECT_EQ(ReadFile(dir.File("made.cfg")), "made");
     EXPECT_EQ(ModeOf(dir.File("made.cfg")) & 07777, 0600u);
-    ::symlink("loop-b", dir.File("loop-a").c_str());
-    ::symlink("loop-a", dir.File("loop-b").c_str());
+    ASSERT_EQ(::symlink("loop-b", dir.File("loop-a").c_str()), 0);
+    ASSERT_EQ(::symlink("loop-a", dir.File("loop-b").c_str()), 0);
     EXPECT_EQ(WriteFileSafely(dir.File("loop-a"), "x", 0644).systemError, ELOOP);
 
     // A second name of the same file sees the new content.
-    ::link(dir.File("target.cfg").c_str(), dir.File("second-name.cfg").c_str());
+    ASSERT_EQ(::link(dir.File("target.cfg").c_str(), dir.File("second-name.cfg").c_str()), 0);
     ASSERT_TRUE(WriteFileSafely(dir.File("target.cfg"), "both names", 0644));
     EXPECT_EQ(ReadFile(dir.File("second-name.cfg")), "both names");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}),
