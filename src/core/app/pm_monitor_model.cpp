@@ -20,13 +20,14 @@ constexpr uint16_t kPresetFirmware = 130;
 
 }  // namespace
 
-PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int view) {
+PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int view, bool preset) {
     PmReadOutcome outcome;
     outcome.view = view;
     CAccessRight access(client);
     try {
         client.Open();
-        outcome.deviceType = ReadZcMonitorValues(client, store, view);
+        outcome.deviceType = preset ? ReadZcPresetValues(client, store, view)
+                                    : ReadZcMonitorValues(client, store, view);
     } catch (const CPrivateException&) {
         outcome.failed = true;
     } catch (const CCancelled&) {

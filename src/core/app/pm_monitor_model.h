@@ -23,9 +23,11 @@ struct PmReadOutcome {
     int view = 0;  // the module view the read was made for
 };
 
-// Runs one read of the monitor: the client's lock, open, identify, the view's list and
-// the clock for a ZC device, close. Failures are caught and reported in the outcome.
-PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int view);
+// Runs one read of the monitor (or, with preset, of the preset dialog): the client's lock,
+// open, identify, the view's list and the clock for a ZC device, close. Failures are
+// caught and reported in the outcome.
+PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int view,
+                        bool preset = false);
 
 // What the window does with a completion.
 struct PmUpdate {
