@@ -6,12 +6,44 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "core/app/meter_monitor_model.h"
+#include "core/app/monitor_page_lists.h"
 #include "core/platform/message_ids.h"
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
+#include "gui/controls/grid_frame.h"
+#include "gui/controls/led_indicator.h"
 #include "gui/controls/paint_support.h"
+#include "gui/monitor/monitor_grids.h"
 
 namespace voltaro {
+
+namespace {
+
+constexpr int kIndicatorSize = 16;
+constexpr double kThdColumns = 2.8;  // column width = grid width / 2.8
+constexpr int kThdMinWidth = 72;
+constexpr int kThdFirstRow = 1;  // rows 1 to 10 are the harmonic sets
+
+}  // namespace
+
+CLedIndicator* MakeIndicator(QWidget* parent, int id) {
+    auto* led = new CLedIndicator(parent);
+    NameControl(led, id, "indicator");
+    led->setFixedSize(kIndicatorSize, kIndicatorSize);
+    return led;
+}
+
+CGridFrame* MakeThdGrid(QWidget* parent, int id) {
+    CGridFrame* frame = MakeGridFrame(parent, id, "thd");
+    frame->SetLayoutRule(ToVector(ThdLabels()), kThdColumns, kThdMinWidth);
+    CDataGridView* thd = frame->Grid();
+    thd->SetSelectable(true);
+    thd->SetFirstSelectable(kThdFirstRow, 1);
+    for (int row = thd->CurrentRow(); row < CMeterMonitorModel::InitialThdRow(row); ++row)
+        thd->MoveDown();
+    return frame;
+}
 
 QTabBar* MakeTabBar(QWidget* parent, int id, const char* name, int firstTextId, int count) {
     auto* tabs = new QTabBar(parent);

@@ -34,17 +34,13 @@ namespace voltaro {
 namespace {
 
 // Column widths as parts of the grid's width, and the least width a column gets.
-constexpr double kThdColumns = 2.8;
 constexpr double kDeviceInfoColumns = 2;
 constexpr double kAnalogOutputColumns = 4;
-constexpr int kThdMinWidth = 72;
 constexpr int kDeviceInfoMinWidth = 110;
 constexpr int kAnalogOutputMinWidth = 56;
 // The window's first size: room for the grids' texts and a round vector chart.
 constexpr int kInitialWidth = 1240;
 constexpr int kInitialHeight = 720;
-// The THD grid's first value row (rows 1 to 10 are the harmonic sets).
-constexpr int kThdFirstRow = 1;
 
 }  // namespace
 
@@ -105,13 +101,7 @@ QWidget* CMyVOLTARODlg::BuildDisplays() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    thd_ = MakeGridFrame(box, kIdThdGrid, "thd");
-    thd_->SetLayoutRule(ToVector(ThdLabels()), kThdColumns, kThdMinWidth);
-    CDataGridView* thd = ThdGrid();
-    thd->SetSelectable(true);
-    thd->SetFirstSelectable(kThdFirstRow, 1);
-    for (int row = thd->CurrentRow(); row < CMeterMonitorModel::InitialThdRow(row); ++row)
-        thd->MoveDown();
+    thd_ = MakeThdGrid(box, kIdThdGrid);
     auto* thdBox = new QWidget(box);
     auto* thdLayout = new QVBoxLayout(thdBox);
     thdLayout->setContentsMargins(0, 0, 0, 0);
@@ -157,9 +147,7 @@ QWidget* CMyVOLTARODlg::BuildStatusLine() {
     row->addWidget(channel_);
     row->addSpacing(12);
 
-    led_ = new CLedIndicator(box);
-    NameControl(led_, kIdIndicator, "indicator");
-    led_->setFixedSize(16, 16);
+    led_ = MakeIndicator(box, kIdIndicator);
     row->addWidget(led_);
     status_ = MakeStatusLabel(box, kIdStatus);
     row->addWidget(status_);

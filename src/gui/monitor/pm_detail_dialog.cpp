@@ -28,9 +28,6 @@ namespace voltaro {
 
 namespace {
 
-constexpr double kThdColumns = 2.8;
-constexpr int kThdMinWidth = 72;
-constexpr int kThdFirstRow = 1;
 constexpr int kInitialWidth = 1100;
 constexpr int kInitialHeight = 640;
 
@@ -79,13 +76,7 @@ QWidget* CPMDetailDialog::BuildThd() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    thd_ = MakeGridFrame(box, kIdThdGrid, "thd");
-    thd_->SetLayoutRule(ToVector(ThdLabels()), kThdColumns, kThdMinWidth);
-    CDataGridView* thd = ThdGrid();
-    thd->SetSelectable(true);
-    thd->SetFirstSelectable(kThdFirstRow, 1);
-    for (int row = thd->CurrentRow(); row < CMeterMonitorModel::InitialThdRow(row); ++row)
-        thd->MoveDown();
+    thd_ = MakeThdGrid(box, kIdThdGrid);
     layout->addWidget(MonitorGroup(box, kTextMonitorThd, thd_));
     auto* resets = new QHBoxLayout;
     thdVoltageReset_ = new QPushButton(Text(kTextDetailThdVoltage), box);
@@ -110,9 +101,7 @@ QWidget* CPMDetailDialog::BuildStatusLine() {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    led_ = new CLedIndicator(box);
-    NameControl(led_, kIdIndicator, "indicator");
-    led_->setFixedSize(16, 16);
+    led_ = MakeIndicator(box, kIdIndicator);
     row->addWidget(led_);
     status_ = MakeStatusLabel(box, kIdStatus);
     row->addWidget(status_);

@@ -71,9 +71,7 @@ QWidget* CPMDialog::BuildButtons() {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    led_ = new CLedIndicator(box);
-    NameControl(led_, kIdIndicator, "indicator");
-    led_->setFixedSize(16, 16);
+    led_ = MakeIndicator(box, kIdIndicator);
     row->addWidget(led_);
     status_ = MakeStatusLabel(box, kIdStatus);
     row->addWidget(status_);
