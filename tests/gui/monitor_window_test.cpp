@@ -1,6 +1,6 @@
 // The Monitor command and the meter monitor window against the in-process simulator:
 // living values, tab switches, the THD grid's choice of spectrum, the Channel selector,
-// the device information dialog, a ZC device, and presetting on the energy page.
+// the device information dialog, closing, and presetting on the energy page.
 #include <gtest/gtest.h>
 #include <QComboBox>
 #include <QGroupBox>
@@ -23,6 +23,7 @@
 #include "gui/monitor/energy_page.h"
 #include "gui/monitor/max_min_page.h"
 #include "gui/monitor/my_voltaro_dlg.h"
+#include "gui/monitor/pm_dialog.h"
 #include "gui_driver.h"
 #include "sim/simulator.h"
 
@@ -204,30 +205,21 @@ TEST_F(MonitorWindow, ClosingTheMonitorKeepsTheMainWindowRunning) {
         ParameterImage carry = DefaultImageOfRow(kRowKt2);
         CBasicParameterDialog window(carry, settings_);
         MessageBoxRecorder boxes;
-        auto closed = OnModal<CMyVOLTARODlg>([](CMyVOLTARODlg* monitor) {
+        auto closedMeter = OnModal<CMyVOLTARODlg>([](CMyVOLTARODlg* monitor) {
             FindControlAs<QPushButton>(monitor, kIdCancel)->click();
         });
+        auto closedPm = OnModal<CPMDialog>(
+            [](CPMDialog* monitor) { FindControlAs<QPushButton>(monitor, kIdCancel)->click(); });
         QTimer::singleShot(0, &window, [&window] {
             test::RunConnected([&window] { window.Monitor(); });
             QTimer::singleShot(100, &window, [&window] { window.done(kStillRunning); });
         });
         window.show();
         EXPECT_EQ(window.exec(), kStillRunning) << row;
-        EXPECT_EQ(*closed, row == kRowKt2);
-        EXPECT_EQ(boxes.Texts().size(), row == kRowZc ? 1u : 0u);
+        EXPECT_EQ(*closedMeter, row == kRowKt2);
+        EXPECT_EQ(*closedPm, row == kRowZc);
+        EXPECT_TRUE(boxes.Texts().empty());
     }
-}
-
-TEST_F(MonitorWindow, AZcDeviceGetsAMessageAndTheMainWindowComesBack) {
-    StartDevice(kRowZc);
-    ParameterImage carry = DefaultImageOfRow(kRowKt2);
-    CBasicParameterDialog window(carry, settings_);
-    window.show();
-    MessageBoxRecorder boxes;
-    test::RunConnected([&] { window.Monitor(); });
-    ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts().front(), LoadString(kMsgZcMonitorNotAvailable));
-    EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(MonitorWindow, TheEnergyPageWritesAPresetAndShowsIt) {

@@ -23,7 +23,7 @@ constexpr uint16_t kLoopTestFirmwareAbove = 199;
 
 MonitorRequest CMeterMonitorModel::Start() {
     step_ = kStepIdentity;
-    commError_ = false;
+    status_ = CMonitorStatus();
     return {kCmdIdentity, 0};
 }
 
@@ -63,8 +63,7 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
                                               const CMeasurandsKT2& store) {
     CycleUpdate update;
     if (lastFailed) {
-        commError_ = true;
-        statusTextId_ = kMsgMonitorCommunicationError;
+        status_.OnFailure();
         update.next = NextRequest();
         return update;
     }
@@ -105,17 +104,14 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
                 type.deviceId == kLoopTestDevice && type.version > kLoopTestFirmwareAbove;
             break;
     }
-    statusTextId_ = kMsgCommunicating;
-    commError_ = false;
-    ledColor_ = blinkOn_ ? kColorLedOn : kColorLedOff;
-    blinkOn_ = !blinkOn_;
+    status_.OnSuccess();
     step_ = (step_ + 1) % kStepCount;
     update.next = NextRequest();
     return update;
 }
 
 void CMeterMonitorModel::OnTimer() {
-    if (commError_) blinkOn_ = !blinkOn_;
+    status_.OnTimer();
     fixedBlink_ = !fixedBlink_;
 }
 
@@ -127,22 +123,6 @@ bool CMeterMonitorModel::SelectThdRow(int row) {
 
 int CMeterMonitorModel::InitialThdRow(int currentRow) {
     return currentRow >= 1 && currentRow <= kHarmonicSetCount ? currentRow : 1;
-}
-
-StatusView CMeterMonitorModel::Status() const {
-    StatusView view;
-    view.text = statusTextId_ != 0 ? LoadString(statusTextId_) : "";
-    view.textColor = commError_ ? kColorRed : kColorBlue;
-    if (commError_ && blinkOn_) {
-        view.textColor = kColorWhite;
-        view.backColor = kColorRed;
-    }
-    return view;
-}
-
-uint32_t CMeterMonitorModel::LedColor() const {
-    if (commError_) return blinkOn_ ? kColorRed : kColorLedOff;
-    return ledColor_;
 }
 
 FixedAoView CMeterMonitorModel::FixedAo() const {

@@ -9,19 +9,11 @@
 #include <optional>
 #include <string>
 
+#include "core/app/monitor_status.h"
 #include "core/model/device_type.h"
 #include "core/monitor/measurand_store.h"
 
 namespace voltaro {
-
-// Colours as 0x00BBGGRR.
-constexpr uint32_t kColorRed = 0x0000FF;
-constexpr uint32_t kColorBlue = 0xFF0000;
-constexpr uint32_t kColorWhite = 0xFFFFFF;
-constexpr uint32_t kColorBlack = 0x000000;
-constexpr uint32_t kColorGoldenrod = 0x20A5DA;
-constexpr uint32_t kColorLedOn = 0xFF6464;  // the indicator's blink while communicating
-constexpr uint32_t kColorLedOff = 0x000000;
 
 // Tabs of tab control 1001 and 1002.
 enum TrendTab : int { kTabTrend = 0, kTabMax = 1, kTabMin = 2 };
@@ -53,13 +45,6 @@ struct CycleUpdate {
     bool resetChannel = false;
     // The command to post next.
     MonitorRequest next;
-};
-
-// How the status text is drawn.
-struct StatusView {
-    std::string text;  // 11016 or 11024
-    uint32_t textColor = kColorBlue;
-    std::optional<uint32_t> backColor;  // white text on red while blinking on an error
 };
 
 // How text 1185 ("Fixed AO") is drawn: empty text draws nothing.
@@ -98,26 +83,23 @@ class CMeterMonitorModel {
     static int InitialThdRow(int currentRow);
 
     // Status text and indicator.
-    StatusView Status() const;
+    StatusView Status() const { return status_.Status(); }
     // The indicator colour; while commError, also set by painting the status text.
-    uint32_t LedColor() const;
+    uint32_t LedColor() const { return status_.LedColor(); }
     FixedAoView FixedAo() const;
     // Whether the "Loop Test" button is shown (device 7812, firmware above 199).
     bool LoopTestVisible() const { return loopTestVisible_; }
 
     int Step() const { return step_; }
-    bool CommError() const { return commError_; }
-    bool BlinkOn() const { return blinkOn_; }
+    bool CommError() const { return status_.CommError(); }
+    bool BlinkOn() const { return status_.BlinkOn(); }
 
   private:
     // The command of the current step, advancing past steps whose view is hidden.
     MonitorRequest NextRequest();
 
     int step_ = 0;
-    int statusTextId_ = 0;  // none until the first command completed
-    bool commError_ = false;
-    bool blinkOn_ = false;
-    uint32_t ledColor_ = kColorLedOff;
+    CMonitorStatus status_;
     bool fixedAo_ = false;
     bool fixedBlink_ = false;
     bool loopTestVisible_ = false;

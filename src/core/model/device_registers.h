@@ -77,4 +77,36 @@ constexpr int kEnergyFractionDistance = 64;
 constexpr int kClockRegister = 9104;
 constexpr int kClockRegisters = 3;
 
+// Measured values of the ZC series that the power management monitor addresses by name
+// (channel a = 0 .. 15; channels 8 .. 15 sit on the current-input extension module).
+constexpr int kZcCommonRegister = 0;  // present, maximum (+16), minimum (+32): 8 values
+constexpr int kZcCommonBlockDistance = 16;
+constexpr int kZcCurrentRegister = 64;  // + 32 a: present, maximum (+10), minimum (+20)
+constexpr int kZcCurrentChannelDistance = 32;
+constexpr int kZcPowerRegister = 576;  // + 96 a: present, maximum (+32), minimum (+64)
+constexpr int kZcPowerChannelDistance = 96;
+constexpr int kZcDemandRegister = 2115;  // + 144 a: current demands; powers from 2128
+constexpr int kZcDemandPowerRegister = 2128;
+constexpr int kZcMaxDemandRegister = 2140;  // + 144 a + 5 j: value, then its time stamp
+constexpr int kZcMinDemandRegister = 2195;
+constexpr int kZcDemandChannelDistance = 144;
+constexpr int kZcDemandRecordDistance = 5;
+// Energy block of channel k (0 .. 7) from 4416 + 64 (k mod 2) + 256 (k div 2); the
+// extension module's blocks (energies or discrete-input counts) lie 1024 above.
+constexpr int kZcEnergyRegister = 4416;
+constexpr int kZcModuleOffset = 1024;
+// THD (16-bit words): voltages present and maximum, 14 words; currents 8 words per channel.
+constexpr int kZcThdVoltageRegister = 6464;
+constexpr int kZcThdVoltageRegisters = 14;
+constexpr int kZcThdCurrentRegister = 6480;
+constexpr int kZcThdCurrentRegisters = 8;
+// Harmonic spectra, 16 registers apart: current sets (419 + g + 4 a) x 16, voltage sets
+// (409 + g) x 16; the first 15 words of each are read.
+constexpr int kZcCurrentHarmonicsBase = 419;
+constexpr int kZcVoltageHarmonicsBase = 409;
+constexpr int kZcHarmonicsStride = 16;
+constexpr int kZcHarmonicWords = 15;
+// Reset commands: one bit value written to 8995 + channel.
+constexpr int kZcResetRegister = 8995;
+
 }  // namespace voltaro

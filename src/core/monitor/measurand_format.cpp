@@ -19,17 +19,6 @@ constexpr int8_t kInstantKinds[kInstantaneousCount] = {
 // Kinds within an energy set.
 constexpr int8_t kEnergyKinds[kEnergySetSize] = {8, 9, 10, 8, 9, 9, 9, 9, 9, 11, 9, 9, 8, 9};
 
-// The ZC part.
-constexpr int kZcEnergyBlock = 226;  // 29 slots per channel, 8 channels
-constexpr int kZcCountBlock = 458;   // 29 slots per channel
-constexpr int kZcBlockSlots = 29;
-constexpr int kZcCommon = 690;    // present, maximum, minimum: 8 values each
-constexpr int kZcCurrents = 714;  // 15 slots per channel
-constexpr int kZcPowers = 834;    // 48 slots per channel
-constexpr int kZcDemand = 1218;   // 60 slots per channel
-constexpr int kZcChannels = 8;
-constexpr int kIdxPercentage = 1700;
-
 constexpr int8_t ZcDemandKind(int slot) {
     if (slot >= 9 && slot <= 11) return static_cast<int8_t>(kKindActive + slot - 9);
     if (slot < 12) return kKindCurrent;  // present current demands in 2 .. 6
@@ -71,21 +60,21 @@ constexpr std::array<int8_t, kMeasurandIndexCount> BuildKinds() {
         k[kIdxMaxDemandPower + i] = maxDemandPower[i];
     for (int i = 0; i < kCounterCount; ++i)
         k[kIdxCounter1 + i] = kKindCounter;
-    for (int i = 0; i < kZcChannels * kZcBlockSlots; ++i) {
-        k[kZcEnergyBlock + i] = kKindZcEnergy;
-        k[kZcCountBlock + i] = kKindCounter;
+    for (int i = 0; i < kZcPageChannels * kZcBlockSlots; ++i) {
+        k[kIdxZcEnergy + i] = kKindZcEnergy;
+        k[kIdxZcCounts + i] = kKindCounter;
     }
     for (int i = 0; i < 24; ++i)
-        k[kZcCommon + i] = i % 8 == 7 ? kKindFrequency : kKindVoltage;
-    for (int i = 0; i < kZcChannels * 15; ++i)
-        k[kZcCurrents + i] = kKindCurrent;
-    for (int i = 0; i < kZcChannels * 48; ++i)
-        k[kZcPowers + i] = static_cast<int8_t>(kKindActive + (i % 16) / 4);
-    for (int i = 0; i < kZcChannels * 60; ++i)
-        k[kZcDemand + i] = ZcDemandKind(i % 60);
+        k[kIdxZcCommon + i] = i % 8 == 7 ? kKindFrequency : kKindVoltage;
+    for (int i = 0; i < kZcPageChannels * 15; ++i)
+        k[kIdxZcCurrents + i] = kKindCurrent;
+    for (int i = 0; i < kZcPageChannels * 48; ++i)
+        k[kIdxZcPowers + i] = static_cast<int8_t>(kKindActive + (i % 16) / 4);
+    for (int i = 0; i < kZcPageChannels * 60; ++i)
+        k[kIdxZcDemand + i] = ZcDemandKind(i % 60);
     k[kIdxDeviceDate] = kKindDate;
     k[kIdxDeviceTime] = kKindTime;
-    k[kIdxPercentage] = kKindPercent;
+    k[kIdxZcPercentage] = kKindPercent;
     for (int i = 0; i < kAnalogOutputCount; ++i)
         k[kIdxAnalogOutput1 + i] = kKindAnalogOutput;
     return k;

@@ -61,8 +61,27 @@ constexpr int kIdxCounter1 = 218;        // 218 .. 225
 constexpr int kCounterCount = 8;
 constexpr int kMeterIndexCount = 226;  // the meter and ZB part: 0 .. 225
 
-// The ZC part (226 .. 1700) is read by the power management monitor; the date and time
-// of its device:
+// The ZC part (226 .. 1700) is read by the power management monitor, for the eight
+// channels shown at a time (the extension module's land in the same slots).
+constexpr int kZcPageChannels = 8;
+// Energy block of channel k from kIdxZcEnergy + 29 k: active in, reactive LAG, -, the
+// latest hour, -, the 24 hourly values; the discrete-input counts use the same layout.
+constexpr int kIdxZcEnergy = 226;
+constexpr int kIdxZcCounts = 458;
+constexpr int kZcBlockSlots = 29;
+constexpr int kZcLatestHourSlot = 3;
+constexpr int kZcFirstHourSlot = 5;
+constexpr int kZcHours = 24;
+constexpr int kIdxZcCommon = 690;    // present, maximum, minimum: 8 values each
+constexpr int kZcCommonCount = 8;    // voltages 1-2, 2-3, 3-1, 1, 2, 3, sum, frequency
+constexpr int kIdxZcCurrents = 714;  // 15 slots per channel: present, maximum, minimum
+constexpr int kZcCurrentSlots = 15;
+constexpr int kIdxZcPowers = 834;  // 48 slots per channel: present, maximum, minimum
+constexpr int kZcPowerSlots = 48;
+constexpr int kIdxZcDemand = 1218;  // 60 slots per channel
+constexpr int kZcDemandSlots = 60;
+constexpr int kIdxZcPercentage = 1700;
+// The date and time of the ZC device:
 constexpr int kIdxDeviceDate = 1698;
 constexpr int kIdxDeviceTime = 1699;
 

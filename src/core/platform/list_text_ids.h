@@ -75,6 +75,11 @@ constexpr int kTextPasscodeNotSupported = 3402;
 constexpr int kTextsAnalogOutput = 3801;  // "Ao1" ... "Ao4"
 constexpr int kTextsCounter = 4300;       // "Counter1" ... "Counter8"
 
+// The power management monitor: module tabs, hourly rows, discrete-input columns.
+constexpr int kTextsModuleTab = 4400;      // "Basic Module", "Extension Module"
+constexpr int kTextsHourRange = 5750;      // "00:00 to 01:00" ... "23:00 to 00:00"
+constexpr int kTextsDiscreteInput = 5800;  // "DI1" ... "DI8"
+
 // Names of measurand indexes (measurand_labels.h), ids 30000 .. 30099.
 constexpr int kTextsMeasurandName = 30000;     // + index 0 .. 32: "Current (sum)" ... "Lead/lag 3"
 constexpr int kTextsEnergyName = 30040;        // + offset in an energy set: "Active energy in" ...

@@ -31,7 +31,10 @@ std::size_t CBackgroundExecutor::QueueLength() const {
 bool CBackgroundExecutor::WaitUntilIdle(std::chrono::milliseconds timeout) const {
     const auto start = std::chrono::steady_clock::now();
     while (QueueLength() != 0) {
-        if (std::chrono::steady_clock::now() - start >= timeout) return false;
+        // Compared in milliseconds: the default timeout (no limit) overflows a finer unit.
+        const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - start);
+        if (waited >= timeout) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;

@@ -22,6 +22,7 @@
 #include "gui/dialogs/passcode_prompts.h"
 #include "gui/dialogs/progress_dialog.h"
 #include "gui/monitor/my_voltaro_dlg.h"
+#include "gui/monitor/pm_dialog.h"
 
 namespace voltaro {
 
@@ -53,9 +54,8 @@ int RunMonitorWindow(MonitorWindow window, CModbusInterface& client, QWidget* pa
         CMyVOLTARODlg monitor(client, parent);
         return monitor.exec();
     }
-    // The power management monitor of the 8-input series is not part of this program yet.
-    ShowInformation(parent, Text(kMsgZcMonitorNotAvailable));
-    return 0;
+    CPMDialog monitor(client, parent);
+    return monitor.exec();
 }
 
 FileDialogOptions ConfigFileOptions(int titleId) {

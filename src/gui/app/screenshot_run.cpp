@@ -8,11 +8,15 @@
 #include <QTimer>
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "gui/app/main_window.h"
+#include "gui/controls/data_grid_view.h"
 #include "gui/controls/harmonics_graph.h"
 #include "gui/dialogs/comm_dialog.h"
 #include "gui/monitor/my_voltaro_dlg.h"
+#include "gui/monitor/pm_dialog.h"
+#include "gui/monitor/zc_main_page.h"
 
 namespace voltaro {
 
@@ -20,6 +24,18 @@ namespace {
 
 // How long the monitor may take to show its first whole pass.
 constexpr int kMonitorTimeoutMs = 20000;
+
+// Whether a monitor window shows living values (nullptr: the widget is no monitor).
+std::optional<bool> MonitorAlive(QWidget* modal) {
+    if (auto* meter = qobject_cast<CMyVOLTARODlg*>(modal))
+        return !meter->HarmonicsGraph()->Waiting() && !meter->Model().CommError();
+    if (auto* pm = qobject_cast<CPMDialog*>(modal)) {
+        constexpr int kLatestRow = 25;
+        return !pm->Model().CommError() &&
+               !pm->MainPage()->Upper()->Model().CellText(1, kLatestRow).empty();
+    }
+    return std::nullopt;
+}
 
 void Fail(bool& failed, const char* what) {
     std::fprintf(stderr, "voltaro: %s\n", what);
@@ -41,11 +57,10 @@ void AnswerUnattended(QObject* owner, const QString& monitorPath, int monitorMs,
                 std::fprintf(stderr, "voltaro: %s\n", box->text().toLocal8Bit().constData());
                 failed = true;
                 box->done(QMessageBox::Ok);
-            } else if (auto* monitor = qobject_cast<CMyVOLTARODlg*>(modal)) {
+            } else if (const std::optional<bool> alive = MonitorAlive(modal)) {
+                auto* monitor = static_cast<QDialog*>(modal);
                 if (!clock->isValid()) clock->start();
-                const bool alive =
-                    !monitor->HarmonicsGraph()->Waiting() && !monitor->Model().CommError();
-                if (alive && !aliveSince->isValid()) aliveSince->start();
+                if (*alive && !aliveSince->isValid()) aliveSince->start();
                 if (aliveSince->isValid() && aliveSince->elapsed() >= monitorMs) {
                     if (!monitor->grab().save(monitorPath)) Fail(failed, "cannot save the monitor");
                     monitor->done(0);

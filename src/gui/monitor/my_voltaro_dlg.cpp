@@ -27,66 +27,20 @@
 #include "gui/monitor/energy_page.h"
 #include "gui/monitor/max_min_page.h"
 #include "gui/monitor/monitor_grids.h"
+#include "gui/monitor/monitor_widgets.h"
 
 namespace voltaro {
 
 namespace {
 
 // Column widths as parts of the grid's width, and the least width a column gets.
-constexpr double kThdColumns = 2.8;
 constexpr double kDeviceInfoColumns = 2;
 constexpr double kAnalogOutputColumns = 4;
-constexpr int kThdMinWidth = 72;
 constexpr int kDeviceInfoMinWidth = 110;
 constexpr int kAnalogOutputMinWidth = 56;
 // The window's first size: room for the grids' texts and a round vector chart.
 constexpr int kInitialWidth = 1240;
 constexpr int kInitialHeight = 720;
-// The THD grid's first value row (rows 1 to 10 are the harmonic sets).
-constexpr int kThdFirstRow = 1;
-
-QGroupBox* Group(QWidget* parent, int textId, QWidget* content) {
-    auto* group = new QGroupBox(Text(textId), parent);
-    auto* layout = new QVBoxLayout(group);
-    layout->addWidget(content);
-    return group;
-}
-
-// A tab bar with the page it switches below it, framed like a tab widget.
-QWidget* TabbedPage(QWidget* parent, QTabBar* tabs, QWidget* page) {
-    auto* box = new QWidget(parent);
-    auto* layout = new QVBoxLayout(box);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    tabs->setDrawBase(false);
-    tabs->setExpanding(false);
-    // Every tab stays in sight: the page is at least as wide as its tabs.
-    tabs->setUsesScrollButtons(false);
-    layout->addWidget(tabs);
-    auto* frame = new QFrame(box);
-    frame->setFrameShape(QFrame::StyledPanel);
-    auto* inner = new QVBoxLayout(frame);
-    inner->setContentsMargins(2, 2, 2, 2);
-    inner->addWidget(page);
-    layout->addWidget(frame);
-    return box;
-}
-
-QTabBar* MakeTabs(QWidget* parent, int id, const char* name, int firstTextId, int count) {
-    auto* tabs = new QTabBar(parent);
-    NameControl(tabs, id, name);
-    for (int i = 0; i < count; ++i)
-        tabs->addTab(Text(firstTextId + i));
-    return tabs;
-}
-
-void Colour(QLabel* label, std::uint32_t text, std::optional<std::uint32_t> back) {
-    QPalette colours = label->palette();
-    colours.setColor(QPalette::WindowText, ColorFromRef(text));
-    label->setAutoFillBackground(back.has_value());
-    if (back) colours.setColor(QPalette::Window, ColorFromRef(*back));
-    label->setPalette(colours);
-}
 
 }  // namespace
 
@@ -130,10 +84,10 @@ QWidget* CMyVOLTARODlg::BuildViews() {
     auto* box = new QWidget(this);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    trendTabs_ = MakeTabs(box, kIdTrendTabs, "trend_tabs", kTextsTrendTabs, kTrendTabCount);
+    trendTabs_ = MakeTabBar(box, kIdTrendTabs, "trend_tabs", kTextsTrendTabs, kTrendTabCount);
     maxMinPage_ = new CMaxMinPage(box);
     layout->addWidget(TabbedPage(box, trendTabs_, maxMinPage_));
-    energyTabs_ = MakeTabs(box, kIdEnergyTabs, "energy_tabs", kTextsEnergyTabs, kEnergyTabCount);
+    energyTabs_ = MakeTabBar(box, kIdEnergyTabs, "energy_tabs", kTextsEnergyTabs, kEnergyTabCount);
     energyPage_ = new CEnergyPage(box);
     layout->addWidget(TabbedPage(box, energyTabs_, energyPage_));
     layout->addStretch(1);
@@ -147,39 +101,33 @@ QWidget* CMyVOLTARODlg::BuildDisplays() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
 
-    thd_ = MakeGridFrame(box, kIdThdGrid, "thd");
-    thd_->SetLayoutRule(ToVector(ThdLabels()), kThdColumns, kThdMinWidth);
-    CDataGridView* thd = ThdGrid();
-    thd->SetSelectable(true);
-    thd->SetFirstSelectable(kThdFirstRow, 1);
-    for (int row = thd->CurrentRow(); row < CMeterMonitorModel::InitialThdRow(row); ++row)
-        thd->MoveDown();
+    thd_ = MakeThdGrid(box, kIdThdGrid);
     auto* thdBox = new QWidget(box);
     auto* thdLayout = new QVBoxLayout(thdBox);
     thdLayout->setContentsMargins(0, 0, 0, 0);
     thdLayout->addWidget(thd_);
     thdLayout->addStretch(1);
-    grid->addWidget(Group(box, kTextMonitorThd, thdBox), 0, 0);
+    grid->addWidget(MonitorGroup(box, kTextMonitorThd, thdBox), 0, 0);
 
     vectors_ = new CVectorChart(box);
     NameControl(vectors_, kIdVectorChart, "vectors");
-    grid->addWidget(Group(box, kTextMonitorVector, vectors_), 0, 1);
+    grid->addWidget(MonitorGroup(box, kTextMonitorVector, vectors_), 0, 1);
 
     graph_ = new CHarmonicsGraph(box);
     NameControl(graph_, kIdHarmonicsGraph, "harmonics");
     graph_->SelectSet(model_.HarmonicSet());
-    grid->addWidget(Group(box, kTextMonitorHarmonics, graph_), 1, 0, 1, 2);
+    grid->addWidget(MonitorGroup(box, kTextMonitorHarmonics, graph_), 1, 0, 1, 2);
 
     deviceInfo_ = MakeGridFrame(box, kIdDeviceInfoGrid, "device_information");
     // Labels fill the first column only, values the second: two columns.
     deviceInfo_->SetLayoutRule(ToVector(DeviceInfoLabels()), kDeviceInfoColumns,
                                kDeviceInfoMinWidth, 0, 2);
-    grid->addWidget(Group(box, kTextMonitorDeviceInformation, deviceInfo_), 2, 0, 1, 2);
+    grid->addWidget(MonitorGroup(box, kTextMonitorDeviceInformation, deviceInfo_), 2, 0, 1, 2);
     analogOutputs_ = MakeGridFrame(box, kIdAnalogOutputGrid, "analog_outputs");
     // Labels fill the first row only, values the second: two rows.
     analogOutputs_->SetLayoutRule(ToVector(AnalogOutputLabels()), kAnalogOutputColumns,
                                   kAnalogOutputMinWidth, 1);
-    grid->addWidget(Group(box, kTextMonitorAnalogOutput, analogOutputs_), 3, 0, 1, 2);
+    grid->addWidget(MonitorGroup(box, kTextMonitorAnalogOutput, analogOutputs_), 3, 0, 1, 2);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
@@ -199,15 +147,9 @@ QWidget* CMyVOLTARODlg::BuildStatusLine() {
     row->addWidget(channel_);
     row->addSpacing(12);
 
-    led_ = new CLedIndicator(box);
-    NameControl(led_, kIdIndicator, "indicator");
-    led_->setFixedSize(16, 16);
+    led_ = MakeIndicator(box, kIdIndicator);
     row->addWidget(led_);
-    status_ = new QLabel(box);
-    NameControl(status_, kIdStatus, "status");
-    status_->setAlignment(Qt::AlignCenter);
-    status_->setMinimumWidth(
-        status_->fontMetrics().horizontalAdvance(Text(kMsgMonitorCommunicationError)) + 8);
+    status_ = MakeStatusLabel(box, kIdStatus);
     row->addWidget(status_);
     fixedAo_ = new QLabel(box);
     NameControl(fixedAo_, kIdFixedAo, "fixed_ao");
@@ -309,16 +251,14 @@ void CMyVOLTARODlg::Blink() {
 }
 
 void CMyVOLTARODlg::ShowStatus() {
-    const StatusView status = model_.Status();
-    status_->setText(ToQString(status.text));
-    Colour(status_, status.textColor, status.backColor);
+    ShowMonitorStatus(status_, model_.Status());
     led_->SetColorRef(model_.LedColor());
 }
 
 void CMyVOLTARODlg::ShowFixedAo() {
     const FixedAoView view = model_.FixedAo();
     fixedAo_->setText(ToQString(view.text));
-    Colour(fixedAo_, view.textColor, view.text.empty() ? std::nullopt : view.backColor);
+    ColourLabel(fixedAo_, view.textColor, view.text.empty() ? std::nullopt : view.backColor);
 }
 
 void CMyVOLTARODlg::ShowDeviceInfo() {

@@ -127,6 +127,21 @@ TEST(BackgroundExecutor, QueueLengthCountsTheRunningFunctor) {
     EXPECT_EQ(executor.QueueLength(), 0u);
 }
 
+TEST(BackgroundExecutor, WaitingWithoutLimitWaitsForTheRunningFunctor) {
+    CBackgroundExecutor executor(20);
+    std::binary_semaphore started(0);
+    std::atomic<bool> finished{false};
+    CSimpleFunctor slow([&] {
+        started.release();
+        std::this_thread::sleep_for(50ms);
+        finished = true;
+    });
+    executor.Post(slow);
+    started.acquire();
+    EXPECT_TRUE(executor.WaitUntilIdle());
+    EXPECT_TRUE(finished.load());
+}
+
 TEST(BackgroundExecutor, RepostingFromTheNotificationPollsUntilStopped) {
     CBackgroundExecutor executor(20);
     int reads = 0;

@@ -1,0 +1,106 @@
+#include "core/app/pm_monitor_model.h"
+
+#include "core/comm/modbus_interface.h"
+#include "core/monitor/measurand_format.h"
+#include "core/monitor/monitor_commands.h"
+#include "core/monitor/zc_reads.h"
+#include "core/platform/cancelled.h"
+#include "core/platform/private_exception.h"
+#include "core/work/sync_objects.h"
+
+namespace voltaro {
+namespace {
+
+constexpr int kIoMeasuringInputsWord = 3;
+constexpr int kIoExtensionWord = 4;  // 8: the discrete-input extension module
+constexpr uint16_t kExtensionInputs = 16;
+constexpr uint16_t kDiscreteInputModule = 8;
+constexpr uint16_t kLoopTestFirmware = 140;
+constexpr uint16_t kPresetFirmware = 130;
+
+}  // namespace
+
+PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int view, bool preset) {
+    PmReadOutcome outcome;
+    outcome.view = view;
+    CAccessRight access(client);
+    try {
+        client.Open();
+        outcome.deviceType = preset ? ReadZcPresetValues(client, store, view)
+                                    : ReadZcMonitorValues(client, store, view);
+    } catch (const CPrivateException&) {
+        outcome.failed = true;
+    } catch (const CCancelled&) {
+        outcome.failed = true;
+    }
+    client.Close();
+    return outcome;
+}
+
+bool CPMMonitorModel::ExtensionTabEnabled(const CDeviceType& type) {
+    return type.ioConfig[kIoMeasuringInputsWord] == kExtensionInputs ||
+           type.ioConfig[kIoExtensionWord] == kDiscreteInputModule;
+}
+
+int CPMMonitorModel::ViewOfTab(int tab, const CDeviceType& type) {
+    if (tab != 1) return kZcViewBasic;
+    return type.ioConfig[kIoExtensionWord] == kDiscreteInputModule ? kZcViewDiscrete
+                                                                   : kZcViewExtension;
+}
+
+std::string CPMMonitorModel::ClockText(const CMeasurandsKT2& store) {
+    return FormatMeasurand(store, kIdxDeviceDate) + " " + FormatMeasurand(store, kIdxDeviceTime);
+}
+
+PmUpdate CPMMonitorModel::OnReadDone(const PmReadOutcome& outcome, const CMeasurandsKT2& store,
+                                     int tab) {
+    PmUpdate update;
+    if (paused_) {
+        update.ignored = true;
+        return update;
+    }
+    if (stopping_) {
+        update.closeWhenIdle = true;
+        return update;
+    }
+    tab_ = tab;
+    if (outcome.failed) {
+        status_.OnFailure();
+        update.requeue = true;
+        return update;
+    }
+    status_.OnSuccess();
+    deviceType_ = outcome.deviceType;
+    if (!IsZcDevice(deviceType_)) {
+        update.handOver = true;
+        return update;
+    }
+    // A read made for a view that the user has since left shows nothing.
+    update.fillPage = outcome.view == view_;
+    update.updateControls = true;
+    update.clockText = ClockText(store);
+    update.tabEnabled = ExtensionTabEnabled(deviceType_);
+    if (!update.tabEnabled && tab_ == 1) {
+        update.selectFirstTab = true;
+        tab_ = 0;
+        view_ = kZcViewBasic;
+        update.fillPage = false;
+    }
+    update.loopTestEnabled = deviceType_.version >= kLoopTestFirmware;
+    update.presetEnabled = deviceType_.version >= kPresetFirmware;
+    update.requeue = true;
+    return update;
+}
+
+int CPMMonitorModel::SelectTab(int tab) {
+    tab_ = tab;
+    view_ = ViewOfTab(tab, deviceType_);
+    return view_;
+}
+
+bool CPMMonitorModel::Resume() {
+    paused_ = false;
+    return !stopping_;
+}
+
+}  // namespace voltaro
