@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/device_type.h"
 #include "core/model/parameter_words.h"
 #include "core/work/observer.h"
 
@@ -75,11 +76,6 @@ constexpr int kIdxPasscodeState = 1705;
 constexpr int kIdxTagNumber = 1706;
 constexpr int kIdxAnalogOutput1 = 1707;  // 1707 .. 1710
 constexpr int kIdxBlank = 1711;
-
-// ioConfig words of the store (registers 9623 ..): discrete inputs, discrete outputs,
-// analogue outputs, measuring inputs.
-constexpr int kIoAnalogOutputs = 2;
-constexpr int kIoMeasuringInputs = 3;
 
 class CMeasurandsKT2 : public CObservable {
   public:

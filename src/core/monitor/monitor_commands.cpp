@@ -9,7 +9,6 @@
 namespace voltaro {
 namespace {
 
-constexpr int kIoCounters = 4;  // fifth I/O word of a device type
 constexpr uint16_t kFixedOutputFirmware = 120;
 constexpr int32_t kSensorRatings[] = {50, 100, 200, 400, 600};  // CT sensor types 1 .. 5
 

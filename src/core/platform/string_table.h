@@ -41,6 +41,7 @@ extern const std::span<const StringEntry> kPrograms;
 extern const std::span<const StringEntry> kMonitor;
 // Texts of voltaro-cli's monitor command (30150 .. 30199).
 extern const std::span<const StringEntry> kMonitorCli;
+extern const std::span<const StringEntry> kMaintenance;  // clock, resets, tag, loop tests
 }  // namespace strings
 
 }  // namespace voltaro

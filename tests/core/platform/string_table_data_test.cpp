@@ -20,11 +20,16 @@ struct Block {
 };
 
 std::vector<Block> AllBlocks() {
-    return {{"messages", strings::kMessages},     {"ui", strings::kUi},
-            {"lists", strings::kLists},           {"models", strings::kModels},
-            {"parameters", strings::kParameters}, {"invented", strings::kInvented},
-            {"programs", strings::kPrograms},     {"monitor", strings::kMonitor},
-            {"monitor cli", strings::kMonitorCli}};
+    return {{"messages", strings::kMessages},
+            {"ui", strings::kUi},
+            {"lists", strings::kLists},
+            {"models", strings::kModels},
+            {"parameters", strings::kParameters},
+            {"invented", strings::kInvented},
+            {"programs", strings::kPrograms},
+            {"monitor", strings::kMonitor},
+            {"monitor cli", strings::kMonitorCli},
+            {"maintenance", strings::kMaintenance}};
 }
 
 const StringEntry* FindEnglish(int id) {
