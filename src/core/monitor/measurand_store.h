@@ -98,6 +98,7 @@ class CMeasurandsKT2 : public CObservable {
     uint32_t supportInfo = 0;                 // the protection passcode pair (0: off)
     std::array<uint16_t, 4> analogOutputs{};  // output levels, registers 3136 .. 3139
     uint16_t fixedOutputStatus = 0;           // register 5339 (HKT2 from 1.20), else 0
+    uint16_t loopTestChannels = 0;            // ZB: bit c set while input c is in loop test
 
     // The slot of index; 0 outside the table.
     int32_t Value(int index) const;
