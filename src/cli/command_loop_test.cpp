@@ -12,6 +12,7 @@
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_link.h"
 #include "core/device/loop_test.h"
+#include "core/device/loop_test_zc.h"
 #include "core/model/device_registers.h"
 #include "core/model/value_helpers.h"
 #include "core/monitor/energy_preset.h"
@@ -106,6 +107,67 @@ bool ApplyZbValues(const std::vector<std::string>& items, ZbLoopState& state, in
     return true;
 }
 
+// Applies ITEM=VALUE arguments (items 0 .. 28) to ZC test values; false after a usage
+// error.
+bool ApplyZcValues(const std::vector<std::string>& items, ZcLoopValues& values, int& exitCode) {
+    for (const std::string& item : items) {
+        const auto eq = item.find('=');
+        int index = -1;
+        if (eq != std::string::npos && eq > 0 && eq <= 2 &&
+            item.substr(0, eq).find_first_not_of("0123456789") == std::string::npos)
+            index = std::stoi(item.substr(0, eq));
+        if (index < 0 || index >= kZcLoopItems) {
+            exitCode =
+                UsageError("loop-test", FormatMessageId(kMsgLoopTestValueArgument, {item, "0-28"}));
+            return false;
+        }
+        try {
+            ZcItem(values, index) = ParseLoopValue(ZcItemKind(index), item.substr(eq + 1));
+        } catch (const CPrivateException& e) {
+            exitCode = UsageError("loop-test", e.Message());
+            return false;
+        }
+    }
+    return true;
+}
+
+// The loop test of a ZC device, per channel.
+int RunZcLoopTest(CModbusInterface& client, CliMaintenanceInteraction& ui, int channel,
+                  const std::string& action, const std::vector<std::string>& items) {
+    if (action == "status") {
+        LoopTestStatus status;
+        const int count = ReadZcChannelCount(client);
+        for (int c = 0; c < count; ++c)
+            if (ReadZcLoopFlag(client, c)) status.channels.push_back(c);
+        PrintLine(StatusText(status));
+        return kExitOk;
+    }
+    const std::string shown = "channel " + std::to_string(channel + 1);
+    if (action == "on" || action == "off") {
+        if (!SetZcLoopTest(client, ui, channel, action == "on"))
+            return Failure("loop-test", FormatMessageId(kMsgPasscodeRefused, {}));
+        PrintLine(action == "on" ? FormatMessageId(kMsgLoopTestSwitchedOn, {shown})
+                                 : FormatMessageId(kMsgLoopTestSwitchedOff, {}));
+        return kExitOk;
+    }
+    ZcLoopValues values = ReadZcLoopValues(client, channel);
+    int exitCode = kExitOk;
+    if (!ApplyZcValues(items, values, exitCode)) return exitCode;
+    if (!ReadZcLoopFlag(client, channel))
+        return Failure("loop-test", FormatMessageId(kMsgLoopTestNotOn, {}));
+    if (!WriteZcLoopValues(client, ui, channel, values))
+        return Failure("loop-test", FormatMessageId(kMsgPasscodeRefused, {}));
+    std::string written;
+    for (const std::string& item : items) {
+        const int index = std::stoi(item.substr(0, item.find('=')));
+        written +=
+            (written.empty() ? "" : " ") + std::to_string(index) + "=" +
+            FormatScaledValue(ZcItem(values, index), LoopValueRangeOf(ZcItemKind(index)).scale);
+    }
+    PrintLine(FormatMessageId(kMsgLoopTestValuesWritten, {written}));
+    return kExitOk;
+}
+
 int RunLoopTest(const std::vector<std::string>& raw) {
     MaintenanceArguments args;
     int exitCode = kExitOk;
@@ -124,16 +186,18 @@ int RunLoopTest(const std::vector<std::string>& raw) {
         CModbusInterface client(args.connection.settings);
         const CDeviceType type = IdentifyDevice(client);
         const bool zb = type.HasFeature(0, FAM_ZB);
-        if (!zb && !HasAnalogOutputs(type))
+        const bool zc = type.HasFeature(0, FAM_ZC);
+        if (!zb && !zc && !HasAnalogOutputs(type))
             return Failure("loop-test", FormatMessageId(kMsgNoLoopTest, {}));
         if (!CheckChannel("loop-test", args, type)) return kExitUsage;
         CliMaintenanceInteraction ui("loop-test", args.passcode, args.remember, args.yes);
+        if (action == "on" && !ui.Confirm(LoadString(kMsgLoopTestWarning)))
+            return Failure("loop-test", FormatMessageId(kMsgNotConfirmed, {}));
+        if (zc) return RunZcLoopTest(client, ui, args.channel, action, rest);
         if (action == "status") {
             PrintLine(StatusText(ReadLoopTestStatus(client, type)));
             return kExitOk;
         }
-        if (action == "on" && !ui.Confirm(LoadString(kMsgLoopTestWarning)))
-            return Failure("loop-test", FormatMessageId(kMsgNotConfirmed, {}));
         const bool on = action != "off";
         bool written = false;
         std::string shown;
@@ -222,6 +286,8 @@ int RunPreset(const std::vector<std::string>& raw) {
     try {
         CModbusInterface client(args.connection.settings);
         const CDeviceType type = IdentifyDevice(client);
+        if (type.HasFeature(0, FAM_ZC))
+            return Failure("preset", FormatMessageId(kMsgZcNotServed, {}));
         if (!CheckChannel("preset", args, type)) return kExitUsage;
         const std::string label = LoadString(entry.labelId);
         if (entry.kind == kPresetCounter &&

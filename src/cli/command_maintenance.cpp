@@ -89,6 +89,8 @@ int RunReset(const std::vector<std::string>& raw) {
     try {
         CModbusInterface client(args.connection.settings);
         const CDeviceType type = IdentifyDevice(client);
+        if (type.HasFeature(0, FAM_ZC))
+            return Failure("reset", FormatMessageId(kMsgZcNotServed, {}));
         if (!CheckChannel("reset", args, type)) return kExitUsage;
         const int counters = type.ioConfig[kIoCounters];
         const std::optional<ResetTarget> target =

@@ -9,6 +9,7 @@
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_identification.h"
 #include "core/device/device_link.h"
+#include "core/model/parameter_words.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 
@@ -45,9 +46,11 @@ bool ParseMaintenanceArguments(const char* command, const std::vector<std::strin
     if (error.empty() && passcode && !(out.passcode = ParsePasscode(*passcode)))
         error = "--passcode must be 0 to 999999999";
     if (error.empty() && channel) {
-        if (*channel != "1" && *channel != "2")
-            error = FormatMessageId(kMsgMonitorChannelOption, {});
-        out.channel = *channel == "2" ? 1 : 0;
+        const bool digits = !channel->empty() && channel->size() <= 2 &&
+                            channel->find_first_not_of("0123456789") == std::string::npos;
+        const int number = digits ? std::stoi(*channel) : 0;
+        if (number < 1 || number > kInputCount) error = FormatMessageId(kMsgChannelRange, {});
+        out.channel = number - 1;
         out.channelGiven = true;
     }
     if (error.empty()) return true;
@@ -61,8 +64,15 @@ CDeviceType IdentifyDevice(CModbusInterface& client) {
 }
 
 bool CheckChannel(const char* command, const MaintenanceArguments& args, const CDeviceType& type) {
-    if (args.channel == 0 || type.ioConfig[kIoMeasuringInputs] >= 2) return true;
-    UsageError(command, FormatMessageId(kMsgSecondChannelMissing, {}));
+    const int inputs = type.ioConfig[kIoMeasuringInputs];
+    if (type.HasFeature(0, FAM_ZC)) {
+        if (args.channel < inputs) return true;
+        UsageError(command, FormatMessageId(kMsgChannelRange, {}));
+        return false;
+    }
+    if (args.channel == 0 || (args.channel == 1 && inputs >= 2)) return true;
+    UsageError(command, FormatMessageId(
+                            args.channel == 1 ? kMsgSecondChannelMissing : kMsgChannelRange, {}));
     return false;
 }
 

@@ -108,5 +108,21 @@ run 0 loop-test status "${link[@]}"
 expect_in "Loop test: off" "$out"
 stop_sim
 
+# A ZC device: its channels' loop tests; its resets and presets are not served here.
+start_sim --row 52
+run 0 loop-test on --channel 3 --yes "${link[@]}"
+expect_in "channel 3" "$out"
+run 0 loop-test values 8=5.000 --channel 3 "${link[@]}"
+expect_in "8=5.000" "$out"
+run 1 loop-test values 8=5.000 --channel 2 "${link[@]}"
+expect_in "switch it on first" "$err"
+run 0 loop-test status "${link[@]}"
+expect_in "LOOP TEST: channel 3" "$out"
+run 0 loop-test off --channel 3 "${link[@]}"
+run 2 loop-test status --channel 17 "${link[@]}"
+run 1 reset energy --yes "${link[@]}"
+expect_in "ZC series" "$err"
+stop_sim
+
 [ "$failures" = 0 ] || exit 1
 echo "maintenance e2e passed"

@@ -26,16 +26,7 @@ bool UnlockedWrite(CModbusInterface& client, IPasscodeInteraction& interaction, 
                    Writes writes) {
     if (!UnlockForTest(client, code, interaction)) return false;
     CDeviceLink link(client);
-    try {
-        writes();
-    } catch (...) {
-        try {
-            RelockAfterTest(client, false);
-        } catch (...) {
-        }
-        throw;
-    }
-    RelockAfterTest(client, false);
+    WriteAndRelock(client, false, writes);
     return true;
 }
 

@@ -56,9 +56,10 @@ CommandOutcome RunReset(CModbusInterface& client, IPasscodeInteraction& interact
     CAccessRight access(client);
     if (!UnlockForTest(client, kResetUnlockCode, interaction)) return CommandOutcome::Refused;
     CDeviceLink link(client);
-    WriteOneRegister(client, kUnlockRegister, kResetUnlockCode);
-    WriteOneRegister(client, target->address, target->value);
-    RelockAfterTest(client, false);
+    WriteAndRelock(client, false, [&] {
+        WriteOneRegister(client, kUnlockRegister, kResetUnlockCode);
+        WriteOneRegister(client, target->address, target->value);
+    });
     return CommandOutcome::Done;
 }
 
@@ -98,9 +99,10 @@ bool WriteTag(CModbusInterface& client, IPasscodeInteraction& interaction,
     if (!UnlockForTest(client, kResetUnlockCode, interaction)) return false;
     std::array<uint16_t, kTagRegisters> words = TagWords(text);
     CDeviceLink link(client);
-    client.WriteMultipleRegisters(kTagRegister, kTagRegisters, words.data());
     // Lock again as after every maintenance write: the unlock must not outlast the tag.
-    RelockAfterTest(client, false);
+    WriteAndRelock(client, false, [&] {
+        client.WriteMultipleRegisters(kTagRegister, kTagRegisters, words.data());
+    });
     return true;
 }
 

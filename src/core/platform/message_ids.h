@@ -89,6 +89,8 @@ constexpr int kMsgLoopTestValuesWritten = 31022;  // "Test values written: %1!s!
 constexpr int kMsgLoopTestValueArgument = 31023;  // "\"%1!s!\" is not NAME=VALUE ..."
 constexpr int kMsgLoopTestNotOn = 31024;          // "Switch the loop test on first ..."
 constexpr int kMsgPasscodeRefused = 31025;        // "Nothing was written."
+constexpr int kMsgZcNotServed = 31027;            // "This command does not serve the ZC ..."
+constexpr int kMsgChannelRange = 31026;           // "--channel must be 1 or 2 (1 to ..."
 
 // The command line's monitor (ids 30160 .. 30179)
 constexpr int kMsgMonitorUsage = 30160;               // the "voltaro-cli monitor --help" text

@@ -38,6 +38,9 @@ const StringEntry kData[] = {
      "\"%1!s!\" is not NAME=VALUE with a name of this device's test values (%2!s!)."},
     {kMsgLoopTestNotOn, "The loop test is off; switch it on first (loop-test on)."},
     {kMsgPasscodeRefused, "Nothing was written."},
+    {kMsgZcNotServed,
+     "This command does not serve the ZC series; use the power management monitor."},
+    {kMsgChannelRange, "--channel must be 1 or 2 (1 to the number of channels for the ZC series)."},
 };
 
 }  // namespace

@@ -37,6 +37,10 @@ const StringEntry kData[] = {
      "\"%1!s!\" は NAME=VALUE の形式ではないか、この機器のテスト値の名前ではありません (%2!s!)。"},
     {kMsgLoopTestNotOn, "ループテストはオフです。先にオンにしてください (loop-test on)。"},
     {kMsgPasscodeRefused, "何も書き込んでいません。"},
+    {kMsgZcNotServed,
+     "このコマンドは ZC シリーズには使用できません。電力管理モニタを使用してください。"},
+    {kMsgChannelRange,
+     "--channel には 1 または 2 を指定してください (ZC シリーズではチャンネル数まで)。"},
 };
 
 }  // namespace

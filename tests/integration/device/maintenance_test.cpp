@@ -5,6 +5,7 @@
 
 #include "core/device/device_clock.h"
 #include "core/device/loop_test.h"
+#include "core/device/loop_test_zc.h"
 #include "core/device/utility_commands.h"
 #include "core/model/device_registers.h"
 #include "core/platform/message_ids.h"
@@ -21,6 +22,7 @@ using test::SimRow;
 constexpr int kKt6Row = 40;  // analogue outputs
 constexpr int kZb1Row = 37;  // one input, four counters
 constexpr int kZb2Row = 38;  // two inputs
+constexpr int kZcRow = 52;
 constexpr uint32_t kPasscode = 4711;
 
 struct Answers : test::ScriptedInteraction {
@@ -202,6 +204,37 @@ TEST(LoopTest, ProtectedZbAsksTwiceAndReportsTheTestValues) {
     ui.passcode = kPasscode;
     ASSERT_TRUE(SetZbLoopTest(*link.client, ui, 1, false, {}));
     EXPECT_TRUE(ReadLoopTestStatus(*link.client, link.simulator.Type()).channels.empty());
+}
+
+TEST(LoopTest, ZcCommonValuesFollowChannelOne) {
+    SimLink link(SimRow(kZcRow));
+    Answers ui;
+    ASSERT_GE(ReadZcChannelCount(*link.client), 2);
+    ASSERT_TRUE(SetZcLoopTest(*link.client, ui, 1, true));
+    EXPECT_TRUE(ReadZcLoopFlag(*link.client, 1));
+    EXPECT_FALSE(ReadZcLoopFlag(*link.client, 0));
+    EXPECT_EQ(WriteAddresses(link.proxy), (Addresses{kZcUnlockRegister, 9137, kZcUnlockRegister}));
+    // Channel 2's voltage edited while channel 1 measures: registers 0-15 are not written,
+    // and the common values are read back from the device.
+    ZcLoopValues values = ReadZcLoopValues(*link.client, 1);
+    ZcItem(values, 0) = 12345;
+    ZcItem(values, 8) = 5000;  // first current of channel 2
+    link.proxy.Clear();
+    ASSERT_TRUE(WriteZcLoopValues(*link.client, ui, 1, values));
+    EXPECT_EQ(WriteAddresses(link.proxy),
+              (Addresses{kZcUnlockRegister, 3 * 32, 96 + 576, kZcUnlockRegister}));
+    EXPECT_NE(ZcItem(values, 0), 12345);
+    link.simulator.AdvanceTime(2);
+    EXPECT_EQ(ReadZcLoopValues(*link.client, 1).currents[0], 5000);
+    // With channel 1 in loop-test mode the common values are written.
+    ASSERT_TRUE(SetZcLoopTest(*link.client, ui, 0, true));
+    ZcItem(values, 0) = 23000;
+    ASSERT_TRUE(WriteZcLoopValues(*link.client, ui, 1, values));
+    link.simulator.AdvanceTime(2);
+    EXPECT_EQ(ReadZcLoopValues(*link.client, 1).common[0], 23000);
+    EXPECT_EQ(ZcItemKind(7), LoopValueKind::Frequency);
+    EXPECT_EQ(ZcItemKind(11), LoopValueKind::NeutralCurrent);
+    EXPECT_EQ(ZcItemKind(28), LoopValueKind::PowerFactor);
 }
 
 }  // namespace
