@@ -3,6 +3,8 @@
 // protection, with a wrong passcode, and their effect on the device.
 #include <gtest/gtest.h>
 
+#include "core/app/meter_monitor_model.h"
+#include "core/app/preset_dialog_model.h"
 #include "core/device/device_clock.h"
 #include "core/device/loop_test.h"
 #include "core/device/loop_test_zc.h"
@@ -204,6 +206,30 @@ TEST(LoopTest, ProtectedZbAsksTwiceAndReportsTheTestValues) {
     ui.passcode = kPasscode;
     ASSERT_TRUE(SetZbLoopTest(*link.client, ui, 1, false, {}));
     EXPECT_TRUE(ReadLoopTestStatus(*link.client, link.simulator.Type()).channels.empty());
+}
+
+TEST(PresetReader, CounterViewOfADeviceWithoutCountersReadsZerosWithoutARequest) {
+    SimLink link(SimRow(kKt6Row));
+    CMeasurandsKT2 store;
+    store.SetValue(kIdxCounter1, 77);
+    CPresetReader reader(*link.client, store, 0);
+    reader.view = kEnergyTabCounter;
+    reader.Read();
+    ASSERT_FALSE(reader.Failed());
+    EXPECT_EQ(reader.ReadView(), kEnergyTabCounter);
+    EXPECT_EQ(store.Value(kIdxCounter1), 0);
+    for (const auto& r : link.proxy.Requests())
+        EXPECT_NE(r.address, kCounterRegister);
+    // The second input's energies on a two-input ZB type.
+    SimLink zb(SimRow(kZb2Row));
+    zb.simulator.AdvanceTime(3600);
+    CPresetReader second(*zb.client, store, 1);
+    second.view = 0;
+    second.Read();
+    bool sawSecond = false;
+    for (const auto& r : zb.proxy.Requests())
+        sawSecond = sawSecond || r.address == 4128;
+    EXPECT_TRUE(sawSecond);
 }
 
 TEST(LoopTest, ZcCommonValuesFollowChannelOne) {
