@@ -249,6 +249,10 @@ uint8_t DeviceModel::Write(int address, int count, const uint16_t* values) {
         return kDeviceFailure;
     }
     if (Overlaps(address, count, passcode_.protection, 2) && !Unlocked()) return kDeviceFailure;
+    // Meters and ZB types take maintenance writes (resets, loop-test flags and values,
+    // energy presets) only after the unlock command, protected or not.
+    if (!zc_ && measured_->Owns(address, count) && !measuredFree && !Unlocked())
+        return kDeviceFailure;
     return WriteSpecial(address, count, values);
 }
 

@@ -231,6 +231,8 @@ TEST(SimDevice, CountersOfTheCounterVariants) {
     RawTcp tcp8(sim8.StartTcp());
     sim8.AdvanceTime(100);
     EXPECT_GT(Pair(Read(tcp8, 3150, 2), 0), 0u);
+    EXPECT_EQ(WriteResult(tcp8, 5339, {255}), 4);  // not without the unlock command
+    EXPECT_EQ(WriteResult(tcp8, 4944, {1}), 0);
     EXPECT_EQ(WriteResult(tcp8, 5339, {255}), 0);
     EXPECT_EQ(Read(tcp8, 3136, 16), std::vector<uint16_t>(16, 0));
 }
@@ -239,6 +241,8 @@ TEST(SimDevice, LoopTestsReportTheWrittenValues) {
     // ZB, second input: flag 5338, values at 4000 and 4032.
     Simulator zb(Row(38));
     RawTcp tcp(zb.StartTcp());
+    EXPECT_EQ(WriteResult(tcp, 5338, {1}), 4);  // not without the unlock command
+    EXPECT_EQ(WriteResult(tcp, 4944, {1}), 0);
     EXPECT_EQ(WriteResult(tcp, 4000, {1, 0}), 4);  // only in loop-test mode
     EXPECT_EQ(WriteResult(tcp, 5338, {1}), 0);
     EXPECT_EQ(WriteResult(tcp, 4000, {1234, 0, 0, 0}), 0);
@@ -257,6 +261,7 @@ TEST(SimDevice, LoopTestsReportTheWrittenValues) {
     const auto normal = Read(tcpAo, 3136, 4);
     EXPECT_GE(normal[0], 400);
     EXPECT_LE(normal[0], 2000);
+    EXPECT_EQ(WriteResult(tcpAo, 4944, {1}), 0);
     EXPECT_EQ(WriteResult(tcpAo, 3136, {400, 800, 1200, 2000}), 4);
     EXPECT_EQ(WriteResult(tcpAo, 5339, {1}), 0);
     EXPECT_EQ(WriteResult(tcpAo, 3136, {400, 800, 1200, 2000}), 0);

@@ -4,11 +4,7 @@
 #include "core/app/monitor_page_lists.h"
 
 namespace voltaro {
-namespace {
-
-constexpr int kIoCounters = 4;  // fifth I/O word of a device type
-
-}  // namespace
+namespace {}  // namespace
 
 void CEnergyPageModel::SetView(int view) {
     if (view < 0 || view >= kEnergyTabCount) return;

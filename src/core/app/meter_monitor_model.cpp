@@ -2,6 +2,7 @@
 
 #include "core/monitor/monitor_commands.h"
 #include "core/monitor/monitor_registers.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 
@@ -74,6 +75,7 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
     switch (step_) {
         case kStepIdentity:
             update.fillDeviceInfo = true;
+            loopTestChannels_ = store.loopTestChannels;
             update.channelEnabled = store.ioConfig[kIoMeasuringInputs] == 2;
             if (type.ioConfig[kIoMeasuringInputs] < 2) {
                 update.channelEnabled = false;
@@ -123,6 +125,15 @@ bool CMeterMonitorModel::SelectThdRow(int row) {
 
 int CMeterMonitorModel::InitialThdRow(int currentRow) {
     return currentRow >= 1 && currentRow <= kHarmonicSetCount ? currentRow : 1;
+}
+
+std::string CMeterMonitorModel::LoopTestText() const {
+    if (fixedAo_) return LoadString(kMsgLoopTestAoOn);
+    std::string channels;
+    for (int c = 0; c < 2; ++c)
+        if (loopTestChannels_ & 1 << c)
+            channels += (channels.empty() ? "" : ", ") + std::to_string(c + 1);
+    return channels.empty() ? std::string() : FormatMessageId(kMsgLoopTestChannelsOn, {channels});
 }
 
 FixedAoView CMeterMonitorModel::FixedAo() const {

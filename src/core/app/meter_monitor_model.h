@@ -87,6 +87,10 @@ class CMeterMonitorModel {
     // The indicator colour; while commError, also set by painting the status text.
     uint32_t LedColor() const { return status_.LedColor(); }
     FixedAoView FixedAo() const;
+    // The highlighted line shown while the device is in loop-test mode (the analogue
+    // output test, or the ZB inputs reporting test values); empty otherwise. Leaving a
+    // loop-test dialog does not end the mode, so the monitor keeps saying it.
+    std::string LoopTestText() const;
     // Whether the "Loop Test" button is shown (device 7812, firmware above 199).
     bool LoopTestVisible() const { return loopTestVisible_; }
 
@@ -101,6 +105,7 @@ class CMeterMonitorModel {
     int step_ = 0;
     CMonitorStatus status_;
     bool fixedAo_ = false;
+    uint16_t loopTestChannels_ = 0;
     bool fixedBlink_ = false;
     bool loopTestVisible_ = false;
     int trendTab_ = kTabTrend;

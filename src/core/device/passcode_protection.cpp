@@ -8,6 +8,7 @@
 #include "core/comm/device_lock.h"
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_identification.h"
+#include "core/device/device_link.h"
 #include "core/model/device_registers.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
@@ -17,21 +18,6 @@
 
 namespace voltaro {
 namespace {
-
-// Holds the client's lock and an open link for one stretch of device access.
-class OpenLink {
-  public:
-    explicit OpenLink(CModbusInterface& client) : access_(client), client_(client) {
-        client_.Open();
-    }
-    ~OpenLink() { client_.Close(); }
-    OpenLink(const OpenLink&) = delete;
-    OpenLink& operator=(const OpenLink&) = delete;
-
-  private:
-    CAccessRight access_;
-    CModbusInterface& client_;
-};
 
 uint32_t ReadPairFrom(CModbusInterface& client, int address, bool highWordFirst) {
     uint16_t r[2] = {0, 0};
@@ -44,35 +30,25 @@ void WritePairTo(CModbusInterface& client, int address, uint32_t value, bool hig
     client.WriteRegisterPairs(address, 1, &value, highWordFirst);
 }
 
-uint16_t ReadOneFrom(CModbusInterface& client, int address) {
-    uint16_t value = 0;
-    client.ReadHoldingRegisters(address, 1, &value);
-    return value;
-}
-
-void WriteOneTo(CModbusInterface& client, int address, uint16_t value) {
-    client.WriteMultipleRegisters(address, 1, &value);
-}
-
 // The maintenance unlock of both register sets.
 bool MaintenanceUnlock(CModbusInterface& client, uint16_t code, IPasscodeInteraction& interaction,
                        const PasscodeRegisterSet& regs, bool useWordOrder) {
     bool highWordFirst = false;
     {
-        OpenLink link(client);
-        if (useWordOrder) highWordFirst = ReadOneFrom(client, kWordOrderRegister) == 1;
+        CDeviceLink link(client);
+        if (useWordOrder) highWordFirst = ReadOneRegister(client, kWordOrderRegister) == 1;
         if (ReadPairFrom(client, regs.protection, highWordFirst) == 0) {
-            WriteOneTo(client, regs.unlock, code);
+            WriteOneRegister(client, regs.unlock, code);
             return true;
         }
     }
     std::optional<uint32_t> passcode = interaction.AskPasscode();
     if (!passcode) return false;
     {
-        OpenLink link(client);
+        CDeviceLink link(client);
         WritePairTo(client, regs.entered, *passcode, highWordFirst);
-        WriteOneTo(client, regs.unlock, code);
-        if (ReadOneFrom(client, regs.unlock) == code) return true;
+        WriteOneRegister(client, regs.unlock, code);
+        if (ReadOneRegister(client, regs.unlock) == code) return true;
     }
     interaction.ShowError(LoadString(kMsgPasscodeMismatch));
     return false;
@@ -99,10 +75,10 @@ void CPasscodeProtection::WritePair(int address, uint32_t value) {
     WritePairTo(*client_, address, value, highWordFirst_);
 }
 uint16_t CPasscodeProtection::ReadOne(int address) {
-    return ReadOneFrom(*client_, address);
+    return ReadOneRegister(*client_, address);
 }
 void CPasscodeProtection::WriteOne(int address, uint16_t value) {
-    WriteOneTo(*client_, address, value);
+    WriteOneRegister(*client_, address, value);
 }
 
 void CPasscodeProtection::SelectRegisters() {
@@ -124,7 +100,7 @@ void CPasscodeProtection::SelectRegisters() {
 bool CPasscodeProtection::Unlock(CModbusInterface& client) {
     client_ = &client;
     {
-        OpenLink link(client);
+        CDeviceLink link(client);
         SelectRegisters();
         if (ReadPair(protectionRegister_) == 0) {
             // Not protected: the device still gets the unlock command.
@@ -137,7 +113,7 @@ bool CPasscodeProtection::Unlock(CModbusInterface& client) {
     if (!passcode) return false;
     bool confirmed = false;
     {
-        OpenLink link(client);
+        CDeviceLink link(client);
         WritePair(passcodeRegister_, *passcode);
         WriteOne(unlockRegister_, 1);
         const auto start = std::chrono::steady_clock::now();
@@ -158,7 +134,7 @@ bool CPasscodeProtection::Unlock(CModbusInterface& client) {
 void CPasscodeProtection::Relock() {
     if (!unlocked_ || client_ == nullptr) return;
     try {
-        OpenLink link(*client_);
+        CDeviceLink link(*client_);
         WriteOne(unlockRegister_, 0);
         WritePair(passcodeRegister_, 0);
     } catch (...) {
@@ -174,7 +150,7 @@ bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
     const CDeviceLock deviceLock(client.settings);  // not between another's unlock and relock
     bool supported = true;
     {
-        OpenLink link(client);
+        CDeviceLink link(client);
         SelectRegisters();
         supported = deviceType_.HasFeature(0, FAM_ZC) || ReadPair(kPasscodeRegister) != 0;
     }
@@ -188,7 +164,7 @@ bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
     // that the message must name.
     enum { kNothingWritten, kUnlocking, kNewPasscodeSet } stage = kNothingWritten;
     try {
-        OpenLink link(client);
+        CDeviceLink link(client);
         WritePair(passcodeRegister_, change->current);
         stage = kUnlocking;
         WriteOne(unlockRegister_, 1);
@@ -219,7 +195,7 @@ bool UnlockZcForTest(CModbusInterface& client, IPasscodeInteraction& interaction
 }
 
 void RelockAfterTest(CModbusInterface& client, bool zc) {
-    WriteOneTo(client, zc ? kZcUnlockRegister : kUnlockRegister, 0);
+    WriteOneRegister(client, zc ? kZcUnlockRegister : kUnlockRegister, 0);
     // The protection passcode reads the same either way round when it is 0.
     if (ReadPairFrom(client, zc ? kZcProtectionRegister : kProtectionRegister, false) != 0)
         WritePairTo(client, zc ? kZcPasscodeRegister : kPasscodeRegister, 0, false);

@@ -73,5 +73,20 @@ bool UnlockForTest(CModbusInterface& client, uint16_t code, IPasscodeInteraction
 bool UnlockZcForTest(CModbusInterface& client, IPasscodeInteraction& interaction);
 // Relock after a maintenance write sequence, inside the caller's open link.
 void RelockAfterTest(CModbusInterface& client, bool zc);
+// Runs writes (the link open) and relocks after them; a failed write is relocked too,
+// when the link still allows, and then passed on.
+template <typename Writes>
+void WriteAndRelock(CModbusInterface& client, bool zc, Writes writes) {
+    try {
+        writes();
+    } catch (...) {
+        try {
+            RelockAfterTest(client, zc);
+        } catch (...) {
+        }
+        throw;
+    }
+    RelockAfterTest(client, zc);
+}
 
 }  // namespace voltaro

@@ -70,6 +70,13 @@ constexpr int kCounterRegister = 3136;
 constexpr int kAnalogOutputLevels = 4;
 // 1 while an analogue output loop test holds the outputs (HKT2 from firmware 1.20).
 constexpr int kFixedOutputRegister = 5339;
+// Reset commands (1 energies, 2 maxima/minima, 3 demand): of the first input, and of the
+// other input (also the counters of 4-counter types, value 15); 8-counter types reset
+// their counters with 255 at the register that holds the analogue output test flag on
+// types with outputs.
+constexpr int kResetRegister = 5329;
+constexpr int kResetSecondRegister = 5337;
+constexpr int kCounterResetRegister = kFixedOutputRegister;
 // The fraction word of an energy value lies this far above the value's register.
 constexpr int kEnergyFractionDistance = 64;
 

@@ -76,6 +76,12 @@ struct ModelPair {
 // The 71 selectable models, in combo-box order.
 std::span<const ModelPair> ModelPairTable();
 
+// Words of ioConfig (registers 9623 ..): discrete inputs, discrete outputs, analogue
+// outputs, measuring inputs, counters.
+constexpr int kIoAnalogOutputs = 2;
+constexpr int kIoMeasuringInputs = 3;
+constexpr int kIoCounters = 4;
+
 class CDeviceType {
   public:
     CDeviceType() = default;
@@ -89,7 +95,7 @@ class CDeviceType {
     uint16_t deviceId = 0;
     uint16_t version = 0;
     uint16_t extensionId = 0;
-    std::array<uint16_t, 5> ioConfig{};
+    std::array<uint16_t, 5> ioConfig{};  // indexed by kIo...
     // Row of the table, or -1 while not looked up or not found.
     mutable int32_t typeIndex = -1;
 

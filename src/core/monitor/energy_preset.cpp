@@ -1,6 +1,7 @@
 #include "core/monitor/energy_preset.h"
 
 #include "core/comm/modbus_interface.h"
+#include "core/device/device_link.h"
 #include "core/device/passcode_protection.h"
 #include "core/model/device_registers.h"
 #include "core/model/value_helpers.h"
@@ -57,18 +58,6 @@ constexpr PresetEntry kTable[] = {
 
 constexpr int64_t kFractionUnit = 4294967296;  // 2^32: one tenth in fraction units
 constexpr int64_t kScaledPerTenth = 1000;      // scaled energy (x 10000) per tenth
-
-// Keeps the link open for the write sequence.
-class PresetLink {
-  public:
-    explicit PresetLink(CModbusInterface& client) : client_(client) { client_.Open(); }
-    ~PresetLink() { client_.Close(); }
-    PresetLink(const PresetLink&) = delete;
-    PresetLink& operator=(const PresetLink&) = delete;
-
-  private:
-    CModbusInterface& client_;
-};
 
 }  // namespace
 
@@ -130,7 +119,7 @@ bool WritePreset(CModbusInterface& client, IPasscodeInteraction& interaction,
     if (unlocks && !UnlockForTest(client, kPresetUnlockCode, interaction)) return false;
     int address = entry.address;
     if (unlocks && channel == 1) address += kSecondInputOffset;
-    PresetLink link(client);
+    CDeviceLink link(client);
     const auto value = static_cast<uint32_t>(words.value);
     try {
         client.WriteRegisterPairs(address, 1, &value, swap);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/device_type.h"
 #include "core/model/parameter_words.h"
 #include "core/work/observer.h"
 
@@ -95,11 +96,6 @@ constexpr int kIdxTagNumber = 1706;
 constexpr int kIdxAnalogOutput1 = 1707;  // 1707 .. 1710
 constexpr int kIdxBlank = 1711;
 
-// ioConfig words of the store (registers 9623 ..): discrete inputs, discrete outputs,
-// analogue outputs, measuring inputs.
-constexpr int kIoAnalogOutputs = 2;
-constexpr int kIoMeasuringInputs = 3;
-
 class CMeasurandsKT2 : public CObservable {
   public:
     CMeasurandsKT2();
@@ -121,6 +117,7 @@ class CMeasurandsKT2 : public CObservable {
     uint32_t supportInfo = 0;                 // the protection passcode pair (0: off)
     std::array<uint16_t, 4> analogOutputs{};  // output levels, registers 3136 .. 3139
     uint16_t fixedOutputStatus = 0;           // register 5339 (HKT2 from 1.20), else 0
+    uint16_t loopTestChannels = 0;            // ZB: bit c set while input c is in loop test
 
     // The slot of index; 0 outside the table.
     int32_t Value(int index) const;

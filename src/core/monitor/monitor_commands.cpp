@@ -9,7 +9,6 @@
 namespace voltaro {
 namespace {
 
-constexpr int kIoCounters = 4;  // fifth I/O word of a device type
 constexpr uint16_t kFixedOutputFirmware = 120;
 constexpr int32_t kSensorRatings[] = {50, 100, 200, 400, 600};  // CT sensor types 1 .. 5
 
@@ -70,6 +69,19 @@ void CommandRun::Identity() {
     const int channel = EffectiveChannel(state_);
     const uint16_t unavailable =
         ReadOne(channel == 1 ? kVectorUnavailableRegister2 : kVectorUnavailableRegister);
+    // A ZB input in loop-test mode reports test values instead of measuring: the monitor
+    // says so for every input, also the one not shown.
+    store_.loopTestChannels = 0;
+    if (state_.deviceType.HasFeature(0, FAM_ZB)) {
+        const int inputs = state_.deviceType.ioConfig[kIoMeasuringInputs] >= 2 ? 2 : 1;
+        for (int c = 0; c < inputs && !Stopped(); ++c) {
+            const uint16_t flag = c == channel ? unavailable
+                                               : ReadOne(c == 1 ? kVectorUnavailableRegister2
+                                                                : kVectorUnavailableRegister);
+            if (flag != 0)
+                store_.loopTestChannels = static_cast<uint16_t>(store_.loopTestChannels | 1 << c);
+        }
+    }
     if (unavailable != 0) {
         store_.phaseAngles.fill(0);
     } else {

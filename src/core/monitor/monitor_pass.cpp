@@ -12,8 +12,6 @@
 namespace voltaro {
 namespace {
 
-constexpr int kIoCounters = 4;  // fifth I/O word of a device type
-
 void AddRange(std::vector<int>& out, int first, int count) {
     for (int i = 0; i < count; ++i)
         out.push_back(first + i);

@@ -61,6 +61,37 @@ constexpr int kMsgLogCannotOpen = 30101;          // "The log file %1!s! cannot 
 constexpr int kMsgLogCannotWrite = 30102;         // "The log file %1!s! cannot be written. %2!s!"
 constexpr int kMsgZcMonitorNotAvailable = 30103;  // "This device belongs to the ZC series ..."
 
+// Maintenance commands: clock, resets, tag, presets and loop tests (ids 31000 .. 31049)
+constexpr int kMsgClockWarning = 11032;           // the warning about re-setting the time
+constexpr int kMsgConfirmNeedsYes = 31000;        // "%1!s! changes the device; ... --yes ..."
+constexpr int kMsgNotConfirmed = 31001;           // "Not confirmed: nothing was written."
+constexpr int kMsgConfirmPrompt = 31002;          // "%1!s! [y/N] "
+constexpr int kMsgClockDevice = 31003;            // "Device's time: %1!s!"
+constexpr int kMsgClockPc = 31004;                // "PC's time:     %1!s!"
+constexpr int kMsgClockWritten = 31005;           // "Device clock set to %1!s!."
+constexpr int kMsgClockTimeOption = 31006;        // "--set takes \"YYYY-MM-DD hh:mm:ss\" ..."
+constexpr int kMsgResetWritten = 31007;           // "Wrote %1!d! to register %2!d! ..."
+constexpr int kMsgNoCounters = 31008;             // "This device has no counters to reset."
+constexpr int kMsgSecondChannelMissing = 31009;   // "The device has one measuring input ..."
+constexpr int kMsgTagShown = 31010;               // "Tag No.: %1!s!"
+constexpr int kMsgTagWritten = 31011;             // "Tag No. written: \"%1!s!\""
+constexpr int kMsgTagTooLong = 31012;             // "A tag holds at most 16 single-byte ..."
+constexpr int kMsgPresetWritten = 31013;          // "%1!s! preset to %2!s!."
+constexpr int kMsgPresetUnknown = 31014;          // "No value \"%1!s!\" can be preset; ..."
+constexpr int kMsgPresetNotOnDevice = 31015;      // "This device has no %1!s!."
+constexpr int kMsgLoopTestOff = 31016;            // "Loop test: off"
+constexpr int kMsgLoopTestAoOn = 31017;           // "LOOP TEST: analogue outputs fixed ..."
+constexpr int kMsgLoopTestChannelsOn = 31018;     // "LOOP TEST: channel %1!s! reports ..."
+constexpr int kMsgNoLoopTest = 31019;             // "This device has no loop test."
+constexpr int kMsgLoopTestSwitchedOn = 31020;     // "Loop test switched on ..."
+constexpr int kMsgLoopTestSwitchedOff = 31021;    // "Loop test switched off ..."
+constexpr int kMsgLoopTestValuesWritten = 31022;  // "Test values written: %1!s!"
+constexpr int kMsgLoopTestValueArgument = 31023;  // "\"%1!s!\" is not NAME=VALUE ..."
+constexpr int kMsgLoopTestNotOn = 31024;          // "Switch the loop test on first ..."
+constexpr int kMsgPasscodeRefused = 31025;        // "Nothing was written."
+constexpr int kMsgZcNotServed = 31027;            // "This command does not serve the ZC ..."
+constexpr int kMsgChannelRange = 31026;           // "--channel must be 1 or 2 (1 to ..."
+
 // The command line's monitor (ids 30160 .. 30179)
 constexpr int kMsgMonitorUsage = 30160;               // the "voltaro-cli monitor --help" text
 constexpr int kMsgMonitorChannelOption = 30161;       // "--channel must be 1 or 2."

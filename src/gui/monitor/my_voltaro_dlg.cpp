@@ -23,8 +23,11 @@
 #include "gui/controls/led_indicator.h"
 #include "gui/controls/paint_support.h"
 #include "gui/controls/vector_chart.h"
+#include "gui/dialogs/date_dialog.h"
 #include "gui/dialogs/device_info_dialog.h"
+#include "gui/dialogs/utility_dialog.h"
 #include "gui/monitor/energy_page.h"
+#include "gui/monitor/loop_test_dialogs.h"
 #include "gui/monitor/max_min_page.h"
 #include "gui/monitor/monitor_grids.h"
 #include "gui/monitor/monitor_widgets.h"
@@ -156,15 +159,29 @@ QWidget* CMyVOLTARODlg::BuildStatusLine() {
     fixedAo_->setAlignment(Qt::AlignCenter);
     fixedAo_->setMinimumWidth(fixedAo_->fontMetrics().horizontalAdvance(Text(kMsgFixedAo)) + 8);
     row->addWidget(fixedAo_);
+
+    loopStatus_ = new QLabel(box);
+    NameControl(loopStatus_, kIdLoopTestStatus, "loop_test_status");
+    loopStatus_->setAlignment(Qt::AlignCenter);
+    loopStatus_->setVisible(false);
+    ColourLabel(loopStatus_, kColorWhite, kColorRed);
+    row->addWidget(loopStatus_);
     row->addStretch(1);
 
     loopTest_ = new QPushButton(Text(kTextMonitorLoopTest), box);
     NameControl(loopTest_, kIdLoopTest, "loop_test");
-    // The analogue output loop test comes with the maintenance commands.
-    loopTest_->setEnabled(false);
-    loopTest_->setToolTip(Text(kTextMonitorLoopTestLater));
     loopTest_->setVisible(false);
+    connect(loopTest_, &QPushButton::clicked, this,
+            [this] { CLoopBackDialog::Run(client_, &store_, this); });
     row->addWidget(loopTest_);
+    auto* date = new QPushButton(Text(kTextMonitorDateTime), box);
+    NameControl(date, kIdDateTime, "date_time");
+    connect(date, &QPushButton::clicked, this, [this] { CDateDialog::Open(client_, this); });
+    row->addWidget(date);
+    auto* utility = new QPushButton(Text(kTextMonitorUtility), box);
+    NameControl(utility, kIdUtility, "utility");
+    connect(utility, &QPushButton::clicked, this, &CMyVOLTARODlg::ShowUtility);
+    row->addWidget(utility);
     auto* info = new QPushButton(Text(kTextMonitorDeviceInfo), box);
     NameControl(info, kIdDeviceInfo, "device_info");
     connect(info, &QPushButton::clicked, this, &CMyVOLTARODlg::ShowDeviceInfo);
@@ -173,7 +190,7 @@ QWidget* CMyVOLTARODlg::BuildStatusLine() {
     NameControl(close, kIdCancel, "close");
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     row->addWidget(close);
-    for (QPushButton* button : {loopTest_, info, close})
+    for (QPushButton* button : {loopTest_, date, utility, info, close})
         button->setAutoDefault(false);
     return box;
 }
@@ -200,6 +217,7 @@ void CMyVOLTARODlg::CommandDone() {
 }
 
 void CMyVOLTARODlg::ShowUpdate(const CycleUpdate& update) {
+    if (update.fillDeviceInfo || update.fillAnalogOutputs) ShowLoopTest();
     if (update.fillDeviceInfo) {
         FillGrid(*deviceInfo_->Grid(), store_, DeviceInfoValues());
         vectors_->SetData(store_);
@@ -259,6 +277,22 @@ void CMyVOLTARODlg::ShowFixedAo() {
     const FixedAoView view = model_.FixedAo();
     fixedAo_->setText(ToQString(view.text));
     ColourLabel(fixedAo_, view.textColor, view.text.empty() ? std::nullopt : view.backColor);
+}
+
+void CMyVOLTARODlg::ShowLoopTest() {
+    const std::string text = model_.LoopTestText();
+    loopStatus_->setText(ToQString(text));
+    loopStatus_->setVisible(!text.empty());
+}
+
+void CMyVOLTARODlg::ShowUtility() {
+    const CDeviceType type = thread_.DeviceType();
+    UtilityDevice device;
+    device.deviceId = type.deviceId;
+    device.channel = channel_->isEnabled() ? channel_->currentIndex() : 0;
+    device.counters = type.ioConfig[kIoCounters];
+    CUtilityDialog dialog(client_, device, this);
+    dialog.exec();
 }
 
 void CMyVOLTARODlg::ShowDeviceInfo() {

@@ -50,6 +50,9 @@ class CMyVOLTARODlg : public CObserverDialog {
     static constexpr int kIdDeviceInfo = 1175;
     static constexpr int kIdFixedAo = 1185;
     static constexpr int kIdLoopTest = 1186;
+    static constexpr int kIdDateTime = 31100;
+    static constexpr int kIdUtility = 31101;
+    static constexpr int kIdLoopTestStatus = 31102;  // the highlighted loop-test line
     static constexpr int kBlinkMs = 500;
 
     // Monitors the device behind client (connected by the caller, which keeps it alive
@@ -85,6 +88,8 @@ class CMyVOLTARODlg : public CObserverDialog {
     void ShowStatus();
     void ShowFixedAo();
     void ShowDeviceInfo();
+    void ShowUtility();
+    void ShowLoopTest();
     void StopMonitoring();
 
     CModbusInterface& client_;
@@ -108,6 +113,7 @@ class CMyVOLTARODlg : public CObserverDialog {
     CLedIndicator* led_ = nullptr;
     QLabel* fixedAo_ = nullptr;
     QPushButton* loopTest_ = nullptr;
+    QLabel* loopStatus_ = nullptr;
 };
 
 }  // namespace voltaro

@@ -4,6 +4,7 @@
 
 #include "core/app/meter_monitor_model.h"
 #include "core/monitor/monitor_registers.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 
@@ -206,6 +207,32 @@ TEST(MeterMonitorCycle, ThdRowSelectsTheHarmonicSetOfTheNextSpectrum) {
     EXPECT_EQ(CMeterMonitorModel::InitialThdRow(-1), 1);
     EXPECT_EQ(CMeterMonitorModel::InitialThdRow(0), 1);
     EXPECT_EQ(CMeterMonitorModel::InitialThdRow(10), 10);
+}
+
+}  // namespace
+}  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+TEST(MeterMonitorCycle, LoopTestLineNamesTheInputsAndGoesWhenTheyMeasureAgain) {
+    Cycle c;
+    c.type = kZb2;
+    c.Start();
+    EXPECT_EQ(c.model.LoopTestText(), "");
+    c.store.loopTestChannels = 0b10;  // the second input, not the one shown
+    c.Done();
+    EXPECT_EQ(c.model.LoopTestText(), FormatMessageId(kMsgLoopTestChannelsOn, {"2"}));
+    for (int i = 0; i < 5; ++i)
+        c.Done();  // up to the next identity step
+    c.store.loopTestChannels = 0b11;
+    c.Done();
+    EXPECT_EQ(c.model.LoopTestText(), FormatMessageId(kMsgLoopTestChannelsOn, {"1, 2"}));
+    for (int i = 0; i < 5; ++i)
+        c.Done();
+    c.store.loopTestChannels = 0;
+    c.Done();
+    EXPECT_EQ(c.model.LoopTestText(), "");
 }
 
 }  // namespace

@@ -29,7 +29,8 @@ std::vector<Block> AllBlocks() {
             {"programs", strings::kPrograms},
             {"monitor", strings::kMonitor},
             {"monitor cli", strings::kMonitorCli},
-            {"safety", strings::kSafety}};
+            {"safety", strings::kSafety},
+            {"maintenance", strings::kMaintenance}};
 }
 
 const StringEntry* FindEnglish(int id) {
