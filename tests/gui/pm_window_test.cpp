@@ -20,6 +20,7 @@
 #include "gui/app/main_window.h"
 #include "gui/controls/data_grid_view.h"
 #include "gui/controls/par_edit.h"
+#include "gui/dialogs/date_dialog.h"
 #include "gui/monitor/pm_detail_dialog.h"
 #include "gui/monitor/pm_dialog.h"
 #include "gui/monitor/zc_main_page.h"
@@ -83,8 +84,7 @@ TEST_F(PmWindow, MonitorCommandOpensItAndTheExtensionTabShowsChannelsNineToSixte
         EXPECT_FALSE(monitor->Clock()->text().isEmpty());
         EXPECT_FALSE(monitor->LoopTest()->isEnabled());
         EXPECT_EQ(monitor->LoopTest()->toolTip(), Text(kTextPmLoopTestLater));
-        EXPECT_FALSE(monitor->ClockButton()->isEnabled());
-        EXPECT_EQ(monitor->ClockButton()->toolTip(), Text(kTextPmClockLater));
+        EXPECT_TRUE(monitor->ClockButton()->isEnabled());
         // The extension module: other labels, then the values of channels 9 .. 16.
         const std::string first = CellText(monitor->MainPage()->Lower(), 1, 1);
         monitor->ModuleTabs()->setCurrentIndex(1);
@@ -132,6 +132,25 @@ TEST_F(PmWindow, DetailOpensForItsChannelAndClosesBackToTheMonitor) {
     // The monitor reads again.
     monitor.MainPage()->Lower()->ClearCells();
     EXPECT_TRUE(Filled(monitor));
+    Close(monitor);
+}
+
+TEST_F(PmWindow, ClockButtonOpensTheDateDialogWhileTheMonitorIsPaused) {
+    StartDevice(kRowZc8);
+    CModbusInterface client;
+    CPMDialog monitor(client);
+    monitor.show();
+    ASSERT_TRUE(Filled(monitor));
+    bool pausedMeanwhile = false;
+    auto ran = OnModal<CDateDialog>([&](CDateDialog* date) {
+        pausedMeanwhile = monitor.Model().Paused();
+        date->reject();
+    });
+    monitor.ClockButton()->click();
+    EXPECT_TRUE(*ran);
+    EXPECT_TRUE(pausedMeanwhile);
+    EXPECT_TRUE(monitor.isVisible());
+    EXPECT_FALSE(monitor.Model().Paused());
     Close(monitor);
 }
 

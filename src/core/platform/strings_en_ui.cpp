@@ -434,7 +434,6 @@ const StringEntry kData[] = {
     {kTextPmLoopTest, "Loop Test"},
     {kTextPmPreset, "Preset"},
     {kTextPmClock, "..."},
-    {kTextPmClockLater, "Setting the device clock is not available in this version yet."},
     {kTextPmLoopTestLater, "The loop test is not available in this version yet."},
     // ZC main page (161)
     {kTextZcMainReset, "Reset"},

@@ -262,7 +262,6 @@ constexpr int kTextPmLoopTest = 26002;
 constexpr int kTextPmPreset = 26003;
 constexpr int kTextPmClock = 26004;
 // The power management monitor's own texts (30800 .. 30819).
-constexpr int kTextPmClockLater = 30800;     // tool tip of the disabled "..." (clock)
 constexpr int kTextPmLoopTestLater = 30801;  // tool tip of the disabled "Loop Test"
 
 // ZC main page (161)

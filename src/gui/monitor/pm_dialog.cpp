@@ -16,6 +16,7 @@
 #include "gui/app/qt_text.h"
 #include "gui/app/window_icon.h"
 #include "gui/controls/led_indicator.h"
+#include "gui/dialogs/date_dialog.h"
 #include "gui/dialogs/device_info_dialog.h"
 #include "gui/monitor/monitor_widgets.h"
 #include "gui/monitor/pm_detail_dialog.h"
@@ -83,9 +84,7 @@ QWidget* CPMDialog::BuildButtons() {
     row->addWidget(clock_);
     auto* setClock = setClock_ = new QPushButton(Text(kTextPmClock), box);
     NameControl(setClock, kIdClockButton, "set_clock");
-    // The date and time dialog comes with the maintenance commands.
-    setClock->setEnabled(false);
-    setClock->setToolTip(Text(kTextPmClockLater));
+    connect(setClock, &QPushButton::clicked, this, &CPMDialog::OpenDateAndTime);
     row->addWidget(setClock);
     row->addStretch(1);
 
@@ -183,6 +182,11 @@ void CPMDialog::OpenPreset() {
         CZCPresetDialog preset(client_, this);
         preset.exec();
     });
+}
+
+void CPMDialog::OpenDateAndTime() {
+    // A device that refuses the clock registers gets the message and no dialog.
+    RunPaused([&] { CDateDialog::Open(client_, this); });
 }
 
 void CPMDialog::ShowDeviceInfo() {

@@ -71,6 +71,7 @@ class CPMDialog : public CObserverDialog {
     void OpenDetail(int i);
     void Reset(int i, int value);
     void OpenPreset();
+    void OpenDateAndTime();
     void ShowDeviceInfo();
     // Runs a sub-dialog with the cycle paused and the window hidden, then resumes.
     template <typename F>

@@ -231,7 +231,6 @@ const StringEntry kData[] = {
     {kTextPmLoopTest, "ループテスト"},
     {kTextPmPreset, "プリセット"},
     {kTextPmClock, "..."},
-    {kTextPmClockLater, "このバージョンでは、デバイスの時計の設定はまだ使用できません。"},
     {kTextPmLoopTestLater, "このバージョンでは、ループテストはまだ使用できません。"},
     // ZC main page (161)
     {kTextZcMainReset, "リセット"},
