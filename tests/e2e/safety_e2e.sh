@@ -6,21 +6,6 @@ set -u
 cli=$(realpath "$1") sim=$(realpath "$2")
 . "$(dirname "$0")/e2e_support.sh"
 
-# start_sim ARGS...: a simulator on a free TCP port; sets link.
-start_sim() {
-    : >"$work/sim.out"
-    "$sim" --turnaround-ms 0 "$@" --tcp 0 >"$work/sim.out" 2>"$work/sim.err" &
-    sim_pid=$!
-    for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
-    port=$(sed -n 's/^tcp 127.0.0.1:\([0-9]*\).*/\1/p' "$work/sim.out")
-    [ -n "$port" ] || { echo "simulator did not start: $(cat "$work/sim.err")"; exit 1; }
-    link=(--tcp "127.0.0.1:$port")
-}
-stop_sim() {
-    kill "$sim_pid" 2>/dev/null
-    wait "$sim_pid" 2>/dev/null
-    sim_pid=
-}
 cd "$work"
 
 # The simulator refuses shares that are no number from 0 to 1.

@@ -5,34 +5,9 @@
 set -u
 cli=$(realpath "$1") sim=$(realpath "$2") transport=$3
 . "$(dirname "$0")/e2e_support.sh"
-# The simulator ends cleanly on SIGTERM: any other status (a sanitizer report, for one)
-# is a failure.
-stop_sim() {
-    kill "$sim_pid" 2>/dev/null
-    wait "$sim_pid" 2>/dev/null
-    local status=$?
-    sim_pid=
-    [ "$status" = 0 ] || fail "simulator ended with status $status: $(cat "$work/sim.err")"
-}
 
 # KT6 with analogue outputs and protection support.
-sim_args=(--row 40 --turnaround-ms 0)
-if [ "$transport" = tcp ]; then
-    "$sim" "${sim_args[@]}" --tcp 0 >"$work/sim.out" 2>"$work/sim.err" &
-else
-    "$sim" "${sim_args[@]}" --pty e2e --baud 38400 --parity N >"$work/sim.out" 2>"$work/sim.err" &
-fi
-sim_pid=$!
-for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
-if [ "$transport" = tcp ]; then
-    port=$(sed -n 's/^tcp 127.0.0.1:\([0-9]*\).*/\1/p' "$work/sim.out")
-    link=(--tcp "127.0.0.1:$port")
-else
-    tty=$(awk '/^pty/ {print $3}' "$work/sim.out")
-    link=(--serial "$tty" --baud 38400 --parity none --address 1)
-fi
-[ ${#link[@]} -gt 1 ] || { echo "simulator did not start: $(cat "$work/sim.err")"; exit 1; }
-
+start_sim --row 40
 
 cd "$work"
 run 0 upload a.cfg "${link[@]}"
@@ -77,18 +52,7 @@ expect_in "All parameters matching." "$out"
 # Ctrl-C during a download of a protected device: cancelled, link closed, relocked.
 run 0 protect --new 4321 "${link[@]}"
 stop_sim
-slow_args=(--row 40 --turnaround-ms 0 --delay-ms 40 --passcode 4321)
-: >"$work/sim.out"
-if [ "$transport" = tcp ]; then
-    "$sim" "${slow_args[@]}" --tcp "$port" >"$work/sim.out" 2>"$work/sim.err" &
-else
-    "$sim" "${slow_args[@]}" --pty e2e --baud 38400 --parity N >"$work/sim.out" 2>"$work/sim.err" &
-    sleep 0.5
-    tty=$(awk '/^pty/ {print $3}' "$work/sim.out")
-    link=(--serial "$tty" --baud 38400 --parity none --address 1)
-fi
-sim_pid=$!
-for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
+start_sim --row 40 --delay-ms 40 --passcode 4321
 "$cli" download a.cfg --passcode 4321 "${link[@]}" >"$work/out" 2>"$work/err" &
 cli_pid=$!
 sleep 1
