@@ -6,49 +6,18 @@
 # passes that recover when the device comes back.
 set -u
 cli=$(realpath "$1") sim=$(realpath "$2") transport=$3
-work=$(mktemp -d)
-export VOLTARO_PROFILE=$work/profile.ini XDG_RUNTIME_DIR=$work
-sim_pid=
+. "$(dirname "$0")/e2e_support.sh"
 cli_pid=
 cleanup() {
     [ -n "$cli_pid" ] && kill "$cli_pid" 2>/dev/null && wait "$cli_pid" 2>/dev/null
     [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null
     rm -rf "$work"
 }
-trap cleanup EXIT
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # A KT2 with two analogue outputs; a serial number and a tag that JSON must escape.
 serial=E2E00042
 tag='Feeder "7" \ A'
-port=0
-start_sim() {
-    : >"$work/sim.out"
-    local args=(--row 7 --turnaround-ms 0 --serial "$serial" --tag "$tag")
-    if [ "$transport" = tcp ]; then
-        "$sim" "${args[@]}" --tcp "$port" >"$work/sim.out" 2>"$work/sim.err" &
-    else
-        "$sim" "${args[@]}" --pty e2e --baud 38400 --parity N >"$work/sim.out" 2>"$work/sim.err" &
-    fi
-    sim_pid=$!
-    for _ in $(seq 50); do [ -s "$work/sim.out" ] && break; sleep 0.1; done
-    if [ "$transport" = tcp ]; then
-        port=$(sed -n 's/^tcp 127.0.0.1:\([0-9]*\).*/\1/p' "$work/sim.out")
-        link=(--tcp "127.0.0.1:$port")
-    else
-        link=(--serial "$(awk '/^pty/ {print $3}' "$work/sim.out")" --baud 38400 --parity none)
-    fi
-    [ -n "${link[1]}" ] || { echo "simulator did not start: $(cat "$work/sim.err")"; exit 1; }
-}
-# The simulator ends cleanly on SIGTERM: any other status is a failure.
-stop_sim() {
-    kill "$sim_pid" 2>/dev/null
-    wait "$sim_pid" 2>/dev/null
-    local status=$?
-    sim_pid=
-    [ "$status" = 0 ] || fail "simulator ended with status $status: $(cat "$work/sim.err")"
-}
+start_monitor_sim() { start_sim --row 7 --serial "$serial" --tag "$tag"; }
 # run EXPECTED_RC ARGS...: runs voltaro-cli, keeps stdout/stderr in $work/out and $work/err.
 run() {
     local expected=$1
@@ -130,7 +99,7 @@ frequency() {
 }
 
 cd "$work"
-start_sim
+start_monitor_sim
 
 # A few passes as JSON Lines.
 f1=$(frequency)
@@ -190,7 +159,7 @@ wait_lines json.out 2
 stop_sim
 sleep 1
 if [ "$transport" = tcp ]; then
-    start_sim
+    start_monitor_sim
     wait_lines json.out $(($(wc -l <json.out) + 2))
 fi
 stop_cli INT "a run with failed passes"
