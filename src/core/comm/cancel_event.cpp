@@ -19,9 +19,11 @@ CCancelEvent::~CCancelEvent() {
 void CCancelEvent::Signal() {
     uint64_t one = 1;
     [[maybe_unused]] ssize_t n = ::write(fd_, &one, sizeof one);
+    pending_.store(true, std::memory_order_release);
 }
 
 void CCancelEvent::Clear() {
+    if (!pending_.exchange(false, std::memory_order_acq_rel)) return;
     uint64_t value = 0;
     [[maybe_unused]] ssize_t n = ::read(fd_, &value, sizeof value);
 }

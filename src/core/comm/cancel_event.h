@@ -1,7 +1,10 @@
 #pragma once
 // A wake-up that a blocked poll() can wait on beside its own descriptor: Signal from
 // any thread makes the descriptor readable until Clear. Used to cancel a blocked
-// receive or connect (watchdog expiry, or the user's Cancel).
+// receive or connect (the user's Cancel). Clear costs no system call while nothing is
+// signalled, so that clearing before every exchange is free.
+#include <atomic>
+
 namespace voltaro {
 
 class CCancelEvent {
@@ -11,6 +14,7 @@ class CCancelEvent {
     CCancelEvent(const CCancelEvent&) = delete;
     CCancelEvent& operator=(const CCancelEvent&) = delete;
 
+    // Async-signal-safe.
     void Signal();
     void Clear();
     bool IsSignalled() const;
@@ -18,6 +22,9 @@ class CCancelEvent {
 
   private:
     int fd_;
+    // Set after every Signal's write; Clear reads the descriptor only when it is set. A
+    // Signal racing with Clear leaves the flag set whenever the descriptor stays readable.
+    std::atomic<bool> pending_{false};
 };
 
 // Waits (poll) until fd has `events` ready, the cancel event is signalled or timeoutMs

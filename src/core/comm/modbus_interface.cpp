@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "core/comm/rtu_framing.h"
-#include "core/comm/timer_thread.h"
 #include "core/platform/cancelled.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/trace.h"
@@ -34,8 +33,6 @@ void CModbusInterface::Open() {
     cancel_.Clear();
     if (settings.mode == ModbusTcp) {
         socket_.Open(settings.serverAddress, settings.servicePort, timeouts.connectMs, &cancel_);
-        timerThread_ = std::make_unique<CTimerThread>();
-        Attach(*timerThread_, *this);
         return;
     }
     serial_.settings = settings;
@@ -47,11 +44,6 @@ void CModbusInterface::Close() {
     socket_.Close();
     tcpUnclean_ = false;
     serial_.Close();
-    if (timerThread_) {
-        timerThread_->Stop();
-        timerThread_->Detach(*this);
-        timerThread_.reset();
-    }
 }
 
 bool CModbusInterface::IsOpen() const {
@@ -67,9 +59,7 @@ void CModbusInterface::RequestAbort() {
     CancelBlockingCall();
 }
 
-void CModbusInterface::Update(CObservable* source) {
-    if (source != nullptr && source == timerThread_.get()) CancelBlockingCall();
-}
+void CModbusInterface::Update(CObservable*) {}
 
 std::deque<bool> CModbusInterface::QualityHistory() const {
     std::lock_guard<std::mutex> lock(qualityMutex_);
@@ -152,25 +142,20 @@ std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
     responseTimeoutMs_ = timeouts.tcpResponseMs;
 
     std::vector<uint8_t> buffer;
+    // The watchdog: one deadline for the whole answer, also across dropped stale answers.
     const auto deadline =
         std::chrono::steady_clock::now() + std::chrono::milliseconds(responseTimeoutMs_);
-    const bool watched = timerThread_ && timerThread_->Arm(responseTimeoutMs_);
     std::size_t received = 0;
     for (;;) {
-        // Unwatched (the watchdog was busy): the poll's own limit bounds the receive instead.
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        received = socket_.Receive(buffer, ex.expectedLength + 6, &cancel_,
-                                   watched ? -1 : std::max(0, static_cast<int>(left.count())));
+        received = socket_.Receive(buffer, ex.expectedLength + 6, &cancel_, deadline);
         const auto receivedTransaction = static_cast<uint16_t>(buffer[0] << 8 | buffer[1]);
         // A late answer to an earlier request (a previous attempt, or one answered twice)
         // is not this request's answer: drop it and wait on for the right one.
         if (received < 6 || !IsEarlierTransaction(receivedTransaction, transaction)) break;
         TraceF("stale answer %u dropped (waiting for %u)\n", receivedTransaction, transaction);
-        if (!watched && left.count() <= 0) break;
     }
-    if (watched) timerThread_->Disarm();
-    // A watchdog expiry is over once Disarm returned; a user's Cancel stays signalled.
+    if (socket_.LastReceiveEnd() == ReceiveEnd::TimedOut) ++watchdogExpiries_;
+    // A CancelBlockingCall without the user's Cancel ends this receive only.
     if (!abortRequested) cancel_.Clear();
 
     std::vector<uint8_t> response;

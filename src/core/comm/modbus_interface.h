@@ -18,8 +18,6 @@
 
 namespace voltaro {
 
-class CTimerThread;
-
 // One block of a measured-value list: `count` 32-bit values from register `start` on, into
 // the destination from 32-bit slot `offset` on. A start of -1 ends a list.
 struct RegisterBlock {
@@ -32,7 +30,7 @@ struct RegisterBlock {
 struct ModbusTimeouts {
     uint32_t readBaseMs = 1000;     // serial response time-out base of a read
     uint32_t writeBaseMs = 4000;    // ... of a write
-    uint32_t tcpResponseMs = 5000;  // receive watchdog period on TCP
+    uint32_t tcpResponseMs = 5000;  // receive watchdog: the deadline of a TCP answer
     uint32_t connectMs = 5000;      // TCP connect bound
     // Multiplies the computed serial response time-out and the guard delay (1 = real).
     double serialScale = 1.0;
@@ -53,7 +51,8 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     // reports its failure, and between two requests of a long write throws CCancelled.
     std::atomic<bool> abortRequested{false};
 
-    // Opens the serial port or connects over TCP (with a receive watchdog).
+    // Opens the serial port or connects over TCP. The TCP receive watchdog is the deadline
+    // of the poll that waits for the answer (beside the cancel event): no thread of its own.
     void Open();
     // Closes everything; safe when nothing is open.
     void Close();
@@ -82,9 +81,11 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     // refused the request (a value or register it does not take); the link is fine.
     bool LastFailureWasRefusal() const { return lastRefused_; }
 
-    // Watchdog expiry: cancels the blocked receive. Other notifiers are ignored.
+    // Nothing notifies the client: the receive watchdog runs in the receiving thread.
     void Update(CObservable* source) override;
-    CTimerThread* TimerThread() const { return timerThread_.get(); }
+    // TCP receives that the watchdog ended (the answer did not come in time), since
+    // construction.
+    uint32_t WatchdogExpiries() const { return watchdogExpiries_; }
 
   private:
     struct Exchange {
@@ -109,7 +110,7 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     CTcpConnection socket_;
     CSerialIO serial_;
     CCancelEvent cancel_;
-    std::unique_ptr<CTimerThread> timerThread_;
+    uint32_t watchdogExpiries_ = 0;
     uint32_t responseTimeoutMs_ = 3000;
     bool lastRefused_ = false;
     bool tcpUnclean_ = false;  // the last TCP exchange failed: drop what is left before the next

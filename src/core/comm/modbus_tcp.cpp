@@ -173,20 +173,32 @@ ModbusFailure JudgeTcpAnswer(const std::vector<uint8_t>& buffer, std::size_t rec
 }
 
 std::size_t CTcpConnection::Receive(std::vector<uint8_t>& buffer, std::size_t capacity,
-                                    const CCancelEvent* cancel, int backstopMs) {
-    const auto deadline = std::chrono::steady_clock::now() +
-                          std::chrono::milliseconds(backstopMs < 0 ? 0 : backstopMs);
+                                    const CCancelEvent* cancel,
+                                    std::chrono::steady_clock::time_point deadline) {
     MbapCollector answer(buffer, capacity);
     // Bytes that arrived behind the previous answer belong to the next one.
     const std::size_t fromPending = answer.Take(pending_.data(), pending_.size());
     pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(fromPending));
+    lastEnd_ = ReceiveEnd::Complete;
     uint8_t chunk[512];
-    while (fd_ >= 0 && !answer.Complete()) {
-        int ready = WaitReady(fd_, POLLIN, cancel, backstopMs < 0 ? -1 : RemainingMs(deadline));
-        if (ready != 1) break;
+    while (!answer.Complete()) {
+        if (fd_ < 0) {
+            lastEnd_ = ReceiveEnd::Closed;
+            break;
+        }
+        const int ready = WaitReady(fd_, POLLIN, cancel, RemainingMs(deadline));
+        if (ready != 1) {
+            lastEnd_ = ready == 0    ? ReceiveEnd::TimedOut
+                       : ready == -1 ? ReceiveEnd::Cancelled
+                                     : ReceiveEnd::Closed;
+            break;
+        }
         ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
         if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-        if (n <= 0) break;  // closed by the peer, or a connection error
+        if (n <= 0) {  // closed by the peer, or a connection error
+            lastEnd_ = ReceiveEnd::Closed;
+            break;
+        }
         const std::size_t used = answer.Take(chunk, static_cast<std::size_t>(n));
         pending_.insert(pending_.end(), chunk + used, chunk + n);
     }

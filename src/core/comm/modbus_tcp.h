@@ -2,6 +2,7 @@
 // Modbus-TCP transport: the MBAP envelope, the process-wide transaction counter and a
 // TCP connection whose connect and receive a cancel event can end at once.
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -55,6 +56,9 @@ ModbusFailure JudgeTcpAnswer(const std::vector<uint8_t>& buffer, std::size_t rec
                              std::size_t expectedLength, uint16_t sentTransaction,
                              std::vector<uint8_t>& response, int* exceptionCode);
 
+// How the last CTcpConnection::Receive ended.
+enum class ReceiveEnd { Complete, Closed, Cancelled, TimedOut };
+
 class CTcpConnection {
   public:
     CTcpConnection() = default;
@@ -75,11 +79,13 @@ class CTcpConnection {
 
     // Receives one response into buffer (resized to `capacity` and zero-filled): reads
     // until the length announced by the MBAP header has arrived, the peer closes, the
-    // connection fails, the cancel event is signalled or backstopMs passed (-1: no limit).
+    // connection fails, the cancel event is signalled or the deadline passed (one poll
+    // waits for the socket and the cancel event together, until the deadline).
     // Bytes of the answer beyond capacity are read and dropped; bytes that arrived behind
     // it are kept for the next Receive. Returns the bytes stored (<= capacity).
     std::size_t Receive(std::vector<uint8_t>& buffer, std::size_t capacity,
-                        const CCancelEvent* cancel, int backstopMs);
+                        const CCancelEvent* cancel, std::chrono::steady_clock::time_point deadline);
+    ReceiveEnd LastReceiveEnd() const { return lastEnd_; }
     // Reads and drops whatever has already arrived (the rest of a garbled or late answer).
     // Returns the number of bytes dropped.
     std::size_t DiscardPending();
@@ -89,6 +95,7 @@ class CTcpConnection {
   private:
     int fd_ = -1;
     std::vector<uint8_t> pending_;  // received behind the last answer
+    ReceiveEnd lastEnd_ = ReceiveEnd::Complete;
 };
 
 }  // namespace voltaro

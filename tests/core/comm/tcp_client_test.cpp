@@ -9,12 +9,12 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "core/comm/modbus_interface.h"
 #include "core/comm/modbus_reader.h"
 #include "core/comm/tcp_device.h"
-#include "core/comm/timer_thread.h"
 #include "core/device/device_identification.h"
 #include "core/model/device_type.h"
 #include "core/platform/cancelled.h"
@@ -193,11 +193,35 @@ TEST(ModbusTcp, SilentServerIsCutByTheWatchdog) {
     EXPECT_NE(MessageOf([&] { client.ReadHoldingRegisters(0, 1, v); }).find("reason=timeout"),
               std::string::npos);
     EXPECT_GE(MsSince(start), 300);
-    ASSERT_NE(client.TimerThread(), nullptr);
-    EXPECT_EQ(client.TimerThread()->ExpiryCount(), 3u);
+    EXPECT_EQ(client.WatchdogExpiries(), 3u);
     EXPECT_EQ(silent.Requests().size(), 3u);
-    client.Close();
-    EXPECT_EQ(client.TimerThread(), nullptr);
+}
+
+std::size_t ThreadsOfThisProcess() {
+    const std::filesystem::directory_iterator tasks("/proc/self/task");
+    return static_cast<std::size_t>(std::distance(begin(tasks), end(tasks)));
+}
+
+TEST(ModbusTcp, WatchdogNeedsNoThreadAndStaleAnswersDoNotExtendIt) {
+    // Every request is answered only by a trickle of stale answers (one every 20 ms for
+    // 600 ms): each one must not restart the wait for the right answer.
+    TcpDevice stale([](const Bytes& r, int) {
+        TcpDevice::Reply reply;
+        reply.segments.assign(30, TcpDevice::Answer(r, Value, -1));
+        return reply;
+    });
+    const std::size_t threads = ThreadsOfThisProcess();
+    CModbusInterface client(TcpSettings(stale.Port()));
+    client.timeouts.tcpResponseMs = 100;
+    client.Open();
+    EXPECT_EQ(ThreadsOfThisProcess(), threads);  // the watchdog is the receive's own deadline
+    uint16_t v[1];
+    auto start = Clock::now();
+    EXPECT_NE(MessageOf([&] { client.ReadHoldingRegisters(0, 1, v); }).find("reason=timeout"),
+              std::string::npos);
+    EXPECT_LT(MsSince(start), 1000);
+    EXPECT_EQ(client.WatchdogExpiries(), 3u);
+    EXPECT_EQ(ThreadsOfThisProcess(), threads);
 }
 
 TEST(ModbusTcp, CancelEndsABlockedReceiveAtOnce) {
