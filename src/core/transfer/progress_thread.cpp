@@ -76,7 +76,12 @@ void CProgressThread::Cancel() {
 
 bool CProgressThread::ReportProgress(double percent) {
     progress_ = percent;
-    NotifyObservers();
+    const auto now = std::chrono::steady_clock::now();
+    if (!lastNotified_ || percent >= 100.0 ||
+        now - *lastNotified_ >= std::chrono::milliseconds(notifyIntervalMs)) {
+        lastNotified_ = now;
+        NotifyObservers();
+    }
     return !cancelRequested_.load();
 }
 

@@ -5,10 +5,12 @@
 // watches it (the progress dialog, voltaro-cli, a test) reads the progress on every
 // notification and may Cancel at any time.
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -41,7 +43,12 @@ class CProgressThread : public CObservable, public IProgressSink {
     // stops at its next failed attempt, and a blocked receive is cut short.
     void Cancel();
 
+    // Stores the percentage and tells the observers, at most once per notifyIntervalMs
+    // (the first report and 100 % always): a fast link must not flood the window with
+    // updates it cannot show. Returns false once Cancel was asked.
     bool ReportProgress(double percent) override;
+    // Shortest time between two progress notifications (set before Start).
+    uint32_t notifyIntervalMs = 40;
 
     double Progress() const { return progress_.load(); }
     bool Done() const { return done_.load(); }
@@ -66,6 +73,8 @@ class CProgressThread : public CObservable, public IProgressSink {
     std::atomic<double> progress_{0.0};
     std::atomic<bool> done_{false};
     std::atomic<bool> cancelRequested_{false};
+    // Worker thread only: when the observers last heard of progress (none yet: nullopt).
+    std::optional<std::chrono::steady_clock::time_point> lastNotified_;
     std::string errorText_;
     bool completed_ = false;
     bool cancelled_ = false;

@@ -3,6 +3,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -57,11 +58,38 @@ TEST(ProgressThread, CancelReturnsFalseWithoutMessageAndKeepsTheImage) {
     ParameterImage image;
     image.words[kWordDisplayOperationMode] = 4242;
     Watcher watcher;
-    watcher.cancelAt = 30;
+    watcher.cancelAt = 0;  // at the first notification
     EXPECT_FALSE(RunUpload(*link.client, image, &watcher));
     EXPECT_EQ(image.words[kWordDisplayOperationMode], 4242);
     EXPECT_LT(watcher.seen.back(), 100.0);
     EXPECT_FALSE(link.client->IsOpen());
+}
+
+TEST(ProgressThread, ProgressNotificationsAreCoalescedButTheFirstAndTheLastAlwaysCome) {
+    SimLink link(SimRow(kMeterRow));
+    ParameterImage image;
+    Watcher watcher;
+    {
+        CProgressThread thread(*link.client, image, CProgressThread::kUpload);
+        Attach(thread, watcher);
+        thread.notifyIntervalMs = 60000;
+        for (int percent = 1; percent <= 100; ++percent)
+            EXPECT_TRUE(thread.ReportProgress(percent));
+        EXPECT_EQ(thread.Progress(), 100.0);  // stored even when not told
+        EXPECT_EQ(watcher.seen, (std::vector<double>{1.0, 100.0}));
+        thread.Cancel();
+        EXPECT_FALSE(thread.ReportProgress(100.0));  // a Cancel is seen at every report
+        thread.Detach(watcher);
+    }
+    // Without an interval every report is told; a whole upload then tells every block.
+    watcher.seen.clear();
+    CProgressThread thread(*link.client, image, CProgressThread::kUpload);
+    Attach(thread, watcher);
+    thread.notifyIntervalMs = 0;
+    EXPECT_TRUE(RunTransfer(thread, &image));
+    EXPECT_GT(watcher.seen.size(), 20u);
+    EXPECT_TRUE(std::is_sorted(watcher.seen.begin(), watcher.seen.end()));
+    EXPECT_EQ(watcher.doneNotifications, 1);
 }
 
 TEST(ProgressThread, CancelCutsABlockedReceiveShort) {
