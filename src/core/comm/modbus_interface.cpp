@@ -110,16 +110,18 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
 
     std::vector<uint8_t> raw(ex.expectedLength + 2, 0);
     std::size_t received = serial_.Read(raw.data(), raw.size(), responseTimeoutMs_, &cancel_);
+    const auto answered = std::chrono::steady_clock::now();
     std::vector<uint8_t> response;
     RtuReceipt receipt = ParseRtuResponse(raw.data(), received, ex.expectedLength, response);
     if (receipt.crcMismatch) {
         throw CPrivateException(
             ModbusErrorMessage(ex.command, ex.address, ex.count, ModbusFailure::Crc, 0));
     }
-    // Keep consecutive requests apart on the bus.
+    // Keep consecutive requests apart on the bus: the guard runs from the answer's end, so
+    // the work after the receive is inside it rather than added to it.
     const uint32_t guard =
         Scaled(GuardDelayMs(BaudRateOfIndex(settings.baudrate)), timeouts.serialScale);
-    std::this_thread::sleep_for(std::chrono::milliseconds(guard));
+    std::this_thread::sleep_until(answered + std::chrono::milliseconds(guard));
 
     int code = 0;
     ModbusFailure failure = ValidateResponse(receipt.n, 0, 0, response, ex.expectedLength, &code);
