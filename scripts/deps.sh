@@ -3,6 +3,7 @@
 #   scripts/deps.sh            what the build and scripts/run need
 #   scripts/deps.sh package    that, and what building and checking the Debian package
 #                              needs beyond it (scripts/package, scripts/test)
+#   scripts/deps.sh bench      that, and what bench/ needs beyond it
 # g++ brings the sanitizer run-time libraries (AddressSanitizer, UndefinedBehaviorSanitizer,
 # ThreadSanitizer) that scripts/test builds with; clang-format is the layout check.
 set -euo pipefail
@@ -16,6 +17,8 @@ for group in "$@"; do
     case $group in
         # lintian checks the package; the package test reads its manual pages with man.
         package) packages+=(lintian man-db) ;;
+        # The comparison bench's reference client (bench/ only; the product never links it).
+        bench) packages+=(libmodbus-dev) ;;
         *) echo "deps.sh: unknown group \"$group\"" >&2; exit 2 ;;
     esac
 done
