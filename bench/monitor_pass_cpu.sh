@@ -9,6 +9,7 @@
 set -euo pipefail
 build=$(realpath "${1:-build}")
 passes=${2:-300}
+[ "${BENCH_SMOKE:-0}" = 1 ] && passes=5
 cmake --build "$build" --target monitor_pass_cpu >/dev/null
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 worst=0
@@ -19,4 +20,8 @@ for row in 7 20 53 38; do
     worst=$(awk -v a="$worst" -v b="$ms" 'BEGIN {print (b > a ? b : a)}')
 done
 echo "worst monitor cycle pass: $worst ms user CPU (bound 1 ms)"
+ok=$(awk -v m="$worst" 'BEGIN {print (m < 1) ? "PASS" : "FAIL"}')
+[ "${BENCH_SMOKE:-0}" = 1 ] && ok=smoke
+echo "result|monitor cycle pass in the core, worst of four rows (ms user CPU)|$worst|< 1|$ok"
+[ "${BENCH_SMOKE:-0}" = 1 ] && exit 0
 awk -v m="$worst" 'BEGIN {exit !(m < 1)}' || { echo "over the bound" >&2; exit 1; }
