@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "core/platform/paths.h"
 #include "core/platform/private_exception.h"
@@ -16,6 +18,8 @@
 
 namespace voltaro::sim {
 namespace {
+
+constexpr unsigned long kLineTimerSlackNs = 1000;
 
 speed_t SpeedOf(int baud) {
     switch (baud) {
@@ -124,6 +128,9 @@ void RtuServer::Stop() {
 
 void RtuServer::Run() {
     using Clock = std::chrono::steady_clock;
+    // The emulated line speed sleeps to deadlines of a few milliseconds; the default 50 us timer
+    // slack of this thread would show as added wire time.
+    if (core_.Line().lineSpeed) ::prctl(PR_SET_TIMERSLACK, kLineTimerSlackNs);
     const double silenceMs = FrameSilenceMs(core_.Line().baud);
     std::vector<uint8_t> buffer;
     Clock::time_point lastByte = Clock::now();
@@ -186,10 +193,21 @@ void RtuServer::Process(const std::vector<uint8_t>& frame) {
         return;
     }
     core_.LogBytes(channel_, "<-", frame, DescribeRequest(pdu));
-    if (line.lineSpeed) SleepMs(WireTimeMs(frame.size(), line.baud));
+    // With the line speed emulated, the request's and the answer's wire times run from the
+    // moment the request was complete, as one deadline: two separate sleeps would each add
+    // their wake-up delay to the exchange.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point received = Clock::now();
+    const auto wireTime = [&](std::size_t bytes) {
+        return std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double, std::milli>(WireTimeMs(bytes, line.baud)));
+    };
     FaultDecision decision;
     std::optional<std::vector<uint8_t>> answer = core_.Handle(pdu, channel_, decision);
-    if (!answer || unit == 0) return;  // dropped, or a broadcast: never answered
+    if (!answer || unit == 0) {  // dropped, or a broadcast: never answered
+        if (line.lineSpeed) std::this_thread::sleep_until(received + wireTime(frame.size()));
+        return;
+    }
     std::vector<uint8_t> bytes = RtuFrame(unit, *answer);
     std::string note = DescribeAnswer(pdu, *answer);
     if (decision.corruptCrc) {
@@ -202,7 +220,8 @@ void RtuServer::Process(const std::vector<uint8_t>& frame) {
         core_.Count(&SimulatorCounts::shortened);
         note += " [cut short]";
     }
-    if (line.lineSpeed) SleepMs(WireTimeMs(bytes.size(), line.baud));
+    if (line.lineSpeed)
+        std::this_thread::sleep_until(received + wireTime(frame.size()) + wireTime(bytes.size()));
     core_.LogBytes(channel_, "->", bytes, note);
     for (std::size_t at = 0; at < bytes.size();) {
         const ssize_t written = write(fd_, bytes.data() + at, bytes.size() - at);
