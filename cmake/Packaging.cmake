@@ -101,6 +101,8 @@ the Japanese user interface.]=])
 # loaded at run time, so no linked library names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Fonts with Japanese glyphs for the Japanese user interface.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-ipafont-gothic")
+# Fonts with Japanese glyphs and Qt's own Japanese texts (file dialogs, standard buttons)
+# for the Japanese user interface.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "fonts-noto-cjk | fonts-ipafont-gothic, qt6-translations-l10n")
 include(CPack)

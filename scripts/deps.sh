@@ -10,6 +10,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
           qt6-base-dev xvfb xauth mbpoll fonts-ipafont-gothic clang-format)
 packages+=(python3-minimal)  # runs the include-rule check (scripts/check_includes.py)
+# Qt's own Japanese texts (file dialogs, standard buttons) for the Japanese user interface.
+packages+=(qt6-translations-l10n)
 # The package's contents made by the build: icons rendered from their SVG (rsvg-convert);
 # cpack's dependency list (dpkg-shlibdeps, and file to find the programs).
 packages+=(librsvg2-bin dpkg-dev file)

@@ -286,6 +286,17 @@ TEST_F(ParEditTest, ComboReportsTheSelection) {
     combo->hidePopup();
 }
 
+TEST_F(ParEditTest, EscapeOnTheClosedDropDownHidesItAndFocusesTheHost) {
+    host->setFocusPolicy(Qt::StrongFocus);
+    parEdit->BeginComboEdit(QRect(10, 10, 80, 22), {QStringLiteral("a"), QStringLiteral("b")}, 0,
+                            false);
+    QTest::keyClick(parEdit->Combo(), Qt::Key_Escape);
+    ASSERT_EQ(dialog->results.size(), 1u);
+    EXPECT_EQ(dialog->results[0], CParEdit::kCancelled);
+    EXPECT_FALSE(parEdit->Active());
+    EXPECT_TRUE(host->hasFocus());
+}
+
 TEST_F(ParEditTest, FocusLossReportsCancelled) {
     parEdit->BeginTextEdit(QRect(0, 0, 60, 22), QStringLiteral("1"));
     other->setFocus();

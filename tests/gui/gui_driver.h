@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -88,6 +89,8 @@ class MessageBoxRecorder {
                 if (box == nullptr || !box->isVisible()) continue;
                 texts_.push_back(ToStdString(box->text()));
                 icons_.push_back(box->icon());
+                const QCursor* cursor = QApplication::overrideCursor();
+                cursors_.push_back(cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
                 box->done(QMessageBox::Ok);
             }
         });
@@ -95,11 +98,14 @@ class MessageBoxRecorder {
     }
     const std::vector<std::string>& Texts() const { return texts_; }
     const std::vector<QMessageBox::Icon>& Icons() const { return icons_; }
+    // The cursor shape the user saw while each box was up.
+    const std::vector<Qt::CursorShape>& Cursors() const { return cursors_; }
 
   private:
     QTimer timer_;
     std::vector<std::string> texts_;
     std::vector<QMessageBox::Icon> icons_;
+    std::vector<Qt::CursorShape> cursors_;
 };
 
 // Picks the entry of combo whose text starts with prefix and reports it as a user choice.

@@ -4,6 +4,7 @@
 
 #include "core/model/parameter_words.h"
 #include "gui/controls/edit_text.h"
+#include "gui/dialogs/alarm_dialog.h"
 #include "gui/dialogs/analog_output_dialog.h"
 #include "gui/dialogs/bar_dialog.h"
 #include "gui/dialogs/display_sigma_dialog.h"
@@ -37,6 +38,42 @@ void EscapeEndsTheEditFirst(Dialog& dialog, int row, int column) {
     KeyOnFocus(Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+// Escape on an open in-place drop-down ends the edit in every dialog: the box goes, the
+// list has the focus again, and the next Escape closes the dialog.
+template <typename Dialog>
+void EscapeEndsTheDropDown(Dialog& dialog, int row, int column) {
+    ShowActive(dialog);
+    auto* list = Child<CListCtrlInfoTip>(&dialog, "list");
+    for (int round = 0; round < 2; ++round) {
+        ClickCell(list, row, column);
+        CEditComboBox* combo = ComboBox(list);
+        ASSERT_TRUE(combo != nullptr && combo->isVisible());
+        ASSERT_TRUE(combo->view()->isVisible());
+        QTest::keyClick(combo->view(), Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_FALSE(combo->isVisible()) << "round " << round;
+        Reactivate(&dialog);  // the closed list hands the activation back
+        EXPECT_TRUE(list->hasFocus()) << "round " << round;
+    }
+    KeyOnFocus(Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+TEST(DisplaySigmaDialog, EscapeEndsTheDropDown) {
+    ParameterImage image = DefaultImageOfRow(RowWith(0, FAM_KT2_G2, 0, FAM_KT6));
+    const ParameterImage before = image;
+    CDisplaySigmaDialog dialog(image);
+    EscapeEndsTheDropDown(dialog, 1, 1);
+    EXPECT_EQ(image.words, before.words);
+}
+
+TEST(AlarmDialog, EscapeEndsTheOutputDropDown) {
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, 0));
+    CAlarmDialog dialog(image);
+    EscapeEndsTheDropDown(dialog, 0, 5);
 }
 
 TEST(AnalogOutputDialog, EscapeDuringAnEditDoesNotClose) {

@@ -1,9 +1,12 @@
-// Message box kinds and the conversion of file dialog filters.
+// Message box kinds, line breaks of boxes and labels, and the conversion of file dialog
+// filters.
 #include <gtest/gtest.h>
 #include <QFileDialog>
+#include <QLabel>
 #include <QPushButton>
 
 #include "gui/app/message_box.h"
+#include "gui/dialogs/passcode_prompts.h"
 
 namespace voltaro {
 namespace {
@@ -54,6 +57,24 @@ TEST(MessageBox, ErrorsStopAndQuestionsDefaultToNo) {
     EXPECT_EQ(static_cast<QAbstractButton*>(question->defaultButton()),
               question->button(QMessageBox::No));
     EXPECT_EQ(MakeAskBox(nullptr, {}, AskIcon::Exclamation)->icon(), QMessageBox::Warning);
+}
+
+TEST(MessageBox, LabelsAndBoxesBreakLinesAlike) {
+    // Message texts break lines with "\r" or "\r\n"; boxes and labels show real breaks.
+    const QString text = QStringLiteral("Failed. \r\rError Information:\r\nTimeout");
+    const QString shown = QStringLiteral("Failed.\n\nError Information:\nTimeout");
+    EXPECT_EQ(MakeErrorBox(nullptr, text)->text(), shown);
+    EXPECT_EQ(WithLineBreaks(text), shown);
+
+    CEnterPasscodeDialog prompt;
+    CProtectDialog protect;
+    for (QDialog* dialog : {static_cast<QDialog*>(&prompt), static_cast<QDialog*>(&protect)}) {
+        const QLabel* label = dialog->findChild<QLabel*>();
+        ASSERT_NE(label, nullptr);
+        EXPECT_FALSE(label->text().contains(QLatin1Char('\r')));
+        EXPECT_EQ(label->text().count(QLatin1Char('\n')), 1) << label->text().toStdString();
+        EXPECT_GE(label->sizeHint().height(), 2 * label->fontMetrics().lineSpacing());
+    }
 }
 
 }  // namespace

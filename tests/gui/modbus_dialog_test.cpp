@@ -3,10 +3,12 @@
 #include "gui/dialogs/modbus_dialog.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "core/model/parameter_words.h"
+#include "core/platform/ui_text_ids.h"
 #include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/dialogs/advanced_modbus_dialog.h"
 #include "gui/dialogs/cc_link_dialog.h"
@@ -111,6 +113,41 @@ TEST(Modbus2Dialog, AddressesAndPortAreReadBack) {
     EXPECT_EQ(image.words[kWordIpAddress], 0x0A01);
     EXPECT_EQ(image.words[kWordIpAddress + 1], 0x0203);
     EXPECT_EQ(image.words[kWordPort], 503);
+}
+
+TEST(Modbus2Dialog, FieldsKeepTheirWidthAndUnitsSitBesideThem) {
+    ParameterImage image = DefaultImageOfRow(RowWith(FEAT_MODBUS_TCP, 0));
+    CModbus2Dialog dialog(image);
+    ShowActive(dialog);
+    auto* address = Child<CIPAddressCtrlExt>(&dialog, CModbus2Dialog::kAddress);
+    auto* port = Child<QComboBox>(&dialog, CModbus2Dialog::kPort);
+    const int addressWidth = address->width();
+    const int portWidth = port->width();
+    dialog.resize(dialog.width() + 600, dialog.height());
+    QApplication::processEvents();
+    EXPECT_EQ(address->width(), addressWidth);
+    EXPECT_EQ(port->width(), portWidth);
+    EXPECT_LT(address->width(), dialog.width() / 2);
+    // Every octet shows "255" whole.
+    for (int i = 0; i < 4; ++i) {
+        QLineEdit* octet = address->Field(i);
+        EXPECT_GE(octet->width(),
+                  octet->fontMetrics().horizontalAdvance(QStringLiteral("255")) + 4);
+    }
+    for (const char* name : {CModbus2Dialog::kConnectionTimeout, CModbus2Dialog::kRunLed}) {
+        auto* field = Child<QLineEdit>(&dialog, name);
+        QLabel* unit = nullptr;
+        for (QLabel* label : dialog.findChildren<QLabel*>()) {
+            if (label->text() == Text(kTextModbus2Sec) &&
+                label->y() <= field->geometry().center().y() &&
+                label->geometry().bottom() >= field->geometry().center().y())
+                unit = label;
+        }
+        ASSERT_NE(unit, nullptr) << name;
+        const int gap = unit->x() - (field->x() + field->width());
+        EXPECT_GE(gap, 0) << name;
+        EXPECT_LE(gap, 12) << name;
+    }
 }
 
 TEST(CCLinkDialog, NodeAndRateRoundTrip) {

@@ -26,6 +26,20 @@ using test::OnModal;
 
 constexpr int kRow = 4;
 
+// The cursor shape the user sees now.
+Qt::CursorShape ShownCursor() {
+    const QCursor* cursor = QApplication::overrideCursor();
+    return cursor != nullptr ? cursor->shape() : Qt::ArrowCursor;
+}
+
+// The cursor in force under the one shown (the one of the device work around a prompt).
+Qt::CursorShape CursorUnderneath() {
+    QApplication::restoreOverrideCursor();
+    const Qt::CursorShape shape = ShownCursor();
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    return shape;
+}
+
 class ProtectedDevice : public ::testing::Test {
   protected:
     void Start(uint32_t passcode) {
@@ -93,7 +107,9 @@ TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten) {
     CBasicParameterDialog window(carry_, settings_);
     FindControlAs<QLineEdit>(&window, kIdCtPrimary)->setText(QStringLiteral("640"));
     MessageBoxRecorder boxes;
-    OnModal<CEnterPasscodeDialog>([](CEnterPasscodeDialog* dialog) {
+    Qt::CursorShape promptCursor = Qt::WaitCursor;
+    OnModal<CEnterPasscodeDialog>([&promptCursor](CEnterPasscodeDialog* dialog) {
+        promptCursor = ShownCursor();
         QTest::keyClicks(dialog->findChild<QLineEdit*>(QStringLiteral("passcode")), "1111");
         dialog->accept();
     });
@@ -101,6 +117,10 @@ TEST_F(ProtectedDevice, WrongPasscodeIsReportedAndNothingWritten) {
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgPasscodeMismatch));
     EXPECT_EQ(boxes.Icons()[0], QMessageBox::Critical);
+    // The prompt and its error wait for the user: no wait cursor over them.
+    EXPECT_EQ(promptCursor, Qt::ArrowCursor);
+    EXPECT_EQ(boxes.Cursors()[0], Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     ParameterImage other;
     CBasicParameterDialog second(other, settings_);
     Connected([&] { second.Upload(); });
@@ -111,7 +131,11 @@ TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts) {
     Start(0);
     CBasicParameterDialog window(carry_, settings_);
     MessageBoxRecorder boxes;
-    auto protect = OnModal<CProtectDialog>([](CProtectDialog* dialog) {
+    Qt::CursorShape shown = Qt::WaitCursor;
+    Qt::CursorShape underneath = Qt::ArrowCursor;
+    auto protect = OnModal<CProtectDialog>([&](CProtectDialog* dialog) {
+        shown = ShownCursor();
+        underneath = CursorUnderneath();
         dialog->findChild<QLineEdit*>(QStringLiteral("new_passcode"))->setText("012");
         dialog->findChild<QLineEdit*>(QStringLiteral("confirm_passcode"))->setText("12");
         dialog->accept();  // refused with kMsgPasscodeConfirmMismatch: the texts differ
@@ -124,6 +148,10 @@ TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts) {
     EXPECT_TRUE(*protect);
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgPasscodeConfirmMismatch));
+    // The device work around the dialog shows the wait cursor; the dialog the arrow.
+    EXPECT_EQ(shown, Qt::ArrowCursor);
+    EXPECT_EQ(underneath, Qt::WaitCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     const uint32_t stored = DevicePair(kProtectionRegister);
     EXPECT_TRUE(stored == 1234u || stored == (1234u << 16)) << stored;
 }

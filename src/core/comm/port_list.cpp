@@ -5,6 +5,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/comm/serial_io.h"
 #include "core/platform/paths.h"
 
 namespace voltaro {
@@ -57,6 +58,23 @@ std::string ProductName(const fs::path& device) {
     return {};
 }
 
+constexpr int kCandidatePorts = 16;
+
+// The tty a list entry opens ("COM1" opens /dev/ttyS0), so that one port is listed once.
+std::string OpenedDevice(const std::string& devicePath) {
+    return fs::path(SerialDevicePath(devicePath)).lexically_normal().string();
+}
+
+bool Listed(const PortList& list, const std::string& devicePath) {
+    const std::string device = OpenedDevice(devicePath);
+    return std::any_of(list.begin(), list.end(), [&device](const PortEntry& entry) {
+        return OpenedDevice(entry.devicePath) == device;
+    });
+}
+
+// A port the system has, shown with its device path and, where known, its product name. A
+// real ttyS port that a COM candidate opens takes the candidate's place, so that it is not
+// listed twice.
 void AddSystemPorts(const std::string& root, PortList& list) {
     struct Found {
         std::string prefix;
@@ -73,10 +91,15 @@ void AddSystemPorts(const std::string& root, PortList& list) {
         std::error_code exists;
         if (!fs::exists(device, exists)) continue;
         if (prefix == "ttyS" && IsPlaceholderPort(it->path(), device)) continue;
-        std::string product = ProductName(device);
-        found.push_back({prefix,
-                         number,
-                         {"/dev/" + name, product.empty() ? name : product + " (" + name + ")"}});
+        const std::string path = "/dev/" + name;
+        const std::string product = ProductName(device);
+        std::string shown = product.empty() ? path : product + " (" + path + ")";
+        if (prefix == "ttyS" && number < kCandidatePorts) {
+            PortEntry& candidate = list[static_cast<std::size_t>(number)];
+            candidate.displayName += " " + (product.empty() ? "(" + path + ")" : shown);
+            continue;
+        }
+        found.push_back({prefix, number, {path, std::move(shown)}});
     }
     std::sort(found.begin(), found.end(), [](const Found& a, const Found& b) {
         return a.prefix != b.prefix ? a.prefix < b.prefix : a.number < b.number;
@@ -85,6 +108,8 @@ void AddSystemPorts(const std::string& root, PortList& list) {
         list.push_back(std::move(f.entry));
 }
 
+// Links that simulators publish, under their own names; a link to a port already listed
+// adds nothing.
 void AddVirtualPorts(const std::string& folder, PortList& list) {
     // Links in a folder that another user owns or may write to could name any device.
     if (!IsPrivateDirectory(folder)) return;
@@ -100,14 +125,16 @@ void AddVirtualPorts(const std::string& folder, PortList& list) {
     }
     std::sort(found.begin(), found.end(),
               [](const PortEntry& a, const PortEntry& b) { return a.displayName < b.displayName; });
-    list.insert(list.end(), found.begin(), found.end());
+    for (PortEntry& entry : found) {
+        if (!Listed(list, entry.devicePath)) list.push_back(std::move(entry));
+    }
 }
 
 }  // namespace
 
 PortList BuildPortList(const std::string& sysfsTtyRoot, const std::string& virtualPortDir) {
     PortList list;
-    for (int n = 1; n <= 16; ++n) {
+    for (int n = 1; n <= kCandidatePorts; ++n) {
         std::string name = "COM" + std::to_string(n);
         list.push_back({n <= 11 ? name : "\\\\.\\" + name, name});
     }

@@ -1,7 +1,8 @@
 #pragma once
-// The list of serial ports offered for a connection: COM1-COM16 always, then the serial
-// ports the system has (from sysfs, with product names where known), then the virtual
-// ports that simulators publish. Building it never fails.
+// The list of serial ports offered for a connection: COM1-COM16 always (a real ttyS port
+// behind one of them is named beside it), then the other serial ports the system has (from
+// sysfs, with their device paths and product names where known), then the virtual ports
+// that simulators publish. Every port is listed once. Building it never fails.
 #include <string>
 #include <vector>
 

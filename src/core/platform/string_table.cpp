@@ -4,6 +4,8 @@
 #include <mutex>
 #include <shared_mutex>
 
+#include "core/platform/sys_error.h"
+
 namespace voltaro {
 namespace {
 
@@ -17,7 +19,7 @@ std::vector<StringEntry> BuildEnglish() {
     for (auto block :
          {strings::kMessages, strings::kUi, strings::kLists, strings::kModels, strings::kParameters,
           strings::kInvented, strings::kPrograms, strings::kMonitor, strings::kMonitorCli,
-          strings::kSafety, strings::kMaintenance}) {
+          strings::kSafety, strings::kMaintenance, strings::kSystemErrors}) {
         all.insert(all.end(), block.begin(), block.end());
     }
     // Stable so that a duplicate id (a data error that a test catches) resolves

@@ -23,6 +23,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
+#include "gui/app/qt_translations.h"
 #include "gui/app/screenshot_run.h"
 #include "sim/simulator.h"
 
@@ -196,6 +197,7 @@ int RunApplication(const StartOptions& options, qint64 startNs) {
     int result = 0;
     bool first = true;
     do {
+        ApplyQtTranslations(CurrentLanguage());
         CBasicParameterDialog window(carryOver, settings);
         if (first && options.printStartupTime) window.installEventFilter(&watch);
         if (first && !options.screenshotPath.isEmpty()) {

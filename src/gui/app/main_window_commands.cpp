@@ -101,6 +101,7 @@ void CBasicParameterDialog::Protect() {
         if (!Connect(this, client)) return;
         CPasscodePrompts prompts(this);
         CPasscodeProtection protection(prompts);
+        const WaitCursor wait;  // the prompts show the normal cursor over it
         protection.ChangeProtection(client);
     } catch (const CPrivateException& error) {
         ReportFailure(this, error);

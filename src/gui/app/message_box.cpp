@@ -17,7 +17,8 @@ QString BoxTitle() {
 std::unique_ptr<QMessageBox> MakeBox(QWidget* parent, const QString& text, QMessageBox::Icon icon,
                                      QMessageBox::StandardButtons buttons,
                                      QMessageBox::StandardButton defaultButton) {
-    auto box = std::make_unique<QMessageBox>(icon, BoxTitle(), text, buttons, parent);
+    auto box =
+        std::make_unique<QMessageBox>(icon, BoxTitle(), WithLineBreaks(text), buttons, parent);
     box->setDefaultButton(defaultButton);
     return box;
 }
@@ -27,6 +28,24 @@ QString Trimmed(const std::string& text, std::size_t begin, std::size_t end) {
 }
 
 }  // namespace
+
+QString WithLineBreaks(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != QLatin1Char('\r') && c != QLatin1Char('\n')) {
+            out += c;
+            continue;
+        }
+        if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            ++i;
+        while (out.endsWith(QLatin1Char(' ')))
+            out.chop(1);
+        out += QLatin1Char('\n');
+    }
+    return out;
+}
 
 std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text) {
     return MakeBox(parent, text, QMessageBox::Critical, QMessageBox::Ok, QMessageBox::Ok);
@@ -38,6 +57,7 @@ std::unique_ptr<QMessageBox> MakeAskBox(QWidget* parent, const QString& text, As
 }
 
 void ShowError(QWidget* parent, const QString& text) {
+    const NormalCursor normal;
     MakeErrorBox(parent, text)->exec();
 }
 
@@ -50,10 +70,12 @@ void ShowException(QWidget* parent, const CPrivateException& error) {
 }
 
 void ShowInformation(QWidget* parent, const QString& text) {
+    const NormalCursor normal;
     MakeBox(parent, text, QMessageBox::Information, QMessageBox::Ok, QMessageBox::Ok)->exec();
 }
 
 bool Ask(QWidget* parent, const QString& text, AskIcon icon) {
+    const NormalCursor normal;
     return MakeAskBox(parent, text, icon)->exec() == QMessageBox::Yes;
 }
 
@@ -63,6 +85,14 @@ WaitCursor::WaitCursor() {
 
 WaitCursor::~WaitCursor() {
     QApplication::restoreOverrideCursor();
+}
+
+NormalCursor::NormalCursor() : pushed_(QApplication::overrideCursor() != nullptr) {
+    if (pushed_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+}
+
+NormalCursor::~NormalCursor() {
+    if (pushed_) QApplication::restoreOverrideCursor();
 }
 
 QStringList ConvertFileFilter(const std::string& filter) {

@@ -14,6 +14,10 @@ namespace voltaro {
 
 class CPrivateException;
 
+// Text as labels and message boxes show it: the string table's line breaks ("\r\n" or a
+// lone "\r") become "\n", and blanks in front of a break go.
+QString WithLineBreaks(const QString& text);
+
 // Builds the box without running it (tests inspect it; the Show functions run it).
 std::unique_ptr<QMessageBox> MakeErrorBox(QWidget* parent, const QString& text);
 
@@ -38,6 +42,19 @@ class WaitCursor {
     ~WaitCursor();
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// Shows the normal arrow over a wait cursor for the lifetime of the object: a box or a
+// prompt in the middle of device work waits for the user, not for the device.
+class NormalCursor {
+  public:
+    NormalCursor();
+    ~NormalCursor();
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+  private:
+    bool pushed_ = false;
 };
 
 // A filter string of the form "Text (*.x)|*.x|All files (*.*)|*.*||" as Qt name filters:

@@ -16,20 +16,40 @@ CParEdit::~CParEdit() {
 }
 
 void CParEdit::Update(CObservable* source) {
+    // The dialog may start the next edit while it handles this one, so what ended is
+    // taken before it is told.
     if (edit_ != nullptr && source == static_cast<CObservable*>(edit_.data())) {
+        const bool accepted = edit_->committed;
         text_ = ToStdString(edit_->text());
         navigation_ = edit_->navigation;
-        result_ = edit_->committed ? kEditAccepted : kCancelled;
+        result_ = accepted ? kEditAccepted : kCancelled;
         NotifyObservers(this);
+        if (!accepted) EndCancelled(edit_);
     } else if (combo_ != nullptr && source == static_cast<CObservable*>(combo_.data())) {
+        const bool accepted = combo_->committed;
         selection_ = combo_->currentIndex();
         navigation_ = combo_->navigation;
-        result_ = combo_->committed ? kComboAccepted : kCancelled;
+        result_ = accepted ? kComboAccepted : kCancelled;
         NotifyObservers(this);
+        if (!accepted) EndCancelled(combo_);
     } else {
         // The dialog has handled the edit.
         Hide();
     }
+}
+
+void CParEdit::EndCancelled(QWidget* editor) {
+    // An edit ended without acceptance (Escape, a list closed without a choice) is over for
+    // every dialog: the editor goes, and the list or grid under it takes the focus back, so
+    // that the next Escape reaches the dialog.
+    if (editor == nullptr || !editor->isVisible()) return;
+    const bool hadFocus = editor->hasFocus() || editor->window()->focusWidget() == editor;
+    Hide();
+    if (!hadFocus) return;
+    QWidget* view = editor->parentWidget();
+    while (view != nullptr && view->focusPolicy() == Qt::NoFocus)
+        view = view->parentWidget();
+    if (view != nullptr) view->setFocus(Qt::OtherFocusReason);
 }
 
 void CParEdit::Hide() {

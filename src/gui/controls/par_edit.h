@@ -4,7 +4,8 @@
 // observer (the dialog) how an edit ended: Result 0 cancelled, 1 drop-down accepted
 // (Selection holds the index), 2 edit box accepted (Text holds the text); Navigation is the
 // ending editor's code. When the dialog has handled an accepted edit it notifies the
-// CParEdit in turn, which hides both editors and returns to 0.
+// CParEdit in turn, which hides both editors and returns to 0. An edit that ends without
+// acceptance hides its editor at once and gives the focus back to the list or grid.
 #include <QPointer>
 #include <QRect>
 #include <QStringList>
@@ -49,6 +50,8 @@ class CParEdit : public CObserver, public CObservable {
     CEditComboBox* Combo() const { return combo_; }
 
   private:
+    void EndCancelled(QWidget* editor);
+
     QPointer<CEditText> edit_;
     QPointer<CEditComboBox> combo_;
     std::string text_;

@@ -1,7 +1,5 @@
 #include "gui/controls/setting_list.h"
 
-#include <QHeaderView>
-
 #include "gui/app/qt_text.h"
 
 namespace voltaro {
@@ -31,9 +29,10 @@ CSettingList::CSettingList(CListCtrlInfoTip& list, std::vector<SettingColumn> co
         headers << Text(column.headerId);
     }
     list_.setHeaderLabels(headers);
-    for (std::size_t i = 0; i < columns_.size(); ++i) {
-        list_.header()->resizeSection(static_cast<int>(i), columns_[i].width);
-    }
+    std::vector<int> widths;
+    for (const SettingColumn& column : columns_)
+        widths.push_back(column.width);
+    list_.SetColumnWidths(std::move(widths));
     connect(&list_, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item, int column) {
         BeginEdit(list_.indexOfTopLevelItem(item), column);
     });

@@ -64,9 +64,7 @@ CCompareDialog::CCompareDialog(const ParameterImage& pcImage, AppSettings& setti
     NameControl(list_, kIdList, "report_list");
     list_->setColumnCount(3);
     list_->setHeaderLabels({Text(kTextName), Text(kTextPc), QString()});
-    list_->header()->resizeSection(0, 220);
-    list_->header()->resizeSection(1, 100);
-    list_->header()->resizeSection(2, 100);
+    list_->SetColumnWidths({220, 100, 100});
     top->addWidget(list_, 1);
 
     status_ = new QLabel(this);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -11,6 +12,19 @@
 #include "gui/controls/ip_address_ctrl_ext.h"
 
 namespace voltaro {
+
+namespace {
+
+// The field with its unit right beside it (the room to their right stays empty).
+QHBoxLayout* WithUnit(QWidget* field, QLabel* unit) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(field);
+    row->addWidget(unit);
+    row->addStretch(1);
+    return row;
+}
+
+}  // namespace
 
 CModbus2Dialog::CModbus2Dialog(ParameterImage& image, QWidget* parent)
     : CSettingDialog(kTextModbus2Caption, parent), model_(image) {
@@ -37,12 +51,23 @@ CModbus2Dialog::CModbus2Dialog(ParameterImage& image, QWidget* parent)
     BindField(CModbus2DialogModel::ConnectionTimeoutField, connectionTimeout_);
     BindField(CModbus2DialogModel::RunLedTimeoutField, runLed_);
 
+    // Fields keep the width their numbers need and the units sit beside them; a wider
+    // dialog gives the room to the empty column on the right.
+    const int fieldWidth = address_->fontMetrics().horizontalAdvance(QStringLiteral("255")) * 8;
+    for (QWidget* field : {static_cast<QWidget*>(address_), static_cast<QWidget*>(mask_),
+                           static_cast<QWidget*>(gateway_), static_cast<QWidget*>(port_)}) {
+        field->setMaximumWidth(fieldWidth);
+        field->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
     auto* layout = new QGridLayout(this);
     int row = 0;
     auto addRow = [&](int labelId, QWidget* field, bool seconds) {
         layout->addWidget(MakeLabel(this, labelId), row, 0);
-        layout->addWidget(field, row, 1);
-        if (seconds) layout->addWidget(MakeLabel(this, kTextModbus2Sec), row, 2);
+        if (seconds) {
+            layout->addLayout(WithUnit(field, MakeLabel(this, kTextModbus2Sec)), row, 1);
+        } else {
+            layout->addWidget(field, row, 1);
+        }
         ++row;
     };
     addRow(kTextModbus2IpAddress, address_, false);
@@ -51,6 +76,7 @@ CModbus2Dialog::CModbus2Dialog(ParameterImage& image, QWidget* parent)
     addRow(kTextModbus2Port, port_, false);
     addRow(kTextModbus2ConnectionTimeout, connectionTimeout_, true);
     addRow(kTextModbus2RunLedTimeout, runLed_, true);
+    layout->setColumnStretch(2, 1);
     layout->addWidget(MakeButtons(), row, 0, 1, 3);
 }
 

@@ -53,7 +53,7 @@ CEnterPasscodeDialog::CEnterPasscodeDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(ControlObjectName(kEnterPasscodeTemplate));
     setWindowTitle(Text(kTextEnterPasscodeCaption));
     auto* top = new QVBoxLayout(this);
-    top->addWidget(new QLabel(Text(kTextEnterPasscodeText), this));
+    top->addWidget(new QLabel(WithLineBreaks(Text(kTextEnterPasscodeText)), this));
     field_ = MaskedField(this, "passcode", false);
     top->addWidget(field_);
     save_ = new QCheckBox(Text(kTextEnterPasscodeSave), this);
@@ -79,7 +79,7 @@ CProtectDialog::CProtectDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("id146"));
     setWindowTitle(Text(kTextProtectCaption));
     auto* top = new QVBoxLayout(this);
-    top->addWidget(new QLabel(Text(kTextProtectText), this));
+    top->addWidget(new QLabel(WithLineBreaks(Text(kTextProtectText)), this));
     auto* form = new QFormLayout;
     current_ = MaskedField(this, "current_passcode", true);
     new_ = MaskedField(this, "new_passcode", true);
@@ -107,12 +107,14 @@ void CProtectDialog::accept() {
 }
 
 std::optional<uint32_t> CPasscodePrompts::AskPasscode() {
+    const NormalCursor normal;
     CEnterPasscodeDialog dialog(parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Passcode();
 }
 
 std::optional<ProtectionChange> CPasscodePrompts::AskProtection() {
+    const NormalCursor normal;
     CProtectDialog dialog(parent_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.Result();

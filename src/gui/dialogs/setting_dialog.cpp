@@ -21,7 +21,7 @@ constexpr int kEditWidth = 120;
 }  // namespace
 
 QLabel* MakeLabel(QWidget* parent, int textId, const QString& name) {
-    auto* label = new QLabel(Text(textId), parent);
+    auto* label = new QLabel(WithLineBreaks(Text(textId)), parent);
     label->setObjectName(name.isEmpty() ? QStringLiteral("label%1").arg(textId) : name);
     return label;
 }

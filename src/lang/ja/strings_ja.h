@@ -7,16 +7,17 @@
 
 namespace voltaro::ja {
 
-extern const std::span<const StringEntry> kMessages;     // message_ids.h
-extern const std::span<const StringEntry> kUi;           // captions, labels, columns, units
-extern const std::span<const StringEntry> kDialogs;      // dialog texts of ui_text_ids.h
-extern const std::span<const StringEntry> kLists;        // enumeration and list entries
-extern const std::span<const StringEntry> kParameters;   // parameter and group names
-extern const std::span<const StringEntry> kInvented;     // texts of the English invented block
-extern const std::span<const StringEntry> kPrograms;     // --version and --help texts
-extern const std::span<const StringEntry> kMonitor;      // meter monitor and its log
-extern const std::span<const StringEntry> kMonitorCli;   // voltaro-cli monitor
-extern const std::span<const StringEntry> kMaintenance;  // clock, resets, tag, loop tests
-extern const std::span<const StringEntry> kSafety;       // files, settings, unsafe device states
+extern const std::span<const StringEntry> kMessages;      // message_ids.h
+extern const std::span<const StringEntry> kUi;            // captions, labels, columns, units
+extern const std::span<const StringEntry> kDialogs;       // dialog texts of ui_text_ids.h
+extern const std::span<const StringEntry> kLists;         // enumeration and list entries
+extern const std::span<const StringEntry> kParameters;    // parameter and group names
+extern const std::span<const StringEntry> kInvented;      // texts of the English invented block
+extern const std::span<const StringEntry> kPrograms;      // --version and --help texts
+extern const std::span<const StringEntry> kMonitor;       // meter monitor and its log
+extern const std::span<const StringEntry> kMonitorCli;    // voltaro-cli monitor
+extern const std::span<const StringEntry> kMaintenance;   // clock, resets, tag, loop tests
+extern const std::span<const StringEntry> kSafety;        // files, settings, unsafe device states
+extern const std::span<const StringEntry> kSystemErrors;  // errno and resolver texts
 
 }  // namespace voltaro::ja

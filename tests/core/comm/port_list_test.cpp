@@ -67,19 +67,37 @@ TEST_F(PortListTest, SystemPortsThenVirtualPorts) {
     std::ofstream(root / "pts-target");
     fs::create_symlink("/dev/pts/7", root / "virtual/Simulated KT2 (pts)");
     fs::create_symlink("../pts-target", root / "virtual/relative");
+    fs::create_symlink("/dev/ttyUSB1", root / "virtual/again USB1");  // listed already
+    fs::create_symlink("/dev/ttyS0", root / "virtual/again ttyS0");   // COM1 opens it
     std::ofstream(root / "virtual/not-a-link");
 
     PortList list = Build();
-    ASSERT_EQ(list.size(), 16u + 3u + 2u);
-    EXPECT_EQ(list[16].displayName, "ttyACM0");
+    ASSERT_EQ(list.size(), 16u + 2u + 2u);
+    // The real ttyS0 is COM1 (which opens it), named with its device path, not a second entry.
+    EXPECT_EQ(list[0].displayName, "COM1 (/dev/ttyS0)");
+    EXPECT_EQ(list[0].devicePath, "COM1");
+    EXPECT_EQ(list[1].displayName, "COM2");
+    EXPECT_EQ(list[16].displayName, "/dev/ttyACM0");
     EXPECT_EQ(list[16].devicePath, "/dev/ttyACM0");
-    EXPECT_EQ(list[17].displayName, "ttyS0");
-    EXPECT_EQ(list[18].displayName, "FT232R USB UART (ttyUSB1)");
-    EXPECT_EQ(list[18].devicePath, "/dev/ttyUSB1");
-    EXPECT_EQ(list[19].displayName, "Simulated KT2 (pts)");
-    EXPECT_EQ(list[19].devicePath, "/dev/pts/7");
-    EXPECT_EQ(list[20].displayName, "relative");
-    EXPECT_EQ(list[20].devicePath, (root / "pts-target").string());
+    EXPECT_EQ(list[17].displayName, "FT232R USB UART (/dev/ttyUSB1)");
+    EXPECT_EQ(list[17].devicePath, "/dev/ttyUSB1");
+    EXPECT_EQ(list[18].displayName, "Simulated KT2 (pts)");
+    EXPECT_EQ(list[18].devicePath, "/dev/pts/7");
+    EXPECT_EQ(list[19].displayName, "relative");
+    EXPECT_EQ(list[19].devicePath, (root / "pts-target").string());
+}
+
+TEST_F(PortListTest, PortsBeyondTheCandidatesAndProductsOfBuiltInPorts) {
+    AddTty("ttyS20", "pci0/0000:05:00.0");
+    Write(root / "class/tty/ttyS20/type", "4");
+    AddTty("ttyS3", "pci0/0000:06:00.0/port");
+    Write(root / "class/tty/ttyS3/type", "4");
+    Write(root / "devices/pci0/0000:06:00.0/product", "PCIe Serial");
+    PortList list = Build();
+    ASSERT_EQ(list.size(), 17u);
+    EXPECT_EQ(list[3].displayName, "COM4 PCIe Serial (/dev/ttyS3)");
+    EXPECT_EQ(list[16].displayName, "/dev/ttyS20");
+    EXPECT_EQ(list[16].devicePath, "/dev/ttyS20");
 }
 
 // Links in a folder that others may write to, or reached through a link, could have been

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/platform/string_table.h"
+#include "core/platform/sys_error.h"
 #include "core/platform/ui_text_ids.h"
 
 namespace voltaro {
@@ -30,7 +31,8 @@ std::vector<Block> AllBlocks() {
             {"monitor", strings::kMonitor},
             {"monitor cli", strings::kMonitorCli},
             {"safety", strings::kSafety},
-            {"maintenance", strings::kMaintenance}};
+            {"maintenance", strings::kMaintenance},
+            {"system errors", strings::kSystemErrors}};
 }
 
 const StringEntry* FindEnglish(int id) {

@@ -3,8 +3,10 @@
 // messages with the right inserts in Japanese word order; the desktop program's module
 // carries the same table.
 #include <gtest/gtest.h>
+#include <netdb.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <set>
 #include <string>
 #include <string_view>
@@ -12,8 +14,10 @@
 
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/private_exception.h"
 #include "core/platform/resource_module.h"
 #include "core/platform/string_table.h"
+#include "core/platform/sys_error.h"
 #include "core/platform/ui_text_ids.h"
 
 namespace voltaro {
@@ -164,6 +168,18 @@ TEST_F(JapaneseModuleTest, MessagesFormatInJapaneseOrderAndEnglishReturns) {
     EXPECT_EQ(LoadString(kMsgAreYouSure), "Are you sure?");
     EXPECT_EQ(FormatMessageId(kMsgModbusCommandFailed, {"Read", 9600, 28, "timeout"}),
               "Modbus command failed. command=Read address=9600 size=28 reason=timeout.");
+}
+
+TEST_F(JapaneseModuleTest, SystemErrorsInTheMessagesAreJapanese) {
+    ASSERT_TRUE(LoadLanguageModule(kModule));
+    EXPECT_EQ(SystemErrorText(ENOENT), "そのようなファイルやディレクトリはありません");
+    EXPECT_EQ(SystemErrorText(ECONNREFUSED), "接続が拒否されました");
+    EXPECT_EQ(ResolverErrorText(EAI_NONAME), "名前またはサービスが不明です");
+    const std::string message = CPrivateException(kMsgSaveError, EACCES).Message();
+    EXPECT_NE(message.find("アクセスが拒否されました"), std::string::npos) << message;
+    EXPECT_EQ(message.find("Permission denied"), std::string::npos) << message;
+    UnloadLanguageModule();
+    EXPECT_EQ(SystemErrorText(EACCES), "Permission denied");
 }
 
 }  // namespace
