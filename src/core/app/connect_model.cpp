@@ -113,20 +113,43 @@ CPortMemory::CPortMemory(std::vector<std::string> displayNames, std::string rtuN
                          std::string irName)
     : names_(std::move(displayNames)), rtuName_(std::move(rtuName)), irName_(std::move(irName)) {}
 
+CPortMemory::CPortMemory(const PortList& ports, const CComSettings& settings)
+    : rtuName_(settings.comPortDisplayName),
+      irName_(settings.irComPortDisplayName),
+      rtuPath_(settings.comPortName),
+      irPath_(settings.irComPortName) {
+    for (const PortEntry& entry : ports) {
+        names_.push_back(entry.displayName);
+        paths_.push_back(entry.devicePath);
+    }
+}
+
 int CPortMemory::Reselect(ConnectionMode mode, int current) const {
     if (mode == ModbusTcp) return current;
-    const std::string& wanted = Remembered(mode);
-    int found = current;
-    for (std::size_t i = 0; i < names_.size(); ++i) {
-        if (names_[i] == wanted) found = static_cast<int>(i);
-    }
-    return found;
+    const auto lastMatch = [](const std::vector<std::string>& keys, const std::string& wanted) {
+        int found = -1;
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            if (!wanted.empty() && keys[i] == wanted) found = static_cast<int>(i);
+        }
+        return found;
+    };
+    if (const int byName = lastMatch(names_, Remembered(mode)); byName >= 0) return byName;
+    const int byPath = lastMatch(paths_, mode == Infrared ? irPath_ : rtuPath_);
+    return byPath >= 0 ? byPath : current;
 }
 
 void CPortMemory::Selected(ConnectionMode mode, int index) {
     if (index < 0 || index >= static_cast<int>(names_.size())) return;
-    if (mode == ModbusRtu) rtuName_ = names_[static_cast<std::size_t>(index)];
-    if (mode == Infrared) irName_ = names_[static_cast<std::size_t>(index)];
+    const auto at = static_cast<std::size_t>(index);
+    const std::string path = at < paths_.size() ? paths_[at] : std::string();
+    if (mode == ModbusRtu) {
+        rtuName_ = names_[at];
+        rtuPath_ = path;
+    }
+    if (mode == Infrared) {
+        irName_ = names_[at];
+        irPath_ = path;
+    }
 }
 
 const std::string& CPortMemory::Remembered(ConnectionMode mode) const {

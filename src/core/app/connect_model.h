@@ -70,9 +70,14 @@ CComSettings AcceptConnectInput(const CComSettings& settings, const ConnectInput
 class CPortMemory {
   public:
     CPortMemory(std::vector<std::string> displayNames, std::string rtuName, std::string irName);
+    // The same over a port list, with the remembered device paths as a second key: display
+    // names change between versions ("COM1" became "COM1 (/dev/ttyS0)" where the port
+    // exists), and a port the user chose before must still be the one selected.
+    CPortMemory(const PortList& ports, const CComSettings& settings);
 
     // Index of the last port whose display name equals the remembered one of mode
-    // (exact, case-sensitive), or `current` when none matches or the mode has no port.
+    // (exact, case-sensitive); failing that, of the last port with the remembered device
+    // path; or `current` when none matches or the mode has no port.
     int Reselect(ConnectionMode mode, int current) const;
     // The user selected port index while mode was chosen.
     void Selected(ConnectionMode mode, int index);
@@ -83,6 +88,9 @@ class CPortMemory {
     std::vector<std::string> names_;
     std::string rtuName_;
     std::string irName_;
+    std::vector<std::string> paths_;
+    std::string rtuPath_;
+    std::string irPath_;
 };
 
 }  // namespace voltaro

@@ -110,14 +110,7 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
 
     // Fill from the settings.
     if (!ports_.empty()) port_->setCurrentIndex(0);
-    memory_ = std::make_unique<CPortMemory>(
-        [this] {
-            std::vector<std::string> names;
-            for (const PortEntry& entry : ports_)
-                names.push_back(entry.displayName);
-            return names;
-        }(),
-        settings_.comPortDisplayName, settings_.irComPortDisplayName);
+    memory_ = std::make_unique<CPortMemory>(ports_, settings_);
     address_->setText(QString::number(settings_.address));
     switch (settings_.mode) {
         case ModbusTcp:

@@ -126,6 +126,26 @@ TEST(ConnectModel, PortMemoryPerModeExactAndLastMatch) {
     EXPECT_EQ(gone.Reselect(Infrared, 1), 1);
 }
 
+TEST(ConnectModel, PortMemoryFindsAPortWhoseShownNameChanged) {
+    // Names stored by an older version: "COM2" and a USB adapter shown without its /dev path.
+    CComSettings settings;
+    settings.comPortName = "COM2";
+    settings.comPortDisplayName = "COM2";
+    settings.irComPortName = "/dev/ttyUSB0";
+    settings.irComPortDisplayName = "FT232R USB UART (ttyUSB0)";
+    const PortList ports = {{"COM1", "COM1"},
+                            {"COM2", "COM2 (/dev/ttyS1)"},
+                            {"/dev/ttyUSB0", "FT232R USB UART (/dev/ttyUSB0)"}};
+    CPortMemory memory(ports, settings);
+    EXPECT_EQ(memory.Reselect(ModbusRtu, 0), 1);
+    EXPECT_EQ(memory.Reselect(Infrared, 0), 2);
+    memory.Selected(ModbusRtu, 2);
+    EXPECT_EQ(memory.Reselect(ModbusRtu, 0), 2);
+    settings.comPortName = "/dev/ttyACM9";  // gone under both keys
+    settings.comPortDisplayName = "ACM adapter";
+    EXPECT_EQ(CPortMemory(ports, settings).Reselect(ModbusRtu, 0), 0);
+}
+
 TEST(ProgressView, QualityIconsAndTexts) {
     EXPECT_EQ(QualityIconIndex(100), 3);
     EXPECT_EQ(QualityIconIndex(80), 3);
