@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QTest>
 
 #include "core/device/loop_test.h"
@@ -40,7 +39,6 @@ using test::SimRow;
 constexpr int kRowZc16 = 64;
 constexpr int kRowZb1 = 37;
 constexpr int kWaitMs = 10000;
-constexpr int kValueColumn = 1;
 
 using Addresses = std::vector<int>;
 
@@ -51,21 +49,31 @@ Addresses WriteAddresses(const test::RecordingProxy& proxy) {
     return addresses;
 }
 
-QTableWidget* Values(QWidget* dialog) {
-    return dialog->findChild<QTableWidget*>(QStringLiteral("values"));
+std::string ValueText(CLoopDialogBase* dialog, int row) {
+    return dialog->Grid()->Model().CellText(CLoopDialogBase::kValueColumn, row);
 }
 
 QRadioButton* Radio(QWidget* dialog, int id) {
     return FindControlAs<QRadioButton>(dialog, id);
 }
 
-// Types text into the value cell of row, as the grid's editor commits it.
-void Type(QWidget* dialog, int row, const char* text) {
-    Values(dialog)->item(row, kValueColumn)->setText(QString::fromLatin1(text));
+// Clicks the value cell of row and types text into its editor, ended by Enter.
+void Type(CLoopDialogBase* dialog, int row, const char* text) {
+    CDataGridView* grid = dialog->Grid();
+    QTest::mouseClick(grid, Qt::LeftButton, {},
+                      grid->CellRect(CLoopDialogBase::kValueColumn, row).center());
+    ASSERT_TRUE(dialog->Editor().Active()) << row;
+    QLineEdit* edit = dialog->Editor().Edit();
+    edit->setText(QString::fromLatin1(text));
+    QTest::keyClick(edit, Qt::Key_Return);
 }
 
-bool CellEditable(QWidget* dialog, int row) {
-    return (Values(dialog)->item(row, kValueColumn)->flags() & Qt::ItemIsEditable) != 0;
+// A click on the value cell of row opens no editor.
+bool ClickOpensNoEditor(CLoopDialogBase* dialog, int row) {
+    CDataGridView* grid = dialog->Grid();
+    QTest::mouseClick(grid, Qt::LeftButton, {},
+                      grid->CellRect(CLoopDialogBase::kValueColumn, row).center());
+    return !dialog->Editor().Active();
 }
 
 TEST(LoopTestZcDialog, OpensFromTheMonitorBehindItsWarningAndSwitchesAChannel) {
@@ -101,7 +109,7 @@ TEST(LoopTestZcDialog, OpensFromTheMonitorBehindItsWarningAndSwitchesAChannel) {
                   (Addresses{kZcUnlockRegister, kZcLoopFlagRegister + 1, kZcUnlockRegister}));
         EXPECT_EQ(zc.simulator.Register(kZcLoopFlagRegister + 1), 1);
         EXPECT_EQ(zc.simulator.Register(kZcLoopFlagRegister), 0);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return CellEditable(dialog, 0); }, kWaitMs));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->ValueEditable(0); }, kWaitMs));
         // A voltage typed for channel 2 while channel 1 measures: the common values are
         // not written (below: no write to register 0) but read back.
         zc.proxy.Clear();
@@ -113,7 +121,7 @@ TEST(LoopTestZcDialog, OpensFromTheMonitorBehindItsWarningAndSwitchesAChannel) {
                   (Addresses{kZcUnlockRegister, currents, powers, kZcUnlockRegister,
                              kZcUnlockRegister, currents, powers, kZcUnlockRegister}));
         EXPECT_EQ(zc.simulator.Register(currents), 4250);
-        EXPECT_NE(Values(dialog)->item(0, kValueColumn)->text(), QStringLiteral("231.50"));
+        EXPECT_NE(ValueText(dialog, 0), "231.50");
         dialog->reject();  // leaving does not end the mode
     });
     monitor.LoopTest()->click();
@@ -131,7 +139,8 @@ TEST(LoopTestZcDialog, OpensFromTheMonitorBehindItsWarningAndSwitchesAChannel) {
         test::PickComboEntry(dialog->Channels(), QStringLiteral("2ch"));
         EXPECT_TRUE(Radio(dialog, CLoopDialogBase::kIdLoopTestMode)->isChecked());
         Radio(dialog, CLoopDialogBase::kIdNormalMode)->click();
-        EXPECT_FALSE(CellEditable(dialog, 0));
+        EXPECT_FALSE(dialog->Editor().Active());
+        EXPECT_TRUE(ClickOpensNoEditor(dialog, 0));
         dialog->reject();
     });
     monitor.LoopTest()->click();
@@ -148,8 +157,7 @@ TEST(LoopTestZcDialog, ClosesOnlyAfterThePollInFlight) {
     CBackgroundExecutor executor;
     CLoopTestZCDialog dialog(*zc.client, 16, false, executor);
     dialog.show();
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return !Values(&dialog)->item(0, kValueColumn)->text().isEmpty(); }, kWaitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !ValueText(&dialog, 0).empty(); }, kWaitMs));
     {
         // The device is busy with another user: the next poll waits for the client.
         CAccessRight busy(*zc.client);
@@ -168,12 +176,12 @@ TEST(LoopTestDialog, ZbSwitchedOnTakesTypedValuesAndRefusesBadOnes) {
     const ZbLoopState state = ReadZbLoopTest(*zb.client, 0);
     ASSERT_FALSE(state.loopTest);
     CLoopTestDialog dialog(*zb.client, 0, state);
-    dialog.show();
-    EXPECT_FALSE(CellEditable(&dialog, 0));  // Normal mode
+    test::ShowActive(dialog);
+    EXPECT_TRUE(ClickOpensNoEditor(&dialog, 0));  // Normal mode
     Radio(&dialog, CLoopDialogBase::kIdLoopTestMode)->click();
     EXPECT_TRUE(Radio(&dialog, CLoopDialogBase::kIdLoopTestMode)->isChecked());
     EXPECT_NE(zb.simulator.Register(ZbLoopFlagRegister(0)), 0);
-    EXPECT_FALSE(CellEditable(&dialog, 7));  // a fixed item
+    EXPECT_TRUE(ClickOpensNoEditor(&dialog, 7));  // a fixed item
     Type(&dialog, 0, "5.125");
     EXPECT_EQ(ReadZbLoopTest(*zb.client, 0).values[0], 5125);
     // 70.00 Hz is refused with its message; nothing is written.
@@ -184,9 +192,11 @@ TEST(LoopTestDialog, ZbSwitchedOnTakesTypedValuesAndRefusesBadOnes) {
     EXPECT_NE(boxes.Texts().front().find(LoadString(LoopValueNameId(LoopValueKind::Frequency))),
               std::string::npos);
     EXPECT_TRUE(zb.proxy.Writes().empty());
+    EXPECT_TRUE(dialog.Editor().Active());  // back on the cell for a correction
     Radio(&dialog, CLoopDialogBase::kIdNormalMode)->click();
     EXPECT_EQ(zb.simulator.Register(ZbLoopFlagRegister(0)), 0);
-    EXPECT_FALSE(CellEditable(&dialog, 0));
+    EXPECT_FALSE(dialog.Editor().Active());
+    EXPECT_TRUE(ClickOpensNoEditor(&dialog, 0));
 }
 
 TEST(PresetDialog, WritesATypedValueAndLeavesTheDeviceAloneOnARefusedOne) {
