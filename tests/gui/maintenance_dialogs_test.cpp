@@ -16,6 +16,7 @@
 #include "gui/dialogs/date_dialog.h"
 #include "gui/dialogs/utility_dialog.h"
 #include "gui/monitor/loop_test_dialogs.h"
+#include "gui/monitor/monitor_widgets.h"
 #include "gui/monitor/my_voltaro_dlg.h"
 #include "gui_driver.h"
 #include "integration/transfer/passcode_support.h"
@@ -121,7 +122,7 @@ TEST(LoopBackDialog, SwitchedOnAndOffAndShownInTheMonitor) {
     SimLink hkt2(SimRow(kRowHkt2, 200));
     CMyVOLTARODlg monitor(*hkt2.client);
     monitor.show();
-    auto* status = monitor.findChild<QLabel*>(ControlObjectName(CMyVOLTARODlg::kIdLoopTestStatus));
+    auto* status = monitor.findChild<QLabel*>(ControlObjectName(kIdLoopTestStatus));
     auto* button = FindControlAs<QPushButton>(&monitor, CMyVOLTARODlg::kIdLoopTest);
     ASSERT_TRUE(QTest::qWaitFor([&] { return button->isVisibleTo(&monitor); }, kWaitMs));
     EXPECT_FALSE(status->isVisibleTo(&monitor));

@@ -82,8 +82,6 @@ TEST_F(PmWindow, MonitorCommandOpensItAndTheExtensionTabShowsChannelsNineToSixte
         EXPECT_FALSE(CellText(monitor->MainPage()->Upper(), 8, kLatestRow).empty());
         EXPECT_TRUE(monitor->ModuleTabs()->isEnabled());
         EXPECT_FALSE(monitor->Clock()->text().isEmpty());
-        EXPECT_FALSE(monitor->LoopTest()->isEnabled());
-        EXPECT_EQ(monitor->LoopTest()->toolTip(), Text(kTextPmLoopTestLater));
         EXPECT_TRUE(monitor->ClockButton()->isEnabled());
         // The extension module: other labels, then the values of channels 9 .. 16.
         const std::string first = CellText(monitor->MainPage()->Lower(), 1, 1);

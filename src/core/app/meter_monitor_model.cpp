@@ -129,11 +129,7 @@ int CMeterMonitorModel::InitialThdRow(int currentRow) {
 
 std::string CMeterMonitorModel::LoopTestText() const {
     if (fixedAo_) return LoadString(kMsgLoopTestAoOn);
-    std::string channels;
-    for (int c = 0; c < 2; ++c)
-        if (loopTestChannels_ & 1 << c)
-            channels += (channels.empty() ? "" : ", ") + std::to_string(c + 1);
-    return channels.empty() ? std::string() : FormatMessageId(kMsgLoopTestChannelsOn, {channels});
+    return LoopTestChannelsText(loopTestChannels_);
 }
 
 FixedAoView CMeterMonitorModel::FixedAo() const {

@@ -1,5 +1,6 @@
 #include "core/app/monitor_status.h"
 
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 
@@ -35,6 +36,13 @@ StatusView CMonitorStatus::Status() const {
 uint32_t CMonitorStatus::LedColor() const {
     if (commError_) return blinkOn_ ? kColorRed : kColorLedOff;
     return ledColor_;
+}
+
+std::string LoopTestChannelsText(uint16_t mask) {
+    std::string channels;
+    for (int c = 0; mask >> c != 0; ++c)
+        if (mask & 1u << c) channels += (channels.empty() ? "" : ", ") + std::to_string(c + 1);
+    return channels.empty() ? std::string() : FormatMessageId(kMsgLoopTestChannelsOn, {channels});
 }
 
 }  // namespace voltaro

@@ -46,4 +46,8 @@ class CMonitorStatus {
     uint32_t ledColor_ = kColorLedOff;
 };
 
+// The highlighted loop-test line for the channels whose bit is set in mask (bit c:
+// channel c + 1), "LOOP TEST: channel 1, 3 reports test values"; empty when none is.
+std::string LoopTestChannelsText(uint16_t mask);
+
 }  // namespace voltaro

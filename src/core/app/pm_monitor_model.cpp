@@ -1,6 +1,7 @@
 #include "core/app/pm_monitor_model.h"
 
 #include "core/comm/modbus_interface.h"
+#include "core/device/loop_test_zc.h"
 #include "core/monitor/measurand_format.h"
 #include "core/monitor/monitor_commands.h"
 #include "core/monitor/zc_reads.h"
@@ -11,7 +12,6 @@
 namespace voltaro {
 namespace {
 
-constexpr int kIoMeasuringInputsWord = 3;
 constexpr int kIoExtensionWord = 4;  // 8: the discrete-input extension module
 constexpr uint16_t kExtensionInputs = 16;
 constexpr uint16_t kDiscreteInputModule = 8;
@@ -28,6 +28,12 @@ PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int vie
         client.Open();
         outcome.deviceType = preset ? ReadZcPresetValues(client, store, view)
                                     : ReadZcMonitorValues(client, store, view);
+        // Test values look like measured ones: the monitor names the channels that report
+        // them, so that nobody forgets a channel in loop-test mode.
+        if (!preset && IsZcDevice(outcome.deviceType) &&
+            CPMMonitorModel::HasLoopTest(outcome.deviceType))
+            outcome.loopTestChannels =
+                ReadZcLoopFlags(client, outcome.deviceType.ioConfig[kIoMeasuringInputs]);
     } catch (const CPrivateException&) {
         outcome.failed = true;
     } catch (const CCancelled&) {
@@ -37,8 +43,12 @@ PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int vie
     return outcome;
 }
 
+bool CPMMonitorModel::HasLoopTest(const CDeviceType& type) {
+    return type.version >= kLoopTestFirmware;
+}
+
 bool CPMMonitorModel::ExtensionTabEnabled(const CDeviceType& type) {
-    return type.ioConfig[kIoMeasuringInputsWord] == kExtensionInputs ||
+    return type.ioConfig[kIoMeasuringInputs] == kExtensionInputs ||
            type.ioConfig[kIoExtensionWord] == kDiscreteInputModule;
 }
 
@@ -86,7 +96,8 @@ PmUpdate CPMMonitorModel::OnReadDone(const PmReadOutcome& outcome, const CMeasur
         view_ = kZcViewBasic;
         update.fillPage = false;
     }
-    update.loopTestEnabled = deviceType_.version >= kLoopTestFirmware;
+    update.loopTestEnabled = HasLoopTest(deviceType_);
+    update.loopTestText = LoopTestChannelsText(outcome.loopTestChannels);
     update.presetEnabled = deviceType_.version >= kPresetFirmware;
     update.requeue = true;
     return update;

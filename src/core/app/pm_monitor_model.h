@@ -20,11 +20,13 @@ class CModbusInterface;
 struct PmReadOutcome {
     bool failed = false;  // a communication error (the read's slots kept what they got)
     CDeviceType deviceType;
-    int view = 0;  // the module view the read was made for
+    int view = 0;                   // the module view the read was made for
+    uint16_t loopTestChannels = 0;  // bit c: channel c in loop-test mode (firmware 140 on)
 };
 
 // Runs one read of the monitor (or, with preset, of the preset dialog): the client's lock,
-// open, identify, the view's list and the clock for a ZC device, close. Failures are
+// open, identify, the view's list and the clock for a ZC device, and for the monitor of a
+// device with the loop test also the channels' loop-test flags, close. Failures are
 // caught and reported in the outcome.
 PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int view,
                         bool preset = false);
@@ -41,6 +43,7 @@ struct PmUpdate {
     bool selectFirstTab = false;   // the tab control was disabled while on tab 1
     bool loopTestEnabled = false;  // firmware 140 and later
     bool presetEnabled = false;    // firmware 130 and later
+    std::string loopTestText;      // the highlighted loop-test line; empty: hidden
     bool requeue = false;
 };
 
@@ -69,6 +72,8 @@ class CPMMonitorModel {
     bool CommError() const { return status_.CommError(); }
 
     const CDeviceType& DeviceType() const { return deviceType_; }
+    // Whether the device type has the loop test (firmware 140 and later).
+    static bool HasLoopTest(const CDeviceType& type);
     // Whether the extension tab applies to a device type (16 inputs or discrete inputs).
     static bool ExtensionTabEnabled(const CDeviceType& type);
     // The module view of tab for a device type.

@@ -1,6 +1,9 @@
 #include "core/device/loop_test_zc.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
+#include <vector>
 
 #include "core/device/device_link.h"
 #include "core/device/passcode_protection.h"
@@ -9,17 +12,13 @@
 namespace voltaro {
 namespace {
 
-constexpr int kZcLoopFlagRegister = 9136;  // + channel index
 constexpr int kZcChannelCountRegister = kIoConfigRegister + kIoMeasuringInputs;
-constexpr int kZcCurrentBlock = 32;  // registers of channel c: (c + 2) x 32
-constexpr int kZcPowerBase = 576;    // registers of channel c: c x 96 + 576
-constexpr int kZcPowerStride = 96;
 
 int CurrentRegister(int channel) {
-    return (channel + 2) * kZcCurrentBlock;
+    return kZcCurrentRegister + channel * kZcCurrentChannelDistance;
 }
 int PowerRegister(int channel) {
-    return channel * kZcPowerStride + kZcPowerBase;
+    return kZcPowerRegister + channel * kZcPowerChannelDistance;
 }
 
 template <std::size_t N>
@@ -58,6 +57,10 @@ int32_t& ZcItem(ZcLoopValues& values, int item) {
     return values.powers[static_cast<std::size_t>(item - kZcCurrentValues)];
 }
 
+int32_t ZcItem(const ZcLoopValues& values, int item) {
+    return ZcItem(const_cast<ZcLoopValues&>(values), item);
+}
+
 int ReadZcChannelCount(CModbusInterface& client) {
     CDeviceLink link(client);
     return ReadOneRegister(client, kZcChannelCountRegister);
@@ -68,10 +71,22 @@ bool ReadZcLoopFlag(CModbusInterface& client, int channel) {
     return ReadOneRegister(client, kZcLoopFlagRegister + channel) != 0;
 }
 
+uint16_t ReadZcLoopFlags(CModbusInterface& client, int channels) {
+    // One bit per channel.
+    channels = std::clamp(channels, 0, std::numeric_limits<uint16_t>::digits);
+    if (channels == 0) return 0;
+    std::vector<uint16_t> flags(static_cast<std::size_t>(channels));
+    client.ReadHoldingRegisters(kZcLoopFlagRegister, channels, flags.data());
+    uint16_t mask = 0;
+    for (int c = 0; c < channels; ++c)
+        if (flags[static_cast<std::size_t>(c)] != 0) mask = static_cast<uint16_t>(mask | 1u << c);
+    return mask;
+}
+
 ZcLoopValues ReadZcLoopValues(CModbusInterface& client, int channel) {
     CDeviceLink link(client);
     ZcLoopValues values;
-    ReadPairsInto(client, 0, values.common);
+    ReadPairsInto(client, kZcCommonRegister, values.common);
     ReadPairsInto(client, CurrentRegister(channel), values.currents);
     ReadPairsInto(client, PowerRegister(channel), values.powers);
     return values;
@@ -95,9 +110,9 @@ bool WriteZcLoopValues(CModbusInterface& client, IPasscodeInteraction& interacti
     WriteAndRelock(client, true, [&] {
         // Voltages and frequency are common to all channels: they follow channel 1's mode.
         if (ReadOneRegister(client, kZcLoopFlagRegister) == 1)
-            WritePairsFrom(client, 0, values.common);
+            WritePairsFrom(client, kZcCommonRegister, values.common);
         else
-            ReadPairsInto(client, 0, values.common);
+            ReadPairsInto(client, kZcCommonRegister, values.common);
         WritePairsFrom(client, CurrentRegister(channel), values.currents);
         WritePairsFrom(client, PowerRegister(channel), values.powers);
     });

@@ -25,11 +25,15 @@ struct ZcLoopValues {
 LoopValueKind ZcItemKind(int item);
 // The value of item in values (read and write).
 int32_t& ZcItem(ZcLoopValues& values, int item);
+int32_t ZcItem(const ZcLoopValues& values, int item);
 
 // The number of measuring channels.
 int ReadZcChannelCount(CModbusInterface& client);
 // The flag of channel (index c).
 bool ReadZcLoopFlag(CModbusInterface& client, int channel);
+// The flags of the first `channels` channels as a mask (bit c: channel c in loop-test
+// mode), in one request inside the caller's open link.
+uint16_t ReadZcLoopFlags(CModbusInterface& client, int channels);
 // The test values of channel as the device reports them; failures throw.
 ZcLoopValues ReadZcLoopValues(CModbusInterface& client, int channel);
 // Switches the flag of channel; false when the passcode was cancelled or refused.

@@ -115,5 +115,6 @@ constexpr int kZcHarmonicsStride = 16;
 constexpr int kZcHarmonicWords = 15;
 // Reset commands: one bit value written to 8995 + channel.
 constexpr int kZcResetRegister = 8995;
+constexpr int kZcLoopFlagRegister = 9136;  // + channel index: 1 while in loop-test mode
 
 }  // namespace voltaro

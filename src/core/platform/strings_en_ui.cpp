@@ -225,8 +225,6 @@ const StringEntry kData[] = {
     {kTextMonitorVector, "Vector"},
     {kTextMonitorAnalogOutput, "Analog Output"},
     {kTextMonitorDeviceInformation, "Device Information"},
-    {kTextMonitorLoopTestLater,
-     "The analogue output loop test is not available in this version yet."},
     {kTextMonitorChannel1, "CH1"},
     {kTextMonitorChannel2, "CH2"},
     // Max/min page of the meter monitor (130)
@@ -434,7 +432,6 @@ const StringEntry kData[] = {
     {kTextPmLoopTest, "Loop Test"},
     {kTextPmPreset, "Preset"},
     {kTextPmClock, "..."},
-    {kTextPmLoopTestLater, "The loop test is not available in this version yet."},
     // ZC main page (161)
     {kTextZcMainReset, "Reset"},
     {kTextZcMainDetail, "Detail"},

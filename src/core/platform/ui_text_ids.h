@@ -27,8 +27,7 @@ constexpr int kTextMonitorVector = 20208;
 constexpr int kTextMonitorAnalogOutput = 20209;
 constexpr int kTextMonitorDeviceInformation = 20210;
 // The meter monitor window's own texts (30180 .. 30199).
-constexpr int kTextMonitorLoopTestLater = 30180;  // tool tip of the disabled "Loop Test"
-constexpr int kTextMonitorChannel1 = 30181;       // entries of the Channel selector
+constexpr int kTextMonitorChannel1 = 30181;  // entries of the Channel selector
 constexpr int kTextMonitorChannel2 = 30182;
 
 // Max/min page of the meter monitor (130)
@@ -262,7 +261,6 @@ constexpr int kTextPmLoopTest = 26002;
 constexpr int kTextPmPreset = 26003;
 constexpr int kTextPmClock = 26004;
 // The power management monitor's own texts (30800 .. 30819).
-constexpr int kTextPmLoopTestLater = 30801;  // tool tip of the disabled "Loop Test"
 
 // ZC main page (161)
 constexpr int kTextZcMainReset = 26100;

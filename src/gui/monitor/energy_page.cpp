@@ -3,9 +3,7 @@
 #include <QGroupBox>
 #include <QVBoxLayout>
 
-#include "core/platform/private_exception.h"
 #include "gui/app/control_names.h"
-#include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
 #include "gui/controls/grid_frame.h"
 #include "gui/dialogs/passcode_prompts.h"
@@ -33,24 +31,29 @@ CEnergyPage::CEnergyPage(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group_);
     layout->addStretch(1);
-    editor_ = std::make_unique<CParEdit>(Grid());
-    Attach(*Grid(), *this);
-    Attach(*editor_, *this);
+    CGridCellEditing::Page editing;
+    editing.editable = [this](int column, int row) {
+        return client_ != nullptr && model_.EditableEntry(column, row) != nullptr;
+    };
+    editing.commit = [this](int column, int row, const std::string& text) {
+        CPasscodePrompts prompts(window());
+        return model_.Commit(*client_, prompts, *store_, column, row, text);
+    };
+    editing.written = [this] {
+        ShowCells(*Grid(), model_.Cells(*store_));
+        NotifyObservers(this);
+    };
+    editing_ = std::make_unique<CGridCellEditing>(Grid(), std::move(editing));
 }
 
-CEnergyPage::~CEnergyPage() {
-    DetachAll();
-}
+CEnergyPage::~CEnergyPage() = default;
 
 CDataGridView* CEnergyPage::Grid() const {
     return frame_->Grid();
 }
 
 void CEnergyPage::SetView(int view) {
-    if (editor_->Active()) {
-        Grid()->setFocus(Qt::OtherFocusReason);
-        editor_->Hide();
-    }
+    editing_->Cancel();
     Grid()->ClearCells();
     model_.SetView(view);
     group_->setTitle(Text(model_.GroupTextId()));
@@ -69,45 +72,6 @@ void CEnergyPage::EnableEditing(CModbusInterface& client, CMeasurandsKT2& store,
     model_.channel = channel;
     model_.swapWords = swap;
     Grid()->SetSelectable(true);
-}
-
-void CEnergyPage::BeginEdit() {
-    if (client_ == nullptr) return;
-    column_ = Grid()->CurrentColumn();
-    row_ = Grid()->CurrentRow();
-    if (model_.EditableEntry(column_, row_) == nullptr) return;
-    editor_->BeginTextEdit(Grid()->CellRect(column_, row_), ToQString(Grid()->RequestText()),
-                           Grid()->RequestChar());
-}
-
-void CEnergyPage::EndEdit() {
-    if (editor_->GetResult() != CParEdit::kEditAccepted) return;
-    bool written = false;
-    try {
-        WaitCursor wait;
-        CPasscodePrompts prompts(window());
-        written = model_.Commit(*client_, prompts, *store_, column_, row_, editor_->Text());
-    } catch (const CPrivateException& error) {
-        ShowException(window(), error);
-    }
-    if (!written) {
-        editor_->ResumeTextEdit();
-        return;
-    }
-    const int navigation = editor_->Navigation();
-    ShowCells(*Grid(), model_.Cells(*store_));
-    NotifyObservers(this);
-    Grid()->setFocus(Qt::OtherFocusReason);
-    editor_->Hide();
-    if (Grid()->MoveBy(navigation)) Grid()->Activate(0);
-}
-
-void CEnergyPage::Update(CObservable* source) {
-    if (source == Grid()) {
-        BeginEdit();
-    } else if (source == editor_.get()) {
-        EndEdit();
-    }
 }
 
 }  // namespace voltaro

@@ -9,7 +9,7 @@
 
 #include "core/app/energy_page_model.h"
 #include "core/work/observer.h"
-#include "gui/controls/par_edit.h"
+#include "gui/monitor/grid_cell_editing.h"
 
 class QGroupBox;
 
@@ -19,7 +19,7 @@ class CDataGridView;
 class CGridFrame;
 class CModbusInterface;
 
-class CEnergyPage : public QWidget, public CObserver, public CObservable {
+class CEnergyPage : public QWidget, public CObservable {
     Q_OBJECT
   public:
     static constexpr int kTemplate = 131;
@@ -41,23 +41,16 @@ class CEnergyPage : public QWidget, public CObserver, public CObservable {
     void EnableEditing(CModbusInterface& client, CMeasurandsKT2& store, int channel, bool swap);
 
     CDataGridView* Grid() const;
-    CParEdit& Editor() { return *editor_; }
+    CParEdit& Editor() { return editing_->Editor(); }
     CEnergyPageModel& Model() { return model_; }
 
-    void Update(CObservable* source) override;
-
   private:
-    void BeginEdit();
-    void EndEdit();
-
     CEnergyPageModel model_;
     QGroupBox* group_;
     CGridFrame* frame_;
-    std::unique_ptr<CParEdit> editor_;  // over the grid
+    std::unique_ptr<CGridCellEditing> editing_;  // over the grid
     CModbusInterface* client_ = nullptr;
     CMeasurandsKT2* store_ = nullptr;
-    int column_ = 0;
-    int row_ = 0;
 };
 
 }  // namespace voltaro

@@ -1,10 +1,8 @@
 #include "gui/monitor/loop_test_dialogs.h"
 
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "core/model/value_helpers.h"
@@ -15,9 +13,19 @@
 #include "gui/app/control_names.h"
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
+#include "gui/controls/grid_frame.h"
 #include "gui/dialogs/passcode_prompts.h"
+#include "gui/monitor/grid_cell_editing.h"
 
 namespace voltaro {
+
+namespace {
+
+constexpr int kGridColumns = 2;
+constexpr double kColumnDivisor = 2;  // two columns over the dialog's width
+constexpr int kMinColumnWidth = 130;
+
+}  // namespace
 
 CLoopDialogBase::CLoopDialogBase(int templateId, int captionId, CModbusInterface& client,
                                  QWidget* parent)
@@ -34,13 +42,21 @@ CLoopDialogBase::CLoopDialogBase(int templateId, int captionId, CModbusInterface
     modes->addWidget(normal_);
     modes->addStretch(1);
     layout->addLayout(modes);
-    grid_ = new QTableWidget(this);
-    grid_->setObjectName(QStringLiteral("values"));
-    grid_->setColumnCount(2);
-    grid_->horizontalHeader()->setVisible(false);
-    grid_->verticalHeader()->setVisible(false);
-    grid_->horizontalHeader()->setStretchLastSection(true);
-    layout->addWidget(grid_, 1);
+    frame_ = new CGridFrame(this);
+    frame_->Grid()->setObjectName(QStringLiteral("values"));
+    frame_->Grid()->SetSelectable(true);
+    frame_->Grid()->SetFirstSelectable(0, kValueColumn);
+    layout->addWidget(frame_, 1);
+    CGridCellEditing::Page editing;
+    editing.editable = [this](int column, int row) {
+        return column == kValueColumn && Editable(row);
+    };
+    editing.commit = [this](int, int row, const std::string& text) {
+        CommitValue(row, text);
+        return true;
+    };
+    editing.written = [this] { ShowValues(); };
+    editing_ = std::make_unique<CGridCellEditing>(frame_->Grid(), std::move(editing));
     auto* close = new QPushButton(Text(kTextClose), this);
     NameControl(close, kIdCancel, "close");
     close->setAutoDefault(false);
@@ -48,25 +64,29 @@ CLoopDialogBase::CLoopDialogBase(int templateId, int captionId, CModbusInterface
     layout->addWidget(close, 0, Qt::AlignRight);
     connect(loop_, &QRadioButton::clicked, this, [this] { ModeClicked(true); });
     connect(normal_, &QRadioButton::clicked, this, [this] { ModeClicked(false); });
-    connect(grid_, &QTableWidget::itemChanged, this, &CLoopDialogBase::ItemChanged);
+}
+
+CLoopDialogBase::~CLoopDialogBase() = default;
+
+CDataGridView* CLoopDialogBase::Grid() const {
+    return frame_->Grid();
+}
+
+CParEdit& CLoopDialogBase::Editor() {
+    return editing_->Editor();
 }
 
 void CLoopDialogBase::BuildGrid(const std::vector<QString>& names) {
-    filling_ = true;
-    grid_->setRowCount(static_cast<int>(names.size()));
-    for (int r = 0; r < grid_->rowCount(); ++r) {
-        auto* name = new QTableWidgetItem(names[static_cast<std::size_t>(r)]);
-        name->setFlags(Qt::ItemIsEnabled);
-        grid_->setItem(r, 0, name);
-        grid_->setItem(r, 1, new QTableWidgetItem);
-    }
-    filling_ = false;
+    names_ = names;
+    frame_->SetLayoutRule({}, kColumnDivisor, kMinColumnWidth, static_cast<int>(names_.size()) - 1,
+                          kGridColumns);
     ShowValues();
 }
 
 void CLoopDialogBase::ShowMode(bool on) {
     loop_->setChecked(on);
     normal_->setChecked(!on);
+    if (!on) editing_->Cancel();  // nothing can be typed in Normal mode
     ShowValues();
 }
 
@@ -75,14 +95,13 @@ bool CLoopDialogBase::LoopTestOn() const {
 }
 
 void CLoopDialogBase::ShowValues() {
-    filling_ = true;
-    for (int r = 0; r < grid_->rowCount(); ++r) {
-        QTableWidgetItem* item = grid_->item(r, 1);
-        item->setText(ValueText(r));
-        item->setFlags(Editable(r) ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable
-                                   : Qt::ItemIsEnabled);
+    CDataGridView* grid = Grid();
+    grid->ClearCells();
+    for (int r = 0; r < static_cast<int>(names_.size()); ++r) {
+        grid->SetCellText(kNameColumn, r, ToStdString(names_[static_cast<std::size_t>(r)]));
+        grid->SetCellText(kValueColumn, r, ToStdString(ValueText(r)));
     }
-    filling_ = false;
+    grid->update();
 }
 
 void CLoopDialogBase::ModeClicked(bool on) {
@@ -95,18 +114,6 @@ void CLoopDialogBase::ModeClicked(bool on) {
     }
     // A refused or failed switch leaves the radio buttons on the device's mode.
     ShowMode(switched ? on : !on);
-}
-
-void CLoopDialogBase::ItemChanged(QTableWidgetItem* item) {
-    if (filling_ || item->column() != 1) return;
-    try {
-        CommitValue(item->row(), ToStdString(item->text()));
-        ShowValues();
-    } catch (const CPrivateException& e) {
-        ShowException(this, e);
-        grid_->setCurrentItem(item);
-        grid_->editItem(item);
-    }
 }
 
 void CLoopBackDialog::Run(CModbusInterface& client, const CMeasurandsKT2* store, QWidget* parent) {

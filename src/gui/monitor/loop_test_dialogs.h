@@ -1,30 +1,42 @@
 #pragma once
 // The output loop tests: "Loop Test" / "Normal" radio buttons that reflect and switch the
-// device's loop-test flag, and a grid of test values (column 1 editable while the test is
-// on). CLoopBackDialog holds the analogue outputs of a meter; CLoopTestDialog the
-// measured values of a ZB input. Leaving a dialog does not end the test. Controls: radio
-// buttons "id1142" / "id1143", the grid "values".
+// device's loop-test flag, and a grid of test values (the project's data grid: names in
+// column 0, values in column 1, edited in place while the test is on). CLoopBackDialog
+// holds the analogue outputs of a meter; CLoopTestDialog the measured values of a ZB
+// input. Leaving a dialog does not end the test. Controls: radio buttons "id1142" /
+// "id1143", the grid "values".
 #include <QDialog>
 #include <QTimer>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/device/loop_test.h"
 
 class QRadioButton;
-class QTableWidget;
-class QTableWidgetItem;
 
 namespace voltaro {
 
+class CDataGridView;
+class CGridCellEditing;
+class CGridFrame;
 class CMeasurandsKT2;
 class CModbusInterface;
+class CParEdit;
 
 class CLoopDialogBase : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kIdLoopTestMode = 1142;
     static constexpr int kIdNormalMode = 1143;
+    static constexpr int kNameColumn = 0;
+    static constexpr int kValueColumn = 1;
+
+    ~CLoopDialogBase() override;
+    CDataGridView* Grid() const;
+    CParEdit& Editor();
+    // Whether the value of row can be typed now.
+    bool ValueEditable(int row) const { return Editable(row); }
 
   protected:
     CLoopDialogBase(int templateId, int captionId, CModbusInterface& client, QWidget* parent);
@@ -44,12 +56,12 @@ class CLoopDialogBase : public QDialog {
 
   private:
     void ModeClicked(bool on);
-    void ItemChanged(QTableWidgetItem* item);
 
     QRadioButton* loop_ = nullptr;
     QRadioButton* normal_ = nullptr;
-    QTableWidget* grid_ = nullptr;
-    bool filling_ = false;
+    CGridFrame* frame_ = nullptr;
+    std::unique_ptr<CGridCellEditing> editing_;
+    std::vector<QString> names_;
 };
 
 class CLoopBackDialog : public CLoopDialogBase {

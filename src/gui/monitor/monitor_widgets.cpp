@@ -93,6 +93,20 @@ void ShowMonitorStatus(QLabel* label, const StatusView& status) {
     ColourLabel(label, status.textColor, status.backColor);
 }
 
+QLabel* MakeLoopTestLine(QWidget* parent) {
+    auto* line = new QLabel(parent);
+    NameControl(line, kIdLoopTestStatus, "loop_test_status");
+    line->setAlignment(Qt::AlignCenter);
+    line->setVisible(false);
+    ColourLabel(line, kColorWhite, kColorRed);
+    return line;
+}
+
+void ShowLoopTestLine(QLabel* label, const std::string& text) {
+    label->setText(ToQString(text));
+    label->setVisible(!text.empty());
+}
+
 void ColourLabel(QLabel* label, std::uint32_t text, std::optional<std::uint32_t> back) {
     QPalette colours = label->palette();
     colours.setColor(QPalette::WindowText, ColorFromRef(text));

@@ -3,6 +3,7 @@
 // switches, a titled group, and the status text with its colours.
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "core/app/monitor_status.h"
 
@@ -31,6 +32,11 @@ CGridFrame* MakeThdGrid(QWidget* parent, int id);
 // The status text: centred, wide enough for the communication error.
 QLabel* MakeStatusLabel(QWidget* parent, int id);
 void ShowMonitorStatus(QLabel* label, const StatusView& status);
+// The highlighted line that names what is in loop-test mode ("loop_test_status", hidden
+// while empty); ShowLoopTestLine sets its text.
+constexpr int kIdLoopTestStatus = 31102;
+QLabel* MakeLoopTestLine(QWidget* parent);
+void ShowLoopTestLine(QLabel* label, const std::string& text);
 // Text colour and, when given, a filled background (0x00BBGGRR).
 void ColourLabel(QLabel* label, std::uint32_t text, std::optional<std::uint32_t> back);
 

@@ -160,11 +160,7 @@ QWidget* CMyVOLTARODlg::BuildStatusLine() {
     fixedAo_->setMinimumWidth(fixedAo_->fontMetrics().horizontalAdvance(Text(kMsgFixedAo)) + 8);
     row->addWidget(fixedAo_);
 
-    loopStatus_ = new QLabel(box);
-    NameControl(loopStatus_, kIdLoopTestStatus, "loop_test_status");
-    loopStatus_->setAlignment(Qt::AlignCenter);
-    loopStatus_->setVisible(false);
-    ColourLabel(loopStatus_, kColorWhite, kColorRed);
+    loopStatus_ = MakeLoopTestLine(box);
     row->addWidget(loopStatus_);
     row->addStretch(1);
 
@@ -280,9 +276,7 @@ void CMyVOLTARODlg::ShowFixedAo() {
 }
 
 void CMyVOLTARODlg::ShowLoopTest() {
-    const std::string text = model_.LoopTestText();
-    loopStatus_->setText(ToQString(text));
-    loopStatus_->setVisible(!text.empty());
+    ShowLoopTestLine(loopStatus_, model_.LoopTestText());
 }
 
 void CMyVOLTARODlg::ShowUtility() {

@@ -52,7 +52,6 @@ class CMyVOLTARODlg : public CObserverDialog {
     static constexpr int kIdLoopTest = 1186;
     static constexpr int kIdDateTime = 31100;
     static constexpr int kIdUtility = 31101;
-    static constexpr int kIdLoopTestStatus = 31102;  // the highlighted loop-test line
     static constexpr int kBlinkMs = 500;
 
     // Monitors the device behind client (connected by the caller, which keeps it alive

@@ -13,11 +13,13 @@
 #include "core/platform/ui_text_ids.h"
 #include "core/work/background_executor.h"
 #include "gui/app/control_names.h"
+#include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/window_icon.h"
 #include "gui/controls/led_indicator.h"
 #include "gui/dialogs/date_dialog.h"
 #include "gui/dialogs/device_info_dialog.h"
+#include "gui/monitor/loop_test_zc_dialog.h"
 #include "gui/monitor/monitor_widgets.h"
 #include "gui/monitor/pm_detail_dialog.h"
 #include "gui/monitor/zc_main_page.h"
@@ -76,6 +78,8 @@ QWidget* CPMDialog::BuildButtons() {
     row->addWidget(led_);
     status_ = MakeStatusLabel(box, kIdStatus);
     row->addWidget(status_);
+    loopStatus_ = MakeLoopTestLine(box);
+    row->addWidget(loopStatus_);
     row->addSpacing(12);
     clock_ = new QLabel(box);
     NameControl(clock_, kIdClock, "clock");
@@ -93,9 +97,8 @@ QWidget* CPMDialog::BuildButtons() {
     connect(info, &QPushButton::clicked, this, &CPMDialog::ShowDeviceInfo);
     loopTest_ = new QPushButton(Text(kTextPmLoopTest), box);
     NameControl(loopTest_, kIdLoopTest, "loop_test");
-    // The loop test comes with the maintenance commands.
     loopTest_->setEnabled(false);
-    loopTest_->setToolTip(Text(kTextPmLoopTestLater));
+    connect(loopTest_, &QPushButton::clicked, this, &CPMDialog::OpenLoopTest);
     preset_ = new QPushButton(Text(kTextPmPreset), box);
     NameControl(preset_, kIdPreset, "preset");
     preset_->setEnabled(false);
@@ -138,6 +141,8 @@ void CPMDialog::ReadDone() {
         tabs_->setEnabled(update.tabEnabled);
         if (update.selectFirstTab) tabs_->setCurrentIndex(0);
         preset_->setEnabled(update.presetEnabled);
+        loopTest_->setEnabled(update.loopTestEnabled);
+        ShowLoopTestLine(loopStatus_, update.loopTestText);
     }
     ShowStatus();
     if (update.requeue) Queue();
@@ -182,6 +187,12 @@ void CPMDialog::OpenPreset() {
         CZCPresetDialog preset(client_, this);
         preset.exec();
     });
+}
+
+void CPMDialog::OpenLoopTest() {
+    // Test values reach the plant's control system as if measured: the user confirms first.
+    if (!Ask(this, Text(kMsgLoopTestWarning), AskIcon::Exclamation)) return;
+    RunPaused([&] { CLoopTestZCDialog::Run(client_, this); });
 }
 
 void CPMDialog::OpenDateAndTime() {

@@ -3,7 +3,8 @@
 // "Basic Module" / "Extension Module", the device clock, the status line with its
 // indicator, and the buttons "Device Info", "Loop Test" and "Preset". Its read runs on
 // the background executor and re-queues itself from each completion, as CPMMonitorModel
-// decides. A device that is not of the ZC series ends the window with kMonitorAlternate.
+// decides. A red line names the channels in loop-test mode. A device that is not of the ZC series
+// ends the window with kMonitorAlternate.
 //
 // Controls are named "id<control id>" (see the kId constants).
 #include <QTimer>
@@ -51,6 +52,8 @@ class CPMDialog : public CObserverDialog {
     QPushButton* ClockButton() const { return setClock_; }
     QPushButton* LoopTest() const { return loopTest_; }
     QPushButton* Preset() const { return preset_; }
+    // The highlighted line naming the channels in loop-test mode (hidden when none is).
+    QLabel* LoopTestLine() const { return loopStatus_; }
 
     // Cancel: the window closes at the next completion of its read (or at once when no
     // read is queued).
@@ -71,6 +74,7 @@ class CPMDialog : public CObserverDialog {
     void OpenDetail(int i);
     void Reset(int i, int value);
     void OpenPreset();
+    void OpenLoopTest();
     void OpenDateAndTime();
     void ShowDeviceInfo();
     // Runs a sub-dialog with the cycle paused and the window hidden, then resumes.
@@ -92,6 +96,7 @@ class CPMDialog : public CObserverDialog {
     CZCMainPage* page_ = nullptr;
     QLabel* status_ = nullptr;
     CLedIndicator* led_ = nullptr;
+    QLabel* loopStatus_ = nullptr;
     QLabel* clock_ = nullptr;
     QPushButton* setClock_ = nullptr;
     QPushButton* loopTest_ = nullptr;

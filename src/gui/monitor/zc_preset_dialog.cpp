@@ -38,24 +38,25 @@ CZCEnergyPage::CZCEnergyPage(CModbusInterface& client, CMeasurandsKT2& store, QW
     layout->addStretch(1);
     Grid()->SetSelectable(true);
     Grid()->SetFirstSelectable(1, 1);
-    editor_ = std::make_unique<CParEdit>(Grid());
-    Attach(*Grid(), *this);
-    Attach(*editor_, *this);
+    CGridCellEditing::Page editing;
+    editing.editable = [this](int column, int row) {
+        return model_.EditableEntry(column, row) != nullptr;
+    };
+    editing.commit = [this](int column, int row, const std::string& text) {
+        return model_.Commit(client_, store_, column, row, text);
+    };
+    editing.written = [this] { ShowCells(*Grid(), model_.Cells(store_)); };
+    editing_ = std::make_unique<CGridCellEditing>(Grid(), std::move(editing));
 }
 
-CZCEnergyPage::~CZCEnergyPage() {
-    DetachAll();
-}
+CZCEnergyPage::~CZCEnergyPage() = default;
 
 CDataGridView* CZCEnergyPage::Grid() const {
     return frame_->Grid();
 }
 
 void CZCEnergyPage::SetView(int view) {
-    if (editor_->Active()) {
-        Grid()->setFocus(Qt::OtherFocusReason);
-        editor_->Hide();
-    }
+    editing_->Cancel();
     Grid()->ClearCells();
     model_.SetView(view);
     frame_->SetLabels(ToVector(model_.Labels()));
@@ -64,42 +65,6 @@ void CZCEnergyPage::SetView(int view) {
 void CZCEnergyPage::Fill(const CMeasurandsKT2& store) {
     std::vector<MeasurandCell> cells;
     if (model_.Fill(store, cells)) ShowCells(*Grid(), cells);
-}
-
-void CZCEnergyPage::BeginEdit() {
-    column_ = Grid()->CurrentColumn();
-    row_ = Grid()->CurrentRow();
-    if (model_.EditableEntry(column_, row_) == nullptr) return;
-    editor_->BeginTextEdit(Grid()->CellRect(column_, row_), ToQString(Grid()->RequestText()),
-                           Grid()->RequestChar());
-}
-
-void CZCEnergyPage::EndEdit() {
-    if (editor_->GetResult() != CParEdit::kEditAccepted) return;
-    bool written = false;
-    try {
-        WaitCursor wait;
-        written = model_.Commit(client_, store_, column_, row_, editor_->Text());
-    } catch (const CPrivateException& error) {
-        ShowException(window(), error);
-    }
-    if (!written) {
-        editor_->ResumeTextEdit();
-        return;
-    }
-    const int navigation = editor_->Navigation();
-    ShowCells(*Grid(), model_.Cells(store_));
-    Grid()->setFocus(Qt::OtherFocusReason);
-    editor_->Hide();
-    if (Grid()->MoveBy(navigation)) Grid()->Activate(0);
-}
-
-void CZCEnergyPage::Update(CObservable* source) {
-    if (source == Grid()) {
-        BeginEdit();
-    } else if (source == editor_.get()) {
-        EndEdit();
-    }
 }
 
 CZCPresetDialog::CZCPresetDialog(CModbusInterface& client, QWidget* parent)

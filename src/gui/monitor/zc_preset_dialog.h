@@ -11,7 +11,7 @@
 #include "core/monitor/measurand_store.h"
 #include "core/work/simple_functor.h"
 #include "gui/app/ui_observer.h"
-#include "gui/controls/par_edit.h"
+#include "gui/monitor/grid_cell_editing.h"
 
 class QTabBar;
 
@@ -21,7 +21,7 @@ class CDataGridView;
 class CGridFrame;
 class CModbusInterface;
 
-class CZCEnergyPage : public QWidget, public CObserver {
+class CZCEnergyPage : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kTemplate = 169;
@@ -35,22 +35,15 @@ class CZCEnergyPage : public QWidget, public CObserver {
     void Fill(const CMeasurandsKT2& store);
 
     CDataGridView* Grid() const;
-    CParEdit& Editor() { return *editor_; }
+    CParEdit& Editor() { return editing_->Editor(); }
     const CZcEnergyPageModel& Model() const { return model_; }
 
-    void Update(CObservable* source) override;
-
   private:
-    void BeginEdit();
-    void EndEdit();
-
     CModbusInterface& client_;
     CMeasurandsKT2& store_;
     CZcEnergyPageModel model_;
     CGridFrame* frame_;
-    std::unique_ptr<CParEdit> editor_;
-    int column_ = 0;
-    int row_ = 0;
+    std::unique_ptr<CGridCellEditing> editing_;
 };
 
 class CZCPresetDialog : public CObserverDialog {

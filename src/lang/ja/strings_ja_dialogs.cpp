@@ -23,8 +23,6 @@ const StringEntry kData[] = {
     {kTextMonitorVector, "ベクトル"},
     {kTextMonitorAnalogOutput, "アナログ出力"},
     {kTextMonitorDeviceInformation, "機器情報"},
-    {kTextMonitorLoopTestLater,
-     "このバージョンでは、アナログ出力のループテストはまだ使用できません。"},
     {kTextMonitorChannel1, "CH1"},
     {kTextMonitorChannel2, "CH2"},
     // Max/min page of the meter monitor (130)
@@ -231,7 +229,6 @@ const StringEntry kData[] = {
     {kTextPmLoopTest, "ループテスト"},
     {kTextPmPreset, "プリセット"},
     {kTextPmClock, "..."},
-    {kTextPmLoopTestLater, "このバージョンでは、ループテストはまだ使用できません。"},
     // ZC main page (161)
     {kTextZcMainReset, "リセット"},
     {kTextZcMainDetail, "詳細"},

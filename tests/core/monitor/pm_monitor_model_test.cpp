@@ -6,6 +6,7 @@
 #include "core/app/pm_detail_model.h"
 #include "core/app/pm_monitor_model.h"
 #include "core/monitor/zc_registers.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 
@@ -114,6 +115,20 @@ TEST(PmMonitorCycle, ButtonsByFirmwareAndClockText) {
     update = model.OnReadDone(Read(Zc(140, {0, 0, 0, 8, 0})), store, 0);
     EXPECT_TRUE(update.loopTestEnabled);
     EXPECT_EQ(update.clockText, "2026/12/07 14:30:59");
+}
+
+TEST(PmMonitorCycle, LoopTestLineNamesTheChannelsInLoopTestMode) {
+    CMeasurandsKT2 store;
+    CPMMonitorModel model;
+    PmReadOutcome outcome = Read(kZc16);
+    EXPECT_EQ(model.OnReadDone(outcome, store, 0).loopTestText, "");
+    outcome.loopTestChannels = 1 << 0 | 1 << 2 | 1 << 15;
+    EXPECT_EQ(model.OnReadDone(outcome, store, 0).loopTestText,
+              FormatMessageId(kMsgLoopTestChannelsOn, {"1, 3, 16"}));
+    // A failed read keeps the line as it was (nothing to update).
+    EXPECT_FALSE(model.OnReadDone(Read(kZc16, 0, true), store, 0).updateControls);
+    outcome.loopTestChannels = 0;
+    EXPECT_EQ(model.OnReadDone(outcome, store, 0).loopTestText, "");
 }
 
 TEST(PmDetailCycle, AlternatesValueAndThdReads) {

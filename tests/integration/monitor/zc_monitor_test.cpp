@@ -8,6 +8,7 @@
 #include "core/app/pm_monitor_model.h"
 #include "core/app/zc_energy_page_model.h"
 #include "core/app/zc_page_lists.h"
+#include "core/device/loop_test_zc.h"
 #include "core/monitor/measurand_format.h"
 #include "core/monitor/zc_reads.h"
 #include "core/platform/message_ids.h"
@@ -106,6 +107,31 @@ TEST(ZcMonitor, EightInputDeviceAnswersNoExtensionAndMeterHandsOver) {
     EXPECT_TRUE(model.OnReadDone(outcome, store, 0).handOver);
     // Nothing beyond identification was read from the meter.
     EXPECT_EQ(meter.proxy.Requests().size(), 1u);
+}
+
+TEST(ZcMonitor, ReadNamesTheChannelsInLoopTestModeFromFirmware140) {
+    SimLink link(SimRow(kZc16Row, 150));
+    ScriptedInteraction ui;
+    ASSERT_TRUE(SetZcLoopTest(*link.client, ui, 0, true));
+    ASSERT_TRUE(SetZcLoopTest(*link.client, ui, 15, true));
+    CMeasurandsKT2 store;
+    PmReadOutcome outcome = RunPmRead(*link.client, store, kZcViewBasic);
+    ASSERT_FALSE(outcome.failed);
+    EXPECT_EQ(outcome.loopTestChannels, 1 << 0 | 1 << 15);
+    ASSERT_TRUE(SetZcLoopTest(*link.client, ui, 0, false));
+    EXPECT_EQ(RunPmRead(*link.client, store, kZcViewExtension).loopTestChannels, 1 << 15);
+    // The preset dialog's read does not ask.
+    link.proxy.Clear();
+    EXPECT_EQ(RunPmRead(*link.client, store, kZcViewBasic, true).loopTestChannels, 0);
+    const auto asksFlags = [](const test::RecordedRequest& r) {
+        return r.address == kZcLoopFlagRegister;
+    };
+    EXPECT_FALSE(std::ranges::any_of(link.proxy.Requests(), asksFlags));
+    // Before firmware 140 there is no loop test and no flag to read.
+    SimLink older(SimRow(kZc8Row, 130));
+    outcome = RunPmRead(*older.client, store, kZcViewBasic);
+    EXPECT_FALSE(outcome.failed);
+    EXPECT_FALSE(std::ranges::any_of(older.proxy.Requests(), asksFlags));
 }
 
 TEST(ZcMonitor, DetailCycleOfChannelTen) {
