@@ -21,7 +21,7 @@
 namespace voltaro::cli {
 
 ProgressBar::ProgressBar(std::string label)
-    : label_(std::move(label)), enabled_(::isatty(2) == 1) {}
+    : label_(std::move(label)), enabled_(::isatty(2) == 1 && !QuietOutput()) {}
 
 ProgressBar::~ProgressBar() {
     DetachAll();

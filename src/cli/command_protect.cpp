@@ -42,7 +42,8 @@ int RunProtect(const std::vector<std::string>& args) {
         ui.change = change;
         CPasscodeProtection protection(ui);
         if (!protection.ChangeProtection(client)) return kExitFailure;
-        std::printf(change.newPasscode ? "protection on\n" : "protection off\n");
+        if (!QuietOutput())
+            std::printf(change.newPasscode ? "protection on\n" : "protection off\n");
     } catch (const CPrivateException& e) {
         return Failure("protect", e.Message());
     }

@@ -20,17 +20,12 @@ struct Block {
 };
 
 std::vector<Block> AllBlocks() {
-    return {{"messages", strings::kMessages},
-            {"ui", strings::kUi},
-            {"lists", strings::kLists},
-            {"models", strings::kModels},
-            {"parameters", strings::kParameters},
-            {"invented", strings::kInvented},
-            {"programs", strings::kPrograms},
-            {"monitor", strings::kMonitor},
-            {"monitor cli", strings::kMonitorCli},
-            {"safety", strings::kSafety},
-            {"maintenance", strings::kMaintenance}};
+    return {{"messages", strings::kMessages},     {"ui", strings::kUi},
+            {"lists", strings::kLists},           {"models", strings::kModels},
+            {"parameters", strings::kParameters}, {"invented", strings::kInvented},
+            {"programs", strings::kPrograms},     {"cli help", strings::kCliHelp},
+            {"monitor", strings::kMonitor},       {"monitor cli", strings::kMonitorCli},
+            {"safety", strings::kSafety},         {"maintenance", strings::kMaintenance}};
 }
 
 const StringEntry* FindEnglish(int id) {
