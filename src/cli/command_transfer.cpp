@@ -14,6 +14,7 @@
 #include "core/files/parameter_report.h"
 #include "core/model/parameter_image.h"
 #include "core/platform/list_text_ids.h"
+#include "core/platform/message_format.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
@@ -61,8 +62,10 @@ int RunUploadCommand(const std::vector<std::string>& args) {
                     .count());
         SaveConfigFile(parsed.rest[0], image);
         if (!QuietOutput())
-            std::printf("uploaded row %d (%s) to %s\n", image.deviceType.typeIndex,
-                        ModelText(image.deviceType).c_str(), parsed.rest[0].c_str());
+            std::printf("%s\n", FormatMessageId(kTextCliUploaded,
+                                                {image.deviceType.typeIndex,
+                                                 ModelText(image.deviceType), parsed.rest[0]})
+                                    .c_str());
     } catch (const CPrivateException& e) {
         return Failure("upload", e.Message());
     }
@@ -92,7 +95,8 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
         if (result == ProtectedDownloadResult::NotUnlocked) return kExitFailure;
         if (result == ProtectedDownloadResult::Cancelled)
             return Failure("download", LoadString(kTextCliCancelled));
-        if (!QuietOutput()) std::printf("downloaded %s\n", parsed.rest[0].c_str());
+        if (!QuietOutput())
+            std::printf("%s\n", FormatMessageId(kTextCliDownloaded, {parsed.rest[0]}).c_str());
     } catch (const CPrivateException& e) {
         return Failure("download", e.Message());
     }

@@ -66,6 +66,10 @@ expect_in "Usage: voltaro-cli upload FILE.cfg" "$out"
 LANG=ja_JP.UTF-8 run 1 read 0 1 --tcp 127.0.0.1:1
 expect_in "voltaro-cli read: " "$err"
 grep -qP '[\x{3040}-\x{30ff}]' <<<"$err" || fail "a failure in Japanese has no Japanese: $err"
+LANG=ja_JP.UTF-8 run 2 identify --address 0
+expect_equal "voltaro-cli identify: --address は 1～247 です (指定値 \"0\")" "$err"
+LANG=ja_JP.UTF-8 run 2 upload --bogus
+expect_equal "voltaro-cli upload: オプション --bogus はありません" "$err"
 
 # --quiet leaves out the confirmation, not the result.
 start_sim --row 4
