@@ -8,6 +8,7 @@
 #   share/icons/hicolor/      the icon: the SVG and PNGs rendered from it at build time
 #   share/man/man1/           the manual pages, compressed as Debian wants them
 #   share/doc/voltaro/        copyright and changelog
+#   share/bash-completion/completions/  the completion of voltaro-cli
 find_program(VOLTARO_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(VOLTARO_GZIP gzip REQUIRED)
 
@@ -59,6 +60,8 @@ install(FILES ${_in}/${VOLTARO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATAD
 install(FILES ${_out}/${VOLTARO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${_in}/${VOLTARO_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${_in}/bash-completion/voltaro-cli
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${_in}/copyright ${_out}/doc/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/voltaro)
 

@@ -6,7 +6,7 @@
 
 namespace voltaro::cli {
 
-// Exit codes shared by every command.
+// Exit codes shared by every command (voltaro-cli --help tells them).
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;      // the operation failed (device, file, ...)
 constexpr int kExitUsage = 2;        // bad arguments or unknown names
@@ -21,6 +21,10 @@ struct Command {
 };
 
 std::vector<Command>& Commands();
+
+// --quiet was given: no progress bar and no confirmation of a completed write; results
+// and errors are still shown.
+bool QuietOutput();
 
 struct CommandRegistrar {
     CommandRegistrar(std::string name, std::string synopsis, CommandFunction run) {

@@ -14,14 +14,16 @@
 #include "core/device/passcode_store.h"
 #include "core/model/device_type.h"
 #include "core/model/model_list.h"
+#include "core/platform/message_format.h"
 #include "core/platform/profile.h"
 #include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
 #include "core/transfer/progress_thread.h"
 
 namespace voltaro::cli {
 
 ProgressBar::ProgressBar(std::string label)
-    : label_(std::move(label)), enabled_(::isatty(2) == 1) {}
+    : label_(std::move(label)), enabled_(::isatty(2) == 1 && !QuietOutput()) {}
 
 ProgressBar::~ProgressBar() {
     DetachAll();
@@ -123,7 +125,7 @@ std::optional<std::string> TakeOption(std::vector<std::string>& args, const std:
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == name) {
             if (i + 1 >= args.size()) {
-                error = name + " needs a value";
+                error = FormatMessageId(kTextCliNeedsValue, {name});
                 return std::nullopt;
             }
             std::string value = args[i + 1];
@@ -143,7 +145,7 @@ std::optional<std::string> TakeOption(std::vector<std::string>& args, const std:
 std::string UnknownOptionError(const std::vector<std::string>& args) {
     for (const std::string& arg : args)
         if (arg.size() > 1 && arg[0] == '-')
-            return "unknown option " + arg.substr(0, arg.find('='));
+            return FormatMessageId(kTextCliUnknownOption, {arg.substr(0, arg.find('='))});
     return {};
 }
 

@@ -10,6 +10,8 @@
 #include "core/comm/modbus_interface.h"
 #include "core/device/passcode_protection.h"
 #include "core/platform/private_exception.h"
+#include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
 
 namespace voltaro::cli {
 namespace {
@@ -42,7 +44,10 @@ int RunProtect(const std::vector<std::string>& args) {
         ui.change = change;
         CPasscodeProtection protection(ui);
         if (!protection.ChangeProtection(client)) return kExitFailure;
-        std::printf(change.newPasscode ? "protection on\n" : "protection off\n");
+        if (!QuietOutput())
+            std::printf("%s\n", LoadString(change.newPasscode ? kTextCliProtectionOn
+                                                              : kTextCliProtectionOff)
+                                    .c_str());
     } catch (const CPrivateException& e) {
         return Failure("protect", e.Message());
     }

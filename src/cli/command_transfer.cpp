@@ -14,8 +14,10 @@
 #include "core/files/parameter_report.h"
 #include "core/model/parameter_image.h"
 #include "core/platform/list_text_ids.h"
+#include "core/platform/message_format.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
 #include "core/transfer/progress_thread.h"
 
 namespace voltaro::cli {
@@ -50,7 +52,8 @@ int RunUploadCommand(const std::vector<std::string>& args) {
         CheckSaveFile(parsed.rest[0]);  // before the device is read
         ParameterImage image;
         const auto start = std::chrono::steady_clock::now();
-        if (!UploadDevice(parsed.settings, image)) return Failure("upload", "cancelled");
+        if (!UploadDevice(parsed.settings, image))
+            return Failure("upload", LoadString(kTextCliCancelled));
         // The transfer alone (connect, reads, close), without program start and file.
         if (timing)
             std::fprintf(
@@ -58,8 +61,11 @@ int RunUploadCommand(const std::vector<std::string>& args) {
                 std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
                     .count());
         SaveConfigFile(parsed.rest[0], image);
-        std::printf("uploaded row %d (%s) to %s\n", image.deviceType.typeIndex,
-                    ModelText(image.deviceType).c_str(), parsed.rest[0].c_str());
+        if (!QuietOutput())
+            std::printf("%s\n", FormatMessageId(kTextCliUploaded,
+                                                {image.deviceType.typeIndex,
+                                                 ModelText(image.deviceType), parsed.rest[0]})
+                                    .c_str());
     } catch (const CPrivateException& e) {
         return Failure("upload", e.Message());
     }
@@ -87,8 +93,10 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
         CliDownloadView view;
         const ProtectedDownloadResult result = RunProtectedDownload(client, image, ui, view);
         if (result == ProtectedDownloadResult::NotUnlocked) return kExitFailure;
-        if (result == ProtectedDownloadResult::Cancelled) return Failure("download", "cancelled");
-        std::printf("downloaded %s\n", parsed.rest[0].c_str());
+        if (result == ProtectedDownloadResult::Cancelled)
+            return Failure("download", LoadString(kTextCliCancelled));
+        if (!QuietOutput())
+            std::printf("%s\n", FormatMessageId(kTextCliDownloaded, {parsed.rest[0]}).c_str());
     } catch (const CPrivateException& e) {
         return Failure("download", e.Message());
     }
@@ -119,7 +127,8 @@ int RunCompareCommand(const std::vector<std::string>& args) {
             LoadConfigFile(parsed.rest[1], other);
             title = FileName(parsed.rest[1]);
         } else {
-            if (!UploadDevice(parsed.settings, other)) return Failure("compare", "cancelled");
+            if (!UploadDevice(parsed.settings, other))
+                return Failure("compare", LoadString(kTextCliCancelled));
             title = DeviceTitle();
         }
         CParameterReport report(pc);
@@ -152,7 +161,7 @@ int RunReportCommand(const std::vector<std::string>& args) {
         if (csv) CheckSaveFile(*csv);
         ParameterImage fromDevice;
         if (device && !UploadDevice(parsed.settings, fromDevice))
-            return Failure("report", "cancelled");
+            return Failure("report", LoadString(kTextCliCancelled));
         if (parsed.rest.empty()) pc = fromDevice;
         CParameterReport report(pc);
         // A file and the device: the report compares them.

@@ -2,6 +2,10 @@
 
 #include <cstdlib>
 
+#include "core/platform/message_format.h"
+#include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
+
 namespace voltaro::cli {
 namespace {
 
@@ -18,19 +22,18 @@ std::string Apply(const std::string& name, const std::string& value, CComSetting
     if (name == "--tcp") {
         auto colon = value.rfind(':');
         std::string host = colon == std::string::npos ? value : value.substr(0, colon);
-        if (host.empty()) return "--tcp needs a host name or address";
+        if (host.empty()) return LoadString(kTextCliTcpHost);
         s.mode = ModbusTcp;
         s.serverAddress = host;
         if (colon != std::string::npos) {
-            if (colon + 1 >= value.size()) return "--tcp HOST:PORT needs a port after the colon";
+            if (colon + 1 >= value.size()) return LoadString(kTextCliTcpPortMissing);
             s.servicePort = value.substr(colon + 1);
-            if (!IsValidServicePort(s.servicePort))
-                return "--tcp HOST:PORT needs a port 1 to 65535";
+            if (!IsValidServicePort(s.servicePort)) return LoadString(kTextCliTcpPort);
         }
         return {};
     }
     if (name == "--serial" || name == "--infrared") {
-        if (value.empty()) return name + " needs a device path or COMn";
+        if (value.empty()) return FormatMessageId(kTextCliPortPath, {name});
         const bool infrared = name == "--infrared";
         s.mode = infrared ? Infrared : ModbusRtu;
         (infrared ? s.irComPortName : s.comPortName) = value;
@@ -40,7 +43,7 @@ std::string Apply(const std::string& name, const std::string& value, CComSetting
     if (name == "--address") {
         int address = 0;
         if (!ParseInt(value, kMinDeviceAddress, kMaxDeviceAddress, address))
-            return "--address must be 1 to 247";
+            return LoadString(kTextCliAddress);
         s.address = address;
         return {};
     }
@@ -53,7 +56,7 @@ std::string Apply(const std::string& name, const std::string& value, CComSetting
                     s.baudrate = i;
                     return {};
                 }
-        return "--baud must be one of 1200, 2400, 4800, 9600, 19200, 38400";
+        return LoadString(kTextCliBaud);
     }
     if (name == "--parity") {
         static const char* kNames[] = {"none", "odd", "even"};
@@ -62,14 +65,14 @@ std::string Apply(const std::string& name, const std::string& value, CComSetting
                 s.parity = i;
                 return {};
             }
-        return "--parity must be none, odd or even";
+        return LoadString(kTextCliParity);
     }
     if (name == "--stop") {
-        if (value != "1" && value != "2") return "--stop must be 1 or 2";
+        if (value != "1" && value != "2") return LoadString(kTextCliStop);
         s.stop = value == "2" ? 1 : 0;
         return {};
     }
-    return "unknown option " + name;
+    return FormatMessageId(kTextCliUnknownOption, {name});
 }
 
 bool IsConnectionOption(const std::string& name) {
@@ -99,13 +102,13 @@ ConnectionArguments ParseConnectionOptions(const std::vector<std::string>& args,
         }
         if (!inlineValue) {
             if (i + 1 >= args.size()) {
-                result.error = name + " needs a value";
+                result.error = FormatMessageId(kTextCliNeedsValue, {name});
                 return result;
             }
             value = args[++i];
         }
         if (std::string error = Apply(name, value, result.settings); !error.empty()) {
-            result.error = error + " (got \"" + value + "\")";
+            result.error = error + FormatMessageId(kTextCliGot, {value});
             return result;
         }
     }

@@ -1,15 +1,20 @@
-// voltaro-cli: dispatches to the registered commands.
+// voltaro-cli: the options of every command (--help, --quiet), the help and the lists the
+// shell completion asks for, then dispatch to the registered commands.
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <exception>
 
 #include "cli/cli_command.h"
+#include "cli/command_help.h"
+#include "core/app/app_settings.h"
 #include "core/platform/cancelled.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/program_version.h"
+#include "core/platform/string_table.h"
 #include "core/platform/sys_error.h"
+#include "core/platform/ui_text_ids.h"
 
 namespace voltaro::cli {
 
@@ -20,14 +25,7 @@ std::vector<Command>& Commands() {
 
 namespace {
 
-void PrintUsage(std::FILE* out) {
-    std::fprintf(out, "usage: voltaro-cli COMMAND [options]\n\ncommands:\n");
-    auto commands = Commands();
-    std::sort(commands.begin(), commands.end(),
-              [](const Command& a, const Command& b) { return a.name < b.name; });
-    for (const auto& c : commands)
-        std::fprintf(out, "  %s\n", c.synopsis.c_str());
-}
+bool quiet = false;
 
 // A command's result only counts when its output arrived: a full disk, a closed pipe or
 // /dev/full turns a success into a failure, told on standard error.
@@ -43,40 +41,84 @@ int CheckedOutput(int status) {
     return status == kExitOk || status == kExitDifferences ? kExitFailure : status;
 }
 
+int Print(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    return CheckedOutput(kExitOk);
+}
+
+int PrintLines(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        std::printf("%s\n", line.c_str());
+    return CheckedOutput(kExitOk);
+}
+
+// An error of the command line itself: told on standard error, exit 2.
+int CommandLineError(const std::string& text) {
+    std::fprintf(stderr, "voltaro-cli: %s\n", text.c_str());
+    return kExitUsage;
+}
+
+const Command* FindCommand(const std::string& name) {
+    for (const Command& c : Commands())
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
+int Help(const std::vector<std::string>& names) {
+    if (names.empty()) return Print(UsageText());
+    if (names.size() > 1 || !FindCommand(names[0]))
+        return CommandLineError(FormatMessageId(kTextCliNoHelp, {names[0]}));
+    return Print(CommandHelpText(names[0]));
+}
+
+int Run(const Command& command, const std::vector<std::string>& args) {
+    if (std::find(args.begin(), args.end(), "--help") != args.end())
+        return Print(CommandHelpText(command.name));
+    try {
+        return CheckedOutput(command.run(args));
+    } catch (const CCancelled&) {
+        std::fprintf(stderr, "voltaro-cli %s: %s\n", command.name.c_str(),
+                     LoadString(kTextCliCancelled).c_str());
+        return kExitFailure;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "voltaro-cli: %s\n", e.what());
+        return kExitFailure;
+    }
+}
+
 }  // namespace
+
+bool QuietOutput() {
+    return quiet;
+}
+
 }  // namespace voltaro::cli
 
 int main(int argc, char** argv) {
     using namespace voltaro::cli;
-    if (argc < 2) {
-        PrintUsage(stderr);
+    // The language the desktop program would show: its setting, else the locale's.
+    voltaro::LoadCommandLineLanguage(voltaro::UserDisplayLanguage());
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const auto quietFlag = std::remove(args.begin(), args.end(), "--quiet");
+    quiet = quietFlag != args.end();
+    args.erase(quietFlag, args.end());
+    if (args.empty()) {
+        std::fputs(UsageText().c_str(), stderr);
         return kExitUsage;
     }
-    std::string name = argv[1];
-    if (name == "--help" || name == "-h" || name == "help") {
-        PrintUsage(stdout);
-        return CheckedOutput(kExitOk);
+    const std::string name = args.front();
+    args.erase(args.begin());
+    if (name == "--help" || name == "-h") return Print(UsageText());
+    if (name == "help") return Help(args);
+    if (name == "--version") return Print(voltaro::VersionText());
+    // What the bash completion asks for.
+    if (name == "--list-commands") return PrintLines(CommandNames());
+    if (name == "--list-options") {
+        if (args.size() != 1 || !FindCommand(args[0]))
+            return CommandLineError(voltaro::FormatMessageId(
+                voltaro::kTextCliUnknownCommand, {args.empty() ? std::string() : args[0]}));
+        return PrintLines(CommandOptions(args[0]));
     }
-    if (name == "--version") {
-        voltaro::LoadCommandLineLanguage();
-        std::fputs(voltaro::VersionText().c_str(), stdout);
-        return kExitOk;
-    }
-    for (const auto& command : Commands()) {
-        if (command.name == name) {
-            std::vector<std::string> args(argv + 2, argv + argc);
-            try {
-                return CheckedOutput(command.run(args));
-            } catch (const voltaro::CCancelled&) {
-                std::fprintf(stderr, "voltaro-cli %s: cancelled\n", name.c_str());
-                return kExitFailure;
-            } catch (const std::exception& e) {
-                std::fprintf(stderr, "voltaro-cli: %s\n", e.what());
-                return kExitFailure;
-            }
-        }
-    }
-    std::fprintf(stderr, "voltaro-cli: unknown command \"%s\"\n", name.c_str());
-    PrintUsage(stderr);
-    return kExitUsage;
+    if (const Command* command = FindCommand(name)) return Run(*command, args);
+    return CommandLineError(voltaro::FormatMessageId(voltaro::kTextCliUnknownCommand, {name}));
 }

@@ -8,6 +8,8 @@ version=$1 from_bin=$2
 cli=$(realpath "$3") sim=$(realpath "$4") desktop=
 [ $# -ge 5 ] && desktop=$(realpath "$5")
 source "$(dirname "$0")/harness.sh"
+# A profile without a language of its own: the locale decides.
+export VOLTARO_PROFILE=$work/profile.ini
 
 english="VOLTARO Version $version"
 japanese="VOLTARO バージョン $version"

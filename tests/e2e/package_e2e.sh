@@ -73,6 +73,13 @@ for command in $("$usr/bin/voltaro-cli" --help | sed -n 's/^  \([a-z][a-z-]*\).*
     grep -qE "^ {7}$command( |$)" <<<"$page" || fail "man voltaro-cli lacks the command $command"
 done
 
+# The completion is where bash-completion loads it from, and it offers the commands.
+completion=$usr/share/bash-completion/completions/voltaro-cli
+[ -f "$completion" ] || fail "the package lacks the bash completion"
+COMP_WORDS=("$usr/bin/voltaro-cli" "up") COMP_CWORD=1
+. "$completion" && _voltaro_cli
+[ "${COMPREPLY[*]}" = upload ] || fail "the packaged completion offers \"${COMPREPLY[*]}\" for up"
+
 # The installed desktop program does its job: upload from its simulated device and a
 # picture of the main window.
 run 0 env QT_QPA_PLATFORM=offscreen HOME="$work" XDG_CONFIG_HOME="$work/config" \

@@ -19,6 +19,10 @@ void AppSettings::Store(CUserProfile& profile) const {
     profile.SetInt(kSettingsSection, "HideIgnoreParameters", hideIgnoreParameters ? 1 : 0);
 }
 
+int UserDisplayLanguage() {
+    return AppSettings::Load(CUserProfile(CUserProfile::DefaultPath())).displayLanguage;
+}
+
 bool SaveAppSettings(const AppSettings& settings, const std::string& path) {
     CUserProfile profile(path);
     settings.Store(profile);

@@ -22,6 +22,11 @@ struct AppSettings {
     void Store(CUserProfile& profile) const;
 };
 
+// "DisplayLanguage" of the user's profile (CUserProfile::DefaultPath()): the language the
+// desktop program starts in, -1 when it follows the locale. The command-line programs
+// show their texts in the same language.
+int UserDisplayLanguage();
+
 // Writes the three keys into the profile file at path, re-reading it first so that what
 // other parts of the program saved meanwhile (the connection settings) is kept.
 bool SaveAppSettings(const AppSettings& settings, const std::string& path);

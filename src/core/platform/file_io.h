@@ -55,6 +55,13 @@ FileStatus CheckSaveTarget(const std::string& path);
 // newFileMode; an existing one keeps its mode and owner.
 FileStatus WriteFileSafely(const std::string& path, std::string_view data, mode_t newFileMode);
 
+// Takes the group's and others' permissions away from the file at path (symbolic links
+// followed) when it is a regular file owned by the user, so that a file that holds a
+// secret and was written open by an older version becomes private. Anything else (a file
+// of another user, a device, a missing file) is left as it is; false only when a chmod of
+// the user's own file failed.
+bool RestrictToOwner(const std::string& path);
+
 // The file a save of path writes: path itself, or the end of the chain of symbolic links
 // starting at path (which need not exist yet). Fails with ELOOP for a cycle.
 FileStatus ResolveSaveTarget(const std::string& path, std::string& target);

@@ -78,6 +78,10 @@ bool CUserProfile::Save() {
         return false;
     }
     if (!CreateParentDirectories(path_)) return false;
+    // The profile holds the remembered passcode; a profile that an older version wrote
+    // readable by others (0644) is made private before it is saved, as a new one is. The
+    // save itself keeps the mode it finds. Someone else's file is never touched.
+    RestrictToOwner(path_);
     return static_cast<bool>(file_.Save(path_, 0600));
 }
 

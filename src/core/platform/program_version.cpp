@@ -11,8 +11,8 @@
 
 namespace voltaro {
 
-void LoadCommandLineLanguage() {
-    if (LoadLanguage(-1)) return;
+void LoadCommandLineLanguage(int index) {
+    if (LoadLanguage(index)) return;
     std::fprintf(stderr, "%s: %s (%s)\n", ProgramName().c_str(),
                  LoadString(kMsgCantLoadLanguageModule).c_str(),
                  LanguageModulePath(CurrentLanguage()).c_str());

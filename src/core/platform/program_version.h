@@ -4,10 +4,10 @@
 
 namespace voltaro {
 
-// Command-line output follows the locale (LC_ALL, LC_MESSAGES, LANG), not the desktop
-// program's language setting. Loads that language; when its module cannot be loaded,
-// says so on standard error (with the module file) and keeps the English texts.
-void LoadCommandLineLanguage();
+// Loads language index for command-line output (-1: the locale's, from LC_ALL,
+// LC_MESSAGES, LANG); when its module cannot be loaded, says so on standard error (with
+// the module file) and keeps the English texts.
+void LoadCommandLineLanguage(int index = -1);
 
 // "<product> Version <version>", then the language in use: English, or the language of
 // the loaded module with the file it came from. Each line ends with a line break.

@@ -37,6 +37,8 @@ extern const std::span<const StringEntry> kParameters;  // parameter and group n
 extern const std::span<const StringEntry> kInvented;
 // What the programs print for --version and --help (30600 ...).
 extern const std::span<const StringEntry> kPrograms;
+// voltaro-cli --help and help COMMAND (30610 ...).
+extern const std::span<const StringEntry> kCliHelp;
 // Texts of the meter monitor and its log: measurand names and messages (30000 .. 30149).
 extern const std::span<const StringEntry> kMonitor;
 // Texts of voltaro-cli's monitor command (30150 .. 30199).

@@ -328,4 +328,61 @@ constexpr int kTextLanguageEnglish = 30601;  // the built-in texts are in use
 constexpr int kTextLanguageModule = 30602;   // a language module is in use, and its file
 constexpr int kTextDesktopUsage = 30603;     // voltaro --help
 
+// voltaro-cli --help and help COMMAND (strings_en_cli_help.cpp)
+constexpr int kTextCliUsage = 30610;              // head of voltaro-cli --help
+constexpr int kTextCliConnectionOptions = 30611;  // the connection options, described once
+constexpr int kTextCliCommonOptions = 30612;      // --quiet, --help and the exit status
+constexpr int kTextCliUnknownCommand = 30613;     // unknown command "%1"
+constexpr int kTextCliCancelled = 30614;          // a command ended by Ctrl-C or a signal
+constexpr int kTextCliExample = 30615;            // heading of a command's example
+constexpr int kTextCliNoHelp = 30616;             // help for a name that is no command
+constexpr int kTextCliNeedsValue = 30617;         // an option given without its value
+constexpr int kTextCliUnknownOption = 30618;      // an option the command does not take
+constexpr int kTextCliUploaded = 30619;           // upload: done
+constexpr int kTextCliDownloaded = 30640;         // download: done
+constexpr int kTextCliProtectionOn = 30641;       // protect: done, on
+constexpr int kTextCliProtectionOff = 30642;      // protect: done, off
+constexpr int kTextCliGot = 30643;                // the wrong value, after an option's error
+constexpr int kTextCliTcpHost = 30644;            // connection options' errors ...
+constexpr int kTextCliTcpPortMissing = 30645;
+constexpr int kTextCliTcpPort = 30646;
+constexpr int kTextCliPortPath = 30647;
+constexpr int kTextCliAddress = 30648;
+constexpr int kTextCliBaud = 30649;
+constexpr int kTextCliParity = 30670;
+constexpr int kTextCliStop = 30671;
+// One line per command for voltaro-cli --help, in the order listed there.
+constexpr int kTextCliSummaryPorts = 30620;
+constexpr int kTextCliSummaryIdentify = 30621;
+constexpr int kTextCliSummaryRead = 30622;
+constexpr int kTextCliSummaryModels = 30623;
+constexpr int kTextCliSummaryParams = 30624;
+constexpr int kTextCliSummaryUpload = 30625;
+constexpr int kTextCliSummaryDownload = 30626;
+constexpr int kTextCliSummaryCompare = 30627;
+constexpr int kTextCliSummaryReport = 30628;
+constexpr int kTextCliSummaryProtect = 30629;
+constexpr int kTextCliSummaryMonitor = 30630;
+constexpr int kTextCliSummaryClock = 30631;
+constexpr int kTextCliSummaryReset = 30632;
+constexpr int kTextCliSummaryTag = 30633;
+constexpr int kTextCliSummaryPreset = 30634;
+constexpr int kTextCliSummaryLoopTest = 30635;
+// voltaro-cli help COMMAND: usage, options and an example (monitor has its own text).
+constexpr int kTextCliHelpPorts = 30650;
+constexpr int kTextCliHelpIdentify = 30651;
+constexpr int kTextCliHelpRead = 30652;
+constexpr int kTextCliHelpModels = 30653;
+constexpr int kTextCliHelpParams = 30654;
+constexpr int kTextCliHelpUpload = 30655;
+constexpr int kTextCliHelpDownload = 30656;
+constexpr int kTextCliHelpCompare = 30657;
+constexpr int kTextCliHelpReport = 30658;
+constexpr int kTextCliHelpProtect = 30659;
+constexpr int kTextCliHelpClock = 30661;
+constexpr int kTextCliHelpReset = 30662;
+constexpr int kTextCliHelpTag = 30663;
+constexpr int kTextCliHelpPreset = 30664;
+constexpr int kTextCliHelpLoopTest = 30665;
+
 }  // namespace voltaro

@@ -102,7 +102,7 @@ bool PrintHelpOrVersion(int argc, char** argv) {
         const std::string_view argument = argv[i];
         const bool help = argument == "--help" || argument == "-h";
         if (!help && argument != "--version") continue;
-        LoadCommandLineLanguage();
+        LoadCommandLineLanguage(UserDisplayLanguage());
         const std::string text =
             help ? FormatMessageId(kTextDesktopUsage, {kDeviceTypeCount - 1, kDefaultSimulatedRow,
                                                        CUserProfile::DefaultPath()})

@@ -5,11 +5,14 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
 #include <optional>
 
+#include "core/app/main_window_ids.h"
+#include "gui/app/control_names.h"
 #include "gui/app/main_window.h"
 #include "gui/controls/data_grid_view.h"
 #include "gui/controls/harmonics_graph.h"
@@ -43,13 +46,16 @@ void Fail(bool& failed, const char* what) {
 }
 
 // Accepts every Connect dialog as it stands and closes every message box (failing the
-// run); saves and closes the monitor once it has shown values for a while.
-void AnswerUnattended(QObject* owner, const QString& monitorPath, int monitorMs, bool& failed) {
+// run); saves and closes the monitor once it has shown values for a while, and any other
+// dialog at once when *dialogPath names its picture.
+void AnswerUnattended(QObject* owner, const QString& monitorPath, int monitorMs, bool& failed,
+                      std::shared_ptr<QString> dialogPath) {
     auto* timer = new QTimer(owner);
     auto clock = std::make_shared<QElapsedTimer>();
     auto aliveSince = std::make_shared<QElapsedTimer>();
     QObject::connect(
-        timer, &QTimer::timeout, owner, [&failed, monitorPath, monitorMs, clock, aliveSince] {
+        timer, &QTimer::timeout, owner,
+        [&failed, monitorPath, monitorMs, clock, aliveSince, dialogPath] {
             QWidget* modal = QApplication::activeModalWidget();
             if (auto* dialog = qobject_cast<CCommDialog*>(modal)) {
                 dialog->accept();
@@ -69,6 +75,11 @@ void AnswerUnattended(QObject* owner, const QString& monitorPath, int monitorMs,
                     monitor->grab().save(monitorPath);
                     monitor->done(0);
                 }
+            } else if (auto* other = qobject_cast<QDialog*>(modal);
+                       other && !dialogPath->isEmpty()) {
+                if (!other->grab().save(*dialogPath)) Fail(failed, "cannot save a dialog");
+                dialogPath->clear();
+                other->reject();
             }
         });
     timer->start(20);
@@ -76,18 +87,44 @@ void AnswerUnattended(QObject* owner, const QString& monitorPath, int monitorMs,
 
 }  // namespace
 
-QString MonitorPicturePath(const QString& path) {
+QString PicturePath(const QString& path, const QString& name) {
     const QFileInfo info(path);
     const QString suffix =
         info.suffix().isEmpty() ? QString() : QStringLiteral(".") + info.suffix();
-    return info.dir().filePath(info.completeBaseName() + QStringLiteral("-monitor") + suffix);
+    return info.dir().filePath(info.completeBaseName() + QStringLiteral("-") + name + suffix);
+}
+
+QString MonitorPicturePath(const QString& path) {
+    return PicturePath(path, QStringLiteral("monitor"));
 }
 
 void RunScreenshots(CBasicParameterDialog& window, const QString& path, int monitorMs,
                     bool& failed) {
-    AnswerUnattended(&window, MonitorPicturePath(path), monitorMs, failed);
+    auto dialogPath = std::make_shared<QString>();
+    AnswerUnattended(&window, MonitorPicturePath(path), monitorMs, failed, dialogPath);
     window.Upload();
     if (!window.grab().save(path)) Fail(failed, "cannot save the main window");
+    // The setting dialogs that the user guide shows, where the device type has them: the
+    // display settings (or the sigma display of the types without them), the alarms and
+    // the communication settings; then the report.
+    struct DialogPicture {
+        std::initializer_list<int> buttons;  // the first enabled one is shown
+        const char* name;
+    };
+    const DialogPicture kDialogs[] = {
+        {{kIdDisplay, kIdSigmaDisp}, "display"}, {{kIdAlarm}, "alarm"}, {{kIdModbus}, "modbus"}};
+    for (const DialogPicture& picture : kDialogs) {
+        for (int id : picture.buttons) {
+            auto* button = FindControlAs<QPushButton>(&window, id);
+            if (!button || !button->isEnabled()) continue;
+            *dialogPath = PicturePath(path, QString::fromLatin1(picture.name));
+            window.RunSettingButton(id);
+            break;
+        }
+    }
+    *dialogPath = PicturePath(path, QStringLiteral("report"));
+    window.Report();
+    dialogPath->clear();
     window.Monitor();
     window.done(0);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The data blocks of the Japanese language module (one per source file). Ids that no
-// block has (the model strings 3500+) stay English.
+// block has (model strings that are product codes only) stay English.
 #include <span>
 
 #include "core/platform/string_table.h"
@@ -10,10 +10,12 @@ namespace voltaro::ja {
 extern const std::span<const StringEntry> kMessages;      // message_ids.h
 extern const std::span<const StringEntry> kUi;            // captions, labels, columns, units
 extern const std::span<const StringEntry> kDialogs;       // dialog texts of ui_text_ids.h
+extern const std::span<const StringEntry> kModels;        // model strings with words
 extern const std::span<const StringEntry> kLists;         // enumeration and list entries
 extern const std::span<const StringEntry> kParameters;    // parameter and group names
 extern const std::span<const StringEntry> kInvented;      // texts of the English invented block
 extern const std::span<const StringEntry> kPrograms;      // --version and --help texts
+extern const std::span<const StringEntry> kCliHelp;       // voltaro-cli --help, help COMMAND
 extern const std::span<const StringEntry> kMonitor;       // meter monitor and its log
 extern const std::span<const StringEntry> kMonitorCli;    // voltaro-cli monitor
 extern const std::span<const StringEntry> kMaintenance;   // clock, resets, tag, loop tests

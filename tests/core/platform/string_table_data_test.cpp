@@ -28,6 +28,7 @@ std::vector<Block> AllBlocks() {
             {"parameters", strings::kParameters},
             {"invented", strings::kInvented},
             {"programs", strings::kPrograms},
+            {"cli help", strings::kCliHelp},
             {"monitor", strings::kMonitor},
             {"monitor cli", strings::kMonitorCli},
             {"safety", strings::kSafety},

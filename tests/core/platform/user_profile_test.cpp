@@ -56,6 +56,55 @@ TEST(UserProfile, CreatesPrivateDirectoryAndFileAndReadsBack) {
     EXPECT_EQ(again.GetString("ComSettings", "ServerAddress", ""), "10.0.0.1");
 }
 
+mode_t ModeOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+    return st.st_mode & 07777;
+}
+
+// An older version saved the profile, with its scrambled passcode, readable by everyone.
+TEST(UserProfile, AnOpenProfileOfTheUserBecomesPrivateOnSave) {
+    TempDir dir;
+    const std::string old = dir.File("old.ini");
+    test::WriteFile(old, "[Settings]\r\nPasscode=xyz\r\n[Other]\r\nKept=1\r\n");
+    ::chmod(old.c_str(), 0664);
+    {
+        CUserProfile profile(old);
+        profile.SetInt("Settings", "DeviceId", 3);
+        ASSERT_TRUE(profile.Save());
+    }
+    EXPECT_EQ(ModeOf(old), 0600u);
+    EXPECT_EQ(ReadFile(old), "[Settings]\r\nPasscode=xyz\r\nDeviceId=3\r\n[Other]\r\nKept=1\r\n");
+
+    // Through a link, the file saved is the one tightened; the user's own bits stay.
+    const std::string target = dir.File("target.ini");
+    test::WriteFile(target, "[Settings]\r\n");
+    ::chmod(target.c_str(), 0744);
+    const std::string link = dir.File("link.ini");
+    ASSERT_EQ(::symlink(target.c_str(), link.c_str()), 0);
+    {
+        CUserProfile profile(link);
+        profile.SetInt("Settings", "DeviceId", 1);
+        ASSERT_TRUE(profile.Save());
+    }
+    EXPECT_EQ(ModeOf(target), 0700u);
+
+    // A file of another user keeps its mode: only its owner decides who may read it.
+    if (!test::RunningAsRoot()) return;
+    const std::string shared = dir.File("shared.ini");
+    test::WriteFile(shared, "[Settings]\r\n");
+    ::chmod(shared.c_str(), 0666);
+    ::chmod(dir.Path().c_str(), 0777);
+    EXPECT_EQ(test::AsPlainUser([&]() -> std::string {
+                  CUserProfile profile(shared);
+                  profile.SetInt("Settings", "DeviceId", 2);
+                  return profile.Save() ? "" : "the shared profile was not saved";
+              }),
+              "");
+    EXPECT_EQ(ModeOf(shared), 0666u);
+    EXPECT_EQ(ReadFile(shared), "[Settings]\r\nDeviceId=2\r\n");
+}
+
 TEST(UserProfile, InvalidIntegersGiveTheDefault) {
     TempDir dir;
     test::WriteFile(dir.File("p.ini"), "[Settings]\nDeviceId=abc\nDisplayLanguage=99999999999\n");

@@ -1,7 +1,7 @@
 // The Japanese language module as built for voltaro-cli: consistent with the English
-// table, complete apart from the model strings, valid UTF-8, and formatting its
-// messages with the right inserts in Japanese word order; the desktop program's module
-// carries the same table.
+// table, complete apart from model strings that are product codes only, valid UTF-8, and formatting
+// its messages with the right inserts in Japanese word order; the desktop program's module carries
+// the same table.
 #include <gtest/gtest.h>
 #include <netdb.h>
 
@@ -77,19 +77,40 @@ class JapaneseModuleTest : public ::testing::Test {
     CResourceModule module_;
 };
 
-TEST_F(JapaneseModuleTest, ConsistentAndCompleteExceptTheModelStrings) {
+// The words of a model string: runs of two or more letters with a small letter, apart
+// from the product codes and interface names that stay as they are in every language.
+std::vector<std::string> ModelWords(std::string_view text) {
+    static const std::set<std::string, std::less<>> kCodes = {"Modbus", "Link", "LonWorks", "Ver",
+                                                              "Do",     "Di",   "Ao",       "mA"};
+    std::vector<std::string> words;
+    auto isLetter = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t end = i;
+        while (end < text.size() && isLetter(text[end]))
+            ++end;
+        const std::string_view run = text.substr(i, end - i);
+        if (run.size() >= 2 && run.find_first_of("abcdefghijklmnopqrstuvwxyz") != run.npos &&
+            !kCodes.contains(run))
+            words.emplace_back(run);
+        i = end == i ? i + 1 : end;
+    }
+    return words;
+}
+
+TEST_F(JapaneseModuleTest, EveryTextHasItsJapaneseWithTheSameInserts) {
     StringTableCheck check = CheckStringTable(module_.Table());
     EXPECT_TRUE(check.Consistent())
         << "unknown " << ::testing::PrintToString(check.unknownIds) << " duplicate "
         << ::testing::PrintToString(check.duplicateIds) << " inserts "
         << ::testing::PrintToString(check.insertMismatchIds);
 
-    // Only the model strings are left to English.
-    std::vector<int> modelIds;
+    // Only model strings made of product codes alone are left to English.
+    std::vector<int> codesOnly;
     for (const StringEntry& e : strings::kModels)
-        modelIds.push_back(e.id);
-    std::sort(modelIds.begin(), modelIds.end());
-    EXPECT_EQ(check.missingIds, modelIds);
+        if (ModelWords(e.text).empty()) codesOnly.push_back(e.id);
+    std::sort(codesOnly.begin(), codesOnly.end());
+    EXPECT_EQ(check.missingIds, codesOnly);
+    EXPECT_FALSE(codesOnly.empty());
 
     std::set<int> ids;
     for (const StringEntry& e : module_.Table())
@@ -99,6 +120,23 @@ TEST_F(JapaneseModuleTest, ConsistentAndCompleteExceptTheModelStrings) {
     for (int id : {kTextOk, kTextCancel, kTextMainUpload, kTextConnectCaption,
                    kTextDetailChannelSuffix, kTextLoopTestZcNote, kTextPresetCaption})
         EXPECT_TRUE(ids.contains(id)) << "dialog text " << id;
+}
+
+TEST_F(JapaneseModuleTest, ModelStringsKeepTheirCodesAndFields) {
+    ASSERT_TRUE(LoadLanguageModule(kModule));
+    int translated = 0;
+    for (const StringEntry& e : strings::kModels) {
+        const std::string japanese = LoadString(e.id);
+        const std::vector<std::string> english = FilterFields(e.text);
+        const std::vector<std::string> fields = FilterFields(japanese);
+        ASSERT_EQ(fields.size(), english.size()) << e.id << " " << japanese;
+        EXPECT_EQ(fields[0], english[0]) << e.id;  // the prefix is a product code
+        EXPECT_EQ(ModelWords(japanese), std::vector<std::string>()) << e.id << " " << japanese;
+        translated += japanese != e.text;
+    }
+    EXPECT_EQ(ModelWords("ZBDPQV-|21* 3P4W, Modbus, Counter x4|Ver.2.00 or later"),
+              (std::vector<std::string>{"Counter", "or", "later"}));
+    EXPECT_GT(translated, 40);
 }
 
 TEST_F(JapaneseModuleTest, TheDesktopModuleCarriesTheSameTable) {
