@@ -9,6 +9,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/maintenance_support.h"
+#include "cli/zc_maintenance.h"
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_link.h"
 #include "core/device/loop_test.h"
@@ -25,13 +26,6 @@
 
 namespace voltaro::cli {
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 std::string StatusText(const LoopTestStatus& status) {
     if (status.analogOutputs) return FormatMessageId(kMsgLoopTestAoOn, {});
@@ -273,21 +267,24 @@ int RunPreset(const std::vector<std::string>& raw) {
         return UsageError("preset", "--tariff must be 1 or 2");
     if (rest.size() != 2) return UsageError("preset", "needs NAME VALUE");
     const std::vector<const PresetEntry*> entries = EntriesNamed(rest[0]);
-    if (entries.empty())
+    const auto unknown = [&] {
         return UsageError("preset", FormatMessageId(kMsgPresetUnknown, {rest[0], PresetNames()}));
-    const std::size_t which = tariff && *tariff == "2" ? 1 : 0;
-    const PresetEntry& entry = *entries[std::min(which, entries.size() - 1)];
-    int64_t scaled = 0;
-    try {
-        scaled = ParsePresetInput(entry, rest[1]);
-    } catch (const CPrivateException& e) {
-        return UsageError("preset", e.Message());
-    }
+    };
+    if (entries.empty() && !IsZcPresetName(rest[0])) return unknown();
     try {
         CModbusInterface client(args.connection.settings);
         const CDeviceType type = IdentifyDevice(client);
         if (type.HasFeature(0, FAM_ZC))
-            return Failure("preset", FormatMessageId(kMsgZcNotServed, {}));
+            return RunZcPreset(args, rest[0], rest[1], tariff.has_value(), client, type);
+        if (entries.empty()) return unknown();
+        const std::size_t which = tariff && *tariff == "2" ? 1 : 0;
+        const PresetEntry& entry = *entries[std::min(which, entries.size() - 1)];
+        int64_t scaled = 0;
+        try {
+            scaled = ParsePresetInput(entry, rest[1]);
+        } catch (const CPrivateException& e) {
+            return UsageError("preset", e.Message());
+        }
         if (!CheckChannel("preset", args, type)) return kExitUsage;
         const std::string label = LoadString(entry.labelId);
         if (entry.kind == kPresetCounter &&
@@ -315,7 +312,8 @@ const CommandRegistrar kLoopTest(
         ConnectionOptionsUsage(),
     RunLoopTest);
 const CommandRegistrar kPreset("preset",
-                               std::string("preset NAME VALUE [--tariff 1|2] [--channel 1|2] "
+                               std::string("preset NAME VALUE [--tariff 1|2] "
+                                           "[--channel 1|2 (ZC: 1..16)] "
                                            "[--yes] [--passcode N [--remember]] ") +
                                    ConnectionOptionsUsage(),
                                RunPreset);

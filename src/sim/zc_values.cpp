@@ -253,6 +253,7 @@ void ZcValues::RefreshChannel(RegisterFile& regs, int a, const ElectricalValues&
     }
     // Energies (0.1 kWh) with today's hourly values; slot 3 is the hour in progress.
     const int block = EnergyBlock(a);
+    if (st.hour < 0) FillPastHours(regs, a, v, clock);
     if (st.hour != clock.tm_hour) {
         st.hour = clock.tm_hour;
         st.hours[static_cast<std::size_t>(st.hour)] = 0;
@@ -289,6 +290,43 @@ void ZcValues::RefreshChannel(RegisterFile& regs, int a, const ElectricalValues&
             regs.Set32(counts + 10 + 2 * h,
                        static_cast<uint32_t>(st.countHours[static_cast<std::size_t>(h)]), false);
         }
+    }
+}
+
+// A device that has just been switched on here has been measuring before: every hour of
+// the table holds the energy of the channel's present load, a few per cent more or less
+// per hour (the same for the same seed), the hour in progress the share that has passed,
+// and the totals at least what the table adds up to. The counts of the discrete inputs
+// likewise at their pulse rate.
+void ZcValues::FillPastHours(RegisterFile& regs, int a, const ElectricalValues& v,
+                             const std::tm& clock) {
+    constexpr int kHourSlot = 1000;  // noise slots of the hours, clear of Measure's
+    constexpr double kVariation = 0.15;
+    constexpr double kTenthsPerWattHour = 1.0 / 100.0;  // 0.1 kWh units from W over an hour
+    ChannelState& st = state_[static_cast<std::size_t>(a)];
+    const double passed = (clock.tm_min * 60 + clock.tm_sec) / 3600.0;
+    const double rates[2] = {std::max(0.0, v.activeSum) * kTenthsPerWattHour,
+                             std::max(0.0, v.reactiveSum) * kTenthsPerWattHour};
+    const double pulsesPerHour = 3600.0 * 0.1 * (a + 1);
+    double share = 0;  // hours of the present load that the table holds
+    for (int h = 0; h < 24; ++h) {
+        const double part =
+            h == clock.tm_hour ? passed : 1.0 + kVariation * Noise(seed_, a, kHourSlot + h, 0);
+        st.hours[static_cast<std::size_t>(h)] = rates[0] * part;
+        st.countHours[static_cast<std::size_t>(h)] = pulsesPerHour * part;
+        share += part;
+    }
+    st.hour = clock.tm_hour;
+    const int block = EnergyBlock(a);
+    for (int e = 0; e < 2; ++e) {
+        const double total = std::floor(rates[e] * share);
+        regs.Set32(block + 2 * e, regs.Get32(block + 2 * e, false) + static_cast<uint32_t>(total),
+                   false);
+    }
+    if (counts_ && a < 8) {
+        const int counts = block + kModuleOffset;
+        const double total = std::floor(pulsesPerHour * share);
+        regs.Set32(counts, regs.Get32(counts, false) + static_cast<uint32_t>(total), false);
     }
 }
 

@@ -50,6 +50,7 @@ class ZcValues : public MeasuredValues {
     void RefreshChannel(RegisterFile& regs, int a, const ElectricalValues& v, double dt,
                         const MeasuringSetup& setup, const std::tm& clock);
     void WriteStamped(RegisterFile& regs, int address, int32_t value, const std::tm& clock);
+    void FillPastHours(RegisterFile& regs, int a, const ElectricalValues& v, const std::tm& clock);
     void Reset(RegisterFile& regs, int channel, uint16_t bits);
     uint8_t Check(int address, uint16_t value) const;
 

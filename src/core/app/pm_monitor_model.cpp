@@ -11,10 +11,6 @@
 namespace voltaro {
 namespace {
 
-constexpr int kIoMeasuringInputsWord = 3;
-constexpr int kIoExtensionWord = 4;  // 8: the discrete-input extension module
-constexpr uint16_t kExtensionInputs = 16;
-constexpr uint16_t kDiscreteInputModule = 8;
 constexpr uint16_t kLoopTestFirmware = 140;
 constexpr uint16_t kPresetFirmware = 130;
 
@@ -38,14 +34,12 @@ PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int vie
 }
 
 bool CPMMonitorModel::ExtensionTabEnabled(const CDeviceType& type) {
-    return type.ioConfig[kIoMeasuringInputsWord] == kExtensionInputs ||
-           type.ioConfig[kIoExtensionWord] == kDiscreteInputModule;
+    return ZcExtensionView(type) >= 0;
 }
 
 int CPMMonitorModel::ViewOfTab(int tab, const CDeviceType& type) {
     if (tab != 1) return kZcViewBasic;
-    return type.ioConfig[kIoExtensionWord] == kDiscreteInputModule ? kZcViewDiscrete
-                                                                   : kZcViewExtension;
+    return ZcExtensionView(type) == kZcViewDiscrete ? kZcViewDiscrete : kZcViewExtension;
 }
 
 std::string CPMMonitorModel::ClockText(const CMeasurandsKT2& store) {
