@@ -23,6 +23,7 @@
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
 
 namespace voltaro::cli {
 namespace {
@@ -149,6 +150,13 @@ int RunZcLoopTest(CModbusInterface& client, CliMaintenanceInteraction& ui, int c
     if (!ApplyZcValues(items, values, exitCode)) return exitCode;
     if (!ReadZcLoopFlag(client, channel))
         return Failure("loop-test", FormatMessageId(kMsgLoopTestNotOn, {}));
+    // The common voltages and frequency are written only while channel 1 is in loop-test
+    // mode; otherwise the device's own would be reported as written.
+    const bool common = std::any_of(items.begin(), items.end(), [](const std::string& item) {
+        return std::stoi(item.substr(0, item.find('='))) < kZcCommonValues;
+    });
+    if (common && !ReadZcLoopFlag(client, 0))
+        return Failure("loop-test", LoadString(kTextLoopTestZcNote));
     if (!WriteZcLoopValues(client, ui, channel, values))
         return Failure("loop-test", FormatMessageId(kMsgPasscodeRefused, {}));
     std::string written;

@@ -23,10 +23,13 @@ namespace {
 struct ZcResetKind {
     const char* name;
     uint16_t value;
+    bool counts = false;  // of a discrete input: --channel names DI1 .. DI8
 };
 constexpr ZcResetKind kResetKinds[] = {
     {"energy", kZcResetEnergy},
     {"hourly", kZcResetHourly},
+    {"counter", kZcResetEnergy, true},
+    {"hourly-counter", kZcResetHourly, true},
     {"demand-current", kZcResetDemandCurrent},
     {"demand-power", kZcResetDemandPower},
     {"maxmin-voltage", kZcResetMaxMinVoltage},
@@ -97,17 +100,29 @@ int RunZcReset(const MaintenanceArguments& args, const std::string& kind, CModbu
     if (chosen == nullptr)
         return UsageError("reset", FormatMessageId(kMsgZcResetKind, {KindNames(), kind}));
     const bool common = ZcResetChannel(chosen->value, 1) == 0;
-    const int inputs = type.ioConfig[kIoMeasuringInputs];
+    const int inputs = chosen->counts ? kZcPageChannels : type.ioConfig[kIoMeasuringInputs];
     if (common && args.channelGiven)
         return UsageError("reset", FormatMessageId(kMsgZcResetCommon, {kind}));
     if (!common && !args.channelGiven)
         return UsageError("reset", FormatMessageId(kMsgZcResetNeedsChannel, {inputs}));
-    if (!common && !CheckChannel("reset", args, type)) return kExitUsage;
+    // A discrete input's counts are reset at the register of channel 8 + input, where
+    // the module's page puts its "Reset" buttons.
+    int channel = args.channel;
+    if (chosen->counts) {
+        if (channel >= kZcPageChannels)
+            return UsageError("reset", FormatMessageId(kMsgZcResetNeedsChannel, {inputs}));
+        if (ZcExtensionView(type) != kZcViewDiscrete)
+            return Failure("reset", FormatMessageId(kMsgZcPresetNoModule,
+                                                    {LoadString(kTextsDiscreteInput + channel)}));
+        channel += ZcChannelOffset(kZcViewDiscrete);
+    } else if (!common && !CheckChannel("reset", args, type)) {
+        return kExitUsage;
+    }
     CliMaintenanceInteraction ui("reset", args.passcode, args.remember, args.yes);
     if (!Confirmed(ui)) return Failure("reset", FormatMessageId(kMsgNotConfirmed, {}));
-    if (!WriteZcReset(client, ui, args.channel, chosen->value))
+    if (!WriteZcReset(client, ui, channel, chosen->value))
         return Failure("reset", FormatMessageId(kMsgPasscodeRefused, {}));
-    const int address = ZcResetRegisterOf(ZcResetChannel(chosen->value, args.channel));
+    const int address = ZcResetRegisterOf(ZcResetChannel(chosen->value, channel));
     PrintLine(FormatMessageId(kMsgResetWritten, {static_cast<int>(chosen->value), address, kind}));
     return kExitOk;
 }

@@ -71,8 +71,10 @@ ZcValues::ZcValues(const CDeviceType& type, uint64_t seed)
         Mark(kLoopFlags + a, 1, kLoopFlag, a);
     }
     if (counts_) {
-        for (int k = 0; k < 8; ++k)
+        for (int k = 0; k < 8; ++k) {
             Mark(EnergyBlock(k) + kModuleOffset, kEnergyRegisters, kCounts, k);
+            Mark(kResetRegister + 8 + k, 1, kCountReset, k);
+        }
     }
 }
 
@@ -100,8 +102,10 @@ void ZcValues::AddRanges(RegisterMap& map) const {
         map.Add(kLoopFlags + a, 1, kReadWrite);
     }
     if (counts_) {
-        for (int k = 0; k < 8; ++k)
+        for (int k = 0; k < 8; ++k) {
             map.Add(EnergyBlock(k) + kModuleOffset, kEnergyRegisters, kReadWrite);
+            map.Add(kResetRegister + 8 + k, 1, kReadWrite);
+        }
     }
     map.Add(kThdVoltage, 14, kReadable);
     for (int set = 4; set < kHarmonicSets; ++set)
@@ -338,10 +342,7 @@ void ZcValues::Reset(RegisterFile& regs, int channel, uint16_t bits) {
         regs.Set32(block + 2, 0, false);
         st.pending[0] = st.pending[1] = 0;
     }
-    if (bits & 2) {
-        st.hours = {};
-        st.countHours = {};
-    }
+    if (bits & 2) st.hours = {};
     if (bits & 4) std::fill(st.demand.begin(), st.demand.begin() + 5, 0.0);
     if (bits & 8) std::fill(st.demand.begin() + 5, st.demand.end(), 0.0);
     if (bits & 16) common_.Restart(0, 7);
@@ -354,6 +355,16 @@ void ZcValues::Reset(RegisterFile& regs, int channel, uint16_t bits) {
     if (bits & 4096) std::fill(std::begin(st.thdMax), std::end(st.thdMax), 0);
 }
 
+// The reset register of a discrete input: 1 its count, 2 its hourly counts.
+void ZcValues::ResetCounts(RegisterFile& regs, int input, uint16_t bits) {
+    ChannelState& st = state_[static_cast<std::size_t>(input)];
+    if (bits & 1) {
+        regs.Set32(EnergyBlock(input) + kModuleOffset, 0, false);
+        st.countPending = 0;
+    }
+    if (bits & 2) st.countHours = {};
+}
+
 uint8_t ZcValues::Check(int address, uint16_t value) const {
     const int a = areaChannel_[address];
     switch (area_[address]) {
@@ -362,6 +373,7 @@ uint8_t ZcValues::Check(int address, uint16_t value) const {
         case kChannelValues:
             return state_[static_cast<std::size_t>(a)].loopTest ? 0 : kDeviceFailure;
         case kReset:
+        case kCountReset:
             return (value & ~kResetBits) == 0 ? 0 : kIllegalValue;
         case kLoopFlag:
             return value <= 1 ? 0 : kIllegalValue;
@@ -384,6 +396,10 @@ uint8_t ZcValues::Write(RegisterFile& regs, int address, int count, const uint16
                 break;
             case kReset:
                 Reset(regs, a, values[i]);
+                regs.Set(r, 0);
+                break;
+            case kCountReset:
+                ResetCounts(regs, a, values[i]);
                 regs.Set(r, 0);
                 break;
             case kLoopFlag:

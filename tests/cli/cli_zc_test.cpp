@@ -10,6 +10,7 @@
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/temp_dir.h"
+#include "core/platform/ui_text_ids.h"
 #include "sim/zc_values.h"
 #include "support/cli_run.h"
 
@@ -186,6 +187,37 @@ TEST(CliZcReset, ChannelAndCommonResetsBehindThePasscode) {
                                 std::to_string(kPasscode) + " " + locked.Tcp());
     ASSERT_EQ(right.status, 0) << right.out;
     EXPECT_LT(Pair(locked.simulator, block12), 5u);
+}
+
+TEST(CliZcReset, CountsOfADiscreteInputAtTheExtensionModulesRegister) {
+    SimDevice discrete(Variant(kZc8Row, true));
+    const int counts3 = sim::ZcValues::EnergyBlock(2) + 1024;
+    const int energy3 = sim::ZcValues::EnergyBlock(2);
+    ASSERT_GT(Pair(discrete.simulator, counts3), 100u);
+    const CliRun count = RunCli("reset counter --channel 3 --yes " + discrete.Tcp());
+    ASSERT_EQ(count.status, 0) << count.out;
+    EXPECT_EQ(count.out, FormatMessageId(kMsgResetWritten, {1, 8995 + 8 + 2, "counter"}) + "\n");
+    EXPECT_LT(Pair(discrete.simulator, counts3), 5u);
+    EXPECT_GT(Pair(discrete.simulator, energy3), 0u);  // 3ch's energy stays
+    EXPECT_EQ(RunCli("reset counter --channel 9 --yes " + discrete.Tcp(), kWithErrors).status, 2);
+
+    SimDevice eight(kZc8Row);
+    const CliRun none = RunCli("reset counter --channel 3 --yes " + eight.Tcp(), kWithErrors);
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(Contains(none.out, "DI3")) << none.out;
+}
+
+TEST(CliZcLoopTest, CommonValuesNeedChannelOneInLoopTest) {
+    SimDevice device(kZc8Row);
+    ASSERT_EQ(RunCli("loop-test on --channel 3 --yes " + device.Tcp()).status, 0);
+    const CliRun common =
+        RunCli("loop-test values 0=200.00 --channel 3 " + device.Tcp(), kWithErrors);
+    EXPECT_EQ(common.status, 1);
+    EXPECT_TRUE(Contains(common.out, LoadString(kTextLoopTestZcNote))) << common.out;
+    const CliRun current = RunCli("loop-test values 8=5.000 --channel 3 " + device.Tcp());
+    EXPECT_EQ(current.status, 0) << current.out;
+    EXPECT_EQ(Pair(device.simulator, 64 + 32 * 2), 5000u);
+    EXPECT_EQ(RunCli("loop-test off --channel 3 --yes " + device.Tcp()).status, 0);
 }
 
 TEST(CliZcPreset, EnergiesOfEitherModuleAndCountsAsIntegers) {
