@@ -24,9 +24,7 @@ constexpr int kZc16Row = 64;
 constexpr int kKt2Row = 7;
 
 sim::SimulatorOptions DiscreteInputs() {
-    sim::SimulatorOptions options = SimRow(kZc8Row);
-    options.device.alternateIo = true;
-    return options;
+    return test::SimRowAlternateIo(kZc8Row);
 }
 
 MonitorPassResult Pass(SimLink& link, CMeasurandsKT2& store, bool extension = false,
