@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "pass failed: %s\n", result.error.c_str());
             return 1;
         }
-        entries += MeasurandEntries(store, result.indexes).size();
+        entries += MeasurandEntries(store, result).size();
     }
     const double cpuFull = (ThreadCpuMs() - cpu1) / passes;
     const double userFull = (ThreadUserMs() - user1) / passes;

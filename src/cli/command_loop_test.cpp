@@ -9,6 +9,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/maintenance_support.h"
+#include "cli/zc_maintenance.h"
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_link.h"
 #include "core/device/loop_test.h"
@@ -22,16 +23,10 @@
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
 
 namespace voltaro::cli {
 namespace {
-
-bool SameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
 
 std::string StatusText(const LoopTestStatus& status) {
     if (status.analogOutputs) return FormatMessageId(kMsgLoopTestAoOn, {});
@@ -155,6 +150,13 @@ int RunZcLoopTest(CModbusInterface& client, CliMaintenanceInteraction& ui, int c
     if (!ApplyZcValues(items, values, exitCode)) return exitCode;
     if (!ReadZcLoopFlag(client, channel))
         return Failure("loop-test", FormatMessageId(kMsgLoopTestNotOn, {}));
+    // The common voltages and frequency are written only while channel 1 is in loop-test
+    // mode; otherwise the device's own would be reported as written.
+    const bool common = std::any_of(items.begin(), items.end(), [](const std::string& item) {
+        return std::stoi(item.substr(0, item.find('='))) < kZcCommonValues;
+    });
+    if (common && !ReadZcLoopFlag(client, 0))
+        return Failure("loop-test", LoadString(kTextLoopTestZcNote));
     if (!WriteZcLoopValues(client, ui, channel, values))
         return Failure("loop-test", FormatMessageId(kMsgPasscodeRefused, {}));
     std::string written;
@@ -273,21 +275,24 @@ int RunPreset(const std::vector<std::string>& raw) {
         return UsageError("preset", "--tariff must be 1 or 2");
     if (rest.size() != 2) return UsageError("preset", "needs NAME VALUE");
     const std::vector<const PresetEntry*> entries = EntriesNamed(rest[0]);
-    if (entries.empty())
+    const auto unknown = [&] {
         return UsageError("preset", FormatMessageId(kMsgPresetUnknown, {rest[0], PresetNames()}));
-    const std::size_t which = tariff && *tariff == "2" ? 1 : 0;
-    const PresetEntry& entry = *entries[std::min(which, entries.size() - 1)];
-    int64_t scaled = 0;
-    try {
-        scaled = ParsePresetInput(entry, rest[1]);
-    } catch (const CPrivateException& e) {
-        return UsageError("preset", e.Message());
-    }
+    };
+    if (entries.empty() && !IsZcPresetName(rest[0])) return unknown();
     try {
         CModbusInterface client(args.connection.settings);
         const CDeviceType type = IdentifyDevice(client);
         if (type.HasFeature(0, FAM_ZC))
-            return Failure("preset", FormatMessageId(kMsgZcNotServed, {}));
+            return RunZcPreset(args, rest[0], rest[1], tariff.has_value(), client, type);
+        if (entries.empty()) return unknown();
+        const std::size_t which = tariff && *tariff == "2" ? 1 : 0;
+        const PresetEntry& entry = *entries[std::min(which, entries.size() - 1)];
+        int64_t scaled = 0;
+        try {
+            scaled = ParsePresetInput(entry, rest[1]);
+        } catch (const CPrivateException& e) {
+            return UsageError("preset", e.Message());
+        }
         if (!CheckChannel("preset", args, type)) return kExitUsage;
         const std::string label = LoadString(entry.labelId);
         if (entry.kind == kPresetCounter &&
@@ -315,7 +320,8 @@ const CommandRegistrar kLoopTest(
         ConnectionOptionsUsage(),
     RunLoopTest);
 const CommandRegistrar kPreset("preset",
-                               std::string("preset NAME VALUE [--tariff 1|2] [--channel 1|2] "
+                               std::string("preset NAME VALUE [--tariff 1|2] "
+                                           "[--channel 1|2 (ZC: 1..16)] "
                                            "[--yes] [--passcode N [--remember]] ") +
                                    ConnectionOptionsUsage(),
                                RunPreset);

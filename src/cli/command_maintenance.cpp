@@ -9,6 +9,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/maintenance_support.h"
+#include "cli/zc_maintenance.h"
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_clock.h"
 #include "core/device/utility_commands.h"
@@ -83,14 +84,16 @@ int RunReset(const std::vector<std::string>& raw) {
     if (rest.size() != 1) return UsageError("reset", "needs energy, maxmin, demand or counter");
     const auto* chosen = std::find_if(std::begin(kKinds), std::end(kKinds),
                                       [&](const auto& k) { return rest[0] == k.name; });
-    if (chosen == std::end(kKinds))
+    const auto unknown = [&] {
         return UsageError("reset",
                           "needs energy, maxmin, demand or counter, not \"" + rest[0] + "\"");
+    };
+    if (chosen == std::end(kKinds) && !IsZcResetKind(rest[0])) return unknown();
     try {
         CModbusInterface client(args.connection.settings);
         const CDeviceType type = IdentifyDevice(client);
-        if (type.HasFeature(0, FAM_ZC))
-            return Failure("reset", FormatMessageId(kMsgZcNotServed, {}));
+        if (type.HasFeature(0, FAM_ZC)) return RunZcReset(args, rest[0], client, type);
+        if (chosen == std::end(kKinds)) return unknown();
         if (!CheckChannel("reset", args, type)) return kExitUsage;
         const int counters = type.ioConfig[kIoCounters];
         const std::optional<ResetTarget> target =
@@ -152,8 +155,8 @@ const CommandRegistrar kClock("clock",
                                   kCommonOptions + ConnectionOptionsUsage(),
                               RunClock);
 const CommandRegistrar kReset("reset",
-                              std::string("reset energy|maxmin|demand|counter [--channel 1|2] "
-                                          "[--yes] ") +
+                              std::string("reset energy|maxmin|demand|counter|ZC-KIND "
+                                          "[--channel 1|2 (ZC: 1..16)] [--yes] ") +
                                   kCommonOptions + ConnectionOptionsUsage(),
                               RunReset);
 const CommandRegistrar kTag(

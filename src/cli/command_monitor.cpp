@@ -1,6 +1,6 @@
-// voltaro-cli monitor: reads the meter monitor's values pass after pass and shows them as a
-// table, as JSON Lines or as rows of a CSV log, until the count of passes is reached or
-// Ctrl-C.
+// voltaro-cli monitor: reads the monitor windows' values pass after pass (a meter's, or a
+// ZC device's page or channel detail) and shows them as a table, as JSON Lines or as rows
+// of a CSV log, until the count of passes is reached or Ctrl-C.
 #include <algorithm>
 #include <charconv>
 #include <chrono>
@@ -17,6 +17,7 @@
 #include "core/comm/modbus_interface.h"
 #include "core/monitor/monitor_commands.h"
 #include "core/monitor/monitor_pass.h"
+#include "core/monitor/zc_registers.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
@@ -99,6 +100,8 @@ std::string ParseArguments(const std::vector<std::string>& args, MonitorArgument
     const auto count = TakeOption(rest, "--count", error);
     const auto csv = TakeOption(rest, "--csv", error);
     const auto harmonics = TakeOption(rest, "--harmonics", error);
+    const auto module = TakeOption(rest, "--module", error);
+    const auto detail = TakeOption(rest, "--detail", error);
     const bool once = TakeFlag(rest, "--once");
     const bool json = TakeFlag(rest, "--json");
     if (!error.empty()) return error;
@@ -127,6 +130,16 @@ std::string ParseArguments(const std::vector<std::string>& args, MonitorArgument
         arguments.output.csvPath = *csv;
     }
     if (json) arguments.output.format = MonitorFormat::kJson;
+    if (module && detail) return Exclusive("--module", "--detail");
+    if (module) {
+        if (*module != "basic" && *module != "extension") return LoadString(kMsgZcModuleOption);
+        arguments.pass.zcExtension = *module == "extension";
+    }
+    if (detail) {
+        const auto number = ParseCount(*detail);
+        if (!number || *number > kZcChannelCount) return LoadString(kMsgZcDetailOption);
+        arguments.pass.zcDetailChannel = static_cast<int>(*number) - 1;
+    }
     if (harmonics) {
         const auto sets = ParseHarmonicSets(*harmonics);
         if (!sets) return LoadString(kMsgMonitorHarmonicsOption);
@@ -134,6 +147,15 @@ std::string ParseArguments(const std::vector<std::string>& args, MonitorArgument
         arguments.output.harmonicSets = *sets;
     }
     return {};
+}
+
+// Why the connected device cannot give what the options ask for.
+std::string RefusalText(const MonitorPassResult& result, const MonitorPassOptions& options) {
+    if (result.refusal == kMsgZcDetailBeyondInputs)
+        return FormatMessageId(
+            result.refusal, {static_cast<int>(result.state.deviceType.ioConfig[kIoMeasuringInputs]),
+                             options.zcDetailChannel + 1});
+    return LoadString(result.refusal);
 }
 
 int RunMonitor(const std::vector<std::string>& args) {
@@ -159,9 +181,10 @@ int RunMonitor(const std::vector<std::string>& args) {
                 ReadMonitorPass(client, store, arguments.pass, &watch.Flag());
             // The pass that Ctrl-C stopped is not reported: it is incomplete.
             if (watch.Interrupted()) break;
-            if (result.ok && result.zcDevice)
-                return Failure(kCommand, LoadString(kMsgZcMonitorNotAvailable));
-            if (result.ok && arguments.pass.channel == 1 && EffectiveChannel(result.state) == 0)
+            if (result.ok && result.refusal != 0)
+                return UsageError(kCommand, RefusalText(result, arguments.pass));
+            if (result.ok && !result.zcDevice && arguments.pass.channel == 1 &&
+                EffectiveChannel(result.state) == 0)
                 return UsageError(kCommand, LoadString(kMsgMonitorNoSecondInput));
             output.Pass(time, result, store);
             ++completed;
@@ -184,7 +207,8 @@ int RunMonitor(const std::vector<std::string>& args) {
 const CommandRegistrar kMonitor(
     kCommand,
     std::string("monitor [--channel 1|2] [--interval SECONDS] [--count N | --once] "
-                "[--json | --csv FILE] [--harmonics SET,...|all] ") +
+                "[--json | --csv FILE] [--harmonics SET,...|all] "
+                "[--module basic|extension | --detail CH] ") +
         ConnectionOptionsUsage() + "  (measured values; monitor --help tells more)",
     RunMonitor);
 

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <iostream>
 
@@ -74,6 +76,13 @@ bool CheckChannel(const char* command, const MaintenanceArguments& args, const C
     UsageError(command, FormatMessageId(
                             args.channel == 1 ? kMsgSecondChannelMissing : kMsgChannelRange, {}));
     return false;
+}
+
+bool SameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
 }
 
 void PrintLine(const std::string& text) {

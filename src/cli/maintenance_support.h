@@ -50,6 +50,9 @@ CDeviceType IdentifyDevice(CModbusInterface& client);
 // on a device with one measuring input, printed; false).
 bool CheckChannel(const char* command, const MaintenanceArguments& args, const CDeviceType& type);
 
+// Whether two names are the same but for the case of ASCII letters.
+bool SameName(const std::string& a, const std::string& b);
+
 // Prints a line to stdout.
 void PrintLine(const std::string& text);
 

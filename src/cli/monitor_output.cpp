@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "core/app/monitor_text_view.h"
+#include "core/app/zc_text_view.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
@@ -67,6 +68,9 @@ void CMonitorOutput::Pass(const std::string& time, const MonitorPassResult& resu
     if (result.ok) {
         haveValues_ = true;
         deviceType_ = result.state.deviceType;
+        zc_ = result.zcDevice;
+        zcView_ = result.zcView;
+        zcDetail_ = result.zcView < 0 ? result.zcFirstChannel : -1;
     }
     switch (options_.format) {
         case MonitorFormat::kJson:
@@ -103,8 +107,10 @@ std::vector<std::string> CMonitorOutput::StatusLines(const std::string& time,
 std::vector<std::string> CMonitorOutput::SectionLines(const CMeasurandsKT2& store,
                                                       int width) const {
     std::vector<std::vector<std::string>> blocks;
-    for (const TextSection& section :
-         MonitorTextSections(store, deviceType_, options_.harmonicSets))
+    const std::vector<TextSection> sections =
+        zc_ ? ZcMonitorTextSections(store, zcView_, zcDetail_, options_.harmonicSets)
+            : MonitorTextSections(store, deviceType_, options_.harmonicSets);
+    for (const TextSection& section : sections)
         blocks.push_back(RenderTextSection(section));
     return ArrangeTextBlocks(blocks, width);
 }

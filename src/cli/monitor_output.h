@@ -48,6 +48,9 @@ class CMonitorOutput {
     bool drawn_ = false;       // the table has been drawn once
     bool haveValues_ = false;  // a pass has succeeded: the store holds values to show
     CDeviceType deviceType_;   // of the last successful pass
+    bool zc_ = false;          // it was a ZC pass of
+    int zcView_ = -1;          // this page view, or
+    int zcDetail_ = -1;        // the detail of this channel
     CCsvLog log_;
     MonitorLogColumns columns_;
 };

@@ -15,14 +15,6 @@ uint64_t Mix(uint64_t x) {
     return x ^ (x >> 31);
 }
 
-// Noise in [-1, 1] that changes ten times a second and is the same for the same seed.
-double Noise(uint64_t seed, int input, int slot, double seconds) {
-    const auto step = static_cast<uint64_t>(std::floor(seconds * 10.0));
-    const uint64_t h = Mix(
-        seed ^ Mix(step * 131 + static_cast<uint64_t>(input) * 17 + static_cast<uint64_t>(slot)));
-    return static_cast<double>(h >> 11) / static_cast<double>(1ull << 53) * 2.0 - 1.0;
-}
-
 double Wave(double seconds, double period, double phase) {
     return std::sin(2.0 * kPi * seconds / period + phase);
 }
@@ -53,6 +45,13 @@ void FillHarmonics(ElectricalValues& v, const bool present[kHarmonicSets], doubl
 }
 
 }  // namespace
+
+double Noise(uint64_t seed, int input, int slot, double seconds) {
+    const auto step = static_cast<uint64_t>(std::floor(seconds * 10.0));
+    const uint64_t h = Mix(
+        seed ^ Mix(step * 131 + static_cast<uint64_t>(input) * 17 + static_cast<uint64_t>(slot)));
+    return static_cast<double>(h >> 11) / static_cast<double>(1ull << 53) * 2.0 - 1.0;
+}
 
 int32_t ToRegisterUnits(double value, double scale) {
     const double scaled = std::round(value * scale);

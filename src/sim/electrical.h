@@ -30,6 +30,10 @@ struct ElectricalValues {
     double loadFraction[3] = {};                            // phase current / rated current
 };
 
+// Noise in [-1, 1] that changes ten times a second and is the same for the same seed,
+// input, slot and time.
+double Noise(uint64_t seed, int input, int slot, double seconds);
+
 // Values of input `input` at model time `seconds` for the given set-up.
 ElectricalValues Measure(const MeasuringSetup& setup, int input, double seconds, uint64_t seed);
 

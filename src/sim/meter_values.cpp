@@ -146,10 +146,15 @@ void MeterValues::AddEnergy(RegisterFile& regs, int address, double tenths) {
 void MeterValues::Refresh(RegisterFile& regs, const MeasuringSetup& setup, double seconds,
                           const std::tm& clock) {
     const double dt = lastSeconds_ < 0 ? 0 : std::max(0.0, seconds - lastSeconds_);
+    // A meter switched on here has counted its load before: the first refresh adds 200 to
+    // 400 hours of it (the same for the same seed) to the energies and the operating time.
+    constexpr int kPastSlot = 2000;  // a noise slot clear of Measure's
+    const double past =
+        lastSeconds_ < 0 ? 3600.0 * (300.0 + 100.0 * Noise(seed_, 0, kPastSlot, 0)) : 0.0;
     lastSeconds_ = seconds;
     for (std::size_t c = 0; c < channels_.size(); ++c) {
         const ElectricalValues v = Measure(setup, static_cast<int>(c), seconds, seed_);
-        RefreshChannel(regs, channels_[c], v, dt, setup, seconds, clock);
+        RefreshChannel(regs, channels_[c], v, dt, dt + past, setup, seconds, clock);
         if (c == 0 && analogOutputs_ && !aoLoopTest_) {
             for (int out = 0; out < kAnalogOutputCount; ++out) {
                 const auto level = [&](int setting) {
@@ -176,8 +181,8 @@ void MeterValues::Refresh(RegisterFile& regs, const MeasuringSetup& setup, doubl
 }
 
 void MeterValues::RefreshChannel(RegisterFile& regs, Channel& ch, const ElectricalValues& v,
-                                 double dt, const MeasuringSetup& setup, double seconds,
-                                 const std::tm& clock) {
+                                 double dt, double energySeconds, const MeasuringSetup& setup,
+                                 double seconds, const std::tm& clock) {
     const std::array<int32_t, 33> now = Instantaneous(v);
     if (!ch.loopTest) {
         for (int i = 0; i < 33; ++i) {
@@ -191,8 +196,9 @@ void MeterValues::RefreshChannel(RegisterFile& regs, Channel& ch, const Electric
     // Energies of the tariff in force (register units: 0.1 kWh, 0.1 h).
     const bool offPeak = setup.tariffs && (clock.tm_hour >= 22 || clock.tm_hour < 8);
     const int set = ch.offset + (offPeak ? 160 : 128);
-    const double p = v.activeSum * dt / 360000.0, q = v.reactiveSum * dt / 360000.0;
-    const double s = v.apparentSum * dt / 360000.0;
+    const double p = v.activeSum * energySeconds / 360000.0;
+    const double q = v.reactiveSum * energySeconds / 360000.0;
+    const double s = v.apparentSum * energySeconds / 360000.0;
     const double in = p > 0 ? p : 0, out = p < 0 ? -p : 0;
     const double lag = q > 0 ? q : 0, lead = q < 0 ? -q : 0;
     const double perEnergy[14] = {in,
@@ -204,7 +210,7 @@ void MeterValues::RefreshChannel(RegisterFile& regs, Channel& ch, const Electric
                                   p > 0 ? lead : 0,
                                   p < 0 ? lag : 0,
                                   p < 0 ? lead : 0,
-                                  v.currentSum > 0 ? dt / 360.0 : 0,
+                                  v.currentSum > 0 ? energySeconds / 360.0 : 0,
                                   p > 0 ? std::fabs(q) : 0,
                                   p < 0 ? std::fabs(q) : 0,
                                   p,

@@ -54,8 +54,11 @@ class MeterValues : public MeasuredValues {
     };
 
     void MarkArea(int first, int count, Area area, int channel);
+    // energySeconds: the time the energies count for (dt, plus the past of the first
+    // refresh).
     void RefreshChannel(RegisterFile& regs, Channel& ch, const ElectricalValues& v, double dt,
-                        const MeasuringSetup& setup, double seconds, const std::tm& clock);
+                        double energySeconds, const MeasuringSetup& setup, double seconds,
+                        const std::tm& clock);
     void AddEnergy(RegisterFile& regs, int address, double tenths);
     void ResetChannel(RegisterFile& regs, Channel& ch, int command);
     uint8_t Check(int address, uint16_t value) const;

@@ -71,8 +71,10 @@ ZcValues::ZcValues(const CDeviceType& type, uint64_t seed)
         Mark(kLoopFlags + a, 1, kLoopFlag, a);
     }
     if (counts_) {
-        for (int k = 0; k < 8; ++k)
+        for (int k = 0; k < 8; ++k) {
             Mark(EnergyBlock(k) + kModuleOffset, kEnergyRegisters, kCounts, k);
+            Mark(kResetRegister + 8 + k, 1, kCountReset, k);
+        }
     }
 }
 
@@ -100,8 +102,10 @@ void ZcValues::AddRanges(RegisterMap& map) const {
         map.Add(kLoopFlags + a, 1, kReadWrite);
     }
     if (counts_) {
-        for (int k = 0; k < 8; ++k)
+        for (int k = 0; k < 8; ++k) {
             map.Add(EnergyBlock(k) + kModuleOffset, kEnergyRegisters, kReadWrite);
+            map.Add(kResetRegister + 8 + k, 1, kReadWrite);
+        }
     }
     map.Add(kThdVoltage, 14, kReadable);
     for (int set = 4; set < kHarmonicSets; ++set)
@@ -253,6 +257,7 @@ void ZcValues::RefreshChannel(RegisterFile& regs, int a, const ElectricalValues&
     }
     // Energies (0.1 kWh) with today's hourly values; slot 3 is the hour in progress.
     const int block = EnergyBlock(a);
+    if (st.hour < 0) FillPastHours(regs, a, v, clock);
     if (st.hour != clock.tm_hour) {
         st.hour = clock.tm_hour;
         st.hours[static_cast<std::size_t>(st.hour)] = 0;
@@ -292,6 +297,43 @@ void ZcValues::RefreshChannel(RegisterFile& regs, int a, const ElectricalValues&
     }
 }
 
+// A device that has just been switched on here has been measuring before: every hour of
+// the table holds the energy of the channel's present load, a few per cent more or less
+// per hour (the same for the same seed), the hour in progress the share that has passed,
+// and the totals at least what the table adds up to. The counts of the discrete inputs
+// likewise at their pulse rate.
+void ZcValues::FillPastHours(RegisterFile& regs, int a, const ElectricalValues& v,
+                             const std::tm& clock) {
+    constexpr int kHourSlot = 1000;  // noise slots of the hours, clear of Measure's
+    constexpr double kVariation = 0.15;
+    constexpr double kTenthsPerWattHour = 1.0 / 100.0;  // 0.1 kWh units from W over an hour
+    ChannelState& st = state_[static_cast<std::size_t>(a)];
+    const double passed = (clock.tm_min * 60 + clock.tm_sec) / 3600.0;
+    const double rates[2] = {std::max(0.0, v.activeSum) * kTenthsPerWattHour,
+                             std::max(0.0, v.reactiveSum) * kTenthsPerWattHour};
+    const double pulsesPerHour = 3600.0 * 0.1 * (a + 1);
+    double share = 0;  // hours of the present load that the table holds
+    for (int h = 0; h < 24; ++h) {
+        const double part =
+            h == clock.tm_hour ? passed : 1.0 + kVariation * Noise(seed_, a, kHourSlot + h, 0);
+        st.hours[static_cast<std::size_t>(h)] = rates[0] * part;
+        st.countHours[static_cast<std::size_t>(h)] = pulsesPerHour * part;
+        share += part;
+    }
+    st.hour = clock.tm_hour;
+    const int block = EnergyBlock(a);
+    for (int e = 0; e < 2; ++e) {
+        const double total = std::floor(rates[e] * share);
+        regs.Set32(block + 2 * e, regs.Get32(block + 2 * e, false) + static_cast<uint32_t>(total),
+                   false);
+    }
+    if (counts_ && a < 8) {
+        const int counts = block + kModuleOffset;
+        const double total = std::floor(pulsesPerHour * share);
+        regs.Set32(counts, regs.Get32(counts, false) + static_cast<uint32_t>(total), false);
+    }
+}
+
 void ZcValues::Reset(RegisterFile& regs, int channel, uint16_t bits) {
     ChannelState& st = state_[static_cast<std::size_t>(channel)];
     const int block = EnergyBlock(channel);
@@ -300,10 +342,7 @@ void ZcValues::Reset(RegisterFile& regs, int channel, uint16_t bits) {
         regs.Set32(block + 2, 0, false);
         st.pending[0] = st.pending[1] = 0;
     }
-    if (bits & 2) {
-        st.hours = {};
-        st.countHours = {};
-    }
+    if (bits & 2) st.hours = {};
     if (bits & 4) std::fill(st.demand.begin(), st.demand.begin() + 5, 0.0);
     if (bits & 8) std::fill(st.demand.begin() + 5, st.demand.end(), 0.0);
     if (bits & 16) common_.Restart(0, 7);
@@ -316,6 +355,16 @@ void ZcValues::Reset(RegisterFile& regs, int channel, uint16_t bits) {
     if (bits & 4096) std::fill(std::begin(st.thdMax), std::end(st.thdMax), 0);
 }
 
+// The reset register of a discrete input: 1 its count, 2 its hourly counts.
+void ZcValues::ResetCounts(RegisterFile& regs, int input, uint16_t bits) {
+    ChannelState& st = state_[static_cast<std::size_t>(input)];
+    if (bits & 1) {
+        regs.Set32(EnergyBlock(input) + kModuleOffset, 0, false);
+        st.countPending = 0;
+    }
+    if (bits & 2) st.countHours = {};
+}
+
 uint8_t ZcValues::Check(int address, uint16_t value) const {
     const int a = areaChannel_[address];
     switch (area_[address]) {
@@ -324,6 +373,7 @@ uint8_t ZcValues::Check(int address, uint16_t value) const {
         case kChannelValues:
             return state_[static_cast<std::size_t>(a)].loopTest ? 0 : kDeviceFailure;
         case kReset:
+        case kCountReset:
             return (value & ~kResetBits) == 0 ? 0 : kIllegalValue;
         case kLoopFlag:
             return value <= 1 ? 0 : kIllegalValue;
@@ -346,6 +396,10 @@ uint8_t ZcValues::Write(RegisterFile& regs, int address, int count, const uint16
                 break;
             case kReset:
                 Reset(regs, a, values[i]);
+                regs.Set(r, 0);
+                break;
+            case kCountReset:
+                ResetCounts(regs, a, values[i]);
                 regs.Set(r, 0);
                 break;
             case kLoopFlag:

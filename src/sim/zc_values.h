@@ -24,7 +24,16 @@ class ZcValues : public MeasuredValues {
     static int EnergyBlock(int k);
 
   private:
-    enum Area : uint8_t { kNone, kCommon, kChannelValues, kEnergy, kCounts, kReset, kLoopFlag };
+    enum Area : uint8_t {
+        kNone,
+        kCommon,
+        kChannelValues,
+        kEnergy,
+        kCounts,
+        kReset,
+        kCountReset,  // 8995 + 8 + k: the counts of discrete input k
+        kLoopFlag
+    };
     struct Extremes {
         std::vector<int32_t> max, min;
         bool valid = false;
@@ -50,7 +59,9 @@ class ZcValues : public MeasuredValues {
     void RefreshChannel(RegisterFile& regs, int a, const ElectricalValues& v, double dt,
                         const MeasuringSetup& setup, const std::tm& clock);
     void WriteStamped(RegisterFile& regs, int address, int32_t value, const std::tm& clock);
+    void FillPastHours(RegisterFile& regs, int a, const ElectricalValues& v, const std::tm& clock);
     void Reset(RegisterFile& regs, int channel, uint16_t bits);
+    void ResetCounts(RegisterFile& regs, int input, uint16_t bits);
     uint8_t Check(int address, uint16_t value) const;
 
     uint64_t seed_;

@@ -2,7 +2,8 @@
 # End to end: voltaro-cli's maintenance commands against voltaro-sim processes over TCP.
 #   maintenance_e2e.sh CLI SIM
 # Clock shown, set and synchronised; resets with and without confirmation; tag; preset;
-# loop tests of a ZB type (protected) and of a meter with analogue outputs.
+# loop tests of a ZB type (protected) and of a meter with analogue outputs; a ZC type's
+# loop test, reset and preset.
 set -u
 cli=$(realpath "$1") sim=$(realpath "$2")
 work=$(mktemp -d)
@@ -108,7 +109,7 @@ run 0 loop-test status "${link[@]}"
 expect_in "Loop test: off" "$out"
 stop_sim
 
-# A ZC device: its channels' loop tests; its resets and presets are not served here.
+# A ZC device: its channels' loop tests, a channel's reset and preset.
 start_sim --row 52
 run 0 loop-test on --channel 3 --yes "${link[@]}"
 expect_in "channel 3" "$out"
@@ -120,8 +121,13 @@ run 0 loop-test status "${link[@]}"
 expect_in "LOOP TEST: channel 3" "$out"
 run 0 loop-test off --channel 3 "${link[@]}"
 run 2 loop-test status --channel 17 "${link[@]}"
-run 1 reset energy --yes "${link[@]}"
-expect_in "ZC series" "$err"
+run 2 reset energy --yes "${link[@]}"
+expect_in "--channel" "$err"
+run 0 reset energy --channel 3 --yes "${link[@]}"
+expect_in "Wrote 1 to register 8997" "$out"
+run 0 preset "Active in" 99.5 --channel 3 --yes "${link[@]}"
+expect_in "3ch Active in preset to 99.5." "$out"
+run 2 preset "Active in" -5 --channel 3 --yes "${link[@]}"
 stop_sim
 
 [ "$failures" = 0 ] || exit 1

@@ -3,7 +3,7 @@
 #   monitor_e2e.sh CLI SIM tcp|pty
 # JSON Lines whose values match what the device holds, a dead link, the CSV log of a short
 # run read back by python3's csv module, Ctrl-C and SIGTERM during a run, and (over TCP)
-# passes that recover when the device comes back.
+# passes that recover when the device comes back; a ZC device's page and detail.
 set -u
 cli=$(realpath "$1") sim=$(realpath "$2") transport=$3
 . "$(dirname "$0")/e2e_support.sh"
@@ -190,6 +190,22 @@ case "$(cat err)" in
     *) fail "no clear error for a dead link: $(cat err)" ;;
 esac
 [ -e dead.csv ] && fail "a log file was made without a good pass"
+
+# A 16-input ZC device: the extension module's page with every hour filled, and one
+# channel's detail as text.
+start_sim --row 64
+run 0 monitor --once --json --module extension "${link[@]}"
+python3 - "$work/out" <<'EOF' || fail "JSON of a ZC page: $(cat "$work/out")"
+import json, sys
+p = json.loads(open(sys.argv[1], encoding="utf-8").read())
+assert p["ok"] and p["module"] == "extension" and p["device"]["model"] == "ZC", p
+hours = [float(v["text"]) for v in p["values"]
+         if v["name"].startswith("16ch ") and " to " in v["name"]]
+assert len(hours) == 24 and sum(h > 0 for h in hours) >= 23, hours
+EOF
+run 0 monitor --once --detail 16 "${link[@]}"
+grep -q "^16ch Instantaneous: Trend" "$work/out" || fail "no detail of 16ch: $(cat "$work/out")"
+stop_sim
 
 [ "$failures" = 0 ] && echo "e2e monitor $transport: all checks passed"
 exit $((failures > 0))

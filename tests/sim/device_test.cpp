@@ -190,7 +190,7 @@ TEST(SimDevice, EnergiesCountPresetsSetAndResetsClear) {
          static_cast<double>(Pair(fractionBefore, 0))) /
             4294967296.0;
     EXPECT_NEAR(gained, power / 100.0, power / 100.0 * 0.3);  // 0.1 kWh units
-    EXPECT_NEAR(Pair(after, 18), 10, 1);                      // operating time, 0.1 h
+    EXPECT_NEAR(Pair(after, 18) - Pair(before, 18), 10, 1);   // operating time, 0.1 h
     // Preset "Active in" 1234.5500: W 12345 and the fraction of 0.55 of a tenth.
     EXPECT_EQ(WriteResult(tcp, 4944, {2}), 0);
     EXPECT_EQ(WriteResult(tcp, 128, {12345, 0}), 0);

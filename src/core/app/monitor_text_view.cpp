@@ -21,10 +21,10 @@ constexpr int kGap = 2;                 // spaces between columns and between bl
 constexpr int kOrdersPerLine = 10;      // harmonic orders in one line of a spectrum
 constexpr int kFirstHarmonicOrder = 2;  // word k of a set is order k + 2
 
-// A grid from its label and value lists; an empty section when the value list shows
-// nothing (every value cell blank).
-TextSection Grid(const std::string& title, std::span<const CellBinding> labels,
-                 std::span<const CellBinding> values, const CMeasurandsKT2& store) {
+}  // namespace
+
+TextSection GridTextSection(const std::string& title, std::span<const CellBinding> labels,
+                            std::span<const CellBinding> values, const CMeasurandsKT2& store) {
     TextSection section{title, {}, true};
     if (std::all_of(values.begin(), values.end(),
                     [](const CellBinding& b) { return b.id == kIdxBlank; }))
@@ -56,11 +56,20 @@ TextSection Grid(const std::string& title, std::span<const CellBinding> labels,
     return section;
 }
 
+namespace {
+
+TextSection Grid(const std::string& title, std::span<const CellBinding> labels,
+                 std::span<const CellBinding> values, const CMeasurandsKT2& store) {
+    return GridTextSection(title, labels, values, store);
+}
+
 std::string Titled(int groupId, int viewId) {
     return FormatMessageId(kTextMonitorSectionTitle, {LoadString(groupId), LoadString(viewId)});
 }
 
-TextSection Spectrum(const CMeasurandsKT2& store, int set) {
+}  // namespace
+
+TextSection SpectrumTextSection(const CMeasurandsKT2& store, int set) {
     TextSection section{FormatMessageId(kTextMonitorSectionTitle,
                                         {LoadString(kTextMonitorHarmonics), HarmonicSetName(set)}),
                         {},
@@ -78,6 +87,8 @@ TextSection Spectrum(const CMeasurandsKT2& store, int set) {
     }
     return section;
 }
+
+namespace {
 
 // The length of the UTF-8 sequence that starts with lead.
 std::size_t SequenceLength(unsigned char lead) {
@@ -139,7 +150,7 @@ std::vector<TextSection> MonitorTextSections(const CMeasurandsKT2& store, const 
     add(Grid(LoadString(kTextMonitorDeviceInformation), DeviceInfoLabels(), DeviceInfoValues(),
              store));
     for (int set : harmonicSets)
-        if (set >= 0 && set < kHarmonicSetCount) add(Spectrum(store, set));
+        if (set >= 0 && set < kHarmonicSetCount) add(SpectrumTextSection(store, set));
     return sections;
 }
 

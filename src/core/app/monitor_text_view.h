@@ -5,6 +5,9 @@
 #include <string>
 #include <vector>
 
+#include <span>
+
+#include "core/model/cell_binding.h"
 #include "core/model/device_type.h"
 #include "core/monitor/measurand_store.h"
 
@@ -22,6 +25,13 @@ struct TextSection {
 // then the spectra of harmonicSets (0 .. 9).
 std::vector<TextSection> MonitorTextSections(const CMeasurandsKT2& store, const CDeviceType& type,
                                              const std::vector<int>& harmonicSets);
+
+// A grid from its label and value lists, cells as the window's grid shows them; a section
+// without rows when every value cell is blank.
+TextSection GridTextSection(const std::string& title, std::span<const CellBinding> labels,
+                            std::span<const CellBinding> values, const CMeasurandsKT2& store);
+// The spectrum of harmonic set (0 .. 9): orders and percentages, ten orders a line pair.
+TextSection SpectrumTextSection(const CMeasurandsKT2& store, int set);
 
 // The display width of UTF-8 text in terminal columns (wide East Asian characters count 2).
 int TextWidth(const std::string& text);

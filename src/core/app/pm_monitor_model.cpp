@@ -12,9 +12,6 @@
 namespace voltaro {
 namespace {
 
-constexpr int kIoExtensionWord = 4;  // 8: the discrete-input extension module
-constexpr uint16_t kExtensionInputs = 16;
-constexpr uint16_t kDiscreteInputModule = 8;
 constexpr uint16_t kLoopTestFirmware = 140;
 constexpr uint16_t kPresetFirmware = 130;
 
@@ -48,14 +45,12 @@ bool CPMMonitorModel::HasLoopTest(const CDeviceType& type) {
 }
 
 bool CPMMonitorModel::ExtensionTabEnabled(const CDeviceType& type) {
-    return type.ioConfig[kIoMeasuringInputs] == kExtensionInputs ||
-           type.ioConfig[kIoExtensionWord] == kDiscreteInputModule;
+    return ZcExtensionView(type) >= 0;
 }
 
 int CPMMonitorModel::ViewOfTab(int tab, const CDeviceType& type) {
     if (tab != 1) return kZcViewBasic;
-    return type.ioConfig[kIoExtensionWord] == kDiscreteInputModule ? kZcViewDiscrete
-                                                                   : kZcViewExtension;
+    return ZcExtensionView(type) == kZcViewDiscrete ? kZcViewDiscrete : kZcViewExtension;
 }
 
 std::string CPMMonitorModel::ClockText(const CMeasurandsKT2& store) {

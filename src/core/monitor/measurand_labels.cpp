@@ -43,7 +43,114 @@ std::string DemandName(int slot) {
     return FormatMessageId(kTextDemandHistoryName, {record, name});
 }
 
+// The meter index whose name a ZC value shares: the common values (voltages 1-2, 2-3,
+// 3-1, 1, 2, 3, sum, frequency), a channel's currents (1, 2, 3, N, sum) and its powers
+// (P1 .. P3, P, Q1 .. Q3, Q, S1 .. S3, S, PF1 .. PF3, PF).
+constexpr int kZcCommonNames[kZcCommonCount] = {12,           13, 14, 15, 16, 17, kIdxVoltageSum,
+                                                kIdxFrequency};
+constexpr int kZcCurrentValues = 5;
+constexpr int kZcCurrentNames[kZcCurrentValues] = {8, 9, 10, 11, kIdxCurrentSum};
+constexpr int kZcPowerValues = 16;
+constexpr int kZcPowerNames[kZcPowerValues] = {18, 19, 20, 2, 21, 22, 23, 3,
+                                               24, 25, 26, 4, 27, 28, 29, kIdxPowerFactorSum};
+// Demand slots of a channel's 60: present current demands (sum, 1, 2, 3, N) from 2, power
+// demands (P, Q, S) from 9, then maximum and minimum records of three slots each.
+constexpr int kZcDemandCurrentSlot = 2;
+constexpr int kZcDemandPowerSlot = 9;
+constexpr int kZcMaxDemandSlot = 12;
+constexpr int kZcMinDemandSlot = 36;
+constexpr int kZcDemandRecordSlots = 3;
+constexpr int kZcDemandRecords = 8;
+constexpr int kZcActiveInSlot = 0;
+constexpr int kZcReactiveLagSlot = 1;
+constexpr int kActiveInText = kTextsEnergy1 + 1;
+constexpr int kReactiveLagText = kTextsEnergy1 + 3;
+
+// Trend, Max or Min (part 0, 1, 2) of a name.
+std::string OfPart(int part, const std::string& name) {
+    if (part == 1) return Named(kTextMaxName, name);
+    if (part == 2) return Named(kTextMinName, name);
+    return name;
+}
+
+// The name of slot s of an energy or count block; empty for the unused slots.
+std::string BlockSlotName(int s, bool counts) {
+    if (s == kZcActiveInSlot) return LoadString(counts ? kTextCounterGroup : kActiveInText);
+    if (s == kZcReactiveLagSlot && !counts) return LoadString(kReactiveLagText);
+    if (s == kZcLatestHourSlot) return LoadString(kTextsTrendColumn);
+    if (s >= kZcFirstHourSlot) return LoadString(kTextsHourRange + s - kZcFirstHourSlot);
+    return "";
+}
+
+std::string DemandSlotName(int s) {
+    if (s >= kZcDemandCurrentSlot && s < kZcDemandCurrentSlot + kDemandCurrentCount)
+        return Named(kTextDemandName, LoadString(kDemandNames[s - kZcDemandCurrentSlot]));
+    if (s >= kZcDemandPowerSlot && s < kZcDemandPowerSlot + kDemandPowerCount)
+        return Named(kTextDemandName,
+                     LoadString(kDemandNames[kDemandCurrentCount + s - kZcDemandPowerSlot]));
+    for (int part = 0; part < 2; ++part) {
+        const int first = part == 0 ? kZcMaxDemandSlot : kZcMinDemandSlot;
+        const int record = s - first;
+        if (record >= 0 && record < kZcDemandRecords * kZcDemandRecordSlots &&
+            record % kZcDemandRecordSlots == 0)
+            return Named(part == 0 ? kTextMaxDemandName : kTextMinDemandName,
+                         LoadString(kDemandNames[record / kZcDemandRecordSlots]));
+    }
+    return "";
+}
+
+// The name of a page channel's slot without the channel; empty when it has none.
+std::string ZcChannelSlotName(int index, bool& counts, int& k) {
+    counts = false;
+    const int energyEnd = kIdxZcEnergy + kZcPageChannels * kZcBlockSlots;
+    const int countsEnd = kIdxZcCounts + kZcPageChannels * kZcBlockSlots;
+    const int currentsEnd = kIdxZcCurrents + kZcPageChannels * kZcCurrentSlots;
+    const int powersEnd = kIdxZcPowers + kZcPageChannels * kZcPowerSlots;
+    const int demandEnd = kIdxZcDemand + kZcPageChannels * kZcDemandSlots;
+    if (index >= kIdxZcEnergy && index < energyEnd) {
+        k = (index - kIdxZcEnergy) / kZcBlockSlots;
+        return BlockSlotName((index - kIdxZcEnergy) % kZcBlockSlots, false);
+    }
+    if (index >= kIdxZcCounts && index < countsEnd) {
+        counts = true;
+        k = (index - kIdxZcCounts) / kZcBlockSlots;
+        return BlockSlotName((index - kIdxZcCounts) % kZcBlockSlots, true);
+    }
+    if (index >= kIdxZcCurrents && index < currentsEnd) {
+        k = (index - kIdxZcCurrents) / kZcCurrentSlots;
+        const int j = (index - kIdxZcCurrents) % kZcCurrentSlots;
+        return OfPart(j / kZcCurrentValues, InstantName(kZcCurrentNames[j % kZcCurrentValues]));
+    }
+    if (index >= kIdxZcPowers && index < powersEnd) {
+        k = (index - kIdxZcPowers) / kZcPowerSlots;
+        const int j = (index - kIdxZcPowers) % kZcPowerSlots;
+        return OfPart(j / kZcPowerValues, InstantName(kZcPowerNames[j % kZcPowerValues]));
+    }
+    if (index >= kIdxZcDemand && index < demandEnd) {
+        k = (index - kIdxZcDemand) / kZcDemandSlots;
+        return DemandSlotName((index - kIdxZcDemand) % kZcDemandSlots);
+    }
+    return "";
+}
+
 }  // namespace
+
+std::string ZcMeasurandLabel(int index, int firstChannel) {
+    const int commonEnd = kIdxZcCommon + 3 * kZcCommonCount;
+    if (index >= kIdxZcCommon && index < commonEnd) {
+        const int j = index - kIdxZcCommon;
+        return OfPart(j / kZcCommonCount, InstantName(kZcCommonNames[j % kZcCommonCount]));
+    }
+    if (index == kIdxDeviceDate) return LoadString(kTextDeviceDateName);
+    if (index == kIdxDeviceTime) return LoadString(kTextDeviceTimeName);
+    bool counts = false;
+    int k = 0;
+    const std::string name = ZcChannelSlotName(index, counts, k);
+    if (name.empty()) return MeasurandLabel(index);
+    const std::string channel =
+        LoadString(counts ? kTextsDiscreteInput + k : InputLabelId(firstChannel + k + 1));
+    return FormatMessageId(kTextZcChannelName, {channel, name});
+}
 
 std::string MeasurandLabel(int index) {
     if (index >= 0 && index < kInstantaneousCount) return InstantName(index);

@@ -5,7 +5,9 @@
 #include "core/comm/modbus_interface.h"
 #include "core/monitor/measurand_format.h"
 #include "core/monitor/measurand_labels.h"
+#include "core/monitor/zc_pass.h"
 #include "core/platform/cancelled.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/work/sync_objects.h"
 
@@ -81,12 +83,18 @@ MonitorPassResult ReadMonitorPass(CModbusInterface& client, CMeasurandsKT2& stor
             ExecuteMonitorCommand(client, store, result.state, command, 0, &running);
             if (command == kCmdIdentity && IsZcDevice(result.state.deviceType)) {
                 result.zcDevice = true;
+                ReadZcPass(client, store, options, result, stop);
+                break;
+            }
+            if (command == kCmdIdentity && (options.zcExtension || options.zcDetailChannel >= 0)) {
+                result.refusal = kMsgZcOptionsNeedZc;
                 break;
             }
             for (int index : IndexesOfCommand(command, result.state.deviceType))
                 result.indexes.push_back(index);
         }
-        for (int set : result.zcDevice ? std::vector<int>{} : options.harmonicSets) {
+        const bool meterRead = !result.zcDevice && result.refusal == 0;
+        for (int set : meterRead ? options.harmonicSets : std::vector<int>{}) {
             if (stopped()) throw CCancelled();
             ExecuteMonitorCommand(client, store, result.state, kCmdHarmonics, set, &running);
         }
@@ -97,16 +105,22 @@ MonitorPassResult ReadMonitorPass(CModbusInterface& client, CMeasurandsKT2& stor
         result.error.clear();
     }
     client.Close();
+    if (result.refusal != 0) result.indexes.clear();
     std::sort(result.indexes.begin(), result.indexes.end());
     return result;
 }
 
+std::string PassMeasurandLabel(const MonitorPassResult& result, int index) {
+    return result.zcDevice ? ZcMeasurandLabel(index, result.zcFirstChannel) : MeasurandLabel(index);
+}
+
 std::vector<MeasurandEntry> MeasurandEntries(const CMeasurandsKT2& store,
-                                             const std::vector<int>& indexes) {
+                                             const MonitorPassResult& result) {
     std::vector<MeasurandEntry> entries;
-    entries.reserve(indexes.size());
-    for (int index : indexes)
-        entries.push_back({index, MeasurandLabel(index), FormatMeasurand(store, index)});
+    entries.reserve(result.indexes.size());
+    for (int index : result.indexes)
+        entries.push_back(
+            {index, PassMeasurandLabel(result, index), FormatMeasurand(store, index)});
     return entries;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/monitor/measurand_format.h"
 #include "core/monitor/measurand_labels.h"
+#include "core/monitor/zc_registers.h"
 #include "core/platform/json_text.h"
 #include "core/platform/list_text_ids.h"
 #include "core/platform/message_format.h"
@@ -74,12 +75,22 @@ std::string MonitorPassJson(const std::string& time, const MonitorPassResult& re
     std::string json = "{\"time\":" + JsonString(time);
     json += result.ok ? ",\"ok\":true,\"error\":null"
                       : ",\"ok\":false,\"error\":" + JsonString(result.error);
-    json += ",\"channel\":" + std::to_string(result.state.channel + 1);
+    if (result.zcDevice) {
+        static const char* const kViews[kZcViewCount] = {"\"basic\"", "\"extension\"",
+                                                         "\"discrete\""};
+        const bool page = result.zcView >= 0 && result.zcView < kZcViewCount;
+        const bool detail = !page && result.zcFirstChannel >= 0;
+        json += ",\"module\":";
+        json += page ? kViews[result.zcView] : "null";
+        json += ",\"detail\":" + (detail ? std::to_string(result.zcFirstChannel + 1) : "null");
+    } else {
+        json += ",\"channel\":" + std::to_string(result.state.channel + 1);
+    }
     json += ",\"device\":";
     json += Contains(result.indexes, kIdxModelName) ? DeviceJson(store) : "null";
     json += ",\"values\":[";
     bool first = true;
-    for (const MeasurandEntry& e : MeasurandEntries(store, result.indexes)) {
+    for (const MeasurandEntry& e : MeasurandEntries(store, result)) {
         if (!first) json += ',';
         first = false;
         json += "{\"index\":" + std::to_string(e.index) + ",\"name\":" + JsonString(e.label) +
@@ -98,13 +109,16 @@ MonitorLogColumns LogColumnsOfPass(const MonitorPassResult& result,
     for (int index : result.indexes)
         if (!IsIdentityText(index)) columns.indexes.push_back(index);
     columns.harmonicSets = ValidSets(harmonicSets);
+    columns.zc = result.zcDevice;
+    columns.firstChannel = result.zcFirstChannel;
     return columns;
 }
 
 std::vector<std::string> MonitorLogHeader(const MonitorLogColumns& columns) {
     std::vector<std::string> header{"time"};
     for (int index : columns.indexes)
-        header.push_back(MeasurandLabel(index));
+        header.push_back(columns.zc ? ZcMeasurandLabel(index, columns.firstChannel)
+                                    : MeasurandLabel(index));
     for (int set : ValidSets(columns.harmonicSets))
         for (int k = 0; k < kHarmonicOrderCount; ++k)
             header.push_back(FormatMessageId(kTextHarmonicColumn,

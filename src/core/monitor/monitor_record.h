@@ -15,6 +15,8 @@ std::string HarmonicPercentText(uint16_t word);
 
 // One pass as one line of JSON (no line end):
 //   {"time": ..., "ok": true|false, "error": text|null, "channel": 1|2,
+//    for a ZC device instead of "channel": "module": "basic"|"extension"|"discrete"|null and
+//    "detail": channel 1 .. 16|null,
 //    "device": {"model", "firmware", "serial", "tag", "passcode_state"} | null,
 //    "values": [{"index", "name", "text"}, ...],
 //    "harmonics": [{"set", "name", "percent": [order 2 .. 31]}, ...]}
@@ -29,10 +31,12 @@ std::string MonitorPassJson(const std::string& time, const MonitorPassResult& re
 struct MonitorLogColumns {
     std::vector<int> indexes;
     std::vector<int> harmonicSets;
+    bool zc = false;       // named as a ZC pass names them, with
+    int firstChannel = 0;  // the channel of page channel 0
 };
 MonitorLogColumns LogColumnsOfPass(const MonitorPassResult& result,
                                    const std::vector<int>& harmonicSets);
-// "time", then the names of the columns (MeasurandLabel; "<set> harmonic <order>").
+// "time", then the names of the columns (PassMeasurandLabel; "<set> harmonic <order>").
 std::vector<std::string> MonitorLogHeader(const MonitorLogColumns& columns);
 // time, then the value of every column (MeasurandNumberText; HarmonicPercentText).
 std::vector<std::string> MonitorLogRow(const std::string& time, const CMeasurandsKT2& store,

@@ -36,6 +36,14 @@ int ZcChannelOffset(int view) {
     return view == kZcViewBasic ? 0 : kZcPageChannels;
 }
 
+int ZcExtensionView(const CDeviceType& type) {
+    constexpr uint16_t kExtensionInputs = 16;
+    constexpr uint16_t kDiscreteInputModule = 8;  // in the counters word
+    if (type.ioConfig[kIoCounters] == kDiscreteInputModule) return kZcViewDiscrete;
+    if (type.ioConfig[kIoMeasuringInputs] == kExtensionInputs) return kZcViewExtension;
+    return -1;
+}
+
 int ZcEnergyBlockRegister(int k, int view) {
     return kZcEnergyRegister + 64 * (k % 2) + 256 * (k / 2) +
            (view == kZcViewBasic ? 0 : kZcModuleOffset);

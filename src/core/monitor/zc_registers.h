@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/comm/modbus_interface.h"
+#include "core/model/device_type.h"
 
 namespace voltaro {
 
@@ -21,6 +22,9 @@ enum ZcModuleView : int {
 constexpr int kZcViewCount = 3;
 // The first channel a view shows (0 or 8).
 int ZcChannelOffset(int view);
+// The view of a device's extension module: kZcViewExtension with 16 measuring inputs,
+// kZcViewDiscrete with the discrete-input module, -1 without an extension module.
+int ZcExtensionView(const CDeviceType& type);
 
 // The value reads of the channel detail (its Trend / Max / Min tabs).
 enum ZcDetailRead : int { kZcDetailTrend = 0, kZcDetailMax = 1, kZcDetailMin = 2 };

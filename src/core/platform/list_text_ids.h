@@ -99,6 +99,13 @@ constexpr int kTextsMaxDemandPowerName = 30070;  // "Active power in" ... "Appar
 constexpr int kTextMonitorSectionTitle = 30150;  // "%1!s!: %2!s!" (group, then view)
 constexpr int kTextHarmonicColumn = 30151;       // "%1!s! harmonic %2!d!" (set name, order)
 
+// Names of the ZC measurand indexes (ids 30870 .. 30879).
+constexpr int kTextZcChannelName = 30870;    // "%1!s! %2!s!" (channel or input, then the value)
+constexpr int kTextMinDemandName = 30871;    // "Min demand %1!s!"
+constexpr int kTextDeviceDateName = 30872;   // "Device date"
+constexpr int kTextDeviceTimeName = 30873;   // "Device time"
+constexpr int kTextZcHourlySection = 30874;  // "Hourly values"
+
 constexpr int InputLabelId(int input) {
     return kTextsInputLabel + input;
 }

@@ -56,10 +56,9 @@ constexpr int kMsgFixedAo = 11034;                    // "Fixed AO"
 constexpr int kMsgLoopTestWarning = 11036;            // "You can communicate confirmation by ..."
 
 // Meter monitor and its log file (ids 30100 .. 30149)
-constexpr int kMsgLogOtherHeader = 30100;         // "The file %1!s! already holds a log ..."
-constexpr int kMsgLogCannotOpen = 30101;          // "The log file %1!s! cannot be opened. %2!s!"
-constexpr int kMsgLogCannotWrite = 30102;         // "The log file %1!s! cannot be written. %2!s!"
-constexpr int kMsgZcMonitorNotAvailable = 30103;  // "This device belongs to the ZC series ..."
+constexpr int kMsgLogOtherHeader = 30100;  // "The file %1!s! already holds a log ..."
+constexpr int kMsgLogCannotOpen = 30101;   // "The log file %1!s! cannot be opened. %2!s!"
+constexpr int kMsgLogCannotWrite = 30102;  // "The log file %1!s! cannot be written. %2!s!"
 
 // Maintenance commands: clock, resets, tag, presets and loop tests (ids 31000 .. 31049)
 constexpr int kMsgClockWarning = 11032;           // the warning about re-setting the time
@@ -89,7 +88,6 @@ constexpr int kMsgLoopTestValuesWritten = 31022;  // "Test values written: %1!s!
 constexpr int kMsgLoopTestValueArgument = 31023;  // "\"%1!s!\" is not NAME=VALUE ..."
 constexpr int kMsgLoopTestNotOn = 31024;          // "Switch the loop test on first ..."
 constexpr int kMsgPasscodeRefused = 31025;        // "Nothing was written."
-constexpr int kMsgZcNotServed = 31027;            // "This command does not serve the ZC ..."
 constexpr int kMsgChannelRange = 31026;           // "--channel must be 1 or 2 (1 to ..."
 
 // The command line's monitor (ids 30160 .. 30179)
@@ -105,6 +103,24 @@ constexpr int kMsgMonitorPassFailed = 30168;       // "The pass at %1!s! failed:
 constexpr int kMsgMonitorNothingMeasured = 30169;  // "Stopped before a pass was completed."
 constexpr int kMsgMonitorOutputFailed = 30170;     // "The output cannot be written. %1!s!"
 constexpr int kMsgMonitorCsvFileOption = 30171;    // "--csv needs a file name."
+
+// The command line's monitor of a ZC device (ids 30850 .. 30869)
+constexpr int kMsgZcModuleOption = 30850;         // "--module must be basic or extension."
+constexpr int kMsgZcDetailOption = 30851;         // "--detail must be a channel from 1 to 16."
+constexpr int kMsgZcNoExtensionModule = 30852;    // "The connected device has no extension ..."
+constexpr int kMsgZcDetailBeyondInputs = 30853;   // "The connected device has %1!d! ..."
+constexpr int kMsgZcOptionsNeedZc = 30854;        // "--module and --detail serve ZC devices ..."
+constexpr int kMsgZcMonitorChannel = 30855;       // "A ZC device takes --detail CH ..."
+constexpr int kMsgZcHarmonicsNeedDetail = 30856;  // "On a ZC device --harmonics needs ..."
+
+// Resets and presets of a ZC device on the command line (ids 31100 .. 31129)
+constexpr int kMsgZcResetKind = 31100;           // "A ZC device resets %1!s!; not \"%2!s!\"."
+constexpr int kMsgZcResetNeedsChannel = 31101;   // "This reset clears one channel: ..."
+constexpr int kMsgZcResetCommon = 31102;         // "%1!s! is common to all channels ..."
+constexpr int kMsgZcPresetUnknown = 31103;       // "No value \"%1!s!\" of a ZC device ..."
+constexpr int kMsgZcPresetNeedsChannel = 31104;  // "A preset of a ZC device needs --channel ..."
+constexpr int kMsgZcPresetNoModule = 31105;      // "The connected device has no %1!s! ..."
+constexpr int kMsgZcPresetTariff = 31106;        // "A ZC device has no tariffs: ..."
 
 // Data and device safety: files, settings, relocking, shared devices
 constexpr int kMsgNotRegularFile = 30400;       // "%1!s! is not a regular file."

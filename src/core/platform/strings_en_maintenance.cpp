@@ -38,9 +38,17 @@ const StringEntry kData[] = {
      "\"%1!s!\" is not NAME=VALUE with a name of this device's test values (%2!s!)."},
     {kMsgLoopTestNotOn, "The loop test is off; switch it on first (loop-test on)."},
     {kMsgPasscodeRefused, "Nothing was written."},
-    {kMsgZcNotServed,
-     "This command does not serve the ZC series; use the power management monitor."},
     {kMsgChannelRange, "--channel must be 1 or 2 (1 to the number of channels for the ZC series)."},
+    {kMsgZcResetKind, "A device of the ZC series resets %1!s!; not \"%2!s!\"."},
+    {kMsgZcResetNeedsChannel,
+     "This reset clears one channel: name it with --channel N (1 to %1!d!)."},
+    {kMsgZcResetCommon, "%1!s! resets values common to all channels: leave out --channel."},
+    {kMsgZcPresetUnknown, "No value \"%1!s!\" of a ZC device can be preset; the names are %2!s!."},
+    {kMsgZcPresetNeedsChannel,
+     "A preset of a ZC device needs --channel N: 1 to %1!d! for the energies, 1 to 8 for the "
+     "counts of the discrete inputs."},
+    {kMsgZcPresetNoModule, "The connected device has no %1!s!."},
+    {kMsgZcPresetTariff, "A device of the ZC series has no tariffs: leave out --tariff."},
 };
 
 }  // namespace

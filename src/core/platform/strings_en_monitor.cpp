@@ -80,9 +80,12 @@ const StringEntry kData[] = {
      "choose another file."},
     {kMsgLogCannotOpen, "The log file %1!s! cannot be opened. %2!s!"},
     {kMsgLogCannotWrite, "The log file %1!s! cannot be written. %2!s!"},
-    {kMsgZcMonitorNotAvailable,
-     "This device belongs to the ZC series. Its monitor is not available in this "
-     "version."},
+    // Names of the ZC measurand indexes.
+    {kTextZcChannelName, "%1!s! %2!s!"},
+    {kTextMinDemandName, "Min demand %1!s!"},
+    {kTextDeviceDateName, "Device date"},
+    {kTextDeviceTimeName, "Device time"},
+    {kTextZcHourlySection, "Hourly values"},
 };
 
 }  // namespace

@@ -37,10 +37,20 @@ const StringEntry kData[] = {
      "\"%1!s!\" は NAME=VALUE の形式ではないか、この機器のテスト値の名前ではありません (%2!s!)。"},
     {kMsgLoopTestNotOn, "ループテストはオフです。先にオンにしてください (loop-test on)。"},
     {kMsgPasscodeRefused, "何も書き込んでいません。"},
-    {kMsgZcNotServed,
-     "このコマンドは ZC シリーズには使用できません。電力管理モニタを使用してください。"},
     {kMsgChannelRange,
      "--channel には 1 または 2 を指定してください (ZC シリーズではチャンネル数まで)。"},
+    {kMsgZcResetKind, "ZC シリーズの機器のリセットは %1!s! です。\"%2!s!\" ではありません。"},
+    {kMsgZcResetNeedsChannel,
+     "このリセットは 1 チャンネルをクリアします。--channel N (1～%1!d!) で指定してください。"},
+    {kMsgZcResetCommon,
+     "%1!s! は全チャンネル共通の値をリセットします。--channel は指定しないでください。"},
+    {kMsgZcPresetUnknown, "ZC 機器の値 \"%1!s!\" はプリセットできません。名前は %2!s! です。"},
+    {kMsgZcPresetNeedsChannel,
+     "ZC 機器のプリセットには --channel N が必要です: 電力量は 1～%1!d!、デジタル入力の"
+     "カウントは 1～8。"},
+    {kMsgZcPresetNoModule, "接続された機器には %1!s! がありません。"},
+    {kMsgZcPresetTariff,
+     "ZC シリーズの機器には料金帯がありません。--tariff は指定しないでください。"},
 };
 
 }  // namespace

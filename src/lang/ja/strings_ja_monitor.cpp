@@ -79,8 +79,12 @@ const StringEntry kData[] = {
      "別のファイルを選んでください。"},
     {kMsgLogCannotOpen, "ログファイル %1!s! を開けません。%2!s!"},
     {kMsgLogCannotWrite, "ログファイル %1!s! に書き込めません。%2!s!"},
-    {kMsgZcMonitorNotAvailable,
-     "この機器はZCシリーズです。このバージョンではZCシリーズのモニタは使用できません。"},
+    // ZC計測値の名前
+    {kTextZcChannelName, "%1!s! %2!s!"},
+    {kTextMinDemandName, "最小デマンド %1!s!"},
+    {kTextDeviceDateName, "機器の日付"},
+    {kTextDeviceTimeName, "機器の時刻"},
+    {kTextZcHourlySection, "時間別の値"},
 };
 
 }  // namespace

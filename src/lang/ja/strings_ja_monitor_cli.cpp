@@ -13,9 +13,18 @@ const StringEntry kData[] = {
      "使い方: voltaro-cli monitor [接続オプション] [--channel 1|2] [--interval 秒]\n"
      "                            [--count N | --once] [--json | --csv ファイル] "
      "[--harmonics セット,...]\n"
+     "                            [--module basic|extension | --detail CH]\n"
      "機器の計測値を繰り返し読み出します: 瞬時値、最大値と最小値、デマンド、電力量、THD、\n"
      "カウンタ、アナログ出力、機器の識別情報。\n"
+     "ZCシリーズの機器では 8 チャンネルの時間別電力量と現在値および機器の時計を、\n"
+     "--detail では 1 チャンネルの計測値、デマンド、THD を読み出します。\n"
      "  --channel 1|2        2入力の機器の計測入力 (既定 1)\n"
+     "  --module basic|extension\n"
+     "                       ZCシリーズ: 基本モジュールのチャンネル (1ch～8ch、既定) または\n"
+     "                       増設モジュールのチャンネル (9ch～16ch、またはデジタル入力\n"
+     "                       DI1～DI8 のカウント)\n"
+     "  --detail CH          ZCシリーズ: チャンネル CH (1～16) の詳細: 瞬時値、最大値と\n"
+     "                       最小値とデマンド、THD。--harmonics でそのスペクトルも読み出します\n"
      "  --interval 秒        読み出しの開始から次の開始までの時間 (既定 1、0: すぐに)\n"
      "  --count N, --once    N 回、または 1 回読み出して終了\n"
      "  --json               読み出しごとに JSON オブジェクトを 1 つ標準出力へ (JSON Lines)\n"
@@ -29,7 +38,8 @@ const StringEntry kData[] = {
      "行います。Ctrl-C は実行中の読み出しを止めて終了します。\n"
      "終了ステータス: 読み出しが完了したとき 0 (--count、--once ではすべて完了したとき)。\n"
      "回数指定の読み出しが失敗したとき、何も計測できなかったとき、ログファイルを使えない\n"
-     "とき 1。オプションの誤り (計測入力が 1 つの機器での --channel 2 を含む) は 2。\n"},
+     "とき 1。オプションの誤り (計測入力が 1 つの機器での --channel 2、増設モジュールのない\n"
+     "ZC機器での --module extension を含む) は 2。\n"},
     {kMsgMonitorChannelOption, "--channel には 1 または 2 を指定してください。"},
     {kMsgMonitorIntervalOption, "--interval には 0 から 86400 までの秒数を指定してください。"},
     {kMsgMonitorCountOption, "--count には 1 から 1000000000 までの整数を指定してください。"},
@@ -44,6 +54,19 @@ const StringEntry kData[] = {
     {kMsgMonitorNothingMeasured, "読み出しが完了する前に停止しました。"},
     {kMsgMonitorOutputFailed, "出力を書き込めません。%1!s!"},
     {kMsgMonitorCsvFileOption, "--csv にはファイル名を指定してください。"},
+    {kMsgZcModuleOption, "--module には basic または extension を指定してください。"},
+    {kMsgZcDetailOption, "--detail には 1 から 16 までのチャンネルを指定してください。"},
+    {kMsgZcNoExtensionModule,
+     "接続された機器には増設モジュールがありません。--module extension は使用できません。"},
+    {kMsgZcDetailBeyondInputs,
+     "接続された機器の計測入力は %1!d! です。--detail %2!d! はその中にありません。"},
+    {kMsgZcOptionsNeedZc,
+     "--module と --detail は ZC シリーズ用です。接続された機器は ZC シリーズではありません。"},
+    {kMsgZcMonitorChannel,
+     "ZC シリーズの機器では --channel ではなく --detail CH でチャンネルを指定してください。"},
+    {kMsgZcHarmonicsNeedDetail,
+     "ZC シリーズの機器では --harmonics に --detail CH が必要です (スペクトルはチャンネルごと"
+     "に読み出します)。"},
 };
 
 }  // namespace

@@ -2,6 +2,8 @@
 // second input of a 2-input device, and the device information read.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/app/device_info_model.h"
 #include "core/monitor/measurand_format.h"
 #include "core/monitor/monitor_pass.h"
@@ -157,6 +159,23 @@ TEST(MonitorPass, WordSwappedDeviceDecodesTheSameValues) {
     EXPECT_TRUE(result.state.swapWords);
     ExpectPlausibleMeter(store);
     EXPECT_GT(Number(store, kIdxEnergySet1), 0.0);
+}
+
+// A meter just started shows what it has counted before, not zeros: 200 to 400 hours of
+// its present load in the tariff in force, and as many operating hours.
+TEST(MonitorPass, FreshMeterHasCountedItsPast) {
+    SimLink link(SimRow(kKt6Row));
+    CMeasurandsKT2 store;
+    ASSERT_TRUE(Pass(link, store).ok);
+    const double kilowatts = Number(store, kIdxActivePowerSum) / 1000.0;
+    ASSERT_GT(kilowatts, 0.0);
+    const double energy = std::max(Number(store, kIdxEnergySet1), Number(store, kIdxEnergySet2));
+    EXPECT_GT(energy, 150 * kilowatts);
+    EXPECT_LT(energy, 500 * kilowatts);
+    const double hours = std::max(Number(store, kIdxEnergySet1 + kEnergyOperatingTime),
+                                  Number(store, kIdxEnergySet2 + kEnergyOperatingTime));
+    EXPECT_GE(hours, 200.0);
+    EXPECT_LE(hours, 400.1);
 }
 
 TEST(MonitorPass, FailureKeepsWhatWasReadAndReportsTheReason) {

@@ -28,9 +28,7 @@ constexpr int kZc8Row = 52;
 constexpr int kZc16Row = 64;
 
 sim::SimulatorOptions DiscreteInputs() {
-    sim::SimulatorOptions options = SimRow(kZc8Row);
-    options.device.alternateIo = true;
-    return options;
+    return test::SimRowAlternateIo(kZc8Row);
 }
 
 uint32_t Pair(sim::Simulator& simulator, int address) {

@@ -19,6 +19,13 @@ inline sim::SimulatorOptions SimRow(int row, int version = -1) {
     return options;
 }
 
+// The row with its second I/O configuration (the counter or discrete-input variant).
+inline sim::SimulatorOptions SimRowAlternateIo(int row) {
+    sim::SimulatorOptions options = SimRow(row);
+    options.device.alternateIo = true;
+    return options;
+}
+
 struct SimLink {
     explicit SimLink(const sim::SimulatorOptions& options)
         : simulator(options), port(simulator.StartTcp()), proxy(port) {
