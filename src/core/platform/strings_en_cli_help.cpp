@@ -127,11 +127,17 @@ const StringEntry kData[] = {
      "  --passcode N   the device's passcode (default: the remembered one); --remember\n"
      "                 remembers it\n"},
     {kTextCliHelpReset,
-     "Usage: voltaro-cli reset energy|maxmin|demand|counter [--channel 1|2] [--yes]\n"
-     "                         [--passcode N [--remember]] [CONNECTION]\n"
+     "Usage: voltaro-cli reset KIND [--channel N] [--yes] [--passcode N [--remember]]\n"
+     "                         [CONNECTION]\n"
      "Resets the device's energies, maxima and minima, demand values or counters. A\n"
      "terminal is asked \"Are you sure?\"; elsewhere --yes confirms.\n"
-     "  --channel 1|2  the measuring input of a device with two (default 1)\n"
+     "KIND on meters: energy, maxmin, demand, counter. On a ZC device, per channel\n"
+     "(--channel 1 to 16): energy, hourly, demand-current, demand-power, maxmin-current,\n"
+     "maxmin-power, maxmin-power-factor, maxmin-demand-current, maxmin-demand-power,\n"
+     "thd-current; per discrete input (--channel 1 to 8): counter, hourly-counter; for\n"
+     "all channels (no --channel): maxmin-voltage, maxmin-frequency, thd-voltage.\n"
+     "  --channel N    the measuring input of a device with two (1 or 2, default 1);\n"
+     "                 on a ZC device the channel, required for per-channel kinds\n"
      "  --yes          confirm without asking\n"
      "  --passcode N   the device's passcode; --remember remembers it\n"},
     {kTextCliHelpTag,
@@ -144,8 +150,11 @@ const StringEntry kData[] = {
      "                          [--passcode N [--remember]] [CONNECTION]\n"
      "Presets the energy or counter value NAME (as the preset dialog names it, for\n"
      "example \"Active in\" or \"Counter 1\") to VALUE.\n"
+     "On a ZC device NAME is \"Active in\" or \"Reactive LAG\" (one decimal, --channel 1\n"
+     "to 16) or \"Counter\" (whole number, --channel 1 to 8); --tariff does not apply.\n"
      "  --tariff 1|2   the tariff of a tariff energy (default 1)\n"
-     "  --channel 1|2  the measuring input of a device with two (default 1)\n"
+     "  --channel N    the measuring input of a device with two (1 or 2, default 1); on\n"
+     "                 a ZC device the channel or discrete input, required\n"
      "  --yes          confirm without asking\n"
      "  --passcode N   the device's passcode; --remember remembers it\n"},
     {kTextCliHelpLoopTest,

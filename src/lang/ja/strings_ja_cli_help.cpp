@@ -124,11 +124,17 @@ const StringEntry kData[] = {
      "  --sync         時計をこのコンピュータの現地時刻に合わせる\n"
      "  --passcode N   機器のパスコード (既定値: 記憶しているパスコード)。--remember で記憶\n"},
     {kTextCliHelpReset,
-     "使い方: voltaro-cli reset energy|maxmin|demand|counter [--channel 1|2] [--yes]\n"
-     "                         [--passcode N [--remember]] [接続オプション]\n"
+     "使い方: voltaro-cli reset KIND [--channel N] [--yes] [--passcode N [--remember]]\n"
+     "                         [接続オプション]\n"
      "機器の電力量、最大・最小値、デマンド値、またはカウンタをリセットします。端末では\n"
      "確認を求め、それ以外では --yes で確認します。\n"
-     "  --channel 1|2  計測入力が2つある機器の入力 (既定値 1)\n"
+     "KIND はメータでは energy, maxmin, demand, counter。ZC 機器ではチャンネルごと\n"
+     "(--channel 1 から 16): energy, hourly, demand-current, demand-power, maxmin-current,\n"
+     "maxmin-power, maxmin-power-factor, maxmin-demand-current, maxmin-demand-power,\n"
+     "thd-current。接点入力ごと (--channel 1 から 8): counter, hourly-counter。全チャン\n"
+     "ネル共通 (--channel なし): maxmin-voltage, maxmin-frequency, thd-voltage。\n"
+     "  --channel N    計測入力が2つある機器の入力 (1 または 2、既定値 1)。ZC 機器では\n"
+     "                 チャンネル (チャンネルごとの KIND では必須)\n"
      "  --yes          確認せずに実行\n"
      "  --passcode N   機器のパスコード。--remember で記憶\n"},
     {kTextCliHelpTag,
@@ -141,8 +147,11 @@ const StringEntry kData[] = {
      "                          [--passcode N [--remember]] [接続オプション]\n"
      "電力量またはカウンタ値 NAME (プリセットダイアログでの名前) を VALUE にプリセット\n"
      "します。\n"
+     "ZC 機器では NAME は \"Active in\" または \"Reactive LAG\" (小数1桁、--channel 1 から\n"
+     "16)、または \"Counter\" (整数、--channel 1 から 8)。--tariff は使えません。\n"
      "  --tariff 1|2   料金帯別電力量の料金帯 (既定値 1)\n"
-     "  --channel 1|2  計測入力が2つある機器の入力 (既定値 1)\n"
+     "  --channel N    計測入力が2つある機器の入力 (1 または 2、既定値 1)。ZC 機器では\n"
+     "                 チャンネルまたは接点入力 (必須)\n"
      "  --yes          確認せずに実行\n"
      "  --passcode N   機器のパスコード。--remember で記憶\n"},
     {kTextCliHelpLoopTest,
