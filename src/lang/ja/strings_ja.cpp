@@ -10,10 +10,11 @@ namespace {
 const std::vector<voltaro::StringEntry>& Table() {
     static const std::vector<voltaro::StringEntry> table = [] {
         std::vector<voltaro::StringEntry> all;
-        for (auto block : {voltaro::ja::kMessages, voltaro::ja::kUi, voltaro::ja::kDialogs,
-                           voltaro::ja::kLists, voltaro::ja::kParameters, voltaro::ja::kInvented,
-                           voltaro::ja::kPrograms, voltaro::ja::kMonitor, voltaro::ja::kMonitorCli,
-                           voltaro::ja::kSafety, voltaro::ja::kMaintenance})
+        for (auto block :
+             {voltaro::ja::kMessages, voltaro::ja::kUi, voltaro::ja::kDialogs, voltaro::ja::kLists,
+              voltaro::ja::kParameters, voltaro::ja::kInvented, voltaro::ja::kPrograms,
+              voltaro::ja::kMonitor, voltaro::ja::kMonitorCli, voltaro::ja::kSafety,
+              voltaro::ja::kMaintenance, voltaro::ja::kDesktopData})
             all.insert(all.end(), block.begin(), block.end());
         return all;
     }();

@@ -30,7 +30,8 @@ std::vector<Block> AllBlocks() {
             {"monitor", strings::kMonitor},
             {"monitor cli", strings::kMonitorCli},
             {"safety", strings::kSafety},
-            {"maintenance", strings::kMaintenance}};
+            {"maintenance", strings::kMaintenance},
+            {"desktop data", strings::kDesktopData}};
 }
 
 const StringEntry* FindEnglish(int id) {
