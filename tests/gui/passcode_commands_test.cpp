@@ -122,8 +122,10 @@ TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts) {
     });
     Connected([&] { window.Protect(); });
     EXPECT_TRUE(*protect);
-    ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgPasscodeConfirmMismatch));
+    // The state first (no passcode set yet), then the refusal of the differing texts.
+    ASSERT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgProtectionIsOff));
+    EXPECT_EQ(boxes.Texts()[1], LoadString(kMsgPasscodeConfirmMismatch));
     const uint32_t stored = DevicePair(kProtectionRegister);
     EXPECT_TRUE(stored == 1234u || stored == (1234u << 16)) << stored;
 }
