@@ -52,7 +52,8 @@ TEST(ModbusDialog, SerialMeterDisablesModeAndRefusesABadAddress) {
     ShowActive(dialog);
     EXPECT_FALSE(Child<QWidget>(&dialog, CModbusDialog::kRunLed)->isEnabled());
     EXPECT_FALSE(Child<QWidget>(&dialog, "modeSecond")->isEnabled());
-    EXPECT_EQ(Child<QComboBox>(&dialog, CModbusDialog::kRate)->currentIndex(), 5);
+    // A rate beyond the list is kept as an entry of its own, not shown as the last rate.
+    EXPECT_EQ(Child<QComboBox>(&dialog, CModbusDialog::kRate)->currentIndex(), 6);
     auto* address = Child<QLineEdit>(&dialog, CModbusDialog::kAddress);
     address->setText(QStringLiteral("248"));
     MessageBoxRecorder boxes;
@@ -155,7 +156,7 @@ TEST(CCLinkDialog, NodeAndRateRoundTrip) {
     image.words[kWordCcLinkRate] = 9;
     CCCLinkDialog dialog(image);
     auto* rate = Child<QComboBox>(&dialog, CCCLinkDialog::kRate);
-    EXPECT_EQ(rate->currentIndex(), 4);
+    EXPECT_EQ(rate->currentIndex(), 5);  // the stored rate, kept beyond the list
     Child<QLineEdit>(&dialog, CCCLinkDialog::kNode)->setText(QStringLiteral("64"));
     rate->setCurrentIndex(1);
     EXPECT_TRUE(dialog.Accept());

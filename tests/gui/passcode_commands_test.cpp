@@ -146,8 +146,10 @@ TEST_F(ProtectedDevice, ProtectTurnsProtectionOnAndRefusesDifferentTexts) {
     });
     Connected([&] { window.Protect(); });
     EXPECT_TRUE(*protect);
-    ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgPasscodeConfirmMismatch));
+    // The state first (no passcode set yet), then the refusal of the differing texts.
+    ASSERT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgProtectionIsOff));
+    EXPECT_EQ(boxes.Texts()[1], LoadString(kMsgPasscodeConfirmMismatch));
     // The device work around the dialog shows the wait cursor; the dialog the arrow.
     EXPECT_EQ(shown, Qt::ArrowCursor);
     EXPECT_EQ(underneath, Qt::WaitCursor);

@@ -5,9 +5,12 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "gui/controls/ip_address_ctrl_ext.h"
 #include "gui/controls/led_indicator.h"
 #include "gui/controls/list_ctrl_info_tip.h"
+#include "gui_driver.h"
 
 namespace voltaro {
 namespace {
@@ -63,13 +66,29 @@ TEST(IPAddressCtrl, TypedFieldsAreNormalisedOrRestored) {
     EXPECT_EQ(control.Address()[2], 7);
 
     field->selectAll();
-    QTest::keyClicks(field, QStringLiteral("256"));
-    EXPECT_EQ(control.Address()[2], 25);  // "25" was taken, "256" was not
-    field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
-    EXPECT_EQ(control.Address()[2], 25);
+    EXPECT_EQ(control.Address()[2], 7);
     emit field->editingFinished();
-    EXPECT_EQ(field->text(), QStringLiteral("25"));
+    EXPECT_EQ(field->text(), QStringLiteral("7"));
+}
+
+TEST(IPAddressCtrl, ValuesAbove255AreRefusedWithAMessageNotTruncated) {
+    CIPAddressCtrlExt control;
+    control.SetAddress({192, 168, 0, 1});
+    test::MessageBoxRecorder boxes;
+    QLineEdit* field = control.Field(0);
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("300"));
+    // Neither 30 nor 300: the address the field had before, and the user is told why.
+    EXPECT_EQ(control.Address(), (CIPAddressCtrlExt::Octets{192, 168, 0, 1}));
+    EXPECT_EQ(field->text(), QStringLiteral("192"));
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0], FormatMessageId(kMsgIpOctetRange, {"300"}));
+
+    field->selectAll();
+    QTest::keyClicks(field, QStringLiteral("255"));
+    EXPECT_EQ(control.Address()[0], 255);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
 }
 
 TEST(ListCtrlInfoTip, EveryCellGivesItsFullTextAndEmptySpaceNone) {

@@ -62,6 +62,13 @@ uint16_t ReadDemand(int field, int count, int index, const std::string& text, in
     return static_cast<uint16_t>(ReadField(field, text, kMinInterval, kMaxInterval, 1, nameId));
 }
 
+// The "System" combo: the type's wiring systems, and a stored system that they leave out
+// (a ZC device holds one of the four-wire systems) kept as what it is.
+ChoiceList SystemChoices(const ParameterImage& image) {
+    const int count = WiringSystemCount(image.deviceType);
+    return BoundChoices(ChoiceList::FromStrings(count, kWiringSystemFirstId), image, kWordSystem);
+}
+
 bool RowListed(const CModelSelection& selection, int row) {
     for (const ModelListEntry& entry : selection.Entries()) {
         if (entry.row == row) return true;
@@ -98,8 +105,9 @@ MainWindowView BuildMainWindowView(const ParameterImage& image) {
     const CDeviceType& type = image.deviceType;
     const auto& w = image.words;
     MainWindowView view;
-    view.systems = WiringSystemTexts(type);
-    view.systemIndex = WiringSystemIndex(type, w[kWordSystem]);
+    const ChoiceList systems = SystemChoices(image);
+    view.systems = systems.Texts();
+    view.systemIndex = systems.IndexOfCode(w[kWordSystem]);
     view.multiCircuit = IsMultiCircuitType(type);
     if (view.multiCircuit) {
         view.vtCtEnabled = false;
@@ -130,7 +138,8 @@ MainWindowView BuildMainWindowView(const ParameterImage& image) {
 void ReadMainWindowControls(const MainWindowInput& in, ParameterImage& image) {
     const CDeviceType& type = image.deviceType;
     auto& w = image.words;
-    w[kWordSystem] = static_cast<uint16_t>(std::max(in.systemIndex, 0));
+    if (const auto system = SystemChoices(image).CodeAt(in.systemIndex))
+        w[kWordSystem] = static_cast<uint16_t>(*system);
     if (HasVtCtEdits(type)) {
         image.Set32(kWordPrimaryVoltage,
                     static_cast<uint32_t>(ReadField(kIdVtPrimary, in.vtPrimary, kVtPrimaryRange)));

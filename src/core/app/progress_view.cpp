@@ -3,12 +3,20 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/string_table.h"
 
 namespace voltaro {
 
 int ProgressTextId(CProgressThread::Direction direction) {
     return direction == CProgressThread::kUpload ? kMsgUploadingNow : kMsgDownloadingNow;
+}
+
+std::string ProgressText(CProgressThread::Direction direction, RetryState retry) {
+    if (retry.attempt > 0)
+        return FormatMessageId(kMsgRetryingNoAnswer, {retry.attempt, retry.attempts});
+    return LoadString(ProgressTextId(direction));
 }
 
 int QualityIconIndex(double percent) {

@@ -196,6 +196,7 @@ std::vector<uint8_t> CModbusInterface::RunWithRetries(const Exchange& ex, bool a
             if (abortAfterResponse && abortRequested) throw CCancelled();
             if (attempt >= attempts || abortRequested) throw;
         }
+        if (retryListener_) retryListener_->OnRetry(attempt + 1, attempts);
     }
 }
 

@@ -36,6 +36,16 @@ struct ModbusTimeouts {
     double serialScale = 1.0;
 };
 
+// Told by the client when an exchange failed and is about to be tried again, on the thread
+// that runs the exchange: a silent device costs a whole time-out per attempt, and whoever
+// shows the work can say why it does not advance.
+class IRetryListener {
+  public:
+    virtual ~IRetryListener() = default;
+    // attempt (2 ...) of attempts is about to start.
+    virtual void OnRetry(int attempt, int attempts) = 0;
+};
+
 class CModbusInterface : public CObserver, public CMutexObject, public IRegisterReader {
   public:
     // Settings loaded from the user profile's "ComSettings".
@@ -68,6 +78,10 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     // (returning false) when one of stopFlags is set.
     bool ReadRegisterList(const RegisterBlock* blocks, uint32_t* destination, bool swap,
                           const std::vector<const std::atomic<bool>*>& stopFlags = {});
+
+    // The listener told of retries (nullptr: none). Set it while no exchange runs, and
+    // clear it before the listener goes.
+    void SetRetryListener(IRetryListener* listener) { retryListener_ = listener; }
 
     // Ends a blocked receive or connect at once (from any thread).
     void CancelBlockingCall();
@@ -113,6 +127,7 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     uint32_t watchdogExpiries_ = 0;
     uint32_t responseTimeoutMs_ = 3000;
     bool lastRefused_ = false;
+    IRetryListener* retryListener_ = nullptr;
     bool tcpUnclean_ = false;  // the last TCP exchange failed: drop what is left before the next
     std::deque<bool> qualityHistory_;
     std::atomic<double> qualityPercent_{0.0};

@@ -24,6 +24,10 @@ class IPasscodeInteraction {
     virtual void ShowError(const std::string& text) = 0;
     // A yes/no question ("Are you sure?"); true for yes.
     virtual bool Confirm(const std::string& text) = 0;
+    // "Protect" tells the device's state before AskProtection: true when a Modbus passcode
+    // is set (kMsgProtectionIsOn), false when none is (kMsgProtectionIsOff). Answerers that
+    // show nothing of it keep this default.
+    virtual void TellProtectionState(bool /*on*/) {}
 };
 
 }  // namespace voltaro

@@ -149,15 +149,25 @@ bool CPasscodeProtection::ChangeProtection(CModbusInterface& client) {
     client_ = &client;
     const CDeviceLock deviceLock(client.settings);  // not between another's unlock and relock
     bool supported = true;
+    std::optional<bool> protectedNow;
     {
         CDeviceLink link(client);
         SelectRegisters();
         supported = deviceType_.HasFeature(0, FAM_ZC) || ReadPair(kPasscodeRegister) != 0;
+        // The state is told before the question; a device that does not answer this read
+        // is asked all the same (the change reports its own failures).
+        if (supported) {
+            try {
+                protectedNow = ReadPair(protectionRegister_) != 0;
+            } catch (const CPrivateException&) {
+            }
+        }
     }
     if (!supported) {
         interaction_.ShowError(LoadString(kMsgNoProtectionFeature));
         return false;
     }
+    if (protectedNow) interaction_.TellProtectionState(*protectedNow);
     std::optional<ProtectionChange> change = interaction_.AskProtection();
     if (!change) return false;
     // How far the change came: a failure after the unlock leaves the device in a state

@@ -162,12 +162,6 @@ std::vector<std::string> WiringSystemTexts(const CDeviceType& type) {
     return StringList(WiringSystemCount(type), kWiringSystemFirstId);
 }
 
-int WiringSystemIndex(const CDeviceType& type, int storedValue) {
-    int count = WiringSystemCount(type);
-    if (storedValue < 0) return 0;
-    return std::min(storedValue, count - 1);
-}
-
 DemandChoices DemandTriggerChoices(const CDeviceType& type, int storedInterval) {
     DemandChoices choices;
     if (type.HasFeature(FEAT_DI1, 0) || storedInterval == 0) {

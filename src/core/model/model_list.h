@@ -73,8 +73,6 @@ class CModelSelection {
 constexpr int kWiringSystemFirstId = 1600;
 int WiringSystemCount(const CDeviceType& type);
 std::vector<std::string> WiringSystemTexts(const CDeviceType& type);
-// The combo index for a stored system value (the last entry when it is beyond the list).
-int WiringSystemIndex(const CDeviceType& type, int storedValue);
 
 // Demand trigger combo ("Current" or "Power" under "Demand").
 constexpr int kDemandDiscreteInputId = 1650;

@@ -10,6 +10,7 @@
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
 
 namespace voltaro {
 namespace {
@@ -40,16 +41,8 @@ int CodeSpan(int base) {
     return found != spans.end() ? found->second : MeasureCodeSpan(base);
 }
 
-// The energy views and Sigma lines of the extended display also offer these codes (their
-// texts are kTextsEnergyExtended + code).
+// The extended energy codes, ascending.
 constexpr int kExtendedEnergyCodes[] = {210, 211, 212, 213, 310, 311, 312, 313};
-
-bool OffersExtendedEnergyCodes(const CDeviceType& type, int word) {
-    const bool energyView = word == kWordEnergyDisplayView || word == kWordDefaultEnergyView;
-    const bool sigmaLine =
-        word >= kWordSigmaLineFirst && word < kWordSigmaLineFirst + kSigmaLineCount;
-    return (energyView || sigmaLine) && type.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2);
-}
 
 }  // namespace
 
@@ -58,9 +51,13 @@ bool IsAllowedValue(const CDeviceType& type, int word, uint16_t value) {
     if (base < 0) return true;
     if (value < CodeSpan(base) && HasString(base + value)) return true;
     if (!OffersExtendedEnergyCodes(type, word)) return false;
-    for (int code : kExtendedEnergyCodes)
-        if (code == value) return HasString(kTextsEnergyExtended + code);
-    return false;
+    return IsExtendedEnergyCode(value) && HasString(ExtendedEnergyTextId(value));
+}
+
+std::string StoredValueText(const CDeviceType& type, int word, uint16_t value) {
+    const int id = EnumerationTextId(type, word, value);
+    if (id >= 0 && IsAllowedValue(type, word, value)) return LoadString(id);
+    return FormatMessageId(kTextUnlistedValue, {static_cast<int>(value)});
 }
 
 bool AllowedValues::Allows(uint16_t value) const {
@@ -91,7 +88,7 @@ AllowedValues AllowedValuesOf(const CDeviceType& type, int word) {
         if (HasString(base + code)) allowed.codes.push_back(code);
     if (OffersExtendedEnergyCodes(type, word)) {
         for (int code : kExtendedEnergyCodes)
-            if (HasString(kTextsEnergyExtended + code)) allowed.codes.push_back(code);
+            if (HasString(ExtendedEnergyTextId(code))) allowed.codes.push_back(code);
     }
     std::sort(allowed.codes.begin(), allowed.codes.end());
     allowed.codes.erase(std::unique(allowed.codes.begin(), allowed.codes.end()),
@@ -108,11 +105,12 @@ std::optional<ParameterViolation> FindInvalidParameter(const ParameterImage& ima
     return std::nullopt;
 }
 
-std::string ViolationMessage(const ParameterImage& image, const ParameterViolation& violation) {
+std::string ViolationMessage(const ParameterImage& image, const ParameterViolation& violation,
+                             int messageId) {
     const int reg = RegisterOfWord(BlockTableFor(image.deviceType), violation.word);
-    return FormatMessageId(kMsgParameterNotAllowed,
-                           {image.GroupName(violation.word), image.ParameterName(violation.word),
-                            reg, std::to_string(violation.value), violation.allowed.Text()});
+    return FormatMessageId(
+        messageId, {image.GroupName(violation.word), image.ParameterName(violation.word), reg,
+                    std::to_string(violation.value), violation.allowed.Text()});
 }
 
 }  // namespace voltaro

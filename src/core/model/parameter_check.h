@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/model/parameter_image.h"
+#include "core/platform/message_ids.h"
 
 namespace voltaro {
 
@@ -28,6 +29,11 @@ AllowedValues AllowedValuesOf(const CDeviceType& type, int word);
 // Whether word may hold value on a device of type (AllowedValuesOf(...).Allows, quicker).
 bool IsAllowedValue(const CDeviceType& type, int word, uint16_t value);
 
+// The text of a stored value of enumeration word for a combo whose list lacks it: the
+// value's own list entry where the definitions allow the value (a wiring system that the
+// type's shorter list leaves out), else kTextUnlistedValue with the number.
+std::string StoredValueText(const CDeviceType& type, int word, uint16_t value);
+
 struct ParameterViolation {
     int word = -1;
     uint16_t value = 0;
@@ -37,8 +43,10 @@ struct ParameterViolation {
 // The first word that applies to image's device type and holds a value it may not hold.
 std::optional<ParameterViolation> FindInvalidParameter(const ParameterImage& image);
 
-// kMsgParameterNotAllowed for a violation of image: group and parameter name, the register
-// that holds the word on the device, the value and what is allowed.
-std::string ViolationMessage(const ParameterImage& image, const ParameterViolation& violation);
+// kMsgParameterNotAllowed (or messageId, a text with the same inserts) for a violation of
+// image: group and parameter name, the register that holds the word on the device, the value
+// and what is allowed.
+std::string ViolationMessage(const ParameterImage& image, const ParameterViolation& violation,
+                             int messageId = kMsgParameterNotAllowed);
 
 }  // namespace voltaro

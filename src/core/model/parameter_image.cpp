@@ -23,11 +23,15 @@ int CtSensorWordOf(int word) {
     return -1;
 }
 
-// Text of enumeration entry id; its number when the table has no such entry.
-std::string EnumerationText(int base, int value) {
-    int id = base + value;
+// Text of enumeration entry id; the value's number when the table has no such entry.
+std::string EnumerationText(int id, int value) {
     if (HasString(id)) return LoadString(id);
     return std::to_string(value);
+}
+
+// Words whose 16 bits are one unsigned number (the Modbus-TCP port, 0 to 65535).
+bool HoldsUnsigned(int word) {
+    return word == kWordPort;
 }
 
 }  // namespace
@@ -51,6 +55,29 @@ int EnumerationTextBase(const CDeviceType& type, int word) {
     return d.param;
 }
 
+bool IsExtendedEnergyCode(int code) {
+    return (code >= 210 && code <= 213) || (code >= 310 && code <= 313);
+}
+
+bool OffersExtendedEnergyCodes(const CDeviceType& type, int word) {
+    const bool energyView = word == kWordEnergyDisplayView || word == kWordDefaultEnergyView;
+    const bool sigmaLine =
+        word >= kWordSigmaLineFirst && word < kWordSigmaLineFirst + kSigmaLineCount;
+    return (energyView || sigmaLine) && type.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2);
+}
+
+int ExtendedEnergyTextId(int code) {
+    return kTextsEnergyExtended + code;
+}
+
+int EnumerationTextId(const CDeviceType& type, int word, int value) {
+    const int base = EnumerationTextBase(type, word);
+    if (base < 0) return -1;
+    if (IsExtendedEnergyCode(value) && OffersExtendedEnergyCodes(type, word))
+        return ExtendedEnergyTextId(value);
+    return base + value;
+}
+
 bool ParameterImage::Applies(int word) const {
     if (word < 0 || word >= kImageWords) return false;
     const ParameterDefinition& d = Definition(word);
@@ -64,8 +91,9 @@ std::string ParameterImage::ValueText(int word) const {
     const int value = static_cast<int16_t>(words[word]);
     const unsigned unsignedValue = words[word];
 
-    if (const int base = EnumerationTextBase(deviceType, word); base >= 0)
-        return EnumerationText(base, static_cast<int>(unsignedValue));
+    if (const int id = EnumerationTextId(deviceType, word, static_cast<int>(unsignedValue));
+        id >= 0)
+        return EnumerationText(id, static_cast<int>(unsignedValue));
     if (multiCircuit) {
         int sensorWord = CtSensorWordOf(word);
         if (sensorWord >= 0 && words[sensorWord] != 0) return {};
@@ -73,7 +101,8 @@ std::string ParameterImage::ValueText(int word) const {
 
     switch (d.type) {
         case kTypeSigned16:
-            return FormatScaledValue(value, d.param);
+            return FormatScaledValue(HoldsUnsigned(word) ? static_cast<int>(unsignedValue) : value,
+                                     d.param);
         case kTypeValue32: {
             if (word + 1 >= kImageWords) return FormatScaledValue(value, d.param);
             return FormatScaledValue(static_cast<int32_t>(Get32(word)), d.param);

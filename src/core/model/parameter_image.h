@@ -83,6 +83,18 @@ int AlarmOutputTextBase(const CDeviceType& type);
 // enumeration for type.
 int EnumerationTextBase(const CDeviceType& type, int word);
 
+// The extended energy codes (210 to 213 and 310 to 313: energies per tariff) that the
+// energy views and Sigma lines of the extended display offer beside their own list.
+bool IsExtendedEnergyCode(int code);
+// Whether word offers them on type (words 2, 185 and the Sigma lines, KT2_G2 and KT6_G2).
+bool OffersExtendedEnergyCodes(const CDeviceType& type, int word);
+// Text id of an extended energy code: kTextsEnergyExtended + code.
+int ExtendedEnergyTextId(int code);
+// Text id of value in enumeration word's list on type (the extended energy codes where the
+// word offers them), or -1 when word is no enumeration for type. The report, the
+// comparison and the setting dialogs show a value by this one rule.
+int EnumerationTextId(const CDeviceType& type, int word, int value);
+
 // Copies the words and the device type's identity and row.
 void CopyParameterImage(ParameterImage& destination, const ParameterImage& source);
 

@@ -144,6 +144,14 @@ constexpr int kMsgOutputWriteError = 30417;     // "The output could not be writ
 constexpr int kMsgProfileAddressRange = 30418;  // "a device address is 1 to 247"
 constexpr int kMsgNoDeviceTypeRow = 30419;      // "Load error. Model=%1!s!, DeviceExtension=..."
 
+// Desktop data safety: kept list values, refused downloads, retries, protection state
+// (strings_en_desktop_data.cpp).
+constexpr int kMsgDownloadNotAllowed = 30201;  // "Download refused. %1!s! - %2!s! ... holds"
+constexpr int kMsgRetryingNoAnswer = 30202;    // "No answer, trying again (%1!d! of %2!d!)..."
+constexpr int kMsgIpOctetRange = 30203;        // "An IP address field holds 0 to 255 ..."
+constexpr int kMsgProtectionIsOn = 30204;      // "Protection is on: ..."
+constexpr int kMsgProtectionIsOff = 30205;     // "Protection is off: ..."
+
 // The message shown when a language module cannot be loaded: its text is fixed, its id
 // is this program's own.
 constexpr int kMsgCantLoadLanguageModule = 11100;  // "Can't load language module"

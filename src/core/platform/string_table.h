@@ -45,6 +45,7 @@ extern const std::span<const StringEntry> kMonitor;
 extern const std::span<const StringEntry> kMonitorCli;
 // Messages about files, settings and devices left in an unsafe state (30400+).
 extern const std::span<const StringEntry> kSafety;
+extern const std::span<const StringEntry> kDesktopData;  // desktop data safety (302xx)
 extern const std::span<const StringEntry> kMaintenance;  // clock, resets, tag, loop tests
 }  // namespace strings
 

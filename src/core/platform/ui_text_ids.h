@@ -322,6 +322,10 @@ constexpr int kTextZcPresetCaption = 27000;
 // Preset (171)
 constexpr int kTextPresetCaption = 27100;
 
+// A stored list value that the device type's list does not offer, kept in its combo
+// (strings_en_desktop_data.cpp).
+constexpr int kTextUnlistedValue = 30200;  // "%1!d! (not a choice of this model)"
+
 // What the programs print for --version and --help (strings_en_programs.cpp)
 constexpr int kTextVersionLine = 30600;      // product name and version
 constexpr int kTextLanguageEnglish = 30601;  // the built-in texts are in use

@@ -121,9 +121,10 @@ CellEditor CAlarmDialogModel::EditorAt(int row, int column) const {
 
 ComboSetup CAlarmDialogModel::ComboAt(int row, int column) const {
     if (EditorAt(row, column) != CellEditor::Combo) return {};
-    const int count = OutputChoiceCount(row);
-    return {StringList(count, OutputTextBase()),
-            IndexSelection(image_.words[AlarmOutputWord(row)], count)};
+    const int word = AlarmOutputWord(row);
+    const ChoiceList choices = BoundChoices(
+        ChoiceList::FromStrings(OutputChoiceCount(row), OutputTextBase()), image_, word);
+    return {choices.Texts(), choices.IndexOfCode(image_.words[word])};
 }
 
 void CAlarmDialogModel::CommitText(int row, int column, const std::string& text) {

@@ -102,11 +102,14 @@ CellEditor CAnalogOutputDialogModel::EditorAt(int row, int column) const {
 
 ComboSetup CAnalogOutputDialogModel::ComboAt(int row, int column) const {
     if (EditorAt(row, column) != CellEditor::Combo) return {};
+    const int word = AnalogOutputWord(column - 1, row);
     if (row == kAoInput) {
-        const ChoiceList choices = InputChoices();
+        const ChoiceList choices = BoundChoices(InputChoices(), image_, word);
         return {choices.Texts(), choices.IndexOfCode(Word(row, column)), kInputComboWidth};
     }
-    return {StringList(2, kTextsLinearizer), IndexSelection(Word(row, column), 2)};
+    const ChoiceList choices =
+        BoundChoices(ChoiceList::FromStrings(2, kTextsLinearizer), image_, word);
+    return {choices.Texts(), choices.IndexOfCode(Word(row, column))};
 }
 
 void CAnalogOutputDialogModel::CommitText(int row, int column, const std::string& text) {

@@ -3,16 +3,19 @@
 namespace voltaro {
 
 ChoiceList CDiscreteInputDialogModel::Functions() const {
-    return ChoiceList::FromStrings(HasExtendedFunctionSet(image_.deviceType) ? 5 : 3, 1700);
+    return BoundChoices(
+        ChoiceList::FromStrings(HasExtendedFunctionSet(image_.deviceType) ? 5 : 3, 1700), image_,
+        kWordDiscreteInputFunction);
 }
 
 CDiscreteInputDialogModel::Inputs CDiscreteInputDialogModel::Initial() const {
-    return {IndexSelection(image_.words[kWordDiscreteInputFunction], Functions().Size()),
+    return {Functions().IndexOfCode(image_.words[kWordDiscreteInputFunction]),
             SecondRadioChecked(image_.words[kWordDiscreteInputContact])};
 }
 
 void CDiscreteInputDialogModel::Accept(const Inputs& inputs) {
-    StoreIndex(image_.words[kWordDiscreteInputFunction], inputs.function, Functions().Size());
+    if (auto code = Functions().CodeAt(inputs.function))
+        image_.words[kWordDiscreteInputFunction] = static_cast<uint16_t>(*code);
     image_.words[kWordDiscreteInputContact] = RadioWord(inputs.normalClose);
 }
 
@@ -24,7 +27,7 @@ CDiscreteOutputDialogModel::Inputs CDiscreteOutputDialogModel::Initial() const {
     Inputs inputs{};
     for (int n = 0; n < kOutputCount; ++n) {
         if (!Present(n)) continue;
-        inputs[n] = {IndexSelection(image_.words[DiscreteOutputFunctionWord(n)], 3),
+        inputs[n] = {Functions(n).IndexOfCode(image_.words[DiscreteOutputFunctionWord(n)]),
                      SecondRadioChecked(image_.words[DiscreteOutputContactWord(n)])};
     }
     return inputs;

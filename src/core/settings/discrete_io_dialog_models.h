@@ -39,7 +39,12 @@ class CDiscreteOutputDialogModel {
 
     // Outputs the type lacks are disabled (with their "Energy" buttons) and keep their words.
     bool Present(int output) const;
-    ChoiceList Functions() const { return ChoiceList::FromStrings(3, 1800); }
+    // The function list of output (0 to 3), bound to its word (a stored function that the
+    // list lacks is kept).
+    ChoiceList Functions(int output) const {
+        return BoundChoices(ChoiceList::FromStrings(3, 1800), image_,
+                            DiscreteOutputFunctionWord(output));
+    }
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
 

@@ -38,37 +38,58 @@ int CDisplayDialogModel::MyDefaultDataViewMin() const {
     return !type.HasFeature(0, FAM_KT2) || type.HasFeature(0, FAM_KT2_G2) ? -1 : 0;
 }
 
-int CDisplayDialogModel::EnergyViewSelection(uint16_t stored) const {
-    const int index = EnergyViews().IndexOfCode(stored);
-    return index < 0 && HasExtendedDisplay(image_.deviceType) ? 0 : index;
+ChoiceList CDisplayDialogModel::OperationModes() const {
+    return Bound(ChoiceList::FromStrings(3, 1850), kWordBacklightMode);
+}
+ChoiceList CDisplayDialogModel::Units() const {
+    return Bound(ChoiceList::FromStrings(2, 2600), kWordEnergyDisplayUnit);
+}
+ChoiceList CDisplayDialogModel::KeyLocks() const {
+    return Bound(ChoiceList::FromStrings(3, 2650), kWordDisplayOperationMode);
+}
+ChoiceList CDisplayDialogModel::EnergyViews() const {
+    return Bound(EnergyViewChoices(image_.deviceType), kWordEnergyDisplayView);
+}
+ChoiceList CDisplayDialogModel::MyDefaultEnergyViews() const {
+    return Bound(EnergyViewChoices(image_.deviceType), kWordDefaultEnergyView);
+}
+ChoiceList CDisplayDialogModel::MyDefaultUnits() const {
+    return Bound(ChoiceList::FromStrings(2, 2600), kWordDefaultEnergyUnit);
 }
 
-void CDisplayDialogModel::StoreEnergyView(uint16_t& word, int selection) const {
-    if (auto code = EnergyViews().CodeAt(selection)) word = static_cast<uint16_t>(*code);
+namespace {
+// The selection of a bound list's stored code, and the code of a selection (no selection
+// keeps the word).
+int SelectionOf(const ChoiceList& bound, uint16_t stored) {
+    return bound.IndexOfCode(stored);
 }
+void Store(uint16_t& word, const ChoiceList& bound, int selection) {
+    if (auto code = bound.CodeAt(selection)) word = static_cast<uint16_t>(*code);
+}
+}  // namespace
 
 CDisplayDialogModel::Inputs CDisplayDialogModel::Initial() const {
     const auto& w = image_.words;
     Inputs in;
-    in.keyLock = IndexSelection(w[kWordDisplayOperationMode], 3);
+    in.keyLock = SelectionOf(KeyLocks(), w[kWordDisplayOperationMode]);
     in.dataView = std::to_string(w[kWordDataDisplayView]);
-    in.energyView = EnergyViewSelection(w[kWordEnergyDisplayView]);
-    in.unit = IndexSelection(w[kWordEnergyDisplayUnit], 2);
-    in.operationMode = IndexSelection(w[kWordBacklightMode], 3);
+    in.energyView = SelectionOf(EnergyViews(), w[kWordEnergyDisplayView]);
+    in.unit = SelectionOf(Units(), w[kWordEnergyDisplayUnit]);
+    in.operationMode = SelectionOf(OperationModes(), w[kWordBacklightMode]);
     in.offTimer = std::to_string(w[kWordBacklightOffTimer]);
     in.brightness = std::clamp<int>(w[kWordBrightness], kBrightnessMin, kBrightnessMax);
     in.updateRate = std::to_string(w[kWordUpdateRate]);
     in.usePresetTimer = w[kWordDefaultTimer] != 0;
     in.presetTimer = in.usePresetTimer ? std::to_string(w[kWordDefaultTimer]) : "1";
     in.myDefaultDataView = std::to_string(static_cast<int16_t>(w[kWordDefaultDataView]));
-    in.myDefaultEnergyView = EnergyViewSelection(w[kWordDefaultEnergyView]);
-    in.myDefaultUnit = IndexSelection(w[kWordDefaultEnergyUnit], 2);
+    in.myDefaultEnergyView = SelectionOf(MyDefaultEnergyViews(), w[kWordDefaultEnergyView]);
+    in.myDefaultUnit = SelectionOf(MyDefaultUnits(), w[kWordDefaultEnergyUnit]);
     return in;
 }
 
 void CDisplayDialogModel::Accept(const Inputs& in) {
     auto& w = image_.words;
-    StoreIndex(w[kWordBacklightMode], in.operationMode, 3);
+    Store(w[kWordBacklightMode], OperationModes(), in.operationMode);
     if (OffTimerEnabled(in.operationMode))
         w[kWordBacklightOffTimer] =
             static_cast<uint16_t>(ReadField(OffTimerField, in.offTimer, 1, 999, 1, 15551));
@@ -76,17 +97,17 @@ void CDisplayDialogModel::Accept(const Inputs& in) {
         static_cast<uint16_t>(std::clamp(in.brightness, kBrightnessMin, kBrightnessMax));
     w[kWordDataDisplayView] =
         static_cast<uint16_t>(ReadField(DataViewField, in.dataView, 0, 9999, 1, kDataViewName));
-    StoreEnergyView(w[kWordEnergyDisplayView], in.energyView);
-    StoreIndex(w[kWordEnergyDisplayUnit], in.unit, 2);
-    StoreIndex(w[kWordDisplayOperationMode], in.keyLock, 3);
+    Store(w[kWordEnergyDisplayView], EnergyViews(), in.energyView);
+    Store(w[kWordEnergyDisplayUnit], Units(), in.unit);
+    Store(w[kWordDisplayOperationMode], KeyLocks(), in.keyLock);
     if (UpdateRateEnabled())
         w[kWordUpdateRate] =
             static_cast<uint16_t>(ReadField(UpdateRateField, in.updateRate, 0, 60, 1, 15553));
     w[kWordDefaultDataView] =
         static_cast<uint16_t>(ReadField(MyDefaultDataViewField, in.myDefaultDataView,
                                         MyDefaultDataViewMin(), 9999, 1, kDataViewName));
-    StoreEnergyView(w[kWordDefaultEnergyView], in.myDefaultEnergyView);
-    StoreIndex(w[kWordDefaultEnergyUnit], in.myDefaultUnit, 2);
+    Store(w[kWordDefaultEnergyView], MyDefaultEnergyViews(), in.myDefaultEnergyView);
+    Store(w[kWordDefaultEnergyUnit], MyDefaultUnits(), in.myDefaultUnit);
     w[kWordDefaultTimer] =
         in.usePresetTimer
             ? static_cast<uint16_t>(ReadField(PresetTimerField, in.presetTimer, 1, 999, 1, 15650))

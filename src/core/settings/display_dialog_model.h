@@ -43,10 +43,14 @@ class CDisplayDialogModel {
 
     explicit CDisplayDialogModel(ParameterImage& image) : image_(image) {}
 
-    ChoiceList OperationModes() const { return ChoiceList::FromStrings(3, 1850); }
-    ChoiceList Units() const { return ChoiceList::FromStrings(2, 2600); }
-    ChoiceList KeyLocks() const { return ChoiceList::FromStrings(3, 2650); }
-    ChoiceList EnergyViews() const { return EnergyViewChoices(image_.deviceType); }
+    // Each combo's list bound to its word (BoundChoices): a stored value that the list
+    // lacks is kept and shown.
+    ChoiceList OperationModes() const;
+    ChoiceList Units() const;
+    ChoiceList KeyLocks() const;
+    ChoiceList EnergyViews() const;
+    ChoiceList MyDefaultEnergyViews() const;
+    ChoiceList MyDefaultUnits() const;
     static constexpr int kBrightnessMin = 1, kBrightnessMax = 3;
 
     bool UpdateRateEnabled() const { return HasExtendedDisplay(image_.deviceType); }
@@ -59,8 +63,9 @@ class CDisplayDialogModel {
     void Accept(const Inputs& inputs);
 
   private:
-    int EnergyViewSelection(uint16_t stored) const;
-    void StoreEnergyView(uint16_t& word, int selection) const;
+    ChoiceList Bound(const ChoiceList& list, int word) const {
+        return BoundChoices(list, image_, word);
+    }
 
     ParameterImage& image_;
 };

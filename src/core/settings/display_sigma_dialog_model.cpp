@@ -1,5 +1,6 @@
 #include "core/settings/display_sigma_dialog_model.h"
 
+#include "core/model/parameter_check.h"
 #include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
@@ -59,7 +60,8 @@ ChoiceList CDisplaySigmaDialogModel::RowChoices(int row) const {
 }
 
 std::string CDisplaySigmaDialogModel::CodeText(int code) {
-    return LoadString(code < 210 ? kTextsMeasurand + code : kTextsEnergyExtended + code);
+    return LoadString(IsExtendedEnergyCode(code) ? ExtendedEnergyTextId(code)
+                                                 : kTextsMeasurand + code);
 }
 
 std::vector<ColumnView> CDisplaySigmaDialogModel::Columns() const {
@@ -80,7 +82,8 @@ bool CDisplaySigmaDialogModel::RowApplies(int row) const {
 std::string CDisplaySigmaDialogModel::CellText(int row, int column) const {
     if (column == NameColumn) return LoadString(kRowNameBase + row);
     if (column != ValueColumn || !RowApplies(row)) return {};
-    return CodeText(image_.words[SigmaLineWord(row)]);
+    const int word = SigmaLineWord(row);
+    return StoredValueText(image_.deviceType, word, image_.words[word]);
 }
 
 CellEditor CDisplaySigmaDialogModel::EditorAt(int row, int column) const {
@@ -89,7 +92,7 @@ CellEditor CDisplaySigmaDialogModel::EditorAt(int row, int column) const {
 
 ComboSetup CDisplaySigmaDialogModel::ComboAt(int row, int column) const {
     if (EditorAt(row, column) == CellEditor::None) return {};
-    const ChoiceList choices = RowChoices(row);
+    const ChoiceList choices = BoundChoices(RowChoices(row), image_, SigmaLineWord(row));
     return {choices.Texts(), choices.IndexOfCode(image_.words[SigmaLineWord(row)])};
 }
 

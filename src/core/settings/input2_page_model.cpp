@@ -95,9 +95,9 @@ CellEditor CInput2PageModel::GridEditorAt(int row, int column) const {
 
 ComboSetup CInput2PageModel::GridComboAt(int row, int column) const {
     if (GridEditorAt(row, column) != CellEditor::Combo) return {};
-    const int input = InputAt(row, column);
-    return {SensorChoices().Texts(),
-            IndexSelection(image_.words[CtSensorWord(input)], kSensorCount)};
+    const int word = CtSensorWord(InputAt(row, column));
+    const ChoiceList choices = BoundChoices(SensorChoices(), image_, word);
+    return {choices.Texts(), choices.IndexOfCode(image_.words[word])};
 }
 
 void CInput2PageModel::CommitGridText(int row, int column, const std::string& text) {

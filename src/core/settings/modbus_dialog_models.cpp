@@ -1,15 +1,13 @@
 #include "core/settings/modbus_dialog_models.h"
 
-#include <algorithm>
-
 #include "core/model/parameter_words.h"
 
 namespace voltaro {
 namespace {
 
-// A stored index beyond the list shows (and on OK stores) the list's last entry.
-int ClampedSelection(uint16_t stored, int count) {
-    return std::min<int>(stored, count - 1);
+// The entry of a bound list that shows the stored value.
+int SelectionOf(const ChoiceList& bound, uint16_t stored) {
+    return bound.IndexOfCode(stored);
 }
 
 }  // namespace
@@ -18,9 +16,9 @@ CModbusDialogModel::Inputs CModbusDialogModel::Initial() const {
     const auto& w = image_.words;
     Inputs in;
     in.address = std::to_string(w[kWordDeviceAddress]);
-    in.rate = ClampedSelection(w[kWordTransferRate], kBaudRateTextCount);
-    in.parity = ClampedSelection(w[kWordParity], kParityTextCount);
-    in.stop = w[kWordStopBits] != 0 ? 1 : 0;
+    in.rate = SelectionOf(Rates(), w[kWordTransferRate]);
+    in.parity = SelectionOf(Parities(), w[kWordParity]);
+    in.stop = SelectionOf(StopBits(), w[kWordStopBits]);
     in.asciiMode = SecondRadioChecked(w[kWordModbusMode]);
     in.runLedTimeout = TenthsText(w[kWordRunLedTimeout]);
     return in;
@@ -76,7 +74,7 @@ void CModbus2DialogModel::Accept(const Inputs& in) {
 
 CCCLinkDialogModel::Inputs CCCLinkDialogModel::Initial() const {
     return {std::to_string(image_.words[kWordCcLinkNode]),
-            ClampedSelection(image_.words[kWordCcLinkRate], 5)};
+            SelectionOf(Rates(), image_.words[kWordCcLinkRate])};
 }
 
 void CCCLinkDialogModel::Accept(const Inputs& in) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 #include "core/platform/list_text_ids.h"
 #include "core/settings/setting_fields.h"
 
@@ -37,10 +38,18 @@ class CModbusDialogModel {
     bool AdvancedEnabled() const { return !TransducerVariant(); }
     bool ModeAndRunLedEnabled() const { return TransducerVariant(); }
 
-    ChoiceList Rates() const { return ChoiceList::FromStrings(kBaudRateTextCount, kTextsBaudRate); }
-    ChoiceList Parities() const { return ChoiceList::FromStrings(kParityTextCount, kTextsParity); }
+    // The lists bound to their words: a stored value that the list lacks is kept.
+    ChoiceList Rates() const {
+        return BoundChoices(ChoiceList::FromStrings(kBaudRateTextCount, kTextsBaudRate), image_,
+                            kWordTransferRate);
+    }
+    ChoiceList Parities() const {
+        return BoundChoices(ChoiceList::FromStrings(kParityTextCount, kTextsParity), image_,
+                            kWordParity);
+    }
     ChoiceList StopBits() const {
-        return ChoiceList::FromStrings(kStopBitsTextCount, kTextsStopBits);
+        return BoundChoices(ChoiceList::FromStrings(kStopBitsTextCount, kTextsStopBits), image_,
+                            kWordStopBits);
     }
 
     Inputs Initial() const;
@@ -99,7 +108,9 @@ class CCCLinkDialogModel {
     };
 
     explicit CCCLinkDialogModel(ParameterImage& image) : image_(image) {}
-    ChoiceList Rates() const { return ChoiceList::FromStrings(5, 5400); }
+    ChoiceList Rates() const {
+        return BoundChoices(ChoiceList::FromStrings(5, 5400), image_, kWordCcLinkRate);
+    }
     Inputs Initial() const;
     void Accept(const Inputs& inputs);
 

@@ -28,7 +28,9 @@ int PulseUnitTextId(int energyCode) {
 }
 
 ChoiceList CPulseDialogModel::EnergyChoices() const {
-    if (!HasExtendedFunctionSet(image_.deviceType)) return ChoiceList::FromStrings(9, kTextsEnergy);
+    const int word = PulseEnergyWord(output_);
+    if (!HasExtendedFunctionSet(image_.deviceType))
+        return BoundChoices(ChoiceList::FromStrings(9, kTextsEnergy), image_, word);
     ChoiceList list;
     for (int offset : {0, 200, 300}) {
         for (int quantity : kEnergyQuantities) {
@@ -36,7 +38,7 @@ ChoiceList CPulseDialogModel::EnergyChoices() const {
             list.Add(LoadString(kTextsEnergyExtended + code), code);
         }
     }
-    return list;
+    return BoundChoices(list, image_, word);
 }
 
 ChoiceList CPulseDialogModel::DurationChoices() {
@@ -47,11 +49,7 @@ ChoiceList CPulseDialogModel::DurationChoices() {
 }
 
 CPulseDialogModel::Inputs CPulseDialogModel::Initial() const {
-    const ChoiceList energies = EnergyChoices();
-    const int stored = image_.words[PulseEnergyWord(output_)];
-    int energy = energies.IndexOfCode(stored);
-    // The extended list falls back to its first entry; the plain list shows no selection.
-    if (energy < 0 && HasExtendedFunctionSet(image_.deviceType)) energy = 0;
+    const int energy = EnergyChoices().IndexOfCode(image_.words[PulseEnergyWord(output_)]);
     return {energy,
             FormatScaledValue(static_cast<int32_t>(image_.Get32(PulseRateWord(output_))), 10),
             DurationChoices().IndexOfCode(image_.words[PulseDurationWord(output_)])};

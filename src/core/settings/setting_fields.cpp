@@ -1,5 +1,6 @@
 #include "core/settings/setting_fields.h"
 
+#include "core/model/parameter_check.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -42,6 +43,18 @@ ChoiceList ChoiceList::FromCodes(std::span<const int> codes, int textBase) {
     for (int code : codes)
         list.Add(LoadString(textBase + code), code);
     return list;
+}
+
+ChoiceList ChoiceList::Keeping(int stored, std::string text) const {
+    ChoiceList list = *this;
+    if (IndexOfCode(stored) < 0) list.Add(std::move(text), stored);
+    return list;
+}
+
+ChoiceList BoundChoices(const ChoiceList& list, const ParameterImage& image, int word) {
+    const uint16_t stored = image.words[static_cast<std::size_t>(word)];
+    if (list.IndexOfCode(stored) >= 0) return list;
+    return list.Keeping(stored, StoredValueText(image.deviceType, word, stored));
 }
 
 void ChoiceList::Append(const ChoiceList& other) {

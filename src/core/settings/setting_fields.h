@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/comm/com_settings.h"
+#include "core/model/parameter_image.h"
 #include "core/model/value_helpers.h"
 #include "core/platform/private_exception.h"
 
@@ -82,6 +83,11 @@ class ChoiceList {
     static ChoiceList FromCodes(std::span<const int> codes, int textBase);
 
     void Add(std::string text, int code) { entries_.push_back({std::move(text), code}); }
+    // The list a combo bound to a stored code shows: when no entry has stored, one more
+    // entry at the end stands for it with text. A value that the list does not offer is so
+    // shown as what it is, and it stays unless the user picks another entry: the kept entry
+    // lies beyond the plain list, where StoreIndex and the plain list's CodeAt store nothing.
+    ChoiceList Keeping(int stored, std::string text) const;
     void Append(const ChoiceList& other);
 
     int Size() const { return static_cast<int>(entries_.size()); }
@@ -95,6 +101,10 @@ class ChoiceList {
   private:
     std::vector<Choice> entries_;
 };
+
+// list bound to the stored value of enumeration word of image: Keeping with the value's
+// StoredValueText. Every combo of an image word binds its list through this.
+ChoiceList BoundChoices(const ChoiceList& list, const ParameterImage& image, int word);
 
 // The selection to show for a stored index in a list of count entries (-1: none).
 int IndexSelection(int stored, int count);

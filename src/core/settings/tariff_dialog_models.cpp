@@ -16,7 +16,9 @@ bool CAdvancedDialogModel::Channel2Visible() const {
 }
 
 ChoiceList CAdvancedDialogModel::FrequencyInputs() const {
-    return ChoiceList::FromStrings(image_.deviceType.HasFeature(0, FAM_KT2_240) ? 4 : 2, 2150);
+    return BoundChoices(
+        ChoiceList::FromStrings(image_.deviceType.HasFeature(0, FAM_KT2_240) ? 4 : 2, 2150), image_,
+        kWordFrequencyInput);
 }
 
 bool CAdvancedDialogModel::TariffFunctionEnabled() const {
@@ -29,9 +31,8 @@ CAdvancedDialogModel::Inputs CAdvancedDialogModel::Initial() const {
     in.voltageCutout = TenthsText(w[kWordLowEndCutoutVoltage]);
     in.currentCutout1 = TenthsText(w[LowEndCutoutCurrentWord(1)]);
     in.currentCutout2 = TenthsText(w[LowEndCutoutCurrentWord(2)]);
-    in.frequencyInput = FrequencyInputEnabled()
-                            ? IndexSelection(w[kWordFrequencyInput], FrequencyInputs().Size())
-                            : -1;
+    in.frequencyInput =
+        FrequencyInputEnabled() ? FrequencyInputs().IndexOfCode(w[kWordFrequencyInput]) : -1;
     in.tariffEnabled = w[kWordTariffFunction] != 0;
     for (int i = 0; i < kCalculationOptionCount; ++i)
         in.calculation[i] = SecondRadioChecked(w[kWordCalculationOptionFirst + i]);
@@ -51,7 +52,8 @@ void CAdvancedDialogModel::Accept(const Inputs& in) {
             w[LowEndCutoutCurrentWord(2)] = static_cast<uint16_t>(
                 ReadField(CurrentCutout2Field, in.currentCutout2, 0, 999, 10, kCurrentCutoutName));
         }
-        StoreIndex(w[kWordFrequencyInput], in.frequencyInput, FrequencyInputs().Size());
+        if (auto code = FrequencyInputs().CodeAt(in.frequencyInput))
+            w[kWordFrequencyInput] = static_cast<uint16_t>(*code);
     }
     if (TariffFunctionEnabled()) w[kWordTariffFunction] = in.tariffEnabled ? 1 : 0;
     for (int i = 0; i < kCalculationOptionCount; ++i)

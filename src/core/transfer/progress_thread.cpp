@@ -30,6 +30,7 @@ void CProgressThread::Body() {
     bool cancelled = false;
     {
         CAccessRight access(client_);
+        client_.SetRetryListener(this);
         try {
             client_.Open();
             if (direction_ == kUpload)
@@ -44,6 +45,7 @@ void CProgressThread::Body() {
             error = e.what();
         }
         client_.Close();
+        client_.SetRetryListener(nullptr);
     }
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -76,6 +78,7 @@ void CProgressThread::Cancel() {
 
 bool CProgressThread::ReportProgress(double percent) {
     progress_ = percent;
+    retry_ = 0;
     const auto now = std::chrono::steady_clock::now();
     if (!lastNotified_ || percent >= 100.0 ||
         now - *lastNotified_ >= std::chrono::milliseconds(notifyIntervalMs)) {
@@ -83,6 +86,17 @@ bool CProgressThread::ReportProgress(double percent) {
         NotifyObservers();
     }
     return !cancelRequested_.load();
+}
+
+void CProgressThread::OnRetry(int attempt, int attempts) {
+    retry_ =
+        (static_cast<uint32_t>(attempt & 0xFFFF) << 16) | static_cast<uint32_t>(attempts & 0xFFFF);
+    NotifyObservers();
+}
+
+RetryState CProgressThread::Retry() const {
+    const uint32_t packed = retry_.load();
+    return {static_cast<int>(packed >> 16), static_cast<int>(packed & 0xFFFF)};
 }
 
 bool FinishTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <thread>
 
+#include "core/comm/modbus_interface.h"
 #include "core/model/parameter_image.h"
 #include "core/transfer/transfers.h"
 #include "core/work/observer.h"
@@ -25,7 +26,13 @@ class CModbusInterface;
 // Longest failure text kept, in characters.
 constexpr std::size_t kMaxErrorTextChars = 255;
 
-class CProgressThread : public CObservable, public IProgressSink {
+// A retry of the client in progress: attempt (2 ...) of attempts; attempt 0 when none.
+struct RetryState {
+    int attempt = 0;
+    int attempts = 0;
+};
+
+class CProgressThread : public CObservable, public IProgressSink, public IRetryListener {
   public:
     enum Direction { kUpload = 0, kDownload = 1 };
 
@@ -43,14 +50,19 @@ class CProgressThread : public CObservable, public IProgressSink {
     // stops at its next failed attempt, and a blocked receive is cut short.
     void Cancel();
 
-    // Stores the percentage and tells the observers, at most once per notifyIntervalMs
-    // (the first report and 100 % always): a fast link must not flood the window with
-    // updates it cannot show. Returns false once Cancel was asked.
+    // A step done: stores the percentage, ends a retry shown so far, and tells the
+    // observers, at most once per notifyIntervalMs (the first report and 100 % always): a
+    // fast link must not flood the window with updates it cannot show. Returns false once
+    // Cancel was asked.
     bool ReportProgress(double percent) override;
     // Shortest time between two progress notifications (set before Start).
     uint32_t notifyIntervalMs = 40;
+    // The client tries a failed exchange again: observers are told (see Retry).
+    void OnRetry(int attempt, int attempts) override;
 
     double Progress() const { return progress_.load(); }
+    // The retry the client is in since the last progress report (attempt 0: none).
+    RetryState Retry() const;
     bool Done() const { return done_.load(); }
     bool CancelRequested() const { return cancelRequested_.load(); }
     Direction GetDirection() const { return direction_; }
@@ -71,6 +83,8 @@ class CProgressThread : public CObservable, public IProgressSink {
     ParameterImage image_;
     const Direction direction_;
     std::atomic<double> progress_{0.0};
+    // attempt in the high 16 bits, attempts in the low: read and written as one.
+    std::atomic<uint32_t> retry_{0};
     std::atomic<bool> done_{false};
     std::atomic<bool> cancelRequested_{false};
     // Worker thread only: when the observers last heard of progress (none yet: nullopt).

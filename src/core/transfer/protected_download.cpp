@@ -5,9 +5,11 @@
 
 #include "core/comm/device_lock.h"
 #include "core/comm/modbus_interface.h"
+#include "core/device/device_link.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
+#include "core/transfer/transfers.h"
 
 namespace voltaro {
 namespace {
@@ -43,11 +45,18 @@ void RelockOrTell(CPasscodeProtection& protection, IDownloadView& view,
 ProtectedDownloadResult RunProtectedDownload(CModbusInterface& client, const ParameterImage& image,
                                              IPasscodeInteraction& interaction, IDownloadView& view,
                                              PasscodeTimings timings) {
+    // An image that the device must not take, or a device of another type, is refused
+    // before the unlock writes anything or asks for a passcode.
+    CheckDownloadValues(image);
     // Another program's download to the same device would relock it half-way through.
     const CDeviceLock deviceLock(client.settings);
     CPasscodeProtection protection(interaction, timings);
     {
         BusyView busy(view);
+        {
+            CDeviceLink link(client);
+            CheckSameDeviceType(image, client);
+        }
         if (!protection.Unlock(client)) return ProtectedDownloadResult::NotUnlocked;
     }
     bool completed = false;

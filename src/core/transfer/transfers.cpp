@@ -4,11 +4,13 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <optional>
 
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_identification.h"
 #include "core/model/device_registers.h"
 #include "core/model/parameter_blocks.h"
+#include "core/model/parameter_check.h"
 #include "core/model/parameter_image.h"
 #include "core/model/parameter_words.h"
 #include "core/platform/cancelled.h"
@@ -39,8 +41,8 @@ double Percent(std::size_t index, std::size_t total) {
     return 100.0 * static_cast<double>(index + 1) / static_cast<double>(total);
 }
 
-// A failure whose message already tells the device's state (partly written): passed on as
-// it is.
+// A failure whose message says all there is to say (the device's state after a partial
+// write, a refusal before any write): passed on as it is, not as a communication error.
 struct DeviceStateFailure : CPrivateException {
     using CPrivateException::CPrivateException;
 };
@@ -107,12 +109,22 @@ bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& 
     return true;
 }
 
-bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
-    const CDeviceType connected = ReadFromDevice(client);
+void RefuseDifferentDevice(const ParameterImage& image, const CDeviceType& connected) {
     const CDeviceType& type = image.deviceType;
     type.Record();  // looks the row up when none is set yet
     if (type.typeIndex < 0 || type.typeIndex != connected.typeIndex)
-        throw CPrivateException(kMsgDifferentDevice);
+        throw DeviceStateFailure(kMsgDifferentDevice);
+}
+
+void RefuseInvalidValues(const ParameterImage& image) {
+    if (const std::optional<ParameterViolation> violation = FindInvalidParameter(image))
+        throw DeviceStateFailure(ViolationMessage(image, *violation, kMsgDownloadNotAllowed));
+}
+
+bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
+    RefuseInvalidValues(image);
+    RefuseDifferentDevice(image, ReadFromDevice(client));
+    const CDeviceType& type = image.deviceType;
 
     const bool zc = type.HasFeature(0, FAM_ZC);
     const bool swap = zc ? false : ReadSwapFlag(client);
@@ -179,6 +191,14 @@ bool Upload(ParameterImage& image, CModbusInterface& client, IProgressSink& prog
 
 bool Download(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
     return Wrapped(client, [&] { return DownloadBody(image, client, progress); });
+}
+
+void CheckDownloadValues(const ParameterImage& image) {
+    RefuseInvalidValues(image);
+}
+
+void CheckSameDeviceType(const ParameterImage& image, CModbusInterface& client) {
+    RefuseDifferentDevice(image, ReadFromDevice(client));
 }
 
 }  // namespace voltaro

@@ -30,4 +30,13 @@ bool Upload(ParameterImage& image, CModbusInterface& client, IProgressSink& prog
 // failures as Upload.
 bool Download(const ParameterImage& image, CModbusInterface& client, IProgressSink& progress);
 
+// The checks Download makes before its first write, for callers that write to the device
+// before the transfer (the unlock of a protected download) and must refuse first:
+// kMsgDownloadNotAllowed naming the first word of image that holds a value its definition
+// refuses (the rule by which files are refused, FindInvalidParameter) ...
+void CheckDownloadValues(const ParameterImage& image);
+// ... and kMsgDifferentDevice when the device on client (identified here, link open) is of
+// another catalogue row than image.
+void CheckSameDeviceType(const ParameterImage& image, CModbusInterface& client);
+
 }  // namespace voltaro

@@ -48,6 +48,19 @@ class CDownloadView : public IDownloadView {
     std::optional<WaitCursor> wait_;
 };
 
+// The Protect command's answers: the device's protection state is shown before the
+// protection dialog asks for the passcodes.
+class CProtectPrompts : public CPasscodePrompts {
+  public:
+    explicit CProtectPrompts(QWidget* parent) : CPasscodePrompts(parent), parent_(parent) {}
+    void TellProtectionState(bool on) override {
+        ShowInformation(parent_, Text(on ? kMsgProtectionIsOn : kMsgProtectionIsOff));
+    }
+
+  private:
+    QWidget* parent_;
+};
+
 // Runs one monitor window modally; its result tells whether the other one is wanted.
 int RunMonitorWindow(MonitorWindow window, CModbusInterface& client, QWidget* parent) {
     if (window == MonitorWindow::Meter) {
@@ -99,7 +112,7 @@ void CBasicParameterDialog::Protect() {
     try {
         CModbusInterface client;
         if (!Connect(this, client)) return;
-        CPasscodePrompts prompts(this);
+        CProtectPrompts prompts(this);
         CPasscodeProtection protection(prompts);
         const WaitCursor wait;  // the prompts show the normal cursor over it
         protection.ChangeProtection(client);

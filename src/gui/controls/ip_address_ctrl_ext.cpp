@@ -5,6 +5,11 @@
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
+#include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
+#include "gui/app/message_box.h"
+#include "gui/app/qt_text.h"
+
 namespace voltaro {
 
 CIPAddressCtrlExt::CIPAddressCtrlExt(QWidget* parent) : QWidget(parent) {
@@ -23,7 +28,7 @@ CIPAddressCtrlExt::CIPAddressCtrlExt(QWidget* parent) : QWidget(parent) {
         field->setAlignment(Qt::AlignCenter);
         field->setMaxLength(3);
         connect(field, &QLineEdit::textEdited, this, [this, i] { FieldEdited(i); });
-        connect(field, &QLineEdit::editingFinished, this, [this] { ShowAddress(); });
+        connect(field, &QLineEdit::editingFinished, this, [this] { EditFinished(); });
         layout->addWidget(field);
         fields_[static_cast<std::size_t>(i)] = field;
     }
@@ -32,6 +37,7 @@ CIPAddressCtrlExt::CIPAddressCtrlExt(QWidget* parent) : QWidget(parent) {
 
 void CIPAddressCtrlExt::SetAddress(const Octets& octets) {
     address_ = octets;
+    beforeEdit_ = octets;
     ShowAddress();
 }
 
@@ -67,10 +73,25 @@ void CIPAddressCtrlExt::ShowAddress() {
     }
 }
 
+void CIPAddressCtrlExt::EditFinished() {
+    ShowAddress();
+    beforeEdit_ = address_;
+}
+
 void CIPAddressCtrlExt::FieldEdited(int field) {
+    QLineEdit* edit = fields_[static_cast<std::size_t>(field)];
+    const QString typed = edit->text();
     bool ok = false;
-    const int value = fields_[static_cast<std::size_t>(field)]->text().toInt(&ok);
-    OnFieldChanged(field, ok ? value : -1);
+    const int value = typed.toInt(&ok);
+    if (OnFieldChanged(field, ok ? value : -1) == 0 || !ok) return;
+    // Above 255: the digits typed so far were taken one by one ("30" of "300"); put back
+    // what the field held before, say why, and leave the field selected for a new value.
+    const std::size_t index = static_cast<std::size_t>(field);
+    address_[index] = beforeEdit_[index];
+    ShowAddress();
+    edit->selectAll();
+    emit addressChanged();
+    ShowError(this, FormatMessageId(kMsgIpOctetRange, {ToStdString(typed)}));
 }
 
 }  // namespace voltaro

@@ -1,8 +1,10 @@
 #pragma once
 // An IPv4 address in four fields of 0 to 255 (objectNames "field0" to "field3"). A field
 // edited to a value from 0 to 255 takes the value and rewrites all four fields in their
-// normal form; an emptied field or a value above 255 leaves the address unchanged (the
-// field shows the stored value again when it loses the focus).
+// normal form; an emptied field leaves the address unchanged (the field shows the stored
+// value again when it loses the focus). A typed value above 255 is refused with a message
+// (kMsgIpOctetRange), and the field goes back to the value it had before the edit, never
+// to a part of the typed number.
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -37,9 +39,11 @@ class CIPAddressCtrlExt : public QWidget {
   private:
     void ShowAddress();
     void FieldEdited(int field);
+    void EditFinished();
 
     std::array<QLineEdit*, 4> fields_{};
     Octets address_{};
+    Octets beforeEdit_{};  // the address when the field being typed in was entered
 };
 
 }  // namespace voltaro

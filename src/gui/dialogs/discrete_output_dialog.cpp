@@ -27,7 +27,7 @@ CDiscreteOutputDialog::CDiscreteOutputDialog(ParameterImage& image, QWidget* par
         group->setObjectName(ControlObjectName(ids.group));
         QComboBox*& function = functions_[static_cast<std::size_t>(n)];
         RadioPair& contact = contacts_[static_cast<std::size_t>(n)];
-        function = MakeCombo(group, ControlObjectName(ids.function), model_.Functions(),
+        function = MakeCombo(group, ControlObjectName(ids.function), model_.Functions(n),
                              present ? initial[n].function : -1);
         contact = MakeRadioPair(group, QString(), kTextsContact);
         contact.first->setObjectName(ControlObjectName(ids.normalOpen));

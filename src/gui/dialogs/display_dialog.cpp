@@ -35,9 +35,9 @@ CDisplayDialog::CDisplayDialog(ParameterImage& image, QWidget* parent)
     usePresetTimer_->setChecked(in.usePresetTimer);
     presetTimer_ = MakeEdit(this, kPresetTimer, in.presetTimer);
     myDefaultDataView_ = MakeEdit(this, kMyDefaultDataView, in.myDefaultDataView);
-    myDefaultEnergyView_ =
-        MakeCombo(this, kMyDefaultEnergyView, model_.EnergyViews(), in.myDefaultEnergyView);
-    myDefaultUnit_ = MakeCombo(this, kMyDefaultUnit, model_.Units(), in.myDefaultUnit);
+    myDefaultEnergyView_ = MakeCombo(this, kMyDefaultEnergyView, model_.MyDefaultEnergyViews(),
+                                     in.myDefaultEnergyView);
+    myDefaultUnit_ = MakeCombo(this, kMyDefaultUnit, model_.MyDefaultUnits(), in.myDefaultUnit);
 
     BindField(Model::OffTimerField, offTimer_);
     BindField(Model::DataViewField, dataView_);

@@ -59,9 +59,9 @@ CProgressDialog::CProgressDialog(CModbusInterface& client, CProgressThread::Dire
     setObjectName(QStringLiteral("id143"));
     setWindowTitle(Text(kTextProgressCaption));
     auto* top = new QVBoxLayout(this);
-    auto* text = new QLabel(Text(ProgressTextId(direction)), this);
-    NameControl(text, kIdProgressText, "progress_text");
-    top->addWidget(text);
+    text_ = new QLabel(ToQString(ProgressText(direction, {})), this);
+    NameControl(text_, kIdProgressText, "progress_text");
+    top->addWidget(text_);
     bar_ = new QProgressBar(this);
     NameControl(bar_, kIdProgressBar, "progress_bar");
     bar_->setRange(0, 100);
@@ -119,6 +119,7 @@ void CProgressDialog::OnObservableUpdate(CObservable* /*source*/) {
     if (finished_ || !thread_) return;
     if (!thread_->Done()) {
         bar_->setValue(ProgressBarPosition(thread_->Progress()));
+        text_->setText(ToQString(ProgressText(direction_, thread_->Retry())));
         return;
     }
     finished_ = true;

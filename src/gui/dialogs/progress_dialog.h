@@ -59,6 +59,7 @@ class CProgressDialog : public CObserverDialog {
     std::unique_ptr<CProgressThread> thread_;
     bool finished_ = false;
     QProgressBar* bar_;
+    QLabel* text_;
     QLabel* rate_;
     QLabel* icon_;
     QTimer* timer_;

@@ -21,5 +21,6 @@ extern const std::span<const StringEntry> kMonitorCli;    // voltaro-cli monitor
 extern const std::span<const StringEntry> kMaintenance;   // clock, resets, tag, loop tests
 extern const std::span<const StringEntry> kSafety;        // files, settings, unsafe device states
 extern const std::span<const StringEntry> kSystemErrors;  // errno and resolver texts
+extern const std::span<const StringEntry> kDesktopData;   // desktop data safety
 
 }  // namespace voltaro::ja

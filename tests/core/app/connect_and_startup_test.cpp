@@ -9,6 +9,7 @@
 #include "core/app/connect_model.h"
 #include "core/app/progress_view.h"
 #include "core/app/protect_input.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/profile.h"
 #include "core/platform/string_table.h"
@@ -159,6 +160,10 @@ TEST(ProgressView, QualityIconsAndTexts) {
     EXPECT_EQ(ProgressBarPosition(250), 100);
     EXPECT_EQ(ProgressTextId(CProgressThread::kUpload), kMsgUploadingNow);
     EXPECT_EQ(ProgressTextId(CProgressThread::kDownload), kMsgDownloadingNow);
+    EXPECT_EQ(ProgressText(CProgressThread::kDownload, {}), LoadString(kMsgDownloadingNow));
+    EXPECT_EQ(ProgressText(CProgressThread::kUpload, {2, 3}),
+              FormatMessageId(kMsgRetryingNoAnswer, {2, 3}));
+    EXPECT_EQ(FormatMessageId(kMsgRetryingNoAnswer, {2, 3}), "No answer, trying again (2 of 3)...");
 }
 
 class StartupSettings : public ::testing::Test {

@@ -4,7 +4,10 @@
 
 #include "core/app/main_window_model.h"
 #include "core/model/parameter_words.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/string_table.h"
+#include "core/platform/ui_text_ids.h"
 #include "core/settings/setting_fields.h"
 
 namespace voltaro {
@@ -66,9 +69,31 @@ TEST(MainWindowModel, DipBoxControlsWordThirtyAndSystemEnabling) {
 TEST(MainWindowModel, WiringSystemsFollowTheKt6Variant) {
     EXPECT_EQ(BuildMainWindowView(DefaultImageOfRow(kRowKt6Single)).systems.size(), 4u);
     EXPECT_EQ(BuildMainWindowView(DefaultImageOfRow(kRowKt6ThreePhase)).systems.size(), 7u);
-    ParameterImage image = DefaultImageOfRow(kRowKt6Single);
-    image.words[kWordSystem] = 6;  // beyond the four entries: the last is selected
-    EXPECT_EQ(BuildMainWindowView(image).systemIndex, 3);
+}
+
+TEST(MainWindowModel, StoredSystemThatTheTypesListLeavesOutSurvivesARoundTrip) {
+    // A ZC device (and a ZC default image) holds system 5 while the type offers four.
+    CMainWindowModel model(DefaultImageOfRow(kRowZc));
+    ASSERT_EQ(model.Image().words[kWordSystem], 5);
+    MainWindowView view = model.Refresh();
+    ASSERT_EQ(view.systems.size(), 5u);
+    EXPECT_EQ(view.systems[static_cast<std::size_t>(view.systemIndex)], LoadString(1605));
+    model.ReadControls(InputFrom(view), true);
+    EXPECT_EQ(model.Image().words[kWordSystem], 5);
+
+    // Picking a listed system replaces it, and the kept entry is gone.
+    MainWindowInput in = InputFrom(view);
+    in.systemIndex = 2;
+    model.ReadControls(in, true);
+    EXPECT_EQ(model.Image().words[kWordSystem], 2);
+    EXPECT_EQ(model.Refresh().systems.size(), 4u);
+
+    ParameterImage kt6 = DefaultImageOfRow(kRowKt6Single);
+    kt6.words[kWordSystem] = 12;  // no system at all: kept and shown as its number
+    view = BuildMainWindowView(kt6);
+    ASSERT_EQ(view.systems.size(), 5u);
+    EXPECT_EQ(view.systemIndex, 4);
+    EXPECT_EQ(view.systems[4], FormatMessageId(kTextUnlistedValue, {12}));
 }
 
 TEST(MainWindowModel, DisplayMeterEnablesEditsAndTheKt2Bargraph) {

@@ -3,6 +3,7 @@
 #include "core/model/parameter_image.h"
 #include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -94,6 +95,26 @@ TEST(ValueText, EnumerationWithoutAStringShowsItsNumber) {
     EXPECT_EQ(image.ValueText(kWordTransferRate), "49");
     image.words[kWordTransferRate] = 65535;  // stays unsigned: never runs into other strings
     EXPECT_EQ(image.ValueText(kWordTransferRate), "65535");
+}
+
+TEST(ValueText, PortIsUnsignedAndExtendedEnergyCodesShowTheirTexts) {
+    ParameterImage tcp = DefaultImageOfRow(kZcEthernet);
+    tcp.words[kWordPort] = 50200;  // above 32767: no negative number
+    EXPECT_EQ(tcp.ValueText(kWordPort), "50200");
+    tcp.words[kWordPort] = 65535;
+    EXPECT_EQ(tcp.ValueText(kWordPort), "65535");
+
+    // The energy views and Sigma lines of the extended display name the per-tariff energies
+    // as their dialogs do.
+    ParameterImage kt6 = DefaultImageOfRow(kKt6Ao420);
+    kt6.words[kWordEnergyDisplayView] = 212;
+    kt6.words[kWordDefaultEnergyView] = 310;
+    kt6.words[SigmaLineWord(3)] = 313;
+    EXPECT_EQ(kt6.ValueText(kWordEnergyDisplayView), LoadString(kTextsEnergyExtended + 212));
+    EXPECT_EQ(kt6.ValueText(kWordDefaultEnergyView), LoadString(kTextsEnergyExtended + 310));
+    EXPECT_EQ(kt6.ValueText(SigmaLineWord(3)), LoadString(kTextsEnergyExtended + 313));
+    kt6.words[kWordEnergyDisplayView] = 5;  // the plain codes keep their own list
+    EXPECT_EQ(kt6.ValueText(kWordEnergyDisplayView), LoadString(kTextsEnergy + 5));
 }
 
 TEST(ValueText, CtSensorsOfMultiCircuitTypes) {

@@ -33,7 +33,8 @@ std::vector<Block> AllBlocks() {
             {"monitor cli", strings::kMonitorCli},
             {"safety", strings::kSafety},
             {"maintenance", strings::kMaintenance},
-            {"system errors", strings::kSystemErrors}};
+            {"system errors", strings::kSystemErrors},
+            {"desktop data", strings::kDesktopData}};
 }
 
 const StringEntry* FindEnglish(int id) {

@@ -66,7 +66,9 @@ TEST(AnalogOutputDialogModel, InputCodesConvertThroughTheActiveList) {
     EXPECT_EQ(combo.selected, 39);
     EXPECT_EQ(combo.minWidth, 220);
     standard.words[AnalogOutputWord(0, kAoInput)] = 11;  // the neutral current is not offered here
-    EXPECT_EQ(model.ComboAt(0, 1).selected, -1);
+    combo = model.ComboAt(0, 1);
+    ASSERT_EQ(combo.selected, 40);  // kept as what it is
+    EXPECT_EQ(combo.texts[40], LoadString(3611));
     EXPECT_EQ(model.CellText(0, 1), LoadString(3611));
     model.CommitChoice(0, 1, 11);
     EXPECT_EQ(standard.words[AnalogOutputWord(0, kAoInput)], 12);

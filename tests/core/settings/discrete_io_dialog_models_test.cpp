@@ -16,11 +16,11 @@ TEST(DiscreteInputDialogModel, FunctionCountFollowsTheExtendedSet) {
     ParameterImage plain = DefaultImageOfRow(RowWith(FEAT_DI1, 0, 0, kExtendedFamilies));
     CDiscreteInputDialogModel model(plain);
     EXPECT_EQ(model.Functions().Size(), 3);
-    plain.words[kWordDiscreteInputFunction] = 4;  // a stored function the list cannot show
-    EXPECT_EQ(model.Initial().function, -1);
+    plain.words[kWordDiscreteInputFunction] = 4;  // a function of the extended set only
+    EXPECT_EQ(model.Initial().function, 3);
+    EXPECT_EQ(model.Functions().At(3).text, LoadString(1704));
     model.Accept(model.Initial());
-    EXPECT_EQ(plain.words[kWordDiscreteInputFunction], 4)
-        << "no selection keeps the stored function";
+    EXPECT_EQ(plain.words[kWordDiscreteInputFunction], 4) << "the shown function is kept";
 
     ParameterImage extended = DefaultImageOfRow(RowWith(FEAT_DI1, FAM_KT6_G2));
     CDiscreteInputDialogModel ext(extended);
@@ -111,8 +111,10 @@ TEST(PulseDialogModel, ExtendedEnergyListStoresCodesAndUnitsFollowTheCode) {
     model.Accept(in);
     EXPECT_EQ(image.words[PulseEnergyWord(0)], 208);
 
-    image.words[PulseEnergyWord(0)] = 9;  // not a pulse energy: the first entry is selected
-    EXPECT_EQ(model.Initial().energy, 0);
+    image.words[PulseEnergyWord(0)] = 9;  // not a pulse energy: kept, not the first entry
+    EXPECT_EQ(model.EnergyChoices().CodeAt(model.Initial().energy), 9);
+    model.Accept(model.Initial());
+    EXPECT_EQ(image.words[PulseEnergyWord(0)], 9);
 }
 
 }  // namespace

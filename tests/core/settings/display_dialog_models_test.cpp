@@ -1,5 +1,6 @@
 #include "core/model/parameter_words.h"
 #include "core/platform/list_text_ids.h"
+#include "core/platform/ui_text_ids.h"
 #include "core/settings/bar_dialog_model.h"
 #include "core/settings/display_dialog_model.h"
 #include "core/settings/display_option_models.h"
@@ -72,7 +73,7 @@ TEST(DisplayDialogModel, MyDefaultDataViewAcceptsMinusOneOnlyWhereAllowed) {
 TEST(DisplayDialogModel, UpdateRateAndEnergyViewsWithTheExtendedDisplay) {
     ParameterImage image = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6_G2));
     image.words[kWordEnergyDisplayView] = 312;
-    image.words[kWordDefaultEnergyView] = 77;  // unknown code: the first entry is shown
+    image.words[kWordDefaultEnergyView] = 77;  // unknown code: kept, shown as a number
     CDisplayDialogModel model(image);
     const ChoiceList views = model.EnergyViews();
     ASSERT_EQ(views.Size(), 28);
@@ -81,7 +82,10 @@ TEST(DisplayDialogModel, UpdateRateAndEnergyViewsWithTheExtendedDisplay) {
     EXPECT_EQ(views.CodeAt(27), 19);
     CDisplayDialogModel::Inputs in = model.Initial();
     EXPECT_EQ(in.energyView, views.IndexOfCode(312));
-    EXPECT_EQ(in.myDefaultEnergyView, 0);
+    const ChoiceList myViews = model.MyDefaultEnergyViews();
+    ASSERT_EQ(myViews.Size(), 29);
+    EXPECT_EQ(in.myDefaultEnergyView, 28);
+    EXPECT_EQ(myViews.At(28).text, FormatMessageId(kTextUnlistedValue, {77}));
     EXPECT_TRUE(model.UpdateRateEnabled());
     in.updateRate = "61";
     EXPECT_EQ(FieldOf(model, in), CDisplayDialogModel::UpdateRateField);
@@ -90,7 +94,7 @@ TEST(DisplayDialogModel, UpdateRateAndEnergyViewsWithTheExtendedDisplay) {
     model.Accept(in);
     EXPECT_EQ(image.words[kWordUpdateRate], 60);
     EXPECT_EQ(image.words[kWordEnergyDisplayView], 213);
-    EXPECT_EQ(image.words[kWordDefaultEnergyView], 0);
+    EXPECT_EQ(image.words[kWordDefaultEnergyView], 77);
 
     ParameterImage plain = DefaultImageOfRow(RowWith(FEAT_DISPLAY, FAM_KT6, 0, FAM_KT6_G2));
     plain.words[kWordUpdateRate] = 44;

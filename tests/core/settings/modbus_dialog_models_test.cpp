@@ -1,5 +1,6 @@
 #include "core/settings/modbus_dialog_models.h"
 #include "core/model/parameter_words.h"
+#include "core/platform/ui_text_ids.h"
 
 #include "settings_test_support.h"
 
@@ -13,7 +14,7 @@ int FailedField(Model& model, const typename Model::Inputs& in) {
     return test::FailureOf([&] { model.Accept(in); }).field;
 }
 
-TEST(ModbusDialogModel, MeterSetsAddressAndClampedRate) {
+TEST(ModbusDialogModel, MeterSetsAddressAndKeepsUnlistedLineSettings) {
     ParameterImage image = DefaultImageOfRow(RowWith(FEAT_MODBUS, 0, 0, FAM_ZB | FAM_ZC));
     image.words[kWordTransferRate] = 7;
     image.words[kWordParity] = 9;
@@ -22,19 +23,23 @@ TEST(ModbusDialogModel, MeterSetsAddressAndClampedRate) {
     EXPECT_TRUE(model.AddressAndRateEnabled());
     EXPECT_FALSE(model.ModeAndRunLedEnabled());
     CModbusDialogModel::Inputs in = model.Initial();
-    EXPECT_EQ(in.rate, 5);
-    EXPECT_EQ(model.Rates().At(in.rate).text, LoadString(1905));
-    EXPECT_EQ(in.parity, 2);
-    EXPECT_EQ(in.stop, 1);
+    // Values beyond the lists are shown as what they are, not as the last entries.
+    EXPECT_EQ(in.rate, 6);
+    EXPECT_EQ(model.Rates().At(in.rate).text, FormatMessageId(kTextUnlistedValue, {7}));
+    EXPECT_EQ(model.Parities().CodeAt(in.parity), 9);
+    EXPECT_EQ(model.StopBits().CodeAt(in.stop), 3);
     in.address = "248";
     EXPECT_EQ(FailedField(model, in), CModbusDialogModel::AddressField);
     EXPECT_EQ(MessageOf([&] { model.Accept(in); }), RangeMessage(15200, "1", "247"));
     in.address = "247";
     model.Accept(in);
     EXPECT_EQ(image.words[kWordDeviceAddress], 247);
+    EXPECT_EQ(image.words[kWordTransferRate], 7);
+    EXPECT_EQ(image.words[kWordParity], 9);
+    EXPECT_EQ(image.words[kWordStopBits], 3);
+    in.rate = 5;
+    model.Accept(in);
     EXPECT_EQ(image.words[kWordTransferRate], 5);
-    EXPECT_EQ(image.words[kWordParity], 2);
-    EXPECT_EQ(image.words[kWordStopBits], 1);
 }
 
 TEST(ModbusDialogModel, TransducerKeepsAddressAndRate) {
@@ -116,7 +121,7 @@ TEST(CCLinkDialogModel, NodeAndRate) {
     image.words[kWordCcLinkRate] = 9;
     CCCLinkDialogModel model(image);
     CCCLinkDialogModel::Inputs in = model.Initial();
-    EXPECT_EQ(in.rate, 4);
+    EXPECT_EQ(model.Rates().CodeAt(in.rate), 9);
     EXPECT_EQ(in.node, "1");
     in.node = "65";
     EXPECT_EQ(MessageOf([&] { model.Accept(in); }), RangeMessage(15690, "1", "64"));

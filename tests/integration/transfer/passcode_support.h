@@ -19,16 +19,20 @@ struct ScriptedInteraction : IPasscodeInteraction {
     std::vector<std::string> errors;
     int passcodeQuestions = 0;
     int protectionQuestions = 0;
+    std::vector<bool> toldStates;          // TellProtectionState, in order
+    std::size_t statesAtLastQuestion = 0;  // how many were told when AskProtection came
     std::optional<uint32_t> AskPasscode() override {
         ++passcodeQuestions;
         return passcode;
     }
     std::optional<ProtectionChange> AskProtection() override {
         ++protectionQuestions;
+        statesAtLastQuestion = toldStates.size();
         return change;
     }
     void ShowError(const std::string& text) override { errors.push_back(text); }
     bool Confirm(const std::string&) override { return true; }
+    void TellProtectionState(bool on) override { toldStates.push_back(on); }
 };
 
 inline sim::SimulatorOptions Protected(int row, uint32_t passcode) {

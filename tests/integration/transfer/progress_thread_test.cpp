@@ -143,6 +143,38 @@ TEST(ProgressThread, DeadLinkFailsWithTheWrappedModbusError) {
     EXPECT_EQ(image.words[kWordDisplayOperationMode], 4242);
 }
 
+// Records the retries a transfer thread reports while the client tries a silent device.
+class RetryWatcher : public CObserver {
+  public:
+    std::vector<std::pair<int, int>> retries;
+    void Update(CObservable* source) override {
+        auto* thread = static_cast<CProgressThread*>(source);
+        const RetryState retry = thread->Retry();
+        if (!thread->Done() && retry.attempt > 0)
+            retries.emplace_back(retry.attempt, retry.attempts);
+    }
+};
+
+TEST(ProgressThread, RetriesOfASilentDeviceAreReportedAndEndWithTheNextStep) {
+    sim::SimulatorOptions options = SimRow(kMeterRow);
+    options.faults.drop = 1.0;
+    SimLink silent(options);
+    silent.client->timeouts.tcpResponseMs = 50;
+    ParameterImage image;
+    RetryWatcher watcher;
+    EXPECT_THROW(RunUpload(*silent.client, image, &watcher), CPrivateException);
+    EXPECT_EQ(watcher.retries, (std::vector<std::pair<int, int>>{{2, 3}, {3, 3}}));
+
+    // A device that answers again: the retry shown ends with the next progress report.
+    SimLink link(SimRow(kMeterRow));
+    CProgressThread thread(*link.client, image, CProgressThread::kUpload);
+    thread.OnRetry(2, 3);
+    EXPECT_EQ(thread.Retry().attempt, 2);
+    EXPECT_EQ(thread.Retry().attempts, 3);
+    thread.ReportProgress(10);
+    EXPECT_EQ(thread.Retry().attempt, 0);
+}
+
 TEST(ProgressThread, DownloadFailingAtTheThirdBlockThrowsTheWrappedMessage) {
     sim::SimulatorOptions options = SimRow(kMeterRow);
     options.faults.exceptions.push_back({4, 5332, 5332});  // third applying block of row 4

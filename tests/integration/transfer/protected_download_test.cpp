@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "core/model/device_registers.h"
+#include "core/model/parameter_check.h"
+#include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
@@ -116,19 +118,47 @@ TEST(ProtectedDownload, CancelledTransferIsLockedAgain) {
     ExpectUnlockedAroundAndLockedAfter(link);
 }
 
-TEST(ProtectedDownload, FailedTransferIsThrownAfterTheDeviceIsLockedAgain) {
+TEST(ProtectedDownload, ADifferentDeviceOrARefusedValueIsSaidFirstAndOnly) {
     SimLink link(Protected(kMeterRow, kPasscode));
     ScriptedInteraction ui;
     ui.passcode = kPasscode;
     RecordingView view;
-    const ParameterImage otherRow = DefaultImageOfRow(4);  // refused by the device check
-    EXPECT_THAT(MessageOf([&] { RunProtectedDownload(*link.client, otherRow, ui, view); }),
-                ::testing::HasSubstr(LoadString(kMsgDifferentDevice)));
+    // Neither a passcode question nor a write, nor a communication error text around it.
+    EXPECT_EQ(
+        MessageOf([&] { RunProtectedDownload(*link.client, DefaultImageOfRow(4), ui, view); }),
+        LoadString(kMsgDifferentDevice));
+    EXPECT_EQ(ui.passcodeQuestions, 0);
+    EXPECT_EQ(view.transfers, 0);
+    EXPECT_TRUE(link.proxy.Writes().empty());
+
+    ParameterImage image = DefaultImageOfRow(kMeterRow);
+    image.words[kWordDisplayOperationMode] = 77;  // no key lock of the list
+    const ParameterViolation violation{
+        kWordDisplayOperationMode, 77,
+        AllowedValuesOf(image.deviceType, kWordDisplayOperationMode)};
+    EXPECT_EQ(MessageOf([&] { RunProtectedDownload(*link.client, image, ui, view); }),
+              ViolationMessage(image, violation, kMsgDownloadNotAllowed));
+    EXPECT_EQ(ui.passcodeQuestions, 0);
+    EXPECT_EQ(view.transfers, 0);
+    EXPECT_TRUE(link.proxy.Writes().empty());
+}
+
+TEST(ProtectedDownload, FailedTransferIsThrownAfterTheDeviceIsLockedAgain) {
+    SimLink link(Protected(kMeterRow, kPasscode));
+    sim::FaultSettings faults;
+    faults.exceptions.push_back({4, 5200, 5200});  // the device refuses the first block
+    link.simulator.SetFaults(faults);
+    ScriptedInteraction ui;
+    ui.passcode = kPasscode;
+    RecordingView view;
+    EXPECT_THAT(MessageOf([&] {
+                    RunProtectedDownload(*link.client, DefaultImageOfRow(kMeterRow), ui, view);
+                }),
+                ::testing::StartsWith(FormatMessageId(kMsgDeviceRefused, {""})));
+    link.simulator.SetFaults({});
     EXPECT_EQ(view.transfers, 1);
-    EXPECT_EQ(WriteAddresses(link.proxy), (std::vector<int>{kPasscodeRegister, kUnlockRegister,
-                                                            kUnlockRegister, kPasscodeRegister}));
-    EXPECT_EQ(ReadRegister(*link.client, kUnlockRegister), 0);
-    EXPECT_FALSE(TryWrite(*link.client, 5200, 1));
+    EXPECT_THAT(WriteAddresses(link.proxy), ::testing::Contains(5200));
+    ExpectUnlockedAroundAndLockedAfter(link);
 }
 
 // The link is lost after the transfer (or while it fails): the relock cannot reach the

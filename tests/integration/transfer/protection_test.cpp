@@ -138,6 +138,27 @@ TEST(Protection, ChangeProtectionOnAndOff) {
     EXPECT_EQ(ui.errors.size(), 1u);
 }
 
+TEST(Protection, ProtectTellsWhetherProtectionIsOnBeforeAsking) {
+    SimLink link(Protected(kMeterRow, 4242));
+    ScriptedInteraction ui;
+    CPasscodeProtection protection(ui, {1000, 20});
+    ui.change = ProtectionChange{4242, 0};
+    ASSERT_TRUE(protection.ChangeProtection(*link.client));
+    EXPECT_EQ(ui.toldStates, (std::vector<bool>{true}));
+    EXPECT_EQ(ui.statesAtLastQuestion, 1u);  // told, then asked
+
+    ui.change.reset();  // now off; the question is cancelled
+    EXPECT_FALSE(protection.ChangeProtection(*link.client));
+    EXPECT_EQ(ui.toldStates, (std::vector<bool>{true, false}));
+    EXPECT_EQ(ui.statesAtLastQuestion, 2u);
+
+    SimLink zc(Protected(kZc16Row, 7));
+    ScriptedInteraction zcUi;
+    CPasscodeProtection zcProtection(zcUi, {1000, 20});
+    EXPECT_FALSE(zcProtection.ChangeProtection(*zc.client));
+    EXPECT_EQ(zcUi.toldStates, (std::vector<bool>{true}));
+}
+
 TEST(Protection, ChangeThatFailsAfterTheUnlockSaysWhatStateTheDeviceIsIn) {
     SimLink link(SimRow(kMeterRow));
     sim::FaultSettings faults;

@@ -4,6 +4,7 @@
 
 #include "core/model/device_registers.h"
 #include "core/model/parameter_blocks.h"
+#include "core/model/parameter_check.h"
 #include "core/model/parameter_image.h"
 #include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
@@ -283,12 +284,22 @@ TEST(TransferDownload, RefusalsComeBeforeAnyWrite) {
                   Wrapped(kMsgDipSwitchMismatch));
         EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
     }
-    {  // settings of another device type
+    {  // settings of another device type: said as it is, not as a communication error
         SimLink link(SimRow(kMeterRow));
         EXPECT_EQ(MessageOf([&] { DownloadTo(link, DefaultImageOfRow(5), sink); }),
-                  Wrapped(kMsgDifferentDevice));
+                  LoadString(kMsgDifferentDevice));
         EXPECT_TRUE(WritesOf(link.proxy.Requests()).empty());
         EXPECT_TRUE(sink.reports.empty());
+    }
+    {  // a value its definition refuses (a key lock beyond the list) reaches no device
+        SimLink link(SimRow(kMeterRow));
+        ParameterImage image = DefaultImageOfRow(kMeterRow);
+        image.words[kWordDisplayOperationMode] = 77;
+        const ParameterViolation violation{kWordDisplayOperationMode, 77,
+                                           AllowedValuesOf(image.deviceType, 0)};
+        EXPECT_EQ(MessageOf([&] { DownloadTo(link, image, sink); }),
+                  ViolationMessage(image, violation, kMsgDownloadNotAllowed));
+        EXPECT_TRUE(link.proxy.Requests().empty());
     }
 }
 
@@ -309,10 +320,11 @@ TEST(TransferDownload, RefusedWritesTellTheDevicesState) {
         EXPECT_THAT(message, ::testing::HasSubstr("command=WriteMultipleRegisters"));
         EXPECT_FALSE(WritesOf(link.proxy.Requests()).empty());  // earlier groups stay written
     }
-    {  // a value the device does not take, in the first group: nothing was written
-        SimLink link(SimRow(kMeterRow));
-        ParameterImage image = DefaultImageOfRow(kMeterRow);
-        image.words[kWordDisplayOperationMode] = 3;  // takes 0 to 2
+    {  // the device refuses the first group (a value it does not take): nothing was written
+        sim::SimulatorOptions options = SimRow(kMeterRow);
+        options.faults.exceptions.push_back({3, 5200, 5200});
+        SimLink link(options);
+        const ParameterImage image = DefaultImageOfRow(kMeterRow);
         const std::string message = MessageOf([&] { DownloadTo(link, image, sink); });
         EXPECT_THAT(message, ::testing::StartsWith(FormatMessageId(kMsgDeviceRefused, {""})));
         EXPECT_THAT(message, ::testing::HasSubstr("receive exception 3"));
