@@ -270,6 +270,20 @@ TEST_F(MainWindowDocument, WindowShrinksBackAfterAMultiCircuitModel) {
     EXPECT_LE(window_.height(), meterHeight + 4);
 }
 
+// A status text longer than the window is wide wraps, and the window shows all its lines.
+TEST_F(MainWindowDocument, LongStatusTextsWrapWithoutCuttingLinesOff) {
+    window_.show();
+    std::string name;
+    for (int i = 0; i < 12; ++i)
+        name += "feeder bay " + std::to_string(i) + " ";
+    Saved(name + ".cfg");
+    QApplication::processEvents();
+    auto* status = test::Child<QLabel>(&window_, "status_line");
+    const int needed = status->heightForWidth(status->width());
+    EXPECT_GT(needed, status->fontMetrics().lineSpacing()) << "the text takes several lines";
+    EXPECT_GE(status->height(), needed);
+}
+
 std::string FileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(in)), {});
