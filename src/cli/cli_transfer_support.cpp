@@ -193,14 +193,8 @@ std::string TerminalText(const std::string& text) {
 }
 
 std::string ModelText(const CDeviceType& type) {
-    const DeviceTypeRecord* record = type.Record();
-    if (!record || record->modelOffset < 0) return "not listed";
-    // The model string is "prefix|description|note"; shown as one line of text.
-    const ModelListEntry entry = SplitModelString(
-        LoadString(kModelStringBase + record->modelOffset), static_cast<uint16_t>(record->index));
-    std::string text = entry.prefix + entry.description;
-    if (!entry.note.empty()) text += " " + entry.note;
-    return text;
+    const std::string text = ModelDisplayText(type);
+    return text.empty() ? "not listed" : text;
 }
 
 }  // namespace voltaro::cli

@@ -71,6 +71,66 @@ TEST(SimulatedSetup, PrivateProfilePointsAtTheSimulatedDevice) {
     ::unsetenv("VOLTARO_PROFILE");
 }
 
+// Runs the program with options; round runs once on each main window it shows (the window
+// is shown before it runs, so it is found among the top-level widgets, each new window
+// once, rather than as the active modal widget).
+int RunWithRounds(const StartOptions& options,
+                  const std::function<void(CBasicParameterDialog*)>& round) {
+    QElapsedTimer clock;
+    clock.start();
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* window = qobject_cast<CBasicParameterDialog*>(widget);
+            if (window == nullptr || !window->isVisible()) continue;
+            if (clock.elapsed() > 60000) {
+                ADD_FAILURE() << "main window loop took too long";
+                window->done(0);
+            } else if (!window->property("seen").isValid()) {
+                window->setProperty("seen", true);
+                round(window);
+            }
+            return;
+        }
+    });
+    poll.start(10);
+    return RunApplication(options, 0);
+}
+
+// With --simulate the model and the connection are the simulator's, but the language and the
+// recent files are the user's: read from the user's profile and kept there.
+TEST(RunApplication, SimulateKeepsTheUsersLanguageAndFiles) {
+    test::ScratchProfile profile;
+    {
+        CUserProfile stored(profile.ProfilePath());
+        stored.SetInt(kSettingsSection, "DeviceId", 19);
+        stored.SetInt(kSettingsSection, "DisplayLanguage", 1);
+        stored.SetString(kSettingsSection, "RecentFile1", "/plant/a.cfg");
+        stored.Save();
+    }
+    StartOptions options;
+    options.simulateRow = 52;
+    int rounds = 0;
+    const int status = RunWithRounds(options, [&](CBasicParameterDialog* window) {
+        ++rounds;
+        EXPECT_EQ(window->Image().deviceType.typeIndex, 52);
+        if (rounds == 1) {
+            EXPECT_EQ(CurrentLanguage(), 1);
+            FindControlAs<QPushButton>(window, kIdLanguage)->click();
+        } else {
+            EXPECT_EQ(CurrentLanguage(), 0);
+            window->done(0);
+        }
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(rounds, 2);
+    const CUserProfile back(profile.ProfilePath());
+    EXPECT_EQ(back.GetInt(kSettingsSection, "DisplayLanguage", -5), 0);
+    EXPECT_EQ(back.GetInt(kSettingsSection, "DeviceId", -5), 19) << "the user's own model stays";
+    EXPECT_EQ(back.GetString(kSettingsSection, "RecentFile1", ""), "/plant/a.cfg");
+    EXPECT_FALSE(back.GetString("ComSettings", "ServerAddress", "").starts_with("127."));
+}
+
 // The start-up loop: the window is made anew after each language switch from the carry-over
 // image, and closing it for good saves the model shown last and the language.
 TEST(RunApplication, LanguageLoopKeepsTheImageAndSavesTheSettings) {
@@ -101,6 +161,7 @@ TEST(RunApplication, LanguageLoopKeepsTheImageAndSavesTheSettings) {
             EXPECT_EQ(prefix->currentText(), QStringLiteral("KT6-"));
             EXPECT_EQ(ctPrimary->text(), QStringLiteral("777"));
             EXPECT_EQ(window->Image().deviceType.typeIndex, chosenRow);
+            EXPECT_TRUE(window->IsModified()) << "the change is still unsaved";
         }
         if (rounds < 3) {
             FindControlAs<QPushButton>(window, kIdLanguage)->click();
@@ -108,27 +169,7 @@ TEST(RunApplication, LanguageLoopKeepsTheImageAndSavesTheSettings) {
             window->done(0);
         }
     };
-    // The window is shown before it runs, so it is found among the top-level widgets (each
-    // new window once) rather than as the active modal widget.
-    QElapsedTimer clock;
-    clock.start();
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* window = qobject_cast<CBasicParameterDialog*>(widget);
-            if (window == nullptr || !window->isVisible()) continue;
-            if (clock.elapsed() > 60000) {
-                ADD_FAILURE() << "main window loop took too long";
-                window->done(0);
-            } else if (!window->property("seen").isValid()) {
-                window->setProperty("seen", true);
-                round(window);
-            }
-            return;
-        }
-    });
-    poll.start(10);
-    EXPECT_EQ(RunApplication(StartOptions{}, 0), 0);
+    EXPECT_EQ(RunWithRounds(StartOptions{}, round), 0);
     EXPECT_EQ(rounds, 3);
     EXPECT_NE(chosenRow, 4);
     const AppSettings saved = AppSettings::Load(CUserProfile(profile.ProfilePath()));

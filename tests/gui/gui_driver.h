@@ -70,7 +70,11 @@ inline std::shared_ptr<bool> ChooseFile(const QString& path) {
         // The name goes into the dialog's name field, which selectedFiles() reads; a
         // selection made with selectFile() can be undone by the dialog's file system model
         // as it fills asynchronously. done() rather than accept() for the same reason.
+        // selectFile() first all the same: it clears the selection of a dialog that started
+        // on another file, which would win over the typed name (typing clears it only when
+        // the name field has the focus).
         if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            dialog->selectFile(path);
             name->setText(path);
         } else {
             dialog->selectFile(path);

@@ -181,9 +181,13 @@ TEST_F(MainWindowTest, SaveThenOpenRestoresAndDamagedFileChangesNothing) {
     EXPECT_EQ(window_.Image().words, before.words);
     EXPECT_EQ(window_.Image().deviceType.typeIndex, before.deviceType.typeIndex);
 
+    // Opening over a change asks first; Discard goes on.
     Control<QLineEdit>(kIdCtPrimary)->setText(QStringLiteral("5"));
+    auto asked = test::OnModal<QMessageBox>(
+        [](QMessageBox* box) { box->button(QMessageBox::Discard)->click(); });
     ChooseFile(QString::fromStdString(good));
     window_.OpenFile();
+    EXPECT_TRUE(*asked);
     EXPECT_EQ(Control<QLineEdit>(kIdCtPrimary)->text(), QStringLiteral("321"));
     EXPECT_EQ(window_.Image().words[kWordPrimaryCurrent], 321);
 }

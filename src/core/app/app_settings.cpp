@@ -10,6 +10,7 @@ AppSettings AppSettings::Load(const CUserProfile& profile) {
     settings.displayLanguage = profile.GetInt(kSettingsSection, "DisplayLanguage", -1);
     settings.hideIgnoreParameters =
         profile.GetInt(kSettingsSection, "HideIgnoreParameters", 1) != 0;
+    settings.recentFiles.Load(profile);
     return settings;
 }
 
@@ -17,6 +18,7 @@ void AppSettings::Store(CUserProfile& profile) const {
     profile.SetInt(kSettingsSection, "DeviceId", deviceId);
     profile.SetInt(kSettingsSection, "DisplayLanguage", displayLanguage);
     profile.SetInt(kSettingsSection, "HideIgnoreParameters", hideIgnoreParameters ? 1 : 0);
+    recentFiles.Store(profile);
 }
 
 int UserDisplayLanguage() {

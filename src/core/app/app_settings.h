@@ -3,6 +3,7 @@
 // keeps the main window's parameter image between two runs of the window.
 #include <string>
 
+#include "core/app/recent_files.h"
 #include "core/model/parameter_image.h"
 #include "core/model/settings_stocker.h"
 
@@ -16,9 +17,10 @@ struct AppSettings {
     int deviceId = 0;                  // "DeviceId": table row selected when the program closed
     int displayLanguage = -1;          // "DisplayLanguage": -1 chooses by the locale
     bool hideIgnoreParameters = true;  // "HideIgnoreParameters"
+    CRecentFiles recentFiles;          // "RecentFile1" ... and "LastFolder"
 
     static AppSettings Load(const CUserProfile& profile);
-    // Writes the three keys into the profile; the caller saves the profile.
+    // Writes the keys into the profile; the caller saves the profile.
     void Store(CUserProfile& profile) const;
 };
 
@@ -27,7 +29,7 @@ struct AppSettings {
 // show their texts in the same language.
 int UserDisplayLanguage();
 
-// Writes the three keys into the profile file at path, re-reading it first so that what
+// Writes the keys into the profile file at path, re-reading it first so that what
 // other parts of the program saved meanwhile (the connection settings) is kept.
 bool SaveAppSettings(const AppSettings& settings, const std::string& path);
 // The same for the "HideIgnoreParameters" key alone (the report stores it at once).

@@ -5,6 +5,7 @@
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
+#include "core/platform/text_encoding.h"
 
 namespace voltaro {
 
@@ -18,6 +19,20 @@ CDeviceType ReadFromDevice(IRegisterReader& client) {
     client.ReadHoldingRegisters(kIoConfigRegister, kIoConfigRegisters,
                                 &identification[kIoConfigRegister - kDeviceIdRegister]);
     return DeviceTypeOfRegisters(identification);
+}
+
+std::string ReadSerialNumber(IRegisterReader& client) {
+    uint16_t registers[kSerialNumberRegisters] = {};
+    client.ReadHoldingRegisters(kSerialNumberRegister, kSerialNumberRegisters, registers);
+    std::string text;
+    for (uint16_t value : registers) {
+        for (uint16_t byte :
+             {static_cast<uint16_t>(value & 0xFF), static_cast<uint16_t>(value >> 8)}) {
+            if (byte == 0) return text;
+            AppendUtf8(text, static_cast<char32_t>(byte));
+        }
+    }
+    return text;
 }
 
 CDeviceType DeviceTypeOfRegisters(const uint16_t* identification) {

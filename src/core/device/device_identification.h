@@ -2,6 +2,7 @@
 // Identification of a connected device: its identification registers, read through the
 // client, looked up in the device catalogue.
 #include <cstdint>
+#include <string>
 
 #include "core/model/device_type.h"
 
@@ -16,5 +17,10 @@ CDeviceType ReadFromDevice(IRegisterReader& client);
 // The same decision from identification registers already read (kIdentificationRegisters
 // from kDeviceIdRegister on): the catalogue row of the device, or kMsgUnsupportedDevice.
 CDeviceType DeviceTypeOfRegisters(const uint16_t* identification);
+
+// The serial number text of a connected device (kSerialNumberRegisters from
+// kSerialNumberRegister, each register low byte first, up to the first zero byte). Read
+// failures throw like every read.
+std::string ReadSerialNumber(IRegisterReader& client);
 
 }  // namespace voltaro

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/platform/file_io.h"
+#include "core/platform/list_text_ids.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
@@ -103,6 +104,21 @@ void CParameterReport::ExportCsv(const std::string& path, bool hideIgnored,
     for (const std::string& line : CsvLines(hideIgnored))
         data += ConvertFromUtf8(line, charset);
     if (FileStatus status = WriteFileSafely(path, data, 0644); !status)
+        throw CPrivateException::WithSystemText(kMsgSaveError, status.Text(path));
+}
+
+std::string CParameterReport::SpreadsheetCsv(bool hideIgnored) const {
+    std::vector<std::string> header{LoadString(kTextColumnGroup), LoadString(kTextColumnName),
+                                    LoadString(kTextColumnPc)};
+    if (compared_) header.push_back(otherTitle_);
+    std::string data = "\xEF\xBB\xBF" + CsvLine(header);
+    for (const std::string& line : CsvLines(hideIgnored))
+        data += line;
+    return data;
+}
+
+void CParameterReport::ExportSpreadsheetCsv(const std::string& path, bool hideIgnored) const {
+    if (FileStatus status = WriteFileSafely(path, SpreadsheetCsv(hideIgnored), 0644); !status)
         throw CPrivateException::WithSystemText(kMsgSaveError, status.Text(path));
 }
 

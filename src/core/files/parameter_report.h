@@ -68,6 +68,11 @@ class CParameterReport {
     // current locale's. Throws CPrivateException kMsgSaveError with the system's text on
     // failure.
     void ExportCsv(const std::string& path, bool hideIgnored, std::string charset = "") const;
+    // The CSV form for spreadsheet programs in any locale: a header line naming the columns
+    // ("Group", "Name", "PC" and, after a comparison, the second column's title), then the
+    // same lines as CsvLines, in UTF-8 behind a byte order mark. Failures as ExportCsv.
+    std::string SpreadsheetCsv(bool hideIgnored) const;
+    void ExportSpreadsheetCsv(const std::string& path, bool hideIgnored) const;
 
   private:
     ParameterImage pcImage_;

@@ -9,6 +9,7 @@ namespace voltaro {
 constexpr int kDeviceIdRegister = 9600;
 constexpr int kFirmwareVersionRegister = 9601;  // major x 100 + minor
 constexpr int kSerialNumberRegister = 9602;     // 4 registers of text
+constexpr int kSerialNumberRegisters = 4;       // registers of the serial number
 constexpr int kTagRegister = 9606;              // 8 registers of text, writable
 constexpr int kExtensionIdRegister = 9622;
 constexpr int kIoConfigRegister = 9623;  // 5 registers

@@ -37,6 +37,16 @@ std::vector<ModelListEntry> LoadModelList() {
     return list;
 }
 
+std::string ModelDisplayText(const CDeviceType& type) {
+    const DeviceTypeRecord* record = type.Record();
+    if (!record || record->modelOffset < 0) return {};
+    const ModelListEntry entry = SplitModelString(
+        LoadString(kModelStringBase + record->modelOffset), static_cast<uint16_t>(record->index));
+    std::string text = entry.prefix + entry.description;
+    if (!entry.note.empty()) text += " " + entry.note;
+    return text;
+}
+
 CModelSelection::CModelSelection(std::vector<ModelListEntry> entries)
     : entries_(std::move(entries)) {
     Normalise();

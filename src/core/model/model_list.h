@@ -21,6 +21,9 @@ struct ModelListEntry {
 ModelListEntry SplitModelString(const std::string& text, uint16_t row);
 // The 71 selectable models in combo order, texts from the active language.
 std::vector<ModelListEntry> LoadModelList();
+// The model of type as one line of text ("prefix" "description" "note"); empty for a row
+// that has no model string (a type that can only be identified).
+std::string ModelDisplayText(const CDeviceType& type);
 
 // The state of the three model combos: current prefix, description and version note.
 class CModelSelection {

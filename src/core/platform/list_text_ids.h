@@ -35,7 +35,12 @@ constexpr int kStopBitsTextCount = 2;
 // Alarm outputs: "Disable", "Display", "Display + Do1" ...; on HKT2 and HKT2X "Comm" ...
 constexpr int kTextsAlarmOutput = 2400;
 constexpr int kTextsAlarmOutputComm = 2420;
-constexpr int kTextDevice = 2453;    // "Device", the device's column of a comparison
+// Columns of the parameter report: "Group", "Name", "PC"; "Device" heads the device's column
+// of a comparison.
+constexpr int kTextColumnGroup = 2450;
+constexpr int kTextColumnName = 2451;
+constexpr int kTextColumnPc = 2452;
+constexpr int kTextDevice = 2453;
 constexpr int kTextsContact = 2500;  // "Normal open", "Normal close"
 // File dialog filters.
 constexpr int kTextConfigFileFilter = 2700;

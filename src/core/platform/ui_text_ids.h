@@ -74,6 +74,46 @@ constexpr int kTextMainAmpere = 23235;
 // Tool tips of buttons whose function this program does not have yet.
 constexpr int kTextMainNotAvailableYet = 23236;
 constexpr int kTextMainSettingNotAvailable = 23237;
+// The main window's status line, title, questions, menu bar and tool tips (30270 .. 30339).
+constexpr int kTextStatusUploaded = 30270;
+constexpr int kTextDeviceWithSerial = 30271;
+constexpr int kTextStatusDownloaded = 30272;
+constexpr int kTextStatusProtectionOn = 30273;
+constexpr int kTextStatusProtectionOff = 30274;
+constexpr int kTextStatusSaved = 30275;
+constexpr int kTextStatusOpened = 30276;
+constexpr int kTextStatusConnected = 30277;
+constexpr int kTextStatusUploadCancelled = 30278;
+constexpr int kTextStatusDownloadCancelled = 30279;
+constexpr int kTextStatusFailed = 30280;
+constexpr int kTextTitleUntitled = 30281;
+constexpr int kTextAskSaveChanges = 30282;
+constexpr int kTextMenuFile = 30283;
+constexpr int kTextMenuOpen = 30284;
+constexpr int kTextMenuSave = 30285;
+constexpr int kTextMenuSaveAs = 30286;
+constexpr int kTextMenuRecent = 30287;
+constexpr int kTextMenuRecentEmpty = 30288;
+constexpr int kTextMenuQuit = 30289;
+constexpr int kTextMenuDevice = 30290;
+constexpr int kTextMenuConnect = 30291;
+constexpr int kTextMenuUpload = 30292;
+constexpr int kTextMenuDownload = 30293;
+constexpr int kTextMenuProtect = 30294;
+constexpr int kTextMenuReport = 30295;
+constexpr int kTextMenuMonitor = 30296;
+constexpr int kTextMenuSettings = 30297;
+constexpr int kTextMenuLanguage = 30298;
+constexpr int kTextMenuHelp = 30299;
+constexpr int kTextMenuUserGuide = 30300;
+constexpr int kTextMenuAbout = 30301;
+constexpr int kTextAboutText = 30302;
+constexpr int kTextUserGuideMissing = 30303;
+constexpr int kTextTipNotForModel = 30304;
+constexpr int kTextTipSystemByDip = 30305;
+constexpr int kTextTipIntervalByInput = 30306;
+constexpr int kTextCsvExcelFilter = 30307;
+constexpr int kTextMenuClearRecent = 30308;
 
 // Other Setting (133)
 constexpr int kTextOtherCaption = 23300;

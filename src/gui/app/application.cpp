@@ -175,6 +175,8 @@ CSimulatedSetup::~CSimulatedSetup() {
 }
 
 int RunApplication(const StartOptions& options, qint64 startNs) {
+    // The user's own profile, before a simulated set-up points VOLTARO_PROFILE elsewhere.
+    const std::string userProfilePath = CUserProfile::DefaultPath();
     std::unique_ptr<CSimulatedSetup> simulated;
     if (options.simulateRow) {
         try {
@@ -185,8 +187,15 @@ int RunApplication(const StartOptions& options, qint64 startNs) {
         }
     }
 
-    const std::string profilePath = CUserProfile::DefaultPath();
+    // With --simulate only the connection settings and the model are the simulator's: the
+    // language, the report option, the recent files and the last folder are read from and
+    // kept in the user's profile. A screenshot run keeps everything private, so that its
+    // pictures do not depend on who takes them.
+    const bool userSettings = !simulated || options.screenshotPath.isEmpty();
+    const std::string profilePath = userSettings ? userProfilePath : CUserProfile::DefaultPath();
     AppSettings settings = AppSettings::Load(CUserProfile(profilePath));
+    const int userDeviceId = settings.deviceId;
+    if (simulated) settings.deviceId = *options.simulateRow;
     CSettingsStocker stocker;
     ParameterImage carryOver = MakeCarryOverImage(stocker, settings.deviceId);
     if (!LoadLanguage(settings.displayLanguage))
@@ -196,9 +205,10 @@ int RunApplication(const StartOptions& options, qint64 startNs) {
     bool screenshotFailed = false;
     int result = 0;
     bool first = true;
+    MainWindowSession session;
     do {
         ApplyQtTranslations(CurrentLanguage());
-        CBasicParameterDialog window(carryOver, settings);
+        CBasicParameterDialog window(carryOver, settings, session);
         if (first && options.printStartupTime) window.installEventFilter(&watch);
         if (first && !options.screenshotPath.isEmpty()) {
             QTimer::singleShot(0, &window, [&window, &options, &screenshotFailed] {
@@ -211,7 +221,8 @@ int RunApplication(const StartOptions& options, qint64 startNs) {
         result = window.exec();
     } while (result == CBasicParameterDialog::kShowAgain);
 
-    settings.deviceId = RememberedDeviceId(carryOver);
+    // The simulated model does not replace the model of the user's own device.
+    settings.deviceId = simulated && userSettings ? userDeviceId : RememberedDeviceId(carryOver);
     SaveAppSettings(settings, profilePath);
     return screenshotFailed ? 1 : 0;
 }

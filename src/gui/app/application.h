@@ -5,7 +5,8 @@
 // Command line:
 //   --simulate[=ROW]   serve a simulated device of catalogue row ROW (default 4) on a free
 //                      loopback port and use a profile of its own, in a fresh temporary
-//                      directory, whose connection settings point at it
+//                      directory, whose connection settings point at it (the user's own
+//                      language, recent files and last folder are kept)
 //   --screenshot PATH  upload from the device once the window is up (accepting the Connect
 //                      dialog as it stands), save a picture of the main window to PATH, then
 //                      open the monitor and, once it shows living values, save a picture of

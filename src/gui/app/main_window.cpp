@@ -1,5 +1,7 @@
 #include "gui/app/main_window.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -7,8 +9,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/platform/private_exception.h"
 #include "core/platform/ui_text_ids.h"
@@ -34,10 +38,6 @@ constexpr int kIdBarCurrentUnit = 1101;
 // Tool tips of the command buttons.
 constexpr int kTipUpload = 4100;
 
-QString WindowTitle() {
-    return QStringLiteral(VOLTARO_PRODUCT_NAME " Version " VOLTARO_PRODUCT_VERSION);
-}
-
 QLineEdit* MakeEdit(QWidget* parent, int id, const char* name) {
     auto* edit = new QLineEdit(parent);
     NameControl(edit, id, name);
@@ -62,15 +62,29 @@ void FillCombo(QComboBox* combo, const std::vector<std::string>& texts, int sele
 
 }  // namespace
 
+QString ProductTitle() {
+    return QStringLiteral(VOLTARO_PRODUCT_NAME " Version " VOLTARO_PRODUCT_VERSION);
+}
+
 CBasicParameterDialog::CBasicParameterDialog(ParameterImage& carryOver, AppSettings& settings,
                                              QWidget* parent)
-    : QDialog(parent), model_(carryOver), carryOver_(carryOver), settings_(settings) {
+    : CBasicParameterDialog(carryOver, settings, ownSession_, parent) {}
+
+CBasicParameterDialog::CBasicParameterDialog(ParameterImage& carryOver, AppSettings& settings,
+                                             MainWindowSession& session, QWidget* parent)
+    : QDialog(parent),
+      model_(carryOver),
+      carryOver_(carryOver),
+      settings_(settings),
+      session_(session) {
     setObjectName(ControlObjectName(kMainWindowTemplate));
-    setWindowTitle(WindowTitle());
     setWindowFlag(Qt::WindowMinimizeButtonHint);
     setWindowIcon(ProgramIcon());
     BuildWidgets();
     Refresh();
+    if (!session_.document.HasSnapshot()) MarkClean(DocumentEvent::Started);
+    WatchForEdits();
+    UpdateTitle();
 }
 
 QPushButton* CBasicParameterDialog::MakeButton(int id, const char* name, int textId) {
@@ -82,6 +96,7 @@ QPushButton* CBasicParameterDialog::MakeButton(int id, const char* name, int tex
 
 void CBasicParameterDialog::BuildWidgets() {
     auto* top = new QVBoxLayout(this);
+    top->setMenuBar(BuildMenuBar());
     top->addWidget(BuildCommandButtons());
     auto* middle = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -92,6 +107,11 @@ void CBasicParameterDialog::BuildWidgets() {
     middle->addLayout(left, 1);
     middle->addWidget(BuildSettingButtons());
     top->addLayout(middle);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status_line"));
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    top->addWidget(status_);
 }
 
 QWidget* CBasicParameterDialog::BuildCommandButtons() {
@@ -153,6 +173,8 @@ QWidget* CBasicParameterDialog::BuildModelGroup() {
         model_.SetDipChecked(checked);
         system_->setEnabled(!checked);
         inputPage_->setEnabled(!checked);
+        UpdateDisabledTips();
+        UpdateTitle();
     });
     return group;
 }
@@ -266,9 +288,6 @@ QWidget* CBasicParameterDialog::BuildSettingButtons() {
         settingButtons_[entry.id] = button;
         const int id = entry.id;
         connect(button, &QPushButton::clicked, this, [this, id] { RunSettingButton(id); });
-        if (!HasDialog(id)) {
-            button->setToolTip(Text(kTextMainSettingNotAvailable));
-        }
         column->addWidget(button);
     }
     column->addStretch(1);
@@ -320,6 +339,16 @@ void CBasicParameterDialog::ShowView(const MainWindowView& view) {
     filling_ = false;
     UpdateDemandEdits();
     EnableButtons();
+    if (view.multiCircuit != multiCircuitShown_) {
+        multiCircuitShown_ = view.multiCircuit;
+        // The input page is much taller than the VT/CT groups: back from it, the window
+        // gives the space back instead of keeping a blank bottom.
+        // The hidden groups' layouts recompute on their pending layout requests first.
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        layout()->activate();
+        resize(std::max(width(), minimumSizeHint().width()), sizeHint().height());
+    }
+    UpdateTitle();
 }
 
 void CBasicParameterDialog::UpdateDemandEdits() {
@@ -327,6 +356,23 @@ void CBasicParameterDialog::UpdateDemandEdits() {
         DemandIntervalFromEdit(currentDemand_->count(), currentDemand_->currentIndex()));
     powerInterval_->setEnabled(
         DemandIntervalFromEdit(powerDemand_->count(), powerDemand_->currentIndex()));
+    UpdateDisabledTips();
+}
+
+void CBasicParameterDialog::UpdateDisabledTips() {
+    // A disabled control says why it is disabled; an enabled one has no tip.
+    auto tip = [](QWidget* control, int textId) {
+        control->setToolTip(control->isEnabled() ? QString() : Text(textId));
+    };
+    tip(currentInterval_, kTextTipIntervalByInput);
+    tip(powerInterval_, kTextTipIntervalByInput);
+    tip(system_, kTextTipSystemByDip);  // only the DIP switch rule disables it
+    for (auto& [id, button] : settingButtons_) {
+        const bool applies = button->property("applies").toBool();
+        button->setToolTip(button->isEnabled() ? QString()
+                                               : Text(applies ? kTextMainSettingNotAvailable
+                                                              : kTextTipNotForModel));
+    }
 }
 
 void CBasicParameterDialog::EnableButtons() {
@@ -336,7 +382,9 @@ void CBasicParameterDialog::EnableButtons() {
         const bool applies = SettingButtonEnabled(id, type);
         button->setProperty("applies", applies);
         button->setEnabled(applies && HasDialog(id));
+        if (QAction* action = settingActions_[id]) action->setEnabled(button->isEnabled());
     }
+    UpdateDisabledTips();
 }
 
 MainWindowInput CBasicParameterDialog::CollectInput() const {
@@ -387,6 +435,7 @@ void CBasicParameterDialog::RunSettingButton(int id) {
     } catch (const CPrivateException& error) {
         ReportFailure(this, error);
     }
+    UpdateTitle();
 }
 
 bool CBasicParameterDialog::HasDialog(int id) {

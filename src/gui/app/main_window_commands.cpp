@@ -1,12 +1,17 @@
 // The device and file commands of the main window.
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <optional>
 
+#include "core/app/main_window_status.h"
 #include "core/app/monitor_launch.h"
 #include "core/comm/modbus_interface.h"
+#include "core/device/device_identification.h"
+#include "core/device/device_link.h"
 #include "core/device/passcode_protection.h"
 #include "core/files/config_file.h"
 #include "core/platform/list_text_ids.h"
+#include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/resource_module.h"
@@ -71,26 +76,77 @@ int RunMonitorWindow(MonitorWindow window, CModbusInterface& client, QWidget* pa
     return monitor.exec();
 }
 
-FileDialogOptions ConfigFileOptions(int titleId) {
+FileDialogOptions ConfigFileOptions(int titleId, const std::string& start) {
     FileDialogOptions options;
     options.title = Text(titleId);
     options.filter = LoadString(kTextConfigFileFilter);
     options.defaultSuffix = QStringLiteral("cfg");
+    options.initialPath = ToQString(start);
     return options;
+}
+
+// The serial number of the connected device; empty when the device does not tell it.
+std::string ReadSerialQuietly(CModbusInterface& client) {
+    try {
+        CDeviceLink link(client);
+        return ReadSerialNumber(client);
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+double Seconds(const QElapsedTimer& clock) {
+    return static_cast<double>(clock.elapsed()) / 1000.0;
+}
+
+// The status line text of a failed command: the command's name without its mnemonic.
+QString FailedStatus(int commandTextId) {
+    return ToQString(FormatMessageId(kTextStatusFailed, {LoadString(commandTextId)}));
 }
 
 }  // namespace
 
+void CBasicParameterDialog::ConnectDevice() {
+    try {
+        CModbusInterface client;
+        if (!Connect(this, client)) return;
+        {
+            WaitCursor wait;
+            CDeviceLink link(client);
+            session_.device = ReadFromDevice(client);
+        }
+        session_.serial = ReadSerialQuietly(client);
+        SetStatus(ToQString(
+            FormatMessageId(kTextStatusConnected, {DeviceText(session_.device, session_.serial)})));
+        UpdateTitle();
+    } catch (const CPrivateException& error) {
+        SetStatus(FailedStatus(kTextConnectCaption));
+        ReportFailure(this, error);
+    }
+}
+
 void CBasicParameterDialog::Upload() {
+    if (!ConfirmDiscardChanges()) return;
     try {
         CModbusInterface client;
         if (!Connect(this, client)) return;
         ParameterImage image;
+        QElapsedTimer clock;
+        clock.start();
         if (RunUploadWithProgress(this, client, image)) {
+            const double seconds = Seconds(clock);
+            session_.device = image.deviceType;
+            session_.serial = ReadSerialQuietly(client);
             model_.SetImage(image);
             Refresh();
+            MarkClean(DocumentEvent::Uploaded);
+            SetStatus(ToQString(
+                UploadedStatus(image, DeviceText(session_.device, session_.serial), seconds)));
+        } else {
+            SetStatus(Text(kTextStatusUploadCancelled));
         }
     } catch (const CPrivateException& error) {
+        SetStatus(FailedStatus(kTextMainUpload));
         ReportFailure(this, error);
     }
 }
@@ -102,8 +158,21 @@ void CBasicParameterDialog::Download() {
         if (!ReadControls(true)) return;
         CPasscodePrompts prompts(this);
         CDownloadView view(this);
-        RunProtectedDownload(client, model_.Image(), prompts, view);
+        QElapsedTimer clock;
+        clock.start();
+        switch (RunProtectedDownload(client, model_.Image(), prompts, view)) {
+            case ProtectedDownloadResult::Completed:
+                MarkClean(DocumentEvent::Downloaded);
+                SetStatus(ToQString(DownloadedStatus(model_.Image(), Seconds(clock))));
+                break;
+            case ProtectedDownloadResult::Cancelled:
+                SetStatus(Text(kTextStatusDownloadCancelled));
+                break;
+            case ProtectedDownloadResult::NotUnlocked:
+                break;
+        }
     } catch (const CPrivateException& error) {
+        SetStatus(FailedStatus(kTextMainDownload));
         ReportFailure(this, error);
     }
 }
@@ -113,10 +182,13 @@ void CBasicParameterDialog::Protect() {
         CModbusInterface client;
         if (!Connect(this, client)) return;
         CProtectPrompts prompts(this);
-        CPasscodeProtection protection(prompts);
+        CProtectionChangeRecorder recorder(prompts);
+        CPasscodeProtection protection(recorder);
         const WaitCursor wait;  // the prompts show the normal cursor over it
-        protection.ChangeProtection(client);
+        if (protection.ChangeProtection(client) && recorder.Change())
+            SetStatus(ToQString(ProtectionStatus(*recorder.Change())));
     } catch (const CPrivateException& error) {
+        SetStatus(FailedStatus(kTextMainProtect));
         ReportFailure(this, error);
     }
 }
@@ -128,28 +200,65 @@ void CBasicParameterDialog::Report() {
 }
 
 void CBasicParameterDialog::SaveFile() {
-    const QString path = GetSaveFileName(this, ConfigFileOptions(kTextMainSaveFile));
-    if (path.isEmpty()) return;
-    if (!ReadControls(true)) return;
+    const std::string& current = session_.document.FilePath();
+    if (current.empty()) {
+        SaveFileAs();
+    } else {
+        SaveTo(ToQString(current));
+    }
+}
+
+void CBasicParameterDialog::SaveFileAs() {
+    const QString path = GetSaveFileName(
+        this, ConfigFileOptions(kTextMainSaveFile,
+                                settings_.recentFiles.DialogStart(session_.document.FilePath())));
+    if (!path.isEmpty()) SaveTo(path);
+}
+
+bool CBasicParameterDialog::SaveTo(const QString& path) {
+    if (!ReadControls(true)) return false;
     try {
-        SaveConfigFile(ToStdString(path), model_.Image());
+        const std::string file = ToStdString(path);
+        SaveConfigFile(file, model_.Image());
+        settings_.recentFiles.Add(file);
+        MarkClean(DocumentEvent::Saved, file);
+        SetStatus(ToQString(FormatMessageId(kTextStatusSaved, {FileNameOf(file)})));
+        return true;
     } catch (const CPrivateException& error) {
+        SetStatus(FailedStatus(kTextMainSaveFile));
         ReportFailure(this, error);
+        return false;
     }
 }
 
 void CBasicParameterDialog::OpenFile() {
-    const QString path = GetOpenFileName(this, ConfigFileOptions(kTextMainOpenFile));
-    if (path.isEmpty()) return;
+    if (!ConfirmDiscardChanges()) return;
+    const QString path = GetOpenFileName(
+        this, ConfigFileOptions(kTextMainOpenFile,
+                                settings_.recentFiles.DialogStart(session_.document.FilePath())));
+    if (!path.isEmpty()) OpenPath(path);
+}
+
+bool CBasicParameterDialog::OpenPath(const QString& path) {
+    const std::string file = ToStdString(path);
     try {
         ParameterImage image;
-        if (LoadConfigFile(ToStdString(path), image)) {
+        if (LoadConfigFile(file, image)) {
             model_.SetImage(image);
             Refresh();
+            settings_.recentFiles.Add(file);
+            MarkClean(DocumentEvent::Opened, file);
+            SetStatus(ToQString(FormatMessageId(kTextStatusOpened, {FileNameOf(file)})));
+            return true;
         }
     } catch (const CPrivateException& error) {
+        // A recent file that is gone leaves the list; one that is damaged stays (the user
+        // may repair it).
+        if (!QFileInfo::exists(path)) settings_.recentFiles.Remove(file);
+        SetStatus(FailedStatus(kTextMainOpenFile));
         ReportFailure(this, error);
     }
+    return false;
 }
 
 void CBasicParameterDialog::Monitor() {

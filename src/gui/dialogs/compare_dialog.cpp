@@ -1,6 +1,7 @@
 #include "gui/dialogs/compare_dialog.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -171,10 +172,23 @@ void CCompareDialog::ExportCsv() {
     options.title = Text(kTextReportExportCsv);
     options.filter = LoadString(kTextCsvFileFilter);
     options.defaultSuffix = QStringLiteral("csv");
-    const QString path = GetSaveFileName(this, options);
-    if (path.isEmpty()) return;
+    QFileDialog dialog(this);
+    ConfigureFileDialog(dialog, options, true);
+    // The plain format stays the first choice; the spreadsheet form (header line, UTF-8 with
+    // a byte order mark) follows it.
+    const QString spreadsheet =
+        ConvertFileFilter(LoadString(kTextCsvExcelFilter)).value(0, QString());
+    QStringList filters = dialog.nameFilters();
+    filters.insert(1, spreadsheet);
+    dialog.setNameFilters(filters);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    const std::string path = ToStdString(dialog.selectedFiles().constFirst());
     try {
-        report_.ExportCsv(ToStdString(path), settings_.hideIgnoreParameters);
+        if (dialog.selectedNameFilter() == spreadsheet) {
+            report_.ExportSpreadsheetCsv(path, settings_.hideIgnoreParameters);
+        } else {
+            report_.ExportCsv(path, settings_.hideIgnoreParameters);
+        }
     } catch (const CPrivateException& error) {
         ReportFailure(this, error);
     }

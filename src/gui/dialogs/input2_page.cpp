@@ -70,6 +70,10 @@ void CInput2Page::Save(ParameterImage& image) {
     }
 }
 
+void CInput2Page::SaveQuietly(ParameterImage& image) {
+    model_.Save(image, {TextOf(vtPrimary_), TextOf(vtSecondary_)});
+}
+
 void CInput2Page::Update(CObservable*) {
     NotifyObservers(this);
 }

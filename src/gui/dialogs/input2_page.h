@@ -32,6 +32,9 @@ class CInput2Page : public QWidget, public CObservable, public CObserver {
     // into image; a refused field throws SettingFieldError (after focusing and selecting
     // it) and nothing is stored.
     void Save(ParameterImage& image);
+    // The same without focusing a refused field: for checks the user did not ask for (has
+    // anything changed?), which must not move the focus while the user types.
+    void SaveQuietly(ParameterImage& image);
 
     CGridEditBinding& GridBinding() { return *binding_; }
     void Update(CObservable* source) override;
