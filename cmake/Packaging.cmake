@@ -7,7 +7,7 @@
 #   share/applications/       the menu entry;  share/metainfo/  its AppStream description
 #   share/icons/hicolor/      the icon: the SVG and PNGs rendered from it at build time
 #   share/man/man1/           the manual pages, compressed as Debian wants them
-#   share/doc/voltaro/        copyright and changelog
+#   share/doc/voltaro/        copyright, changelog, the user guide (README.md, docs/)
 #   share/bash-completion/completions/  the completion of voltaro-cli
 find_program(VOLTARO_RSVG_CONVERT rsvg-convert REQUIRED)
 find_program(VOLTARO_GZIP gzip REQUIRED)
@@ -64,6 +64,12 @@ install(FILES ${_in}/bash-completion/voltaro-cli
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 install(FILES ${_in}/copyright ${_out}/doc/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/voltaro)
+# The user guide that Help > User Guide opens, with the pictures and the command-line
+# manual it links to, in the same relative places as in the source tree.
+install(FILES ${PROJECT_SOURCE_DIR}/README.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/voltaro)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/cli.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/voltaro/docs)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/images
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/voltaro/docs FILES_MATCHING PATTERN "*.png")
 
 # What the package holds, built without the tests (scripts/package, the package test).
 add_custom_target(voltaro_package_content DEPENDS voltaro voltaro-cli voltaro-sim voltaro_jpn
