@@ -58,6 +58,9 @@ void CIniFile::Parse(std::string data) {
     if (data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF &&
         static_cast<unsigned char>(data[1]) == 0xFE) {
         data = Utf16LeToUtf8(std::string_view(data).substr(2));
+        // The text is saved as UTF-8. When it begins with U+FEFF itself, a byte order mark
+        // goes before it, so that the saved file read again keeps that character as text.
+        utf8Bom_ = data.compare(0, 3, "\xEF\xBB\xBF") == 0;
     } else if (data.size() >= 3 && data.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         data.erase(0, 3);
         utf8Bom_ = true;
