@@ -1,15 +1,18 @@
 // The client side of bench/soak: one long-lived process that repeats a cycle against
 // simulated devices until its time is up, the way the desktop program runs for a day.
-//   voltaro-soak-client --mode upload --seconds N [--tcp HOST:PORT] [--serial PATH]
+//   voltaro-soak-client --mode upload|monitor|both --seconds N [--tcp HOST:PORT]
+//                       [--serial PATH]
 // Mode "upload": whole uploads through the progress thread, taking turns over the links
-// given. Failures caused by the simulator's faults are counted, not fatal; a crash or a
-// sanitizer report is what the soak looks for. Prints one summary line per minute and
-// a final one on standard output; exits 0 when at least one cycle succeeded.
+// given. Mode "monitor": the meter monitor's window without its widgets, opened on each
+// link in turn for a few passes of its cycle and closed again (monitor_soak.cpp). Mode
+// "both": one upload, then one monitor session, on each link in turn. Failures caused by
+// the simulator's faults are counted, not fatal; a crash or a sanitizer report is what
+// the soak looks for. Prints one summary line per minute and a final one on standard
+// output; exits 0 when every mode run had at least one successful cycle.
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -17,22 +20,16 @@
 #include "core/model/parameter_image.h"
 #include "core/platform/private_exception.h"
 #include "core/transfer/progress_thread.h"
+#include "soak_counts.h"
 
 namespace {
 
 using namespace voltaro;
 using Clock = std::chrono::steady_clock;
 
-volatile std::sig_atomic_t stopRequested = 0;
 extern "C" void RequestStop(int) {
-    stopRequested = 1;
+    soakStopRequested = 1;
 }
-
-struct Counts {
-    long ok = 0;
-    long failed = 0;
-    std::map<std::string, long> failures;  // by the failure's first line
-};
 
 // One cycle of mode "upload": the whole parameter set of the device.
 void UploadCycle(const CComSettings& link, Counts& counts) {
@@ -51,9 +48,18 @@ void UploadCycle(const CComSettings& link, Counts& counts) {
     }
 }
 
-void PrintCounts(const char* label, double seconds, const Counts& counts) {
-    std::printf("%s %.0f s: %ld cycles ok, %ld failed", label, seconds, counts.ok, counts.failed);
-    for (const auto& [what, n] : counts.failures)
+void PrintCounts(const char* label, double seconds, const Counts& uploads,
+                 const MonitorCounts& monitor) {
+    std::printf("%s %.0f s: %ld uploads ok, %ld failed", label, seconds, uploads.ok,
+                uploads.failed);
+    for (const auto& [what, n] : uploads.failures)
+        std::printf("; %ld x %s", n, what.c_str());
+    std::printf(
+        " | monitor: %ld sessions, %ld passes, %ld commands ok, %ld failed, %zu "
+        "characters",
+        monitor.sessions, monitor.passes, monitor.commands.ok, monitor.commands.failed,
+        monitor.characters);
+    for (const auto& [what, n] : monitor.commands.failures)
         std::printf("; %ld x %s", n, what.c_str());
     std::printf("\n");
     std::fflush(stdout);
@@ -89,9 +95,12 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    // Further modes (the meter monitor's cycle) join here.
-    if (mode != "upload" || links.empty()) {
-        std::fprintf(stderr, "voltaro-soak-client: needs --mode upload and a link\n");
+    const bool upload = mode == "upload" || mode == "both";
+    const bool monitor = mode == "monitor" || mode == "both";
+    if ((!upload && !monitor) || links.empty()) {
+        std::fprintf(stderr,
+                     "voltaro-soak-client: needs --mode upload, monitor or both and a "
+                     "link\n");
         return 2;
     }
     std::signal(SIGTERM, RequestStop);
@@ -100,15 +109,21 @@ int main(int argc, char** argv) {
     const auto start = Clock::now();
     const auto end = start + std::chrono::seconds(seconds);
     auto nextReport = start + std::chrono::minutes(1);
-    Counts counts;
-    for (std::size_t turn = 0; !stopRequested && Clock::now() < end; ++turn) {
-        UploadCycle(links[turn % links.size()], counts);
+    Counts uploads;
+    MonitorCounts monitored;
+    for (std::size_t turn = 0; !soakStopRequested && Clock::now() < end; ++turn) {
+        const CComSettings& link = links[turn % links.size()];
+        if (upload) UploadCycle(link, uploads);
+        if (monitor && !soakStopRequested) MonitorSession(link, turn, monitored);
         if (Clock::now() >= nextReport) {
             PrintCounts("after", std::chrono::duration<double>(Clock::now() - start).count(),
-                        counts);
+                        uploads, monitored);
             nextReport += std::chrono::minutes(1);
         }
     }
-    PrintCounts("total", std::chrono::duration<double>(Clock::now() - start).count(), counts);
-    return counts.ok > 0 ? 0 : 1;
+    PrintCounts("total", std::chrono::duration<double>(Clock::now() - start).count(), uploads,
+                monitored);
+    const bool uploadsOk = !upload || uploads.ok > 0;
+    const bool monitorOk = !monitor || (monitored.passes > 0 && monitored.stalls == 0);
+    return uploadsOk && monitorOk ? 0 : 1;
 }

@@ -53,6 +53,7 @@ MonitorRequest CMeterMonitorModel::NextRequest() {
                 return {kCmdThd, 0};
             case kStepHarmonics:
                 return {kCmdHarmonics, harmonicSet_};
+            case kStepAnalogOutputs:
             default:
                 return {kCmdAnalogOutputs, 0};
         }
@@ -99,6 +100,7 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
         case kStepHarmonics:
             update.fillHarmonics = true;
             break;
+        case kStepAnalogOutputs:
         default:
             update.fillAnalogOutputs = true;
             fixedAo_ = store.fixedOutputStatus != 0;

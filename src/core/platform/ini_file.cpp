@@ -58,6 +58,9 @@ void CIniFile::Parse(std::string data) {
     if (data.size() >= 2 && static_cast<unsigned char>(data[0]) == 0xFF &&
         static_cast<unsigned char>(data[1]) == 0xFE) {
         data = Utf16LeToUtf8(std::string_view(data).substr(2));
+        // The text is saved as UTF-8. When it begins with U+FEFF itself, a byte order mark
+        // goes before it, so that the saved file read again keeps that character as text.
+        utf8Bom_ = data.compare(0, 3, "\xEF\xBB\xBF") == 0;
     } else if (data.size() >= 3 && data.compare(0, 3, "\xEF\xBB\xBF") == 0) {
         data.erase(0, 3);
         utf8Bom_ = true;
@@ -65,7 +68,11 @@ void CIniFile::Parse(std::string data) {
     std::size_t firstBreak = data.find('\n');
     crlf_ = firstBreak == std::string::npos || (firstBreak > 0 && data[firstBreak - 1] == '\r');
 
+    // One line object per line, allocated once; the section's folded name is made once
+    // per header, not per line.
+    lines_.reserve(static_cast<std::size_t>(std::count(data.begin(), data.end(), '\n')) + 1);
     std::string section;
+    std::string sectionId;
     bool inSection = false;
     std::size_t start = 0;
     while (start < data.size()) {
@@ -79,6 +86,7 @@ void CIniFile::Parse(std::string data) {
         std::string_view body = Trim(text);
         if (!body.empty() && body.front() == '[' && body.find(']') != std::string_view::npos) {
             section = std::string(Trim(body.substr(1, body.find(']') - 1)));
+            sectionId = Folded(section);
             inSection = true;
             line.header = true;
         } else if (inSection && !body.empty() && body.front() != ';') {
@@ -88,7 +96,7 @@ void CIniFile::Parse(std::string data) {
         }
         line.text = std::move(text);
         line.section = section;
-        line.sectionId = Folded(section);
+        line.sectionId = sectionId;
         line.keyId = Folded(line.key);
         line.inSection = inSection;
         lines_.push_back(std::move(line));

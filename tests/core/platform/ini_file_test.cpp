@@ -122,6 +122,17 @@ TEST(IniFile, ReadsByteOrderMarks) {
     CIniFile wide = LoadText(dir, bytes);
     EXPECT_EQ(wide.Get("s", "K"), "\xE6\x97\xA5\xF0\x9F\x98\x80");
     EXPECT_EQ(SaveText(dir, wide), "[S]\r\nk=\xE6\x97\xA5\xF0\x9F\x98\x80\r\n");
+
+    // A UTF-16 text that itself begins with U+FEFF: that character is text of the first
+    // line (which is then no section header), also in the saved UTF-8 file read again.
+    CIniFile marked = LoadText(dir, std::string("\xFF\xFE\xFF\xFE[\0S\0]\0\n\0k\0=\0v\0", 18));
+    EXPECT_FALSE(marked.Get("S", "k"));
+    marked.Set("T", "x", "1");
+    CIniFile reread;
+    reread.Parse(SaveText(dir, marked));
+    EXPECT_FALSE(reread.Get("S", "k"));
+    EXPECT_EQ(reread.Keys("T"), std::vector<std::string>{"x"});
+    EXPECT_EQ(reread.Text(), marked.Text());
 }
 
 TEST(IniFile, LineBreaksInAValueCannotInjectLines) {
