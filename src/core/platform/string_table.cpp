@@ -17,7 +17,7 @@ std::vector<StringEntry> BuildEnglish() {
     for (auto block :
          {strings::kMessages, strings::kUi, strings::kLists, strings::kModels, strings::kParameters,
           strings::kInvented, strings::kPrograms, strings::kMonitor, strings::kMonitorCli,
-          strings::kSafety, strings::kMaintenance}) {
+          strings::kSafety, strings::kMaintenance, strings::kWiring}) {
         all.insert(all.end(), block.begin(), block.end());
     }
     // Stable so that a duplicate id (a data error that a test catches) resolves

@@ -41,6 +41,7 @@ extern const std::span<const StringEntry> kPrograms;
 extern const std::span<const StringEntry> kMonitor;
 // Texts of voltaro-cli's monitor command (30150 .. 30199).
 extern const std::span<const StringEntry> kMonitorCli;
+extern const std::span<const StringEntry> kWiring;  // the wiring check
 // Messages about files, settings and devices left in an unsafe state (30400+).
 extern const std::span<const StringEntry> kSafety;
 extern const std::span<const StringEntry> kMaintenance;  // clock, resets, tag, loop tests

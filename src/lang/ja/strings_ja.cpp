@@ -13,7 +13,7 @@ const std::vector<voltaro::StringEntry>& Table() {
         for (auto block : {voltaro::ja::kMessages, voltaro::ja::kUi, voltaro::ja::kDialogs,
                            voltaro::ja::kLists, voltaro::ja::kParameters, voltaro::ja::kInvented,
                            voltaro::ja::kPrograms, voltaro::ja::kMonitor, voltaro::ja::kMonitorCli,
-                           voltaro::ja::kSafety, voltaro::ja::kMaintenance})
+                           voltaro::ja::kSafety, voltaro::ja::kMaintenance, voltaro::ja::kWiring})
             all.insert(all.end(), block.begin(), block.end());
         return all;
     }();

@@ -18,5 +18,6 @@ extern const std::span<const StringEntry> kMonitor;      // meter monitor and it
 extern const std::span<const StringEntry> kMonitorCli;   // voltaro-cli monitor
 extern const std::span<const StringEntry> kMaintenance;  // clock, resets, tag, loop tests
 extern const std::span<const StringEntry> kSafety;       // files, settings, unsafe device states
+extern const std::span<const StringEntry> kWiring;       // the wiring check
 
 }  // namespace voltaro::ja
