@@ -370,12 +370,12 @@ WiringReport CheckWiring(const CMeasurandsKT2& store) {
 
 std::string WiringSummaryText(const WiringReport& report) {
     if (!report.available) return report.notAvailable;
-    if (!report.findings.empty()) return {};
+    // Also beside findings: what was not checked must not pass for checked.
     if (!report.currentsJudged) {
         return FormatMessageId(kMsgWiringCurrentsNotJudged,
                                {Number(kWiringMinJudgedCurrentShare * 100.0, 0)});
     }
-    return LoadString(kMsgWiringLooksRight);
+    return report.findings.empty() ? LoadString(kMsgWiringLooksRight) : std::string();
 }
 
 std::string PhaseSequenceText(const WiringReport& report) {

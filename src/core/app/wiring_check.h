@@ -71,7 +71,8 @@ struct WiringReport {
 WiringReport CheckWiring(const CMeasurandsKT2& store);
 
 // One line for the whole report: "Wiring looks right", the reason it is not available,
-// or that the currents could not be judged; empty when there are findings.
+// or that the currents could not be judged (also beside findings); otherwise empty when
+// there are findings.
 std::string WiringSummaryText(const WiringReport& report);
 // "Phase sequence: L1-L2-L3" / "... L1-L3-L2"; empty when not judged or irregular.
 std::string PhaseSequenceText(const WiringReport& report);

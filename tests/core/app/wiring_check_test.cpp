@@ -232,6 +232,11 @@ TEST(WiringCheck, NotAvailableWithoutVectorsAndCurrentsNotJudgedWithoutLoad) {
     EXPECT_FALSE(report.currentsJudged);
     EXPECT_EQ(Marks(report), "");
     EXPECT_NE(WiringSummaryText(report).find("currents not judged"), std::string::npos);
+    idle.volts[2] = 0;  // a finding does not hide that the currents went unchecked
+    report = Check(idle);
+    EXPECT_EQ(Marks(report), "v-missing:3");
+    EXPECT_NE(WiringSummaryText(report).find("currents not judged"), std::string::npos);
+    idle.volts[2] = 110;
     std::fill(std::begin(idle.amps), std::end(idle.amps), 0.11);
     EXPECT_EQ(Marks(Check(idle)), "reversed:2 pf");
 }
