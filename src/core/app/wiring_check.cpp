@@ -373,7 +373,7 @@ std::string WiringSummaryText(const WiringReport& report) {
     // Also beside findings: what was not checked must not pass for checked.
     if (!report.currentsJudged) {
         return FormatMessageId(kMsgWiringCurrentsNotJudged,
-                               {Number(kWiringMinJudgedCurrentShare * 100.0, 0)});
+                               {Number(kWiringMinJudgedCurrentShare * 100.0, 0) + " %"});
     }
     return report.findings.empty() ? LoadString(kMsgWiringLooksRight) : std::string();
 }

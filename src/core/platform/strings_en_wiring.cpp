@@ -11,7 +11,7 @@ const StringEntry kData[] = {
     {kMsgWiringSystemWithoutVectors, "the wiring system \"%1!s!\" has no phase vectors."},
     {kMsgWiringDeviceWithoutVectors, "the device reports no phase vectors."},
     {kMsgWiringCurrentsNotJudged,
-     "Voltages checked; currents not judged: the largest is below %1!s! % of the rated "
+     "Voltages checked; currents not judged: the largest is below %1!s! of the rated "
      "current."},
     {kMsgWiringSequence, "Phase sequence: %1!s!"},
     {kMsgWiringSequenceReversed, "Phase sequence reversed (L1-L3-L2)"},

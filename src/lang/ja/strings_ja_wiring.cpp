@@ -11,7 +11,7 @@ const StringEntry kData[] = {
     {kMsgWiringSystemWithoutVectors, "相方式「%1!s!」にはベクトルがありません。"},
     {kMsgWiringDeviceWithoutVectors, "機器がベクトルを出力していません。"},
     {kMsgWiringCurrentsNotJudged,
-     "電圧は確認しました。電流は判定していません: 最大の電流が定格電流の %1!s! % 未満です。"},
+     "電圧は確認しました。電流は判定していません: 最大の電流が定格電流の %1!s! 未満です。"},
     {kMsgWiringSequence, "相順: %1!s!"},
     {kMsgWiringSequenceReversed, "相順が逆です (L1-L3-L2)"},
     {kMsgWiringVoltageAngles, "U1N %1!s!°、U2N %2!s!°、U3N %3!s!°"},

@@ -30,7 +30,8 @@ std::vector<Block> AllBlocks() {
             {"monitor", strings::kMonitor},
             {"monitor cli", strings::kMonitorCli},
             {"safety", strings::kSafety},
-            {"maintenance", strings::kMaintenance}};
+            {"maintenance", strings::kMaintenance},
+            {"wiring", strings::kWiring}};
 }
 
 const StringEntry* FindEnglish(int id) {
