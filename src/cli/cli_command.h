@@ -8,9 +8,10 @@ namespace voltaro::cli {
 
 // Exit codes shared by every command (voltaro-cli --help tells them).
 constexpr int kExitOk = 0;
-constexpr int kExitFailure = 1;      // the operation failed (device, file, ...)
-constexpr int kExitUsage = 2;        // bad arguments or unknown names
-constexpr int kExitDifferences = 3;  // compare found differences
+constexpr int kExitFailure = 1;         // the operation failed (device, file, ...)
+constexpr int kExitUsage = 2;           // bad arguments or unknown names
+constexpr int kExitDifferences = 3;     // compare found differences
+constexpr int kExitWiringFindings = 4;  // wiring-check found something wrong
 
 using CommandFunction = std::function<int(const std::vector<std::string>& args)>;
 

@@ -44,6 +44,7 @@ DeviceModel::DeviceModel(const SimulatorOptions& options) {
     zc_ = type_.HasFeature(0, FAM_ZC);
     swap_ = device.swap && !zc_;
     lenient_ = device.lenient;
+    wiring_ = options.wiring;
     BuildIdentification(options);
     supportsPasscode_ = !(type_.deviceId == 7811 && type_.version <= 100);
     passcode_ = zc_ ? kZcPasscodeRegisters : kMeterPasscodeRegisters;
@@ -158,6 +159,8 @@ MeasuringSetup DeviceModel::Setup() const {
         return SensorCurrent(word(CtSensorWord(input)), word(PrimaryCurrentWord(input)));
     };
     setup.wiringSystem = word(kWordSystem);
+    setup.wiring = wiring_;
+    setup.singlePhaseOnL3 = type_.deviceId == 7821;
     setup.primaryVoltage = regs_.Get32(RegisterOfWord(table, kWordPrimaryVoltage), swap_);
     setup.demandMinutesCurrent = word(kWordCurrentDemand);
     setup.demandMinutesPower = word(kWordPowerDemand);

@@ -57,6 +57,7 @@ class DeviceModel {
     bool zc_ = false;
     bool swap_ = false;
     bool lenient_ = false;
+    WiringFault wiring_;
     bool supportsPasscode_ = true;
     RegisterMap map_;
     RegisterFile regs_;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
 namespace voltaro::sim {
 namespace {
@@ -42,6 +43,22 @@ void FillHarmonics(ElectricalValues& v, const bool present[kHarmonicSets], doubl
         }
         v.thd[set] = std::sqrt(sum);
     }
+}
+
+// The second phase's quantities on the third phase's inputs; the line voltage U12 becomes
+// U31.
+void MoveSecondPhaseToThird(ElectricalValues& v) {
+    for (double* values : {v.current, v.phaseVoltage, v.active, v.reactive, v.apparent,
+                           v.powerFactor, v.voltageAngle, v.currentAngle, v.loadFraction}) {
+        std::swap(values[1], values[2]);
+    }
+    std::swap(v.lineVoltage[0], v.lineVoltage[2]);
+    for (int set : {1, 8}) {  // current 2 and voltage 2 go to current 3 and voltage 3
+        std::swap(v.harmonics[set], v.harmonics[set + 1]);
+        std::swap(v.thd[set], v.thd[set + 1]);
+    }
+    std::swap(v.harmonics[4], v.harmonics[6]);  // U12 -> U31
+    std::swap(v.thd[4], v.thd[6]);
 }
 
 }  // namespace
@@ -91,19 +108,31 @@ ElectricalValues Measure(const MeasuringSetup& setup, int input, double seconds,
     v.frequency = 50.0 + 0.03 * Wave(seconds, 120.0, 0) + 0.005 * Noise(seed, 0, 5, seconds);
 
     // Vectors: voltages at 0, 120, 240 degrees (1P3W: 0 and 180); currents lag by phi.
+    // The inputs see them through the installation's wiring.
+    PhaseVectors vectors;
+    for (int k = 0; k < phases; ++k) {
+        vectors.voltage[k] = phaseV[k];
+        vectors.voltageAngle[k] = system == 1 ? 180.0 * k : 120.0 * k;
+        vectors.current[k] = phaseI[k];
+        vectors.currentAngle[k] = vectors.voltageAngle[k] + phi[k];
+    }
+    ApplyWiringFault(setup.wiring, vectors);
     double inRe = 0, inIm = 0;
     for (int k = 0; k < phases; ++k) {
-        v.voltageAngle[k] = system == 1 ? 180.0 * k : 120.0 * k;
-        v.currentAngle[k] = v.voltageAngle[k] + phi[k];
+        phaseV[k] = vectors.voltage[k];
+        phaseI[k] = vectors.current[k];
+        v.voltageAngle[k] = vectors.voltageAngle[k];
+        v.currentAngle[k] = vectors.currentAngle[k];
         const double rad = v.currentAngle[k] * kPi / 180.0;
         inRe += phaseI[k] * std::cos(rad);
         inIm += phaseI[k] * std::sin(rad);
         v.current[k] = phaseI[k];
+        const double shift = (v.currentAngle[k] - v.voltageAngle[k]) * kPi / 180.0;
         const double s = phaseV[k] * phaseI[k];
         v.apparent[k] = s;
-        v.active[k] = s * std::cos(phi[k] * kPi / 180.0);
-        v.reactive[k] = s * std::sin(phi[k] * kPi / 180.0);
-        v.powerFactor[k] = std::cos(phi[k] * kPi / 180.0);
+        v.active[k] = s * std::cos(shift);
+        v.reactive[k] = s * std::sin(shift);
+        v.powerFactor[k] = s > 0 ? std::cos(shift) : 0;
         v.activeSum += v.active[k];
         v.reactiveSum += v.reactive[k];
         v.apparentSum += v.apparent[k];
@@ -112,13 +141,17 @@ ElectricalValues Measure(const MeasuringSetup& setup, int input, double seconds,
     v.current[3] = (threeWire || system == 0) ? 0 : std::hypot(inRe, inIm);
     v.powerFactorSum = v.apparentSum > 0 ? v.activeSum / v.apparentSum : 0;
 
+    // Line voltages from the vectors: |Ua - Ub|.
+    const auto lineVoltage = [&](int a, int b) {
+        const double ra = v.voltageAngle[a] * kPi / 180.0, rb = v.voltageAngle[b] * kPi / 180.0;
+        return std::hypot(phaseV[a] * std::cos(ra) - phaseV[b] * std::cos(rb),
+                          phaseV[a] * std::sin(ra) - phaseV[b] * std::sin(rb));
+    };
     if (system == 1) {
-        v.lineVoltage[0] = phaseV[0] + phaseV[1];
+        v.lineVoltage[0] = lineVoltage(0, 1);
     } else if (phases == 3) {
-        for (int k = 0; k < 3; ++k) {
-            const double a = phaseV[k], b = phaseV[(k + 1) % 3];
-            v.lineVoltage[k] = std::sqrt(a * a + b * b + a * b);
-        }
+        for (int k = 0; k < 3; ++k)
+            v.lineVoltage[k] = lineVoltage(k, (k + 1) % 3);
     }
     if (!threeWire) {
         for (int k = 0; k < phases; ++k)
@@ -143,6 +176,7 @@ ElectricalValues Measure(const MeasuringSetup& setup, int input, double seconds,
     for (int k = 0; k < 3; ++k)
         present[7 + k] = v.phaseVoltage[k] > 0;
     FillHarmonics(v, present, seconds, seed, input);
+    if (system == 1 && setup.singlePhaseOnL3) MoveSecondPhaseToThird(v);
     return v;
 }
 

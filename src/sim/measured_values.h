@@ -9,6 +9,7 @@
 
 #include "core/model/device_type.h"
 #include "sim/register_map.h"
+#include "sim/wiring_fault.h"
 
 namespace voltaro::sim {
 
@@ -26,6 +27,9 @@ struct MeasuringSetup {
     int demandMinutesCurrent = 30;
     int demandMinutesPower = 30;
     bool tariffs = false;  // second tariff counts off-peak (22:00-08:00)
+    WiringFault wiring;    // how the installation is wired (kNone: right)
+    // Single-phase 3-wire on the inputs of phases 1 and 3 (KT6) instead of 1 and 2.
+    bool singlePhaseOnL3 = false;
 };
 
 class MeasuredValues {

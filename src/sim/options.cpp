@@ -211,6 +211,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             o.faults.exceptions.push_back(ParseExceptionRule(value()));
         else if (arg == "--log")
             o.log = true;
+        else if (arg == "--wiring")
+            o.wiring = ParseWiringFault(value());
         else
             throw CPrivateException("Unknown option \"" + arg + "\" (see --help).");
     }
@@ -257,6 +259,10 @@ Faults (deterministic for --seed N):
   --delay-ms N           extra delay before every answer
   --split-tcp N          send TCP answers in N segments, 2 ms apart
   --close-after N        close a TCP connection after answering N requests
+Installation (the measured values, angles and powers agree with it):
+  --wiring FAULT         reversed-ct=N (CT of phase N backwards), swapped=A,B (current
+                         inputs A and B exchanged), missing-v=N (voltage input N open) or
+                         sequence=reversed (L1-L3-L2); N, A, B: 1-3
 Output:
   --log                  every request and answer on stderr (hex and decoded)
   --list                 every catalogue row with its model text, then quit

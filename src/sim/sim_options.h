@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "sim/wiring_fault.h"
+
 namespace voltaro::sim {
 
 struct DeviceOptions {
@@ -50,8 +52,9 @@ struct SimulatorOptions {
     DeviceOptions device;
     LineOptions line;
     FaultSettings faults;
-    uint64_t seed = 1;  // seeds the fault decisions and the measurement noise
-    bool log = false;   // every request and answer on stderr
+    uint64_t seed = 1;   // seeds the fault decisions and the measurement noise
+    bool log = false;    // every request and answer on stderr
+    WiringFault wiring;  // a faulty installation to simulate (kNone: wired right)
 };
 
 // Firmware version a row reports when none is given: the top of a bounded range, else

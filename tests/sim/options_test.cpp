@@ -84,6 +84,26 @@ TEST(SimOptions, ParsesDeviceTransportAndFaults) {
     EXPECT_TRUE(ParseCommandLine({}).tcp);  // default: a free TCP port
 }
 
+TEST(SimOptions, WiringFaults) {
+    const auto fault = [](const std::string& text) {
+        return ParseCommandLine({"--wiring", text}).options.wiring;
+    };
+    EXPECT_EQ(ParseCommandLine({}).options.wiring.kind, WiringFault::kNone);
+    EXPECT_EQ(fault("reversed-ct=2").kind, WiringFault::kReversedCt);
+    EXPECT_EQ(fault("reversed-ct=2").phase, 2);
+    const WiringFault swapped = fault("swapped=3,1");
+    EXPECT_EQ(swapped.kind, WiringFault::kSwapped);
+    EXPECT_EQ(swapped.phase, 3);
+    EXPECT_EQ(swapped.other, 1);
+    EXPECT_EQ(fault("missing-v=3").phase, 3);
+    EXPECT_EQ(fault("sequence=reversed").kind, WiringFault::kReversedSequence);
+    for (const char* bad : {"reversed-ct=4", "reversed-ct=0", "swapped=1,1", "swapped=1",
+                            "swapped=1,2,3", "missing-v=", "sequence=forward", "crossed=1", ""}) {
+        EXPECT_NE(ErrorOf({"--wiring", bad}).find("--wiring is"), std::string::npos) << bad;
+    }
+    EXPECT_NE(ErrorOf({"--wiring"}).find("needs a value"), std::string::npos);
+}
+
 TEST(SimOptions, ModelTextPicksARow) {
     EXPECT_EQ(FindRowByModel("kt6-1**1 modbus, do x1, di x1 ver.3", -1), 39);
     EXPECT_EQ(FindRowByModel("KT2-1**2", 240), 71);

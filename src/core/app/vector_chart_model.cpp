@@ -6,12 +6,6 @@ namespace voltaro {
 
 namespace {
 
-// Wiring systems (index of the "System" word).
-constexpr std::uint16_t kSinglePhase2Wire = 0;
-constexpr std::uint16_t kSinglePhase3Wire = 1;
-constexpr std::uint16_t kThreePhase3WireBalanced = 2;
-constexpr std::uint16_t kThreePhase4WireBalanced = 4;
-
 // Devices whose single-phase 3-wire connection leaves out a different phase.
 constexpr std::uint16_t kDeviceKt2 = 7811;
 constexpr std::uint16_t kDeviceKt6 = 7821;

@@ -9,6 +9,14 @@ namespace voltaro {
 
 class CMeasurandsKT2;
 
+// Wiring systems (index of the "System" word, strings 1600 .. 1606).
+constexpr std::uint16_t kSinglePhase2Wire = 0;
+constexpr std::uint16_t kSinglePhase3Wire = 1;
+constexpr std::uint16_t kThreePhase3WireBalanced = 2;    // 1 CT
+constexpr std::uint16_t kThreePhase3WireUnbalanced = 3;  // 2 CT
+constexpr std::uint16_t kThreePhase4WireBalanced = 4;    // 1 CT
+constexpr std::uint16_t kLastWiringSystem = 6;
+
 constexpr int kVectorCount = 6;     // U1N, U2N, U3N, I1, I2, I3
 constexpr int kVoltageVectors = 3;  // the first three are voltages
 

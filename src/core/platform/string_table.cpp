@@ -16,10 +16,11 @@ struct OwnedEntry {
 
 std::vector<StringEntry> BuildEnglish() {
     std::vector<StringEntry> all;
-    for (auto block : {strings::kMessages, strings::kUi, strings::kLists, strings::kModels,
-                       strings::kParameters, strings::kInvented, strings::kPrograms,
-                       strings::kCliHelp, strings::kMonitor, strings::kMonitorCli, strings::kSafety,
-                       strings::kMaintenance, strings::kSystemErrors, strings::kDesktopData}) {
+    for (auto block :
+         {strings::kMessages, strings::kUi, strings::kLists, strings::kModels, strings::kParameters,
+          strings::kInvented, strings::kPrograms, strings::kCliHelp, strings::kMonitor,
+          strings::kMonitorCli, strings::kSafety, strings::kMaintenance, strings::kSystemErrors,
+          strings::kDesktopData, strings::kWiring}) {
         all.insert(all.end(), block.begin(), block.end());
     }
     // Stable so that a duplicate id (a data error that a test catches) resolves

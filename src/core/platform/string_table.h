@@ -43,6 +43,7 @@ extern const std::span<const StringEntry> kCliHelp;
 extern const std::span<const StringEntry> kMonitor;
 // Texts of voltaro-cli's monitor command (30150 .. 30199).
 extern const std::span<const StringEntry> kMonitorCli;
+extern const std::span<const StringEntry> kWiring;  // the wiring check
 // Messages about files, settings and devices left in an unsafe state (30400+).
 extern const std::span<const StringEntry> kSafety;
 extern const std::span<const StringEntry> kDesktopData;  // desktop data safety (302xx)

@@ -15,7 +15,7 @@ const std::vector<voltaro::StringEntry>& Table() {
               voltaro::ja::kModels, voltaro::ja::kParameters, voltaro::ja::kInvented,
               voltaro::ja::kPrograms, voltaro::ja::kCliHelp, voltaro::ja::kMonitor,
               voltaro::ja::kMonitorCli, voltaro::ja::kSafety, voltaro::ja::kMaintenance,
-              voltaro::ja::kSystemErrors, voltaro::ja::kDesktopData})
+              voltaro::ja::kSystemErrors, voltaro::ja::kDesktopData, voltaro::ja::kWiring})
             all.insert(all.end(), block.begin(), block.end());
         return all;
     }();

@@ -22,5 +22,6 @@ extern const std::span<const StringEntry> kMaintenance;   // clock, resets, tag,
 extern const std::span<const StringEntry> kSafety;        // files, settings, unsafe device states
 extern const std::span<const StringEntry> kSystemErrors;  // errno and resolver texts
 extern const std::span<const StringEntry> kDesktopData;   // desktop data safety
+extern const std::span<const StringEntry> kWiring;        // wiring check
 
 }  // namespace voltaro::ja

@@ -34,7 +34,8 @@ std::vector<Block> AllBlocks() {
             {"safety", strings::kSafety},
             {"maintenance", strings::kMaintenance},
             {"system errors", strings::kSystemErrors},
-            {"desktop data", strings::kDesktopData}};
+            {"desktop data", strings::kDesktopData},
+            {"wiring", strings::kWiring}};
 }
 
 const StringEntry* FindEnglish(int id) {
