@@ -12,7 +12,7 @@ namespace voltaro::cli {
 namespace {
 
 // Width of the command column of --help.
-constexpr std::size_t kNameColumn = 11;
+constexpr std::size_t kNameColumn = 14;
 
 constexpr CommandHelp kHelp[] = {
     {"ports", kTextCliSummaryPorts, kTextCliHelpPorts, false, "voltaro-cli ports"},
@@ -44,6 +44,8 @@ constexpr CommandHelp kHelp[] = {
      "voltaro-cli preset \"Active in\" 1234.5 --yes --tcp 192.0.2.10"},
     {"loop-test", kTextCliSummaryLoopTest, kTextCliHelpLoopTest, true,
      "voltaro-cli loop-test on --yes --tcp 192.0.2.10"},
+    {"wiring-check", kTextCliSummaryWiringCheck, kMsgWiringUsage, true,
+     "voltaro-cli wiring-check --tcp 192.0.2.10"},
 };
 
 const Command* FindCommand(const std::string& name) {

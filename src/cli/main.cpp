@@ -38,7 +38,10 @@ int CheckedOutput(int status) {
         stderr, "voltaro-cli: %s\n",
         voltaro::FormatMessageId(voltaro::kMsgOutputWriteError, {voltaro::SystemErrorText(error)})
             .c_str());
-    return status == kExitOk || status == kExitDifferences ? kExitFailure : status;
+    // A result that was not delivered is a failure, whatever the result said.
+    return status == kExitOk || status == kExitDifferences || status == kExitWiringFindings
+               ? kExitFailure
+               : status;
 }
 
 int Print(const std::string& text) {

@@ -29,7 +29,7 @@ const StringEntry kData[] = {
      "\"voltaro-cli help COMMAND\" shows the same as \"voltaro-cli COMMAND --help\".\n"
      "Results go to standard output, errors to standard error.\n"
      "Exit status: 0 done, 1 failed, 2 wrong arguments, 3 differences found (compare,\n"
-     "report).\n"},
+     "report), 4 wiring faults found (wiring-check).\n"},
     {kTextCliUnknownCommand,
      "Unknown command \"%1!s!\" (\"voltaro-cli --help\" lists the commands)."},
     {kTextCliCancelled, "cancelled"},
@@ -68,6 +68,7 @@ const StringEntry kData[] = {
     {kTextCliSummaryTag, "show or set the device's tag"},
     {kTextCliSummaryPreset, "preset an energy or counter value"},
     {kTextCliSummaryLoopTest, "force analogue and discrete outputs for a loop test"},
+    {kTextCliSummaryWiringCheck, "check the meter's CT and VT wiring from its phase vectors"},
 
     {kTextCliHelpPorts,
      "Usage: voltaro-cli ports\n"

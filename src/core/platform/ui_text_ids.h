@@ -412,6 +412,7 @@ constexpr int kTextCliSummaryReset = 30632;
 constexpr int kTextCliSummaryTag = 30633;
 constexpr int kTextCliSummaryPreset = 30634;
 constexpr int kTextCliSummaryLoopTest = 30635;
+constexpr int kTextCliSummaryWiringCheck = 30673;
 // voltaro-cli help COMMAND: usage, options and an example (monitor has its own text).
 constexpr int kTextCliHelpPorts = 30650;
 constexpr int kTextCliHelpIdentify = 30651;

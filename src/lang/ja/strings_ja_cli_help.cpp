@@ -27,7 +27,8 @@ const StringEntry kData[] = {
      "表示を省略。結果とエラーは表示されます) があります。\n"
      "\"voltaro-cli help コマンド\" は \"voltaro-cli コマンド --help\" と同じ内容を表示します。\n"
      "結果は標準出力に、エラーは標準エラー出力に出ます。\n"
-     "終了ステータス: 0 正常終了、1 失敗、2 引数の誤り、3 相違あり (compare、report)\n"},
+     "終了ステータス: 0 正常終了、1 失敗、2 引数の誤り、3 相違あり (compare、report)、\n"
+     "4 結線の不具合あり (wiring-check)\n"},
     {kTextCliUnknownCommand,
      "コマンド \"%1!s!\" はありません (\"voltaro-cli --help\" でコマンドの一覧を表示します)。"},
     {kTextCliCancelled, "中止しました。"},
@@ -66,6 +67,7 @@ const StringEntry kData[] = {
     {kTextCliSummaryTag, "機器のタグの表示・設定"},
     {kTextCliSummaryPreset, "電力量またはカウンタ値のプリセット"},
     {kTextCliSummaryLoopTest, "ループテストでアナログ出力・接点出力を強制"},
+    {kTextCliSummaryWiringCheck, "位相ベクトルからメータの CT・VT 結線を点検"},
 
     {kTextCliHelpPorts,
      "使い方: voltaro-cli ports\n"
