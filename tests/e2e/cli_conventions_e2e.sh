@@ -56,7 +56,7 @@ expect_in "Commands:" "$err"
 # The language: the desktop program's setting first, the locale when it has none.
 LANG=ja_JP.UTF-8 run 0 --help
 expect_in "使い方: voltaro-cli コマンド" "$out"
-expect_in "  upload     機器のパラメータを設定ファイルに読み出し" "$out"
+expect_in "  upload        機器のパラメータを設定ファイルに読み出し" "$out"
 printf '[Settings]\r\nDisplayLanguage=1\r\n' >"$work/ja.ini"
 VOLTARO_PROFILE="$work/ja.ini" run 0 help upload
 expect_in "使い方: voltaro-cli upload FILE.cfg" "$out"

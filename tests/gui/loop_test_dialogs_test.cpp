@@ -20,6 +20,8 @@
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/work/background_executor.h"
+#include "gui/app/message_box.h"
+#include "gui/app/qt_text.h"
 #include "gui/controls/data_grid_view.h"
 #include "gui/controls/par_edit.h"
 #include "gui/monitor/energy_page.h"
@@ -92,7 +94,7 @@ TEST(LoopTestZcDialog, OpensFromTheMonitorBehindItsWarningAndSwitchesAChannel) {
     zc.proxy.Clear();
     monitor.LoopTest()->click();
     EXPECT_TRUE(*no);
-    EXPECT_EQ(warning, LoadString(kMsgLoopTestWarning));
+    EXPECT_EQ(warning, ToStdString(WithLineBreaks(ToQString(LoadString(kMsgLoopTestWarning)))));
     EXPECT_TRUE(zc.proxy.Writes().empty());
 
     auto yesOn = OnModal<QMessageBox>([](QMessageBox* box) { box->done(QMessageBox::Yes); });

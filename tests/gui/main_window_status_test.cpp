@@ -9,6 +9,7 @@
 #include "core/app/main_window_ids.h"
 #include "core/app/main_window_status.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
 #include "gui/app/main_window.h"
@@ -89,8 +90,11 @@ TEST_F(StatusOfDevice, ConnectNamesTheDeviceAndProtectTellsTheNewState) {
         dialog->findChild<QLineEdit*>(QStringLiteral("confirm_passcode"))->setText("1234");
         dialog->accept();
     });
+    MessageBoxRecorder boxes;  // the state before the question
     test::RunConnected([&] { window_.Protect(); });
     EXPECT_TRUE(*protect);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0], LoadString(kMsgProtectionIsOff));
     EXPECT_EQ(Status(), LoadString(kTextStatusProtectionOn));
 }
 
