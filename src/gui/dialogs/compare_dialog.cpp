@@ -28,9 +28,6 @@ namespace voltaro {
 
 namespace {
 
-constexpr int kTextName = 2451;
-constexpr int kTextPc = 2452;
-
 QPushButton* MakeButton(QWidget* parent, int id, const char* name, int textId) {
     auto* button = new QPushButton(Text(textId), parent);
     NameControl(button, id, name);
@@ -64,7 +61,7 @@ CCompareDialog::CCompareDialog(const ParameterImage& pcImage, AppSettings& setti
     list_ = new CListCtrlInfoTip(this);
     NameControl(list_, kIdList, "report_list");
     list_->setColumnCount(3);
-    list_->setHeaderLabels({Text(kTextName), Text(kTextPc), QString()});
+    list_->setHeaderLabels({Text(kTextColumnName), Text(kTextColumnPc), QString()});
     list_->SetColumnWidths({220, 100, 100});
     top->addWidget(list_, 1);
 
