@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QTabBar>
 #include <QVBoxLayout>
@@ -32,6 +33,13 @@ CLedIndicator* MakeIndicator(QWidget* parent, int id) {
     NameControl(led, id, "indicator");
     led->setFixedSize(kIndicatorSize, kIndicatorSize);
     return led;
+}
+
+void AddStatusPair(QHBoxLayout* row, QWidget* parent, CLedIndicator*& led, QLabel*& status) {
+    led = MakeIndicator(parent, kIdMonitorIndicator);
+    row->addWidget(led);
+    status = MakeStatusLabel(parent, kIdMonitorStatus);
+    row->addWidget(status);
 }
 
 CGridFrame* MakeThdGrid(QWidget* parent, int id) {

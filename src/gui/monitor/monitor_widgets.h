@@ -8,6 +8,7 @@
 #include "core/app/monitor_status.h"
 
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QTabBar;
 class QWidget;
@@ -31,6 +32,10 @@ CGridFrame* MakeThdGrid(QWidget* parent, int id);
 
 // The status text: centred, wide enough for the communication error.
 QLabel* MakeStatusLabel(QWidget* parent, int id);
+// The indicator and the status text of a monitor window's bottom row, added to row.
+constexpr int kIdMonitorStatus = 1074;
+constexpr int kIdMonitorIndicator = 1135;
+void AddStatusPair(QHBoxLayout* row, QWidget* parent, CLedIndicator*& led, QLabel*& status);
 void ShowMonitorStatus(QLabel* label, const StatusView& status);
 // The highlighted line that names what is in loop-test mode ("loop_test_status", hidden
 // while empty); ShowLoopTestLine sets its text.

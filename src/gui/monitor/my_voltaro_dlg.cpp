@@ -150,10 +150,7 @@ QWidget* CMyVOLTARODlg::BuildStatusLine() {
     row->addWidget(channel_);
     row->addSpacing(12);
 
-    led_ = MakeIndicator(box, kIdIndicator);
-    row->addWidget(led_);
-    status_ = MakeStatusLabel(box, kIdStatus);
-    row->addWidget(status_);
+    AddStatusPair(row, box, led_, status_);
     fixedAo_ = new QLabel(box);
     NameControl(fixedAo_, kIdFixedAo, "fixed_ao");
     fixedAo_->setAlignment(Qt::AlignCenter);

@@ -16,6 +16,7 @@
 #include "core/monitor/back_thread.h"
 #include "core/monitor/measurand_store.h"
 #include "gui/app/ui_observer.h"
+#include "gui/monitor/monitor_widgets.h"
 
 class QComboBox;
 class QLabel;
@@ -44,9 +45,9 @@ class CMyVOLTARODlg : public CObserverDialog {
     static constexpr int kIdVectorChart = 1008;
     static constexpr int kIdAnalogOutputGrid = 1009;
     static constexpr int kIdHarmonicsGraph = 1011;
-    static constexpr int kIdStatus = 1074;
+    static constexpr int kIdStatus = kIdMonitorStatus;
     static constexpr int kIdChannel = 1095;
-    static constexpr int kIdIndicator = 1135;
+    static constexpr int kIdIndicator = kIdMonitorIndicator;
     static constexpr int kIdDeviceInfo = 1175;
     static constexpr int kIdFixedAo = 1185;
     static constexpr int kIdLoopTest = 1186;

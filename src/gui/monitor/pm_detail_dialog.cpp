@@ -101,10 +101,7 @@ QWidget* CPMDetailDialog::BuildStatusLine() {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    led_ = MakeIndicator(box, kIdIndicator);
-    row->addWidget(led_);
-    status_ = MakeStatusLabel(box, kIdStatus);
-    row->addWidget(status_);
+    AddStatusPair(row, box, led_, status_);
     row->addStretch(1);
     auto* close = new QPushButton(Text(kTextClose), box);
     NameControl(close, kIdCancel, "close");

@@ -10,6 +10,7 @@
 #include "core/monitor/measurand_store.h"
 #include "core/work/simple_functor.h"
 #include "gui/app/ui_observer.h"
+#include "gui/monitor/monitor_widgets.h"
 
 class QLabel;
 class QPushButton;
@@ -31,8 +32,8 @@ class CPMDetailDialog : public CObserverDialog {
     static constexpr int kIdTabs = 1001;
     static constexpr int kIdThdGrid = 1006;
     static constexpr int kIdHarmonicsGraph = 1011;
-    static constexpr int kIdStatus = 1074;
-    static constexpr int kIdIndicator = 1135;
+    static constexpr int kIdStatus = kIdMonitorStatus;
+    static constexpr int kIdIndicator = kIdMonitorIndicator;
     static constexpr int kIdThdVoltageReset = 1162;
     static constexpr int kIdThdCurrentReset = 1161;
     static constexpr int kBlinkMs = 500;

@@ -74,10 +74,7 @@ QWidget* CPMDialog::BuildButtons() {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    led_ = MakeIndicator(box, kIdIndicator);
-    row->addWidget(led_);
-    status_ = MakeStatusLabel(box, kIdStatus);
-    row->addWidget(status_);
+    AddStatusPair(row, box, led_, status_);
     loopStatus_ = MakeLoopTestLine(box);
     row->addWidget(loopStatus_);
     row->addSpacing(12);

@@ -13,6 +13,7 @@
 #include "core/monitor/measurand_store.h"
 #include "core/work/simple_functor.h"
 #include "gui/app/ui_observer.h"
+#include "gui/monitor/monitor_widgets.h"
 
 class QLabel;
 class QPushButton;
@@ -29,8 +30,8 @@ class CPMDialog : public CObserverDialog {
   public:
     static constexpr int kTemplate = 160;
     static constexpr int kIdModuleTabs = 1159;
-    static constexpr int kIdStatus = 1074;
-    static constexpr int kIdIndicator = 1135;
+    static constexpr int kIdStatus = kIdMonitorStatus;
+    static constexpr int kIdIndicator = kIdMonitorIndicator;
     static constexpr int kIdClock = 1165;
     static constexpr int kIdClockButton = 1167;
     static constexpr int kIdDeviceInfo = 1175;
