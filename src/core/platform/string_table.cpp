@@ -16,11 +16,14 @@ struct OwnedEntry {
 
 std::vector<StringEntry> BuildEnglish() {
     std::vector<StringEntry> all;
-    for (auto block :
-         {strings::kMessages, strings::kUi, strings::kLists, strings::kModels, strings::kParameters,
-          strings::kInvented, strings::kPrograms, strings::kCliHelp, strings::kMonitor,
-          strings::kMonitorCli, strings::kSafety, strings::kMaintenance, strings::kSystemErrors,
-          strings::kDesktopData, strings::kWiring}) {
+    for (auto block : {strings::kMessages,     strings::kUi,           strings::kLists,
+                       strings::kModels,       strings::kParameters,   strings::kInvented,
+                       strings::kPrograms,     strings::kCliHelp,      strings::kMonitor,
+                       strings::kMonitorCli,   strings::kSafety,       strings::kMaintenance,
+                       strings::kSystemErrors, strings::kDesktopData,  strings::kWiring,
+                       strings::kScan,         strings::kLinkStats,    strings::kMonitorTools,
+                       strings::kTrend,        strings::kSafeDownload, strings::kConfigText,
+                       strings::kFleet}) {
         all.insert(all.end(), block.begin(), block.end());
     }
     // Stable so that a duplicate id (a data error that a test catches) resolves

@@ -46,8 +46,15 @@ extern const std::span<const StringEntry> kMonitorCli;
 extern const std::span<const StringEntry> kWiring;  // the wiring check
 // Messages about files, settings and devices left in an unsafe state (30400+).
 extern const std::span<const StringEntry> kSafety;
-extern const std::span<const StringEntry> kDesktopData;  // desktop data safety (302xx)
-extern const std::span<const StringEntry> kMaintenance;  // clock, resets, tag, loop tests
+extern const std::span<const StringEntry> kDesktopData;   // desktop data safety (302xx)
+extern const std::span<const StringEntry> kMaintenance;   // clock, resets, tag, loop tests
+extern const std::span<const StringEntry> kScan;          // bus scan
+extern const std::span<const StringEntry> kLinkStats;     // link statistics, frame log
+extern const std::span<const StringEntry> kMonitorTools;  // recording, wiring findings
+extern const std::span<const StringEntry> kTrend;         // trend chart
+extern const std::span<const StringEntry> kSafeDownload;  // safe download
+extern const std::span<const StringEntry> kConfigText;    // diff, export, import
+extern const std::span<const StringEntry> kFleet;         // fleet runs
 }  // namespace strings
 
 }  // namespace voltaro

@@ -11,11 +11,14 @@ const std::vector<voltaro::StringEntry>& Table() {
     static const std::vector<voltaro::StringEntry> table = [] {
         std::vector<voltaro::StringEntry> all;
         for (auto block :
-             {voltaro::ja::kMessages, voltaro::ja::kUi, voltaro::ja::kDialogs, voltaro::ja::kLists,
-              voltaro::ja::kModels, voltaro::ja::kParameters, voltaro::ja::kInvented,
-              voltaro::ja::kPrograms, voltaro::ja::kCliHelp, voltaro::ja::kMonitor,
-              voltaro::ja::kMonitorCli, voltaro::ja::kSafety, voltaro::ja::kMaintenance,
-              voltaro::ja::kSystemErrors, voltaro::ja::kDesktopData, voltaro::ja::kWiring})
+             {voltaro::ja::kMessages,     voltaro::ja::kUi,           voltaro::ja::kDialogs,
+              voltaro::ja::kLists,        voltaro::ja::kModels,       voltaro::ja::kParameters,
+              voltaro::ja::kInvented,     voltaro::ja::kPrograms,     voltaro::ja::kCliHelp,
+              voltaro::ja::kMonitor,      voltaro::ja::kMonitorCli,   voltaro::ja::kSafety,
+              voltaro::ja::kMaintenance,  voltaro::ja::kSystemErrors, voltaro::ja::kDesktopData,
+              voltaro::ja::kWiring,       voltaro::ja::kScan,         voltaro::ja::kLinkStats,
+              voltaro::ja::kMonitorTools, voltaro::ja::kTrend,        voltaro::ja::kSafeDownload,
+              voltaro::ja::kConfigText,   voltaro::ja::kFleet})
             all.insert(all.end(), block.begin(), block.end());
         return all;
     }();

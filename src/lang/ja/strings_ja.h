@@ -23,5 +23,12 @@ extern const std::span<const StringEntry> kSafety;        // files, settings, un
 extern const std::span<const StringEntry> kSystemErrors;  // errno and resolver texts
 extern const std::span<const StringEntry> kDesktopData;   // desktop data safety
 extern const std::span<const StringEntry> kWiring;        // wiring check
+extern const std::span<const StringEntry> kScan;          // bus scan
+extern const std::span<const StringEntry> kLinkStats;     // link statistics, frame log
+extern const std::span<const StringEntry> kMonitorTools;  // recording, wiring findings
+extern const std::span<const StringEntry> kTrend;         // trend chart
+extern const std::span<const StringEntry> kSafeDownload;  // safe download
+extern const std::span<const StringEntry> kConfigText;    // diff, export, import
+extern const std::span<const StringEntry> kFleet;         // fleet runs
 
 }  // namespace voltaro::ja

@@ -35,7 +35,14 @@ std::vector<Block> AllBlocks() {
             {"maintenance", strings::kMaintenance},
             {"system errors", strings::kSystemErrors},
             {"desktop data", strings::kDesktopData},
-            {"wiring", strings::kWiring}};
+            {"wiring", strings::kWiring},
+            {"scan", strings::kScan},
+            {"link stats", strings::kLinkStats},
+            {"monitor tools", strings::kMonitorTools},
+            {"trend", strings::kTrend},
+            {"safe download", strings::kSafeDownload},
+            {"config text", strings::kConfigText},
+            {"fleet", strings::kFleet}};
 }
 
 const StringEntry* FindEnglish(int id) {
