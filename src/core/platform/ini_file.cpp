@@ -101,6 +101,29 @@ void CIniFile::Parse(std::string data) {
         line.inSection = inSection;
         lines_.push_back(std::move(line));
     }
+    IndexLines();
+}
+
+void CIniFile::IndexLines() {
+    index_.clear();
+    lastAddedValid_ = false;
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        if (line.inSection && !line.key.empty())
+            index_.try_emplace({line.sectionId, line.keyId}, i);
+    }
+}
+
+// Inserts line at index at (a key line of a key the file does not have yet).
+void CIniFile::InsertLine(std::size_t at, Line line) {
+    if (at < lines_.size())
+        for (auto& entry : index_)
+            if (entry.second >= at) ++entry.second;
+    index_.try_emplace({line.sectionId, line.keyId}, at);
+    lastAddedSectionId_ = line.sectionId;
+    lastAddedAt_ = at;
+    lastAddedValid_ = true;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 std::string CIniFile::Text() const {
@@ -119,13 +142,8 @@ FileStatus CIniFile::Save(const std::string& path, mode_t mode) const {
 }
 
 const CIniFile::Line* CIniFile::FindKey(std::string_view section, std::string_view key) const {
-    const std::string sectionId = Folded(section);
-    const std::string keyId = Folded(key);
-    for (const Line& line : lines_)
-        if (line.inSection && !line.key.empty() && line.keyId == keyId &&
-            line.sectionId == sectionId)
-            return &line;
-    return nullptr;
+    const auto found = index_.find({Folded(section), Folded(key)});
+    return found == index_.end() ? nullptr : &lines_[found->second];
 }
 
 std::optional<std::string> CIniFile::Get(std::string_view section, std::string_view key) const {
@@ -155,6 +173,12 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
 
     // Position after the last key line of the section's first block (or its header).
     const std::string sectionId = Folded(section);
+    if (lastAddedValid_ && lastAddedSectionId_ == sectionId) {
+        line.section = lines_[lastAddedAt_].section;
+        line.sectionId = sectionId;
+        InsertLine(lastAddedAt_ + 1, std::move(line));
+        return;
+    }
     std::size_t insertAt = lines_.size();
     bool found = false;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
@@ -172,7 +196,7 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
         }
     }
     if (found) {
-        lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(insertAt), std::move(line));
+        InsertLine(insertAt, std::move(line));
         return;
     }
     Line header;
@@ -184,7 +208,7 @@ void CIniFile::Set(std::string_view section, std::string_view key, std::string_v
     line.section = header.section;
     line.sectionId = header.sectionId;
     lines_.push_back(std::move(header));
-    lines_.push_back(std::move(line));
+    InsertLine(lines_.size(), std::move(line));
 }
 
 void CIniFile::Remove(std::string_view section, std::string_view key) {
@@ -194,6 +218,7 @@ void CIniFile::Remove(std::string_view section, std::string_view key) {
         return line.inSection && !line.key.empty() && line.sectionId == sectionId &&
                line.keyId == keyId;
     });
+    IndexLines();
 }
 
 bool CIniFile::HasSection(std::string_view section) const {

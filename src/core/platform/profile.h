@@ -12,6 +12,7 @@
 // batch of writes costs one file write.
 #include <sys/types.h>
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -54,8 +55,19 @@ class CIniFile {
         bool inSection = false;  // false for lines before the first section header
     };
     const Line* FindKey(std::string_view section, std::string_view key) const;
+    void IndexLines();
+    void InsertLine(std::size_t at, Line line);
 
     std::vector<Line> lines_;
+    // Where the first line of every key is, by folded section and key name: kept up to date
+    // by every change, so that reading or writing a file of a few hundred keys does not scan
+    // the whole file per key.
+    std::map<std::pair<std::string, std::string>, std::size_t> index_;
+    // The key line Set added last: the next new key of the same section goes right after it
+    // (where a scan for the end of the section's first block would put it).
+    std::string lastAddedSectionId_;
+    std::size_t lastAddedAt_ = 0;
+    bool lastAddedValid_ = false;
     bool crlf_ = true;
     bool utf8Bom_ = false;  // a UTF-8 byte order mark is written back when the file had one
 };

@@ -4,6 +4,9 @@
 #include <cerrno>
 #include <climits>
 #include <filesystem>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "core/platform/profile.h"
 #include "core/platform/temp_dir.h"
@@ -90,6 +93,57 @@ TEST(IniFile, EditsKeepEverythingElseInPlace) {
     ini.Remove("a", "DUP");  // removes both duplicates
     EXPECT_FALSE(ini.Get("A", "dup"));
     EXPECT_EQ(ini.Get("B", "z"), "3");
+}
+
+// Keys added one after another, to several sections, after removals and into a section
+// that has a second block: each lands where a scan of the whole file would put it, and
+// every key reads back its own value while lines move under it.
+TEST(IniFile, AddedKeysLandInTheirSectionsFirstBlockWhateverCameBefore) {
+    TempDir dir;
+    CIniFile ini = LoadText(dir,
+                            "[A]\n"
+                            "a1=1\n"
+                            "; end of A\n"
+                            "[B]\n"
+                            "b1=1\n"
+                            "[A]\n"
+                            "a9=9\n");
+    ini.Set("A", "a2", "2");
+    ini.Set("A", "a3", "3");
+    ini.Set("B", "b2", "2");
+    ini.Set("C", "c1", "1");
+    ini.Set("C", "c2", "2");
+    ini.Set("A", "a4", "4");
+    ini.Remove("A", "a2");  // moves the key added just before
+    ini.Set("A", "a5", "5");
+    ini.Set("a", "A3", "33");  // an existing key keeps its place
+    EXPECT_EQ(SaveText(dir, ini),
+              "[A]\n"
+              "a1=1\n"
+              "a3=33\n"
+              "a4=4\n"
+              "a5=5\n"
+              "; end of A\n"
+              "[B]\n"
+              "b1=1\n"
+              "b2=2\n"
+              "[A]\n"
+              "a9=9\n"
+              "[C]\n"
+              "c1=1\n"
+              "c2=2\n");
+    for (const auto& [section, key, value] :
+         std::vector<std::tuple<std::string, std::string, std::string>>{{"A", "a1", "1"},
+                                                                        {"A", "a3", "33"},
+                                                                        {"A", "a4", "4"},
+                                                                        {"A", "a5", "5"},
+                                                                        {"A", "a9", "9"},
+                                                                        {"B", "b1", "1"},
+                                                                        {"B", "b2", "2"},
+                                                                        {"C", "c1", "1"},
+                                                                        {"C", "c2", "2"}})
+        EXPECT_EQ(ini.Get(section, key), value) << section << "." << key;
+    EXPECT_FALSE(ini.Get("A", "a2"));
 }
 
 TEST(IniFile, NewFileUsesCrlfAndExistingKeepsItsLineEnds) {
