@@ -152,17 +152,17 @@ void CMonitorOutput::Block(const std::string& time, const MonitorPassResult& res
 void CMonitorOutput::Log(const std::string& time, const MonitorPassResult& result,
                          const CMeasurandsKT2& store) {
     if (!result.ok) {
-        // The log holds measured rows only; the failure is told beside it.
+        // The failure is told beside the log too; the log says so in a row of its own once
+        // a measured pass has given it its columns.
         if (!options_.terminal)
             std::fprintf(stderr, "voltaro-cli monitor: %s\n",
                          FormatMessageId(kMsgMonitorPassFailed, {time, result.error}).c_str());
+        recorder_.Failure(time, result.error);
         return;
     }
-    if (!log_.IsOpen()) {
-        columns_ = LogColumnsOfPass(result, options_.harmonicSets);
-        log_.Open(options_.csvPath, MonitorLogHeader(columns_));
-    }
-    log_.AppendRow(MonitorLogRow(time, store, columns_));
+    if (!recorder_.Active())
+        recorder_.Start(options_.csvPath, LogColumnsOfPass(result, options_.harmonicSets));
+    recorder_.Pass(time, store);
 }
 
 }  // namespace voltaro::cli

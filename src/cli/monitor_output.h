@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "core/model/device_type.h"
-#include "core/monitor/csv_log.h"
 #include "core/monitor/monitor_record.h"
+#include "core/monitor/monitor_recorder.h"
 
 namespace voltaro::cli {
 
@@ -51,8 +51,7 @@ class CMonitorOutput {
     bool zc_ = false;          // it was a ZC pass of
     int zcView_ = -1;          // this page view, or
     int zcDetail_ = -1;        // the detail of this channel
-    CCsvLog log_;
-    MonitorLogColumns columns_;
+    CMonitorRecorder recorder_;
 };
 
 }  // namespace voltaro::cli

@@ -1,9 +1,12 @@
 #include "core/app/meter_monitor_model.h"
 
+#include <utility>
+
 #include "core/monitor/monitor_commands.h"
 #include "core/monitor/monitor_registers.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/monitor_tools_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -36,17 +39,18 @@ MonitorRequest CMeterMonitorModel::NextRequest() {
             case kStepMaxMinFirst:
             case kStepMaxMinFirst + 1:
             case kStepMaxMinFirst + 2:
-                if (trendTab_ == step_ - kStepMaxMinFirst)
-                    return {kCmdInstantaneous + trendTab_, 0};
+                if (recording_ || trendTab_ == step_ - kStepMaxMinFirst ||
+                    (step_ == kStepMaxMinFirst && vectorsAvailable_))
+                    return {kCmdInstantaneous + step_ - kStepMaxMinFirst, 0};
                 break;
             case kStepEnergyFirst:
-                if (energyTab_ == 0 || energyTab_ == 1) return {kCmdEnergy1, 0};
+                if (recording_ || energyTab_ == 0 || energyTab_ == 1) return {kCmdEnergy1, 0};
                 break;
             case kStepEnergyFirst + 1:
-                if (energyTab_ == 2 || energyTab_ == 3) return {kCmdEnergy2, 0};
+                if (recording_ || energyTab_ == 2 || energyTab_ == 3) return {kCmdEnergy2, 0};
                 break;
             case kStepCounters:
-                if (energyTab_ == kEnergyTabCounter) return {kCmdCounters, 0};
+                if (recording_ || energyTab_ == kEnergyTabCounter) return {kCmdCounters, 0};
                 step_ = kStepThd;
                 return {kCmdThd, 0};
             case kStepThd:
@@ -66,6 +70,11 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
     CycleUpdate update;
     if (lastFailed) {
         status_.OnFailure();
+        update.recordError = recording_;
+        if (wiringChecked_ && !wiringStale_) {
+            wiringStale_ = true;
+            update.wiringChanged = true;
+        }
         update.next = NextRequest();
         return update;
     }
@@ -82,11 +91,27 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
                 update.channelEnabled = false;
                 update.resetChannel = true;
             }
+            channelAvailable_ = *update.channelEnabled;
+            update.channelEnabled = ChannelEnabled();
+            passFromStart_ = recording_;
+            // Whether the check applies depends on the identity alone; when it does not,
+            // its answer is final for this pass.
+            if (WiringReport report = CheckWiring(store); report.available) {
+                vectorsAvailable_ = true;
+            } else {
+                vectorsAvailable_ = false;
+                wiring_ = std::move(report);
+                update.wiringChanged = SetWiringChecked();
+            }
             break;
         case kStepMaxMinFirst:
         case kStepMaxMinFirst + 1:
         case kStepMaxMinFirst + 2:
             update.fillMaxMin = step_ == trendTab_ + kStepMaxMinFirst;
+            if (step_ == kStepMaxMinFirst && vectorsAvailable_) {
+                wiring_ = CheckWiring(store);
+                update.wiringChanged = SetWiringChecked();
+            }
             break;
         case kStepEnergyFirst:
         case kStepEnergyFirst + 1:
@@ -106,12 +131,44 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
             fixedAo_ = store.fixedOutputStatus != 0;
             loopTestVisible_ =
                 type.deviceId == kLoopTestDevice && type.version > kLoopTestFirmwareAbove;
+            update.recordRow = recording_ && passFromStart_;
             break;
     }
     status_.OnSuccess();
     step_ = (step_ + 1) % kStepCount;
     update.next = NextRequest();
     return update;
+}
+
+bool CMeterMonitorModel::SetWiringChecked() {
+    wiringChecked_ = true;
+    wiringStale_ = false;
+    return true;
+}
+
+void CMeterMonitorModel::SetRecording(bool recording) {
+    recording_ = recording;
+    // The first row comes from the first pass read whole while recording.
+    passFromStart_ = false;
+}
+
+WiringPanelView CMeterMonitorModel::WiringPanel() const {
+    WiringPanelView view;
+    if (!wiringChecked_) {
+        view.summary = LoadString(kTextWiringPending);
+        return view;
+    }
+    view.summary = WiringSummaryText(wiring_);
+    view.good = wiring_.available && wiring_.currentsJudged && wiring_.findings.empty();
+    view.sequence = PhaseSequenceText(wiring_);
+    if (view.good) view.textColor = kColorWiringGood;
+    if (wiringStale_) {
+        view.staleText = LoadString(kTextWiringStale);
+        view.textColor = kColorStale;
+    }
+    for (const WiringFinding& finding : wiring_.findings)
+        view.findings.push_back({finding.title, finding.evidence, finding.hint});
+    return view;
 }
 
 void CMeterMonitorModel::OnTimer() {

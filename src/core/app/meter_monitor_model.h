@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/app/monitor_status.h"
+#include "core/app/wiring_check.h"
 #include "core/model/device_type.h"
 #include "core/monitor/measurand_store.h"
 
@@ -43,8 +45,32 @@ struct CycleUpdate {
     // give the thread channel 0.
     std::optional<bool> channelEnabled;
     bool resetChannel = false;
+    // The wiring findings (WiringPanel) changed: checked anew, or no longer current.
+    bool wiringChanged = false;
+    // While recording: append the row of the pass that this command completed (every
+    // command of a command-line pass was read since its identity), or an error row.
+    bool recordRow = false;
+    bool recordError = false;
     // The command to post next.
     MonitorRequest next;
+};
+
+// What the panel beside the vector chart shows of the wiring check.
+struct WiringFindingView {
+    std::string title;
+    std::string evidence;
+    std::string hint;
+};
+constexpr uint32_t kColorWiringGood = 0x008000;  // green (0x00BBGGRR, as the status colours)
+constexpr uint32_t kColorStale = 0x808080;       // grey
+struct WiringPanelView {
+    std::string summary;  // WiringSummaryText, or the wait for the first check
+    bool good = false;    // "Wiring looks right"
+    // Of the summary, sequence and findings: green when good, grey when stale.
+    uint32_t textColor = kColorBlack;
+    std::string sequence;   // PhaseSequenceText
+    std::string staleText;  // not empty: the findings are not current (communication error)
+    std::vector<WiringFindingView> findings;
 };
 
 // How text 1185 ("Fixed AO") is drawn: empty text draws nothing.
@@ -72,6 +98,18 @@ class CMeterMonitorModel {
     void SetTrendTab(int tab) { trendTab_ = tab; }
     void SetEnergyTab(int tab) { energyTab_ = tab; }
     int TrendTabShown() const { return trendTab_; }
+    // Recording: every step reads its command whatever the views shown, so that each pass
+    // reads what a command-line pass reads, and the Channel selector stays where it is.
+    void SetRecording(bool recording);
+    bool Recording() const { return recording_; }
+    // Whether the Channel selector takes a choice (two measuring inputs, not recording).
+    bool ChannelEnabled() const { return channelAvailable_ && !recording_; }
+
+    // The wiring check of the last pass that read the identity and then, when the device
+    // has phase vectors, the instantaneous values: the vector chart shows throughout, so
+    // every pass reads command 2 for it on such a device. A communication error since
+    // makes the findings stale until the next check.
+    WiringPanelView WiringPanel() const;
     int EnergyTabShown() const { return energyTab_; }
 
     // The THD grid: a row activated by the user selects harmonic set row - 1 (rows 1 .. 10;
@@ -101,6 +139,8 @@ class CMeterMonitorModel {
   private:
     // The command of the current step, advancing past steps whose view is hidden.
     MonitorRequest NextRequest();
+    // A check was made: the findings are current. Returns true (the panel changed).
+    bool SetWiringChecked();
 
     int step_ = 0;
     CMonitorStatus status_;
@@ -111,6 +151,13 @@ class CMeterMonitorModel {
     int trendTab_ = kTabTrend;
     int energyTab_ = 0;
     int harmonicSet_ = 0;
+    bool recording_ = false;
+    bool passFromStart_ = false;  // recording since this pass's identity
+    bool channelAvailable_ = false;
+    bool vectorsAvailable_ = false;
+    bool wiringChecked_ = false;
+    bool wiringStale_ = false;
+    WiringReport wiring_;
 };
 
 }  // namespace voltaro

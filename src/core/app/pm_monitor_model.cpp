@@ -31,8 +31,9 @@ PmReadOutcome RunPmRead(CModbusInterface& client, CMeasurandsKT2& store, int vie
             CPMMonitorModel::HasLoopTest(outcome.deviceType))
             outcome.loopTestChannels =
                 ReadZcLoopFlags(client, outcome.deviceType.ioConfig[kIoMeasuringInputs]);
-    } catch (const CPrivateException&) {
+    } catch (const CPrivateException& e) {
         outcome.failed = true;
+        outcome.error = e.Message();
     } catch (const CCancelled&) {
         outcome.failed = true;
     }
@@ -71,6 +72,7 @@ PmUpdate CPMMonitorModel::OnReadDone(const PmReadOutcome& outcome, const CMeasur
     tab_ = tab;
     if (outcome.failed) {
         status_.OnFailure();
+        update.recordError = recording_;
         update.requeue = true;
         return update;
     }
@@ -84,8 +86,10 @@ PmUpdate CPMMonitorModel::OnReadDone(const PmReadOutcome& outcome, const CMeasur
     update.fillPage = outcome.view == view_;
     update.updateControls = true;
     update.clockText = ClockText(store);
-    update.tabEnabled = ExtensionTabEnabled(deviceType_);
-    if (!update.tabEnabled && tab_ == 1) {
+    tabsAvailable_ = ExtensionTabEnabled(deviceType_);
+    update.tabEnabled = TabsEnabled();
+    update.recordRow = recording_ && outcome.view == recordedView_;
+    if (!tabsAvailable_ && tab_ == 1) {
         update.selectFirstTab = true;
         tab_ = 0;
         view_ = kZcViewBasic;
@@ -102,6 +106,11 @@ int CPMMonitorModel::SelectTab(int tab) {
     tab_ = tab;
     view_ = ViewOfTab(tab, deviceType_);
     return view_;
+}
+
+void CPMMonitorModel::SetRecording(bool recording) {
+    recording_ = recording;
+    recordedView_ = view_;
 }
 
 bool CPMMonitorModel::Resume() {

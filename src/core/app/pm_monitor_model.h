@@ -19,6 +19,7 @@ class CModbusInterface;
 // What one read produced (on the executor thread; handed to the window).
 struct PmReadOutcome {
     bool failed = false;  // a communication error (the read's slots kept what they got)
+    std::string error;    // its message (empty when the read was abandoned)
     CDeviceType deviceType;
     int view = 0;                   // the module view the read was made for
     uint16_t loopTestChannels = 0;  // bit c: channel c in loop-test mode (firmware 140 on)
@@ -45,6 +46,9 @@ struct PmUpdate {
     bool presetEnabled = false;    // firmware 130 and later
     std::string loopTestText;      // the highlighted loop-test line; empty: hidden
     bool requeue = false;
+    // While recording: append the row of this read (of the view recorded), or an error row.
+    bool recordRow = false;
+    bool recordError = false;
 };
 
 class CPMMonitorModel {
@@ -56,6 +60,13 @@ class CPMMonitorModel {
     // type's fifth I/O word is 8). Returns the new view.
     int SelectTab(int tab);
     int View() const { return view_; }
+
+    // Recording the reads of the view shown: the module tabs stay where they are meanwhile,
+    // so that every row has the columns of the file's header.
+    void SetRecording(bool recording);
+    bool Recording() const { return recording_; }
+    // Whether the module tabs take a choice: the device has an extension and no recording.
+    bool TabsEnabled() const { return tabsAvailable_ && !recording_; }
 
     // A sub-dialog opens (the window hides itself) and closes again. Closing returns true
     // when the window re-queues the read (the cycle is neither stopping nor paused).
@@ -88,6 +99,9 @@ class CPMMonitorModel {
     int tab_ = 0;
     bool paused_ = false;
     bool stopping_ = false;
+    bool recording_ = false;
+    int recordedView_ = 0;
+    bool tabsAvailable_ = false;
 };
 
 }  // namespace voltaro

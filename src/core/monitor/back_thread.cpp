@@ -79,6 +79,11 @@ bool CBackThread::SwapWords() const {
     return swapWords_;
 }
 
+std::string CBackThread::LastError() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return lastError_;
+}
+
 void CBackThread::Run() {
     for (;;) {
         Request request{kCmdQuit, 0};
@@ -101,6 +106,7 @@ void CBackThread::Run() {
 
 void CBackThread::Execute(const Request& request) {
     bool failed = false;
+    std::string error;
     {
         CAccessRight access(client_);
         if (!access.Locked()) return;
@@ -120,6 +126,7 @@ void CBackThread::Execute(const Request& request) {
         } catch (const CPrivateException& e) {
             TraceF("monitor command %d failed: %s\n", request.command, e.Message().c_str());
             failed = true;
+            error = e.Message();
         } catch (const CCancelled&) {
             failed = true;
         } catch (const std::exception& e) {
@@ -127,11 +134,13 @@ void CBackThread::Execute(const Request& request) {
             // the thread.
             TraceF("monitor command %d failed: %s\n", request.command, e.what());
             failed = true;
+            error = e.what();
         }
         client_.Close();
         std::lock_guard<std::mutex> lock(mutex_);
         deviceType_ = state.deviceType;
         swapWords_ = state.swapWords;
+        lastError_ = error;
     }
     // The lock is free during the pause, for the window's own accesses (presets).
     if (failed) PauseAfterFailure();

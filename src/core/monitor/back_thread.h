@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <string>
 #include <thread>
 
 #include "core/model/device_type.h"
@@ -53,6 +54,9 @@ class CBackThread {
     CDeviceType DeviceType() const;
     // The word-order flag read by command 1.
     bool SwapWords() const;
+    // The message of the last command's communication error (empty after a good command,
+    // and when the command was abandoned).
+    std::string LastError() const;
 
   private:
     struct Request {
@@ -73,6 +77,7 @@ class CBackThread {
     bool ended_ = false;
     CDeviceType deviceType_;
     bool swapWords_ = false;
+    std::string lastError_;
 };
 
 }  // namespace voltaro

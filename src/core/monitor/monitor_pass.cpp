@@ -68,6 +68,15 @@ std::vector<int> IndexesOfCommand(int command, const CDeviceType& type) {
     return out;
 }
 
+std::vector<int> MeterPassIndexes(const CDeviceType& type) {
+    std::vector<int> out;
+    for (int command : kPassCommands)
+        for (int index : IndexesOfCommand(command, type))
+            out.push_back(index);
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 MonitorPassResult ReadMonitorPass(CModbusInterface& client, CMeasurandsKT2& store,
                                   const MonitorPassOptions& options,
                                   const std::atomic<bool>* stop) {

@@ -46,6 +46,8 @@ MonitorPassResult ReadMonitorPass(CModbusInterface& client, CMeasurandsKT2& stor
 
 // The measurand indexes that a command fills (derived indexes for command 1 and 10).
 std::vector<int> IndexesOfCommand(int command, const CDeviceType& type);
+// The indexes a meter pass fills for a device type (without harmonic sets), ascending.
+std::vector<int> MeterPassIndexes(const CDeviceType& type);
 
 struct MeasurandEntry {
     int index;

@@ -31,6 +31,8 @@
 #include "gui/monitor/max_min_page.h"
 #include "gui/monitor/monitor_grids.h"
 #include "gui/monitor/monitor_widgets.h"
+#include "gui/monitor/record_control.h"
+#include "gui/monitor/wiring_panel.h"
 
 namespace voltaro {
 
@@ -112,9 +114,16 @@ QWidget* CMyVOLTARODlg::BuildDisplays() {
     thdLayout->addStretch(1);
     grid->addWidget(MonitorGroup(box, kTextMonitorThd, thdBox), 0, 0);
 
-    vectors_ = new CVectorChart(box);
+    auto* vectorBox = new QWidget(box);
+    auto* vectorLayout = new QHBoxLayout(vectorBox);
+    vectorLayout->setContentsMargins(0, 0, 0, 0);
+    vectors_ = new CVectorChart(vectorBox);
     NameControl(vectors_, kIdVectorChart, "vectors");
-    grid->addWidget(MonitorGroup(box, kTextMonitorVector, vectors_), 0, 1);
+    vectorLayout->addWidget(vectors_, 1);
+    wiring_ = new CWiringPanel(vectorBox);
+    wiring_->Show(model_.WiringPanel());
+    vectorLayout->addWidget(wiring_, 1);
+    grid->addWidget(MonitorGroup(box, kTextMonitorVector, vectorBox), 0, 1);
 
     graph_ = new CHarmonicsGraph(box);
     NameControl(graph_, kIdHarmonicsGraph, "harmonics");
@@ -161,12 +170,20 @@ QWidget* CMyVOLTARODlg::BuildStatusLine() {
     row->addWidget(loopStatus_);
     row->addStretch(1);
 
+    record_ = new CRecordControl(
+        this, [this] { return MeterLogColumns(thread_.DeviceType()); },
+        [this](bool recording) { RecordingChanged(recording); });
+    // Recording needs the device's columns: it can start once the device is identified.
+    record_->Button()->setEnabled(false);
+    row->addWidget(record_->StatusLine());
+
     loopTest_ = new QPushButton(Text(kTextMonitorLoopTest), box);
     NameControl(loopTest_, kIdLoopTest, "loop_test");
     loopTest_->setVisible(false);
     connect(loopTest_, &QPushButton::clicked, this,
             [this] { CLoopBackDialog::Run(client_, &store_, this); });
     row->addWidget(loopTest_);
+    row->addWidget(record_->Button());
     auto* date = new QPushButton(Text(kTextMonitorDateTime), box);
     NameControl(date, kIdDateTime, "date_time");
     connect(date, &QPushButton::clicked, this, [this] { CDateDialog::Open(client_, this); });
@@ -205,6 +222,8 @@ void CMyVOLTARODlg::CommandDone() {
         return;
     }
     ShowUpdate(update);
+    if (update.recordError) record_->ErrorRow(thread_.LastError());
+    if (update.recordRow) record_->Row(store_);
     ShowStatus();
     thread_.Post(update.next.command, update.next.argument);
 }
@@ -214,7 +233,9 @@ void CMyVOLTARODlg::ShowUpdate(const CycleUpdate& update) {
     if (update.fillDeviceInfo) {
         FillGrid(*deviceInfo_->Grid(), store_, DeviceInfoValues());
         vectors_->SetData(store_);
+        record_->Button()->setEnabled(true);
     }
+    if (update.wiringChanged) wiring_->Show(model_.WiringPanel());
     if (update.channelEnabled) channel_->setEnabled(*update.channelEnabled);
     if (update.resetChannel) {
         const QSignalBlocker quiet(channel_);
@@ -259,6 +280,7 @@ void CMyVOLTARODlg::Blink() {
     model_.OnTimer();
     ShowStatus();
     ShowFixedAo();
+    record_->ShowStatus();
 }
 
 void CMyVOLTARODlg::ShowStatus() {
@@ -274,6 +296,11 @@ void CMyVOLTARODlg::ShowFixedAo() {
 
 void CMyVOLTARODlg::ShowLoopTest() {
     ShowLoopTestLine(loopStatus_, model_.LoopTestText());
+}
+
+void CMyVOLTARODlg::RecordingChanged(bool recording) {
+    model_.SetRecording(recording);
+    channel_->setEnabled(model_.ChannelEnabled());
 }
 
 void CMyVOLTARODlg::ShowUtility() {
@@ -296,6 +323,7 @@ void CMyVOLTARODlg::StopMonitoring() {
     stopped_ = true;
     thread_.Stop();
     blink_.stop();
+    record_->Stop();
 }
 
 void CMyVOLTARODlg::done(int result) {

@@ -32,7 +32,9 @@ class CHarmonicsGraph;
 class CLedIndicator;
 class CMaxMinPage;
 class CModbusInterface;
+class CRecordControl;
 class CVectorChart;
+class CWiringPanel;
 
 class CMyVOLTARODlg : public CObserverDialog {
     Q_OBJECT
@@ -67,6 +69,8 @@ class CMyVOLTARODlg : public CObserverDialog {
     CEnergyPage* EnergyPage() const { return energyPage_; }
     CHarmonicsGraph* HarmonicsGraph() const { return graph_; }
     CVectorChart* VectorChart() const { return vectors_; }
+    CWiringPanel* WiringPanel() const { return wiring_; }
+    CRecordControl* Recording() const { return record_; }
     CDataGridView* ThdGrid() const;
 
     // Stops monitoring and ends the window.
@@ -90,6 +94,7 @@ class CMyVOLTARODlg : public CObserverDialog {
     void ShowDeviceInfo();
     void ShowUtility();
     void ShowLoopTest();
+    void RecordingChanged(bool recording);
     void StopMonitoring();
 
     CModbusInterface& client_;
@@ -108,6 +113,8 @@ class CMyVOLTARODlg : public CObserverDialog {
     CGridFrame* analogOutputs_ = nullptr;
     CHarmonicsGraph* graph_ = nullptr;
     CVectorChart* vectors_ = nullptr;
+    CWiringPanel* wiring_ = nullptr;
+    CRecordControl* record_ = nullptr;
     QComboBox* channel_ = nullptr;
     QLabel* status_ = nullptr;
     CLedIndicator* led_ = nullptr;

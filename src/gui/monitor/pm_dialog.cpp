@@ -22,6 +22,7 @@
 #include "gui/monitor/loop_test_zc_dialog.h"
 #include "gui/monitor/monitor_widgets.h"
 #include "gui/monitor/pm_detail_dialog.h"
+#include "gui/monitor/record_control.h"
 #include "gui/monitor/zc_main_page.h"
 #include "gui/monitor/zc_preset_dialog.h"
 #include "gui/monitor/zc_reset.h"
@@ -87,7 +88,14 @@ QWidget* CPMDialog::BuildButtons() {
     NameControl(setClock, kIdClockButton, "set_clock");
     connect(setClock, &QPushButton::clicked, this, &CPMDialog::OpenDateAndTime);
     row->addWidget(setClock);
+    record_ = new CRecordControl(
+        this, [this] { return ZcPageLogColumns(model_.View()); },
+        [this](bool recording) { RecordingChanged(recording); });
+    // Recording needs the device's columns: it can start once the device is identified.
+    record_->Button()->setEnabled(false);
+    row->addWidget(record_->StatusLine());
     row->addStretch(1);
+    row->addWidget(record_->Button());
 
     auto* info = new QPushButton(Text(kTextPmDeviceInfo), box);
     NameControl(info, kIdDeviceInfo, "device_info");
@@ -136,11 +144,14 @@ void CPMDialog::ReadDone() {
     if (update.updateControls) {
         clock_->setText(ToQString(update.clockText));
         tabs_->setEnabled(update.tabEnabled);
+        record_->Button()->setEnabled(true);
         if (update.selectFirstTab) tabs_->setCurrentIndex(0);
         preset_->setEnabled(update.presetEnabled);
         loopTest_->setEnabled(update.loopTestEnabled);
         ShowLoopTestLine(loopStatus_, update.loopTestText);
     }
+    if (update.recordError) record_->ErrorRow(outcome_.error);
+    if (update.recordRow) record_->Row(store_);
     ShowStatus();
     if (update.requeue) Queue();
 }
@@ -152,6 +163,12 @@ void CPMDialog::TabChanged(int tab) {
 void CPMDialog::Blink() {
     model_.OnTimer();
     ShowStatus();
+    record_->ShowStatus();
+}
+
+void CPMDialog::RecordingChanged(bool recording) {
+    model_.SetRecording(recording);
+    tabs_->setEnabled(model_.TabsEnabled());
 }
 
 void CPMDialog::ShowStatus() {
@@ -216,6 +233,7 @@ void CPMDialog::CloseWhenIdle(int result) {
 
 void CPMDialog::done(int result) {
     closed_ = true;
+    record_->Stop();
     CObserverDialog::done(result);
 }
 

@@ -23,6 +23,7 @@ namespace voltaro {
 
 class CLedIndicator;
 class CModbusInterface;
+class CRecordControl;
 class CZCMainPage;
 
 class CPMDialog : public CObserverDialog {
@@ -55,6 +56,7 @@ class CPMDialog : public CObserverDialog {
     QPushButton* Preset() const { return preset_; }
     // The highlighted line naming the channels in loop-test mode (hidden when none is).
     QLabel* LoopTestLine() const { return loopStatus_; }
+    CRecordControl* Recording() const { return record_; }
 
     // Cancel: the window closes at the next completion of its read (or at once when no
     // read is queued).
@@ -82,6 +84,7 @@ class CPMDialog : public CObserverDialog {
     template <typename F>
     void RunPaused(F&& run);
     void CloseWhenIdle(int result);
+    void RecordingChanged(bool recording);
 
     CModbusInterface& client_;
     CMeasurandsKT2 store_;
@@ -102,6 +105,7 @@ class CPMDialog : public CObserverDialog {
     QPushButton* setClock_ = nullptr;
     QPushButton* loopTest_ = nullptr;
     QPushButton* preset_ = nullptr;
+    CRecordControl* record_ = nullptr;
 };
 
 }  // namespace voltaro

@@ -6,6 +6,7 @@
 #include "core/monitor/monitor_registers.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/monitor_tools_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
@@ -233,6 +234,122 @@ TEST(MeterMonitorCycle, LoopTestLineNamesTheInputsAndGoesWhenTheyMeasureAgain) {
     c.store.loopTestChannels = 0;
     c.Done();
     EXPECT_EQ(c.model.LoopTestText(), "");
+}
+
+// The identity of a meter whose wiring system has phase vectors.
+void WithVectors(CMeasurandsKT2& store) {
+    store.deviceId = 7811;
+    store.wiringSystem = 5;
+    store.ratedCurrent = 5;
+    store.ratedVoltage = 400;
+}
+
+TEST(MeterMonitorCycle, RecordingReadsEveryCommandOfAPassAndRowsFollowWholePasses) {
+    Cycle c;
+    c.model.SetTrendTab(kTabMin);
+    c.model.SetEnergyTab(0);
+    c.Start();
+    c.Done();  // identity before recording started
+    c.model.SetRecording(true);
+    EXPECT_FALSE(c.model.ChannelEnabled());
+    // The rest of this pass reads everything, but it began before recording: no row.
+    for (int i = 0; i < 7; ++i)  // minima .. analogue outputs
+        EXPECT_FALSE(c.Done().recordRow);
+    ASSERT_EQ(c.commands.back(), kCmdIdentity);
+    c.commands.clear();
+    c.commands.push_back(kCmdIdentity);
+    int rows = 0;
+    for (int i = 0; i < 10; ++i)
+        rows += c.Done().recordRow ? 1 : 0;
+    // What a command-line pass reads (1 .. 7, 9, 10), with the THD spectrum of the window.
+    EXPECT_EQ(c.commands, (std::vector<int>{1, 2, 3, 4, 5, 6, 9, 7, 8, 10, 1}));
+    EXPECT_EQ(rows, 1);
+
+    // A failure gives an error row and no measured row; the retried pass still ends in one.
+    c.Done();
+    const CycleUpdate failed = c.Done(true);
+    EXPECT_TRUE(failed.recordError);
+    EXPECT_FALSE(failed.recordRow);
+    rows = 0;
+    for (int i = 0; i < 9; ++i)
+        rows += c.Done().recordRow ? 1 : 0;
+    EXPECT_EQ(rows, 1);
+
+    // Stopped: the views' commands only, no rows, and the failure is no row either.
+    c.model.SetRecording(false);
+    c.commands.clear();
+    c.commands.push_back(kCmdIdentity);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_FALSE(c.Done().recordRow);
+    EXPECT_EQ(c.commands, (std::vector<int>{1, 4, 5, 7, 8, 10, 1}));
+    EXPECT_FALSE(c.Done(true).recordError);
+}
+
+TEST(MeterMonitorCycle, RecordingHoldsTheChannelOfATwoInputDevice) {
+    Cycle c;
+    c.type = kZb2;
+    c.store.ioConfig[kIoMeasuringInputs] = 2;
+    c.Start();
+    EXPECT_EQ(c.Done().channelEnabled, true);
+    EXPECT_TRUE(c.model.ChannelEnabled());
+    c.model.SetRecording(true);
+    EXPECT_FALSE(c.model.ChannelEnabled());
+    for (int i = 0; i < 9; ++i)
+        c.Done();
+    EXPECT_EQ(c.Done().channelEnabled, false);  // the next identity keeps it held
+    c.model.SetRecording(false);
+    EXPECT_TRUE(c.model.ChannelEnabled());
+}
+
+TEST(MeterMonitorCycle, DeviceWithVectorsReadsInstantaneousValuesForTheWiringCheck) {
+    Cycle c;
+    WithVectors(c.store);
+    c.model.SetTrendTab(kTabMin);
+    c.model.SetEnergyTab(kEnergyTabCounter);
+    EXPECT_EQ(c.model.WiringPanel().summary, LoadString(kTextWiringPending));
+    c.Start();
+    EXPECT_FALSE(c.Done().wiringChanged);  // the identity alone: the check waits
+    EXPECT_EQ(c.commands.back(), kCmdInstantaneous);
+    const CycleUpdate checked = c.Done();
+    EXPECT_TRUE(checked.wiringChanged);
+    EXPECT_FALSE(checked.fillMaxMin);  // read for the check, not shown on the Min page
+    EXPECT_EQ(c.commands.back(), kCmdMinima);
+    WiringPanelView view = c.model.WiringPanel();
+    const WiringReport report = CheckWiring(c.store);
+    EXPECT_EQ(view.summary, WiringSummaryText(report));
+    EXPECT_EQ(view.sequence, PhaseSequenceText(report));
+    EXPECT_EQ(view.findings.size(), report.findings.size());
+    EXPECT_TRUE(view.staleText.empty());
+
+    // A communication error leaves the findings shown but no longer current ...
+    const CycleUpdate failed = c.Done(true);
+    EXPECT_TRUE(failed.wiringChanged);
+    view = c.model.WiringPanel();
+    EXPECT_EQ(view.staleText, LoadString(kTextWiringStale));
+    EXPECT_EQ(view.textColor, kColorStale);
+    EXPECT_FALSE(c.Done(true).wiringChanged);  // already stale
+    // ... until the next pass checks again.
+    for (int i = 0; i < 5; ++i)
+        c.Done();
+    EXPECT_EQ(c.commands.back(), kCmdIdentity);
+    c.Done();
+    EXPECT_TRUE(c.Done().wiringChanged);
+    EXPECT_TRUE(c.model.WiringPanel().staleText.empty());
+}
+
+TEST(MeterMonitorCycle, WiringWithoutVectorsIsNotAvailableAndKeepsTheCycle) {
+    Cycle c;  // single-phase 2-wire
+    c.store.deviceId = 7811;
+    c.store.ratedCurrent = 5;
+    c.store.ratedVoltage = 230;
+    c.model.SetTrendTab(kTabMax);
+    c.Start();
+    EXPECT_TRUE(c.Done().wiringChanged);
+    EXPECT_EQ(c.commands.back(), kCmdMaxima);  // no read for a check that cannot be made
+    const WiringPanelView view = c.model.WiringPanel();
+    EXPECT_EQ(view.summary, WiringSummaryText(CheckWiring(c.store)));
+    EXPECT_FALSE(view.good);
+    EXPECT_TRUE(view.findings.empty());
 }
 
 }  // namespace

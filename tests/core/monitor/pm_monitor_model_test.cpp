@@ -160,5 +160,35 @@ TEST(PmDetailCycle, AlternatesValueAndThdReads) {
     EXPECT_FALSE(update.fillMaxMin);
 }
 
+TEST(PmMonitorCycle, RecordingHoldsTheModuleTabAndRowsFollowTheRecordedView) {
+    CPMMonitorModel model;
+    CMeasurandsKT2 store;
+    EXPECT_TRUE(model.OnReadDone(Read(kZc16), store, 0).tabEnabled);
+    model.SelectTab(1);
+    model.SetRecording(true);
+    EXPECT_FALSE(model.TabsEnabled());
+    // A read of the view shown before the switch gives no row of the extension's columns.
+    const PmUpdate old = model.OnReadDone(Read(kZc16, kZcViewBasic), store, 1);
+    EXPECT_FALSE(old.recordRow);
+    EXPECT_FALSE(old.tabEnabled);
+    EXPECT_FALSE(old.selectFirstTab);  // held where it is, not sent back to the first tab
+    EXPECT_TRUE(model.OnReadDone(Read(kZc16, kZcViewExtension), store, 1).recordRow);
+    PmReadOutcome failed = Read(kZc16, kZcViewExtension, true);
+    failed.error = "No answer";
+    const PmUpdate error = model.OnReadDone(failed, store, 1);
+    EXPECT_TRUE(error.recordError);
+    EXPECT_FALSE(error.recordRow);
+    // A paused cycle (a sub-dialog open) records nothing.
+    model.Pause();
+    EXPECT_FALSE(model.OnReadDone(Read(kZc16, kZcViewExtension), store, 1).recordRow);
+    model.Resume();
+    model.SetRecording(false);
+    EXPECT_TRUE(model.TabsEnabled());
+    const PmUpdate stopped = model.OnReadDone(Read(kZc16, kZcViewExtension), store, 1);
+    EXPECT_FALSE(stopped.recordRow);
+    EXPECT_TRUE(stopped.tabEnabled);
+    EXPECT_FALSE(model.OnReadDone(Read(kZc16, kZcViewExtension, true), store, 1).recordError);
+}
+
 }  // namespace
 }  // namespace voltaro

@@ -88,7 +88,7 @@ class CycleDriver : public CObserver {
     std::condition_variable done_;
 };
 
-TEST(BackThread, CycleOnMinAndCounterTabsReadsOnlyWhatIsShown) {
+TEST(BackThread, CycleOnMinAndCounterTabsReadsWhatIsShownAndWhatTheWiringCheckNeeds) {
     SimLink link(SimRow(kZb1Row));
     CMeasurandsKT2 store;
     CBackThread thread(*link.client, store);
@@ -98,14 +98,18 @@ TEST(BackThread, CycleOnMinAndCounterTabsReadsOnlyWhatIsShown) {
     driver.Start();
     ASSERT_TRUE(driver.WaitFor(7));
     thread.Stop();
-    const std::vector<MonitorRequest> expected{{1, 0}, {4, 0},  {9, 0}, {7, 0},
-                                               {8, 0}, {10, 0}, {1, 0}};
+    // The meter has phase vectors: command 2 is read for the wiring check beside the
+    // vector chart, though the Trend view is not shown.
+    const std::vector<MonitorRequest> expected{{1, 0}, {2, 0}, {4, 0}, {9, 0},
+                                               {7, 0}, {8, 0}, {10, 0}};
     EXPECT_EQ(driver.posted, expected);
     EXPECT_EQ(driver.failures, 0);
     EXPECT_EQ(driver.statuses.back(), LoadString(kMsgCommunicating));
     EXPECT_EQ(FormatMeasurand(store, kIdxModelName), "ZBDPQV");
     EXPECT_NE(store.Value(kIdxMinimum + kIdxVoltageSum), 0);
-    EXPECT_EQ(store.Value(kIdxVoltageSum), 0);  // the Trend view was never read
+    EXPECT_NE(store.Value(kIdxVoltageSum), 0);
+    EXPECT_EQ(driver.model.WiringPanel().summary, WiringSummaryText(CheckWiring(store)));
+    EXPECT_TRUE(driver.model.WiringPanel().staleText.empty());
 }
 
 TEST(BackThread, ChannelTwoReadsTheSecondInput) {
@@ -165,6 +169,8 @@ TEST(BackThread, FaultyLinkShowsTheErrorAndRecovers) {
         EXPECT_TRUE(driver.model.CommError());
         EXPECT_EQ(driver.model.Step(), 0);  // the step waits for a good read
         EXPECT_EQ(driver.statuses.back(), LoadString(kMsgMonitorCommunicationError));
+        // The message for a recording's error row.
+        EXPECT_FALSE(thread.LastError().empty());
         return 0;
     });
     const int before = driver.Locked([&] { return driver.completed; });
