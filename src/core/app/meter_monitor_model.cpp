@@ -36,8 +36,9 @@ MonitorRequest CMeterMonitorModel::NextRequest() {
             case kStepMaxMinFirst:
             case kStepMaxMinFirst + 1:
             case kStepMaxMinFirst + 2:
-                if (trendTab_ == step_ - kStepMaxMinFirst)
-                    return {kCmdInstantaneous + trendTab_, 0};
+                if (trendTab_ == step_ - kStepMaxMinFirst ||
+                    (chartShown_ && step_ == kStepMaxMinFirst))
+                    return {kCmdInstantaneous + step_ - kStepMaxMinFirst, 0};
                 break;
             case kStepEnergyFirst:
                 if (energyTab_ == 0 || energyTab_ == 1) return {kCmdEnergy1, 0};
@@ -87,6 +88,7 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
         case kStepMaxMinFirst + 1:
         case kStepMaxMinFirst + 2:
             update.fillMaxMin = step_ == trendTab_ + kStepMaxMinFirst;
+            update.trendValues = step_ == kStepMaxMinFirst;
             break;
         case kStepEnergyFirst:
         case kStepEnergyFirst + 1:
@@ -96,6 +98,7 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
             break;
         case kStepThd:
             update.fillThd = true;
+            update.trendThd = true;
             break;
         case kStepHarmonics:
             update.fillHarmonics = true;
