@@ -22,6 +22,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabBar;
+class QTabWidget;
 
 namespace voltaro {
 
@@ -32,6 +33,7 @@ class CHarmonicsGraph;
 class CLedIndicator;
 class CMaxMinPage;
 class CModbusInterface;
+class CTrendChart;
 class CVectorChart;
 
 class CMyVOLTARODlg : public CObserverDialog {
@@ -68,6 +70,8 @@ class CMyVOLTARODlg : public CObserverDialog {
     CHarmonicsGraph* HarmonicsGraph() const { return graph_; }
     CVectorChart* VectorChart() const { return vectors_; }
     CDataGridView* ThdGrid() const;
+    CTrendChart* TrendChart() const { return chart_; }
+    QTabWidget* Pages() const { return pages_; }
 
     // Stops monitoring and ends the window.
     void done(int result) override;
@@ -114,6 +118,8 @@ class CMyVOLTARODlg : public CObserverDialog {
     QLabel* fixedAo_ = nullptr;
     QPushButton* loopTest_ = nullptr;
     QLabel* loopStatus_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    CTrendChart* chart_ = nullptr;
 };
 
 }  // namespace voltaro
