@@ -72,13 +72,13 @@ std::vector<CellBinding> PresentThdCells() {
     return cells;
 }
 
-int64_t NowMs() {
+}  // namespace
+
+int64_t TrendNowMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
 }
-
-}  // namespace
 
 std::string TrendSeriesInfo::Name() const {
     return FormatMessageId(kTextTrendSeriesName, {label, unit});
@@ -186,7 +186,7 @@ void CTrendChartModel::ResetZoom() {
 TrendWindow CTrendChartModel::Window() const {
     if (zoomed_) return zoom_;
     int64_t end = paused_ ? pausedAt_ : latest_;
-    if (end == 0) end = NowMs();
+    if (end == 0) end = TrendNowMs();
     return {end - span_, end};
 }
 

@@ -37,6 +37,9 @@ std::vector<TrendSeriesInfo> ZcDetailTrendSeries(int channel);
 std::span<const int64_t> TrendSpans();
 std::string TrendSpanText(int64_t spanMs);
 
+// The present time as the chart's samples carry it: milliseconds since the epoch.
+int64_t TrendNowMs();
+
 struct TrendWindow {
     int64_t from;
     int64_t to;

@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 
 #include "core/platform/file_io.h"
@@ -35,12 +34,6 @@ constexpr mode_t kPngFileMode = 0644;
 constexpr double kValueMargin = 0.05;
 // Spans up to this show seconds on the time axis; longer ones the day.
 constexpr int64_t kSecondsFormatSpan = kTrendHourMs;
-
-int64_t NowMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
 
 }  // namespace
 
@@ -169,7 +162,7 @@ void CTrendChart::AttachTicked() {
 }
 
 void CTrendChart::AddSample(TrendGroup group, const CMeasurandsKT2& store) {
-    model_.Sample(NowMs(), group, store);
+    model_.Sample(TrendNowMs(), group, store);
 }
 
 void CTrendChart::AddSamples(bool values, bool thd, const CMeasurandsKT2& store) {
