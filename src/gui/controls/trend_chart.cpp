@@ -197,6 +197,7 @@ void CTrendChart::Redraw() {
         const double margin =
             high > low ? (high - low) * kValueMargin : std::max(1.0, std::abs(low) * kValueMargin);
         axes_[unit]->setRange(low - margin, high + margin);
+        axes_[unit]->applyNiceNumbers();  // round tick values
     }
     settingRange_ = true;
     timeAxis_->setFormat(window.to - window.from <= kSecondsFormatSpan
