@@ -15,6 +15,9 @@ packages+=(qt6-translations-l10n)
 # The package's contents made by the build: icons rendered from their SVG (rsvg-convert);
 # cpack's dependency list (dpkg-shlibdeps, and file to find the programs).
 packages+=(librsvg2-bin dpkg-dev file)
+# Qt Charts draws the monitors' trend charts; its CMake package needs Qt's OpenGL one, which
+# qt6-charts-dev does not pull in by itself.
+packages+=(qt6-charts-dev libqt6opengl6-dev)
 for group in "$@"; do
     case $group in
         # lintian checks the package; the package test reads its manual pages with man.

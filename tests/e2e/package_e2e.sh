@@ -31,10 +31,11 @@ done
 zcat "$usr/share/doc/voltaro/changelog.gz" | head -1 | grep -q "^voltaro ($version) " ||
     fail "the changelog does not begin with version $version"
 
-# Dependencies: the linked Qt libraries (from dpkg-shlibdeps), the platform plugins that
-# Qt loads at run time, and a Japanese font as a recommendation.
+# Dependencies: the linked Qt libraries (from dpkg-shlibdeps; Qt Charts draws the trend
+# charts), the platform plugins that Qt loads at run time, and a Japanese font as a
+# recommendation.
 depends=$(dpkg-deb -f "$deb" Depends)
-for package in libqt6widgets6 libqt6gui6 libqt6core6 libc6 qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqt6charts6 libc6 qt6-qpa-plugins; do
     expect_in "$package" "$depends"
 done
 expect_in "fonts-" "$(dpkg-deb -f "$deb" Recommends)"

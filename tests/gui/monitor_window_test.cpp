@@ -204,19 +204,21 @@ TEST_F(MonitorWindow, ClosingTheMonitorKeepsTheMainWindowRunning) {
         ParameterImage carry = DefaultImageOfRow(kRowKt2);
         CBasicParameterDialog window(carry, settings_);
         MessageBoxRecorder boxes;
-        auto closedMeter = OnModal<CMyVOLTARODlg>([](CMyVOLTARODlg* monitor) {
+        // Only the window the row opens is waited for: a watcher left waiting for the other
+        // would close a monitor of whatever test runs next in this process.
+        auto closed = row == kRowKt2 ? OnModal<CMyVOLTARODlg>([](CMyVOLTARODlg* monitor) {
             FindControlAs<QPushButton>(monitor, kIdCancel)->click();
-        });
-        auto closedPm = OnModal<CPMDialog>(
-            [](CPMDialog* monitor) { FindControlAs<QPushButton>(monitor, kIdCancel)->click(); });
+        })
+                                     : OnModal<CPMDialog>([](CPMDialog* monitor) {
+                                           FindControlAs<QPushButton>(monitor, kIdCancel)->click();
+                                       });
         QTimer::singleShot(0, &window, [&window] {
             test::RunConnected([&window] { window.Monitor(); });
             QTimer::singleShot(100, &window, [&window] { window.done(kStillRunning); });
         });
         window.show();
         EXPECT_EQ(window.exec(), kStillRunning) << row;
-        EXPECT_EQ(*closedMeter, row == kRowKt2);
-        EXPECT_EQ(*closedPm, row == kRowZc);
+        EXPECT_TRUE(*closed) << row;
         EXPECT_TRUE(boxes.Texts().empty());
     }
 }

@@ -40,7 +40,7 @@ MonitorRequest CMeterMonitorModel::NextRequest() {
             case kStepMaxMinFirst + 1:
             case kStepMaxMinFirst + 2:
                 if (recording_ || trendTab_ == step_ - kStepMaxMinFirst ||
-                    (step_ == kStepMaxMinFirst && vectorsAvailable_))
+                    (step_ == kStepMaxMinFirst && (vectorsAvailable_ || chartShown_)))
                     return {kCmdInstantaneous + step_ - kStepMaxMinFirst, 0};
                 break;
             case kStepEnergyFirst:
@@ -112,6 +112,7 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
                 wiring_ = CheckWiring(store);
                 update.wiringChanged = SetWiringChecked();
             }
+            update.trendValues = step_ == kStepMaxMinFirst;
             break;
         case kStepEnergyFirst:
         case kStepEnergyFirst + 1:
@@ -121,6 +122,7 @@ CycleUpdate CMeterMonitorModel::OnCommandDone(bool lastFailed, const CDeviceType
             break;
         case kStepThd:
             update.fillThd = true;
+            update.trendThd = true;
             break;
         case kStepHarmonics:
             update.fillHarmonics = true;

@@ -41,6 +41,9 @@ struct CycleUpdate {
     bool fillThd = false;            // THD grid
     bool fillHarmonics = false;      // copy the selected set into the harmonics graph
     bool fillAnalogOutputs = false;  // analogue-output grid, text 1185, button 1186
+    // The trend chart takes a sample of the present values or of the THD values.
+    bool trendValues = false;
+    bool trendThd = false;
     // Step 0 only: the Channel selector. When resetChannel, select its first entry and
     // give the thread channel 0.
     std::optional<bool> channelEnabled;
@@ -110,6 +113,11 @@ class CMeterMonitorModel {
     // every pass reads command 2 for it on such a device. A communication error since
     // makes the findings stale until the next check.
     WiringPanelView WiringPanel() const;
+
+    // While the trend chart shows, the present values are read every cycle whatever tab
+    // the max/min page shows (the THD values always are).
+    void SetChartShown(bool shown) { chartShown_ = shown; }
+    bool ChartShown() const { return chartShown_; }
     int EnergyTabShown() const { return energyTab_; }
 
     // The THD grid: a row activated by the user selects harmonic set row - 1 (rows 1 .. 10;
@@ -149,6 +157,7 @@ class CMeterMonitorModel {
     bool fixedBlink_ = false;
     bool loopTestVisible_ = false;
     int trendTab_ = kTabTrend;
+    bool chartShown_ = false;
     int energyTab_ = 0;
     int harmonicSet_ = 0;
     bool recording_ = false;

@@ -50,10 +50,14 @@ DetailUpdate CPMDetailModel::OnReadDone(const DetailRead& read, bool ok) {
         // A value read of the tab shown follows every THD read.
         update.fillThd = ok;
         update.fillHarmonics = ok && read.harmonicSet == harmonicSet_;
-        update.next = {false, tab_, harmonicSet_};
+        update.trendThd = ok;
+        const bool presentDue = chartShown_ && tab_ != kZcDetailTrend && lastValueView_ == tab_;
+        update.next = {false, presentDue ? kZcDetailTrend : tab_, harmonicSet_};
     } else {
         // Values of a tab that is no longer shown are not filled in.
+        lastValueView_ = read.view;
         update.fillMaxMin = ok && read.view == tab_;
+        update.trendValues = ok && read.view == kZcDetailTrend;
         update.next = {true, tab_, harmonicSet_};
     }
     return update;

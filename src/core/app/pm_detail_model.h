@@ -31,6 +31,8 @@ struct DetailUpdate {
     bool fillMaxMin = false;     // fill the max/min page, enable the tab control
     bool fillThd = false;        // fill the THD grid
     bool fillHarmonics = false;  // copy the selected set into the graph (it was read)
+    bool trendValues = false;    // the trend chart takes a sample of the present values
+    bool trendThd = false;       // ... or of the THD values
     DetailRead next;             // queue this read
 };
 
@@ -51,6 +53,9 @@ class CPMDetailModel {
     // the tab control until the next fill.
     void SelectTab(int tab) { tab_ = tab; }
     int Tab() const { return tab_; }
+    // While the trend chart shows and another tab than Trend is chosen, the value reads
+    // alternate between the present values and the tab's.
+    void SetChartShown(bool shown) { chartShown_ = shown; }
     // A row of the THD grid selects harmonic set row - 1 (rows 1 .. 10); false otherwise.
     bool SelectThdRow(int row);
     int HarmonicSet() const { return harmonicSet_; }
@@ -65,6 +70,8 @@ class CPMDetailModel {
   private:
     int channel_;
     int tab_ = kZcDetailTrend;
+    bool chartShown_ = false;
+    int lastValueView_ = kZcDetailTrend;
     int harmonicSet_ = 0;
     bool stopping_ = false;
     CMonitorStatus status_;

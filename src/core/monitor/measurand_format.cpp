@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cstdio>
+#include <optional>
 
 #include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
@@ -81,6 +82,34 @@ constexpr std::array<int8_t, kMeasurandIndexCount> BuildKinds() {
 }
 
 constexpr std::array<int8_t, kMeasurandIndexCount> kKinds = BuildKinds();
+
+// How a plain number of a kind is scaled from its slot and how many decimals it shows.
+struct KindScale {
+    double divisor;
+    int decimals;
+};
+std::optional<KindScale> ScaleOf(MeasurandKind kind) {
+    switch (kind) {
+        case kKindCurrent:
+            return KindScale{1000.0, 3};
+        case kKindVoltage:
+        case kKindFrequency:
+            return KindScale{100.0, 2};
+        case kKindActive:
+        case kKindReactive:
+        case kKindApparent:
+        case kKindCounter:
+            return KindScale{1.0, 0};
+        case kKindPowerFactor:
+            return KindScale{10000.0, 4};
+        case kKindOperatingTime:
+        case kKindPercent:
+        case kKindZcEnergy:
+            return KindScale{10.0, 1};
+        default:
+            return std::nullopt;
+    }
+}
 
 std::string IntegerText(long long value) {
     return std::to_string(value);
@@ -176,29 +205,18 @@ std::string FormatMeasurand(const CMeasurandsKT2& store, int index) {
     if (index >= kIdxModelName && index <= kIdxTagNumber) return DerivedText(store, index);
     const int32_t v = store.Value(index);
     const auto u = static_cast<uint32_t>(v);
-    switch (MeasurandKindOf(index)) {
-        case kKindCurrent:
-            return FixedText(v / 1000.0, 3);
-        case kKindVoltage:
-        case kKindFrequency:
-            return FixedText(v / 100.0, 2);
-        case kKindActive:
-        case kKindReactive:
-        case kKindApparent:
-        case kKindCounter:
-            return IntegerText(v);
-        case kKindPowerFactor:
-            return FixedText(v / 10000.0, 4);
+    const MeasurandKind kind = MeasurandKindOf(index);
+    if (const auto scale = ScaleOf(kind)) {
+        if (scale->decimals == 0) return IntegerText(v);
+        return FixedText(v / scale->divisor, scale->decimals);
+    }
+    switch (kind) {
         case kKindLeadLag:
             return v != 0 ? "lead" : "lag";
         case kKindActiveEnergy:
         case kKindReactiveEnergy:
         case kKindApparentEnergy:
             return EnergyText(v, store.Fraction(index + kFractionSlotDistance));
-        case kKindOperatingTime:
-        case kKindPercent:
-        case kKindZcEnergy:
-            return FixedText(v / 10.0, 1);
         case kKindAnalogOutput:
             return AnalogOutputText(store, index - kIdxAnalogOutput1);
         case kKindDate:
@@ -207,10 +225,20 @@ std::string FormatMeasurand(const CMeasurandsKT2& store, int index) {
             const auto previous = static_cast<uint32_t>(store.Value(index - 1));
             return HexPair(previous >> 16) + ":" + HexPair(u >> 8) + ":" + HexPair(u);
         }
-        case kKindBlank:
+        default:  // blanks; the scaled kinds are handled above
             return "";
     }
-    return "";
+}
+
+std::optional<double> MeasurandNumber(const CMeasurandsKT2& store, int index) {
+    const auto scale = ScaleOf(MeasurandKindOf(index));
+    if (!scale) return std::nullopt;
+    return store.Value(index) / scale->divisor;
+}
+
+int MeasurandDecimals(int index) {
+    const auto scale = ScaleOf(MeasurandKindOf(index));
+    return scale ? scale->decimals : 0;
 }
 
 std::string MeasurandNumberText(const CMeasurandsKT2& store, int index) {

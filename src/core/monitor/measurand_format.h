@@ -5,6 +5,7 @@
 // from the store's identity fields. Numbers use a dot decimal whatever the locale; no
 // unit and no decimal prefix is added.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -46,6 +47,14 @@ std::string FormatMeasurand(const CMeasurandsKT2& store, int index);
 // An energy value: whole in tenths, fraction an unsigned 2^-32 share of a tenth, shown
 // with 4 decimals (fraction 2147483648 adds 0.0500).
 std::string EnergyText(int32_t whole, uint32_t fraction);
+
+// The value of index scaled to its unit (amperes, volts, watts, hertz, percent, ...) for the
+// kinds shown as plain numbers (currents, voltages, frequency, powers, power factor,
+// percentages, counters, operating time, ZC energy); nothing for energies, texts and
+// blanks.
+std::optional<double> MeasurandNumber(const CMeasurandsKT2& store, int index);
+// The decimals FormatMeasurand shows for such a number (0 for other kinds).
+int MeasurandDecimals(int index);
 
 // The value of index as a plain number for a log file: the text of FormatMeasurand for
 // numeric kinds, 1 or 0 for lead/lag, empty for texts that are not numbers.

@@ -12,6 +12,7 @@
 
 #include "core/app/monitor_launch.h"
 #include "core/app/monitor_page_lists.h"
+#include "core/app/trend_chart_model.h"
 #include "core/platform/list_text_ids.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/ui_text_ids.h"
@@ -22,6 +23,7 @@
 #include "gui/controls/harmonics_graph.h"
 #include "gui/controls/led_indicator.h"
 #include "gui/controls/paint_support.h"
+#include "gui/controls/trend_chart.h"
 #include "gui/controls/vector_chart.h"
 #include "gui/dialogs/date_dialog.h"
 #include "gui/dialogs/device_info_dialog.h"
@@ -32,6 +34,7 @@
 #include "gui/monitor/monitor_grids.h"
 #include "gui/monitor/monitor_widgets.h"
 #include "gui/monitor/record_control.h"
+#include "gui/monitor/trend_pages.h"
 #include "gui/monitor/wiring_panel.h"
 
 namespace voltaro {
@@ -56,10 +59,15 @@ CMyVOLTARODlg::CMyVOLTARODlg(CModbusInterface& client, QWidget* parent)
     setWindowIcon(ProgramIcon());
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     auto* top = new QVBoxLayout(this);
-    auto* body = new QHBoxLayout;
+    auto* values = new QWidget(this);
+    auto* body = new QHBoxLayout(values);
+    body->setContentsMargins(0, 0, 0, 0);
     body->addWidget(BuildViews(), 5);
     body->addWidget(BuildDisplays(), 4);
-    top->addLayout(body, 1);
+    chart_ = new CTrendChart(MeterTrendSeries(), this);
+    pages_ =
+        MakeTrendPages(this, values, chart_, [this](bool shown) { model_.SetChartShown(shown); });
+    top->addWidget(pages_, 1);
     top->addWidget(BuildStatusLine());
     resize(sizeHint().expandedTo(QSize(kInitialWidth, kInitialHeight)));
 
@@ -252,6 +260,7 @@ void CMyVOLTARODlg::ShowUpdate(const CycleUpdate& update) {
     }
     if (update.fillThd) FillGrid(*ThdGrid(), store_, ThdValues());
     if (update.fillHarmonics) graph_->SetData(store_);
+    chart_->AddSamples(update.trendValues, update.trendThd, store_);
     if (update.fillAnalogOutputs) {
         FillGrid(*analogOutputs_->Grid(), store_, AnalogOutputValues());
         ShowFixedAo();
@@ -272,6 +281,8 @@ void CMyVOLTARODlg::EnergyTabChanged(int tab) {
 }
 
 void CMyVOLTARODlg::ChannelChanged(int entry) {
+    // The other input's values begin a new history.
+    if (entry != thread_.channel) chart_->Model().Clear();
     thread_.channel = entry;
     energyPage_->Model().channel = entry;
 }

@@ -22,6 +22,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabBar;
+class QTabWidget;
 
 namespace voltaro {
 
@@ -33,6 +34,7 @@ class CLedIndicator;
 class CMaxMinPage;
 class CModbusInterface;
 class CRecordControl;
+class CTrendChart;
 class CVectorChart;
 class CWiringPanel;
 
@@ -72,6 +74,8 @@ class CMyVOLTARODlg : public CObserverDialog {
     CWiringPanel* WiringPanel() const { return wiring_; }
     CRecordControl* Recording() const { return record_; }
     CDataGridView* ThdGrid() const;
+    CTrendChart* TrendChart() const { return chart_; }
+    QTabWidget* Pages() const { return pages_; }
 
     // Stops monitoring and ends the window.
     void done(int result) override;
@@ -121,6 +125,8 @@ class CMyVOLTARODlg : public CObserverDialog {
     QLabel* fixedAo_ = nullptr;
     QPushButton* loopTest_ = nullptr;
     QLabel* loopStatus_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    CTrendChart* chart_ = nullptr;
 };
 
 }  // namespace voltaro

@@ -9,6 +9,7 @@
 
 #include "core/app/meter_monitor_model.h"
 #include "core/app/monitor_page_lists.h"
+#include "core/app/trend_chart_model.h"
 #include "core/monitor/zc_reads.h"
 #include "core/platform/list_text_ids.h"
 #include "core/platform/ui_text_ids.h"
@@ -19,8 +20,10 @@
 #include "gui/controls/grid_frame.h"
 #include "gui/controls/harmonics_graph.h"
 #include "gui/controls/led_indicator.h"
+#include "gui/controls/trend_chart.h"
 #include "gui/monitor/monitor_grids.h"
 #include "gui/monitor/monitor_widgets.h"
+#include "gui/monitor/trend_pages.h"
 #include "gui/monitor/zc_max_min_page.h"
 #include "gui/monitor/zc_reset.h"
 
@@ -43,12 +46,17 @@ CPMDetailDialog::CPMDetailDialog(CModbusInterface& client, int channel, QWidget*
     setWindowIcon(ProgramIcon());
     setWindowFlag(Qt::WindowMinMaxButtonsHint);
     auto* top = new QVBoxLayout(this);
-    auto* body = new QHBoxLayout;
+    auto* values = new QWidget(this);
+    auto* body = new QHBoxLayout(values);
+    body->setContentsMargins(0, 0, 0, 0);
     tabs_ = MakeTabBar(this, kIdTabs, "tabs", kTextsTrendTab, kZcDetailReadCount);
     page_ = new CZCMaxMinPage(this);
     body->addWidget(TabbedPage(this, tabs_, page_), 3);
     body->addWidget(BuildThd(), 2);
-    top->addLayout(body, 1);
+    chart_ = new CTrendChart(ZcDetailTrendSeries(channel), this);
+    pages_ =
+        MakeTrendPages(this, values, chart_, [this](bool shown) { model_.SetChartShown(shown); });
+    top->addWidget(pages_, 1);
     top->addWidget(BuildStatusLine());
     resize(sizeHint().expandedTo(QSize(kInitialWidth, kInitialHeight)));
 
@@ -138,6 +146,7 @@ void CPMDetailDialog::ReadDone() {
     }
     if (update.fillThd) FillGrid(*ThdGrid(), store_, ThdValues());
     if (update.fillHarmonics) graph_->SetData(store_);
+    chart_->AddSamples(update.trendValues, update.trendThd, store_);
     ShowStatus();
     Queue(update.next);
 }

@@ -15,6 +15,7 @@
 class QLabel;
 class QPushButton;
 class QTabBar;
+class QTabWidget;
 
 namespace voltaro {
 
@@ -23,6 +24,7 @@ class CGridFrame;
 class CHarmonicsGraph;
 class CLedIndicator;
 class CModbusInterface;
+class CTrendChart;
 class CZCMaxMinPage;
 
 class CPMDetailDialog : public CObserverDialog {
@@ -47,6 +49,8 @@ class CPMDetailDialog : public CObserverDialog {
     QTabBar* Tabs() const { return tabs_; }
     CDataGridView* ThdGrid() const;
     QPushButton* ThdVoltageReset() const { return thdVoltageReset_; }
+    CTrendChart* TrendChart() const { return chart_; }
+    QTabWidget* Pages() const { return pages_; }
 
     // Close: the window ends at the next completion of its read.
     void reject() override;
@@ -84,6 +88,8 @@ class CPMDetailDialog : public CObserverDialog {
     QPushButton* thdVoltageReset_ = nullptr;
     QLabel* status_ = nullptr;
     CLedIndicator* led_ = nullptr;
+    QTabWidget* pages_ = nullptr;
+    CTrendChart* chart_ = nullptr;
 };
 
 }  // namespace voltaro

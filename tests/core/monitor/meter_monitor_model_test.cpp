@@ -2,6 +2,8 @@
 // command fills, errors, the Channel selector, blinking, and the hand-over of a ZC device.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/app/meter_monitor_model.h"
 #include "core/monitor/monitor_registers.h"
 #include "core/platform/message_format.h"
@@ -350,6 +352,37 @@ TEST(MeterMonitorCycle, WiringWithoutVectorsIsNotAvailableAndKeepsTheCycle) {
     EXPECT_EQ(view.summary, WiringSummaryText(CheckWiring(c.store)));
     EXPECT_FALSE(view.good);
     EXPECT_TRUE(view.findings.empty());
+}
+
+}  // namespace
+}  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+TEST(MeterMonitorCycle, ChartPageKeepsThePresentValuesComingWhateverTabShows) {
+    Cycle c;
+    c.model.SetTrendTab(kTabMax);
+    c.model.SetChartShown(true);
+    c.Start();
+    std::vector<CycleUpdate> updates;
+    for (int i = 0; i < 7; ++i)
+        updates.push_back(c.Done());
+    EXPECT_EQ(c.commands, (std::vector<int>{1, 2, 3, 5, 7, 8, 10, 1}));
+    // The present values go to the chart only; the page shows the maxima.
+    EXPECT_TRUE(updates[1].trendValues);
+    EXPECT_FALSE(updates[1].fillMaxMin);
+    EXPECT_TRUE(updates[2].fillMaxMin);
+    EXPECT_FALSE(updates[2].trendValues);
+    EXPECT_TRUE(updates[4].trendThd);
+    EXPECT_EQ(std::count_if(updates.begin(), updates.end(),
+                            [](auto& u) { return u.trendValues || u.trendThd; }),
+              2);
+    // A failed read gives the chart nothing.
+    c.model.SetChartShown(false);
+    EXPECT_FALSE(c.Done().trendValues);  // identity
+    EXPECT_FALSE(c.Done(true).trendValues);
+    EXPECT_EQ(c.commands.back(), 3);  // the chart is hidden: Max only
 }
 
 }  // namespace

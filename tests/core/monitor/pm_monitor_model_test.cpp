@@ -192,3 +192,39 @@ TEST(PmMonitorCycle, RecordingHoldsTheModuleTabAndRowsFollowTheRecordedView) {
 
 }  // namespace
 }  // namespace voltaro
+
+namespace voltaro {
+namespace {
+
+TEST(PmDetailCycle, ChartPageAlternatesPresentValuesWithTheTabShown) {
+    CPMDetailModel model(2);
+    model.SelectTab(kZcDetailMax);
+    model.SetChartShown(true);
+    DetailRead read = {true, kZcDetailTrend, 0};
+    std::vector<int> views;
+    int samples = 0, thdSamples = 0;
+    for (int i = 0; i < 8; ++i) {
+        const DetailUpdate update = model.OnReadDone(read, true);
+        if (!read.thd) views.push_back(read.view);
+        samples += update.trendValues;
+        thdSamples += update.trendThd;
+        read = update.next;
+    }
+    EXPECT_EQ(views,
+              (std::vector<int>{kZcDetailMax, kZcDetailTrend, kZcDetailMax, kZcDetailTrend}));
+    EXPECT_EQ(samples, 2);
+    EXPECT_EQ(thdSamples, 4);
+    // Hidden again: only the tab's values are read; a failed read samples nothing.
+    model.SetChartShown(false);
+    for (int i = 0; i < 4; ++i) {
+        const DetailUpdate update = model.OnReadDone(read, false);
+        EXPECT_FALSE(update.trendValues || update.trendThd);
+        if (!update.next.thd) {
+            EXPECT_EQ(update.next.view, kZcDetailMax);
+        }
+        read = update.next;
+    }
+}
+
+}  // namespace
+}  // namespace voltaro
