@@ -13,8 +13,8 @@ const StringEntry kData[] = {
     {kTextSafeBackupSaved, "Backup: %1!s!"},
     {kTextSafeVerified, "Read back and verified: the device holds every value written."},
     {kTextSafeVerifyMismatch,
-     "Verification failed: %1!d! parameters on the device differ from what was written: "
-     "%2!s!"},
+     "Verification failed: values on the device that differ from what was written: %1!d! "
+     "(%2!s!)"},
     {kTextSafeVerifyNotRead, "The written values could not be read back for verification: %1!s!"},
     {kTextSafeNotVerified, "Not verified (read-back is turned off)."},
     {kTextSafeRestored, "Restored the backup %1!s!."},

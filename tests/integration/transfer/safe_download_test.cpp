@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <sstream>
 
 #include "core/files/config_file.h"
@@ -21,8 +20,8 @@
 #include "core/transfer/progress_thread.h"
 #include "passcode_support.h"
 #include "sim_link.h"
-#include "support/changed_image.h"
 #include "support/json_value.h"
+#include "support/safe_download_support.h"
 #include "support/scoped_env.h"
 #include "support/test_support.h"
 
@@ -53,14 +52,6 @@ struct DataHome {
         for (std::string line; std::getline(in, line);)
             lines.push_back(JsonReader::Parse(line));
         return lines;
-    }
-    std::size_t Backups() const {
-        std::error_code error;
-        std::size_t count = 0;
-        for (auto it = std::filesystem::recursive_directory_iterator(BackupRootDirectory(), error);
-             it != std::filesystem::recursive_directory_iterator(); ++it)
-            count += it->is_regular_file() ? 1 : 0;
-        return count;
     }
 };
 
@@ -211,7 +202,7 @@ TEST(SafeDownload, OptionsOffMakeNoBackupAndNoReadBack) {
     EXPECT_EQ(outcome.verification, VerifyState::Off);
     EXPECT_TRUE(outcome.backupFile.empty());
     EXPECT_FALSE(outcome.parametersChanged);
-    EXPECT_EQ(home.Backups(), 0u);
+    EXPECT_EQ(test::CountBackups(), 0u);
     const JsonValue line = home.AuditLines().at(0);
     EXPECT_EQ(line["backup"].type, JsonValue::Type::Null);
     EXPECT_EQ(line["parameters_changed"].type, JsonValue::Type::Null);
@@ -227,7 +218,7 @@ TEST(SafeDownload, RefusalsBeforeWritingAreThrownAuditedAndBackUpNothing) {
                   RunSafeDownload(*link.client, DefaultImageOfRow(4), ui, view, Request());
               }),
               LoadString(kMsgDifferentDevice));
-    EXPECT_EQ(home.Backups(), 0u);
+    EXPECT_EQ(test::CountBackups(), 0u);
     EXPECT_TRUE(link.proxy.Writes().empty());
     const JsonValue line = home.AuditLines().at(0);
     EXPECT_EQ(line["result"].text, "failed");
