@@ -92,6 +92,11 @@ bool CliDownloadView::TransferWithProgress(CModbusInterface& client, const Param
     return RunTransferWithProgress(thread, nullptr);
 }
 
+bool CliDownloadView::UploadWithProgress(CModbusInterface& client, ParameterImage& image) {
+    CProgressThread thread(client, image, CProgressThread::kUpload);
+    return RunTransferWithProgress(thread, &image);
+}
+
 CliPasscodeInteraction::CliPasscodeInteraction(std::string command,
                                                std::optional<uint32_t> passcode, bool remember)
     : command_(std::move(command)), passcode_(passcode), remember_(remember) {}

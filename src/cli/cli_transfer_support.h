@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/device/passcode_interaction.h"
+#include "core/files/safe_download.h"
 #include "core/transfer/progress_thread.h"
 #include "core/transfer/protected_download.h"
 #include "core/work/observer.h"
@@ -38,10 +39,11 @@ class ProgressBar : public CObserver {
 // throw as RunTransfer does (an upload's image is copied into uploadTarget).
 bool RunTransferWithProgress(CProgressThread& thread, ParameterImage* uploadTarget);
 
-// voltaro-cli's part of the protected download: the progress bar.
-class CliDownloadView : public IDownloadView {
+// voltaro-cli's part of the (safe) protected download: the progress bars.
+class CliDownloadView : public ISafeDownloadView {
   public:
     bool TransferWithProgress(CModbusInterface& client, const ParameterImage& image) override;
+    bool UploadWithProgress(CModbusInterface& client, ParameterImage& image) override;
     void ShowBusy(bool) override {}
 };
 

@@ -3,19 +3,23 @@
 #include <chrono>
 #include <clocale>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "cli/cli_command.h"
 #include "cli/cli_transfer_support.h"
 #include "cli/connection_options.h"
+#include "cli/safe_download_report.h"
 #include "core/comm/modbus_interface.h"
 #include "core/files/config_file.h"
 #include "core/files/parameter_report.h"
+#include "core/files/safe_download.h"
 #include "core/model/parameter_image.h"
 #include "core/platform/list_text_ids.h"
 #include "core/platform/message_format.h"
 #include "core/platform/private_exception.h"
+#include "core/platform/profile.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
 #include "core/transfer/progress_thread.h"
@@ -27,6 +31,12 @@ namespace {
 std::string DeviceTitle() {
     std::string title = LoadString(kTextDevice);
     return title.empty() ? "Device" : title;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
 }
 
 std::string FileName(const std::string& path) {
@@ -78,6 +88,8 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
     std::string error;
     std::optional<std::string> passcodeText = TakeOption(parsed.rest, "--passcode", error);
     bool remember = TakeFlag(parsed.rest, "--remember");
+    const bool noBackup = TakeFlag(parsed.rest, "--no-backup");
+    const bool noVerify = TakeFlag(parsed.rest, "--no-verify");
     if (!error.empty()) return UsageError("download", error);
     if (std::string unknown = UnknownOptionError(parsed.rest); !unknown.empty())
         return UsageError("download", unknown);
@@ -88,19 +100,21 @@ int RunDownloadCommand(const std::vector<std::string>& args) {
     try {
         ParameterImage image;
         LoadConfigFile(parsed.rest[0], image);
+        SafeDownloadRequest request;
+        request.sourceFile = AbsolutePath(parsed.rest[0]);
+        // Downloading a backup restores it: the half-written state is not backed up again.
+        request.restore = IsBackupFile(parsed.rest[0]);
+        request.options = LoadSafeDownloadOptions(CUserProfile(), parsed.settings.mode);
+        if (noBackup || request.restore) request.options.backup = false;
+        if (noVerify) request.options.verify = false;
         CModbusInterface client(parsed.settings);
         CliPasscodeInteraction ui("download", passcode, remember);
         CliDownloadView view;
-        const ProtectedDownloadResult result = RunProtectedDownload(client, image, ui, view);
-        if (result == ProtectedDownloadResult::NotUnlocked) return kExitFailure;
-        if (result == ProtectedDownloadResult::Cancelled)
-            return Failure("download", LoadString(kTextCliCancelled));
-        if (!QuietOutput())
-            std::printf("%s\n", FormatMessageId(kTextCliDownloaded, {parsed.rest[0]}).c_str());
+        const SafeDownloadOutcome outcome = RunSafeDownload(client, image, ui, view, request);
+        return ReportSafeDownload(outcome, parsed.rest[0], request.restore);
     } catch (const CPrivateException& e) {
         return Failure("download", e.Message());
     }
-    return kExitOk;
 }
 
 void PrintDifferences(const CParameterReport& report, const ReportListing& listing) {
@@ -192,10 +206,12 @@ const CommandRegistrar kUpload("upload",
                                std::string("upload FILE.cfg [--timing] ") +
                                    ConnectionOptionsUsage(),
                                RunUploadCommand);
-const CommandRegistrar kDownload("download",
-                                 std::string("download FILE.cfg [--passcode N] [--remember] ") +
-                                     ConnectionOptionsUsage(),
-                                 RunDownloadCommand);
+const CommandRegistrar kDownload(
+    "download",
+    std::string("download FILE.cfg [--passcode N] [--remember] [--no-backup] "
+                "[--no-verify] ") +
+        ConnectionOptionsUsage(),
+    RunDownloadCommand);
 const CommandRegistrar kCompare("compare",
                                 std::string("compare FILE.cfg [OTHER.cfg]  (exit 3 on "
                                             "differences) ") +

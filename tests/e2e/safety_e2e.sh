@@ -66,7 +66,7 @@ stop_sim
 # A relock failure is told; SIGTERM and SIGHUP relock like SIGINT.
 start_sim --row 40 --delay-ms 40 --passcode 4321
 for signal in TERM HUP; do
-    "$cli" download a.cfg --passcode 4321 "${link[@]}" >"$work/out" 2>"$work/err" &
+    "$cli" download a.cfg --no-backup --passcode 4321 "${link[@]}" >"$work/out" 2>"$work/err" &
     cli_pid=$!
     sleep 1
     kill -"$signal" "$cli_pid"

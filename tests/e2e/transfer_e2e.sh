@@ -49,11 +49,12 @@ grep -q $'^"Display","Operation mode","' out.csv || fail "no Operation mode line
 run 0 report a.cfg --device "${link[@]}"
 expect_in "All parameters matching." "$out"
 
-# Ctrl-C during a download of a protected device: cancelled, link closed, relocked.
+# Ctrl-C during a download of a protected device: cancelled, link closed, relocked (without
+# the backup, so that the signal comes during the writes).
 run 0 protect --new 4321 "${link[@]}"
 stop_sim
 start_sim --row 40 --delay-ms 40 --passcode 4321
-"$cli" download a.cfg --passcode 4321 "${link[@]}" >"$work/out" 2>"$work/err" &
+"$cli" download a.cfg --no-backup --passcode 4321 "${link[@]}" >"$work/out" 2>"$work/err" &
 cli_pid=$!
 sleep 1
 kill -INT "$cli_pid"

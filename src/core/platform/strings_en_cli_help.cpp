@@ -96,11 +96,19 @@ const StringEntry kData[] = {
      "Reads every parameter of the device and saves them as a configuration file.\n"
      "  --timing   print the time the transfer took on standard error\n"},
     {kTextCliHelpDownload,
-     "Usage: voltaro-cli download FILE.cfg [--passcode N] [--remember] [CONNECTION]\n"
+     "Usage: voltaro-cli download FILE.cfg [--passcode N] [--remember] [--no-backup]\n"
+     "       [--no-verify] [CONNECTION]\n"
      "Writes the configuration file to the device, unlocking its passcode protection for\n"
      "the write and locking it again afterwards. The file must be for the device's model.\n"
+     "First the device's present configuration is saved as a backup (under\n"
+     "$XDG_DATA_HOME/voltaro/backups/SERIAL/); afterwards the written values are read back\n"
+     "and compared (exit 1 when they differ). Each download adds a line to\n"
+     "$XDG_DATA_HOME/voltaro/audit.log. Downloading a backup file restores it.\n"
+     "Infra-red links skip the backup unless the Connect dialog turns it on.\n"
      "  --passcode N   the device's passcode (default: the remembered one)\n"
-     "  --remember     remember the passcode for later commands\n"},
+     "  --remember     remember the passcode for later commands\n"
+     "  --no-backup    make no backup first\n"
+     "  --no-verify    do not read the written values back\n"},
     {kTextCliHelpCompare,
      "Usage: voltaro-cli compare FILE.cfg [OTHER.cfg] [CONNECTION]\n"
      "Compares the configuration file with the device, or with a second file, and lists\n"

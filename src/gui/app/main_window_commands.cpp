@@ -10,6 +10,7 @@
 #include "core/device/device_link.h"
 #include "core/device/passcode_protection.h"
 #include "core/files/config_file.h"
+#include "core/files/safe_download.h"
 #include "core/platform/list_text_ids.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
@@ -17,7 +18,6 @@
 #include "core/platform/resource_module.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
-#include "core/transfer/protected_download.h"
 #include "gui/app/control_names.h"
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
@@ -26,32 +26,13 @@
 #include "gui/dialogs/compare_dialog.h"
 #include "gui/dialogs/passcode_prompts.h"
 #include "gui/dialogs/progress_dialog.h"
+#include "gui/dialogs/safe_download_flow.h"
 #include "gui/monitor/my_voltaro_dlg.h"
 #include "gui/monitor/pm_dialog.h"
 
 namespace voltaro {
 
 namespace {
-
-// The main window's part of the protected download: the progress dialog, and the wait
-// cursor while the passcode protection is unlocked and locked again.
-class CDownloadView : public IDownloadView {
-  public:
-    explicit CDownloadView(QWidget* parent) : parent_(parent) {}
-    bool TransferWithProgress(CModbusInterface& client, const ParameterImage& image) override {
-        return RunWithProgress(parent_, client, image);
-    }
-    void ShowBusy(bool busy) override {
-        if (busy)
-            wait_.emplace();
-        else
-            wait_.reset();
-    }
-
-  private:
-    QWidget* parent_;
-    std::optional<WaitCursor> wait_;
-};
 
 // The Protect command's answers: the device's protection state is shown before the
 // protection dialog asks for the passcodes.
@@ -156,19 +137,27 @@ void CBasicParameterDialog::Download() {
         CModbusInterface client;
         if (!Connect(this, client)) return;
         if (!ReadControls(true)) return;
-        CPasscodePrompts prompts(this);
-        CDownloadView view(this);
         QElapsedTimer clock;
         clock.start();
-        switch (RunProtectedDownload(client, model_.Image(), prompts, view)) {
-            case ProtectedDownloadResult::Completed:
+        const SafeDownloadOutcome outcome =
+            DownloadSafely(this, client, model_.Image(), session_.document.FilePath());
+        switch (outcome.result) {
+            case SafeDownloadResult::Completed:
+                if (outcome.verification == VerifyState::Mismatched) {
+                    SetStatus(FailedStatus(kTextMainDownload));
+                    break;  // the device does not hold the changes: they stay unsaved
+                }
                 MarkClean(DocumentEvent::Downloaded);
-                SetStatus(ToQString(DownloadedStatus(model_.Image(), Seconds(clock))));
+                SetStatus(ToQString(DownloadedStatus(model_.Image(), Seconds(clock)) + "  " +
+                                    SafeDownloadStatusSuffix(outcome)));
                 break;
-            case ProtectedDownloadResult::Cancelled:
+            case SafeDownloadResult::Cancelled:
                 SetStatus(Text(kTextStatusDownloadCancelled));
                 break;
-            case ProtectedDownloadResult::NotUnlocked:
+            case SafeDownloadResult::Failed:
+                SetStatus(FailedStatus(kTextMainDownload));
+                break;
+            case SafeDownloadResult::NotUnlocked:
                 break;
         }
     } catch (const CPrivateException& error) {

@@ -1,5 +1,6 @@
 #include "gui/dialogs/comm_dialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -11,10 +12,12 @@
 #include <QVBoxLayout>
 
 #include "core/comm/modbus_interface.h"
+#include "core/files/safe_download.h"
 #include "core/model/value_helpers.h"
 #include "core/platform/list_text_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
+#include "core/platform/safe_download_text_ids.h"
 #include "core/platform/ui_text_ids.h"
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
@@ -98,6 +101,16 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
     grid->addWidget(service_, 8, 1);
     top->addWidget(pc);
 
+    auto* safety = new QGroupBox(Text(kTextSafeSettingsGroup), this);
+    auto* safetyRows = new QVBoxLayout(safety);
+    backup_ = new QCheckBox(Text(kTextSafeBackupSetting), safety);
+    backup_->setObjectName(QStringLiteral("backup_before_download"));
+    verify_ = new QCheckBox(Text(kTextSafeVerifySetting), safety);
+    verify_->setObjectName(QStringLiteral("verify_after_download"));
+    safetyRows->addWidget(backup_);
+    safetyRows->addWidget(verify_);
+    top->addWidget(safety);
+
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(Text(kTextConnectButton), QDialogButtonBox::AcceptRole);
     ok->setObjectName(ControlObjectName(kIdOk));
@@ -107,6 +120,11 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     top->addWidget(buttons);
+
+    backupByLink_ = {DefaultSafeDownloadOptions(ModbusTcp).backup,
+                     DefaultSafeDownloadOptions(Infrared).backup};
+    backup_->setChecked(backupByLink_[0]);
+    verify_->setChecked(DefaultSafeDownloadOptions(ModbusTcp).verify);
 
     // Fill from the settings.
     if (!ports_.empty()) port_->setCurrentIndex(0);
@@ -151,6 +169,24 @@ void CCommDialog::ModeChanged() {
         }
     }
     port_->setCurrentIndex(memory_->Reselect(mode, port_->currentIndex()));
+    // Infra-red keeps its own backup setting (off unless asked for).
+    backupByLink_[backupShownForInfrared_ ? 1 : 0] = backup_->isChecked();
+    backupShownForInfrared_ = mode == Infrared;
+    backup_->setChecked(backupByLink_[backupShownForInfrared_ ? 1 : 0]);
+}
+
+void CCommDialog::LoadSafeDownloadSettings(const CUserProfile& profile) {
+    backupByLink_ = {LoadSafeDownloadOptions(profile, ModbusTcp).backup,
+                     LoadSafeDownloadOptions(profile, Infrared).backup};
+    backupShownForInfrared_ = SelectedMode() == Infrared;
+    backup_->setChecked(backupByLink_[backupShownForInfrared_ ? 1 : 0]);
+    verify_->setChecked(LoadSafeDownloadOptions(profile, SelectedMode()).verify);
+}
+
+void CCommDialog::StoreSafeDownloadSettings(CUserProfile& profile) {
+    backupByLink_[backupShownForInfrared_ ? 1 : 0] = backup_->isChecked();
+    StoreSafeDownloadOptions(profile, ModbusTcp, {backupByLink_[0], verify_->isChecked()});
+    StoreSafeDownloadOptions(profile, Infrared, {backupByLink_[1], verify_->isChecked()});
 }
 
 void CCommDialog::accept() {
@@ -175,8 +211,10 @@ void CCommDialog::accept() {
 bool Connect(QWidget* parent, CModbusInterface& client) {
     CUserProfile profile;
     CCommDialog dialog(CComSettings(profile), BuildPortList(), parent);
+    dialog.LoadSafeDownloadSettings(profile);
     if (dialog.exec() != QDialog::Accepted) return false;
     dialog.Settings().Save(profile);
+    dialog.StoreSafeDownloadSettings(profile);
     profile.Save();
     client.settings = dialog.Settings();
     return true;

@@ -3,12 +3,14 @@
 // Controls are named "id<control id>" (core/app/connect_model.h); the buttons "id1"
 // (Connect) and "id2" (Cancel).
 #include <QDialog>
+#include <array>
 #include <memory>
 
 #include "core/app/connect_model.h"
 #include "core/comm/com_settings.h"
 #include "core/comm/port_list.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QRadioButton;
@@ -16,6 +18,7 @@ class QRadioButton;
 namespace voltaro {
 
 class CModbusInterface;
+class CUserProfile;
 
 class CCommDialog : public QDialog {
     Q_OBJECT
@@ -27,6 +30,11 @@ class CCommDialog : public QDialog {
     const CComSettings& Settings() const { return settings_; }
 
     void accept() override;
+
+    // The download safety settings (backup, kept apart for infra-red, and verify) from and to
+    // the profile; the backup box shows the setting of the link kind selected.
+    void LoadSafeDownloadSettings(const CUserProfile& profile);
+    void StoreSafeDownloadSettings(CUserProfile& profile);
 
   private:
     ConnectionMode SelectedMode() const;
@@ -45,6 +53,10 @@ class CCommDialog : public QDialog {
     QComboBox* stop_;
     QLineEdit* server_;
     QComboBox* service_;
+    QCheckBox* backup_;
+    QCheckBox* verify_;
+    std::array<bool, 2> backupByLink_{};  // [0] wired links, [1] infra-red
+    bool backupShownForInfrared_ = false;
 };
 
 // The step before every device transfer: loads the connection settings from the profile,

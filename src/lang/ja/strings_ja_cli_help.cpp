@@ -95,11 +95,19 @@ const StringEntry kData[] = {
      "機器のすべてのパラメータを読み出し、設定ファイルに保存します。\n"
      "  --timing   転送にかかった時間を標準エラー出力に表示\n"},
     {kTextCliHelpDownload,
-     "使い方: voltaro-cli download FILE.cfg [--passcode N] [--remember] [接続オプション]\n"
+     "使い方: voltaro-cli download FILE.cfg [--passcode N] [--remember] [--no-backup]\n"
+     "       [--no-verify] [接続オプション]\n"
      "設定ファイルを機器に書き込みます。書き込みの間はパスコード保護を解除し、終了後に\n"
      "元に戻します。ファイルは機器の形式のものが必要です。\n"
+     "書き込みの前に機器の現在の設定をバックアップとして保存し\n"
+     "($XDG_DATA_HOME/voltaro/backups/シリアル番号/)、書き込み後に値を読み戻して照合します\n"
+     "(異なる場合は終了コード 1)。ダウンロードごとに $XDG_DATA_HOME/voltaro/audit.log に\n"
+     "1 行を追加します。バックアップファイルをダウンロードすると復元になります。\n"
+     "赤外線接続では、接続ダイアログでオンにしない限りバックアップを省略します。\n"
      "  --passcode N   機器のパスコード (既定値: 記憶しているパスコード)\n"
-     "  --remember     パスコードを記憶して以後のコマンドで使用\n"},
+     "  --remember     パスコードを記憶して以後のコマンドで使用\n"
+     "  --no-backup    書き込み前のバックアップを作成しない\n"
+     "  --no-verify    書き込んだ値を読み戻さない\n"},
     {kTextCliHelpCompare,
      "使い方: voltaro-cli compare FILE.cfg [OTHER.cfg] [接続オプション]\n"
      "設定ファイルを機器、または2つ目のファイルと比較し、異なるパラメータを表示します。\n"
