@@ -1,11 +1,7 @@
 // voltaro-cli fleet against a fleet of 20 devices behind 5 gateways, all served by one
 // voltaro-sim --fleet process: upload all, the compare that finds the one changed device,
 // the summary and the JSON report, a failing device among good ones, and the refusals.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -13,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_process.h"
+#include "cli/sim_fleet.h"
 #include "core/platform/temp_dir.h"
 #include "support/cli_run.h"
 #include "support/json_value.h"
@@ -22,7 +18,6 @@ namespace voltaro {
 namespace {
 
 using namespace std::chrono_literals;
-using test::CliProcess;
 using test::CliRun;
 using test::ReadFile;
 using test::RunCli;
@@ -32,21 +27,8 @@ using test::WriteFile;
 constexpr int kGateways = 5;
 constexpr int kUnits = 4;
 
-// A loopback port nobody listens on just now.
-int FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
-}
-
 std::string Name(int gateway, int unit) {
-    return "g" + std::to_string(gateway) + "-u" + std::to_string(unit);
+    return test::FleetName(gateway, unit);
 }
 
 std::vector<std::string> Lines(const std::string& text) {
@@ -60,34 +42,16 @@ std::vector<std::string> Lines(const std::string& text) {
 class CliFleet : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (int g = 0; g < kGateways; ++g)
-            ports_.push_back(FreePort());
-        std::string text = "; 20 meters behind 5 gateways\n";
-        for (int u = 1; u <= kUnits; ++u)
-            for (int g = 0; g < kGateways; ++g)
-                text += "[" + Name(g, u) + "]\ntcp = 127.0.0.1:" + std::to_string(ports_[g]) +
-                        "\nunit = " + std::to_string(u) +
-                        "\nrow = 39\ntags = " + (g < 2 ? "east" : "west") + "\n\n";
-        fleet_ = dir_.File("fleet.ini");
-        WriteFile(fleet_, text);
-        CliProcess::Options options;
-        options.program = std::string(VOLTARO_BINARY_DIR) + "/bin/voltaro-sim";
-        sim_ = std::make_unique<CliProcess>(
-            std::vector<std::string>{"--fleet", fleet_, "--turnaround-ms", "0"}, options);
-        ASSERT_TRUE(sim_->WaitForLines(kGateways, 10s)) << sim_->Err();
+        sim_ = std::make_unique<test::SimFleet>(dir_, kGateways, kUnits,
+                                                std::vector<std::string>{"--turnaround-ms", "0"});
+        ASSERT_TRUE(sim_->Started()) << sim_->Process().Err();
+        fleet_ = sim_->Path();
     }
-    void TearDown() override {
-        if (sim_) {
-            sim_->Signal(SIGTERM);
-            EXPECT_EQ(sim_->Wait(10s), 0) << sim_->Err();
-        }
-    }
-    std::string Port(int gateway) const { return std::to_string(ports_[gateway]); }
+    std::string Port(int gateway) const { return sim_->Port(gateway); }
 
     TempDir dir_;
-    std::vector<int> ports_;
+    std::unique_ptr<test::SimFleet> sim_;
     std::string fleet_;
-    std::unique_ptr<CliProcess> sim_;
 };
 
 TEST_F(CliFleet, UploadsAllThenCompareFlagsTheOneChangedDevice) {
@@ -141,7 +105,8 @@ TEST_F(CliFleet, TagsSelectAndAFailingDeviceLeavesTheOthersAlone) {
     // device answers behind a served gateway, and a gateway where nobody listens.
     std::string text = ReadFile(fleet_);
     text += "[ghost-unit]\ntcp = 127.0.0.1:" + Port(0) + "\nunit = 9\ntags = east\n";
-    text += "[ghost-gateway]\ntcp = 127.0.0.1:" + std::to_string(FreePort()) + "\ntags = east\n";
+    text +=
+        "[ghost-gateway]\ntcp = 127.0.0.1:" + std::to_string(test::FreePort()) + "\ntags = east\n";
     WriteFile(dir_.File("more.ini"), text);
     const std::string report = dir_.File("r.json");
     const CliRun run = RunCli("fleet " + dir_.File("more.ini") + " --tags east --jobs 2 --report " +

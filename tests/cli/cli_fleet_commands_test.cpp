@@ -1,0 +1,102 @@
+// voltaro-cli fleet download, monitor and clock against protected simulated devices, and
+// Ctrl-C in the middle of a fleet run.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cli/sim_fleet.h"
+#include "core/platform/temp_dir.h"
+#include "support/cli_run.h"
+
+namespace voltaro {
+namespace {
+
+using namespace std::chrono_literals;
+using test::CliProcess;
+using test::CliRun;
+using test::ReadFile;
+using test::RunCli;
+using test::TempDir;
+using test::WriteFile;
+
+int Count(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+TEST(CliFleetCommands, DownloadMonitorAndClockThroughThePasscode) {
+    TempDir dir;
+    test::SimFleet sim(dir, 2, 1, {"--turnaround-ms", "0", "--passcode", "4711"});
+    ASSERT_TRUE(sim.Started()) << sim.Process().Err();
+    const std::string fleet = sim.Path() + " ";
+    ASSERT_EQ(RunCli("fleet " + fleet + "upload " + dir.File("up")).status, 0);
+    std::string changed = ReadFile(dir.File("up/g0-u1.cfg"));
+    const std::size_t at = changed.find("L5602=5");
+    ASSERT_NE(at, std::string::npos);
+    changed.replace(at, 7, "L5602=1");
+    const std::string file = dir.File("changed.cfg");
+    WriteFile(file, changed);
+
+    // Without a passcode (none remembered) nothing is written to either device.
+    CliRun run = RunCli("fleet " + fleet + "download " + file + " --yes");
+    EXPECT_EQ(run.status, 1) << run.out;
+    EXPECT_EQ(Count(run.out, "write protected"), 2) << run.out;
+    EXPECT_EQ(RunCli("fleet " + fleet + "compare " + dir.File("up/g0-u1.cfg")).status, 0);
+
+    run = RunCli("fleet " + fleet + "download " + file + " --yes --passcode 4711");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(Count(run.out, "changed.cfg written"), 2) << run.out;
+    run = RunCli("fleet " + fleet + "compare " + file);
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(Count(run.out, "same as changed.cfg"), 2) << run.out;
+    // Both devices were locked again: a write without the passcode is refused once more.
+    run = RunCli("fleet " + fleet + "download " + dir.File("up/g0-u1.cfg") + " --yes");
+    EXPECT_EQ(run.status, 1) << run.out;
+    EXPECT_EQ(Count(run.out, "write protected"), 2) << run.out;
+
+    // One row of measured values per device and run, appended to the device's log.
+    const std::string csv = dir.File("csv");
+    ASSERT_EQ(RunCli("fleet " + fleet + "monitor --once --csv " + csv).status, 0);
+    run = RunCli("fleet " + fleet + "monitor --once --csv " + csv);
+    EXPECT_EQ(run.status, 0) << run.out;
+    for (const char* name : {"g0-u1", "g1-u1"}) {
+        const std::string log = ReadFile(csv + "/" + name + ".csv");
+        EXPECT_EQ(Count(log, "\n"), 3) << name;  // the header and two rows
+        EXPECT_EQ(log.rfind("time,", 0), 0u) << name;
+    }
+
+    run = RunCli("fleet " + fleet + "clock --sync --passcode 4711");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(Count(run.out, "clock set to 20"), 2) << run.out;
+}
+
+TEST(CliFleetCommands, CtrlCFinishesTheRunningDeviceAndStartsNoOther) {
+    TempDir dir;
+    // Slow answers, each logged: the first request shows that the run has begun.
+    test::SimFleet sim(dir, 1, 3, {"--delay-ms", "10", "--log"});
+    ASSERT_TRUE(sim.Started()) << sim.Process().Err();
+    const std::string up = dir.File("up");
+    CliProcess cli({"fleet", sim.Path(), "--jobs", "1", "upload", up}, {});
+    const auto limit = std::chrono::steady_clock::now() + 20s;
+    while (sim.Process().Err().find(" <- ") == std::string::npos &&
+           std::chrono::steady_clock::now() < limit)
+        sim.Process().Drain(20ms);
+    ASSERT_NE(sim.Process().Err().find(" <- "), std::string::npos);
+    cli.Signal(SIGINT);
+    EXPECT_EQ(cli.Wait(60s), 1);
+    EXPECT_NE(cli.Err().find("no new one starts"), std::string::npos) << cli.Err();
+    EXPECT_NE(cli.Out().find("\ng0-u1   ok"), std::string::npos) << cli.Out();
+    EXPECT_EQ(Count(cli.Out(), "not started  -"), 2) << cli.Out();
+    EXPECT_NE(cli.Out().find("3 devices: 1 ok, 0 failed, 0 differ, 2 cancelled or not started"),
+              std::string::npos)
+        << cli.Out();
+    EXPECT_TRUE(std::filesystem::is_regular_file(up + "/g0-u1.cfg"));
+    EXPECT_FALSE(std::filesystem::exists(up + "/g0-u2.cfg"));
+}
+
+}  // namespace
+}  // namespace voltaro
