@@ -98,5 +98,39 @@ TEST(CliFleetCommands, CtrlCFinishesTheRunningDeviceAndStartsNoOther) {
     EXPECT_FALSE(std::filesystem::exists(up + "/g0-u2.cfg"));
 }
 
+TEST(CliFleetCommands, ASecondCtrlCStopsTheDownloadAndTheDeviceIsLockedAgain) {
+    TempDir dir;
+    test::SimFleet sim(dir, 1, 2, {"--turnaround-ms", "0", "--passcode", "4711"});
+    ASSERT_TRUE(sim.Started()) << sim.Process().Err();
+    ASSERT_EQ(RunCli("fleet " + sim.Path() + " upload " + dir.File("up")).status, 0);
+    // The same fleet again, slow and logged.
+    TempDir slowDir;
+    test::SimFleet slow(slowDir, 1, 2, {"--delay-ms", "20", "--log", "--passcode", "4711"});
+    ASSERT_TRUE(slow.Started()) << slow.Process().Err();
+
+    CliProcess cli({"fleet", slow.Path(), "--report", dir.File("r.json"), "download",
+                    dir.File("up/g0-u1.cfg"), "--yes", "--passcode", "4711"},
+                   {});
+    // Into the writes of the first device's download, then Ctrl-C twice.
+    const auto limit = std::chrono::steady_clock::now() + 20s;
+    while (slow.Process().Err().find("write") == std::string::npos &&
+           std::chrono::steady_clock::now() < limit)
+        slow.Process().Drain(10ms);
+    cli.Signal(SIGINT);
+    slow.Process().Drain(100ms);
+    cli.Signal(SIGINT);
+    EXPECT_EQ(cli.Wait(60s), 1);
+    const std::string report = ReadFile(dir.File("r.json"));
+    EXPECT_NE(report.find("{\"device\": \"g0-u1\", \"result\": \"cancelled\""), std::string::npos)
+        << report << cli.Err();
+    EXPECT_NE(report.find("{\"device\": \"g0-u2\", \"result\": \"not_started\""), std::string::npos)
+        << report;
+    // The cancelled device was locked again: without the passcode nothing gets in.
+    const CliRun run =
+        RunCli("fleet " + slow.Path() + " download " + dir.File("up/g0-u1.cfg") + " --yes");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(Count(run.out, "write protected"), 2) << run.out;
+}
+
 }  // namespace
 }  // namespace voltaro
