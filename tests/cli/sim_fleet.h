@@ -2,10 +2,7 @@
 // A fleet of simulated devices served by one voltaro-sim --fleet process, and the fleet file
 // that names them: GATEWAYS loopback ports with UNITS devices each, named "gG-uU", catalogue
 // row 39, the first two gateways tagged "east" and the others "west".
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -14,21 +11,16 @@
 #include <vector>
 
 #include "cli/cli_process.h"
+#include "core/comm/comm_test_util.h"
 #include "core/platform/temp_dir.h"
 
 namespace voltaro::test {
 
 // A loopback port nobody listens on just now.
 inline int FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
+    uint16_t port = 0;
+    ::close(LoopbackSocket(-1, port));
+    return port;
 }
 
 inline std::string FleetName(int gateway, int unit) {

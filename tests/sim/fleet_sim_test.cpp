@@ -1,12 +1,10 @@
 // voltaro-sim --fleet in process: the devices behind one port answer by unit id, like a
 // gateway, and what the simulator cannot serve is refused.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include "core/app/fleet_file.h"
+#include "core/comm/comm_test_util.h"
 #include "core/model/device_registers.h"
 #include "core/model/device_type.h"
 #include "core/platform/private_exception.h"
@@ -21,15 +19,9 @@ using test::RawTcp;
 using test::ReadPdu;
 
 int FreePort() {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    ::close(fd);
-    return ntohs(address.sin_port);
+    uint16_t port = 0;
+    ::close(voltaro::test::LoopbackSocket(-1, port));
+    return port;
 }
 
 std::vector<FleetDevice> Devices(const std::string& text) {
