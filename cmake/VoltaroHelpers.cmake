@@ -38,7 +38,9 @@ function(voltaro_test_dir name dir label)
     add_dependencies(${name} ${arg_PROGRAMS})
     set(_fixture FIXTURES_REQUIRED programs)
   endif()
+  # Backups and the audit log of downloads go to the build tree, never the user's own.
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
-    PROPERTIES LABELS ${label} TIMEOUT 120 ${_fixture})
+    PROPERTIES LABELS ${label} TIMEOUT 120 ${_fixture}
+      ENVIRONMENT XDG_DATA_HOME=${PROJECT_BINARY_DIR}/test-data)
 endfunction()

@@ -207,6 +207,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             o.faults.splitTcp = static_cast<int>(Integer(arg, value(), 0, 255));
         else if (arg == "--close-after")
             o.faults.closeAfter = static_cast<int>(Integer(arg, value(), 0, 1000000000));
+        else if (arg == "--fail-write")
+            o.faults.failWrite = static_cast<int>(Integer(arg, value(), 1, 1000000000));
+        else if (arg == "--lose-write")
+            o.faults.loseWrite = static_cast<int>(Integer(arg, value(), 1, 1000000000));
         else if (arg == "--exception")
             o.faults.exceptions.push_back(ParseExceptionRule(value()));
         else if (arg == "--log")
@@ -264,6 +268,9 @@ Faults (deterministic for --seed N):
   --delay-ms N           extra delay before every answer
   --split-tcp N          send TCP answers in N segments, 2 ms apart
   --close-after N        close a TCP connection after answering N requests
+  --fail-write N         refuse the N-th write request with exception 04, and its repetitions
+                         until another write comes (once)
+  --lose-write N         answer the N-th write request as done without storing it (once)
 Installation (the measured values, angles and powers agree with it):
   --wiring FAULT         reversed-ct=N (CT of phase N backwards), swapped=A,B (current
                          inputs A and B exchanged), missing-v=N (voltage input N open) or

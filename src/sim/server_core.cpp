@@ -5,6 +5,9 @@
 #include <ctime>
 #include <thread>
 
+#include "core/comm/rtu_framing.h"
+#include "sim/measured_values.h"
+
 namespace voltaro::sim {
 
 void SleepMs(double ms) {
@@ -23,10 +26,19 @@ std::optional<std::vector<uint8_t>> ServerCore::Handle(const std::vector<uint8_t
                                                        const std::string& channel,
                                                        FaultDecision& decision) {
     FaultSettings faults;
+    bool failWrite = false;
+    bool loseWrite = false;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         ++counts_.requests;
         faults = faults_;
+        if (!pdu.empty() && pdu[0] == kFunctionWriteMultiple) {
+            ++writes_;
+            // The refused write stays refused while the client repeats it.
+            failWrite = writes_ == faults.failWrite || pdu == refusedWrite_;
+            refusedWrite_ = failWrite ? pdu : std::vector<uint8_t>{};
+            loseWrite = writes_ == faults.loseWrite;
+        }
         // Always draw all four, so one fault's share does not shift another's sequence.
         std::uniform_real_distribution<double> share(0.0, 1.0);
         const double drop = share(random_), corrupt = share(random_);
@@ -41,7 +53,16 @@ std::optional<std::vector<uint8_t>> ServerCore::Handle(const std::vector<uint8_t
         if (log_) LogBytes(channel, "--", {}, "dropped (injected)");
         return std::nullopt;
     }
-    std::vector<uint8_t> answer = HandlePdu(model_, pdu, faults.exceptions);
+    std::vector<uint8_t> answer;
+    if (failWrite) {
+        answer = {static_cast<uint8_t>(pdu[0] | 0x80), kDeviceFailure};
+        if (log_) LogBytes(channel, "--", {}, "write refused (injected)");
+    } else if (loseWrite && pdu.size() >= 5) {
+        answer.assign(pdu.begin(), pdu.begin() + 5);  // the echo of a write that was done
+        if (log_) LogBytes(channel, "--", {}, "write lost (injected)");
+    } else {
+        answer = HandlePdu(model_, pdu, faults.exceptions);
+    }
     SleepMs(line_.turnaroundMs + faults.delayMs);
     Count(&SimulatorCounts::answers);
     if (answer.size() >= 2 && (answer[0] & 0x80) != 0) Count(&SimulatorCounts::exceptions);
@@ -94,6 +115,8 @@ std::string ServerCore::Summary() const {
 void ServerCore::SetFaults(const FaultSettings& faults) {
     std::lock_guard<std::mutex> lock(mutex_);
     faults_ = faults;
+    writes_ = 0;
+    refusedWrite_.clear();
 }
 
 FaultSettings ServerCore::Faults() const {

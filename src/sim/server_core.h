@@ -68,6 +68,8 @@ class ServerCore {
     FaultSettings faults_;
     std::mt19937_64 random_;
     SimulatorCounts counts_;
+    int writes_ = 0;                     // write requests since the faults were set
+    std::vector<uint8_t> refusedWrite_;  // the write refused by failWrite, while repeated
 };
 
 // Sleeps for a number of milliseconds (fractions allowed); nothing for 0 or less.

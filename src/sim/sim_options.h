@@ -37,6 +37,12 @@ struct FaultSettings {
     int delayMs = 0;              // extra delay before every answer
     int splitTcp = 0;             // TCP answers sent in this many segments (0, 1: whole)
     int closeAfter = 0;           // close a TCP connection after this many requests
+    // One-shot write faults, counted over the write requests since the faults were set
+    // (0: none): the failWrite-th is refused with exception 04 (nothing stored), and so are
+    // its repetitions (the client's retries) until another write comes; the loseWrite-th is
+    // answered as done but not stored. Later writes succeed.
+    int failWrite = 0;
+    int loseWrite = 0;
     std::vector<ExceptionRule> exceptions;
 };
 

@@ -1,8 +1,8 @@
 # Sourced by the e2e scripts once $cli is set: a work directory with its own profile and
-# runtime directory (removed at exit, after a simulator in $sim_pid is stopped), failure
+# runtime and data directory (removed at exit, after a simulator in $sim_pid is stopped), failure
 # counting, and voltaro-cli runs.
 work=$(mktemp -d)
-export VOLTARO_PROFILE=$work/profile.ini XDG_RUNTIME_DIR=$work
+export VOLTARO_PROFILE=$work/profile.ini XDG_RUNTIME_DIR=$work XDG_DATA_HOME=$work/data
 sim_pid=
 cleanup() {
     [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null

@@ -140,5 +140,31 @@ TEST(SimFaults, BadSettingsAreRefused) {
     EXPECT_THROW(sim.SetFaults(faults), std::exception);
 }
 
+// The N-th write is refused (nothing stored) or lost (acknowledged, nothing stored), once;
+// reads do not count, and setting the faults again starts counting anew.
+TEST(SimFaults, OneShotWriteFaults) {
+    FaultSettings faults;
+    faults.failWrite = 2;
+    Simulator sim(WithFaults(faults));
+    RawTcp tcp(sim.StartTcp());
+    const Bytes done = tcp.Request(WritePdu(5200, {2}));
+    EXPECT_EQ(done.at(0), 16);
+    EXPECT_FALSE(tcp.Request(ReadPdu(5200, 1)).empty());
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {1})), (Bytes{0x90, 4}));
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {1})), (Bytes{0x90, 4}));  // a retry: the same
+    EXPECT_EQ(sim.Register(5200), 2);
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {2})), done);  // another write succeeds ...
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {1})), done);  // ... and so do later ones
+    EXPECT_EQ(sim.Register(5200), 1);
+
+    faults = FaultSettings{};
+    faults.loseWrite = 1;
+    sim.SetFaults(faults);
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {2})), done);  // answered as done ...
+    EXPECT_EQ(sim.Register(5200), 1);                   // ... but not stored
+    EXPECT_EQ(tcp.Request(WritePdu(5200, {2})), done);
+    EXPECT_EQ(sim.Register(5200), 2);
+}
+
 }  // namespace
 }  // namespace voltaro::sim::test

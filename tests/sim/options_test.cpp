@@ -53,7 +53,9 @@ TEST(SimOptions, ParsesDeviceTransportAndFaults) {
                                                "4@5600-5602", "--exception",
                                                "11@9601",     "--split-tcp",
                                                "3",           "--close-after",
-                                               "5",           "--turnaround-ms",
+                                               "5",           "--fail-write",
+                                               "7",           "--lose-write",
+                                               "9",           "--turnaround-ms",
                                                "0",           "--line-speed",
                                                "--seed",      "99",
                                                "--log"});
@@ -69,6 +71,8 @@ TEST(SimOptions, ParsesDeviceTransportAndFaults) {
     EXPECT_TRUE(line.pty);
     EXPECT_TRUE(line.ptyLink.empty());
     EXPECT_DOUBLE_EQ(o.faults.drop, 0.25);
+    EXPECT_EQ(o.faults.failWrite, 7);
+    EXPECT_EQ(o.faults.loseWrite, 9);
     ASSERT_EQ(o.faults.exceptions.size(), 2u);
     EXPECT_EQ(o.faults.exceptions[0].code, 4);
     EXPECT_EQ(o.faults.exceptions[0].last, 5602);

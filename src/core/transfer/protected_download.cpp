@@ -45,11 +45,21 @@ void RelockOrTell(CPasscodeProtection& protection, IDownloadView& view,
 ProtectedDownloadResult RunProtectedDownload(CModbusInterface& client, const ParameterImage& image,
                                              IPasscodeInteraction& interaction, IDownloadView& view,
                                              PasscodeTimings timings) {
-    // An image that the device must not take, or a device of another type, is refused
-    // before the unlock writes anything or asks for a passcode.
+    // An image that the device must not take is refused before the device is locked.
     CheckDownloadValues(image);
     // Another program's download to the same device would relock it half-way through.
     const CDeviceLock deviceLock(client.settings);
+    return RunProtectedDownloadHoldingLock(client, image, interaction, view, timings);
+}
+
+ProtectedDownloadResult RunProtectedDownloadHoldingLock(CModbusInterface& client,
+                                                        const ParameterImage& image,
+                                                        IPasscodeInteraction& interaction,
+                                                        IDownloadView& view,
+                                                        PasscodeTimings timings) {
+    // An image that the device must not take, or a device of another type, is refused
+    // before the unlock writes anything or asks for a passcode.
+    CheckDownloadValues(image);
     CPasscodeProtection protection(interaction, timings);
     {
         BusyView busy(view);

@@ -37,5 +37,12 @@ enum class ProtectedDownloadResult {
 ProtectedDownloadResult RunProtectedDownload(CModbusInterface& client, const ParameterImage& image,
                                              IPasscodeInteraction& interaction, IDownloadView& view,
                                              PasscodeTimings timings = {});
+// The same for a caller that holds the device's CDeviceLock already (for a longer sequence
+// around the download, e.g. a backup before it and a read-back after it).
+ProtectedDownloadResult RunProtectedDownloadHoldingLock(CModbusInterface& client,
+                                                        const ParameterImage& image,
+                                                        IPasscodeInteraction& interaction,
+                                                        IDownloadView& view,
+                                                        PasscodeTimings timings = {});
 
 }  // namespace voltaro

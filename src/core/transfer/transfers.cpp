@@ -72,13 +72,6 @@ bool Wrapped(const CModbusInterface& client, F&& body) {
     }
 }
 
-// Blocks that a download skips: the mode word itself, and in DIP mode the values that
-// the switches set.
-bool SkippedOnDownload(const ParameterBlock& block, bool zc, bool dipMode) {
-    if (block.word == kWordConfigurationMode) return true;
-    return dipMode && SetByDipSwitches(block, zc);
-}
-
 bool UploadBody(ParameterImage& image, CModbusInterface& client, IProgressSink& progress) {
     bool swap = ReadSwapFlag(client);
     const CDeviceType identified = ReadFromDevice(client);
@@ -131,12 +124,10 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
     // KT2 firmware 1.00 and earlier takes one block per write request.
     const uint16_t firmware = ReadOne(client, kFirmwareVersionRegister);
     const bool singleBlock = type.HasFeature(0, FAM_KT2) && firmware <= 100;
-    bool dipMode = false;
     if (type.HasFeature(0, FAM_ZB | FAM_ZC)) {
         uint16_t mode = ReadOne(client, zc ? kZcModeRegister : kZbModeRegister);
         if ((mode & 1) != image.words[kWordConfigurationMode])
             throw CPrivateException(kMsgDipSwitchMismatch);
-        dipMode = image.words[kWordConfigurationMode] == 0;
     }
 
     const auto blocks = BlockTableFor(type);
@@ -148,7 +139,7 @@ bool DownloadBody(const ParameterImage& image, CModbusInterface& client, IProgre
     for (std::size_t i = 0; i < blocks.size(); ++i) {
         const ParameterBlock& block = blocks[i];
         if (!block.AppliesTo(features)) continue;
-        if (SkippedOnDownload(block, zc, dipMode)) {
+        if (!WrittenByDownload(block, image)) {
             groupStart = -1;  // a pending group is dropped unwritten
         } else {
             if (groupStart < 0) {
@@ -199,6 +190,14 @@ void CheckDownloadValues(const ParameterImage& image) {
 
 void CheckSameDeviceType(const ParameterImage& image, CModbusInterface& client) {
     RefuseDifferentDevice(image, ReadFromDevice(client));
+}
+
+bool WrittenByDownload(const ParameterBlock& block, const ParameterImage& image) {
+    if (block.word == kWordConfigurationMode) return false;
+    const CDeviceType& type = image.deviceType;
+    const bool dipMode =
+        type.HasFeature(0, FAM_ZB | FAM_ZC) && image.words[kWordConfigurationMode] == 0;
+    return !(dipMode && SetByDipSwitches(block, type.HasFeature(0, FAM_ZC)));
 }
 
 }  // namespace voltaro

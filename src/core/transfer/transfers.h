@@ -9,6 +9,7 @@ namespace voltaro {
 
 class CModbusInterface;
 class ParameterImage;
+struct ParameterBlock;
 
 // Receives a transfer's progress (0 to 100) after each step; false asks it to stop.
 class IProgressSink {
@@ -38,5 +39,10 @@ void CheckDownloadValues(const ParameterImage& image);
 // ... and kMsgDifferentDevice when the device on client (identified here, link open) is of
 // another catalogue row than image.
 void CheckSameDeviceType(const ParameterImage& image, CModbusInterface& client);
+
+// Whether Download writes block of image's table: not the configuration mode word, and in
+// DIP mode (the image's mode word, which Download checks against the device) not the values
+// that the switches set. Verification compares exactly these blocks.
+bool WrittenByDownload(const ParameterBlock& block, const ParameterImage& image);
 
 }  // namespace voltaro
