@@ -80,6 +80,8 @@ struct FleetArguments {
     int jobs = kDefaultJobs;
     std::optional<std::string> report;
     std::string commandName;  // identify, upload, ...
+    bool noBackup = false;
+    bool noVerify = false;
     FleetCommand command;
 };
 
@@ -116,6 +118,8 @@ std::string Parse(std::vector<std::string> rest, FleetArguments& arguments) {
     const bool yes = TakeFlag(rest, "--yes");
     const bool once = TakeFlag(rest, "--once");
     const bool sync = TakeFlag(rest, "--sync");
+    const bool noBackup = TakeFlag(rest, "--no-backup");
+    const bool noVerify = TakeFlag(rest, "--no-verify");
     if (!error.empty()) return error;
     if (std::string unknown = UnknownOptionError(rest); !unknown.empty()) return unknown;
     if (rest.size() < 2) return LoadString(kMsgFleetUsage);
@@ -141,6 +145,10 @@ std::string Parse(std::vector<std::string> rest, FleetArguments& arguments) {
     if (passcode && !writes) return FormatMessageId(kTextCliUnknownOption, {"--passcode"});
     if (yes && *kind != FleetCommand::kDownload)
         return FormatMessageId(kTextCliUnknownOption, {"--yes"});
+    if ((noBackup || noVerify) && *kind != FleetCommand::kDownload)
+        return FormatMessageId(kTextCliUnknownOption, {noBackup ? "--no-backup" : "--no-verify"});
+    arguments.noBackup = noBackup;
+    arguments.noVerify = noVerify;
     if ((once || csv) && *kind != FleetCommand::kMonitor)
         return FormatMessageId(kTextCliUnknownOption, {once ? "--once" : "--csv"});
     if (sync && *kind != FleetCommand::kClock)
@@ -186,9 +194,16 @@ std::vector<FleetDevice> Prepare(FleetArguments& arguments) {
         if (const FileStatus status = CheckSaveTarget(*arguments.report); !status)
             throw CPrivateException(FormatMessageId(
                 kMsgFleetReportFailed, {*arguments.report, status.Text(*arguments.report)}));
+    const CUserProfile profile;
     if (!command.passcode &&
         (command.kind == FleetCommand::kDownload || command.kind == FleetCommand::kClock))
-        command.passcode = LoadRememberedPasscode(CUserProfile());
+        command.passcode = LoadRememberedPasscode(profile);
+    for (int mode : {ModbusRtu, ModbusTcp, Infrared}) {
+        SafeDownloadOptions& safety = command.safety[mode];
+        safety = LoadSafeDownloadOptions(profile, mode);
+        safety.backup = safety.backup && !arguments.noBackup;
+        safety.verify = safety.verify && !arguments.noVerify;
+    }
     return devices;
 }
 

@@ -2,8 +2,10 @@
 // clock, each through the core functions of the single-device command.
 #include "cli/fleet_jobs.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <initializer_list>
 
 #include "cli/cli_transfer_support.h"
 #include "core/comm/modbus_interface.h"
@@ -17,10 +19,10 @@
 #include "core/monitor/monitor_record.h"
 #include "core/platform/fleet_text_ids.h"
 #include "core/platform/message_format.h"
+#include "core/platform/safe_download_text_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/utc_time.h"
 #include "core/transfer/progress_thread.h"
-#include "core/transfer/protected_download.h"
 
 namespace voltaro::cli {
 namespace {
@@ -66,17 +68,29 @@ class FleetPasscodeAnswers : public IPasscodeInteraction {
     std::optional<uint32_t> passcode_;
 };
 
-class FleetDownloadView : public IDownloadView {
+// The safe download's transfers without display, each stopped by an aborted run.
+class FleetDownloadView : public ISafeDownloadView {
   public:
     explicit FleetDownloadView(const std::atomic<bool>* abort) : watch_(abort) {}
     bool TransferWithProgress(CModbusInterface& client, const ParameterImage& image) override {
         return RunDownload(client, image, &watch_);
+    }
+    bool UploadWithProgress(CModbusInterface& client, ParameterImage& image) override {
+        return RunUpload(client, image, &watch_);
     }
     void ShowBusy(bool) override {}
 
   private:
     AbortWatch watch_;
 };
+
+// Texts joined into one message, the empty ones left out.
+std::string Joined(std::initializer_list<std::string> parts) {
+    std::string text;
+    for (const std::string& part : parts)
+        if (!part.empty()) text += (text.empty() ? "" : " ") + part;
+    return text;
+}
 
 FleetJobResult Cancelled() {
     return {FleetOutcome::kCancelled, {}};
@@ -142,13 +156,31 @@ FleetJobResult Download(const FleetDevice& device, const FleetCommand& command) 
     CModbusInterface client(device.settings);
     FleetPasscodeAnswers answers(command.passcode);
     FleetDownloadView view(command.abort);
-    switch (RunProtectedDownload(client, command.image, answers, view)) {
-        case ProtectedDownloadResult::Completed:
-            return {FleetOutcome::kOk,
-                    FormatMessageId(kMsgFleetDownloaded, {FileName(command.path)})};
-        case ProtectedDownloadResult::Cancelled:
-            return Cancelled();
-        case ProtectedDownloadResult::NotUnlocked:
+    SafeDownloadRequest request;
+    request.sourceFile = command.path;
+    request.options = command.safety[std::clamp(device.settings.mode, 0, 2)];
+    const SafeDownloadOutcome outcome =
+        RunSafeDownload(client, command.image, answers, view, request);
+    const std::string backup = !outcome.backupFile.empty() || request.options.backup
+                                   ? BackupText(outcome)
+                                   : LoadString(kTextSafeNoBackupTaken);
+    const std::string safety = Joined({VerificationText(outcome), backup, outcome.auditError});
+    switch (outcome.result) {
+        case SafeDownloadResult::Completed: {
+            const bool verified = outcome.verification == VerifyState::Matched ||
+                                  outcome.verification == VerifyState::Off;
+            // A device whose values were not confirmed, or whose operation has no audit
+            // line, did not succeed.
+            const bool ok = verified && outcome.auditError.empty();
+            return {
+                ok ? FleetOutcome::kOk : FleetOutcome::kFailed,
+                Joined({FormatMessageId(kMsgFleetDownloaded, {FileName(command.path)}), safety})};
+        }
+        case SafeDownloadResult::Cancelled:
+            return {FleetOutcome::kCancelled, safety};
+        case SafeDownloadResult::Failed:
+            return Failed(Joined({outcome.failure, safety}));
+        case SafeDownloadResult::NotUnlocked:
             break;
     }
     return Failed(answers.error.empty() ? LoadString(kMsgFleetNotUnlocked) : answers.error);

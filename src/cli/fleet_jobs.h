@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/app/fleet_run.h"
+#include "core/files/safe_download.h"
 #include "core/model/parameter_image.h"
 
 namespace voltaro::cli {
@@ -18,6 +19,9 @@ struct FleetCommand {
     std::string path;      // upload, monitor: the directory; compare, download: the file
     ParameterImage image;  // compare, download: the file, read once before the run
     std::optional<uint32_t> passcode;  // download, clock: --passcode, else the remembered one
+    // download: backup and read-back by link kind (ModbusRtu, ModbusTcp, Infrared), from the
+    // profile and --no-backup / --no-verify
+    SafeDownloadOptions safety[3];
     // Set by a second Ctrl-C: running transfers stop at their next step (and still lock the
     // device again), as the single-device commands do on the first.
     const std::atomic<bool>* abort = nullptr;

@@ -50,6 +50,9 @@ TEST(CliFleetCommands, DownloadMonitorAndClockThroughThePasscode) {
     run = RunCli("fleet " + fleet + "download " + file + " --yes --passcode 4711");
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(Count(run.out, "changed.cfg written"), 2) << run.out;
+    // Each device backed up before and read back after.
+    EXPECT_EQ(Count(run.out, "Read back and verified"), 2) << run.out;
+    EXPECT_EQ(Count(run.out, "Backup: "), 2) << run.out;
     run = RunCli("fleet " + fleet + "compare " + file);
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(Count(run.out, "same as changed.cfg"), 2) << run.out;
@@ -130,6 +133,37 @@ TEST(CliFleetCommands, ASecondCtrlCStopsTheDownloadAndTheDeviceIsLockedAgain) {
         RunCli("fleet " + slow.Path() + " download " + dir.File("up/g0-u1.cfg") + " --yes");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(Count(run.out, "write protected"), 2) << run.out;
+}
+
+TEST(CliFleetCommands, ADownloadFailingPartWayNamesTheBackupOfEachDevice) {
+    TempDir dir;
+    TempDir healthyDir;
+    test::SimFleet healthy(healthyDir, 1, 1, {"--turnaround-ms", "0"});
+    ASSERT_TRUE(healthy.Started()) << healthy.Process().Err();
+    ASSERT_EQ(RunCli("fleet " + healthy.Path() + " upload " + dir.File("up")).status, 0);
+    const std::string file = dir.File("up/g0-u1.cfg");
+    // Backup and read-back can be turned off for a run.
+    CliRun run =
+        RunCli("fleet " + healthy.Path() + " download " + file + " --yes --no-backup --no-verify");
+    EXPECT_EQ(run.status, 0) << run.out;
+    EXPECT_EQ(Count(run.out, "No backup was made"), 1) << run.out;
+    EXPECT_EQ(Count(run.out, "Not verified"), 1) << run.out;
+
+    // Every device refuses its second write: each fails after writing began, with its backup.
+    test::SimFleet failing(dir, 2, 1, {"--turnaround-ms", "0", "--fail-write", "2"});
+    ASSERT_TRUE(failing.Started()) << failing.Process().Err();
+    run = RunCli("fleet " + failing.Path() + " download " + file + " --yes");
+    EXPECT_EQ(run.status, 1) << run.out;
+    EXPECT_NE(run.out.find("2 devices: 0 ok, 2 failed"), std::string::npos) << run.out;
+    EXPECT_EQ(Count(run.out, "Backup: "), 2) << run.out;
+    for (const std::string& line : {std::string("\ng0-u1 "), std::string("\ng1-u1 ")}) {
+        const std::size_t at = run.out.find(line);
+        ASSERT_NE(at, std::string::npos) << run.out;
+        const std::size_t backup = run.out.find("Backup: ", at);
+        const std::string path =
+            run.out.substr(backup + 8, run.out.find_first_of(" \n", backup + 8) - backup - 8);
+        EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
+    }
 }
 
 }  // namespace
