@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "cli/cli_command.h"
+#include "core/platform/fleet_text_ids.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
@@ -46,6 +47,8 @@ constexpr CommandHelp kHelp[] = {
      "voltaro-cli loop-test on --yes --tcp 192.0.2.10"},
     {"wiring-check", kTextCliSummaryWiringCheck, kMsgWiringUsage, true,
      "voltaro-cli wiring-check --tcp 192.0.2.10"},
+    {"fleet", kTextCliSummaryFleet, kTextCliHelpFleet, false,
+     "voltaro-cli fleet plant.ini --report upload.json upload configs/"},
 };
 
 const Command* FindCommand(const std::string& name) {

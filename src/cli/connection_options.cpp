@@ -1,7 +1,6 @@
 #include "cli/connection_options.h"
 
-#include <cstdlib>
-
+#include "core/comm/connection_values.h"
 #include "core/platform/message_format.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
@@ -9,77 +8,13 @@
 namespace voltaro::cli {
 namespace {
 
-bool ParseInt(const std::string& text, int low, int high, int& value) {
-    if (text.empty() || text.size() > 9) return false;
-    for (char c : text)
-        if (c < '0' || c > '9') return false;
-    value = std::atoi(text.c_str());
-    return value >= low && value <= high;
-}
-
-// Applies one option with its value; returns an error text or "".
+// The rules live with the core, so that a fleet file checks its values as the command line does.
 std::string Apply(const std::string& name, const std::string& value, CComSettings& s) {
-    if (name == "--tcp") {
-        auto colon = value.rfind(':');
-        std::string host = colon == std::string::npos ? value : value.substr(0, colon);
-        if (host.empty()) return LoadString(kTextCliTcpHost);
-        s.mode = ModbusTcp;
-        s.serverAddress = host;
-        if (colon != std::string::npos) {
-            if (colon + 1 >= value.size()) return LoadString(kTextCliTcpPortMissing);
-            s.servicePort = value.substr(colon + 1);
-            if (!IsValidServicePort(s.servicePort)) return LoadString(kTextCliTcpPort);
-        }
-        return {};
-    }
-    if (name == "--serial" || name == "--infrared") {
-        if (value.empty()) return FormatMessageId(kTextCliPortPath, {name});
-        const bool infrared = name == "--infrared";
-        s.mode = infrared ? Infrared : ModbusRtu;
-        (infrared ? s.irComPortName : s.comPortName) = value;
-        (infrared ? s.irComPortDisplayName : s.comPortDisplayName) = value;
-        return {};
-    }
-    if (name == "--address") {
-        int address = 0;
-        if (!ParseInt(value, kMinDeviceAddress, kMaxDeviceAddress, address))
-            return LoadString(kTextCliAddress);
-        s.address = address;
-        return {};
-    }
-    if (name == "--baud") {
-        static const int kRates[] = {1200, 2400, 4800, 9600, 19200, 38400};
-        int rate = 0;
-        if (ParseInt(value, 1, 38400, rate))
-            for (int i = 0; i < 6; ++i)
-                if (kRates[i] == rate) {
-                    s.baudrate = i;
-                    return {};
-                }
-        return LoadString(kTextCliBaud);
-    }
-    if (name == "--parity") {
-        static const char* kNames[] = {"none", "odd", "even"};
-        for (int i = 0; i < 3; ++i)
-            if (value == kNames[i]) {
-                s.parity = i;
-                return {};
-            }
-        return LoadString(kTextCliParity);
-    }
-    if (name == "--stop") {
-        if (value != "1" && value != "2") return LoadString(kTextCliStop);
-        s.stop = value == "2" ? 1 : 0;
-        return {};
-    }
-    return FormatMessageId(kTextCliUnknownOption, {name});
+    return ApplyConnectionValue(name, value, s);
 }
 
 bool IsConnectionOption(const std::string& name) {
-    for (const char* o :
-         {"--tcp", "--serial", "--infrared", "--address", "--baud", "--parity", "--stop"})
-        if (name == o) return true;
-    return false;
+    return IsConnectionValueName(name);
 }
 
 }  // namespace

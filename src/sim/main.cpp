@@ -6,6 +6,7 @@
 
 #include "core/platform/private_exception.h"
 #include "core/platform/program_version.h"
+#include "sim/fleet_sim.h"
 #include "sim/options.h"
 #include "sim/simulator.h"
 
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     sigaddset(&endSignals, SIGTERM);
     sigaddset(&endSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &endSignals, nullptr);
+    if (!line.fleetPath.empty()) return sim::ServeFleet(line.fleetPath, line.options, endSignals);
     try {
         sim::Simulator simulator(line.options);
         const int row = line.options.device.row;

@@ -217,10 +217,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             o.log = true;
         else if (arg == "--wiring")
             o.wiring = ParseWiringFault(value());
+        else if (arg == "--fleet")
+            line.fleetPath = value();
         else
             throw CPrivateException("Unknown option \"" + arg + "\" (see --help).");
     }
     if (!model.empty()) o.device.row = FindRowByModel(model, o.device.version);
+    if (!line.fleetPath.empty() && (line.tcp || line.pty || !line.serialPort.empty()))
+        throw CPrivateException(
+            "--fleet serves the fleet file's ports: no --tcp, --pty or --serial.");
     if (!line.tcp && !line.pty && line.serialPort.empty()) line.tcp = true;  // a free TCP port
     if (!line.help && !line.listRows && !line.version) ValidateOptions(o);
     return line;
@@ -270,6 +275,11 @@ Installation (the measured values, angles and powers agree with it):
   --wiring FAULT         reversed-ct=N (CT of phase N backwards), swapped=A,B (current
                          inputs A and B exchanged), missing-v=N (voltage input N open) or
                          sequence=reversed (L1-L3-L2); N, A, B: 1-3
+Fleet:
+  --fleet FILE           every tcp device of a voltaro-cli fleet file in one process: each
+                         HOST:PORT is a gateway whose units answer by unit id, each unit the
+                         catalogue row of its `row` key (default --row); the other options
+                         apply to every device
 Output:
   --log                  every request and answer on stderr (hex and decoded)
   --list                 every catalogue row with its model text, then quit

@@ -18,6 +18,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;  // --version without a number: print the program's version
     bool listRows = false;
+    std::string fleetPath;  // --fleet FILE: every tcp device of the fleet file (fleet_sim.h)
 };
 
 // Parses the arguments after the program name; throws CPrivateException with a text

@@ -15,6 +15,12 @@
 #include "core/platform/sys_error.h"
 
 namespace voltaro::sim {
+namespace {
+
+// The exception a gateway answers for a unit id behind which no device answers.
+constexpr uint8_t kGatewayNoResponse = 0x0B;
+
+}  // namespace
 
 int TcpServer::Start(const std::string& host, int port) {
     if (running_) throw CPrivateException("The TCP transport is already running.");
@@ -151,8 +157,13 @@ void TcpServer::Serve(Connection& connection) {
             }
             core_.LogBytes(channel, "<-", raw, DescribeRequest(request.pdu));
             FaultDecision decision;
+            ServerCore* target = route_ ? route_(request.unit) : &core_;
             std::optional<std::vector<uint8_t>> answer =
-                core_.Handle(request.pdu, channel, decision);
+                target
+                    ? target->Handle(request.pdu, channel, decision)
+                    : std::vector<uint8_t>{
+                          static_cast<uint8_t>((request.pdu.empty() ? 0 : request.pdu[0]) | 0x80),
+                          kGatewayNoResponse};
             ++requests;
             if (answer) {
                 const FaultSettings faults = core_.Faults();

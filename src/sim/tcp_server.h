@@ -3,6 +3,7 @@
 // connection, MBAP requests that may arrive split or several in one segment, and the
 // TCP faults (split answers, closed connections, wrong transaction ids, short answers).
 #include <atomic>
+#include <functional>
 #include <list>
 #include <memory>
 #include <mutex>
@@ -16,6 +17,10 @@ namespace voltaro::sim {
 class TcpServer {
   public:
     explicit TcpServer(ServerCore& core) : core_(core) {}
+    // A gateway in front of several devices: route gives the device that answers a unit
+    // id (nullptr: none, answered with exception 0x0B); core counts and logs the link.
+    using UnitRoute = std::function<ServerCore*(uint8_t unit)>;
+    TcpServer(ServerCore& core, UnitRoute route) : core_(core), route_(std::move(route)) {}
     ~TcpServer() { Stop(); }
     TcpServer(const TcpServer&) = delete;
     TcpServer& operator=(const TcpServer&) = delete;
@@ -39,6 +44,7 @@ class TcpServer {
     void ReapFinished();
 
     ServerCore& core_;
+    UnitRoute route_;
     int listenFd_ = -1;
     int wakePipe_[2] = {-1, -1};
     std::atomic<bool> running_{false};

@@ -29,6 +29,7 @@ class CliProcess {
         unsigned short columns = 200;
         unsigned short rows = 50;
         std::vector<std::string> environment;  // NAME=VALUE added to the test's own
+        std::string program;                   // another program than voltaro-cli
     };
 
     CliProcess(const std::vector<std::string>& args, const Options& options) {
@@ -56,7 +57,7 @@ class CliProcess {
         for (char** e = environ; *e != nullptr; ++e)
             if (std::string(*e).rfind("VOLTARO_PROFILE=", 0) != 0) env.push_back(*e);
         env.insert(env.end(), options.environment.begin(), options.environment.end());
-        std::vector<std::string> argv{CliPath()};
+        std::vector<std::string> argv{options.program.empty() ? CliPath() : options.program};
         argv.insert(argv.end(), args.begin(), args.end());
         std::vector<char*> argp;
         std::vector<char*> envp;

@@ -149,10 +149,39 @@ const CIniFile::Line* CIniFile::FindKey(std::string_view section, std::string_vi
 std::optional<std::string> CIniFile::Get(std::string_view section, std::string_view key) const {
     const Line* line = FindKey(Trim(section), Trim(key));
     if (!line) return std::nullopt;
-    std::string_view value = Trim(std::string_view(line->text).substr(line->text.find('=') + 1));
+    return ValueOf(*line);
+}
+
+std::string CIniFile::ValueOf(const Line& line) {
+    std::string_view value = Trim(std::string_view(line.text).substr(line.text.find('=') + 1));
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
     return std::string(value);
+}
+
+std::vector<CIniFile::Entry> CIniFile::Entries() const {
+    std::vector<Entry> entries;
+    int number = 0;
+    for (const Line& line : lines_) {
+        ++number;
+        const std::string_view body = Trim(line.text);
+        if (body.empty() || body.front() == ';' || body.front() == '#') continue;
+        Entry entry;
+        entry.line = number;
+        if (line.header) {
+            entry.kind = Entry::kHeader;
+            entry.section = line.section;
+        } else if (!line.key.empty()) {
+            entry.kind = Entry::kKey;
+            entry.section = line.section;
+            entry.key = line.key;
+            entry.value = ValueOf(line);
+        } else {
+            entry.value = std::string(body);
+        }
+        entries.push_back(std::move(entry));
+    }
+    return entries;
 }
 
 void CIniFile::Set(std::string_view section, std::string_view key, std::string_view value) {

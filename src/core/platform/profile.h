@@ -44,6 +44,20 @@ class CIniFile {
     // Keys of a section in file order (original spelling).
     std::vector<std::string> Keys(std::string_view section) const;
 
+    // Every line that means something, in file order with its 1-based line number, for
+    // readers that check a file strictly (duplicates, unknown keys, stray text): section
+    // headers, key lines of a section (value as Get reads it) and other text. Blank lines
+    // and comments (";" or "#" first) are left out.
+    struct Entry {
+        enum Kind { kHeader, kKey, kOther };
+        Kind kind = kOther;
+        int line = 0;
+        std::string section;  // kHeader and kKey: the section's name
+        std::string key;      // kKey
+        std::string value;    // kKey; kOther: the line's text
+    };
+    std::vector<Entry> Entries() const;
+
   private:
     struct Line {
         std::string text;       // the line as read (without its end of line)
@@ -57,6 +71,7 @@ class CIniFile {
     const Line* FindKey(std::string_view section, std::string_view key) const;
     void IndexLines();
     void InsertLine(std::size_t at, Line line);
+    static std::string ValueOf(const Line& line);
 
     std::vector<Line> lines_;
     // Where the first line of every key is, by folded section and key name: kept up to date
