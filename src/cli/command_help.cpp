@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "cli/cli_command.h"
+#include "core/platform/link_text_ids.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
@@ -103,7 +104,7 @@ std::string UsageText() {
         text += line + (help ? LoadString(help->summaryId) : FindCommand(name)->synopsis) + "\n";
     }
     return text + "\n" + LoadString(kTextCliConnectionOptions) + "\n" +
-           LoadString(kTextCliCommonOptions);
+           LoadString(kTextCliCommonOptions) + LoadString(kTextCliLinkOptions);
 }
 
 std::string CommandHelpText(const std::string& name) {
@@ -124,7 +125,7 @@ std::vector<std::string> CommandOptions(const std::string& name) {
         AddOptionNames(EnglishText(help->helpId), options);
         if (help->connection) AddOptionNames(EnglishText(kTextCliConnectionOptions), options);
     }
-    AddOptionNames("--help --quiet", options);
+    AddOptionNames("--help --quiet --stats --trace", options);
     return options;
 }
 

@@ -37,6 +37,7 @@ constexpr int kTextLinkAnswerTimes = 31355;       // "Answer time min / mean / 9
 constexpr int kTextLinkAnswerTimeValues = 31356;  // "%1!.1f! / %2!.1f! / %3!.1f! / %4!.1f! ms"
 constexpr int kTextLinkNoAnswers = 31357;         // "no answers"
 constexpr int kTextLinkNoConnection = 31358;      // "No connection has been made yet."
+constexpr int kTextCliLinkOptions = 31359;        // "--stats ... --trace ..." (usage text)
 
 // The Communication window.
 constexpr int kTextCommWindowTitle = 31370;  // "Communication"

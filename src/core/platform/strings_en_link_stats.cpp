@@ -37,6 +37,11 @@ const StringEntry kData[] = {
     {kTextLinkAnswerTimeValues, "%1!.1f! / %2!.1f! / %3!.1f! / %4!.1f! ms"},
     {kTextLinkNoAnswers, "no answers"},
     {kTextLinkNoConnection, "No connection has been made yet."},
+    {kTextCliLinkOptions,
+     "Every command also takes --stats (the figures of each connection on standard error\n"
+     "when the command ends: requests, retries, answers, time-outs, CRC errors,\n"
+     "exceptions, invalid answers, bytes and answer times) and --trace (every frame on\n"
+     "standard error as it goes: time, connection, direction, hex and its meaning).\n"},
     {kTextCommWindowTitle, "Communication"},
     {kTextCommPause, "Pause"},
     {kTextCommResume, "Resume"},

@@ -37,6 +37,11 @@ const StringEntry kData[] = {
     {kTextLinkAnswerTimeValues, "%1!.1f! / %2!.1f! / %3!.1f! / %4!.1f! ms"},
     {kTextLinkNoAnswers, "応答なし"},
     {kTextLinkNoConnection, "まだ接続していません。"},
+    {kTextCliLinkOptions,
+     "どのコマンドにも --stats (コマンド終了時に接続ごとの統計を標準エラーに表示: 要求、\n"
+     "リトライ、応答、タイムアウト、CRC エラー、例外、不正な応答、バイト数、応答時間) と\n"
+     "--trace (送受信フレームを時刻、接続、方向、16 進、意味とともに標準エラーに逐次表示)\n"
+     "を付けられます。\n"},
     {kTextCommWindowTitle, "通信"},
     {kTextCommPause, "一時停止"},
     {kTextCommResume, "再開"},
