@@ -48,7 +48,7 @@ const StringEntry kData[] = {
     {kTextCommClear, "Clear"},
     {kTextCommErrorsOnly, "Errors only"},
     {kTextCommSave, "Save..."},
-    {kTextCommSaveFilter, "Text files (*.txt);;All files (*)"},
+    {kTextCommSaveFilter, "Text files (*.txt)|*.txt|All files (*.*)|*.*||"},
     {kTextCommFrameCount, "%1!d! frames shown"},
     {kTextCommFigure, "Figure"},
     {kTextCommValue, "Value"},

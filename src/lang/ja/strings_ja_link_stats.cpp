@@ -48,7 +48,7 @@ const StringEntry kData[] = {
     {kTextCommClear, "クリア"},
     {kTextCommErrorsOnly, "エラーのみ"},
     {kTextCommSave, "保存..."},
-    {kTextCommSaveFilter, "テキストファイル (*.txt);;すべてのファイル (*)"},
+    {kTextCommSaveFilter, "テキストファイル (*.txt)|*.txt|すべてのファイル (*.*)|*.*||"},
     {kTextCommFrameCount, "%1!d! フレーム表示"},
     {kTextCommFigure, "項目"},
     {kTextCommValue, "値"},
