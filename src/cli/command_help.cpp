@@ -5,6 +5,7 @@
 
 #include "cli/cli_command.h"
 #include "core/platform/fleet_text_ids.h"
+#include "core/platform/link_text_ids.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
@@ -106,7 +107,7 @@ std::string UsageText() {
         text += line + (help ? LoadString(help->summaryId) : FindCommand(name)->synopsis) + "\n";
     }
     return text + "\n" + LoadString(kTextCliConnectionOptions) + "\n" +
-           LoadString(kTextCliCommonOptions);
+           LoadString(kTextCliCommonOptions) + LoadString(kTextCliLinkOptions);
 }
 
 std::string CommandHelpText(const std::string& name) {
@@ -127,7 +128,7 @@ std::vector<std::string> CommandOptions(const std::string& name) {
         AddOptionNames(EnglishText(help->helpId), options);
         if (help->connection) AddOptionNames(EnglishText(kTextCliConnectionOptions), options);
     }
-    AddOptionNames("--help --quiet", options);
+    AddOptionNames("--help --quiet --stats --trace", options);
     return options;
 }
 

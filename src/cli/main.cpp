@@ -1,5 +1,5 @@
-// voltaro-cli: the options of every command (--help, --quiet), the help and the lists the
-// shell completion asks for, then dispatch to the registered commands.
+// voltaro-cli: the options of every command (--help, --quiet, --stats, --trace), the help and the
+// lists the shell completion asks for, then dispatch to the registered commands.
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -8,12 +8,14 @@
 #include "cli/cli_command.h"
 #include "cli/command_help.h"
 #include "core/app/app_settings.h"
+#include "core/comm/frame_text.h"
 #include "core/platform/cancelled.h"
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/program_version.h"
 #include "core/platform/string_table.h"
 #include "core/platform/sys_error.h"
+#include "core/platform/trace.h"
 #include "core/platform/ui_text_ids.h"
 
 namespace voltaro::cli {
@@ -26,6 +28,14 @@ std::vector<Command>& Commands() {
 namespace {
 
 bool quiet = false;
+
+// Removes every `flag` from args; whether there was one.
+bool TakeFlag(std::vector<std::string>& args, const char* flag) {
+    const auto found = std::remove(args.begin(), args.end(), flag);
+    const bool present = found != args.end();
+    args.erase(found, args.end());
+    return present;
+}
 
 // A command's result only counts when its output arrived: a full disk, a closed pipe or
 // /dev/full turns a success into a failure, told on standard error.
@@ -102,9 +112,10 @@ int main(int argc, char** argv) {
     // The language the desktop program would show: its setting, else the locale's.
     voltaro::LoadCommandLineLanguage(voltaro::UserDisplayLanguage());
     std::vector<std::string> args(argv + 1, argv + argc);
-    const auto quietFlag = std::remove(args.begin(), args.end(), "--quiet");
-    quiet = quietFlag != args.end();
-    args.erase(quietFlag, args.end());
+    quiet = TakeFlag(args, "--quiet");
+    const bool stats = TakeFlag(args, "--stats");
+    // --trace shows every frame as it goes; the debug trace of the environment already does.
+    const bool trace = TakeFlag(args, "--trace") && !voltaro::TraceEnabled();
     if (args.empty()) {
         std::fputs(UsageText().c_str(), stderr);
         return kExitUsage;
@@ -122,6 +133,17 @@ int main(int argc, char** argv) {
                 voltaro::kTextCliUnknownCommand, {args.empty() ? std::string() : args[0]}));
         return PrintLines(CommandOptions(args[0]));
     }
-    if (const Command* command = FindCommand(name)) return Run(*command, args);
+    if (const Command* command = FindCommand(name)) {
+        auto& printer = voltaro::StandardErrorFramePrinter();
+        if (trace) voltaro::CLinkMonitor::Instance().Subscribe(&printer);
+        const int status = Run(*command, args);
+        if (trace) voltaro::CLinkMonitor::Instance().Unsubscribe(&printer);
+        // On standard error, so that standard output stays the command's own.
+        if (stats)
+            std::fputs(
+                voltaro::LinkStatisticsText(voltaro::CLinkMonitor::Instance().Snapshots()).c_str(),
+                stderr);
+        return status;
+    }
     return CommandLineError(voltaro::FormatMessageId(voltaro::kTextCliUnknownCommand, {name}));
 }

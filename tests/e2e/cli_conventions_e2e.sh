@@ -93,8 +93,8 @@ complete_words() {
 . "$completion"
 expect_equal "upload" "$(complete_words up)"
 expect_equal "monitor" "$(complete_words help mon)"
-expect_equal "--timing --tcp" "$(complete_words upload --t)"
-expect_equal "--tcp" "$(complete_words identify --t)"
+expect_equal "--timing --tcp --trace" "$(complete_words upload --t)"
+expect_equal "--tcp --trace" "$(complete_words identify --t)"
 expect_equal "odd" "$(complete_words identify --parity o)"
 expect_in "--new" "$(complete_words protect --)"
 [ "$(complete --help >/dev/null; complete -p voltaro-cli)" = \

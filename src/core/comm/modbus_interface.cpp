@@ -7,8 +7,9 @@
 
 #include "core/comm/rtu_framing.h"
 #include "core/platform/cancelled.h"
+#include "core/platform/link_text_ids.h"
+#include "core/platform/message_format.h"
 #include "core/platform/private_exception.h"
-#include "core/platform/trace.h"
 
 namespace voltaro {
 namespace {
@@ -26,11 +27,22 @@ CModbusInterface::CModbusInterface(const CComSettings& s) : settings(s) {}
 CModbusInterface::~CModbusInterface() {
     DetachAll();
     Close();
+    if (link_) link_->MarkClosed();
 }
 
 void CModbusInterface::Open() {
     Close();
     cancel_.Clear();
+    std::string label =
+        settings.mode == ModbusTcp
+            ? FormatMessageId(kTextLinkTcpLabel, {settings.serverAddress, settings.servicePort})
+            : FormatMessageId(
+                  kTextLinkSerialLabel,
+                  {settings.mode == Infrared ? settings.irComPortName : settings.comPortName});
+    if (link_)
+        link_->SetLabel(std::move(label));
+    else
+        link_ = monitor_.Register(std::move(label));
     if (settings.mode == ModbusTcp) {
         socket_.Open(settings.serverAddress, settings.servicePort, timeouts.connectMs, &cancel_);
         return;
@@ -60,6 +72,10 @@ void CModbusInterface::RequestAbort() {
 }
 
 void CModbusInterface::Update(CObservable*) {}
+
+LinkSnapshot CModbusInterface::Statistics() const {
+    return link_ ? link_->Snapshot() : LinkSnapshot{};
+}
 
 std::deque<bool> CModbusInterface::QualityHistory() const {
     std::lock_guard<std::mutex> lock(qualityMutex_);
@@ -102,6 +118,7 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
     serial_.Purge();
     std::vector<uint8_t> frame = FrameRtu(ex.request);
     serial_.Write(frame.data(), frame.size());
+    CountRequest(ex, frame);
 
     const uint32_t rate = settings.mode == Infrared ? 1200 : BaudRateOfIndex(settings.baudrate);
     const auto byteCount = static_cast<uint32_t>(ex.request.size() + ex.expectedLength + 4);
@@ -114,19 +131,21 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
     std::vector<uint8_t> response;
     RtuReceipt receipt = ParseRtuResponse(raw.data(), received, ex.expectedLength, response);
     if (receipt.crcMismatch) {
+        CountAnswer(ex, ModbusFailure::Crc, 0, response, receipt.n, raw.data(), received, false);
         throw CPrivateException(
             ModbusErrorMessage(ex.command, ex.address, ex.count, ModbusFailure::Crc, 0));
     }
+    int code = 0;
+    ModbusFailure failure = ValidateResponse(receipt.n, 0, 0, response, ex.expectedLength, &code);
+    failure =
+        CountAnswer(ex, failure, code, response, receipt.n, raw.data(), received, abortRequested);
     // Keep consecutive requests apart on the bus: the guard runs from the answer's end, so
     // the work after the receive is inside it rather than added to it.
     const uint32_t guard =
         Scaled(GuardDelayMs(BaudRateOfIndex(settings.baudrate)), timeouts.serialScale);
     std::this_thread::sleep_until(answered + std::chrono::milliseconds(guard));
 
-    int code = 0;
-    ModbusFailure failure = ValidateResponse(receipt.n, 0, 0, response, ex.expectedLength, &code);
     if (failure != ModbusFailure::None) {
-        TraceFailure(failure, code);
         lastRefused_ = failure == ModbusFailure::Exception;
         throw CPrivateException(
             ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
@@ -137,10 +156,12 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
 std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
     // After a failed exchange the stream may still hold the rest of a garbled answer or a
     // late one: drop what has arrived, so that one bad answer costs one retry.
-    if (tcpUnclean_) socket_.DiscardPending();
+    if (tcpUnclean_ && link_) link_->CountReceived(socket_.DiscardPending());
     tcpUnclean_ = true;  // until this exchange succeeds
     const uint16_t transaction = NextTransactionId();
-    socket_.Send(BuildMbapFrame(transaction, ex.request));
+    const std::vector<uint8_t> frame = BuildMbapFrame(transaction, ex.request);
+    socket_.Send(frame);
+    CountRequest(ex, frame);
     responseTimeoutMs_ = timeouts.tcpResponseMs;
 
     std::vector<uint8_t> buffer;
@@ -154,7 +175,7 @@ std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
         // A late answer to an earlier request (a previous attempt, or one answered twice)
         // is not this request's answer: drop it and wait on for the right one.
         if (received < 6 || !IsEarlierTransaction(receivedTransaction, transaction)) break;
-        TraceF("stale answer %u dropped (waiting for %u)\n", receivedTransaction, transaction);
+        PublishLate(buffer, received);
     }
     if (socket_.LastReceiveEnd() == ReceiveEnd::TimedOut) ++watchdogExpiries_;
     // A CancelBlockingCall without the user's Cancel ends this receive only.
@@ -162,10 +183,12 @@ std::vector<uint8_t> CModbusInterface::TcpAttempt(const Exchange& ex) {
 
     std::vector<uint8_t> response;
     int code = 0;
-    const ModbusFailure failure =
+    const ModbusFailure judged =
         JudgeTcpAnswer(buffer, received, ex.expectedLength, transaction, response, &code);
+    const ModbusFailure failure =
+        CountAnswer(ex, judged, code, response, received > 6 ? received - 6 : 0, buffer.data(),
+                    received, socket_.LastReceiveEnd() == ReceiveEnd::Cancelled);
     if (failure != ModbusFailure::None) {
-        TraceFailure(failure, code);
         lastRefused_ = failure == ModbusFailure::Exception;
         throw CPrivateException(
             ModbusErrorMessage(ex.command, ex.address, ex.count, failure, code));
@@ -183,6 +206,7 @@ std::vector<uint8_t> CModbusInterface::RunWithRetries(const Exchange& ex, bool a
     const int attempts = Attempts();
     for (int attempt = 1;; ++attempt) {
         try {
+            attempt_ = attempt;
             std::vector<uint8_t> response = RunAttempt(ex);
             // A read ends at its next response once the user cancelled; a write only
             // stops retrying.
@@ -206,7 +230,6 @@ bool CModbusInterface::ReadHoldingRegisters(int address, int count, uint16_t* va
     for (int done = 0; done < count; done += limit) {
         if (done > 0 && abortRequested) throw CCancelled();
         const int size = std::min(limit, count - done);
-        TraceF("ReadHoldingRegisters: adrs=%d size=%d\n", address + done + 1, size);
         Exchange ex{kReadCommandName,
                     address + done,
                     size,
@@ -228,7 +251,6 @@ bool CModbusInterface::WriteMultipleRegisters(int address, int count, const uint
     for (int done = 0; done < count; done += limit) {
         if (done > 0 && abortRequested) throw CCancelled();
         const int size = std::min(limit, count - done);
-        TraceF("WriteMultipleRegisters: adrs=%d size=%d\n", address + done + 1, size);
         Exchange ex{kWriteCommandName,
                     address + done,
                     size,

@@ -3,6 +3,7 @@
 // (function 4) and writes (function 16) of 16-bit registers over the serial line (RTU)
 // or TCP, split into legal requests, retried, with a running success rate.
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -10,6 +11,7 @@
 
 #include "core/comm/cancel_event.h"
 #include "core/comm/com_settings.h"
+#include "core/comm/link_monitor.h"
 #include "core/comm/modbus_tcp.h"
 #include "core/comm/register_reader.h"
 #include "core/comm/serial_io.h"
@@ -100,6 +102,9 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     // TCP receives that the watchdog ended (the answer did not come in time), since
     // construction.
     uint32_t WatchdogExpiries() const { return watchdogExpiries_; }
+    // This connection's figures (all zero before the first Open). The same figures are in
+    // CLinkMonitor's snapshots, for those who do not hold the client.
+    LinkSnapshot Statistics() const;
 
   private:
     struct Exchange {
@@ -120,6 +125,14 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     uint8_t UnitAddress() const;
     int BlockLimit(bool write, int count) const;
     int Attempts() const;
+    // Counting and the frame log: a request frame went out; an attempt ended. CountAnswer
+    // returns the failure to report (an answer from another unit or to another function
+    // is an invalid response).
+    void CountRequest(const Exchange& exchange, const std::vector<uint8_t>& frame);
+    ModbusFailure CountAnswer(const Exchange& exchange, ModbusFailure failure, int code,
+                              const std::vector<uint8_t>& response, std::size_t n,
+                              const uint8_t* bytes, std::size_t size, bool cancelled);
+    void PublishLate(const std::vector<uint8_t>& bytes, std::size_t size);
 
     CTcpConnection socket_;
     CSerialIO serial_;
@@ -129,6 +142,10 @@ class CModbusInterface : public CObserver, public CMutexObject, public IRegister
     bool lastRefused_ = false;
     IRetryListener* retryListener_ = nullptr;
     bool tcpUnclean_ = false;  // the last TCP exchange failed: drop what is left before the next
+    CLinkMonitor& monitor_ = CLinkMonitor::Instance();
+    std::shared_ptr<CLinkStatistics> link_;
+    int attempt_ = 1;  // of the exchange running
+    std::chrono::steady_clock::time_point sentAt_;
     std::deque<bool> qualityHistory_;
     std::atomic<double> qualityPercent_{0.0};
     mutable std::mutex qualityMutex_;

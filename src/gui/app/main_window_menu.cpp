@@ -13,6 +13,7 @@
 #include "core/app/main_window_ids.h"
 #include "core/app/main_window_model.h"
 #include "core/app/user_guide.h"
+#include "core/platform/link_text_ids.h"
 #include "core/platform/message_format.h"
 #include "core/platform/paths.h"
 #include "core/platform/profile.h"
@@ -20,6 +21,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
+#include "gui/comm/communication_window.h"
 
 namespace voltaro {
 
@@ -102,6 +104,9 @@ QMenuBar* CBasicParameterDialog::BuildMenuBar() {
     AddAction(device, "protect", kTextMenuProtect, &CBasicParameterDialog::Protect);
     AddAction(device, "report", kTextMenuReport, &CBasicParameterDialog::Report);
     AddAction(device, "monitor", kTextMenuMonitor, &CBasicParameterDialog::Monitor);
+    QAction* communication = device->addAction(Text(kTextCommWindowTitle));
+    communication->setObjectName(QStringLiteral("action_communication"));
+    connect(communication, &QAction::triggered, this, [this] { CCommunicationWindow::Open(this); });
 
     QMenu* settings = bar->addMenu(Text(kTextMenuSettings));
     for (int id : SettingButtonIds()) {

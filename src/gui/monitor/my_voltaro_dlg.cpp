@@ -19,6 +19,7 @@
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/window_icon.h"
+#include "gui/comm/communication_window.h"
 #include "gui/controls/grid_frame.h"
 #include "gui/controls/harmonics_graph.h"
 #include "gui/controls/led_indicator.h"
@@ -204,6 +205,7 @@ QWidget* CMyVOLTARODlg::BuildStatusLine() {
     NameControl(info, kIdDeviceInfo, "device_info");
     connect(info, &QPushButton::clicked, this, &CMyVOLTARODlg::ShowDeviceInfo);
     row->addWidget(info);
+    AddCommunicationButton(box, row);
     auto* close = new QPushButton(Text(kTextClose), box);
     NameControl(close, kIdCancel, "close");
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

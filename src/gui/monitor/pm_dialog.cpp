@@ -16,6 +16,7 @@
 #include "gui/app/message_box.h"
 #include "gui/app/qt_text.h"
 #include "gui/app/window_icon.h"
+#include "gui/comm/communication_window.h"
 #include "gui/controls/led_indicator.h"
 #include "gui/dialogs/date_dialog.h"
 #include "gui/dialogs/device_info_dialog.h"
@@ -108,6 +109,7 @@ QWidget* CPMDialog::BuildButtons() {
     NameControl(preset_, kIdPreset, "preset");
     preset_->setEnabled(false);
     connect(preset_, &QPushButton::clicked, this, &CPMDialog::OpenPreset);
+    AddCommunicationButton(box, row);
     auto* close = new QPushButton(Text(kTextClose), box);
     NameControl(close, kIdCancel, "close");
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
