@@ -5,6 +5,7 @@
 
 #include "cli/cli_command.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/scan_text_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
 
@@ -46,6 +47,8 @@ constexpr CommandHelp kHelp[] = {
      "voltaro-cli loop-test on --yes --tcp 192.0.2.10"},
     {"wiring-check", kTextCliSummaryWiringCheck, kMsgWiringUsage, true,
      "voltaro-cli wiring-check --tcp 192.0.2.10"},
+    {"scan", kMsgScanSummary, kMsgScanUsage, true,
+     "voltaro-cli scan --serial /dev/ttyUSB0 --bauds 9600,19200 --parity N,E"},
 };
 
 const Command* FindCommand(const std::string& name) {

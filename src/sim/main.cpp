@@ -7,6 +7,7 @@
 #include "core/platform/private_exception.h"
 #include "core/platform/program_version.h"
 #include "sim/options.h"
+#include "sim/shared_bus.h"
 #include "sim/simulator.h"
 
 int main(int argc, char** argv) {
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
     sigaddset(&endSignals, SIGTERM);
     sigaddset(&endSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &endSignals, nullptr);
+    if (!line.bus.empty()) return sim::ServeSharedBus(line, endSignals);
     try {
         sim::Simulator simulator(line.options);
         const int row = line.options.device.row;

@@ -213,10 +213,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             o.log = true;
         else if (arg == "--wiring")
             o.wiring = ParseWiringFault(value());
+        else if (arg == "--bus")
+            line.bus = ParseBusSpec(value());
         else
             throw CPrivateException("Unknown option \"" + arg + "\" (see --help).");
     }
     if (!model.empty()) o.device.row = FindRowByModel(model, o.device.version);
+    if (!line.bus.empty() && (!line.pty || line.tcp || !line.serialPort.empty()))
+        throw CPrivateException("--bus serves a pseudo-terminal only: give --pty [NAME].");
     if (!line.tcp && !line.pty && line.serialPort.empty()) line.tcp = true;  // a free TCP port
     if (!line.help && !line.listRows && !line.version) ValidateOptions(o);
     return line;
@@ -250,6 +254,10 @@ Transports (default: --tcp 0):
   --baud B --parity N|E|O --stop 1|2   line settings (default 9600 N 1)
   --line-speed           emulate the wire time of every frame (11 bits per byte)
   --turnaround-ms N      the device's own answer delay (default 5)
+  --bus SPEC             with --pty: several devices on one bus, SPEC is a comma-separated
+                         list of ROW@ADDRESS[:BAUD[/PARITY[/STOP]]] (without line settings a
+                         device uses the bus's); each answers only its address at its baud
+                         rate (a pseudo-terminal carries no parity: the parity is not checked)
 Faults (deterministic for --seed N):
   --drop P               share of requests neither executed nor answered
   --corrupt-crc P        share of RTU answers with a wrong CRC

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/shared_bus.h"
 #include "sim/sim_options.h"
 
 namespace voltaro::sim {
@@ -18,6 +19,7 @@ struct CommandLine {
     bool help = false;
     bool version = false;  // --version without a number: print the program's version
     bool listRows = false;
+    std::vector<BusDevice> bus;  // --bus: several devices sharing the pseudo-terminal
 };
 
 // Parses the arguments after the program name; throws CPrivateException with a text
