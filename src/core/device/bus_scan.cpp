@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include "core/comm/modbus_interface.h"
 #include "core/comm/rtu_framing.h"
@@ -17,6 +18,9 @@
 namespace voltaro {
 namespace {
 
+// Exception codes of a gateway that reached no device.
+constexpr int kExceptionGatewayPathUnavailable = 10;
+constexpr int kExceptionGatewayTargetFailed = 11;
 constexpr std::chrono::milliseconds kCancelRepeatEvery{2};
 constexpr std::chrono::milliseconds kCancelRepeatFor{200};
 
@@ -96,11 +100,17 @@ bool CBusScan::Probe(CModbusInterface& client, const ScanLine& line, int address
     try {
         client.ReadHoldingRegisters(kDeviceIdRegister, 1, &deviceId);
     } catch (const CPrivateException& e) {
-        // Silence is the only answer that means nobody is there: an exception answer, a
-        // damaged or short one all come from a device at this address.
-        const std::string silence =
-            ModbusErrorMessage(kReadCommandName, kDeviceIdRegister, 1, ModbusFailure::Timeout, 0);
-        if (e.Message() == silence) return false;
+        // Silence means nobody is there, and so does a gateway's exception answer that it
+        // has no path to the unit or the unit did not respond. Any other exception, a
+        // damaged or a short answer comes from a device at this address.
+        for (const auto& [failure, code] :
+             {std::pair{ModbusFailure::Timeout, 0},
+              std::pair{ModbusFailure::Exception, kExceptionGatewayPathUnavailable},
+              std::pair{ModbusFailure::Exception, kExceptionGatewayTargetFailed}}) {
+            if (e.Message() ==
+                ModbusErrorMessage(kReadCommandName, kDeviceIdRegister, 1, failure, code))
+                return false;
+        }
         finding.reason = e.Message();
     }
     if (finding.reason.empty()) {

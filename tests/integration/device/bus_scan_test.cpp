@@ -157,6 +157,16 @@ TEST(BusScan, OverTcpEveryUnitIdIsAskedThroughOneConnection) {
     }
     EXPECT_EQ(simulator.Counts().connections, 1u);
 
+    // A gateway that reaches no device at a unit id says so with exception 10 or 11:
+    // nobody is there. Any other exception comes from a device.
+    for (const auto& [code, found] : {std::pair{10, 0u}, std::pair{11, 0u}, std::pair{4, 3u}}) {
+        sim::FaultSettings faults;
+        faults.exceptions.push_back({static_cast<uint8_t>(code), 9600, 9600});
+        simulator.SetFaults(faults);
+        CBusScan again(gateway, plan);
+        EXPECT_EQ(again.Run(nullptr).found.size(), found) << code;
+    }
+
     // Nobody listening: the connection fails as a failure, not as "nothing found".
     const std::string closedPort = gateway.servicePort;
     simulator.Stop();
