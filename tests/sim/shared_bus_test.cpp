@@ -7,17 +7,13 @@
 #include "core/platform/private_exception.h"
 #include "sim/options.h"
 #include "sim/shared_bus.h"
+#include "support/test_support.h"
 
 namespace voltaro::sim::test {
 namespace {
 
 std::string ErrorOf(const std::vector<std::string>& args) {
-    try {
-        ParseCommandLine(args);
-    } catch (const CPrivateException& e) {
-        return e.Message();
-    }
-    return "";
+    return voltaro::test::MessageOf([&] { ParseCommandLine(args); });
 }
 
 TEST(SharedBusOptions, ItemsNameRowAddressAndOptionallyTheirOwnLineSettings) {
@@ -37,7 +33,7 @@ TEST(SharedBusOptions, ItemsNameRowAddressAndOptionallyTheirOwnLineSettings) {
 
     for (const char* bad : {"4", "4@", "4@0", "4@248", "79@1", "4@1,5@1", "4@1:9600/X",
                             "4@1:9600/N/3", "4@1:9600/N/1/1", "4@1:fast", ""}) {
-        EXPECT_NE(ErrorOf({"--pty", "--bus", bad}), "") << bad;
+        EXPECT_NE(ErrorOf({"--pty", "--bus", bad}), voltaro::test::kNoException) << bad;
     }
     EXPECT_NE(ErrorOf({"--pty", "--bus", "4@1,5@1"}).find("address 1"), std::string::npos);
     EXPECT_NE(ErrorOf({"--bus", "4@1"}).find("--pty"), std::string::npos);
