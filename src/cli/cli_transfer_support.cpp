@@ -33,11 +33,19 @@ void ProgressBar::Update(CObservable* source) {
     if (!enabled_) return;
     auto* thread = static_cast<CProgressThread*>(source);
     if (thread->Done()) {
-        if (shown_ >= 0) std::fprintf(stderr, "\n");
+        End();
         return;
     }
-    int percent = static_cast<int>(thread->Progress());
-    if (percent == shown_) return;
+    Show(static_cast<int>(thread->Progress()));
+}
+
+void ProgressBar::End() {
+    if (enabled_ && shown_ >= 0) std::fprintf(stderr, "\n");
+    shown_ = -1;
+}
+
+void ProgressBar::Show(int percent) {
+    if (!enabled_ || percent == shown_) return;
     shown_ = percent;
     constexpr int kWidth = 40;
     std::string bar(static_cast<size_t>(kWidth), ' ');

@@ -26,6 +26,9 @@ class ProgressBar : public CObserver {
     explicit ProgressBar(std::string label);
     ~ProgressBar() override;
     void Update(CObservable* source) override;
+    // Draws the bar at percent (0-100); End finishes its line. For work that is no transfer.
+    void Show(int percent);
+    void End();
 
   private:
     std::string label_;

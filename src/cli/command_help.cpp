@@ -7,6 +7,7 @@
 #include "core/platform/fleet_text_ids.h"
 #include "core/platform/link_text_ids.h"
 #include "core/platform/message_ids.h"
+#include "core/platform/scan_text_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
 
@@ -50,6 +51,8 @@ constexpr CommandHelp kHelp[] = {
      "voltaro-cli wiring-check --tcp 192.0.2.10"},
     {"fleet", kTextCliSummaryFleet, kTextCliHelpFleet, false,
      "voltaro-cli fleet plant.ini --report upload.json upload configs/"},
+    {"scan", kMsgScanSummary, kMsgScanUsage, true,
+     "voltaro-cli scan --serial /dev/ttyUSB0 --bauds 9600,19200 --parity N,E"},
 };
 
 const Command* FindCommand(const std::string& name) {

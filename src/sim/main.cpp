@@ -8,6 +8,7 @@
 #include "core/platform/program_version.h"
 #include "sim/fleet_sim.h"
 #include "sim/options.h"
+#include "sim/shared_bus.h"
 #include "sim/simulator.h"
 
 int main(int argc, char** argv) {
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
     sigaddset(&endSignals, SIGHUP);
     pthread_sigmask(SIG_BLOCK, &endSignals, nullptr);
     if (!line.fleetPath.empty()) return sim::ServeFleet(line.fleetPath, line.options, endSignals);
+    if (!line.bus.empty()) return sim::ServeSharedBus(line, endSignals);
     try {
         sim::Simulator simulator(line.options);
         const int row = line.options.device.row;

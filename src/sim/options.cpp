@@ -219,6 +219,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             o.wiring = ParseWiringFault(value());
         else if (arg == "--fleet")
             line.fleetPath = value();
+        else if (arg == "--bus")
+            line.bus = ParseBusSpec(value());
         else
             throw CPrivateException("Unknown option \"" + arg + "\" (see --help).");
     }
@@ -226,6 +228,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
     if (!line.fleetPath.empty() && (line.tcp || line.pty || !line.serialPort.empty()))
         throw CPrivateException(
             "--fleet serves the fleet file's ports: no --tcp, --pty or --serial.");
+    if (!line.bus.empty() && (!line.pty || line.tcp || !line.serialPort.empty()))
+        throw CPrivateException("--bus serves a pseudo-terminal only: give --pty [NAME].");
     if (!line.tcp && !line.pty && line.serialPort.empty()) line.tcp = true;  // a free TCP port
     if (!line.help && !line.listRows && !line.version) ValidateOptions(o);
     return line;
@@ -259,6 +263,10 @@ Transports (default: --tcp 0):
   --baud B --parity N|E|O --stop 1|2   line settings (default 9600 N 1)
   --line-speed           emulate the wire time of every frame (11 bits per byte)
   --turnaround-ms N      the device's own answer delay (default 5)
+  --bus SPEC             with --pty: several devices on one bus, SPEC is a comma-separated
+                         list of ROW@ADDRESS[:BAUD[/PARITY[/STOP]]] (without line settings a
+                         device uses the bus's); each answers only its address at its baud
+                         rate (a pseudo-terminal carries no parity: the parity is not checked)
 Faults (deterministic for --seed N):
   --drop P               share of requests neither executed nor answered
   --corrupt-crc P        share of RTU answers with a wrong CRC

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/shared_bus.h"
 #include "sim/sim_options.h"
 
 namespace voltaro::sim {
@@ -18,7 +19,8 @@ struct CommandLine {
     bool help = false;
     bool version = false;  // --version without a number: print the program's version
     bool listRows = false;
-    std::string fleetPath;  // --fleet FILE: every tcp device of the fleet file (fleet_sim.h)
+    std::string fleetPath;       // --fleet FILE: every tcp device of the fleet file (fleet_sim.h)
+    std::vector<BusDevice> bus;  // --bus: several devices sharing the pseudo-terminal
 };
 
 // Parses the arguments after the program name; throws CPrivateException with a text

@@ -65,6 +65,17 @@ void MakeRaw(int fd, const LineOptions& line, bool setSpeed) {
     tcsetattr(fd, TCSANOW, &tio);
 }
 
+// The baud rate applied to the other side of a pseudo-terminal (the master reads the
+// slave's termios); 0 when it cannot be read. Parity does not travel: the pseudo-terminal
+// driver clears PARENB whatever the client asks for.
+int AppliedBaud(int fd) {
+    termios tio{};
+    if (tcgetattr(fd, &tio) != 0) return 0;
+    for (int baud : {300, 600, 1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200})
+        if (cfgetospeed(&tio) == SpeedOf(baud)) return baud;
+    return 0;
+}
+
 }  // namespace
 
 std::string RtuServer::StartPty(const std::string& link) {
@@ -179,20 +190,35 @@ void RtuServer::Run() {
 }
 
 void RtuServer::Process(const std::vector<uint8_t>& frame) {
-    const LineOptions& line = core_.Line();
+    if (bus_.empty()) {
+        Serve(core_, frame);
+        return;
+    }
+    // A device at another baud rate hears noise. (Stop bits would not matter on a real line
+    // either: a receiver samples only the first.)
+    const int baud = AppliedBaud(fd_);
+    for (ServerCore* core : bus_) {
+        if (!frame.empty() && (frame[0] == core->Unit() || frame[0] == 0) &&
+            baud == core->Line().baud)
+            Serve(*core, frame);
+    }
+}
+
+void RtuServer::Serve(ServerCore& core, const std::vector<uint8_t>& frame) {
+    const LineOptions& line = core.Line();
     if (!RtuCrcValid(frame.data(), frame.size())) {
-        core_.Count(&SimulatorCounts::badCrc);
-        core_.LogBytes(channel_, "<-", frame, "bad CRC: no answer");
+        core.Count(&SimulatorCounts::badCrc);
+        core.LogBytes(channel_, "<-", frame, "bad CRC: no answer");
         return;
     }
     const std::vector<uint8_t> pdu(frame.begin() + 1, frame.end() - 2);
     const uint8_t unit = frame[0];
-    if (unit != core_.Unit() && unit != 0) {
-        core_.Count(&SimulatorCounts::otherUnit);
-        core_.LogBytes(channel_, "<-", frame, "unit " + std::to_string(unit) + ": not for us");
+    if (unit != core.Unit() && unit != 0) {
+        core.Count(&SimulatorCounts::otherUnit);
+        core.LogBytes(channel_, "<-", frame, "unit " + std::to_string(unit) + ": not for us");
         return;
     }
-    core_.LogBytes(channel_, "<-", frame, DescribeRequest(pdu));
+    core.LogBytes(channel_, "<-", frame, DescribeRequest(pdu));
     // With the line speed emulated, the request's and the answer's wire times run from the
     // moment the request was complete, as one deadline: two separate sleeps would each add
     // their wake-up delay to the exchange.
@@ -203,7 +229,7 @@ void RtuServer::Process(const std::vector<uint8_t>& frame) {
             std::chrono::duration<double, std::milli>(WireTimeMs(bytes, line.baud)));
     };
     FaultDecision decision;
-    std::optional<std::vector<uint8_t>> answer = core_.Handle(pdu, channel_, decision);
+    std::optional<std::vector<uint8_t>> answer = core.Handle(pdu, channel_, decision);
     if (!answer || unit == 0) {  // dropped, or a broadcast: never answered
         if (line.lineSpeed) std::this_thread::sleep_until(received + wireTime(frame.size()));
         return;
@@ -212,17 +238,17 @@ void RtuServer::Process(const std::vector<uint8_t>& frame) {
     std::string note = DescribeAnswer(pdu, *answer);
     if (decision.corruptCrc) {
         bytes.back() ^= 0x5A;
-        core_.Count(&SimulatorCounts::corrupted);
+        core.Count(&SimulatorCounts::corrupted);
         note += " [CRC corrupted]";
     }
     if (decision.cutShort) {
         bytes.resize(ServerCore::CutLength(bytes.size()));
-        core_.Count(&SimulatorCounts::shortened);
+        core.Count(&SimulatorCounts::shortened);
         note += " [cut short]";
     }
     if (line.lineSpeed)
         std::this_thread::sleep_until(received + wireTime(frame.size()) + wireTime(bytes.size()));
-    core_.LogBytes(channel_, "->", bytes, note);
+    core.LogBytes(channel_, "->", bytes, note);
     for (std::size_t at = 0; at < bytes.size();) {
         const ssize_t written = write(fd_, bytes.data() + at, bytes.size() - at);
         if (written < 0) {

@@ -15,6 +15,10 @@ namespace voltaro::sim {
 class RtuServer {
   public:
     explicit RtuServer(ServerCore& core) : core_(core) {}
+    // A shared bus: every request goes to the devices of its unit address, and only when
+    // the baud rate that the client applied to the pseudo-terminal is the device's (a
+    // pseudo-terminal does not carry parity). The first core sets the bus timing.
+    explicit RtuServer(std::vector<ServerCore*> bus) : core_(*bus.front()), bus_(std::move(bus)) {}
     ~RtuServer() { Stop(); }
     RtuServer(const RtuServer&) = delete;
     RtuServer& operator=(const RtuServer&) = delete;
@@ -30,8 +34,10 @@ class RtuServer {
   private:
     void Run();
     void Process(const std::vector<uint8_t>& frame);
+    void Serve(ServerCore& core, const std::vector<uint8_t>& frame);
 
     ServerCore& core_;
+    std::vector<ServerCore*> bus_;
     int fd_ = -1;
     int slaveFd_ = -1;  // kept open so the master never sees a hang-up between clients
     int wakePipe_[2] = {-1, -1};

@@ -110,6 +110,7 @@ int CModbusInterface::BlockLimit(bool write, int count) const {
 }
 
 int CModbusInterface::Attempts() const {
+    if (timeouts.attempts > 0) return timeouts.attempts;
     return settings.mode == Infrared ? 10 : 3;
 }
 
@@ -123,7 +124,9 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
     const uint32_t rate = settings.mode == Infrared ? 1200 : BaudRateOfIndex(settings.baudrate);
     const auto byteCount = static_cast<uint32_t>(ex.request.size() + ex.expectedLength + 4);
     responseTimeoutMs_ =
-        Scaled(ResponseTimeoutMs(byteCount, ex.baseMs, rate), timeouts.serialScale);
+        timeouts.serialResponseMs != 0
+            ? timeouts.serialResponseMs
+            : Scaled(ResponseTimeoutMs(byteCount, ex.baseMs, rate), timeouts.serialScale);
 
     std::vector<uint8_t> raw(ex.expectedLength + 2, 0);
     std::size_t received = serial_.Read(raw.data(), raw.size(), responseTimeoutMs_, &cancel_);
@@ -140,10 +143,11 @@ std::vector<uint8_t> CModbusInterface::SerialAttempt(const Exchange& ex) {
     failure =
         CountAnswer(ex, failure, code, response, receipt.n, raw.data(), received, abortRequested);
     // Keep consecutive requests apart on the bus: the guard runs from the answer's end, so
-    // the work after the receive is inside it rather than added to it.
+    // the work after the receive is inside it rather than added to it. After a silent
+    // time-out the line has been quiet far longer than the guard already.
     const uint32_t guard =
         Scaled(GuardDelayMs(BaudRateOfIndex(settings.baudrate)), timeouts.serialScale);
-    std::this_thread::sleep_until(answered + std::chrono::milliseconds(guard));
+    if (received > 0) std::this_thread::sleep_until(answered + std::chrono::milliseconds(guard));
 
     if (failure != ModbusFailure::None) {
         lastRefused_ = failure == ModbusFailure::Exception;

@@ -36,6 +36,10 @@ struct ModbusTimeouts {
     uint32_t connectMs = 5000;      // TCP connect bound
     // Multiplies the computed serial response time-out and the guard delay (1 = real).
     double serialScale = 1.0;
+    // Non-zero: the serial response time-out of every exchange in place of the computed one.
+    uint32_t serialResponseMs = 0;
+    // Non-zero: attempts per request in place of the link's own (a bus scan tries once).
+    int attempts = 0;
 };
 
 // Told by the client when an exchange failed and is about to be tried again, on the thread

@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/app/find_devices_model.h"
 #include "core/comm/modbus_interface.h"
 #include "core/files/safe_download.h"
 #include "core/model/value_helpers.h"
@@ -18,9 +19,11 @@
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 #include "core/platform/safe_download_text_ids.h"
+#include "core/platform/scan_text_ids.h"
 #include "core/platform/ui_text_ids.h"
 #include "gui/app/control_names.h"
 #include "gui/app/qt_text.h"
+#include "gui/dialogs/find_devices_dialog.h"
 
 namespace voltaro {
 
@@ -117,6 +120,10 @@ CCommDialog::CCommDialog(const CComSettings& settings, PortList ports, QWidget* 
     ok->setDefault(true);
     QPushButton* cancel = buttons->addButton(Text(kTextCancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(ControlObjectName(kIdCancel));
+    QPushButton* find =
+        buttons->addButton(Text(kUiFindDevicesButton), QDialogButtonBox::ActionRole);
+    NameControl(find, kIdConnectFindDevices, "find_devices");
+    connect(find, &QPushButton::clicked, this, &CCommDialog::FindDevices);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     top->addWidget(buttons);
@@ -189,7 +196,7 @@ void CCommDialog::StoreSafeDownloadSettings(CUserProfile& profile) {
     StoreSafeDownloadOptions(profile, Infrared, {backupByLink_[1], verify_->isChecked()});
 }
 
-void CCommDialog::accept() {
+ConnectInput CCommDialog::Input() const {
     ConnectInput input;
     input.mode = SelectedMode();
     input.address = ToStdString(address_->text());
@@ -199,6 +206,25 @@ void CCommDialog::accept() {
     input.stop = stop_->currentIndex();
     input.serverAddress = ToStdString(server_->text());
     input.servicePort = ToStdString(service_->currentText());
+    return input;
+}
+
+void CCommDialog::FindDevices() {
+    CFindDevicesDialog finder(ScanTargetOf(settings_, Input(), ports_), this);
+    if (finder.exec() != QDialog::Accepted || !finder.Choice()) return;
+    const ConnectChoice& choice = *finder.Choice();
+    address_->setText(QString::number(choice.address));
+    (choice.mode == ModbusTcp ? tcp_ : rtu_)->setChecked(true);
+    if (choice.mode == ModbusRtu) {
+        baud_->setCurrentIndex(choice.baudrate);
+        parity_->setCurrentIndex(choice.parity);
+        stop_->setCurrentIndex(choice.stop);
+    }
+    ModeChanged();
+}
+
+void CCommDialog::accept() {
+    const ConnectInput input = Input();
     try {
         settings_ = AcceptConnectInput(settings_, input, ports_);
     } catch (const CPrivateException& error) {

@@ -39,6 +39,10 @@ class CCommDialog : public QDialog {
   private:
     ConnectionMode SelectedMode() const;
     void ModeChanged();
+    ConnectInput Input() const;
+    // "Find devices...": scans the selected port or host and fills the dialog from the
+    // device the user picks.
+    void FindDevices();
 
     CComSettings settings_;
     PortList ports_;
