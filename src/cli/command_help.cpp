@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "cli/cli_command.h"
+#include "core/platform/config_text_ids.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
@@ -46,6 +47,12 @@ constexpr CommandHelp kHelp[] = {
      "voltaro-cli loop-test on --yes --tcp 192.0.2.10"},
     {"wiring-check", kTextCliSummaryWiringCheck, kMsgWiringUsage, true,
      "voltaro-cli wiring-check --tcp 192.0.2.10"},
+    {"diff", kTextCliSummaryDiff, kTextCliHelpDiff, false,
+     "voltaro-cli diff panel3.cfg edited.cfg"},
+    {"export", kTextCliSummaryExport, kTextCliHelpExport, false,
+     "voltaro-cli export panel3.cfg -o panel3.json"},
+    {"import", kTextCliSummaryImport, kTextCliHelpImport, false,
+     "voltaro-cli import panel3.json panel3.cfg"},
 };
 
 const Command* FindCommand(const std::string& name) {
