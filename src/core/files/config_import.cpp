@@ -10,10 +10,10 @@
 #include "core/files/config_text.h"
 #include "core/model/model_list.h"
 #include "core/model/parameter_check.h"
+#include "core/model/parameter_ranges.h"
 #include "core/platform/config_text_ids.h"
 #include "core/platform/json_text.h"
 #include "core/platform/message_format.h"
-#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/profile.h"
 
@@ -38,12 +38,6 @@ uint16_t RegisterMember(const JsonValue& value, const char* name) {
     return static_cast<uint16_t>(*number);
 }
 
-bool IsCatalogueDeviceId(uint16_t id) {
-    for (const DeviceTypeRecord& record : DeviceTypeTable())
-        if (record.deviceId == id) return true;
-    return false;
-}
-
 // The device type of the "model" member, refused as the configuration file loader
 // refuses an identification; a "row" that does not match it is refused too.
 CDeviceType ReadModel(const JsonValue& root) {
@@ -57,14 +51,7 @@ CDeviceType ReadModel(const JsonValue& root) {
     if (ioList.items.size() != io.size()) NotAnExport("io");
     for (std::size_t i = 0; i < io.size(); ++i)
         io[i] = RegisterMember(ioList.items[i], "io");
-    CDeviceType type(id, version, extension, io);
-    if (!IsCatalogueDeviceId(id))
-        throw CPrivateException(FormatMessageId(kMsgUnknownDeviceType, {std::to_string(id)}));
-    if (type.Record() == nullptr) {
-        throw CPrivateException(FormatMessageId(
-            kMsgNoDeviceTypeRow,
-            {std::to_string(id), std::to_string(extension), std::to_string(version)}));
-    }
+    CDeviceType type = ConfigDeviceType(id, extension, version, io);
     if (const JsonValue* row = model.Find("row")) {
         const std::optional<long long> number = row->Integer();
         if (!number) NotAnExport("row");
@@ -130,11 +117,23 @@ class Importer {
             return;
         }
         SetRawEntryValue(image_, word, *number64);
+        set_.push_back(word);
     }
 
     void Finish() {
         for (int word : stored_)
             if (seen_.count(word) == 0) Refuse(Named(kTextConfigMissing, word, {}));
+        // The setting dialogs' ranges, once every value is in: a range may depend on
+        // another word (t3.5 lies above t1.5).
+        for (int word : set_) {
+            if (!image_.Applies(word)) continue;
+            const std::optional<FieldRange> range = DialogRangeOf(image_, word);
+            const int64_t value = RawEntryValue(image_, word);
+            if (range && (value < range->min || value > range->max)) {
+                Refuse(Named(kTextConfigOutOfRange, word,
+                             {std::to_string(value), FieldRangeText(*range)}));
+            }
+        }
         if (!refusals_.empty()) throw CPrivateException(refusals_);
     }
 
@@ -153,6 +152,7 @@ class Importer {
     ParameterImage image_;
     std::set<int> stored_;
     std::set<int> seen_;
+    std::vector<int> set_;  // the words that took their value, in file order
     std::string refusals_;
 };
 

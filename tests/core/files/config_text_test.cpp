@@ -57,7 +57,8 @@ ParameterImage ModifiedImage() {
     image.words[kWordSystem] = 1;
     image.Set32(kWordPrimaryVoltage, 6600);
     image.words[kWordPrimaryCurrent] = 250;
-    image.words[kWordLowEndCutoutCurrent] = static_cast<uint16_t>(-5);
+    image.words[kWordLowEndCutoutCurrent] = 25;
+    image.Set32(AlarmLowWord(0), static_cast<uint32_t>(-100));
     return image;
 }
 
@@ -141,7 +142,7 @@ TEST(ConfigExport, OneChangedParameterChangesOneLineAndTheTextAgrees) {
     const std::string json = ExportConfigJson(modified);
     EXPECT_THAT(LineOf(json, ConfigKey(kWordSystem)),
                 HasSubstr("\"value\": 1, \"text\": \"" + modified.ValueText(kWordSystem) + "\""));
-    EXPECT_THAT(LineOf(json, ConfigKey(kWordLowEndCutoutCurrent)), HasSubstr("\"value\": -5,"));
+    EXPECT_THAT(LineOf(json, ConfigKey(AlarmLowWord(0))), HasSubstr("\"value\": -100,"));
     JsonParseError error;
     const std::optional<JsonValue> parsed = ParseJson(json, error);
     ASSERT_TRUE(parsed) << error.what;
@@ -223,6 +224,31 @@ TEST(ConfigImport, RefusesBadValuesNamingTheParameterAndWhatIsAllowed) {
     EXPECT_THAT(message, HasSubstr(currentKey));
 }
 
+TEST(ConfigImport, RefusesWhatTheSettingDialogsRefuse) {
+    ParameterImage image = DefaultImageOfRow(test::RowWith(FEAT_MODBUS, 0));
+    image.words[kWordT15] = 20;
+    image.words[kWordT35] = 35;
+    const std::string json = ExportConfigJson(image);
+    ASSERT_EQ(MessageOf([&] { ImportConfigJson(json, "in.json"); }), test::kNoException);
+    const auto edited = [&](int word, int64_t value) {
+        const std::string line = LineOf(json, ConfigKey(word));
+        const std::string old = "\"value\": " + std::to_string(RawEntryValue(image, word));
+        return Replace(json, line, Replace(line, old, "\"value\": " + std::to_string(value)));
+    };
+    const auto with = [&](int word, int64_t value) { return ImportRefusal(edited(word, value)); };
+    std::string message = with(kWordPrimaryCurrent, 0);
+    EXPECT_THAT(message, HasSubstr(ConfigKey(kWordPrimaryCurrent)));
+    EXPECT_THAT(message, HasSubstr("holds 0; allowed: 1 - 20000."));
+    EXPECT_THAT(with(kWordPrimaryVoltage, 400001), HasSubstr("allowed: 50 - 400000."));
+    EXPECT_THAT(with(kWordLowEndCutoutVoltage, 1000), HasSubstr("allowed: 0 - 999 (0.0 - 99.9)."));
+    // t3.5 must lie above t1.5, whichever of the two is listed first.
+    message = with(kWordT35, 20);
+    EXPECT_THAT(message, HasSubstr(ConfigKey(kWordT35)));
+    EXPECT_THAT(message, HasSubstr("holds 20; allowed: 21 - 60 (2.1 - 6.0)."));
+    EXPECT_THAT(with(kWordT15, 40), HasSubstr("\"" + ConfigKey(kWordT35) + "\""));
+    EXPECT_EQ(with(kWordT35, 21), test::kNoException);
+}
+
 TEST(ConfigImport, RefusesUnknownMissingRepeatedAndForeignKeys) {
     const ParameterImage image = DefaultImageOfRow(kRow);
     const std::string json = ExportConfigJson(image);
@@ -277,7 +303,7 @@ TEST(ConfigDiffTest, ListsChangedParametersByGroupAndTheModelFirst) {
     const ParameterImage modified = ModifiedImage();
     ConfigDiff diff = DiffConfigs(base, modified);
     EXPECT_FALSE(diff.modelDiffers);
-    ASSERT_EQ(diff.CountOf(ConfigDifferenceKind::Different), 4);
+    ASSERT_EQ(diff.CountOf(ConfigDifferenceKind::Different), 5);
     EXPECT_EQ(diff.rows[0].key, ConfigKey(kWordSystem));  // report order
     EXPECT_EQ(diff.rows[0].group, base.GroupName(kWordSystem));
     EXPECT_EQ(diff.rows[0].textA, base.ValueText(kWordSystem));
