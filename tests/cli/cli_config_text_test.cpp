@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "core/files/config_file.h"
 #include "core/files/config_text.h"
@@ -106,7 +107,8 @@ TEST_F(CliConfigText, ImportWritesTheSameFileOrNothing) {
     EXPECT_EQ(RunCli("diff " + out + " " + edited_).status, 0);
 
     // A refused value: named, exit 1, the existing output untouched.
-    std::string bad = ReadFile(json);
+    const std::string good = ReadFile(json);
+    std::string bad = good;
     const std::string value = "\"value\": 6600";
     bad.replace(bad.find(value), value.size(), "\"value\": 1.5");
     WriteFile(json, bad);
@@ -116,6 +118,20 @@ TEST_F(CliConfigText, ImportWritesTheSameFileOrNothing) {
     EXPECT_NE(refused.out.find(ConfigKey(kWordPrimaryVoltage)), std::string::npos) << refused.out;
     EXPECT_NE(refused.out.find("Nothing was written."), std::string::npos);
     EXPECT_EQ(ReadFile(out), "old content\n");
+
+    // Other refusals: each told, none writes.
+    const std::string key = "\"key\": \"" + ConfigKey(kWordPrimaryVoltage) + "\"";
+    for (const auto& [from, to] : {std::pair<std::string, std::string>{"\"row\": 4", "\"row\": 5"},
+                                   {key, "\"key\": \"input.nothing\""},
+                                   {"\"groups\": [", "\"groups\": [}"}}) {
+        std::string text = good;
+        text.replace(text.find(from), from.size(), to);
+        WriteFile(json, text);
+        CliRun other = RunCli("import " + json + " " + out, true);
+        EXPECT_EQ(other.status, 1) << to;
+        EXPECT_NE(other.out.find("Import error."), std::string::npos) << other.out;
+        EXPECT_EQ(ReadFile(out), "old content\n");
+    }
 
     EXPECT_EQ(RunCli("import " + json).status, 2);
     EXPECT_EQ(RunCli("import " + dir_.File("none.json") + " " + out).status, 1);
