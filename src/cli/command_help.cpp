@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "cli/cli_command.h"
+#include "core/platform/config_text_ids.h"
 #include "core/platform/fleet_text_ids.h"
 #include "core/platform/link_text_ids.h"
 #include "core/platform/message_ids.h"
@@ -53,6 +54,12 @@ constexpr CommandHelp kHelp[] = {
      "voltaro-cli fleet plant.ini --report upload.json upload configs/"},
     {"scan", kMsgScanSummary, kMsgScanUsage, true,
      "voltaro-cli scan --serial /dev/ttyUSB0 --bauds 9600,19200 --parity N,E"},
+    {"diff", kTextCliSummaryDiff, kTextCliHelpDiff, false,
+     "voltaro-cli diff panel3.cfg edited.cfg"},
+    {"export", kTextCliSummaryExport, kTextCliHelpExport, false,
+     "voltaro-cli export panel3.cfg -o panel3.json"},
+    {"import", kTextCliSummaryImport, kTextCliHelpImport, false,
+     "voltaro-cli import panel3.json panel3.cfg"},
 };
 
 const Command* FindCommand(const std::string& name) {

@@ -82,6 +82,22 @@ void StoreConfig(CIniFile& ini, const ParameterImage& image) {
     });
 }
 
+CDeviceType ConfigDeviceType(uint16_t id, uint16_t extension, uint16_t version,
+                             const std::array<uint16_t, 5>& io) {
+    CDeviceType type(id, version, extension, io);
+    if (!IsCatalogueDeviceId(id)) {
+        throw CPrivateException(FormatMessageId(kMsgUnknownDeviceType, {std::to_string(id)}));
+    }
+    // An identification that matches no row has no parameters to read: it would load as
+    // a file of defaults, and its saved copy (extension id masked) as another row.
+    if (type.Record() == nullptr) {
+        throw CPrivateException(FormatMessageId(
+            kMsgNoDeviceTypeRow,
+            {std::to_string(id), std::to_string(extension), std::to_string(version)}));
+    }
+    return type;
+}
+
 ParameterImage ReadConfig(const CIniFile& ini) {
     const uint16_t id = ReadRegister(ini, "Model", "7811");
     const uint16_t extension = ReadRegister(ini, "DeviceExtension", "0");
@@ -91,17 +107,7 @@ ParameterImage ReadConfig(const CIniFile& ini) {
         io[i] = ReadRegister(ini, IoKey(i), "0");
 
     ParameterImage image;
-    image.deviceType = CDeviceType(id, version, extension, io);
-    if (!IsCatalogueDeviceId(id)) {
-        throw CPrivateException(FormatMessageId(kMsgUnknownDeviceType, {std::to_string(id)}));
-    }
-    // An identification that matches no row has no parameters to read: it would load as
-    // a file of defaults, and its saved copy (extension id masked) as another row.
-    if (image.deviceType.Record() == nullptr) {
-        throw CPrivateException(FormatMessageId(
-            kMsgNoDeviceTypeRow,
-            {std::to_string(id), std::to_string(extension), std::to_string(version)}));
-    }
+    image.deviceType = ConfigDeviceType(id, extension, version, io);
     ForEachValueKey(image.deviceType,
                     [&](const std::string& key, const ParameterBlock& block, int j) {
                         if (block.kind == 0) {

@@ -2,7 +2,11 @@
 // Configuration files (.cfg): a private-profile file with one section, "KT2CFG", holding
 // the device type's identification and one key per register value, named after the
 // register address ("L5200"), so that a file follows the device's register map.
+#include <array>
+#include <cstdint>
 #include <string>
+
+#include "core/model/device_type.h"
 
 namespace voltaro {
 
@@ -23,6 +27,12 @@ void CheckSaveFile(const std::string& path);
 // that the new image. Throws kMsgLoadError (system error, not a regular file, too large)
 // or the failures of ReadConfig.
 bool LoadConfigFile(const std::string& path, ParameterImage& image);
+
+// The device type of a configuration's identification values. Throws
+// kMsgUnknownDeviceType for a Model that no catalogue row has, kMsgNoDeviceTypeRow for
+// values that match no row.
+CDeviceType ConfigDeviceType(uint16_t id, uint16_t extension, uint16_t version,
+                             const std::array<uint16_t, 5>& io);
 
 // The same on an INI object already in memory (the file functions wrap these).
 void StoreConfig(CIniFile& ini, const ParameterImage& image);

@@ -43,6 +43,9 @@ std::vector<OwnedEntry>& ActiveTable() {
     return table;
 }
 
+// Depth of the CEnglishTextScope objects alive on this thread.
+thread_local int englishScopes = 0;
+
 const StringEntry* FindEnglish(int id) {
     auto table = EnglishStringTable();
     auto it = std::lower_bound(table.begin(), table.end(), id,
@@ -57,8 +60,16 @@ std::span<const StringEntry> EnglishStringTable() {
     return table;
 }
 
+CEnglishTextScope::CEnglishTextScope() {
+    ++englishScopes;
+}
+
+CEnglishTextScope::~CEnglishTextScope() {
+    --englishScopes;
+}
+
 std::string LoadString(int id) {
-    {
+    if (englishScopes == 0) {
         std::shared_lock<std::shared_mutex> lock(ActiveMutex());
         const auto& active = ActiveTable();
         auto it = std::lower_bound(active.begin(), active.end(), id,
@@ -70,7 +81,7 @@ std::string LoadString(int id) {
 }
 
 bool HasString(int id) {
-    {
+    if (englishScopes == 0) {
         std::shared_lock<std::shared_mutex> lock(ActiveMutex());
         const auto& active = ActiveTable();
         auto it = std::lower_bound(active.begin(), active.end(), id,

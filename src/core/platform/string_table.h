@@ -25,6 +25,17 @@ bool HasString(int id);
 // The entries are copied, so the source may be unloaded afterwards.
 void SetActiveStringTable(std::span<const StringEntry> table);
 
+// While an object of this class lives, LoadString and HasString on its thread give the
+// English texts whatever language is active: for output that must read the same for every
+// user (files meant for version control). Scopes nest; other threads are not affected.
+class CEnglishTextScope {
+  public:
+    CEnglishTextScope();
+    ~CEnglishTextScope();
+    CEnglishTextScope(const CEnglishTextScope&) = delete;
+    CEnglishTextScope& operator=(const CEnglishTextScope&) = delete;
+};
+
 // The data blocks that make up the English table (one per source file).
 namespace strings {
 extern const std::span<const StringEntry> kMessages;    // message_ids.h

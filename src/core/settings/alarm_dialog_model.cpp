@@ -39,7 +39,7 @@ const ListColumn kColumns[] = {
 };
 
 // Names of the columns' values in messages.
-constexpr int kHighName = 15502, kLowName = 15503, kHysteresisName = 15505, kDelayName = 15506;
+constexpr int kHighName = 15502, kLowName = 15503;
 constexpr int kOutputFamilySize = 6;
 
 int32_t Signed32(const ParameterImage& image, int word) {
@@ -59,8 +59,8 @@ CAlarmDialogModel::Inputs CAlarmDialogModel::Initial() const {
 
 void CAlarmDialogModel::Accept(const Inputs& inputs) {
     image_.words[kWordAlarmLatching] = inputs.latching ? 1 : 0;
-    image_.words[kWordAlarmPowerOnDelay] =
-        static_cast<uint16_t>(ReadField(PowerOnDelayField, inputs.powerOnDelay, 0, 999, 1, 15500));
+    image_.words[kWordAlarmPowerOnDelay] = static_cast<uint16_t>(
+        ReadField(PowerOnDelayField, inputs.powerOnDelay, kPowerOnDelayRange));
 }
 
 int CAlarmDialogModel::OutputChoiceCount(int item) const {
@@ -141,11 +141,11 @@ void CAlarmDialogModel::CommitText(int row, int column, const std::string& text)
             break;
         case HysteresisColumn:
             image_.words[AlarmHysteresisWord(row)] =
-                static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 10, kHysteresisName));
+                static_cast<uint16_t>(ParseScaledValue(text, kAlarmHysteresisRange));
             break;
         case DelayColumn:
             image_.words[AlarmDelayWord(row)] =
-                static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 1, kDelayName));
+                static_cast<uint16_t>(ParseScaledValue(text, kAlarmDelayRange));
             break;
         default:
             break;

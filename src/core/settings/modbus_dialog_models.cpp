@@ -29,7 +29,7 @@ void CModbusDialogModel::Accept(const Inputs& in) {
     if (TransducerVariant()) {
         w[kWordModbusMode] = RadioWord(in.asciiMode);
         w[kWordRunLedTimeout] = static_cast<uint16_t>(
-            ReadField(RunLedTimeoutField, in.runLedTimeout, 0, 32000, 10, 15208));
+            ReadField(RunLedTimeoutField, in.runLedTimeout, kRunLedTimeoutRange));
     } else {
         w[kWordDeviceAddress] =
             static_cast<uint16_t>(ReadField(AddressField, in.address, kDeviceAddressRange));
@@ -48,9 +48,9 @@ CAdvancedModbusDialogModel::Inputs CAdvancedModbusDialogModel::Initial() const {
 void CAdvancedModbusDialogModel::Accept(const Inputs& in) {
     auto& w = image_.words;
     w[kWordLongRegister] = RadioWord(in.swap);
-    const int64_t t15 = ReadField(T15Field, in.t15, 1, 59, 10, 15204);
+    const int64_t t15 = ReadField(T15Field, in.t15, kT15Range);
     w[kWordT15] = static_cast<uint16_t>(t15);
-    w[kWordT35] = static_cast<uint16_t>(ReadField(T35Field, in.t35, t15 + 1, 60, 10, 15205));
+    w[kWordT35] = static_cast<uint16_t>(ReadField(T35Field, in.t35, T35RangeAbove(t15)));
 }
 
 CModbus2DialogModel::Inputs CModbus2DialogModel::Initial() const {
@@ -65,11 +65,11 @@ void CModbus2DialogModel::Accept(const Inputs& in) {
     image_.SetAddress(kWordIpAddress, in.address);
     image_.SetAddress(kWordSubnetMask, in.mask);
     image_.SetAddress(kWordDefaultGateway, in.gateway);
-    w[kWordPort] = static_cast<uint16_t>(ReadField(PortField, in.port, 0, 65535, 1, 15213));
+    w[kWordPort] = static_cast<uint16_t>(ReadField(PortField, in.port, kPortRange));
     w[kWordConnectionTimeout] = static_cast<uint16_t>(
-        ReadField(ConnectionTimeoutField, in.connectionTimeout, 10, 32000, 10, 15212));
+        ReadField(ConnectionTimeoutField, in.connectionTimeout, kConnectionTimeoutRange));
     w[kWordRunLedTimeout] =
-        static_cast<uint16_t>(ReadField(RunLedTimeoutField, in.runLedTimeout, 0, 32000, 10, 15208));
+        static_cast<uint16_t>(ReadField(RunLedTimeoutField, in.runLedTimeout, kRunLedTimeoutRange));
 }
 
 CCCLinkDialogModel::Inputs CCCLinkDialogModel::Initial() const {
@@ -79,7 +79,7 @@ CCCLinkDialogModel::Inputs CCCLinkDialogModel::Initial() const {
 
 void CCCLinkDialogModel::Accept(const Inputs& in) {
     image_.words[kWordCcLinkNode] =
-        static_cast<uint16_t>(ReadField(NodeField, in.node, 1, 64, 1, 15690));
+        static_cast<uint16_t>(ReadField(NodeField, in.node, kCcLinkNodeRange));
     StoreIndex(image_.words[kWordCcLinkRate], in.rate, 5);
 }
 

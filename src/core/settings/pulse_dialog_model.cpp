@@ -63,9 +63,8 @@ std::string CPulseDialogModel::UnitText(int energySelection) const {
 void CPulseDialogModel::Accept(const Inputs& inputs) {
     if (auto code = EnergyChoices().CodeAt(inputs.energy))
         image_.words[PulseEnergyWord(output_)] = static_cast<uint16_t>(*code);
-    image_.Set32(
-        PulseRateWord(output_),
-        static_cast<uint32_t>(ReadField(PulseWeightField, inputs.weight, 1, 100000, 10, 15451)));
+    image_.Set32(PulseRateWord(output_), static_cast<uint32_t>(ReadField(
+                                             PulseWeightField, inputs.weight, kPulseRateRange)));
     if (auto code = DurationChoices().CodeAt(inputs.duration))
         image_.words[PulseDurationWord(output_)] = static_cast<uint16_t>(*code);
 }

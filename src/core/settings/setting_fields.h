@@ -9,6 +9,7 @@
 
 #include "core/comm/com_settings.h"
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_ranges.h"
 #include "core/model/value_helpers.h"
 #include "core/platform/private_exception.h"
 
@@ -30,20 +31,9 @@ class SettingFieldError : public CPrivateException {
 int64_t ReadField(int field, const std::string& text, int64_t min, int64_t max, int64_t scale,
                   int nameId, int64_t extra = kNoExtraValue);
 
-// The limits of a value that more than one window reads, with the scale and the name that
-// a refusal shows.
-struct FieldRange {
-    int64_t min;
-    int64_t max;
-    int64_t scale;
-    int nameId;
-};
-// Modbus unit address, of the device and of the Connect dialog.
+// Modbus unit address, of the device and of the Connect dialog (the ranges of image words
+// are in core/model/parameter_ranges.h).
 constexpr FieldRange kDeviceAddressRange{kMinDeviceAddress, kMaxDeviceAddress, 1, 15200};
-// VT and CT ratings, in the main window and on the CT/VT page.
-constexpr FieldRange kVtPrimaryRange{50, 400000, 1, 15153};
-constexpr FieldRange kVtSecondaryRange{50, 500, 1, 15154};
-constexpr FieldRange kCtPrimaryRange{1, 20000, 1, 15151};
 
 inline int64_t ReadField(int field, const std::string& text, const FieldRange& range) {
     return ReadField(field, text, range.min, range.max, range.scale, range.nameId);

@@ -4,12 +4,6 @@
 #include "core/platform/string_table.h"
 
 namespace voltaro {
-namespace {
-
-constexpr int kCurrentCutoutName = 15156;
-constexpr int kVoltageCutoutName = 15157;
-
-}  // namespace
 
 bool CAdvancedDialogModel::Channel2Visible() const {
     return !IsZc() && image_.deviceType.HasFeature(0, FAM_ZB_INPUT);
@@ -41,16 +35,16 @@ CAdvancedDialogModel::Inputs CAdvancedDialogModel::Initial() const {
 
 void CAdvancedDialogModel::Accept(const Inputs& in) {
     auto& w = image_.words;
-    w[kWordLowEndCutoutVoltage] = static_cast<uint16_t>(
-        ReadField(VoltageCutoutField, in.voltageCutout, 0, 999, 10, kVoltageCutoutName));
+    w[kWordLowEndCutoutVoltage] =
+        static_cast<uint16_t>(ReadField(VoltageCutoutField, in.voltageCutout, kVoltageCutoutRange));
     if (IsZc()) {
         w[kWordFrequencyInput] = 0;
     } else {
         w[LowEndCutoutCurrentWord(1)] = static_cast<uint16_t>(
-            ReadField(CurrentCutout1Field, in.currentCutout1, 0, 999, 10, kCurrentCutoutName));
+            ReadField(CurrentCutout1Field, in.currentCutout1, kCurrentCutoutRange));
         if (Channel2Visible()) {
             w[LowEndCutoutCurrentWord(2)] = static_cast<uint16_t>(
-                ReadField(CurrentCutout2Field, in.currentCutout2, 0, 999, 10, kCurrentCutoutName));
+                ReadField(CurrentCutout2Field, in.currentCutout2, kCurrentCutoutRange));
         }
         if (auto code = FrequencyInputs().CodeAt(in.frequencyInput))
             w[kWordFrequencyInput] = static_cast<uint16_t>(*code);
@@ -95,7 +89,7 @@ CellEditor CAdvancedDialogModel::GridEditorAt(int row, int column) const {
 void CAdvancedDialogModel::CommitGridText(int row, int column, const std::string& text) {
     if (GridEditorAt(row, column) == CellEditor::None) return;
     image_.words[LowEndCutoutCurrentWord(ChannelAt(row, column))] =
-        static_cast<uint16_t>(ParseScaledValue(text, 0, 999, 10, kCurrentCutoutName));
+        static_cast<uint16_t>(ParseScaledValue(text, kCurrentCutoutRange));
 }
 
 }  // namespace voltaro
