@@ -1,7 +1,5 @@
 #include "core/settings/bar_dialog_model.h"
 
-#include <algorithm>
-
 #include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
