@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/model/parameter_ranges.h"
+
 namespace voltaro {
 
 class CUserProfile;
@@ -42,9 +44,6 @@ class CComSettings {
 
 constexpr const char* kComSettingsSection = "ComSettings";
 
-// Modbus unit addresses of a single device (0 broadcasts; above 247 is reserved).
-constexpr int kMinDeviceAddress = 1;
-constexpr int kMaxDeviceAddress = 247;
 constexpr int kMaxServicePort = 65535;
 
 bool IsValidDeviceAddress(int address);

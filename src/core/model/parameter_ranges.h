@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/model/parameter_image.h"
+#include "core/model/parameter_words.h"
 
 namespace voltaro {
 
@@ -41,6 +42,71 @@ constexpr FieldRange kPulseRateRange{1, 100000, 10, 15451};
 constexpr FieldRange kPowerOnDelayRange{0, 999, 1, 15500};
 constexpr FieldRange kAlarmHysteresisRange{0, 999, 10, 15505};
 constexpr FieldRange kAlarmDelayRange{0, 999, 1, 15506};
+
+// Modbus unit address of a single device (0 broadcasts; above 247 is reserved), of the
+// device's own word and of every connection.
+constexpr int kMinDeviceAddress = 1;
+constexpr int kMaxDeviceAddress = 247;
+constexpr FieldRange kDeviceAddressRange{kMinDeviceAddress, kMaxDeviceAddress, 1, 15200};
+
+// Display: data view number, update rate, backlight off timer and the "My Default" timer
+// (0 in its word turns the timer off; the dialog asks for 1 to 999 when it is on).
+constexpr FieldRange kDataViewRange{0, 9999, 1, 15001};
+constexpr FieldRange kUpdateRateRange{0, 60, 1, 15553};
+constexpr FieldRange kBacklightOffTimerRange{1, 999, 1, 15551};
+constexpr FieldRange kPresetTimerRange{1, 999, 1, 15650};
+constexpr int kBacklightModeAuto = 0;  // the only mode that uses the off timer
+// Types whose family word has KT2_G2 or KT6_G2 have the extended display (update rate).
+bool HasExtendedDisplay(const CDeviceType& type);
+// The "My Default" data view, from -1 where the device accepts it.
+FieldRange DefaultDataViewRange(const CDeviceType& type);
+
+// Analogue outputs: inputs and adjustments in hundredths of a percent, output levels in
+// hundredths of a mA (current outputs, 1.60 - 22.40) or thousandths of a V (voltage
+// outputs, 0.400 - 5.600). The name of a setting is kAoNameFirst + its position.
+constexpr int kAoNameFirst = 3850;
+constexpr bool AoSettingIsLevel(int setting) {
+    return setting == kAoOutputZero || setting == kAoOutputFull ||
+           (setting >= AoTableX(0) && (setting - AoTableY(0)) % 2 == 0);
+}
+constexpr std::optional<FieldRange> AnalogOutputRange(int setting, bool voltageOutputs) {
+    const int name = kAoNameFirst + setting;
+    if (setting == kAoInput || setting == kAoLinearizer) return std::nullopt;
+    if (setting == kAoAdjustZero) return FieldRange{-500, 500, 100, name};
+    if (setting == kAoAdjustSpan) return FieldRange{9500, 10500, 100, name};
+    if (!AoSettingIsLevel(setting)) return FieldRange{-1500, 14000, 100, name};
+    return voltageOutputs ? FieldRange{400, 5600, 1000, name} : FieldRange{160, 2240, 100, name};
+}
+bool HasVoltageOutputs(const CDeviceType& type);
+
+// Measurand scales of the bargraph (zero and full) and of the alarm setpoints (high and
+// low), in the units of their 32-bit words. A full scale is never negative.
+struct MeasurandRange {
+    int32_t min;
+    int32_t max;
+    int32_t scale;
+};
+constexpr MeasurandRange kCurrentScale{0, 20000000, 1000};
+constexpr MeasurandRange kVoltageScale{0, 40000000, 100};
+constexpr MeasurandRange kPowerScale{-2000000000, 2000000000, 1};
+constexpr MeasurandRange kApparentPowerScale{0, 2000000000, 1};
+constexpr MeasurandRange kPowerFactorScale{-10000, 10000, 10000};
+constexpr MeasurandRange kFrequencyScale{4500, 6500, 100};
+constexpr MeasurandRange kDistortionScale{0, 9999, 10};
+constexpr MeasurandRange kPhaseAngleScale{-180, 180, 1};
+// Per bargraph item; the item's name is kBarNameFirst + item.
+constexpr int kBarNameFirst = 4000;
+constexpr MeasurandRange kBarScales[kBarScaleCount] = {
+    kCurrentScale,     kVoltageScale,   kPowerScale,      kPowerScale,     kApparentPowerScale,
+    kPowerFactorScale, kFrequencyScale, kDistortionScale, kPhaseAngleScale};
+FieldRange BarScaleRange(int item, bool zeroPercent);
+// Per alarm item.
+constexpr MeasurandRange kAlarmSetpointScales[kAlarmItemCount] = {
+    kCurrentScale,    kCurrentScale,       kVoltageScale,     kVoltageScale,       kPowerScale,
+    kPowerScale,      kApparentPowerScale, kPowerFactorScale, kFrequencyScale,     kCurrentScale,
+    kCurrentScale,    kPowerScale,         kPowerScale,       kApparentPowerScale, kDistortionScale,
+    kDistortionScale, kDistortionScale,    kDistortionScale,  kPhaseAngleScale};
+FieldRange AlarmSetpointRange(int item, bool high);
 
 // The range the dialogs give entry word of image (t3.5 from image's t1.5 + 1), or nullopt
 // for a word that no dialog reads as a number with such a range.

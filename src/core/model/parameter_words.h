@@ -157,7 +157,8 @@ constexpr int AlarmHysteresisWord(int item) {
 constexpr int AlarmDelayWord(int item) {
     return AlarmHighWord(item) + 6;
 }
-constexpr int kAlarmItemFrequency = 8;  // the item whose setpoints are in hundredths of Hz
+constexpr int kAlarmItemFrequency = 8;    // the item whose setpoints are in hundredths of Hz
+constexpr int kAlarmItemActivePower = 4;  // an item whose setpoints may be negative
 
 // Analogue outputs Ao1 to Ao4 (output 0 to 3): 28 words each from word 323.
 constexpr int kAnalogOutputCount = 4;

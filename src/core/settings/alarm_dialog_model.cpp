@@ -11,26 +11,23 @@ namespace {
 constexpr uint32_t kAll = 0x80000000u;
 constexpr uint32_t kNeutral = 0x20100000u;
 
+// An item's row: its setpoint range from the model's table, its unit and which types have it.
+constexpr ListItem Item(int item, int unitId, uint32_t mask1, uint32_t mask2) {
+    const MeasurandRange& range = kAlarmSetpointScales[item];
+    return {2300 + item, range.max, range.min, range.scale, unitId, mask1, mask2};
+}
+
 const ListItem kItems[CAlarmDialogModel::kItemCount] = {
-    {2300, 20000000, 0, 1000, kTextUnitAmpere, kAll, 0xA0},
-    {2301, 20000000, 0, 1000, kTextUnitAmpere, kNeutral, 0xA1},
-    {2302, 40000000, 0, 100, kTextUnitVolt, kAll, 0xA0},
-    {2303, 40000000, 0, 100, kTextUnitVolt, kAll, 0xA0},
-    {2304, 2000000000, -2000000000, 1, kTextUnitWatt, kAll, 0xA0},
-    {2305, 2000000000, -2000000000, 1, kTextUnitVar, kAll, 0xA0},
-    {2306, 2000000000, 0, 1, kTextUnitVoltAmpere, kAll, 0xA0},
-    {2307, 10000, -10000, 10000, kTextUnitCosPhi, kAll, 0xA0},
-    {2308, 6500, 4500, 100, kTextUnitHertz, kAll, 0xA0},
-    {2309, 20000000, 0, 1000, kTextUnitAmpere, kAll, 0xA0},
-    {2310, 20000000, 0, 1000, kTextUnitAmpere, kNeutral, 0xA1},
-    {2311, 2000000000, -2000000000, 1, kTextUnitWatt, kAll, 0xA0},
-    {2312, 2000000000, -2000000000, 1, kTextUnitVar, kAll, 0xA0},
-    {2313, 2000000000, 0, 1, kTextUnitVoltAmpere, kAll, 0xA0},
-    {2314, 9999, 0, 10, kTextUnitPercent, kAll, 0xA0},
-    {2315, 9999, 0, 10, kTextUnitPercent, kNeutral, 0xA1},
-    {2316, 9999, 0, 10, kTextUnitPercent, kAll, 0xA0},
-    {2317, 9999, 0, 10, kTextUnitPercent, kAll, 0xA0},
-    {2318, 180, -180, 1, kTextUnitDegree, 0, 0xA6},
+    Item(0, kTextUnitAmpere, kAll, 0xA0),      Item(1, kTextUnitAmpere, kNeutral, 0xA1),
+    Item(2, kTextUnitVolt, kAll, 0xA0),        Item(3, kTextUnitVolt, kAll, 0xA0),
+    Item(4, kTextUnitWatt, kAll, 0xA0),        Item(5, kTextUnitVar, kAll, 0xA0),
+    Item(6, kTextUnitVoltAmpere, kAll, 0xA0),  Item(7, kTextUnitCosPhi, kAll, 0xA0),
+    Item(8, kTextUnitHertz, kAll, 0xA0),       Item(9, kTextUnitAmpere, kAll, 0xA0),
+    Item(10, kTextUnitAmpere, kNeutral, 0xA1), Item(11, kTextUnitWatt, kAll, 0xA0),
+    Item(12, kTextUnitVar, kAll, 0xA0),        Item(13, kTextUnitVoltAmpere, kAll, 0xA0),
+    Item(14, kTextUnitPercent, kAll, 0xA0),    Item(15, kTextUnitPercent, kNeutral, 0xA1),
+    Item(16, kTextUnitPercent, kAll, 0xA0),    Item(17, kTextUnitPercent, kAll, 0xA0),
+    Item(18, kTextUnitDegree, 0, 0xA6),
 };
 
 const ListColumn kColumns[] = {
@@ -38,8 +35,6 @@ const ListColumn kColumns[] = {
     {2253, Alignment::Right, 70}, {2254, Alignment::Right, 70},  {2255, Alignment::Left, 130},
 };
 
-// Names of the columns' values in messages.
-constexpr int kHighName = 15502, kLowName = 15503;
 constexpr int kOutputFamilySize = 6;
 
 int32_t Signed32(const ParameterImage& image, int word) {
@@ -129,15 +124,14 @@ ComboSetup CAlarmDialogModel::ComboAt(int row, int column) const {
 
 void CAlarmDialogModel::CommitText(int row, int column, const std::string& text) {
     if (EditorAt(row, column) != CellEditor::Edit) return;
-    const ListItem& item = kItems[row];
     switch (column) {
         case HighColumn:
             image_.Set32(AlarmHighWord(row), static_cast<uint32_t>(ParseScaledValue(
-                                                 text, item.min, item.max, item.scale, kHighName)));
+                                                 text, AlarmSetpointRange(row, true))));
             break;
         case LowColumn:
             image_.Set32(AlarmLowWord(row), static_cast<uint32_t>(ParseScaledValue(
-                                                text, item.min, item.max, item.scale, kLowName)));
+                                                text, AlarmSetpointRange(row, false))));
             break;
         case HysteresisColumn:
             image_.words[AlarmHysteresisWord(row)] =

@@ -8,29 +8,24 @@
 namespace voltaro {
 namespace {
 
-// Rows with the output range of a current output (1.60 to 22.40 mA) or of a voltage
-// output (0.400 to 5.600 V); the other rows are the same in both tables.
-constexpr ListItem Level(int nameId, bool volts) {
-    return volts ? ListItem{nameId, 5600, 400, 1000, kTextUnitVolt, 0, 0}
-                 : ListItem{nameId, 2240, 160, 100, kTextUnitMilliampere, 0, 0};
-}
-constexpr ListItem Percent(int nameId, int32_t min, int32_t max) {
-    return {nameId, max, min, 100, kTextUnitPercent, 0, 0};
-}
-
+// The rows of a current or a voltage output: the ranges of the model's table, with the
+// unit each row shows; the input and linearizer rows are combos.
 constexpr std::array<ListItem, CAnalogOutputDialogModel::kRowCount> MakeItems(bool volts) {
     std::array<ListItem, CAnalogOutputDialogModel::kRowCount> items{};
-    items[kAoInput] = {3850, 0, 0, 1, 0, 0, 0};
-    items[kAoAdjustZero] = Percent(3851, -500, 500);
-    items[kAoAdjustSpan] = Percent(3852, 9500, 10500);
-    items[kAoLinearizer] = {3853, 0, 0, 1, 0, 0, 0};
-    items[kAoInputZero] = Percent(3854, -1500, 14000);
-    items[kAoOutputZero] = Level(3855, volts);
-    items[kAoInputFull] = Percent(3856, -1500, 14000);
-    items[kAoOutputFull] = Level(3857, volts);
-    for (int point = 0; point < kAoTablePoints; ++point) {
-        items[static_cast<std::size_t>(AoTableX(point))] = Percent(3858 + 2 * point, -1500, 14000);
-        items[static_cast<std::size_t>(AoTableY(point))] = Level(3859 + 2 * point, volts);
+    for (int setting = 0; setting < CAnalogOutputDialogModel::kRowCount; ++setting) {
+        const std::optional<FieldRange> range = AnalogOutputRange(setting, volts);
+        const int unit = !AoSettingIsLevel(setting) ? kTextUnitPercent
+                         : volts                    ? kTextUnitVolt
+                                                    : kTextUnitMilliampere;
+        items[static_cast<std::size_t>(setting)] =
+            range ? ListItem{range->nameId,
+                             static_cast<int32_t>(range->max),
+                             static_cast<int32_t>(range->min),
+                             static_cast<int32_t>(range->scale),
+                             unit,
+                             0,
+                             0}
+                  : ListItem{kAoNameFirst + setting, 0, 0, 1, 0, 0, 0};
     }
     return items;
 }

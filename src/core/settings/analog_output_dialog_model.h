@@ -19,7 +19,7 @@ class CAnalogOutputDialogModel : public ListDialogModel {
 
     // Number of outputs shown: 4, reduced by the missing Ao4, Ao3, Ao2, Ao1 bits in turn.
     int OutputCount() const;
-    bool VoltageOutputs() const { return image_.deviceType.HasFeature(FEAT_AO_1_5V, 0); }
+    bool VoltageOutputs() const { return HasVoltageOutputs(image_.deviceType); }
     // The item table active for the device type (the output-level rows differ).
     std::span<const ListItem> Items() const;
     // The measured quantities an output can follow: extended (42 codes, with the neutral

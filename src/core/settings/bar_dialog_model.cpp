@@ -1,23 +1,21 @@
 #include "core/settings/bar_dialog_model.h"
 
-#include <algorithm>
-
 #include "core/platform/list_text_ids.h"
 #include "core/platform/string_table.h"
 
 namespace voltaro {
 namespace {
 
+// The zero-percent scale's range of the model's table (a full scale is not negative).
+constexpr ListItem Item(int item, int unitId) {
+    const MeasurandRange& range = kBarScales[item];
+    return {kBarNameFirst + item, range.max, range.min, range.scale, unitId, 0, 0};
+}
+
 const ListItem kItems[CBarDialogModel::kItemCount] = {
-    {4000, 20000000, 0, 1000, kTextUnitAmpere, 0, 0},
-    {4001, 40000000, 0, 100, kTextUnitVolt, 0, 0},
-    {4002, 2000000000, -2000000000, 1, kTextUnitWatt, 0, 0},
-    {4003, 2000000000, -2000000000, 1, kTextUnitVar, 0, 0},
-    {4004, 2000000000, 0, 1, kTextUnitVoltAmpere, 0, 0},
-    {4005, 10000, -10000, 10000, kTextUnitCosPhi, 0, 0},
-    {4006, 6500, 4500, 100, kTextUnitHertz, 0, 0},
-    {4007, 9999, 0, 10, kTextUnitPercent, 0, 0},
-    {4008, 180, -180, 1, kTextUnitDegree, 0, 0},
+    Item(0, kTextUnitAmpere), Item(1, kTextUnitVolt),       Item(2, kTextUnitWatt),
+    Item(3, kTextUnitVar),    Item(4, kTextUnitVoltAmpere), Item(5, kTextUnitCosPhi),
+    Item(6, kTextUnitHertz),  Item(7, kTextUnitPercent),    Item(8, kTextUnitDegree),
 };
 
 const ListColumn kColumns[] = {
@@ -33,8 +31,7 @@ std::span<const ListItem> CBarDialogModel::Items() {
 }
 
 int32_t CBarDialogModel::ColumnMinimum(int item, int column) {
-    const int32_t min = kItems[item].min;
-    return column == FullColumn ? std::max<int32_t>(min, 0) : min;
+    return static_cast<int32_t>(BarScaleRange(item, column == ZeroColumn).min);
 }
 
 std::vector<ColumnView> CBarDialogModel::Columns() const {
@@ -57,9 +54,7 @@ CellEditor CBarDialogModel::EditorAt(int row, int column) const {
 
 void CBarDialogModel::CommitText(int row, int column, const std::string& text) {
     if (EditorAt(row, column) == CellEditor::None) return;
-    const ListItem& item = kItems[row];
-    const int64_t value =
-        ParseScaledValue(text, ColumnMinimum(row, column), item.max, item.scale, item.nameId);
+    const int64_t value = ParseScaledValue(text, BarScaleRange(row, column == ZeroColumn));
     image_.Set32(BarScaleWord(row, column == ZeroColumn), static_cast<uint32_t>(value));
 }
 

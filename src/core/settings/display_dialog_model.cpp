@@ -7,16 +7,6 @@
 #include "core/platform/string_table.h"
 
 namespace voltaro {
-namespace {
-
-constexpr int kDataViewName = 15001;
-
-}  // namespace
-
-bool HasExtendedDisplay(const CDeviceType& type) {
-    return type.HasFeature(0, FAM_KT2_G2 | FAM_KT6_G2);
-}
-
 ChoiceList EnergyViewChoices(const CDeviceType& type) {
     if (!HasExtendedDisplay(type)) return ChoiceList::FromStrings(20, kTextsEnergy);
     ChoiceList list;
@@ -34,8 +24,7 @@ ChoiceList EnergyViewChoices(const CDeviceType& type) {
 }
 
 int CDisplayDialogModel::MyDefaultDataViewMin() const {
-    const CDeviceType& type = image_.deviceType;
-    return !type.HasFeature(0, FAM_KT2) || type.HasFeature(0, FAM_KT2_G2) ? -1 : 0;
+    return static_cast<int>(DefaultDataViewRange(image_.deviceType).min);
 }
 
 ChoiceList CDisplayDialogModel::OperationModes() const {
@@ -92,25 +81,24 @@ void CDisplayDialogModel::Accept(const Inputs& in) {
     Store(w[kWordBacklightMode], OperationModes(), in.operationMode);
     if (OffTimerEnabled(in.operationMode))
         w[kWordBacklightOffTimer] =
-            static_cast<uint16_t>(ReadField(OffTimerField, in.offTimer, 1, 999, 1, 15551));
+            static_cast<uint16_t>(ReadField(OffTimerField, in.offTimer, kBacklightOffTimerRange));
     w[kWordBrightness] =
         static_cast<uint16_t>(std::clamp(in.brightness, kBrightnessMin, kBrightnessMax));
     w[kWordDataDisplayView] =
-        static_cast<uint16_t>(ReadField(DataViewField, in.dataView, 0, 9999, 1, kDataViewName));
+        static_cast<uint16_t>(ReadField(DataViewField, in.dataView, kDataViewRange));
     Store(w[kWordEnergyDisplayView], EnergyViews(), in.energyView);
     Store(w[kWordEnergyDisplayUnit], Units(), in.unit);
     Store(w[kWordDisplayOperationMode], KeyLocks(), in.keyLock);
     if (UpdateRateEnabled())
         w[kWordUpdateRate] =
-            static_cast<uint16_t>(ReadField(UpdateRateField, in.updateRate, 0, 60, 1, 15553));
-    w[kWordDefaultDataView] =
-        static_cast<uint16_t>(ReadField(MyDefaultDataViewField, in.myDefaultDataView,
-                                        MyDefaultDataViewMin(), 9999, 1, kDataViewName));
+            static_cast<uint16_t>(ReadField(UpdateRateField, in.updateRate, kUpdateRateRange));
+    w[kWordDefaultDataView] = static_cast<uint16_t>(ReadField(
+        MyDefaultDataViewField, in.myDefaultDataView, DefaultDataViewRange(image_.deviceType)));
     Store(w[kWordDefaultEnergyView], MyDefaultEnergyViews(), in.myDefaultEnergyView);
     Store(w[kWordDefaultEnergyUnit], MyDefaultUnits(), in.myDefaultUnit);
     w[kWordDefaultTimer] =
         in.usePresetTimer
-            ? static_cast<uint16_t>(ReadField(PresetTimerField, in.presetTimer, 1, 999, 1, 15650))
+            ? static_cast<uint16_t>(ReadField(PresetTimerField, in.presetTimer, kPresetTimerRange))
             : 0;
 }
 

@@ -8,8 +8,6 @@
 
 namespace voltaro {
 
-// Types whose family word has KT2_G2 or KT6_G2 have the extended display.
-bool HasExtendedDisplay(const CDeviceType& type);
 // Energy display views: 20 views (code = index), or with the extended display 28 views
 // with the tariff counts, stored as codes.
 ChoiceList EnergyViewChoices(const CDeviceType& type);
@@ -23,7 +21,7 @@ class CDisplayDialogModel {
         MyDefaultDataViewField,
         PresetTimerField,
     };
-    static constexpr int kModeAuto = 0;
+    static constexpr int kModeAuto = kBacklightModeAuto;
 
     struct Inputs {
         int keyLock = -1;        // word 0

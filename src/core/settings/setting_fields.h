@@ -31,10 +31,6 @@ class SettingFieldError : public CPrivateException {
 int64_t ReadField(int field, const std::string& text, int64_t min, int64_t max, int64_t scale,
                   int nameId, int64_t extra = kNoExtraValue);
 
-// Modbus unit address, of the device and of the Connect dialog (the ranges of image words
-// are in core/model/parameter_ranges.h).
-constexpr FieldRange kDeviceAddressRange{kMinDeviceAddress, kMaxDeviceAddress, 1, 15200};
-
 inline int64_t ReadField(int field, const std::string& text, const FieldRange& range) {
     return ReadField(field, text, range.min, range.max, range.scale, range.nameId);
 }

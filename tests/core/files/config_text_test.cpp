@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 #include "core/files/config_diff.h"
@@ -10,6 +11,7 @@
 #include "core/files/config_import.h"
 #include "core/files/config_text.h"
 #include "core/model/parameter_check.h"
+#include "core/model/parameter_ranges.h"
 #include "core/model/parameter_words.h"
 #include "core/model/settings_stocker.h"
 #include "core/platform/json_text.h"
@@ -58,7 +60,7 @@ ParameterImage ModifiedImage() {
     image.Set32(kWordPrimaryVoltage, 6600);
     image.words[kWordPrimaryCurrent] = 250;
     image.words[kWordLowEndCutoutCurrent] = 25;
-    image.Set32(AlarmLowWord(0), static_cast<uint32_t>(-100));
+    image.Set32(AlarmLowWord(kAlarmItemActivePower), static_cast<uint32_t>(-100));
     return image;
 }
 
@@ -142,7 +144,8 @@ TEST(ConfigExport, OneChangedParameterChangesOneLineAndTheTextAgrees) {
     const std::string json = ExportConfigJson(modified);
     EXPECT_THAT(LineOf(json, ConfigKey(kWordSystem)),
                 HasSubstr("\"value\": 1, \"text\": \"" + modified.ValueText(kWordSystem) + "\""));
-    EXPECT_THAT(LineOf(json, ConfigKey(AlarmLowWord(0))), HasSubstr("\"value\": -100,"));
+    EXPECT_THAT(LineOf(json, ConfigKey(AlarmLowWord(kAlarmItemActivePower))),
+                HasSubstr("\"value\": -100,"));
     JsonParseError error;
     const std::optional<JsonValue> parsed = ParseJson(json, error);
     ASSERT_TRUE(parsed) << error.what;
@@ -247,6 +250,82 @@ TEST(ConfigImport, RefusesWhatTheSettingDialogsRefuse) {
     EXPECT_THAT(message, HasSubstr("holds 20; allowed: 21 - 60 (2.1 - 6.0)."));
     EXPECT_THAT(with(kWordT15, 40), HasSubstr("\"" + ConfigKey(kWordT35) + "\""));
     EXPECT_EQ(with(kWordT35, 21), test::kNoException);
+}
+
+// The import of the first listed row that uses word and passes accept, its defaults
+// changed by prepare and then word set to value: the refusal, or kNoException.
+std::string RefusalWith(int word, int64_t value,
+                        const std::function<void(ParameterImage&)>& prepare = {},
+                        const std::function<bool(const CDeviceType&)>& accept = {}) {
+    for (const ModelPair& pair : ModelPairTable()) {
+        ParameterImage image = DefaultImageOfRow(pair.row);
+        if (!image.Applies(word) || (accept && !accept(image.deviceType))) continue;
+        if (prepare) prepare(image);
+        SetRawEntryValue(image, word, value);
+        return ImportRefusal(ExportConfigJson(image));
+    }
+    ADD_FAILURE() << "no listed row uses word " << word;
+    return {};
+}
+
+TEST(ConfigImport, RefusesDisplayAndAddressValuesOutsideTheDialogRanges) {
+    std::string message = RefusalWith(kWordDeviceAddress, 248);
+    EXPECT_THAT(message, HasSubstr(ConfigKey(kWordDeviceAddress)));
+    EXPECT_THAT(message, HasSubstr("holds 248; allowed: 1 - 247."));
+    EXPECT_THAT(RefusalWith(kWordDeviceAddress, 0), HasSubstr("allowed: 1 - 247."));
+    EXPECT_EQ(RefusalWith(kWordDeviceAddress, 247), test::kNoException);
+
+    EXPECT_THAT(RefusalWith(kWordDataDisplayView, 10000), HasSubstr("allowed: 0 - 9999."));
+    EXPECT_EQ(RefusalWith(kWordDataDisplayView, 9999), test::kNoException);
+    // 0 turns the "My Default" timer off; when on, it runs 1 to 999 seconds.
+    EXPECT_EQ(RefusalWith(kWordDefaultTimer, 0), test::kNoException);
+    EXPECT_THAT(RefusalWith(kWordDefaultTimer, 1000), HasSubstr("allowed: 1 - 999."));
+    EXPECT_THAT(RefusalWith(kWordUpdateRate, 61, {}, HasExtendedDisplay),
+                HasSubstr("allowed: 0 - 60."));
+    // The off timer counts only in the automatic backlight mode.
+    const auto mode = [](uint16_t value) {
+        return [value](ParameterImage& image) { image.words[kWordBacklightMode] = value; };
+    };
+    EXPECT_THAT(RefusalWith(kWordBacklightOffTimer, 0, mode(kBacklightModeAuto)),
+                HasSubstr("holds 0; allowed: 1 - 999."));
+    EXPECT_EQ(RefusalWith(kWordBacklightOffTimer, 0, mode(kBacklightModeAuto + 1)),
+              test::kNoException);
+    // "My Default" data view -1 only where the type accepts it.
+    const auto fromZero = [](const CDeviceType& type) {
+        return DefaultDataViewRange(type).min == 0;
+    };
+    EXPECT_THAT(RefusalWith(kWordDefaultDataView, -1, {}, fromZero),
+                HasSubstr("allowed: 0 - 9999."));
+    EXPECT_EQ(RefusalWith(kWordDefaultDataView, -1, {}, std::not_fn(fromZero)), test::kNoException);
+}
+
+TEST(ConfigImport, RefusesAnalogueOutputBargraphAndSetpointValuesOutsideTheDialogRanges) {
+    const int adjustZero = AnalogOutputWord(0, kAoAdjustZero);
+    std::string message = RefusalWith(adjustZero, 501);
+    EXPECT_THAT(message, HasSubstr(ConfigKey(adjustZero)));
+    EXPECT_THAT(message, HasSubstr("allowed: -500 - 500 (-5.00 - 5.00)."));
+    EXPECT_EQ(RefusalWith(adjustZero, -500), test::kNoException);
+    // The output levels depend on the output kind; a later output has the same ranges.
+    const auto volts = [](const CDeviceType& type) { return HasVoltageOutputs(type); };
+    const int level = AnalogOutputWord(1, AoTableY(kAoTablePoints - 1));
+    EXPECT_THAT(RefusalWith(level, 2241, {}, std::not_fn(volts)),
+                HasSubstr("allowed: 160 - 2240 (1.60 - 22.40)."));
+    EXPECT_THAT(RefusalWith(AnalogOutputWord(0, kAoInputFull), 14001),
+                HasSubstr("allowed: -1500 - 14000 (-15.00 - 140.00)."));
+
+    // A zero scale may be negative where the measurand is; a full scale never is.
+    EXPECT_EQ(RefusalWith(BarScaleWord(kBarScaleActivePower, true), -5), test::kNoException);
+    message = RefusalWith(BarScaleWord(kBarScaleActivePower, false), -5);
+    EXPECT_THAT(message, HasSubstr(ConfigKey(BarScaleWord(kBarScaleActivePower, false))));
+    EXPECT_THAT(message, HasSubstr("allowed: 0 - 2000000000."));
+    EXPECT_THAT(RefusalWith(BarScaleWord(kBarScaleCurrent, true), 20000001),
+                HasSubstr("allowed: 0 - 20000000 (0.000 - 20000.000)."));
+
+    message = RefusalWith(AlarmLowWord(kAlarmItemFrequency), 4499);
+    EXPECT_THAT(message, HasSubstr(ConfigKey(AlarmLowWord(kAlarmItemFrequency))));
+    EXPECT_THAT(message, HasSubstr("allowed: 4500 - 6500 (45.00 - 65.00)."));
+    EXPECT_THAT(RefusalWith(AlarmHighWord(0), -1), HasSubstr("allowed: 0 - 20000000"));
+    EXPECT_EQ(RefusalWith(AlarmHighWord(kAlarmItemActivePower), -2000000000), test::kNoException);
 }
 
 TEST(ConfigImport, RefusesUnknownMissingRepeatedAndForeignKeys) {
