@@ -187,7 +187,7 @@ class JsonReader {
             if (!Take(':')) return Failed("':' was expected");
             JsonValue member;
             if (!Value(member, depth)) return false;
-            value.members.emplace_back(std::move(name), std::move(member));
+            value.members.push_back({std::move(name), std::move(member)});
         } while (Take(','));
         return Take('}') || Failed("',' or '}' was expected");
     }

@@ -17,18 +17,27 @@ std::string JsonString(std::string_view text);
 
 // One JSON value as read. Numbers keep their text, so that a reader decides how exactly
 // it takes them (an integer register value must not pass through a double).
+struct JsonMember;
+
 struct JsonValue {
     enum class Kind { Null, Boolean, Number, String, Array, Object };
     Kind kind = Kind::Null;
     bool boolean = false;
     std::string text;  // a number's text, or a string's value (UTF-8)
     std::vector<JsonValue> items;
-    std::vector<std::pair<std::string, JsonValue>> members;  // in file order, names may repeat
+    // In file order, names may repeat. A member type of its own rather than a pair: a pair
+    // of an incomplete type is not allowed inside that type's own definition.
+    std::vector<JsonMember> members;
 
     // The first member called name, or nullptr (also for a value that is no object).
     const JsonValue* Find(std::string_view name) const;
     // A number without fraction or exponent that fits a long long.
     std::optional<long long> Integer() const;
+};
+
+struct JsonMember {
+    std::string name;
+    JsonValue value;
 };
 
 struct JsonParseError {
