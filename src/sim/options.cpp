@@ -220,7 +220,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         else if (arg == "--fleet")
             line.fleetPath = value();
         else if (arg == "--bus")
-            line.bus = ParseBusSpec(value());
+            line.bus = ParseBusDevices(value());
         else
             throw CPrivateException("Unknown option \"" + arg + "\" (see --help).");
     }
@@ -263,7 +263,7 @@ Transports (default: --tcp 0):
   --baud B --parity N|E|O --stop 1|2   line settings (default 9600 N 1)
   --line-speed           emulate the wire time of every frame (11 bits per byte)
   --turnaround-ms N      the device's own answer delay (default 5)
-  --bus SPEC             with --pty: several devices on one bus, SPEC is a comma-separated
+  --bus DEVICES          with --pty: several devices on one bus, DEVICES is a comma-separated
                          list of ROW@ADDRESS[:BAUD[/PARITY[/STOP]]] (without line settings a
                          device uses the bus's); each answers only its address at its baud
                          rate (a pseudo-terminal carries no parity: the parity is not checked)

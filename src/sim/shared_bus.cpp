@@ -64,7 +64,7 @@ BusDevice ParseItem(const std::string& item) {
 
 }  // namespace
 
-std::vector<BusDevice> ParseBusSpec(const std::string& text) {
+std::vector<BusDevice> ParseBusDevices(const std::string& text) {
     std::vector<BusDevice> devices;
     std::set<int> units;
     for (const std::string& item : Split(text, ',')) {

@@ -29,7 +29,7 @@ struct BusDevice {
 
 // "row@address[:baud[/parity[/stop]]]" items separated by commas; throws CPrivateException
 // naming the bad item. Addresses must differ.
-std::vector<BusDevice> ParseBusSpec(const std::string& text);
+std::vector<BusDevice> ParseBusDevices(const std::string& text);
 
 class SharedBus {
   public:

@@ -32,7 +32,7 @@ std::string Model(int row) {
 }
 
 struct Bus {
-    explicit Bus(const std::string& spec) : bus(Options(), sim::ParseBusSpec(spec)) {
+    explicit Bus(const std::string& devices) : bus(Options(), sim::ParseBusDevices(devices)) {
         port = bus.StartPty("CLI-SCAN-" + std::to_string(::getpid()));
     }
     static sim::SimulatorOptions Options() {

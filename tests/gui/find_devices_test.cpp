@@ -36,7 +36,7 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000) {
 }
 
 struct BusDialog {
-    explicit BusDialog(const std::string& spec) : bus(Options(), sim::ParseBusSpec(spec)) {
+    explicit BusDialog(const std::string& devices) : bus(Options(), sim::ParseBusDevices(devices)) {
         port = bus.StartPty("GUI-SCAN-" + std::to_string(::getpid()));
         settings.mode = ModbusRtu;
         settings.comPortName = port;

@@ -43,7 +43,7 @@ TEST(SharedBusOptions, ItemsNameRowAddressAndOptionallyTheirOwnLineSettings) {
 TEST(SharedBus, EachDeviceAnswersItsOwnAddressFromItsOwnRegisters) {
     SimulatorOptions common;
     common.line.turnaroundMs = 0;
-    SharedBus bus(common, ParseBusSpec("4@3,39@4,10@5:19200"));
+    SharedBus bus(common, ParseBusDevices("4@3,39@4,10@5:19200"));
     const std::string port = bus.StartPty("BUS-TEST-" + std::to_string(::getpid()));
     CComSettings settings;
     settings.comPortName = port;

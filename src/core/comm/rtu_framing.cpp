@@ -6,7 +6,6 @@
 #include "core/platform/message_format.h"
 #include "core/platform/message_ids.h"
 #include "core/platform/string_table.h"
-#include "core/platform/trace.h"
 
 namespace voltaro {
 namespace {
@@ -115,26 +114,6 @@ std::string ModbusErrorMessage(const char* command, int address, int count, Modb
                                int exceptionCode) {
     return FormatMessageId(kMsgModbusCommandFailed, {command, address + 1, count,
                                                      FailureReasonText(failure, exceptionCode)});
-}
-
-void TraceFailure(ModbusFailure failure, int exceptionCode) {
-    switch (failure) {
-        case ModbusFailure::Timeout:
-            Trace("Timeout\n");
-            break;
-        case ModbusFailure::InvalidTransaction:
-            Trace("Invalid transaction\n");
-            break;
-        case ModbusFailure::InvalidResponse:
-            Trace("Invalid response\n");
-            break;
-        case ModbusFailure::Exception:
-            TraceF("Exception %d\n", exceptionCode);
-            break;
-        case ModbusFailure::Crc:
-        case ModbusFailure::None:
-            break;
-    }
 }
 
 }  // namespace voltaro

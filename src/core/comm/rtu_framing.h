@@ -63,7 +63,5 @@ std::string FailureReasonText(ModbusFailure failure, int exceptionCode);
 // kMsgModbusCommandFailed for command at 0-based address (shown + 1) with count registers.
 std::string ModbusErrorMessage(const char* command, int address, int count, ModbusFailure failure,
                                int exceptionCode);
-// Writes the debug trace line of a failure ("Timeout\n", "Exception %d\n", ...).
-void TraceFailure(ModbusFailure failure, int exceptionCode);
 
 }  // namespace voltaro

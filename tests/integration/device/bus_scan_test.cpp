@@ -63,7 +63,7 @@ class Recorder : public IScanListener {
 };
 
 TEST(BusScan, FindsEachDeviceOfASharedBusAtItsAddressAndLineSettingsOnly) {
-    sim::SharedBus bus(BusOptions(), sim::ParseBusSpec("4@1,64@5,10@17,39@9:19200"));
+    sim::SharedBus bus(BusOptions(), sim::ParseBusDevices("4@1,64@5,10@17,39@9:19200"));
     const std::string port = bus.StartPty("SCAN-TEST-" + std::to_string(::getpid()));
 
     ScanPlan plan;
@@ -118,7 +118,7 @@ TEST(BusScan, AnExceptionOrAMalformedAnswerIsFoundButNotIdentified) {
     for (const auto& [options, reason] : {std::pair{refusing, std::string("exception")},
                                           std::pair{cutting, std::string("short")}}) {
         SCOPED_TRACE(reason);
-        sim::SharedBus bus(options, sim::ParseBusSpec("4@7"));
+        sim::SharedBus bus(options, sim::ParseBusDevices("4@7"));
         const std::string port = bus.StartPty("SCAN-TEST-" + std::to_string(::getpid()));
         ScanPlan plan;
         plan.lines = ScanLines({kBaud9600}, {kParityNone}, 0);
@@ -175,7 +175,7 @@ TEST(BusScan, OverTcpEveryUnitIdIsAskedThroughOneConnection) {
 }
 
 TEST(BusScan, CancelEndsAProbeInFlightAndKeepsWhatWasFound) {
-    sim::SharedBus bus(BusOptions(), sim::ParseBusSpec("4@1"));
+    sim::SharedBus bus(BusOptions(), sim::ParseBusDevices("4@1"));
     const std::string port = bus.StartPty("SCAN-TEST-" + std::to_string(::getpid()));
     ScanPlan plan;
     plan.lines = ScanLines({kBaud9600}, {kParityNone}, 0);
