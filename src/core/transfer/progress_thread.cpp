@@ -24,6 +24,10 @@ void CProgressThread::Start() {
     thread_ = std::thread([this] { Body(); });
 }
 
+void CProgressThread::RunHere() {
+    Body();
+}
+
 void CProgressThread::Body() {
     std::string error;
     bool completed = false;
@@ -109,7 +113,7 @@ bool FinishTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {
 }
 
 bool RunTransfer(CProgressThread& thread, ParameterImage* uploadTarget) {
-    thread.Start();
+    thread.RunHere();
     return FinishTransfer(thread, uploadTarget);
 }
 

@@ -43,6 +43,11 @@ class CProgressThread : public CObservable, public IProgressSink, public IRetryL
 
     // Starts the worker; observers must be attached before.
     void Start();
+    // Does the worker's work on the calling thread instead, for a caller that would only
+    // wait for the end: no thread is started and nothing is handed over between threads.
+    // Observers are told on this thread; Cancel still works from a signal handler or from
+    // an observer's Update.
+    void RunHere();
     // Waits until the work has ended; false when timeoutMs passed first.
     bool Wait(uint32_t timeoutMs = 0xFFFFFFFFu);
 
@@ -97,10 +102,11 @@ class CProgressThread : public CObservable, public IProgressSink, public IRetryL
     std::thread thread_;
 };
 
-// Runs a transfer thread to its end and applies the caller's rules: cancelled gives
-// false (never an exception); a failure text is thrown as CPrivateException; otherwise
-// true (after an upload the filled image is copied into image). observer, when given,
-// is attached before the start and may call Cancel from its Update.
+// Runs a transfer to its end on the calling thread (RunHere) and applies the caller's
+// rules: cancelled gives false (never an exception); a failure text is thrown as
+// CPrivateException; otherwise true (after an upload the filled image is copied into
+// image). observer, when given, is attached before the start and may call Cancel from its
+// Update.
 bool RunUpload(CModbusInterface& client, ParameterImage& image, CObserver* observer = nullptr);
 bool RunDownload(CModbusInterface& client, const ParameterImage& image,
                  CObserver* observer = nullptr);
