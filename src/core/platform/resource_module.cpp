@@ -158,8 +158,13 @@ bool LoadLanguage(int index) {
         state.current = resolved;
         state.threadLocale = row.localeId;
     }
+    // The C library's locale decides the character set and the language of system error
+    // texts; nothing here formats numbers, dates or sorts through it, so only those two
+    // categories are loaded (each category is files to read at every start of a program).
     // A locale that is not installed leaves the library locale as it was.
-    std::setlocale(LC_ALL, row.libraryLocale);
+    std::setlocale(LC_CTYPE, row.libraryLocale);
+    std::setlocale(LC_MESSAGES, row.libraryLocale);
+    // Numbers are written with a point whatever a toolkit set before.
     std::setlocale(LC_NUMERIC, "C");
     return loaded;
 }
