@@ -110,7 +110,7 @@ void CIniFile::IndexLines() {
     for (std::size_t i = 0; i < lines_.size(); ++i) {
         const Line& line = lines_[i];
         if (line.inSection && !line.key.empty())
-            index_.try_emplace({line.sectionId, line.keyId}, i);
+            index_.try_emplace(IndexKey(line.sectionId, line.keyId), i);
     }
 }
 
@@ -119,7 +119,7 @@ void CIniFile::InsertLine(std::size_t at, Line line) {
     if (at < lines_.size())
         for (auto& entry : index_)
             if (entry.second >= at) ++entry.second;
-    index_.try_emplace({line.sectionId, line.keyId}, at);
+    index_.try_emplace(IndexKey(line.sectionId, line.keyId), at);
     lastAddedSectionId_ = line.sectionId;
     lastAddedAt_ = at;
     lastAddedValid_ = true;
@@ -141,8 +141,18 @@ FileStatus CIniFile::Save(const std::string& path, mode_t mode) const {
     return WriteFileSafely(path, Text(), mode);
 }
 
+// No line holds a line break, so a stored section and key joined by one cannot be read as
+// another pair; the short keys of a file stay inside the string's own buffer.
+std::string CIniFile::IndexKey(std::string_view sectionId, std::string_view keyId) {
+    std::string joined;
+    joined.reserve(sectionId.size() + 1 + keyId.size());
+    joined.append(sectionId).append(1, '\n').append(keyId);
+    return joined;
+}
+
 const CIniFile::Line* CIniFile::FindKey(std::string_view section, std::string_view key) const {
-    const auto found = index_.find({Folded(section), Folded(key)});
+    // Folding the joined names folds each of them: the line break is no letter.
+    const auto found = index_.find(Folded(IndexKey(section, key)));
     return found == index_.end() ? nullptr : &lines_[found->second];
 }
 

@@ -12,10 +12,10 @@
 // batch of writes costs one file write.
 #include <sys/types.h>
 
-#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/platform/file_io.h"
@@ -74,10 +74,11 @@ class CIniFile {
     static std::string ValueOf(const Line& line);
 
     std::vector<Line> lines_;
-    // Where the first line of every key is, by folded section and key name: kept up to date
-    // by every change, so that reading or writing a file of a few hundred keys does not scan
-    // the whole file per key.
-    std::map<std::pair<std::string, std::string>, std::size_t> index_;
+    // Where the first line of every key is, by IndexKey of its folded section and key name:
+    // kept up to date by every change, so that reading or writing a file of a few hundred
+    // keys does not scan the whole file per key.
+    static std::string IndexKey(std::string_view sectionId, std::string_view keyId);
+    std::unordered_map<std::string, std::size_t> index_;
     // The key line Set added last: the next new key of the same section goes right after it
     // (where a scan for the end of the section's first block would put it).
     std::string lastAddedSectionId_;
