@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <iostream>
+#include <cstdlib>
+#include <string>
 
 #include "cli/cli_command.h"
 #include "core/comm/modbus_interface.h"
@@ -31,8 +32,14 @@ bool CliMaintenanceInteraction::Confirm(const std::string& text) {
     }
     std::fputs(FormatMessageId(kMsgConfirmPrompt, {text}).c_str(), stderr);
     std::fflush(stderr);
-    std::string answer;
-    if (!std::getline(std::cin, answer)) return false;
+    // Read through stdio: iostreams would cost every start of the program their set-up.
+    char* line = nullptr;
+    std::size_t size = 0;
+    const ssize_t length = ::getline(&line, &size, stdin);
+    std::string answer = length > 0 ? std::string(line, static_cast<std::size_t>(length)) : "";
+    std::free(line);
+    if (length < 0) return false;
+    if (!answer.empty() && answer.back() == '\n') answer.pop_back();
     return answer == "y" || answer == "Y" || answer == "yes" || answer == "YES";
 }
 

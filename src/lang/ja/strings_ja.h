@@ -1,6 +1,8 @@
 #pragma once
 // The data blocks of the Japanese language module (one per source file). Ids that no
 // block has (model strings that are product codes only) stay English.
+// Every block must be a constant (a span of a constant array): the module joins them
+// when it is loaded, before any initialisation code of its own would run.
 #include <span>
 
 #include "core/platform/string_table.h"
