@@ -138,11 +138,14 @@ int main(int argc, char** argv) {
         if (trace) voltaro::CLinkMonitor::Instance().Subscribe(&printer);
         const int status = Run(*command, args);
         if (trace) voltaro::CLinkMonitor::Instance().Unsubscribe(&printer);
-        // On standard error, so that standard output stays the command's own.
-        if (stats)
+        // On standard error, so that standard output stays the command's own; what the
+        // command wrote goes first when both go to the same place.
+        if (stats) {
+            std::fflush(stdout);
             std::fputs(
                 voltaro::LinkStatisticsText(voltaro::CLinkMonitor::Instance().Snapshots()).c_str(),
                 stderr);
+        }
         return status;
     }
     return CommandLineError(voltaro::FormatMessageId(voltaro::kTextCliUnknownCommand, {name}));
