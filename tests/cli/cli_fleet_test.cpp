@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,13 +30,7 @@ std::string Name(int gateway, int unit) {
     return test::FleetName(gateway, unit);
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using test::Lines;
 
 class CliFleet : public ::testing::Test {
   protected:

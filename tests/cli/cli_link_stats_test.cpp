@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <regex>
-#include <sstream>
 
 #include "cli/cli_process.h"
 #include "cli/sim_device.h"
@@ -15,13 +14,7 @@ namespace {
 using test::CliProcess;
 using test::SimDevice;
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
+using test::Lines;
 
 CliProcess::Options English(std::vector<std::string> environment = {}) {
     CliProcess::Options options;

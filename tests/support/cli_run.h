@@ -3,7 +3,9 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace voltaro::test {
 
@@ -31,6 +33,15 @@ inline CliRun RunCli(const std::string& args, bool withErrors = false) {
     const int status = ::pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// The lines of a program's output, without their line breaks.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 }  // namespace voltaro::test
