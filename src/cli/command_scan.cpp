@@ -44,7 +44,9 @@ std::string ParseScanArguments(std::vector<std::string> args, ScanArguments& out
     if (std::string unknown = UnknownOptionError(parsed.rest); !unknown.empty()) return unknown;
     if (!parsed.rest.empty()) return "unexpected argument \"" + parsed.rest[0] + "\"";
     out.base = parsed.settings;
-    if (out.base.mode == Infrared) out.base.mode = ModbusRtu;
+    // An infra-red adapter talks to the one device in front of it: there is no bus to scan.
+    if (out.base.mode == Infrared)
+        return "scan needs --serial or --tcp (an infra-red link has no bus)";
     const bool tcp = out.base.mode == ModbusTcp;
     if (tcp && (bauds || parities || stopText)) return "--bauds, --parity and --stop need --serial";
 

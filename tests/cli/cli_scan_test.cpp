@@ -103,6 +103,7 @@ TEST(CliScan, UnitIdsOverTcpAndTheFailuresAndRefusals) {
     EXPECT_EQ(RunCli("scan --serial /dev/null --bauds 9601").status, 2);
     EXPECT_EQ(RunCli("scan --serial /dev/null --parity X").status, 2);
     EXPECT_EQ(RunCli("scan --serial /dev/null --timeout 5").status, 2);
+    EXPECT_EQ(RunCli("scan --infrared /dev/null").status, 2) << "no bus behind an adapter";
     EXPECT_EQ(RunCli("scan " + device.Tcp() + " --bauds 9600").status, 2);
 }
 

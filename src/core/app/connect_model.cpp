@@ -31,6 +31,7 @@ const EnableRule kEnableRules[] = {
     {kIdConnectServer, kMaskTcp},
     {kIdConnectServiceLabel, kMaskTcp},
     {kIdConnectService, kMaskTcp},
+    {kIdConnectFindDevices, kMaskRtu | kMaskTcp},
 };
 
 int ModeMask(ConnectionMode mode) {

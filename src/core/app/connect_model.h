@@ -29,6 +29,9 @@ constexpr int kIdConnectServerLabel = 1084;
 constexpr int kIdConnectServer = 1079;
 constexpr int kIdConnectServiceLabel = 1085;
 constexpr int kIdConnectService = 1092;
+// "Find devices...": scanning needs a bus (RS-485) or a gateway; an infra-red adapter
+// talks to the one device in front of it.
+constexpr int kIdConnectFindDevices = 1300;
 
 // Whether control id is enabled for the selected link kind (labels follow their field).
 bool ConnectControlEnabled(int id, ConnectionMode mode);

@@ -12,9 +12,7 @@ CComSettings ScanTargetOf(const CComSettings& settings, ConnectInput input, cons
     return AcceptConnectInput(settings, input, ports);
 }
 
-CFindDevicesModel::CFindDevicesModel(const CComSettings& current) : current_(current) {
-    if (current_.mode == Infrared) current_.mode = ModbusRtu;
-}
+CFindDevicesModel::CFindDevicesModel(const CComSettings& current) : current_(current) {}
 
 std::string CFindDevicesModel::TargetText() const {
     if (Tcp())

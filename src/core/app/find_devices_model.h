@@ -7,20 +7,21 @@
 #include <string>
 #include <vector>
 
+#include "core/app/connect_model.h"
 #include "core/comm/com_settings.h"
 #include "core/comm/port_list.h"
+#include "core/comm/rtu_framing.h"
 #include "core/device/bus_scan.h"
 
 namespace voltaro {
 
-// Control ids: the Connect dialog's button and the Find devices dialog's controls.
-constexpr int kIdConnectFindDevices = 1300;
+// Control ids of the Find devices dialog (its button in the Connect dialog: connect_model.h).
 constexpr int kIdFindTarget = 1301;
 constexpr int kIdFindAddresses = 1302;
 constexpr int kIdFindScan = 1303;
 constexpr int kIdFindResults = 1304;
 constexpr int kIdFindBaudFirst = 1310;  // one check box per baud rate index, 1310 .. 1315
-constexpr int kFindBaudCount = 6;
+constexpr int kFindBaudCount = kBaudIndexCount;
 
 // What the Connect dialog's controls select when a found device is picked.
 struct ConnectChoice {

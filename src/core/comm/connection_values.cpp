@@ -3,14 +3,13 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "core/comm/rtu_framing.h"
 #include "core/platform/message_format.h"
 #include "core/platform/string_table.h"
 #include "core/platform/ui_text_ids.h"
 
 namespace voltaro {
 namespace {
-
-constexpr int kBaudRates[] = {1200, 2400, 4800, 9600, 19200, 38400};
 
 bool ParseInt(const std::string& text, int low, int high, int& value) {
     if (text.empty() || text.size() > 9) return false;
@@ -54,13 +53,10 @@ std::string ApplyConnectionValue(const std::string& name, const std::string& val
     }
     if (name == "--baud") {
         int rate = 0;
-        if (ParseInt(value, 1, 38400, rate))
-            for (std::size_t i = 0; i < std::size(kBaudRates); ++i)
-                if (kBaudRates[i] == rate) {
-                    s.baudrate = static_cast<int>(i);
-                    return {};
-                }
-        return LoadString(kTextCliBaud);
+        const int index = ParseInt(value, 1, 38400, rate) ? BaudIndexOfRate(rate) : -1;
+        if (index < 0) return LoadString(kTextCliBaud);
+        s.baudrate = index;
+        return {};
     }
     if (name == "--parity") {
         static const char* kNames[] = {"none", "odd", "even"};

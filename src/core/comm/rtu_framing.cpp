@@ -51,8 +51,13 @@ std::vector<uint8_t> FrameRtu(const std::vector<uint8_t>& request) {
 }
 
 uint32_t BaudRateOfIndex(int index) {
-    static const uint32_t kRates[] = {1200, 2400, 4800, 9600, 19200, 38400};
-    return (index >= 0 && index <= 5) ? kRates[index] : 1200;
+    return (index >= 0 && index < kBaudIndexCount) ? kBaudRates[index] : kBaudRates[0];
+}
+
+int BaudIndexOfRate(long long rate) {
+    for (int i = 0; i < kBaudIndexCount; ++i)
+        if (kBaudRates[i] == rate) return i;
+    return -1;
 }
 
 uint32_t ResponseTimeoutMs(uint32_t byteCount, uint32_t baseMs, uint32_t rate) {

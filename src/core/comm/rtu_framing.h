@@ -4,6 +4,7 @@
 // around these.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,13 @@ constexpr std::size_t kWriteResponseLength = 6;
 // The request followed by its CRC-16, low byte first.
 std::vector<uint8_t> FrameRtu(const std::vector<uint8_t>& request);
 
+// The baud rates a stored baud index selects, in index order.
+inline constexpr uint32_t kBaudRates[] = {1200, 2400, 4800, 9600, 19200, 38400};
+inline constexpr int kBaudIndexCount = static_cast<int>(std::size(kBaudRates));
 // Baud rate used by the timing formulas for a stored baud index (1200 out of range).
 uint32_t BaudRateOfIndex(int index);
+// The stored baud index of rate; -1 when no index selects it.
+int BaudIndexOfRate(long long rate);
 // base + byteCount x 17000 / rate (unsigned integer arithmetic), in milliseconds.
 uint32_t ResponseTimeoutMs(uint32_t byteCount, uint32_t baseMs, uint32_t rate);
 // Pause after an exchange: 120000 / rate + 1 ms.

@@ -11,8 +11,6 @@
 namespace voltaro {
 namespace {
 
-constexpr int kBaudIndexCount = 6;
-
 std::vector<std::string> Items(const std::string& text) {
     std::vector<std::string> items;
     std::string item;
@@ -27,8 +25,10 @@ std::vector<std::string> Items(const std::string& text) {
     return items;
 }
 
-std::optional<long> Number(const std::string& text) {
-    long value = 0;
+// A decimal number that fits an int: a larger one is no number here, so that no cast
+// below can wrap it into range.
+std::optional<int> Number(const std::string& text) {
+    int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
     return value;
@@ -56,11 +56,11 @@ std::string ParseAddressList(const std::string& text, std::vector<int>& addresse
         const std::size_t dash = item.find('-');
         const auto first = Number(item.substr(0, dash));
         const auto last = dash == std::string::npos ? first : Number(item.substr(dash + 1));
-        if (!first || !last || *first > *last || !IsValidDeviceAddress(static_cast<int>(*first)) ||
-            !IsValidDeviceAddress(static_cast<int>(*last)))
+        if (!first || !last || *first > *last || !IsValidDeviceAddress(*first) ||
+            !IsValidDeviceAddress(*last))
             return Refusal(kMsgScanAddressListInvalid, text);
-        for (long a = *first; a <= *last; ++a)
-            result.push_back(static_cast<int>(a));
+        for (int a = *first; a <= *last; ++a)
+            result.push_back(a);
     }
     std::sort(result.begin(), result.end());
     result.erase(std::unique(result.begin(), result.end()), result.end());
@@ -72,9 +72,7 @@ std::string ParseBaudList(const std::string& text, std::vector<int>& baudIndexes
     std::vector<int> result;
     for (const std::string& item : Items(text)) {
         const auto rate = Number(item);
-        int index = -1;
-        for (int i = 0; i < kBaudIndexCount && rate; ++i)
-            if (BaudRateOfIndex(i) == static_cast<uint32_t>(*rate)) index = i;
+        const int index = rate ? BaudIndexOfRate(*rate) : -1;
         if (index < 0) return Refusal(kMsgScanBaudListInvalid, text);
         if (std::find(result.begin(), result.end(), index) == result.end()) result.push_back(index);
     }
@@ -105,8 +103,8 @@ std::string ParseStopBits(const std::string& text, int& stop) {
 
 std::string ParseScanTimeout(const std::string& text, uint32_t& timeoutMs) {
     const auto value = Number(text);
-    if (!value || *value < static_cast<long>(kScanMinTimeoutMs) ||
-        *value > static_cast<long>(kScanMaxTimeoutMs))
+    if (!value || *value < static_cast<int>(kScanMinTimeoutMs) ||
+        *value > static_cast<int>(kScanMaxTimeoutMs))
         return FormatMessageId(kMsgScanTimeoutInvalid,
                                {text, kScanMinTimeoutMs, kScanMaxTimeoutMs});
     timeoutMs = static_cast<uint32_t>(*value);

@@ -28,6 +28,9 @@ TEST(ConnectModel, EnablingFollowsTheSelectedLink) {
     EXPECT_TRUE(ConnectControlEnabled(kIdConnectStopLabel, ModbusRtu));
     EXPECT_TRUE(ConnectControlEnabled(kIdConnectService, ModbusTcp));
     EXPECT_FALSE(ConnectControlEnabled(kIdConnectServer, ModbusRtu));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectFindDevices, ModbusRtu));
+    EXPECT_TRUE(ConnectControlEnabled(kIdConnectFindDevices, ModbusTcp));
+    EXPECT_FALSE(ConnectControlEnabled(kIdConnectFindDevices, Infrared));
 }
 
 TEST(ConnectModel, LineSettingSelectionsAreClamped) {

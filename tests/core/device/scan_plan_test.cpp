@@ -25,7 +25,7 @@ TEST(ScanPlan, AddressListsTakeNumbersAndRangesAscendingWithoutRepeats) {
     EXPECT_EQ(addresses.front(), 1);
     EXPECT_EQ(addresses.back(), 247);
     for (const char* bad : {"", "0", "248", "1-248", "0-5", "1,,3", "a", "3-", "-3", "1-2-3", "5x",
-                            "99999999999999999999"}) {
+                            "99999999999999999999", "4294967301", "1-4294967301"}) {
         EXPECT_EQ(ParseAddressList(bad, addresses),
                   FormatMessageId(kMsgScanAddressListInvalid, {bad}))
             << bad;
@@ -37,7 +37,7 @@ TEST(ScanPlan, BaudParityStopAndTimeOutRefuseWhatTheLinkCannotUse) {
     Ints bauds;
     EXPECT_EQ(ParseBaudList("19200,1200,19200", bauds), "");
     EXPECT_EQ(bauds, (Ints{4, 0})) << "indexes in the order given, once each";
-    for (const char* bad : {"", "9600,", "300", "57600", "9600.0", "fast"})
+    for (const char* bad : {"", "9600,", "300", "57600", "9600.0", "fast", "4294976896"})
         EXPECT_EQ(ParseBaudList(bad, bauds), FormatMessageId(kMsgScanBaudListInvalid, {bad}))
             << bad;
     EXPECT_EQ(bauds, (Ints{4, 0}));
