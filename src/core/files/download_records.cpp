@@ -11,8 +11,10 @@
 #include <ctime>
 
 #include "core/files/config_file.h"
+#include "core/platform/file_io.h"
 #include "core/platform/json_text.h"
 #include "core/platform/message_format.h"
+#include "core/platform/message_ids.h"
 #include "core/platform/private_exception.h"
 #include "core/platform/safe_download_text_ids.h"
 #include "core/platform/sys_error.h"
@@ -43,11 +45,6 @@ void MakePrivateDirectories(const std::string& path) {
     if (::stat(path.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
         throw CPrivateException(
             FormatMessageId(kTextSafeBackupDirectoryFailed, {path, SystemErrorText(ENOTDIR)}));
-}
-
-bool Exists(const std::string& path) {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
 }
 
 std::string ParentDirectory(const std::string& path) {
@@ -112,11 +109,25 @@ std::string SaveBackup(const ParameterImage& image, const std::string& serial,
     MakePrivateDirectories(directory);
     const std::string name = BackupFileName(time);
     const std::string stem = directory + "/" + name.substr(0, name.size() - 4);
-    std::string path = stem + ".cfg";
-    for (int n = 2; Exists(path); ++n)
-        path = stem + "-" + std::to_string(n) + ".cfg";
-    SaveConfigFile(path, image);
-    return path;
+    // The name is taken by creating the file: two backups of one device in one second (fleet
+    // runs back devices up in parallel, and devices without a serial share a folder) then
+    // get two names, where a look before the write could give both the same.
+    for (int n = 1;; ++n) {
+        const std::string path = stem + (n == 1 ? "" : "-" + std::to_string(n)) + ".cfg";
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno == EEXIST) continue;
+        if (fd < 0)
+            throw CPrivateException::WithSystemText(kMsgSaveError,
+                                                    FileStatus::FromErrno(errno).Text(path));
+        ::close(fd);
+        try {
+            SaveConfigFile(path, image);
+        } catch (...) {
+            ::unlink(path.c_str());  // no empty file that looks like a backup
+            throw;
+        }
+        return path;
+    }
 }
 
 const char* VerifyStateName(VerifyState state) {
