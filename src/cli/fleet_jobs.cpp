@@ -8,6 +8,7 @@
 #include <initializer_list>
 
 #include "cli/cli_transfer_support.h"
+#include "core/app/recent_files.h"
 #include "core/comm/modbus_interface.h"
 #include "core/device/device_clock.h"
 #include "core/device/device_identification.h"
@@ -29,11 +30,6 @@ namespace {
 
 // Most differing parameter names a compare result lists.
 constexpr int kNamesShown = 5;
-
-std::string FileName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // Cancels the watched transfer once the run is aborted.
 class AbortWatch : public CObserver {
@@ -135,7 +131,7 @@ FleetJobResult Compare(const FleetDevice& device, const FleetCommand& command) {
     CParameterReport report(command.image);
     report.CompareWith(fromDevice, device.name);
     const ReportListing listing = report.Build(false);
-    const std::string golden = FileName(command.path);
+    const std::string golden = FileNameOf(command.path);
     if (listing.mismatchCount == 0)
         return {FleetOutcome::kOk, FormatMessageId(kMsgFleetSame, {golden})};
     std::string names;
@@ -167,14 +163,12 @@ FleetJobResult Download(const FleetDevice& device, const FleetCommand& command) 
     const std::string safety = Joined({VerificationText(outcome), backup, outcome.auditError});
     switch (outcome.result) {
         case SafeDownloadResult::Completed: {
-            const bool verified = outcome.verification == VerifyState::Matched ||
-                                  outcome.verification == VerifyState::Off;
             // A device whose values were not confirmed, or whose operation has no audit
             // line, did not succeed.
-            const bool ok = verified && outcome.auditError.empty();
+            const bool ok = DownloadConfirmed(outcome) && outcome.auditError.empty();
             return {
                 ok ? FleetOutcome::kOk : FleetOutcome::kFailed,
-                Joined({FormatMessageId(kMsgFleetDownloaded, {FileName(command.path)}), safety})};
+                Joined({FormatMessageId(kMsgFleetDownloaded, {FileNameOf(command.path)}), safety})};
         }
         case SafeDownloadResult::Cancelled:
             return {FleetOutcome::kCancelled, safety};

@@ -29,6 +29,12 @@ int ReportSafeDownload(const SafeDownloadOutcome& outcome, const std::string& fi
             PrintError(outcome.auditError);
             return kExitFailure;  // the passcode's failure was told already
         case SafeDownloadResult::Cancelled:
+            // Cancelled part-way: the device may hold some of the values.
+            if (ShouldOfferRestore(outcome)) {
+                PrintLine(BackupText(outcome));
+                std::fflush(stdout);
+                PrintError(FormatMessageId(kTextSafeRestoreHint, {outcome.backupFile}));
+            }
             PrintError(outcome.auditError);
             return Failure("download", LoadString(kTextCliCancelled));
         case SafeDownloadResult::Completed:
@@ -48,8 +54,7 @@ int ReportSafeDownload(const SafeDownloadOutcome& outcome, const std::string& fi
     if (ShouldOfferRestore(outcome))
         PrintError(FormatMessageId(kTextSafeRestoreHint, {outcome.backupFile}));
     PrintError(outcome.auditError);
-    const bool ok = outcome.result == SafeDownloadResult::Completed && verifiedSame;
-    return ok ? kExitOk : kExitFailure;
+    return DownloadConfirmed(outcome) ? kExitOk : kExitFailure;
 }
 
 }  // namespace voltaro::cli

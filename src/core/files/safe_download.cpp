@@ -82,7 +82,9 @@ void Verify(CModbusInterface& client, const ParameterImage& image, ISafeDownload
     try {
         ParameterImage device;
         if (!view.UploadWithProgress(client, device)) {
-            outcome.verification = VerifyState::NotRun;
+            // The values were written but nobody knows what the device holds.
+            outcome.verification = VerifyState::NotRead;
+            outcome.verifyFailure = LoadString(kTextSafeReadBackCancelled);
             return;
         }
         outcome.differences = CompareWrittenValues(image, device);
@@ -163,6 +165,7 @@ void BackupDownloadVerify(CModbusInterface& client, const ParameterImage& image,
         outcome.result = SafeDownloadResult::Failed;
         outcome.failure = e.Message();
     }
+    outcome.writingBegan = noting.started;
     if (!noting.started || outcome.result == SafeDownloadResult::Cancelled) return;
     if (request.options.verify) Verify(client, image, view, outcome);
 }
@@ -220,6 +223,8 @@ SafeDownloadOutcome RunSafeDownload(CModbusInterface& client, const ParameterIma
         outcome.failure = e.Message();
         FillRecord(record, outcome);
         WriteAudit(record, outcome);
+        if (!outcome.auditError.empty())
+            throw CPrivateException(e.Message() + "\r" + outcome.auditError);
         throw;
     }
     FillRecord(record, outcome);
@@ -288,8 +293,15 @@ std::string BackupText(const SafeDownloadOutcome& outcome) {
     return FormatMessageId(kTextSafeBackupSaved, {outcome.backupFile});
 }
 
+bool DownloadConfirmed(const SafeDownloadOutcome& outcome) {
+    return outcome.result == SafeDownloadResult::Completed &&
+           (outcome.verification == VerifyState::Matched ||
+            outcome.verification == VerifyState::Off);
+}
+
 bool ShouldOfferRestore(const SafeDownloadOutcome& outcome) {
     if (outcome.backupFile.empty()) return false;
+    if (outcome.result == SafeDownloadResult::Cancelled) return outcome.writingBegan;
     return outcome.result == SafeDownloadResult::Failed ||
            outcome.verification == VerifyState::Mismatched ||
            outcome.verification == VerifyState::NotRead;

@@ -81,6 +81,7 @@ struct SafeDownloadOutcome {
     std::vector<ParameterDifference> differences;  // Mismatched: every differing value
     std::string verifyFailure;                     // NotRead: why
     std::string auditError;                        // the audit line could not be written
+    bool writingBegan = false;  // the transfer had started (also when it was then cancelled)
 };
 
 // Checks the image and the device type, holds the device's lock for the whole operation,
@@ -108,8 +109,12 @@ std::string VerificationText(const SafeDownloadOutcome& outcome);
 std::string BackupText(const SafeDownloadOutcome& outcome);
 // The names of the first differing values, "A, B, C, 2 more".
 std::string DifferingNamesText(const std::vector<ParameterDifference>& differences);
+// Whether the device holds what was written: the download completed and its read-back
+// matched, or no read-back was asked for. Every caller decides success by this.
+bool DownloadConfirmed(const SafeDownloadOutcome& outcome);
 // Whether the caller should offer to restore the backup: there is one, and the device may
-// hold other values than intended (a failed verification, a transfer that failed part-way).
+// hold other values than intended (a failed or cancelled read-back, a mismatch, a transfer
+// that failed or was cancelled part-way).
 bool ShouldOfferRestore(const SafeDownloadOutcome& outcome);
 
 }  // namespace voltaro

@@ -19,7 +19,8 @@ constexpr int kTextSafeVerifySetting = 31732;   // "Read back and verify after a
 constexpr int kTextSafeMoreDiffering = 31733;   // "%1!d! more"
 constexpr int kTextSafeNoBackupTaken = 31734;   // "No backup was made ..."
 constexpr int kTextSafeBackupDirectoryFailed =
-    31735;                                   // "The folder %1!s! could not be made: %2!s!"
-constexpr int kTextSafeRestoreHint = 31736;  // "To restore the backup: ... %1!s!"
+    31735;                                         // "The folder %1!s! could not be made: %2!s!"
+constexpr int kTextSafeRestoreHint = 31736;        // "To restore the backup: ... %1!s!"
+constexpr int kTextSafeReadBackCancelled = 31737;  // "the read-back was cancelled"
 
 }  // namespace voltaro

@@ -29,6 +29,7 @@ const StringEntry kData[] = {
     {kTextSafeNoBackupTaken, "No backup was made (backup is turned off)."},
     {kTextSafeBackupDirectoryFailed, "The folder %1!s! could not be made: %2!s!"},
     {kTextSafeRestoreHint, "To restore the backup: voltaro-cli download %1!s!"},
+    {kTextSafeReadBackCancelled, "the read-back was cancelled"},
 };
 
 }  // namespace

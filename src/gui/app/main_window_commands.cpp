@@ -143,9 +143,9 @@ void CBasicParameterDialog::Download() {
             DownloadSafely(this, client, model_.Image(), session_.document.FilePath());
         switch (outcome.result) {
             case SafeDownloadResult::Completed:
-                if (outcome.verification == VerifyState::Mismatched) {
+                if (!DownloadConfirmed(outcome)) {
                     SetStatus(FailedStatus(kTextMainDownload));
-                    break;  // the device does not hold the changes: they stay unsaved
+                    break;  // the device may not hold the changes: they stay unsaved
                 }
                 MarkClean(DocumentEvent::Downloaded);
                 SetStatus(ToQString(DownloadedStatus(model_.Image(), Seconds(clock)) + "  " +

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <optional>
 
+#include "core/app/recent_files.h"
 #include "core/comm/modbus_interface.h"
 #include "core/files/config_file.h"
 #include "core/model/parameter_image.h"
@@ -45,10 +46,6 @@ class CSafeDownloadView : public ISafeDownloadView {
     std::optional<WaitCursor> wait_;
 };
 
-bool VerifiedSame(const SafeDownloadOutcome& outcome) {
-    return outcome.verification == VerifyState::Matched || outcome.verification == VerifyState::Off;
-}
-
 std::string Joined(std::initializer_list<std::string> parts) {
     std::string text;
     for (const std::string& part : parts)
@@ -83,7 +80,7 @@ void RestoreBackup(QWidget* parent, CModbusInterface& client, const std::string&
         const SafeDownloadOutcome outcome = RunSafeDownload(client, backup, prompts, view, request);
         if (outcome.result == SafeDownloadResult::NotUnlocked) return;
         const std::string verification = VerificationText(outcome);
-        if (outcome.result == SafeDownloadResult::Completed && VerifiedSame(outcome))
+        if (DownloadConfirmed(outcome))
             ShowInformation(parent,
                             ToQString(Joined({FormatMessageId(kTextSafeRestored, {backupFile}),
                                               verification, outcome.auditError})));
@@ -104,15 +101,18 @@ SafeDownloadOutcome DownloadSafely(QWidget* parent, CModbusInterface& client,
     CPasscodePrompts prompts(parent);
     CSafeDownloadView view(parent);
     const SafeDownloadOutcome outcome = RunSafeDownload(client, image, prompts, view, request);
-    const bool troubled =
-        outcome.result == SafeDownloadResult::Failed ||
-        (outcome.result == SafeDownloadResult::Completed && !VerifiedSame(outcome));
+    // A cancel before anything was written is no trouble; one part-way may need the backup.
+    const bool cancelled = outcome.result == SafeDownloadResult::Cancelled;
+    const bool troubled = cancelled ? ShouldOfferRestore(outcome)
+                                    : outcome.result != SafeDownloadResult::NotUnlocked &&
+                                          !DownloadConfirmed(outcome);
     if (!troubled) {
         if (!outcome.auditError.empty()) ShowError(parent, outcome.auditError);
         return outcome;
     }
     const std::string text =
-        Joined({outcome.failure, VerificationText(outcome), outcome.auditError});
+        Joined({cancelled ? LoadString(kTextStatusDownloadCancelled) : outcome.failure,
+                VerificationText(outcome), outcome.auditError});
     if (!ShouldOfferRestore(outcome))
         ShowError(parent, text);
     else if (AskRestore(parent, text, outcome.backupFile))
@@ -124,10 +124,8 @@ std::string SafeDownloadStatusSuffix(const SafeDownloadOutcome& outcome) {
     std::string suffix;
     if (outcome.verification == VerifyState::Matched) suffix = LoadString(kTextSafeVerified);
     if (!outcome.backupFile.empty()) {
-        const std::size_t slash = outcome.backupFile.rfind('/');
-        const std::string name =
-            slash == std::string::npos ? outcome.backupFile : outcome.backupFile.substr(slash + 1);
-        suffix += (suffix.empty() ? "" : " ") + FormatMessageId(kTextSafeBackupSaved, {name});
+        suffix += (suffix.empty() ? "" : " ") +
+                  FormatMessageId(kTextSafeBackupSaved, {FileNameOf(outcome.backupFile)});
     }
     return suffix;
 }

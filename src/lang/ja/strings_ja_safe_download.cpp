@@ -25,6 +25,7 @@ const StringEntry kData[] = {
     {kTextSafeNoBackupTaken, "バックアップは作成していません (バックアップはオフです)。"},
     {kTextSafeBackupDirectoryFailed, "フォルダ %1!s! を作成できませんでした: %2!s!"},
     {kTextSafeRestoreHint, "バックアップを復元するには: voltaro-cli download %1!s!"},
+    {kTextSafeReadBackCancelled, "読み戻しは中止されました"},
 };
 
 }  // namespace

@@ -7,8 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include "core/comm/com_settings.h"
 #include "core/files/config_file.h"
@@ -99,6 +103,26 @@ TEST(SafeDownloadRecords, BackupIsPrivateTimeStampedAndNeverReplaced) {
     SaveConfigFile(dir.File("data/voltaro/backups-other/x.cfg"), image);
     EXPECT_FALSE(IsBackupFile(dir.File("data/voltaro/backups-other/x.cfg")));
     EXPECT_FALSE(IsBackupFile(dir.File("missing.cfg")));
+}
+
+// Fleet runs back devices up in parallel; devices without a serial share one folder.
+TEST(SafeDownloadRecords, BackupsMadeAtOnceInOneSecondEachGetTheirOwnFile) {
+    TempDir dir;
+    ScopedEnv data("XDG_DATA_HOME", dir.File("data").c_str());
+    const ParameterImage image = DefaultImageOfRow(kMeterRow);
+    std::vector<std::string> paths(8);
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        threads.emplace_back([&, i] { paths[i] = SaveBackup(image, "", At(1796684712)); });
+    for (std::thread& thread : threads)
+        thread.join();
+    std::sort(paths.begin(), paths.end());
+    EXPECT_EQ(std::unique(paths.begin(), paths.end()), paths.end());
+    for (const std::string& path : paths) {
+        ParameterImage back;
+        LoadConfigFile(path, back);
+        EXPECT_EQ(back.words, image.words) << path;
+    }
 }
 
 TEST(SafeDownloadRecords, BackupFailsWhenItsFolderCannotBeMade) {
@@ -262,6 +286,29 @@ TEST(SafeDownloadVerify, TextsNameCountAndFirstParameters) {
     EXPECT_FALSE(ShouldOfferRestore(outcome));
     outcome.result = SafeDownloadResult::Failed;  // failed part-way, read-back agreed or off
     EXPECT_TRUE(ShouldOfferRestore(outcome));
+}
+
+TEST(SafeDownloadVerify, OnlyAConfirmedDownloadSucceedsAndAPartWayCancelOffersTheBackup) {
+    SafeDownloadOutcome outcome;
+    for (VerifyState state : {VerifyState::Matched, VerifyState::Off}) {
+        outcome.verification = state;
+        EXPECT_TRUE(DownloadConfirmed(outcome));
+    }
+    for (VerifyState state : {VerifyState::Mismatched, VerifyState::NotRead, VerifyState::NotRun}) {
+        outcome.verification = state;
+        EXPECT_FALSE(DownloadConfirmed(outcome));
+    }
+    outcome.result = SafeDownloadResult::Failed;
+    outcome.verification = VerifyState::Matched;
+    EXPECT_FALSE(DownloadConfirmed(outcome));
+
+    outcome.backupFile = "/b.cfg";
+    outcome.result = SafeDownloadResult::Cancelled;
+    outcome.verification = VerifyState::NotRun;
+    EXPECT_FALSE(ShouldOfferRestore(outcome)) << "cancelled before writing: nothing changed";
+    outcome.writingBegan = true;
+    EXPECT_TRUE(ShouldOfferRestore(outcome));
+    EXPECT_FALSE(DownloadConfirmed(outcome));
 }
 
 TEST(SafeDownloadOptions, InfraredVerifiesOnlyAndEachLinkKeepsItsBackupSetting) {
