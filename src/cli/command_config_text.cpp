@@ -6,6 +6,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_transfer_support.h"
+#include "core/app/recent_files.h"
 #include "core/files/config_diff.h"
 #include "core/files/config_file.h"
 #include "core/files/config_import.h"
@@ -20,11 +21,6 @@
 
 namespace voltaro::cli {
 namespace {
-
-std::string FileName(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 void PrintDiff(const ConfigDiff& diff, const std::string& a, const std::string& b) {
     std::printf("group\tname\tkey\t%s\t%s\n", a.c_str(), b.c_str());
@@ -69,7 +65,7 @@ int RunDiffCommand(const std::vector<std::string>& arguments) {
             return diff.Same() ? kExitOk : kExitDifferences;
         }
         const ConfigDiff diff = DiffConfigs(a, b);
-        PrintDiff(diff, FileName(args[0]), FileName(args[1]));
+        PrintDiff(diff, FileNameOf(args[0]), FileNameOf(args[1]));
         return diff.Same() ? kExitOk : kExitDifferences;
     } catch (const CPrivateException& e) {
         return Failure("diff", e.Message());

@@ -34,7 +34,6 @@ namespace voltaro::cli {
 namespace {
 
 constexpr const char* kCommand = "fleet";
-constexpr int kDefaultJobs = 8;
 constexpr int kMaxJobs = 64;
 
 // Ctrl-C (and the other end signals): the first starts no new device, the next stops the
@@ -77,7 +76,7 @@ class SignalScope {
 struct FleetArguments {
     std::string fleetPath;
     std::vector<std::string> tags;
-    int jobs = kDefaultJobs;
+    int jobs = kDefaultFleetJobs;
     std::optional<std::string> report;
     std::string commandName;  // identify, upload, ...
     bool noBackup = false;

@@ -11,6 +11,7 @@
 #include "cli/cli_transfer_support.h"
 #include "cli/connection_options.h"
 #include "cli/safe_download_report.h"
+#include "core/app/recent_files.h"
 #include "core/comm/modbus_interface.h"
 #include "core/files/config_file.h"
 #include "core/files/parameter_report.h"
@@ -37,11 +38,6 @@ std::string AbsolutePath(const std::string& path) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
     return error ? path : absolute.lexically_normal().string();
-}
-
-std::string FileName(const std::string& path) {
-    size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 // Reads the device into image under a progress bar; false when cancelled.
@@ -139,7 +135,7 @@ int RunCompareCommand(const std::vector<std::string>& args) {
         std::string title;
         if (parsed.rest.size() == 2) {
             LoadConfigFile(parsed.rest[1], other);
-            title = FileName(parsed.rest[1]);
+            title = FileNameOf(parsed.rest[1]);
         } else {
             if (!UploadDevice(parsed.settings, other))
                 return Failure("compare", LoadString(kTextCliCancelled));

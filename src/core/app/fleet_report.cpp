@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "core/app/monitor_text_view.h"
 #include "core/platform/fleet_text_ids.h"
 #include "core/platform/json_text.h"
 #include "core/platform/message_format.h"
@@ -18,16 +19,9 @@ std::string Seconds(double seconds) {
     return text;
 }
 
-// Width of text on a terminal: one column per UTF-8 character, two for the wide ones
-// (CJK and full-width forms) that Japanese texts are made of.
+// Width of text on a terminal (TextWidth), as a size.
 std::size_t Columns(const std::string& text) {
-    std::size_t columns = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) == 0x80) continue;
-        columns += c >= 0xE3 && c <= 0xEF ? 2 : 1;
-    }
-    return columns;
+    return static_cast<std::size_t>(std::max(TextWidth(text), 0));
 }
 
 std::string Padded(const std::string& text, std::size_t width) {

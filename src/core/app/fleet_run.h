@@ -31,8 +31,11 @@ struct FleetResult {
 // with its text, a CCancelled as kCancelled.
 using FleetJob = std::function<FleetJobResult(const FleetDevice&)>;
 
+// Buses served at once unless asked otherwise.
+constexpr int kDefaultFleetJobs = 8;
+
 struct FleetRunOptions {
-    int jobs = 8;                               // buses served at once (at least 1)
+    int jobs = kDefaultFleetJobs;               // buses served at once (at least 1)
     const std::atomic<bool>* cancel = nullptr;  // set: start no further device
     // Told of each finished device (index into the devices) as it ends, one at a time.
     std::function<void(std::size_t index, const FleetResult&)> onResult;
